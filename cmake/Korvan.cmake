@@ -1,0 +1,62 @@
+# Helpers shared by every folder's CMakeLists.txt.
+#
+# A folder's library is made from every .cpp file it holds, so adding a file
+# needs no CMake change. A folder with no sources yet becomes an INTERFACE
+# library, so its dependants can link it before it is filled.
+
+include_guard(GLOBAL)
+
+# korvan_library(<target> [RECURSE] [DIRS <dir>...] [DEPS <target>...] [PRIVATE_DEPS <target>...])
+# DIRS default to the calling folder; they are relative to it.
+function(korvan_library target)
+    cmake_parse_arguments(ARG "RECURSE" "" "DIRS;DEPS;PRIVATE_DEPS" ${ARGN})
+    if(NOT ARG_DIRS)
+        set(ARG_DIRS .)
+    endif()
+    set(sources)
+    foreach(dir IN LISTS ARG_DIRS)
+        if(ARG_RECURSE)
+            file(GLOB_RECURSE found CONFIGURE_DEPENDS
+                 ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.h)
+        else()
+            file(GLOB found CONFIGURE_DEPENDS
+                 ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.h)
+        endif()
+        list(APPEND sources ${found})
+    endforeach()
+    set(cpp_sources ${sources})
+    list(FILTER cpp_sources INCLUDE REGEX "\\.cpp$")
+    if(cpp_sources)
+        add_library(${target} STATIC ${sources})
+        target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+        target_link_libraries(${target} PUBLIC ${ARG_DEPS} PRIVATE ${ARG_PRIVATE_DEPS})
+    else()
+        add_library(${target} INTERFACE)
+        target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR})
+        target_link_libraries(${target} INTERFACE ${ARG_DEPS})
+    endif()
+endfunction()
+
+# korvan_test(<target> DIR <dir> [DEPS <target>...])
+# One test program per test folder, made from every .cpp file in it; each
+# GoogleTest case becomes its own CTest test. Does nothing while the folder is
+# empty. Tests run on Qt's offscreen platform and never see a real unit
+# address: KORVAN_UNIT_ADDRESS is loopback for all of them.
+function(korvan_test target)
+    cmake_parse_arguments(ARG "" "DIR" "DEPS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${ARG_DIR}/*.cpp ${ARG_DIR}/*.h)
+    set(cpp_sources ${sources})
+    list(FILTER cpp_sources INCLUDE REGEX "\\.cpp$")
+    if(NOT cpp_sources)
+        return()
+    endif()
+    add_executable(${target} ${sources})
+    target_link_libraries(${target} PRIVATE ${ARG_DEPS} GTest::gmock GTest::gtest_main)
+    target_compile_definitions(${target} PRIVATE
+        KORVAN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+        KORVAN_TEST_OUTPUT_DIR="${PROJECT_BINARY_DIR}/test-output")
+    gtest_discover_tests(${target}
+        DISCOVERY_MODE PRE_TEST
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KORVAN_UNIT_ADDRESS=127.0.0.1"
+                   TIMEOUT 120)
+endfunction()
