@@ -237,6 +237,7 @@ TEST_F(KeepAliveFixture, EachHandInRestartsTheKeepAlive) {
     Answer();
     clock.Advance(1500);
     link.SendQueued(Gain(0, 2), false);
+    ASSERT_TRUE(link.Writes().WaitForCount(2));
     Answer();
     clock.Advance(1999);
     owner.gui.RunPending();
@@ -346,6 +347,9 @@ TEST(LinkClose, ThreadThatDoesNotEndIsReportedAndOutlivesItsLink) {
     link.reset();
     log->Release();
     EXPECT_TRUE(log->WaitForCount(1));
+    // The thread ends by itself and lets go of its transport; the owner and
+    // clock it used outlive it here as they do in the program.
+    EXPECT_TRUE(log->WaitForTransportGone());
 }
 
 TEST(LinkStatus, EveryStatusCarriesThePostingLink) {

@@ -51,6 +51,19 @@ bool WriteLog::WaitForBlockedWrite() const {
     return changed_.wait_for(lock, std::chrono::seconds(5), [&] { return blocked_; });
 }
 
+void WriteLog::MarkTransportGone() {
+    {
+        std::lock_guard lock(mutex_);
+        transportGone_ = true;
+    }
+    changed_.notify_all();
+}
+
+bool WriteLog::WaitForTransportGone() const {
+    std::unique_lock lock(mutex_);
+    return changed_.wait_for(lock, std::chrono::seconds(5), [&] { return transportGone_; });
+}
+
 FakeLink::FakeLink(LinkKind kind, LinkOwner& owner)
     : owner_(owner), id_(NextLinkId()), io_(LinkTraitsOf(kind), owner), engine_(io_, owner, id_) {}
 

@@ -27,6 +27,9 @@ public:
     void Release();
     // Waits until a write is blocked by Hold.
     bool WaitForBlockedWrite() const;
+    // The transport that writes here is gone (its I/O thread has let go).
+    void MarkTransportGone();
+    bool WaitForTransportGone() const;
 
 private:
     mutable std::mutex mutex_;
@@ -34,11 +37,13 @@ private:
     std::vector<std::vector<std::uint8_t>> frames_;
     bool held_ = false;
     bool blocked_ = false;
+    bool transportGone_ = false;
 };
 
 class FakeTransport final : public LinkTransport {
 public:
     explicit FakeTransport(std::shared_ptr<WriteLog> log) : log_(std::move(log)) {}
+    ~FakeTransport() override { log_->MarkTransportGone(); }
     void Write(const std::uint8_t* bytes, std::size_t length) override { log_->Add(bytes, length); }
 
 private:
