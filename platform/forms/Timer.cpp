@@ -3,6 +3,7 @@
 #include "platform/forms/ExceptionGuard.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QTimer>
 
 #include <algorithm>
@@ -85,7 +86,8 @@ struct TimerScheduler::Impl {
     std::vector<Entry> entries;
     sys::Clock* clock = nullptr;
     std::uint64_t nextOrder = 0;
-    std::unique_ptr<QTimer> wakeup;
+    // Owned by the application object, so it goes with it.
+    QPointer<QTimer> wakeup;
 
     Entry* Find(const TTimer* t) {
         for (auto& e : entries)
@@ -102,11 +104,7 @@ TimerScheduler& TimerScheduler::Instance() {
 
 TimerScheduler::TimerScheduler() : impl_(std::make_unique<Impl>()) {}
 
-TimerScheduler::~TimerScheduler() {
-    // The Qt timer may outlive the application object at exit; leak it then.
-    if (impl_->wakeup && !QCoreApplication::instance())
-        (void)impl_->wakeup.release();
-}
+TimerScheduler::~TimerScheduler() = default;
 
 void TimerScheduler::SetClock(sys::Clock* clock) {
     impl_->clock = clock;
@@ -174,10 +172,10 @@ void TimerScheduler::Rearm() {
     // Qt wakes the scheduler only while it counts on the system clock.
     if (!impl_->clock && QCoreApplication::instance()) {
         if (!impl_->wakeup) {
-            impl_->wakeup = std::make_unique<QTimer>();
+            impl_->wakeup = new QTimer(QCoreApplication::instance());
             impl_->wakeup->setSingleShot(true);
             impl_->wakeup->setTimerType(Qt::PreciseTimer);
-            QObject::connect(impl_->wakeup.get(), &QTimer::timeout, [this] { FireDue(); });
+            QObject::connect(impl_->wakeup.data(), &QTimer::timeout, [this] { FireDue(); });
         }
         const sys::Millis in = NextDueIn();
         if (in < 0)
