@@ -193,6 +193,8 @@ public:
     void IntersectClipRect(const TRect& r);
     void ExcludeClipRect(const TRect& r);
     bool HasClip() const { return clip_.has_value(); }
+    // The clip region in device pixels, when one is selected.
+    const std::optional<QRegion>& DeviceClip() const { return clip_; }
     TRect ClipRect() const;
 
     // Saved states: pen, brush, font, modes, clip and viewport origin.
