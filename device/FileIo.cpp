@@ -1,0 +1,95 @@
+#include "device/FileIo.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace korvan {
+
+namespace {
+
+// Owns a POSIX descriptor.
+class Fd {
+public:
+    explicit Fd(int fd) : fd_(fd) {}
+    ~Fd() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int Get() const { return fd_; }
+    bool Close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+bool WriteAll(int fd, std::span<const std::uint8_t> data) {
+    while (!data.empty()) {
+        const ssize_t n = ::write(fd, data.data(), data.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        data = data.subspan(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// Creates a fresh file next to path; -1 when none can be created.
+int CreateTemporary(const std::string& path, std::string& tempPath) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath = path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+} // namespace
+
+std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path, std::size_t maxBytes) {
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.Get() < 0)
+        return std::nullopt;
+    struct stat info {};
+    if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    std::vector<std::uint8_t> data(maxBytes);
+    std::size_t got = 0;
+    while (got < maxBytes) {
+        const ssize_t n = ::read(fd.Get(), data.data() + got, maxBytes - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    data.resize(got);
+    return data;
+}
+
+bool WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> data) {
+    std::string tempPath;
+    Fd fd(CreateTemporary(path, tempPath));
+    if (fd.Get() < 0)
+        return false;
+    const bool written = WriteAll(fd.Get(), data) && ::fsync(fd.Get()) == 0;
+    if (fd.Close() && written && ::rename(tempPath.c_str(), path.c_str()) == 0)
+        return true;
+    ::unlink(tempPath.c_str());
+    return false;
+}
+
+} // namespace korvan

@@ -1,0 +1,23 @@
+#pragma once
+// Whole-file reads and writes for the preset and unit files.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace korvan {
+
+// Reads at most maxBytes from the start of the file; nullopt when it cannot
+// be opened or read. A caller that needs to know the exact size asks for one
+// byte more than it accepts.
+std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path, std::size_t maxBytes);
+
+// Writes data into a new file beside path, then renames it over path, so an
+// existing file is replaced only by a complete one. False on any failure;
+// the temporary file is then removed and path is untouched.
+bool WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> data);
+
+} // namespace korvan
