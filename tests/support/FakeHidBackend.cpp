@@ -7,10 +7,11 @@
 #include <condition_variable>
 #include <cstring>
 #include <poll.h>
+#include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
-namespace korvan::testing {
+namespace korvan::test {
 using namespace sys::hid;
 
 // Shared by the unit, the backend and every handle open on the unit.
@@ -37,10 +38,12 @@ struct FakeHidUnitState {
     std::vector<std::uint8_t> lastFeatureSet;
     std::vector<std::uint8_t> lastOutputSet;
     HIDD_CONFIGURATION configuration;
+    int wakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC); // written when a handle opens
 
     ~FakeHidUnitState() {
         for (const Peer& p : peers)
             close(p.fd);
+        close(wakeFd);
     }
 
     void RemovePeer(int id) {
@@ -259,30 +262,44 @@ std::size_t FakeHidUnit::SendInputReport(const std::vector<std::uint8_t>& report
 }
 
 std::optional<std::vector<std::uint8_t>> FakeHidUnit::WaitOutputReport(std::chrono::milliseconds timeout) {
-    // Poll duplicates of the device ends, so that handles may close meanwhile.
-    std::vector<pollfd> fds;
-    {
-        std::lock_guard lock(state_->mutex);
-        for (const auto& p : state_->peers)
-            if (p.writer)
-                fds.push_back({dup(p.fd), POLLIN, 0});
-    }
-    std::optional<std::vector<std::uint8_t>> out;
-    if (!fds.empty() && poll(fds.data(), fds.size(), int(timeout.count())) > 0) {
-        for (const pollfd& p : fds)
-            if (p.revents & POLLIN) {
-                std::vector<std::uint8_t> buffer(4096);
-                const ssize_t n = recv(p.fd, buffer.data(), buffer.size(), MSG_DONTWAIT);
-                if (n > 0) {
-                    buffer.resize(std::size_t(n));
-                    out = std::move(buffer);
-                    break;
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        // Poll duplicates of the device ends, so that handles may close
+        // meanwhile; a handle opened meanwhile wakes the poll.
+        std::vector<pollfd> fds;
+        {
+            std::lock_guard lock(state_->mutex);
+            fds.push_back({dup(state_->wakeFd), POLLIN, 0});
+            for (const auto& p : state_->peers)
+                if (p.writer)
+                    fds.push_back({dup(p.fd), POLLIN, 0});
+        }
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        std::optional<std::vector<std::uint8_t>> out;
+        bool woken = false;
+        if (left.count() > 0 && poll(fds.data(), fds.size(), int(left.count())) > 0) {
+            woken = fds[0].revents & POLLIN;
+            for (std::size_t i = 1; i < fds.size() && !out; ++i)
+                if (fds[i].revents & POLLIN) {
+                    std::vector<std::uint8_t> buffer(4096);
+                    const ssize_t n = recv(fds[i].fd, buffer.data(), buffer.size(), MSG_DONTWAIT);
+                    if (n > 0) {
+                        buffer.resize(std::size_t(n));
+                        out = std::move(buffer);
+                    }
                 }
+        }
+        if (woken) {
+            std::uint64_t drained;
+            while (read(fds[0].fd, &drained, sizeof drained) > 0) {
             }
+        }
+        for (const pollfd& p : fds)
+            close(p.fd);
+        if (out || !woken)
+            return out;
     }
-    for (const pollfd& p : fds)
-        close(p.fd);
-    return out;
 }
 
 bool FakeHidUnit::WaitForReaders(std::size_t count, std::chrono::milliseconds timeout) {
@@ -317,6 +334,11 @@ void FakeHidUnit::SetInputReport(std::uint8_t id, std::vector<std::uint8_t> repo
 std::vector<std::uint8_t> FakeHidUnit::LastFeatureSet() const {
     std::lock_guard lock(state_->mutex);
     return state_->lastFeatureSet;
+}
+
+void FakeHidUnit::SetOpenable(bool openable) {
+    std::lock_guard lock(state_->mutex);
+    state_->spec.openable = openable;
 }
 
 std::vector<std::uint8_t> FakeHidUnit::LastOutputReportSet() const {
@@ -418,9 +440,12 @@ std::unique_ptr<HidHandle> FakeHidBackend::Open(const std::string& devicePath, H
         errno = ENOENT;
         return nullptr;
     }
-    if (!unit->spec.openable || (access != HidAccess::Identify && !unit->spec.readWriteAccess)) {
-        errno = EACCES;
-        return nullptr;
+    {
+        std::lock_guard lock(unit->mutex);
+        if (!unit->spec.openable || (access != HidAccess::Identify && !unit->spec.readWriteAccess)) {
+            errno = EACCES;
+            return nullptr;
+        }
     }
     std::unique_ptr<FdReportChannel> channel;
     int peerFd = -1;
@@ -445,6 +470,8 @@ std::unique_ptr<HidHandle> FakeHidBackend::Open(const std::string& devicePath, H
                                access == HidAccess::ReadWrite || access == HidAccess::OverlappedWrite});
     ++unit->handles;
     unit->changed.notify_all();
+    const std::uint64_t one = 1;
+    [[maybe_unused]] ssize_t n = write(unit->wakeFd, &one, sizeof one);
     return std::make_unique<FakeHidHandle>(unit, std::move(channel), id);
 }
 
@@ -496,4 +523,4 @@ FakeHidDeviceSpec KorvanUnitSpec() {
     return spec;
 }
 
-} // namespace korvan::testing
+} // namespace korvan::test

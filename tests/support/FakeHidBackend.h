@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-namespace korvan::testing {
+namespace korvan::test {
 
 struct FakeHidDeviceSpec {
     std::uint16_t vendorId = 0;
@@ -61,6 +61,8 @@ public:
     void SetFeatureReport(std::uint8_t id, std::vector<std::uint8_t> report);
     void SetInputReport(std::uint8_t id, std::vector<std::uint8_t> report);
     std::vector<std::uint8_t> LastFeatureSet() const;
+    // Later opens fail (EACCES) while not openable.
+    void SetOpenable(bool openable);
     std::vector<std::uint8_t> LastOutputReportSet() const;
 
 private:
@@ -106,4 +108,4 @@ private:
 std::vector<std::uint8_t> VendorReportDescriptor64();
 FakeHidDeviceSpec KorvanUnitSpec();
 
-} // namespace korvan::testing
+} // namespace korvan::test

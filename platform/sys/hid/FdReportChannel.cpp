@@ -22,31 +22,24 @@ FdReportChannel::~FdReportChannel() {
         close(cancelFd_);
 }
 
+// A cancel that comes just before a read starts ends that read: a stop
+// request is never lost in the gap before the wait.
 void FdReportChannel::CancelIo() {
-    std::lock_guard lock(mutex_);
-    if (readers_ > 0 && cancelFd_ >= 0) {
+    if (cancelFd_ >= 0) {
         const std::uint64_t one = 1;
         [[maybe_unused]] ssize_t n = write(cancelFd_, &one, sizeof one);
     }
 }
 
 ReadWait FdReportChannel::Wait(int timeoutMs) {
-    {
-        std::lock_guard lock(mutex_);
-        ++readers_;
-    }
     pollfd fds[2] = {{fd_, POLLIN, 0}, {cancelFd_, POLLIN, 0}};
     int n;
     do {
         n = poll(fds, cancelFd_ >= 0 ? 2 : 1, timeoutMs);
     } while (n < 0 && errno == EINTR);
     const int pollErrno = errno;
-    {
-        std::lock_guard lock(mutex_);
-        --readers_;
-        std::uint64_t drained;
-        while (cancelFd_ >= 0 && read(cancelFd_, &drained, sizeof drained) > 0) {
-        }
+    std::uint64_t drained;
+    while (cancelFd_ >= 0 && read(cancelFd_, &drained, sizeof drained) > 0) {
     }
     if (n < 0) {
         errno = pollErrno;

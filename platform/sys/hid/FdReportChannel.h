@@ -7,7 +7,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <mutex>
 
 namespace korvan::sys::hid {
 
@@ -25,6 +24,7 @@ public:
     // Blocking until a report arrives, the descriptor fails or CancelIo.
     bool Read(std::uint8_t* report, std::size_t length, std::size_t& bytesRead);
     ReadWait ReadTimed(std::uint8_t* report, std::size_t length, int timeoutMs, std::size_t& bytesRead);
+    // Ends the read under way on another thread, or the next one.
     void CancelIo();
     bool Write(const std::uint8_t* report, std::size_t length, std::size_t& bytesWritten);
     // Drops every report waiting to be read.
@@ -38,8 +38,6 @@ private:
     int cancelFd_;
     bool prefixReportId_;
     bool isSocket_ = false;
-    std::mutex mutex_;
-    int readers_ = 0;
 };
 
 } // namespace korvan::sys::hid

@@ -104,7 +104,7 @@ public:
     // Waits up to timeoutMs for one input report, or until CancelIo.
     virtual ReadWait ReadTimed(std::uint8_t* report, std::size_t length, int timeoutMs,
                                std::size_t& bytesRead) = 0;
-    // Ends a ReadTimed in progress on another thread.
+    // Ends a read in progress on another thread, or else the next read.
     virtual void CancelIo() = 0;
     virtual bool Write(const std::uint8_t* report, std::size_t length, std::size_t& bytesWritten) = 0;
 };

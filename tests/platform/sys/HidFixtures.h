@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-namespace korvan::testing {
+namespace korvan::test {
 
 inline std::vector<std::uint8_t> LoadDescriptor(const std::string& name) {
     const std::filesystem::path file =
@@ -136,4 +136,4 @@ private:
     std::filesystem::path root_;
 };
 
-} // namespace korvan::testing
+} // namespace korvan::test

@@ -7,7 +7,7 @@
 #include <vector>
 
 using namespace korvan::sys::hid;
-using korvan::testing::LoadDescriptor;
+using korvan::test::LoadDescriptor;
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace korvan::sys::hid;
-using korvan::testing::LoadDescriptor;
+using korvan::test::LoadDescriptor;
 
 namespace {
 
