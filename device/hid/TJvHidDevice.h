@@ -232,7 +232,7 @@ private:
     std::shared_ptr<const korvan::sys::hid::HidPreparsedData> FPreparsedData;
     std::u16string FSerialNumber;
     std::vector<std::u16string> FLanguageStrings;
-    int FNumInputBuffers = 0;
+    std::atomic<int> FNumInputBuffers{0};
     std::atomic<int> FNumOverlappedBuffers{0};
     std::atomic<int> FThreadSleepTime{100};
     std::vector<HIDP_LINK_COLLECTION_NODE> FLinkCollection;
