@@ -180,8 +180,10 @@ bool TJvHidDevice::CheckOut() {
 }
 
 void TJvHidDevice::DoUnplug() {
-    CloseAll();
+    // Marked first, so that the read thread cannot open a handle again
+    // between the close and the mark.
     FIsPluggedIn = false;
+    CloseAll();
     // Cleared before it runs: it fires at most once, and the handler may
     // check the device in, which frees it.
     const TJvHidPlugEvent handler = OnUnplug;

@@ -88,6 +88,19 @@ protected:
 
     void Pump() { gui.RunPending(); }
 
+    // Devices still lent out outlive the controller; their holder frees them.
+    void TearDown() override {
+        if (!controller)
+            return;
+        std::vector<TJvHidDevice*> held;
+        for (TJvHidDevice* d : controller->Devices())
+            if (d->IsCheckedOut())
+                held.push_back(d);
+        controller.reset();
+        for (TJvHidDevice* d : held)
+            delete d;
+    }
+
     // Counters as "in/out/unplugged".
     std::string Counts() const {
         return std::to_string(controller->NumCheckedInDevices()) + "/" +

@@ -51,6 +51,7 @@ protected:
     void TearDown() override {
         if (held && controller)
             controller->CheckIn(held);
+        HidControllerTest::TearDown();
     }
 
     void TakeUnit() {
