@@ -11,7 +11,9 @@
 //
 // Ownership: the controller owns every listed device that is not checked
 // out. A checked-out device stays listed; its holder gives it back with
-// CheckIn, which frees it if it was unplugged meanwhile.
+// CheckIn, which frees it if it was unplugged meanwhile. Destroying the
+// controller stops the read thread of every device still lent out, unplugs
+// it and lets go of it: its holder then frees it.
 
 #include "device/hid/HidEvents.h"
 #include "device/hid/TJvHidDevice.h"
