@@ -173,6 +173,7 @@ struct UsbEndToEnd : ::testing::Test {
 
     void SetUp() override {
         host.SetLink(&link);
+        link.SetProbe(&writes);
         ASSERT_TRUE(link.Open());
         // As the window opens a USB candidate: 100 ms, three retries.
         link.SetTimeout(100);
@@ -186,6 +187,7 @@ struct UsbEndToEnd : ::testing::Test {
     FakeHidReportChannel channel;
     SimHidTransport device{unit, channel};
     UsbTestHost host{channel, owner.gui};
+    WriteCounter writes;
     LUsbProc link{owner, host};
 };
 
@@ -197,6 +199,28 @@ TEST_F(UsbEndToEnd, ConnectIdentityAndTwentyNinePages) {
         EXPECT_EQ(report.size(), FakeHidReportChannel::DefaultReportLength);
     EXPECT_EQ(Bytes(reports[0].begin(), reports[0].begin() + 10),
               (Bytes{0x00, 0x10, 0x02, 0x00, 0x01, 0x01, 0x10, 0x10, 0x03, 0x11}));
+}
+
+TEST_F(UsbEndToEnd, UnpluggedUnitEndsInLinkTimeout) {
+    SimFaults faults;
+    faults.dropLink = true;
+    unit.SetFaults(faults);
+    link.SendQueued(BuildFrame(CM_MCS_CMD(1, MCS_CONNECT)), true);
+    ASSERT_TRUE(writes.WaitFor(1));
+    // Re-sends at 100, 200 and 300 ms go nowhere and are not reported;
+    // four silent time-outs follow, then LinkTimeout at 800 ms.
+    for (int step = 0; step < 8; ++step) {
+        ASSERT_TRUE(clock.AwaitDeadline(clock.NowMs() + 100)) << step;
+        owner.gui.RunPending();
+        EXPECT_TRUE(owner.statuses.empty()) << clock.NowMs();
+        clock.Advance(100);
+    }
+    ASSERT_TRUE(owner.RunUntilStatuses(1));
+    EXPECT_EQ(owner.statuses[0].code, LinkTimeout);
+    EXPECT_EQ(clock.NowMs(), 800);
+    ASSERT_TRUE(writes.WaitFor(4));
+    EXPECT_FALSE(device.IsPluggedIn());
+    EXPECT_EQ(unit.ReceivedCount(), 1u);
 }
 
 struct SmallReportEndToEnd : UsbEndToEnd {
