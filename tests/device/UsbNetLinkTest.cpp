@@ -159,6 +159,10 @@ struct TimingCase {
     std::vector<sys::Millis> timeouts;
 };
 
+void PrintTo(const TimingCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class PushedLinkTiming : public ::testing::TestWithParam<TimingCase> {};
 
 template <class Link> void RunUnanswered(const TimingCase& c) {
