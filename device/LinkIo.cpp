@@ -123,6 +123,10 @@ bool LinkIo::Start(std::unique_ptr<LinkTransport> transport, LinkIoClient& clien
         shared->client = &client;
     }
     shared->ending = false;
+    {
+        std::lock_guard guard(shared->lock);
+        shared->pushed.clear();
+    }
     for (int event : {LinkQuitEvent, LinkReceiveEvent, LinkTransmitEvent, LinkDeliveredEvent})
         shared->events->Reset(event);
     shared->open = true;
@@ -187,9 +191,12 @@ std::vector<std::uint8_t> LinkIo::TransmitFrame() const {
 
 void LinkIo::PushReceived(const std::uint8_t* bytes, std::size_t length) {
     auto& s = *shared_;
+    if (!s.open || bytes == nullptr || length == 0)
+        return;
     {
         std::lock_guard guard(s.lock);
-        s.pushed.insert(s.pushed.end(), bytes, bytes + length);
+        const std::size_t room = ReceivedCapacity - std::min(ReceivedCapacity, s.pushed.size());
+        s.pushed.insert(s.pushed.end(), bytes, bytes + std::min(length, room));
     }
     s.events->Signal(LinkReceiveEvent);
 }

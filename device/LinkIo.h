@@ -77,7 +77,9 @@ public:
     void SignalTransmit();
     // The transmit buffer's bytes in use (a copy).
     std::vector<std::uint8_t> TransmitFrame() const;
-    // USB and network: received bytes for the thread to take.
+    // USB and network: received bytes for the thread to take, kept in order
+    // until it does. Dropped while the link is not open; at most
+    // ReceivedCapacity bytes wait, the rest of a push is dropped.
     void PushReceived(const std::uint8_t* bytes, std::size_t length);
     // The thread ends after its current step; a delivery that was abandoned
     // because of a close says so.

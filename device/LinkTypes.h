@@ -16,10 +16,11 @@ inline constexpr unsigned WM_LINK_FRAME_OTHER = 0x552; // a reply on a serial po
 
 // Link events carried by WM_LINK_STATUS.
 enum LinkStatus : int {
-    LinkTimeout = 0,     // the retries for the request are spent
-    LinkCommError = 1,   // serial: the port failed; the I/O thread has ended
-    LinkStopTimeout = 5, // Close waited 5000 ms and the I/O thread had not ended
-    LinkWaitFailed = 6,  // serial: the I/O thread's wait failed; the thread has ended
+    LinkTimeout = 0,      // the retries for the request are spent
+    LinkCommError = 1,    // serial: the port failed; the I/O thread has ended
+    LinkStopTimeout = 5,  // Close waited 5000 ms and the I/O thread had not ended
+    LinkWaitFailed = 6,   // serial: the I/O thread's wait failed; the thread has ended
+    LinkFrameTooLong = 7, // USB: a frame did not fit the output report and was not written
 };
 
 namespace korvan {
@@ -71,6 +72,9 @@ const LinkTraits& LinkTraitsOf(LinkKind kind);
 // Reply time-out and retry count of a link at construction.
 inline constexpr std::uint32_t DefaultReplyTimeoutMs = 800;
 inline constexpr int DefaultRetries = 2;
+// Received bytes a USB or network link holds for its I/O thread; what does
+// not fit is dropped (the assembler finds the next start marker).
+inline constexpr std::size_t ReceivedCapacity = 4096;
 // How long Close waits for the I/O thread.
 inline constexpr std::int64_t CloseWaitMs = 5000;
 // Interval of the keep-alive timer.

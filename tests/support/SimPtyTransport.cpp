@@ -1,5 +1,7 @@
 #include "tests/support/SimPtyTransport.h"
 
+#include "tests/support/SimOutputs.h"
+
 #include <cerrno>
 #include <poll.h>
 #include <unistd.h>
@@ -62,17 +64,15 @@ void SimPtyTransport::Run() {
             stop_.Wait(sys::EventSet::Bit(StopEvent), sys::EventSet::Infinite);
             return;
         }
-        for (const SimOutput& output : unit_.Feed(buffer, static_cast<std::size_t>(n))) {
-            if (output.delayMs > 0 &&
-                stop_.Wait(sys::EventSet::Bit(StopEvent), output.delayMs, clock_) == StopEvent)
-                return;
-            if (output.dropLink) {
-                up_ = false;
-                pty_.CloseMaster();
-                stop_.Wait(sys::EventSet::Bit(StopEvent), sys::EventSet::Infinite);
-                return;
-            }
-            Write(output.bytes);
+        const auto result = CarryOut(unit_.Feed(buffer, static_cast<std::size_t>(n)), stop_, StopEvent,
+                                     clock_, [this](const Bytes& bytes) { Write(bytes); });
+        if (result == SimOutputResult::Stopped)
+            return;
+        if (result == SimOutputResult::Dropped) {
+            up_ = false;
+            pty_.CloseMaster();
+            stop_.Wait(sys::EventSet::Bit(StopEvent), sys::EventSet::Infinite);
+            return;
         }
     }
 }

@@ -1,10 +1,14 @@
 // Runs the simulated unit on a pseudo-terminal so that a person can point the
 // editor at it: start it, then start the editor with
 //   KORVAN_SERIAL_PORTS=1=<the printed path>
-// and it finds the unit on COM1. Every frame the unit receives is printed.
+// and it finds the unit on COM1. With --tcp it listens on 127.0.0.1 instead
+// (port 9761 unless given), for the editor's network link with
+//   KORVAN_UNIT_ADDRESS=127.0.0.1
+// Every frame the unit receives is printed.
 
 #include "tests/support/RecordingLinkOwner.h"
 #include "tests/support/SimPtyTransport.h"
+#include "tests/support/SimTcpTransport.h"
 #include "tests/support/SimUnit.h"
 
 #include <csignal>
@@ -12,7 +16,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <memory>
 #include <mutex>
+#include <stdexcept>
 #include <string>
 #include <unistd.h>
 
@@ -65,6 +71,8 @@ const char* CodeName(std::uint8_t code) {
     return it == names.end() ? "?" : it->second;
 }
 
+constexpr int DefaultTcpPort = 9761;
+
 void Usage() {
     std::printf("usage: korvan-simunit [options]\n"
                 "  --id N            device ID the unit answers with (default 1)\n"
@@ -73,7 +81,8 @@ void Usage() {
                 "  --password XXXX   panel password (default 8362)\n"
                 "  --silent          answer nothing\n"
                 "  --delay MS        answer each request this late\n"
-                "  --link PATH       also make PATH a symbolic link to the terminal\n");
+                "  --link PATH       also make PATH a symbolic link to the terminal\n"
+                "  --tcp [PORT]      listen on 127.0.0.1:PORT (default 9761) instead of a terminal\n");
 }
 
 } // namespace
@@ -83,6 +92,7 @@ int main(int argc, char** argv) {
     SimUnit unit;
     korvan::test::SimFaults faults;
     std::string link;
+    int tcpPort = -1; // no TCP server
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -100,6 +110,8 @@ int main(int argc, char** argv) {
             faults.delayMs = std::atoi(argv[++i]);
         else if (arg == "--link" && hasValue)
             link = argv[++i];
+        else if (arg == "--tcp")
+            tcpPort = hasValue && argv[i + 1][0] != '-' ? std::atoi(argv[++i]) : DefaultTcpPort;
         else {
             Usage();
             return arg == "--help" || arg == "-h" ? 0 : 2;
@@ -121,6 +133,28 @@ int main(int argc, char** argv) {
                     korvan::test::HexBytes(request.frame.data(), request.frame.size()).c_str());
         std::fflush(stdout);
     });
+    if (tcpPort >= 0) {
+        if (tcpPort > 65535) {
+            Usage();
+            return 2;
+        }
+        std::unique_ptr<korvan::test::SimTcpTransport> server;
+        try {
+            server =
+                std::make_unique<korvan::test::SimTcpTransport>(unit, static_cast<std::uint16_t>(tcpPort));
+        } catch (const std::runtime_error& error) {
+            std::fprintf(stderr, "korvan-simunit: %s (port %d)\n", error.what(), tcpPort);
+            return 1;
+        }
+        std::printf("korvan-simunit: unit ID %d on 127.0.0.1:%u\n", unit.DeviceId(), server->Port());
+        std::printf("korvan-simunit: run the editor with KORVAN_UNIT_ADDRESS=127.0.0.1\n");
+        std::fflush(stdout);
+        int signal = 0;
+        sigwait(&stopSignals, &signal);
+        std::printf("korvan-simunit: stopped\n");
+        return 0;
+    }
+
     korvan::test::SimPtyTransport line(unit);
     if (!link.empty()) {
         ::unlink(link.c_str());
