@@ -1,0 +1,142 @@
+#include "platform/forms/Application.h"
+
+#include "platform/forms/Dialogs.h"
+#include "platform/forms/ExceptionGuard.h"
+#include "platform/forms/GuiThread.h"
+#include "platform/forms/SingleInstance.h"
+#include "platform/text/Exception.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+
+const TClassInfo& TApplication::StaticClassInfo() {
+    static const TClassInfo info =
+        korvan::forms::ClassBuilder<TApplication>("TApplication", &TComponent::StaticClassInfo()).Build();
+    return info;
+}
+
+class TApplication::Loop : public QEventLoop {};
+
+namespace {
+TApplication& TheApplication() {
+    // Never freed: components and timers may still refer to it at exit.
+    static TApplication* app = new TApplication(nullptr);
+    return *app;
+}
+} // namespace
+
+TApplication* const Application = &TheApplication();
+
+TApplication::TApplication(TComponent* owner) : TComponent(owner) {}
+
+TApplication::~TApplication() = default;
+
+void TApplication::FormCreated(TComponent* form, QWidget* window) {
+    if (!mainForm_) {
+        mainForm_ = form;
+        mainWindow_ = window;
+    }
+}
+
+void TApplication::FormDestroyed(TComponent* form) {
+    if (form && form == mainForm_) {
+        mainForm_ = nullptr;
+        mainWindow_ = nullptr;
+        Terminate();
+    }
+}
+
+void TApplication::Run() {
+    if (terminated_)
+        return;
+    if (showMainForm_ && mainWindow_)
+        mainWindow_->show();
+    loop_ = std::make_unique<Loop>();
+    // Calls queued before the loop started run as soon as it turns.
+    korvan::forms::PostToGuiThread([] {});
+    while (!terminated_) {
+        korvan::forms::Guarded([this] { loop_->exec(); });
+    }
+    loop_.reset();
+}
+
+void TApplication::Terminate() {
+    terminated_ = true;
+    if (loop_)
+        loop_->quit();
+}
+
+void TApplication::ProcessMessages() {
+    if (QCoreApplication::instance())
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    korvan::forms::ProcessPendingCalls();
+}
+
+void TApplication::HandleException(TObject* sender) noexcept {
+    try {
+        try {
+            throw;
+        } catch (const EAbort&) {
+        } catch (const Exception& e) {
+            if (OnException)
+                OnException(sender, e);
+            else
+                ShowException(e);
+        } catch (const std::exception& e) {
+            const Exception wrapped(e.what());
+            if (OnException)
+                OnException(sender, wrapped);
+            else
+                ShowException(wrapped);
+        } catch (...) {
+            const Exception wrapped("");
+            if (OnException)
+                OnException(sender, wrapped);
+            else
+                ShowException(wrapped);
+        }
+    } catch (...) {
+        // The exception box itself failed: nothing is left to show it.
+    }
+}
+
+void TApplication::ShowException(const Exception& e) {
+    std::string message = e.Message();
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
+        message += '.';
+    korvan::forms::Dialogs().ShowException(message, title_);
+}
+
+int TApplication::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+    return korvan::forms::Dialogs().MessageBox(text, caption, flags);
+}
+
+void TApplication::BringMainFormToFront() {
+    QWidget* w = mainWindow_;
+    if (!w)
+        return;
+    if (w->isMinimized())
+        w->setWindowState((w->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+bool TApplication::ClaimSingleInstance(const std::string& key, const std::filesystem::path& folder) {
+    instance_ = std::make_unique<korvan::forms::SingleInstance>(key, folder);
+    if (instance_->Claim([this] { BringMainFormToFront(); }))
+        return true;
+    instance_->ActivateFirst();
+    instance_.reset();
+    showMainForm_ = false;
+    Terminate();
+    return false;
+}
+
+namespace korvan::forms {
+
+void HandleCurrentException() noexcept {
+    Application->HandleException(nullptr);
+}
+
+} // namespace korvan::forms

@@ -1,0 +1,77 @@
+#include "platform/forms/Application.h"
+#include "FakeDialogs.h"
+#include "platform/forms/GuiThread.h"
+#include "platform/sys/Clock.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+TEST(Application, RunReturnsAtTerminateAndProcessesQueuedCalls) {
+    bool ran = false;
+    korvan::forms::PostToGuiThread([&] {
+        ran = true;
+        Application->Terminate();
+    });
+    Application->Run();
+    EXPECT_TRUE(ran);
+    EXPECT_TRUE(Application->Terminated());
+    Application->Run(); // already terminated: returns at once
+}
+
+TEST(Application, MessageBoxGoesThroughTheService) {
+    std::vector<FakeDialogs::Shown> shown;
+    auto fake = std::make_unique<FakeDialogs>(&shown);
+    fake->answer = IDNO;
+    korvan::forms::ScopedDialogService dialogs(std::move(fake));
+    EXPECT_EQ(Application->MessageBox("Password Error!!", "Check", MB_YESNO), IDNO);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "Password Error!!");
+}
+
+// Run by the test below as a second process: it plays a later start.
+TEST(SingleInstance, SecondStartHelper) {
+    const char* folder = std::getenv("KORVAN_SINGLE_INSTANCE_FOLDER");
+    if (!folder)
+        GTEST_SKIP() << "runs only as the second process of SecondStartRaisesTheFirstAndExitsZero";
+    const bool first = Application->ClaimSingleInstance("korvan-test", folder);
+    Application->Run(); // returns at once for a later start
+    std::_Exit(!first && !Application->ShowMainForm() && Application->Terminated() ? 0 : 3);
+}
+
+TEST(SingleInstance, SecondStartRaisesTheFirstAndExitsZero) {
+    const std::filesystem::path folder = std::filesystem::path(KORVAN_TEST_OUTPUT_DIR) / "single-instance";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+
+    QWidget window;
+    window.setWindowTitle("the Brivane KORVAN DSP Processor Editor V1.0");
+    Application->FormCreated(nullptr, &window);
+    window.showMinimized();
+    ASSERT_TRUE(Application->ClaimSingleInstance("korvan-test", folder));
+
+    QProcess second;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("KORVAN_SINGLE_INSTANCE_FOLDER", QString::fromStdString(folder.string()));
+    second.setProcessEnvironment(env);
+    second.start(QCoreApplication::applicationFilePath(),
+                 {"--gtest_filter=SingleInstance.SecondStartHelper"});
+    ASSERT_TRUE(second.waitForStarted(10000));
+    const auto deadline = korvan::sys::SystemClock().NowMs() + 20000;
+    while (second.state() != QProcess::NotRunning && korvan::sys::SystemClock().NowMs() < deadline)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    ASSERT_EQ(second.state(), QProcess::NotRunning);
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_FALSE(window.isMinimized());
+    EXPECT_TRUE(window.isVisible());
+}
+
+} // namespace
