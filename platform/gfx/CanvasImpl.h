@@ -1,0 +1,43 @@
+#pragma once
+// Pixel-level primitives behind TCanvas, shared by its drawing files. All
+// coordinates here are device pixels of the canvas's image.
+
+#include "platform/gfx/Canvas.h"
+
+#include <QPainterPath>
+#include <functional>
+
+struct TCanvas::Impl {
+    static bool InClip(const TCanvas& c, int x, int y);
+    // Writes one pixel through a two-operand raster operation and the clip.
+    static void Put(TCanvas& c, int x, int y, std::uint32_t rgb, TPenMode mode);
+    static std::uint32_t Rop2(std::uint32_t pen, std::uint32_t dst, TPenMode mode);
+    // The brush's colour at a device pixel; false where a hatch gap or a
+    // pattern bit stays untouched (transparent background).
+    static bool BrushAt(const TCanvas& c, int x, int y, std::uint32_t& rgb);
+    static void FillSpanWithBrush(TCanvas& c, int x0, int x1, int y, TPenMode mode);
+    // Fills the pixels covered by a mask (grey level >= 128) placed at origin.
+    static void FillMask(TCanvas& c, const QImage& mask, QPoint origin, TPenMode mode);
+    static void StrokeMask(TCanvas& c, const QImage& mask, QPoint origin, std::uint32_t rgb, TPenMode mode);
+    // Renders a path (coordinates: pixel centres at integers, device space)
+    // into a coverage mask of its bounding box, aliased.
+    static QImage PathMask(const QPainterPath& path, QPoint& origin, bool stroke, int penWidth);
+
+    // One-pixel pen along a device polyline, end pixel of each segment left
+    // out; the dash pattern runs on across segments.
+    struct Dash {
+        int phase = 0;
+    };
+    static void CosmeticSegment(TCanvas& c, QPoint a, QPoint b, Dash& dash);
+    static void StrokePolyline(TCanvas& c, const std::vector<QPoint>& devicePts, bool closed);
+    // Strokes a path with the current pen (any width) and fills it with the
+    // brush first when fill is set.
+    static void DrawShape(TCanvas& c, const QPainterPath& devicePath, bool fill, bool closed);
+    static bool PenVisible(const TCanvas& c) { return c.pen_.Style() != psClear && c.pen_.Mode() != pmNop; }
+    static QPoint Dev(const TCanvas& c, int x, int y) { return QPoint(x + c.org_.X, y + c.org_.Y); }
+    // One run of text with the canvas's font, its cell's top-left at a
+    // device point; underline lists character indices to underline.
+    static void DrawTextRun(TCanvas& c, const QString& text, QPoint cell, const QRect* clipDevice,
+                            const std::vector<int>& underline = {});
+    static std::uint32_t MonoFilter(const TCanvas& c, std::uint32_t rgb);
+};

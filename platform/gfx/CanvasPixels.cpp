@@ -1,0 +1,328 @@
+// Pixel writes, raster operations, brushes and coverage masks of TCanvas.
+
+#include "platform/gfx/CanvasImpl.h"
+
+#include "platform/gfx/Hatches.h"
+
+#include <QPainter>
+#include <cmath>
+
+using Impl = TCanvas::Impl;
+
+namespace {
+
+// Pixels are kept as 0x00RRGGBB in the raster operations; the image stores
+// them with an opaque alpha.
+inline std::uint32_t ToImage(std::uint32_t rgb) {
+    return 0xFF000000u | (rgb & 0xFFFFFF);
+}
+
+} // namespace
+
+bool Impl::InClip(const TCanvas& c, int x, int y) {
+    if (!c.clipBox_.contains(x, y))
+        return false;
+    if (c.clipMask_.empty())
+        return true;
+    return c.clipMask_[static_cast<std::size_t>(y) * c.image_->width() + x] != 0;
+}
+
+std::uint32_t Impl::Rop2(std::uint32_t p, std::uint32_t d, TPenMode mode) {
+    std::uint32_t r = 0;
+    switch (mode) {
+    case pmBlack:
+        r = 0;
+        break;
+    case pmWhite:
+        r = 0xFFFFFF;
+        break;
+    case pmNop:
+        r = d;
+        break;
+    case pmNot:
+        r = ~d;
+        break;
+    case pmCopy:
+        r = p;
+        break;
+    case pmNotCopy:
+        r = ~p;
+        break;
+    case pmMergePenNot:
+        r = p | ~d;
+        break;
+    case pmMaskPenNot:
+        r = p & ~d;
+        break;
+    case pmMergeNotPen:
+        r = ~p | d;
+        break;
+    case pmMaskNotPen:
+        r = ~p & d;
+        break;
+    case pmMerge:
+        r = p | d;
+        break;
+    case pmNotMerge:
+        r = ~(p | d);
+        break;
+    case pmMask:
+        r = p & d;
+        break;
+    case pmNotMask:
+        r = ~(p & d);
+        break;
+    case pmXor:
+        r = p ^ d;
+        break;
+    case pmNotXor:
+        r = ~(p ^ d);
+        break;
+    }
+    return r & 0xFFFFFF;
+}
+
+std::uint32_t Impl::MonoFilter(const TCanvas& c, std::uint32_t rgb) {
+    if (!c.monochrome_)
+        return rgb;
+    const int lum = (((rgb >> 16) & 0xFF) * 30 + ((rgb >> 8) & 0xFF) * 59 + (rgb & 0xFF) * 11) / 100;
+    return lum >= 128 ? 0xFFFFFF : 0;
+}
+
+void Impl::Put(TCanvas& c, int x, int y, std::uint32_t rgb, TPenMode mode) {
+    if (!InClip(c, x, y))
+        return;
+    auto* line = reinterpret_cast<std::uint32_t*>(c.image_->scanLine(y));
+    const std::uint32_t d = line[x] & 0xFFFFFF;
+    line[x] = ToImage(MonoFilter(c, Rop2(rgb, d, mode)));
+}
+
+bool Impl::BrushAt(const TCanvas& c, int x, int y, std::uint32_t& rgb) {
+    const QImage& pattern = c.brush_.Bitmap();
+    if (!pattern.isNull()) {
+        // A pattern bitmap: monochrome patterns take the text colour for
+        // black and the background colour for white, like the platform.
+        const int px = ((x % pattern.width()) + pattern.width()) % pattern.width();
+        const int py = ((y % pattern.height()) + pattern.height()) % pattern.height();
+        const std::uint32_t p = pattern.pixel(px, py) & 0xFFFFFF;
+        rgb = p;
+        return true;
+    }
+    const std::uint32_t colour = korvan::gfx::ToQRgb(c.brush_.Color()) & 0xFFFFFF;
+    switch (c.brush_.Style()) {
+    case bsSolid:
+        rgb = colour;
+        return true;
+    case bsClear:
+        return false;
+    default:
+        break;
+    }
+    if (korvan::gfx::GdiHatchBit(c.brush_.Style() - bsHorizontal, x, y)) {
+        rgb = colour;
+        return true;
+    }
+    if (c.bkMode_ == OPAQUE) {
+        rgb = korvan::gfx::ToQRgb(c.bkColor_) & 0xFFFFFF;
+        return true;
+    }
+    return false;
+}
+
+void Impl::FillSpanWithBrush(TCanvas& c, int x0, int x1, int y, TPenMode mode) {
+    if (y < c.clipBox_.top() || y > c.clipBox_.bottom())
+        return;
+    x0 = std::max(x0, c.clipBox_.left());
+    x1 = std::min(x1, c.clipBox_.right() + 1);
+    if (x0 >= x1)
+        return;
+    auto* line = reinterpret_cast<std::uint32_t*>(c.image_->scanLine(y));
+    const bool solid = c.brush_.Style() == bsSolid && c.brush_.Bitmap().isNull();
+    const bool fast = solid && mode == pmCopy && c.clipMask_.empty();
+    if (fast) {
+        const std::uint32_t v = ToImage(MonoFilter(c, korvan::gfx::ToQRgb(c.brush_.Color()) & 0xFFFFFF));
+        std::fill(line + x0, line + x1, v);
+        return;
+    }
+    for (int x = x0; x < x1; ++x) {
+        std::uint32_t rgb;
+        if (!BrushAt(c, x, y, rgb) || !InClip(c, x, y))
+            continue;
+        line[x] = ToImage(MonoFilter(c, Rop2(rgb, line[x] & 0xFFFFFF, mode)));
+    }
+}
+
+void Impl::FillMask(TCanvas& c, const QImage& mask, QPoint origin, TPenMode mode) {
+    for (int my = 0; my < mask.height(); ++my) {
+        const uchar* row = mask.constScanLine(my);
+        int mx = 0;
+        while (mx < mask.width()) {
+            while (mx < mask.width() && row[mx] < 128)
+                ++mx;
+            const int start = mx;
+            while (mx < mask.width() && row[mx] >= 128)
+                ++mx;
+            if (mx > start)
+                FillSpanWithBrush(c, origin.x() + start, origin.x() + mx, origin.y() + my, mode);
+        }
+    }
+}
+
+void Impl::StrokeMask(TCanvas& c, const QImage& mask, QPoint origin, std::uint32_t rgb, TPenMode mode) {
+    for (int my = 0; my < mask.height(); ++my) {
+        const int y = origin.y() + my;
+        if (y < c.clipBox_.top() || y > c.clipBox_.bottom())
+            continue;
+        const uchar* row = mask.constScanLine(my);
+        for (int mx = 0; mx < mask.width(); ++mx)
+            if (row[mx] >= 128)
+                Put(c, origin.x() + mx, y, rgb, mode);
+    }
+}
+
+QImage Impl::PathMask(const QPainterPath& path, QPoint& origin, bool stroke, int penWidth) {
+    const int grow = stroke ? penWidth / 2 + 2 : 1;
+    QRect box = path.boundingRect().toAlignedRect().adjusted(-grow, -grow, grow + 1, grow + 1);
+    if (box.isEmpty() || box.width() > 1 << 15 || box.height() > 1 << 15)
+        return {};
+    origin = box.topLeft();
+    QImage mask(box.size(), QImage::Format_Grayscale8);
+    mask.fill(0);
+    QPainter p(&mask);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    // Integer path coordinates name pixel centres.
+    p.translate(0.5 - box.left(), 0.5 - box.top());
+    if (stroke) {
+        QPen pen(Qt::white, penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        p.strokePath(path, pen);
+    } else {
+        p.fillPath(path, Qt::white);
+    }
+    return mask;
+}
+
+// ---- one-pixel pens ---------------------------------------------------------------
+
+namespace {
+
+struct DashPattern {
+    int count;
+    int runs[6];
+};
+
+// The platform's cosmetic dash patterns, in pixels (on, off, on, ...).
+const DashPattern* PatternOf(TPenStyle style) {
+    static const DashPattern dash{2, {18, 6}};
+    static const DashPattern dot{2, {3, 3}};
+    static const DashPattern dashDot{4, {9, 6, 3, 6}};
+    static const DashPattern dashDotDot{6, {9, 3, 3, 3, 3, 3}};
+    static const DashPattern alternate{2, {1, 1}};
+    switch (style) {
+    case psDash:
+        return &dash;
+    case psDot:
+        return &dot;
+    case psDashDot:
+        return &dashDot;
+    case psDashDotDot:
+        return &dashDotDot;
+    case psAlternate:
+        return &alternate;
+    default:
+        return nullptr;
+    }
+}
+
+bool DashOn(const DashPattern& p, int phase) {
+    int total = 0;
+    for (int i = 0; i < p.count; ++i)
+        total += p.runs[i];
+    phase %= total;
+    for (int i = 0; i < p.count; ++i) {
+        if (phase < p.runs[i])
+            return i % 2 == 0;
+        phase -= p.runs[i];
+    }
+    return true;
+}
+
+} // namespace
+
+void Impl::CosmeticSegment(TCanvas& c, QPoint a, QPoint b, Dash& dash) {
+    const std::uint32_t penRgb = korvan::gfx::ToQRgb(c.pen_.Color()) & 0xFFFFFF;
+    const DashPattern* pattern = c.pen_.Width() <= 1 ? PatternOf(c.pen_.Style()) : nullptr;
+    const std::uint32_t bkRgb = korvan::gfx::ToQRgb(c.bkColor_) & 0xFFFFFF;
+    const TPenMode mode = c.pen_.Mode();
+    int x = a.x(), y = a.y();
+    const int dx = std::abs(b.x() - x), dy = std::abs(b.y() - y);
+    const int sx = x < b.x() ? 1 : -1, sy = y < b.y() ? 1 : -1;
+    const int steps = std::max(dx, dy);
+    int err = 0;
+    for (int i = 0; i < steps; ++i) {
+        if (!pattern || DashOn(*pattern, dash.phase))
+            Put(c, x, y, penRgb, mode);
+        else if (c.bkMode_ == OPAQUE)
+            Put(c, x, y, bkRgb, mode);
+        ++dash.phase;
+        // Step along the major axis; the minor axis follows the ideal line.
+        if (dx >= dy) {
+            x += sx;
+            err += dy;
+            if (2 * err >= dx) {
+                y += sy;
+                err -= dx;
+            }
+        } else {
+            y += sy;
+            err += dx;
+            if (2 * err >= dy) {
+                x += sx;
+                err -= dy;
+            }
+        }
+    }
+}
+
+void Impl::StrokePolyline(TCanvas& c, const std::vector<QPoint>& pts, bool closed) {
+    if (pts.size() < 2 || !PenVisible(c))
+        return;
+    c.SyncBackground();
+    if (c.pen_.Width() <= 1) {
+        Dash dash;
+        for (std::size_t i = 1; i < pts.size(); ++i)
+            CosmeticSegment(c, pts[i - 1], pts[i], dash);
+        if (closed && pts.front() != pts.back())
+            CosmeticSegment(c, pts.back(), pts.front(), dash);
+        return;
+    }
+    QPainterPath path;
+    path.moveTo(pts.front());
+    for (std::size_t i = 1; i < pts.size(); ++i)
+        path.lineTo(pts[i]);
+    if (closed)
+        path.closeSubpath();
+    QPoint origin;
+    const QImage mask = PathMask(path, origin, true, c.pen_.Width());
+    StrokeMask(c, mask, origin, korvan::gfx::ToQRgb(c.pen_.Color()) & 0xFFFFFF, c.pen_.Mode());
+}
+
+void Impl::DrawShape(TCanvas& c, const QPainterPath& path, bool fill, bool closed) {
+    c.SyncBackground();
+    if (fill && (c.brush_.Style() != bsClear || !c.brush_.Bitmap().isNull())) {
+        QPoint origin;
+        const QImage mask = PathMask(path, origin, false, 0);
+        FillMask(c, mask, origin, c.pen_.Mode());
+    }
+    if (!PenVisible(c))
+        return;
+    for (const QPolygonF& poly : path.toSubpathPolygons()) {
+        std::vector<QPoint> pts;
+        pts.reserve(static_cast<std::size_t>(poly.size()));
+        for (const QPointF& p : poly) {
+            const QPoint q(static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y())));
+            if (pts.empty() || pts.back() != q)
+                pts.push_back(q);
+        }
+        StrokePolyline(c, pts, closed);
+    }
+}

@@ -1,0 +1,334 @@
+// The graphics object of the GDI+ subset: state, clipping, shapes, images
+// and strings.
+
+#include "platform/gfx/Gdiplus.h"
+
+#include "platform/gfx/Fonts.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <cmath>
+
+namespace Gdiplus {
+
+namespace {
+
+QRectF Q(const RectF& r) {
+    return QRectF(r.X, r.Y, r.Width, r.Height);
+}
+
+QPen MakePen(const Pen& pen) {
+    QPen q(QColor::fromRgba(pen.GetColor().GetValue()));
+    q.setWidthF(pen.GetWidth() > 0 ? pen.GetWidth() : 1.0); // width 0 draws one pixel
+    q.setCapStyle(Qt::FlatCap);
+    q.setJoinStyle(Qt::MiterJoin);
+    // Dash lengths in multiples of the pen width.
+    switch (pen.GetDashStyle()) {
+    case DashStyleDash:
+        q.setDashPattern({3, 1});
+        break;
+    case DashStyleDot:
+        q.setDashPattern({1, 1});
+        break;
+    case DashStyleDashDot:
+        q.setDashPattern({3, 1, 1, 1});
+        break;
+    case DashStyleDashDotDot:
+        q.setDashPattern({3, 1, 1, 1, 1, 1});
+        break;
+    case DashStyleSolid:
+        break;
+    }
+    return q;
+}
+
+QFont MakeFont(const Font& f) {
+    TFontStyles style = 0;
+    if (f.GetStyle() & FontStyleBold)
+        style |= fsBold;
+    if (f.GetStyle() & FontStyleItalic)
+        style |= fsItalic;
+    if (f.GetStyle() & FontStyleUnderline)
+        style |= fsUnderline;
+    if (f.GetStyle() & FontStyleStrikeout)
+        style |= fsStrikeOut;
+    QFont q = korvan::gfx::MakeQFontPoints(f.Family(), f.PixelSize() * 72.0 / 96.0, style);
+    q.setPixelSize(std::max(1, static_cast<int>(std::lround(f.PixelSize()))));
+    return q;
+}
+
+QString Text(const std::string& s) {
+    return QString::fromUtf8(s.c_str(), static_cast<int>(s.size()));
+}
+
+} // namespace
+
+Font::Font(const std::string& family, REAL emSize, INT style, Unit unit)
+    : family_(family), size_(emSize), style_(style), unit_(unit) {}
+
+Graphics::Graphics(TCanvas& canvas)
+    : image_(canvas.Image()), origin_(canvas.ViewportOrg().X, canvas.ViewportOrg().Y),
+      deviceClip_(canvas.DeviceClip()) {}
+
+Graphics::Graphics(Bitmap& bitmap) : image_(&bitmap.Pixels()) {}
+
+template <typename F> Status Graphics::Paint(F&& draw) const {
+    if (!image_ || image_->isNull())
+        return InvalidParameter;
+    QPainter p(image_);
+    if (deviceClip_)
+        p.setClipRegion(*deviceClip_);
+    const bool aa = smoothing_ == SmoothingModeAntiAlias || smoothing_ == SmoothingModeHighQuality;
+    p.setRenderHint(QPainter::Antialiasing, aa);
+    p.setRenderHint(QPainter::TextAntialiasing, textHint_ != TextRenderingHintSingleBitPerPixel &&
+                                                    textHint_ != TextRenderingHintSingleBitPerPixelGridFit);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    // GDI+ puts pixel centres on integer coordinates.
+    p.translate(origin_.x() + 0.5, origin_.y() + 0.5);
+    if (!clip_.IsInfinite())
+        p.setClipPath(clip_.Qt(), deviceClip_ ? Qt::IntersectClip : Qt::ReplaceClip);
+    draw(p);
+    return Ok;
+}
+
+// ---- clipping -------------------------------------------------------------------------------
+
+Status Graphics::SetClip(const Region& r, CombineMode mode) {
+    switch (mode) {
+    case CombineModeReplace:
+        clip_ = r;
+        break;
+    case CombineModeIntersect:
+        clip_.Intersect(r);
+        break;
+    case CombineModeUnion:
+        clip_.Union(r);
+        break;
+    case CombineModeXor:
+        clip_.Xor(r);
+        break;
+    case CombineModeExclude:
+        clip_.Exclude(r);
+        break;
+    case CombineModeComplement:
+        clip_.Complement(r);
+        break;
+    }
+    return Ok;
+}
+
+Status Graphics::SetClip(const RectF& r, CombineMode mode) {
+    return SetClip(Region(r), mode);
+}
+
+Status Graphics::SetClip(const GraphicsPath& p, CombineMode mode) {
+    return SetClip(Region(p), mode);
+}
+
+Status Graphics::ResetClip() {
+    clip_ = Region();
+    return Ok;
+}
+
+// ---- shapes -----------------------------------------------------------------------------------
+
+Status Graphics::DrawPath(const Pen& pen, const GraphicsPath& path) {
+    return Paint([&](QPainter& p) { p.strokePath(path.Qt(), MakePen(pen)); });
+}
+
+Status Graphics::FillPath(const Brush& brush, const GraphicsPath& path) {
+    return Paint([&](QPainter& p) { brush.Fill(p, path.Qt()); });
+}
+
+Status Graphics::DrawLine(const Pen& pen, REAL x1, REAL y1, REAL x2, REAL y2) {
+    GraphicsPath path;
+    path.AddLine(x1, y1, x2, y2);
+    return DrawPath(pen, path);
+}
+
+Status Graphics::DrawLines(const Pen& pen, const std::vector<PointF>& pts) {
+    GraphicsPath path;
+    path.AddLines(pts);
+    return DrawPath(pen, path);
+}
+
+Status Graphics::DrawRectangle(const Pen& pen, const RectF& r) {
+    GraphicsPath path;
+    path.AddRectangle(r);
+    return DrawPath(pen, path);
+}
+
+Status Graphics::DrawEllipse(const Pen& pen, const RectF& r) {
+    GraphicsPath path;
+    path.AddEllipse(r.X, r.Y, r.Width, r.Height);
+    return DrawPath(pen, path);
+}
+
+Status Graphics::DrawArc(const Pen& pen, const RectF& r, REAL start, REAL sweep) {
+    GraphicsPath path;
+    if (path.AddArc(r.X, r.Y, r.Width, r.Height, start, sweep) != Ok)
+        return Ok; // GDI+ skips arcs in boxes of no size
+    return DrawPath(pen, path);
+}
+
+Status Graphics::DrawBezier(const Pen& pen, PointF p1, PointF p2, PointF p3, PointF p4) {
+    GraphicsPath path;
+    path.AddBezier(p1, p2, p3, p4);
+    return DrawPath(pen, path);
+}
+
+Status Graphics::DrawCurve(const Pen& pen, const std::vector<PointF>& pts, REAL tension) {
+    GraphicsPath path;
+    if (path.AddCurve(pts, tension) != Ok)
+        return InvalidParameter;
+    return DrawPath(pen, path);
+}
+
+Status Graphics::DrawPolygon(const Pen& pen, const std::vector<PointF>& pts) {
+    GraphicsPath path;
+    if (path.AddPolygon(pts) != Ok)
+        return InvalidParameter;
+    return DrawPath(pen, path);
+}
+
+Status Graphics::FillRectangle(const Brush& brush, const RectF& r) {
+    GraphicsPath path;
+    path.AddRectangle(r);
+    return FillPath(brush, path);
+}
+
+Status Graphics::FillEllipse(const Brush& brush, const RectF& r) {
+    GraphicsPath path;
+    path.AddEllipse(r.X, r.Y, r.Width, r.Height);
+    return FillPath(brush, path);
+}
+
+Status Graphics::FillPolygon(const Brush& brush, const std::vector<PointF>& pts, FillMode mode) {
+    GraphicsPath path(mode);
+    if (path.AddPolygon(pts) != Ok)
+        return InvalidParameter;
+    return FillPath(brush, path);
+}
+
+Status Graphics::FillRegion(const Brush& brush, const Region& region) {
+    if (region.IsInfinite())
+        return InvalidParameter;
+    return Paint([&](QPainter& p) { brush.Fill(p, region.Qt()); });
+}
+
+// ---- images --------------------------------------------------------------------------------------
+
+Status Graphics::DrawImage(const Image& img, REAL x, REAL y) {
+    return DrawImage(img, RectF{x, y, static_cast<REAL>(img.GetWidth()), static_cast<REAL>(img.GetHeight())});
+}
+
+Status Graphics::DrawImage(const Image& img, const RectF& dest) {
+    if (!img.IsValid())
+        return InvalidParameter;
+    // Images map pixel for pixel onto the destination's pixel grid.
+    return Paint([&](QPainter& p) { p.drawImage(Q(dest).translated(-0.5, -0.5), img.Qt()); });
+}
+
+Status Graphics::DrawImage(const Image& img, const Rect& dest, INT sx, INT sy, INT sw, INT sh, Unit,
+                           const ImageAttributes* attributes) {
+    if (!img.IsValid())
+        return InvalidParameter;
+    const QImage src = attributes ? attributes->Apply(img.Qt()) : img.Qt();
+    return Paint([&](QPainter& p) {
+        p.drawImage(QRectF(dest.X - 0.5, dest.Y - 0.5, dest.Width, dest.Height), src, QRectF(sx, sy, sw, sh));
+    });
+}
+
+// ---- strings ----------------------------------------------------------------------------------------
+
+namespace {
+
+// GDI+ pads a string by a sixth of the em on each side.
+double Padding(const Font& f) {
+    return f.PixelSize() / 6.0;
+}
+
+int QtFlags(const StringFormat* format, bool wrap) {
+    int flags = 0;
+    const StringAlignment a = format ? format->GetAlignment() : StringAlignmentNear;
+    const StringAlignment l = format ? format->GetLineAlignment() : StringAlignmentNear;
+    flags |= a == StringAlignmentCenter ? Qt::AlignHCenter
+             : a == StringAlignmentFar  ? Qt::AlignRight
+                                        : Qt::AlignLeft;
+    flags |= l == StringAlignmentCenter ? Qt::AlignVCenter
+             : l == StringAlignmentFar  ? Qt::AlignBottom
+                                        : Qt::AlignTop;
+    if (wrap)
+        flags |= Qt::TextWordWrap;
+    return flags;
+}
+
+QString Measured(const std::string& text, const StringFormat* format) {
+    QString s = Text(text);
+    if (!format || !(format->GetFormatFlags() & StringFormatFlagsMeasureTrailingSpaces))
+        while (s.endsWith(u' '))
+            s.chop(1);
+    return s;
+}
+
+} // namespace
+
+Status Graphics::MeasureString(const std::string& text, const Font& font, const RectF& layout,
+                               const StringFormat* format, RectF* bounds) const {
+    if (!bounds)
+        return InvalidParameter;
+    const QFontMetricsF fm(MakeFont(font));
+    const double pad = Padding(font);
+    const bool wrap = layout.Width > 0 && !(format && (format->GetFormatFlags() & StringFormatFlagsNoWrap));
+    const QString s = Measured(text, format);
+    QRectF r;
+    if (wrap)
+        r = fm.boundingRect(QRectF(0, 0, std::max(1.0, layout.Width - 2 * pad), 1e6), QtFlags(nullptr, true),
+                            s);
+    else
+        r = QRectF(0, 0, fm.horizontalAdvance(s), fm.height() * std::max<qsizetype>(1, s.count(u'\n') + 1));
+    const double w = s.isEmpty() ? 0 : r.width() + 2 * pad;
+    const double h = std::max(r.height(), fm.height());
+    *bounds = {layout.X, layout.Y, static_cast<REAL>(w), static_cast<REAL>(h)};
+    return Ok;
+}
+
+Status Graphics::DrawString(const std::string& text, const Font& font, const RectF& layout,
+                            const StringFormat* format, const Brush& brush) {
+    const double pad = Padding(font);
+    const bool wrap = layout.Width > 0 && !(format && (format->GetFormatFlags() & StringFormatFlagsNoWrap));
+    const QString s = Text(text);
+    const QFont qf = MakeFont(font);
+    return Paint([&](QPainter& p) {
+        // The glyphs become a path so every brush kind can fill them.
+        QRectF box(layout.X + pad, layout.Y, layout.Width > 0 ? layout.Width - 2 * pad : 1e6,
+                   layout.Height > 0 ? layout.Height : 1e6);
+        const QFontMetricsF fm(qf);
+        QPainterPath glyphs;
+        const QRectF used = fm.boundingRect(box, QtFlags(format, wrap), s);
+        // Lay the lines out as the painter would, then fill their outlines.
+        const QStringList lines = s.split(u'\n');
+        double y = used.top() + fm.ascent();
+        for (const QString& line : lines) {
+            double x = box.left();
+            const double lw = fm.horizontalAdvance(line);
+            if (format && format->GetAlignment() == StringAlignmentCenter)
+                x = box.left() + (box.width() - lw) / 2;
+            else if (format && format->GetAlignment() == StringAlignmentFar)
+                x = box.right() - lw;
+            glyphs.addText(QPointF(x, y), qf, line);
+            y += fm.height();
+        }
+        p.setPen(Qt::NoPen);
+        if (layout.Width > 0 && layout.Height > 0)
+            p.setClipRect(Q(layout), Qt::IntersectClip);
+        brush.Fill(p, glyphs);
+    });
+}
+
+Status Graphics::DrawString(const std::string& text, const Font& font, const PointF& origin,
+                            const Brush& brush) {
+    return DrawString(text, font, RectF{origin.X, origin.Y, 0, 0}, nullptr, brush);
+}
+
+} // namespace Gdiplus
