@@ -3,6 +3,7 @@
 // sections, their total and the hand-over of curves, markers and the
 // selected band's caption to the display. It draws nothing itself.
 
+#include "platform/gfx/Color.h"
 #include "ui/curves/PlotSection.h"
 
 #include <array>
@@ -28,6 +29,19 @@ public:
     // Stores mode in the calculator and all sections; each section takes it
     // at its next computation.
     void SetPhaseMode(std::uint8_t mode);
+
+    // Places the marker of section n at its frequency and the given level
+    // (dB; 0 for pass corners) with its parameters for the caption. Kinds: 0
+    // square, 1 circle (PEQ band), 2 box "LPF", 3 box "HPF".
+    void DrawSectionMarker(int n, float level, int kind);
+    // Builds the total and shows it as plot 33 in TotalCurveColors[colourIndex].
+    void DrawTotalCurve(int colourIndex);
+    // Shows section n as plot n.
+    void DrawSectionCurve(int n, TColor colour);
+    void RemoveCurve(int n);
+    // The selected band's caption and shaded area (show) or neither. peqType
+    // is the PEQ type index 0..8; a negative n counts as 0.
+    void ShowSectionParam(int peqType, int n, float gain, float q, bool show);
 
     // Section 33 := the sum of sections 0..32 at every point; with phase
     // mode 1 the sum is wrapped into -18..+18 units.

@@ -38,7 +38,7 @@ void TPlotList::Clear() {
 }
 
 bool TPlotList::AddPlot(const double* x, const double* y, std::int32_t count, std::int32_t index,
-                        std::int32_t color, TMyPlotStyle style) {
+                        TColor color, TMyPlotStyle style) {
     const std::int32_t points = std::max<std::int32_t>(count, 0);
     TPlotListMember* member = nullptr;
     const bool found = FindPlot(index, member);

@@ -3,6 +3,8 @@
 // a private copy of its x and y values with a colour, a drawing style and
 // the caller's plot number. The newest plot stands at the head.
 
+#include "platform/gfx/Color.h"
+
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -27,7 +29,7 @@ public:
 
     std::vector<double> X;
     std::vector<double> Y;
-    std::int32_t Color = 0; // 0x00BBGGRR
+    TColor Color = 0;
     TMyPlotStyle Style = PlotLine;
     std::int32_t NumPoints = 0; // X and Y each hold this many values
     std::int32_t Index = 0;
@@ -46,7 +48,7 @@ public:
     // Replaces the data of the plot with this index (its colour and style
     // stay) and returns true, or puts a new plot at the head and returns
     // false. A count below 1 stores a plot without points.
-    bool AddPlot(const double* x, const double* y, std::int32_t count, std::int32_t index, std::int32_t color,
+    bool AddPlot(const double* x, const double* y, std::int32_t count, std::int32_t index, TColor color,
                  TMyPlotStyle style);
     // The first member from the head with this index, or null.
     bool FindPlot(std::int32_t index, TPlotListMember*& member) const;

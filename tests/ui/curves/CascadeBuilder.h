@@ -51,7 +51,18 @@ inline void BuildCascade(Plot& plot, int target, bool highPass, int row, double 
         butterworth(row - 16);
         butterworth(row - 16);
     }
-    auto& out = plot.Sections[static_cast<std::size_t>(target)]->Response;
+    // The pass curve keeps the parameters of the last work section set.
+    PlotSection& curve = *plot.Sections[static_cast<std::size_t>(target)];
+    if (next > FirstWorkSection) {
+        const PlotSection& last = *plot.Sections[static_cast<std::size_t>(next - 1)];
+        curve.Type = last.Type;
+        curve.Frequency = last.Frequency;
+        curve.Gain = last.Gain;
+        curve.Q = last.Q;
+        curve.CoefA = last.CoefA;
+        curve.CoefB = last.CoefB;
+    }
+    auto& out = curve.Response;
     out.fill(0.0);
     for (int i = 0; i < WorkSections; ++i) {
         const auto& r = plot.Sections[static_cast<std::size_t>(FirstWorkSection + i)]->Response;
