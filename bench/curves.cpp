@@ -1,0 +1,196 @@
+// Curve calculator timings: one section on the 4096-point grid, the total of
+// 33 sections, a band edit, and all 18 calculators recomputed with every
+// section in use; beside them scipy.signal.sosfreqz evaluating the same
+// section on the same grid (when Debian's python3 with scipy is present).
+//
+// Goals on the development machine: a band edit (one section, the total and
+// a redraw of the page) within 2 ms; all 18 calculators within 50 ms.
+
+#include "tests/ui/curves/CascadeBuilder.h"
+#include "tests/ui/curves/EditorDisplay.h"
+#include "ui/curves/CurveGrid.h"
+#include "ui/curves/Plot.h"
+
+#include <QGuiApplication>
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using korvan::curves::testing::BuildCascade;
+
+// Best of several rounds, in microseconds per call.
+double TimeMicros(int rounds, int callsPerRound, const std::function<void()>& call) {
+    double best = 1e300;
+    for (int r = 0; r < rounds; ++r) {
+        const auto start = Clock::now();
+        for (int i = 0; i < callsPerRound; ++i) {
+            call();
+        }
+        const std::chrono::duration<double, std::micro> spent = Clock::now() - start;
+        best = std::min(best, spent.count() / callsPerRound);
+    }
+    return best;
+}
+
+// Every section in use: 31 bands of all PEQ kinds, both pass curves from
+// their cascades, the total, and nine overlays.
+void RecomputeAll(Plot& plot, int display) {
+    static constexpr std::array<int, 9> kinds = {1, 2, 3, 8, 5, 9, 4, 7, 17};
+    for (int n = 0; n <= 30; ++n) {
+        SetSection(*plot.Sections[static_cast<std::size_t>(n)], (n % 25) - 12.0,
+                   25.0 * (n + 1) * (display + 1), 0.5 + 0.1 * n, kinds[static_cast<std::size_t>(n % 9)]);
+    }
+    BuildCascade(plot, 31, true, 20, 40.0 + display);
+    BuildCascade(plot, 32, false, 8, 16000.0 - display);
+    for (int n = 39; n < 48; ++n) {
+        SetSection(*plot.Sections[static_cast<std::size_t>(n)], 6.0, 100.0 * n, 1.0, 1);
+    }
+    plot.BuildTotal();
+}
+
+// Asks Debian's python3 for scipy's time of the same section on the same
+// grid; returns a negative value when python3 or scipy is missing.
+double ScipyMicros(const korvan::curves::Biquad& c) {
+    const char* const pythons[] = {"/usr/bin/python3", "python3"};
+    for (const char* python : pythons) {
+        char script[2048];
+        std::snprintf(script, sizeof script,
+                      "%s - 2>/dev/null <<'PYEOF'\n"
+                      "import math, timeit\n"
+                      "import numpy as np\n"
+                      "from scipy import signal\n"
+                      "w = np.array([math.pi * 10.0 ** (math.log10(48000.0) * k / 4096) / 48000.0"
+                      " for k in range(4096)])\n"
+                      "sos = np.array([[%.17g, %.17g, %.17g, %.17g, %.17g, %.17g]])\n"
+                      "def run():\n"
+                      "    _, h = signal.sosfreqz(sos, worN=w)\n"
+                      "    return 20.0 * np.log10(np.abs(h))\n"
+                      "t = min(timeit.repeat(run, number=200, repeat=5)) / 200\n"
+                      "print(t * 1e6)\n"
+                      "PYEOF",
+                      python, c.b0, c.b1, c.b2, c.a0, c.a1, c.a2);
+        FILE* pipe = popen(script, "r");
+        if (pipe == nullptr) {
+            continue;
+        }
+        char line[128] = {};
+        const bool got = std::fgets(line, sizeof line, pipe) != nullptr;
+        const int status = pclose(pipe);
+        if (got && status == 0) {
+            return std::strtod(line, nullptr);
+        }
+    }
+    return -1.0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    PlotSection section;
+    double gain = 6.0;
+    const double oneSection = TimeMicros(7, 2000, [&] {
+        gain = -gain;
+        SetSection(section, gain, 1000.0, 1.4, 1);
+    });
+    section.PhaseMode = 1;
+    const double onePhase = TimeMicros(7, 2000, [&] {
+        gain = -gain;
+        SetSection(section, gain, 1000.0, 1.4, 1);
+    });
+
+    Plot plot(nullptr);
+    RecomputeAll(plot, 4);
+    const double total = TimeMicros(7, 2000, [&] { plot.BuildTotal(); });
+    const double bandEdit = TimeMicros(7, 1000, [&] {
+        gain = -gain;
+        SetSection(*plot.Sections[3], gain, 2000.0, 2.0, 1);
+        plot.BuildTotal();
+    });
+
+    // A band edit as the PEQ editor makes it on a channel display: the
+    // band's section and marker, the total (drawn with plots and labels),
+    // the selected band's caption and area, and the curve page shown.
+    korvan::curves::testing::EditorDisplay<> display;
+    Plot shown(&display.display);
+    korvan::curves::testing::BuildChannel(shown, 4, 3);
+    display.display.UpdateCurvePage();
+    const double bandEditShown = TimeMicros(5, 20, [&] {
+        gain = -gain;
+        SetSection(*shown.Sections[3], gain, 1000.0, 1.0, 1);
+        shown.DrawSectionMarker(3, static_cast<float>(gain), 1);
+        shown.DrawTotalCurve(4);
+        shown.ShowSectionParam(0, 3, static_cast<float>(gain), 1.0f, true);
+        display.display.UpdateCurvePage();
+    });
+
+    // Where the redraw's time goes: the drawing layer's share.
+    LMyFFTDrawHpLp6dB& page = display.display;
+    const TPlotListMember& totalPlot = *page.Plots().Head();
+    const double plotLine = TimeMicros(5, 20, [&] { page.DrawOnePlot(totalPlot); });
+    const double shadedArea = TimeMicros(5, 20, [&] { page.CuveDisplayPaint(); });
+    const double pageCopy = TimeMicros(5, 20, [&] {
+        display.screen.Canvas().CopyRect(page.CurvePage().Rect(), page.CurvePage().Canvas(),
+                                         page.CurvePage().BitmapRect());
+    });
+    page.AttachCanvas(nullptr);
+    const double bandEditPages = TimeMicros(5, 20, [&] {
+        gain = -gain;
+        SetSection(*shown.Sections[3], gain, 1000.0, 1.0, 1);
+        shown.DrawSectionMarker(3, static_cast<float>(gain), 1);
+        shown.DrawTotalCurve(4);
+        shown.ShowSectionParam(0, 3, static_cast<float>(gain), 1.0f, true);
+        page.UpdateCurvePage();
+    });
+
+    std::vector<std::unique_ptr<Plot>> plots;
+    for (int i = 0; i < 18; ++i) {
+        plots.push_back(std::make_unique<Plot>(nullptr));
+    }
+    auto all = [&] {
+        for (int i = 0; i < 18; ++i) {
+            RecomputeAll(*plots[static_cast<std::size_t>(i)], i);
+        }
+    };
+    const double allMagnitude = TimeMicros(5, 3, all);
+    for (auto& p : plots) {
+        p->SetPhaseMode(1);
+    }
+    const double allPhase = TimeMicros(5, 3, all);
+
+    std::printf("one section, magnitude (4096 points): %8.1f us\n", oneSection);
+    std::printf("one section, phase (4096 points):     %8.1f us\n", onePhase);
+    std::printf("total of 33 sections:                 %8.1f us\n", total);
+    std::printf("band edit, section + total only:      %8.1f us\n", bandEdit);
+    std::printf("band edit with the page redrawn:      %8.1f us   goal: 2000 us\n", bandEditShown);
+    std::printf("  the same into the pages, no control: %8.1f us\n", bandEditPages);
+    std::printf("  of it, per call: total curve line %.1f us, caption and shaded area %.1f us "
+                "(painted 4 times per edit), curve page copy %.1f us\n",
+                plotLine, shadedArea, pageCopy);
+    std::printf("18 calculators, every section, dB:    %8.2f ms   goal: 50 ms\n", allMagnitude / 1000.0);
+    std::printf("18 calculators, every section, phase: %8.2f ms\n", allPhase / 1000.0);
+
+    PlotSection peak;
+    SetSection(peak, 6.0, 1000.0, 1.4, 1);
+    korvan::curves::Biquad c;
+    DesignBiquad(peak, c);
+    const double scipy = ScipyMicros(c);
+    if (scipy > 0.0) {
+        std::printf("scipy.signal.sosfreqz, same section and grid: %8.1f us; ours/scipy = %.3f\n", scipy,
+                    oneSection / scipy);
+    } else {
+        std::printf("scipy.signal.sosfreqz: not available (python3 with scipy not found)\n");
+    }
+    return 0;
+}

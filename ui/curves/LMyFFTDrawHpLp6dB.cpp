@@ -1,0 +1,15 @@
+#include "ui/curves/LMyFFTDrawHpLp6dB.h"
+
+LMyFFTDrawHpLp6dB::LMyFFTDrawHpLp6dB(TComponent* owner) : CurveDisplay(owner) {}
+
+LMyFFTDrawHpLp6dB::LMyFFTDrawHpLp6dB(const LMyFFTDrawHpLp6dB& other) : CurveDisplay(other.Owner()) {
+    AssignPlot(other);
+}
+
+std::vector<korvan::curves::CaptionLine> LMyFFTDrawHpLp6dB::ShowParamLines(int type) const {
+    return korvan::curves::MainCaptionLines(type);
+}
+
+std::vector<korvan::curves::CaptionLine> LMyFFTDrawHpLp6dB::CurvePaintLines(int type) const {
+    return korvan::curves::MainCaptionLines(type);
+}

@@ -1,0 +1,97 @@
+#include "ui/curves/Plot.h"
+
+#include "device/SharedConstants.h"
+#include "platform/gfx/Color.h"
+#include "ui/curves/LMyFFTDrawHpLp6dB.h"
+#include "ui/curves/PhaseWrap.h"
+
+using korvan::curves::CurvePointCount;
+
+Plot::Plot(LMyFFTDrawHpLp6dB* display) : Display(display) {
+    for (auto& section : Sections) {
+        section = std::make_unique<PlotSection>();
+        SetSection(*section, 0.0, 1000.0, 0.4, 3);
+    }
+}
+
+Plot::~Plot() = default;
+
+void Plot::SetPhaseMode(std::uint8_t mode) {
+    PhaseMode = mode;
+    for (auto& section : Sections) {
+        section->PhaseMode = mode;
+    }
+}
+
+void Plot::BuildTotal() {
+    auto& total = Sections[TotalSection]->Response;
+    total.fill(0.0);
+    for (int n = 0; n < SummedSections; ++n) {
+        const auto& r = Sections[static_cast<std::size_t>(n)]->Response;
+        for (int k = 0; k < CurvePointCount; ++k) {
+            total[static_cast<std::size_t>(k)] += r[static_cast<std::size_t>(k)];
+        }
+    }
+    if (PhaseMode == 1) {
+        for (double& s : total) {
+            s = korvan::curves::WrapPhaseUnits(s);
+        }
+    }
+}
+
+namespace {
+
+bool IsSection(int n) {
+    return n >= 0 && n < Plot::SectionSlots;
+}
+
+} // namespace
+
+void Plot::DrawSectionMarker(int n, float level, int kind) {
+    if (Display == nullptr || !IsSection(n)) {
+        return;
+    }
+    const PlotSection& s = *Sections[static_cast<std::size_t>(n)];
+    const auto color = static_cast<TColor>(MarkerColors[static_cast<std::size_t>(n)]);
+    Display->DrawBlock(level, korvan::curves::GridPosition(s.Frequency), color, n, false, kind);
+    Display->SetBlockParameter(n, s.Frequency, s.Gain, s.Q, s.Type);
+}
+
+void Plot::DrawTotalCurve(int colourIndex) {
+    BuildTotal();
+    if (Display == nullptr || colourIndex < 0 || colourIndex >= static_cast<int>(TotalCurveColors.size())) {
+        return;
+    }
+    const auto color = static_cast<TColor>(TotalCurveColors[static_cast<std::size_t>(colourIndex)]);
+    Display->FFTDraw(Sections[TotalSection]->Response.data(), CurvePointCount, TotalSection, color, PlotLine);
+}
+
+void Plot::DrawSectionCurve(int n, TColor colour) {
+    if (Display == nullptr || !IsSection(n)) {
+        return;
+    }
+    Display->FFTDraw(Sections[static_cast<std::size_t>(n)]->Response.data(), CurvePointCount, n, colour,
+                     PlotLine);
+}
+
+void Plot::RemoveCurve(int n) {
+    if (Display != nullptr) {
+        Display->RemovePlot(n);
+    }
+}
+
+void Plot::ShowSectionParam(int peqType, int n, float gain, float q, bool show) {
+    if (Display == nullptr) {
+        return;
+    }
+    n = n < 0 ? 0 : n;
+    if (!show || !IsSection(n)) {
+        Display->SetCurveDisplay(false);
+        return;
+    }
+    const PlotSection& s = *Sections[static_cast<std::size_t>(n)];
+    Display->DrawParam(peqType, gain, korvan::curves::GridPosition(s.Frequency),
+                       static_cast<float>(s.Frequency), q, clYellow);
+    Display->DrawCurveFill(peqType, s.Response.data(), CurvePointCount);
+    Display->SetCurveDisplay(true);
+}
