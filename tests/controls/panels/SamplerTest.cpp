@@ -121,6 +121,14 @@ TEST(Sampler, WritesThePicture) {
     g.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAlias);
     g.DrawString("GDI+ text", Gdiplus::Font("Verdana", 14, Gdiplus::FontStyleBold), Gdiplus::PointF{10, 360},
                  Gdiplus::SolidBrush(Gdiplus::Color(0xFF204080u)));
+    // A string wrapped in its layout box, centred both ways.
+    const Gdiplus::RectF box{170, 350, 150, 60};
+    g.DrawRectangle(Gdiplus::Pen(Gdiplus::Color(0xFF808080u), 1.0f), box);
+    Gdiplus::StringFormat centred;
+    centred.SetAlignment(Gdiplus::StringAlignmentCenter);
+    centred.SetLineAlignment(Gdiplus::StringAlignmentCenter);
+    g.DrawString("GDI+ wraps words inside its layout box", Gdiplus::Font("Tahoma", 9), box, &centred,
+                 Gdiplus::SolidBrush(Gdiplus::Color(0xFF000000u)));
 
     const std::string dir = KORVAN_TEST_OUTPUT_DIR;
     std::filesystem::create_directories(dir);
