@@ -14,10 +14,13 @@ namespace korvan::gfx {
 namespace {
 
 // Fonts shipped outside the font configuration's search path; loaded into the
-// application once, on first use.
+// application once, on first use. The bold Tahoma file of that set is left
+// out on purpose: only its embedded bitmap strikes are bold, its outlines are
+// the regular ones on the wider bold advances, so antialiased text came out
+// thin and widely spaced. Without it, bold Tahoma is emboldened from the
+// regular outlines and keeps their spacing.
 constexpr std::array kPrivateFontFiles = {
     "/usr/share/wine/fonts/tahoma.ttf",
-    "/usr/share/wine/fonts/tahomabd.ttf",
     "/usr/share/wine/fonts/ms_sans_serif.ttf",
     "/usr/share/wine/fonts/symbol.ttf",
 };

@@ -158,7 +158,11 @@ enum FontStyle {
 };
 enum Unit { UnitWorld = 0, UnitDisplay = 1, UnitPixel = 2, UnitPoint = 3 };
 enum StringAlignment { StringAlignmentNear, StringAlignmentCenter, StringAlignmentFar };
-enum StringFormatFlags { StringFormatFlagsNoWrap = 0x1000, StringFormatFlagsMeasureTrailingSpaces = 0x800 };
+enum StringFormatFlags {
+    StringFormatFlagsMeasureTrailingSpaces = 0x800,
+    StringFormatFlagsNoWrap = 0x1000,
+    StringFormatFlagsNoClip = 0x4000
+};
 enum class ImageFormat { Unknown, Bmp, Png, Jpeg, Gif, Icon };
 
 // ---- paths and regions --------------------------------------------------------

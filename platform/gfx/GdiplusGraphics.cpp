@@ -4,6 +4,7 @@
 #include "platform/gfx/Gdiplus.h"
 
 #include "platform/gfx/Fonts.h"
+#include "platform/gfx/StringLayout.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -248,27 +249,36 @@ double Padding(const Font& f) {
     return f.PixelSize() / 6.0;
 }
 
-int QtFlags(const StringFormat* format, bool wrap) {
-    int flags = 0;
-    const StringAlignment a = format ? format->GetAlignment() : StringAlignmentNear;
-    const StringAlignment l = format ? format->GetLineAlignment() : StringAlignmentNear;
-    flags |= a == StringAlignmentCenter ? Qt::AlignHCenter
-             : a == StringAlignmentFar  ? Qt::AlignRight
-                                        : Qt::AlignLeft;
-    flags |= l == StringAlignmentCenter ? Qt::AlignVCenter
-             : l == StringAlignmentFar  ? Qt::AlignBottom
-                                        : Qt::AlignTop;
-    if (wrap)
-        flags |= Qt::TextWordWrap;
-    return flags;
+bool Has(const StringFormat* format, INT flag) {
+    return format && (format->GetFormatFlags() & flag) != 0;
 }
 
-QString Measured(const std::string& text, const StringFormat* format) {
-    QString s = Text(text);
-    if (!format || !(format->GetFormatFlags() & StringFormatFlagsMeasureTrailingSpaces))
-        while (s.endsWith(u' '))
-            s.chop(1);
-    return s;
+// The lines of a string in a layout rectangle: wrapped to its width less the
+// padding unless the rectangle has no width or the format forbids wrapping.
+korvan::gfx::StringLayout LayOut(const std::string& text, const QFont& qf, double pad, const RectF& layout,
+                                 const StringFormat* format) {
+    const bool wrap = layout.Width > 0 && !Has(format, StringFormatFlagsNoWrap);
+    return korvan::gfx::LayOutString(Text(text), qf, wrap ? std::max(1.0, layout.Width - 2 * pad) : 0,
+                                     Has(format, StringFormatFlagsMeasureTrailingSpaces));
+}
+
+// Where a run of the given extent starts in a layout span, padded at both
+// ends: near, centred or far; a span of no extent is a point the padded text
+// starts at, is centred on or ends at.
+double Place(StringAlignment a, double start, double span, double extent, double pad) {
+    if (span <= 0)
+        return a == StringAlignmentCenter ? start - extent / 2
+               : a == StringAlignmentFar  ? start - pad - extent
+                                          : start + pad;
+    switch (a) {
+    case StringAlignmentCenter:
+        return start + (span - extent) / 2;
+    case StringAlignmentFar:
+        return start + span - pad - extent;
+    case StringAlignmentNear:
+        break;
+    }
+    return start + pad;
 }
 
 } // namespace
@@ -277,18 +287,11 @@ Status Graphics::MeasureString(const std::string& text, const Font& font, const 
                                const StringFormat* format, RectF* bounds) const {
     if (!bounds)
         return InvalidParameter;
-    const QFontMetricsF fm(MakeFont(font));
     const double pad = Padding(font);
-    const bool wrap = layout.Width > 0 && !(format && (format->GetFormatFlags() & StringFormatFlagsNoWrap));
-    const QString s = Measured(text, format);
-    QRectF r;
-    if (wrap)
-        r = fm.boundingRect(QRectF(0, 0, std::max(1.0, layout.Width - 2 * pad), 1e6), QtFlags(nullptr, true),
-                            s);
-    else
-        r = QRectF(0, 0, fm.horizontalAdvance(s), fm.height() * std::max<qsizetype>(1, s.count(u'\n') + 1));
-    const double w = s.isEmpty() ? 0 : r.width() + 2 * pad;
-    const double h = std::max(r.height(), fm.height());
+    const QFont qf = MakeFont(font);
+    const korvan::gfx::StringLayout lines = LayOut(text, qf, pad, layout, format);
+    const double w = lines.Width() > 0 ? lines.Width() + 2 * pad : 0;
+    const double h = std::max(lines.Height(), QFontMetricsF(qf).lineSpacing());
     *bounds = {layout.X, layout.Y, static_cast<REAL>(w), static_cast<REAL>(h)};
     return Ok;
 }
@@ -296,31 +299,20 @@ Status Graphics::MeasureString(const std::string& text, const Font& font, const 
 Status Graphics::DrawString(const std::string& text, const Font& font, const RectF& layout,
                             const StringFormat* format, const Brush& brush) {
     const double pad = Padding(font);
-    const bool wrap = layout.Width > 0 && !(format && (format->GetFormatFlags() & StringFormatFlagsNoWrap));
-    const QString s = Text(text);
     const QFont qf = MakeFont(font);
+    const korvan::gfx::StringLayout lines = LayOut(text, qf, pad, layout, format);
+    const StringAlignment align = format ? format->GetAlignment() : StringAlignmentNear;
+    const StringAlignment lineAlign = format ? format->GetLineAlignment() : StringAlignmentNear;
+    // The glyphs become a path so that every brush kind can fill them.
+    QPainterPath glyphs;
+    double y = Place(lineAlign, layout.Y, layout.Height, lines.Height(), 0) + QFontMetricsF(qf).ascent();
+    for (const korvan::gfx::StringLine& line : lines.Lines) {
+        glyphs.addText(QPointF(Place(align, layout.X, layout.Width, line.Width, pad), y), qf, line.Text);
+        y += lines.LineHeight;
+    }
     return Paint([&](QPainter& p) {
-        // The glyphs become a path so every brush kind can fill them.
-        QRectF box(layout.X + pad, layout.Y, layout.Width > 0 ? layout.Width - 2 * pad : 1e6,
-                   layout.Height > 0 ? layout.Height : 1e6);
-        const QFontMetricsF fm(qf);
-        QPainterPath glyphs;
-        const QRectF used = fm.boundingRect(box, QtFlags(format, wrap), s);
-        // Lay the lines out as the painter would, then fill their outlines.
-        const QStringList lines = s.split(u'\n');
-        double y = used.top() + fm.ascent();
-        for (const QString& line : lines) {
-            double x = box.left();
-            const double lw = fm.horizontalAdvance(line);
-            if (format && format->GetAlignment() == StringAlignmentCenter)
-                x = box.left() + (box.width() - lw) / 2;
-            else if (format && format->GetAlignment() == StringAlignmentFar)
-                x = box.right() - lw;
-            glyphs.addText(QPointF(x, y), qf, line);
-            y += fm.height();
-        }
         p.setPen(Qt::NoPen);
-        if (layout.Width > 0 && layout.Height > 0)
+        if (layout.Width > 0 && layout.Height > 0 && !Has(format, StringFormatFlagsNoClip))
             p.setClipRect(Q(layout), Qt::IntersectClip);
         brush.Fill(p, glyphs);
     });

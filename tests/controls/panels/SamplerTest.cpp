@@ -4,6 +4,7 @@
 #include "controls/panels/FrameDrawing.h"
 #include "controls/panels/GradientPainting.h"
 #include "platform/gfx/Gdiplus.h"
+#include "platform/gfx/ImageList.h"
 #include "platform/gfx/Pictures.h"
 #include "tests/support/gui/GuiApplicationEnvironment.h"
 
@@ -76,6 +77,21 @@ TEST(Sampler, WritesThePicture) {
     dark.Canvas().Rectangle(2, 2, 6, 6);
     DrawTransparentBitmapStretched(c, dark, Bounds(460, 200, 48, 48), clBlack, Rect(0, 0, 8, 8));
 
+    // Row 3 far right: an image-list glyph, enabled and disabled.
+    TBitmap glyph(16, 16);
+    glyph.Canvas().Brush().SetColor(clTeal);
+    glyph.Canvas().FillRect(Rect(0, 0, 16, 16));
+    glyph.Canvas().Brush().SetColor(clNavy);
+    glyph.Canvas().Ellipse(1, 1, 13, 13);
+    glyph.Canvas().Brush().SetColor(clWhite);
+    glyph.Canvas().FillRect(Rect(4, 4, 7, 7));
+    glyph.Canvas().Brush().SetColor(clRed);
+    glyph.Canvas().FillRect(Rect(9, 9, 16, 16));
+    TImageList images(16, 16);
+    images.AddMasked(glyph, clTeal);
+    images.Draw(c, 530, 210, 0);
+    images.Draw(c, 560, 210, 0, false);
+
     // Row 4: GDI+ fills.
     Gdiplus::Graphics g(c);
     g.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
@@ -121,6 +137,14 @@ TEST(Sampler, WritesThePicture) {
     g.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAlias);
     g.DrawString("GDI+ text", Gdiplus::Font("Verdana", 14, Gdiplus::FontStyleBold), Gdiplus::PointF{10, 360},
                  Gdiplus::SolidBrush(Gdiplus::Color(0xFF204080u)));
+    // A string wrapped in its layout box, centred both ways.
+    const Gdiplus::RectF box{170, 350, 150, 60};
+    g.DrawRectangle(Gdiplus::Pen(Gdiplus::Color(0xFF808080u), 1.0f), box);
+    Gdiplus::StringFormat centred;
+    centred.SetAlignment(Gdiplus::StringAlignmentCenter);
+    centred.SetLineAlignment(Gdiplus::StringAlignmentCenter);
+    g.DrawString("GDI+ wraps words inside its layout box", Gdiplus::Font("Tahoma", 9), box, &centred,
+                 Gdiplus::SolidBrush(Gdiplus::Color(0xFF000000u)));
 
     const std::string dir = KORVAN_TEST_OUTPUT_DIR;
     std::filesystem::create_directories(dir);
