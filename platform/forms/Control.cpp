@@ -80,7 +80,7 @@ const TClassInfo& TControl::StaticClassInfo() {
             .TypeName("TColor")
             .Stored(&TControl::ColorStored)
             .Property("ParentColor", &TControl::ParentColor, &TControl::SetParentColor)
-            .Property("Font", &TControl::FontObject)
+            .Property("Font", &TControl::FontObject, &TControl::SetFontObject)
             .Stored(&TControl::FontStored)
             .Property("ParentFont", &TControl::ParentFont, &TControl::SetParentFont)
             .Default(true)
@@ -359,10 +359,18 @@ void TControl::SetPopupMenu(TPopupMenu* menu) {
 }
 
 void TControl::BringToFront() {
-    if (!parent_)
+    TWinControl* p = parent_;
+    if (!p)
         return;
-    parent_->RemoveControl(this);
-    parent_->InsertControl(this);
+    auto& list = IsWindowed() ? p->winControls_ : p->controls_;
+    auto it = std::find(list.begin(), list.end(), this);
+    if (it == list.end())
+        return;
+    list.erase(it);
+    list.push_back(this);
+    if (IsWindowed())
+        static_cast<TWinControl*>(this)->Widget()->raise();
+    p->Invalidate();
 }
 
 void TControl::SendToBack() {

@@ -114,6 +114,10 @@ public:
     TFont& Font() { return font_; }
     const TFont& Font() const { return font_; }
     TFont* FontObject() const { return const_cast<TFont*>(&font_); }
+    void SetFontObject(TFont* font) {
+        if (font)
+            font_.Assign(*font);
+    }
     bool ParentFont() const { return parentFont_; }
     void SetParentFont(bool v);
     // The canvas of a painted control: draws into Surface.

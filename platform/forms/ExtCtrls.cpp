@@ -285,8 +285,8 @@ const TClassInfo& TShape::StaticClassInfo() {
                   {"stRectangle", "stSquare", "stRoundRect", "stRoundSquare", "stEllipse", "stCircle"},
                   "TShapeType")
             .Default(stRectangle)
-            .Property("Pen", &TShape::PenObject)
-            .Property("Brush", &TShape::BrushObject)
+            .Property("Pen", &TShape::PenObject, &TShape::SetPenObject)
+            .Property("Brush", &TShape::BrushObject, &TShape::SetBrushObject)
             .Build();
     return info;
 }

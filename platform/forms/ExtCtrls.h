@@ -86,6 +86,14 @@ public:
     TBrush& Brush() { return brush_; }
     TPen* PenObject() const { return const_cast<TPen*>(&pen_); }
     TBrush* BrushObject() const { return const_cast<TBrush*>(&brush_); }
+    void SetPenObject(TPen* pen) {
+        if (pen)
+            pen_.Assign(*pen);
+    }
+    void SetBrushObject(TBrush* brush) {
+        if (brush)
+            brush_.Assign(*brush);
+    }
 
 protected:
     void Paint() override;
