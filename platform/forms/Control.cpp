@@ -134,6 +134,9 @@ void TControl::FontChanged() {
 
 TCanvas& TControl::Canvas() {
     QImage& image = Surface();
+    // Drawing outside a paint shows at the next turn of the event loop.
+    if (!inPaint_)
+        Present();
     if (!canvas_)
         canvas_ = std::make_unique<TCanvas>(&image);
     else if (canvas_->Image() != &image || canvas_->Width() != image.width() ||
@@ -430,7 +433,14 @@ void TControl::PaintSurface() {
     if (IsTransparent())
         korvan::forms::DrawParentImage(this, image);
     needsPaint_ = false;
-    Paint();
+    inPaint_ = true;
+    try {
+        Paint();
+    } catch (...) {
+        inPaint_ = false;
+        throw;
+    }
+    inPaint_ = false;
 }
 
 bool TControl::MouseCapture() const {

@@ -241,6 +241,7 @@ private:
     QImage surface_;
     std::unique_ptr<TCanvas> canvas_;
     bool needsPaint_ = true;
+    bool inPaint_ = false;
     TColor color_ = clBtnFace;
     bool parentColor_ = false;
     TFont font_;

@@ -245,6 +245,13 @@ void TCustomForm::SetMenu(TMainMenu* menu) {
     UpdateWindowBounds();
 }
 
+void TCustomForm::Paint() {
+    TCanvas& c = Canvas();
+    c.Brush().SetColor(Color());
+    c.Brush().SetStyle(bsSolid);
+    c.FillRect(TRect{0, 0, Width(), Height()});
+}
+
 void TCustomForm::TextChanged() {
     if (window_)
         window_->setWindowTitle(QString::fromStdString(Caption()));

@@ -48,6 +48,7 @@ public:
     QWidget* Window();
     QRect ClientRect() const override;
     bool Showing() const override { return Visible(); }
+    bool IsPainted() const override { return true; }
 
     // --- showing ---
     void Show();
@@ -113,6 +114,7 @@ protected:
     void UpdateWindowBounds() override;
     void VisibleChanged() override;
     void TextChanged() override;
+    void Paint() override;
     void DoShow();
     void DoHide();
     void PlaceWindow();
