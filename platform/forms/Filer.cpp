@@ -489,8 +489,17 @@ void TReader::ReadObjectProperty(const ObjectRef& object, TPersistent* persisten
     const size_t dot = path.find('.');
     if (dot != std::string::npos) {
         const TPropInfo* prop = GetPropInfo(object, path.substr(0, dot));
-        if (!prop || prop->Kind != tkClass || !prop->GetObj)
+        if (!prop || prop->Kind != tkClass || !prop->GetObj) {
+            // A defined property may carry a dotted name ("Picture.Data").
+            if (persistent) {
+                pendingName_ = path;
+                pendingDone_ = false;
+                persistent->DefineProperties(*this);
+                if (pendingDone_)
+                    return;
+            }
             notFound();
+        }
         const ObjectRef sub = GetObjectProp(object, *prop);
         if (!sub)
             notFound();

@@ -1,0 +1,271 @@
+#pragma once
+// TControl: the base of every control. A control has a parent (a windowed
+// control), bounds in its parent's client coordinates, Align and Anchors,
+// Visible and Enabled as its own flags, a caption, a hint, a cursor and a
+// popup menu, and receives mouse input and control notifications.
+//
+// Non-windowed controls (TGraphicControl) have no window: their parent
+// paints them into its own image, below its windowed children, and routes
+// the mouse to them. Painted controls draw into an off-screen image of
+// their own size (Surface) that is copied to the screen in one step;
+// drawing on it outside a paint (from a click handler) shows at once.
+//
+// Ownership: the owner frees a control (TComponent); a parent destroying
+// itself frees its child controls first, as the framework does.
+
+#include "platform/forms/Component.h"
+#include "platform/forms/ControlTypes.h"
+#include "platform/gfx/Canvas.h"
+#include "platform/gfx/Color.h"
+#include "platform/gfx/GraphicsObjects.h"
+
+#include <QImage>
+#include <QRect>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class TPopupMenu;
+class TCustomForm;
+struct TMessage;
+
+class TControl : public TComponent {
+    KORVAN_CLASS(TControl)
+public:
+    explicit TControl(TComponent* owner);
+    ~TControl() override;
+
+    // --- tree ---
+    TWinControl* Parent() const { return parent_; }
+    virtual void SetParent(TWinControl* parent);
+    TComponent* GetParentComponent() const override;
+    void SetParentComponent(TComponent* parent) override;
+    bool HasParent() const override { return true; }
+    // Windowed controls have a window of their own.
+    virtual bool IsWindowed() const { return false; }
+
+    // --- bounds ---
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    void SetLeft(int v) { SetBounds(v, top_, width_, height_); }
+    void SetTop(int v) { SetBounds(left_, v, width_, height_); }
+    void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
+    void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
+    virtual void SetBounds(int left, int top, int width, int height);
+    QRect BoundsRect() const { return QRect(left_, top_, width_, height_); }
+    // The client area in the control's own coordinates (origin 0, 0).
+    virtual QRect ClientRect() const { return QRect(0, 0, width_, height_); }
+    int ClientWidth() const { return ClientRect().width(); }
+    int ClientHeight() const { return ClientRect().height(); }
+    virtual void SetClientWidth(int v);
+    virtual void SetClientHeight(int v);
+    // Where the client origin lies inside the control.
+    virtual QPoint ClientOrigin() const { return QPoint(0, 0); }
+    QPoint ClientToScreen(QPoint p) const;
+    QPoint ScreenToClient(QPoint p) const;
+    // In the parent's client coordinates.
+    QPoint ClientToParent(QPoint p, const TWinControl* parent = nullptr) const;
+
+    TAlign Align() const { return align_; }
+    void SetAlign(TAlign align);
+    TAnchors Anchors() const { return anchors_; }
+    void SetAnchors(TAnchors anchors);
+
+    // --- flags ---
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    // Visible, and every parent up to a top-level window is too.
+    virtual bool Showing() const;
+    bool Enabled() const { return enabled_; }
+    virtual void SetEnabled(bool enabled);
+    // Enabled, and so is every parent: input reaches only such controls.
+    bool InputEnabled() const;
+
+    const std::string& Caption() const { return text_; }
+    void SetCaption(const std::string& caption) { SetText(caption); }
+    virtual std::string Text() const { return text_; }
+    virtual void SetText(const std::string& text);
+    const std::string& Hint() const { return hint_; }
+    void SetHint(const std::string& hint) { hint_ = hint; }
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool v);
+    bool ParentShowHint() const { return parentShowHint_; }
+    void SetParentShowHint(bool v);
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor cursor);
+    TPopupMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TPopupMenu* menu);
+
+    TControlStyle ControlStyle() const { return controlStyle_; }
+    void SetControlStyle(TControlStyle style) { controlStyle_ = style; }
+    TControlState ControlState() const { return controlState_; }
+    void SetControlState(TControlState state) { controlState_ = state; }
+
+    // --- colour and font ---
+    TColor Color() const { return color_; }
+    virtual void SetColor(TColor color);
+    bool ParentColor() const { return parentColor_; }
+    void SetParentColor(bool v);
+    TFont& Font() { return font_; }
+    const TFont& Font() const { return font_; }
+    TFont* FontObject() const { return const_cast<TFont*>(&font_); }
+    void SetFontObject(TFont* font) {
+        if (font)
+            font_.Assign(*font);
+    }
+    bool ParentFont() const { return parentFont_; }
+    void SetParentFont(bool v);
+    // The canvas of a painted control: draws into Surface.
+    TCanvas& Canvas();
+
+    // --- z-order among siblings of the same kind ---
+    void BringToFront();
+    void SendToBack();
+
+    // --- painting ---
+    // Asks for a repaint at the next paint of the screen.
+    virtual void Invalidate();
+    // Paints now.
+    virtual void Repaint();
+    void Refresh() { Repaint(); }
+    void Update();
+    // The control's off-screen image (painted controls); sized to the
+    // control. Drawing on it outside a paint shows through Present.
+    QImage& Surface();
+    // Shows what was drawn on the surface outside a paint.
+    void Present();
+    // True for controls that paint themselves into their surface.
+    virtual bool IsPainted() const { return false; }
+    // Runs one paint into the surface: the parent's image first when the
+    // control is not opaque, then Paint.
+    void PaintSurface();
+
+    // --- mouse capture ---
+    bool MouseCapture() const;
+    void SetMouseCapture(bool capture);
+
+    // --- messages ---
+    std::intptr_t Perform(unsigned msg, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
+    virtual void WndProc(TMessage& message);
+    // The dialog-code query: which keys the control keeps from the form.
+    virtual unsigned GetDlgCode() const { return 0; }
+
+    // --- events ---
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
+    TMouseWheelEvent OnMouseWheel;
+    std::function<void(TObject*, TShiftState, int, int, bool&)> OnMouseWheelDown;
+    std::function<void(TObject*, TShiftState, int, int, bool&)> OnMouseWheelUp;
+    TNotifyEvent OnResize;
+
+    virtual void Click();
+    virtual void DblClick();
+    // Mouse input in client coordinates. The layer calls these; they
+    // raise the events.
+    virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseMove(TShiftState shift, int x, int y);
+    virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseEnter();
+    virtual void MouseLeave();
+    // The wheel: OnMouseWheel first; unless it reports the wheel handled,
+    // one DoMouseWheelDown/Up per 120 units. Screen position.
+    virtual bool DoMouseWheel(TShiftState shift, int wheelDelta, QPoint mousePos);
+    virtual bool DoMouseWheelDown(TShiftState shift, QPoint mousePos);
+    virtual bool DoMouseWheelUp(TShiftState shift, QPoint mousePos);
+    // Whether a point (client coordinates) belongs to the control.
+    virtual bool HitTest(int x, int y) const;
+
+    // The form the control stands on; null when none.
+    TCustomForm* GetParentForm() const;
+
+    void Loaded() override;
+
+protected:
+    friend class TWinControl;
+    friend class korvan_ControlAccess;
+    // Paints into Surface (painted controls).
+    virtual void Paint() {}
+    // Notifications with the framework's names.
+    virtual void EnabledChanged();
+    virtual void VisibleChanged();
+    virtual void TextChanged();
+    virtual void Resize();
+    virtual void BoundsChanged() {}
+    virtual void ColorChanged();
+    virtual void FontChanged();
+    // Called when the bounds the control holds change; windowed controls
+    // move their window.
+    virtual void UpdateWindowBounds() {}
+    // Records the anchor distances from the current bounds.
+    void UpdateAnchorRules();
+    // Bounds set by the alignment of the parent (no anchor update).
+    void SetAlignedBounds(int left, int top, int width, int height);
+    void RequestAlign();
+    // True when the parent image must show through the control.
+    virtual bool IsTransparent() const { return !(controlStyle_ & csOpaque); }
+    void ReleaseSurface() { surface_ = QImage(); }
+
+    TControlStyle controlStyle_ = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
+    TControlState controlState_ = 0;
+
+private:
+    friend class korvan_AlignAccess;
+    TWinControl* parent_ = nullptr;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    TAlign align_ = alNone;
+    TAnchors anchors_ = DefaultAnchors;
+    // Anchor rules: bounds and parent client size when last set.
+    QRect anchorBounds_;
+    QSize anchorParentSize_;
+    bool anchorRulesSet_ = false;
+    bool visible_ = true;
+    bool enabled_ = true;
+    std::string text_;
+    std::string hint_;
+    bool showHint_ = false;
+    bool parentShowHint_ = true;
+    TCursor cursor_ = crDefault;
+    TPopupMenu* popupMenu_ = nullptr;
+    int wheelAccumulator_ = 0;
+    bool inAlign_ = false;
+    QImage surface_;
+    std::unique_ptr<TCanvas> canvas_;
+    bool needsPaint_ = true;
+    bool inPaint_ = false;
+    TColor color_ = clBtnFace;
+    bool parentColor_ = false;
+    TFont font_;
+    bool parentFont_ = true;
+    bool fontFromParent_ = false;
+
+public:
+    bool ColorStored() const { return !parentColor_; }
+    bool FontStored() const { return !parentFont_; }
+    // Layer internals: paint state of the surface.
+    bool NeedsPaint() const { return needsPaint_; }
+    void SetNeedsPaint(bool v) { needsPaint_ = v; }
+};
+
+// A control without a window, painted by its parent.
+class TGraphicControl : public TControl {
+    KORVAN_CLASS(TGraphicControl)
+public:
+    explicit TGraphicControl(TComponent* owner);
+    bool IsPainted() const override { return true; }
+};
+
+namespace korvan::forms {
+// Paints the parent's image (its background and its non-windowed children
+// below `control`) into `dest`, which covers `control`'s bounds.
+void DrawParentImage(TControl* control, QImage& dest);
+} // namespace korvan::forms

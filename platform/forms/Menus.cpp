@@ -1,0 +1,295 @@
+#include "platform/forms/Menus.h"
+
+#include "platform/forms/ControlTypes.h"
+#include "platform/forms/ExceptionGuard.h"
+#include "platform/text/Exception.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <algorithm>
+#include <sstream>
+
+namespace {
+
+QString MenuText(const std::string& caption) {
+    return QString::fromStdString(caption);
+}
+
+} // namespace
+
+const TClassInfo& TMenuItem::StaticClassInfo() {
+    static const TClassInfo info =
+        korvan::forms::ClassBuilder<TMenuItem>("TMenuItem", &TComponent::StaticClassInfo())
+            .Creator()
+            .Property("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption)
+            .Property("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked)
+            .Default(false)
+            .Property("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled)
+            .Default(true)
+            .Property("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible)
+            .Default(true)
+            .Property("RadioItem", &TMenuItem::RadioItem, &TMenuItem::SetRadioItem)
+            .Default(false)
+            .Property("GroupIndex", &TMenuItem::GroupIndex, &TMenuItem::SetGroupIndex)
+            .Default(0)
+            .Build();
+    return info;
+}
+
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) {}
+
+TMenuItem::~TMenuItem() {
+    Destroying();
+    while (!items_.empty()) {
+        TMenuItem* item = items_.back();
+        Remove(item);
+        delete item;
+    }
+    if (parent_)
+        parent_->Remove(this);
+    delete action_.data();
+    delete subMenu_.data();
+}
+
+void TMenuItem::SetCaption(const std::string& caption) {
+    if (caption == caption_)
+        return;
+    caption_ = caption;
+    Changed();
+}
+
+void TMenuItem::SetChecked(bool v) {
+    if (v == checked_)
+        return;
+    checked_ = v;
+    if (v && radioItem_ && parent_)
+        for (TMenuItem* s : parent_->items_)
+            if (s != this && s->radioItem_ && s->groupIndex_ == groupIndex_)
+                s->SetChecked(false);
+    Changed();
+}
+
+void TMenuItem::SetEnabled(bool v) {
+    if (v == enabled_)
+        return;
+    enabled_ = v;
+    Changed();
+}
+
+void TMenuItem::SetVisible(bool v) {
+    if (v == visible_)
+        return;
+    visible_ = v;
+    Changed();
+}
+
+TMenuItem* TMenuItem::Items(int index) const {
+    if (index < 0 || index >= Count())
+        throw EMenuError("Menu index out of range");
+    return items_[size_t(index)];
+}
+
+void TMenuItem::Add(TMenuItem* item) {
+    Insert(Count(), item);
+}
+
+void TMenuItem::Insert(int index, TMenuItem* item) {
+    if (item->parent_)
+        throw EMenuError("Menu inserted twice");
+    index = std::clamp(index, 0, Count());
+    items_.insert(items_.begin() + index, item);
+    item->parent_ = this;
+    Rebuild();
+}
+
+void TMenuItem::Remove(TMenuItem* item) {
+    auto it = std::find(items_.begin(), items_.end(), item);
+    if (it == items_.end())
+        return;
+    items_.erase(it);
+    item->parent_ = nullptr;
+    if (!HasState(csDestroying))
+        Rebuild();
+}
+
+void TMenuItem::Delete(int index) {
+    TMenuItem* item = Items(index);
+    Remove(item);
+}
+
+void TMenuItem::Clear() {
+    while (!items_.empty()) {
+        TMenuItem* item = items_.back();
+        Remove(item);
+        delete item;
+    }
+}
+
+int TMenuItem::IndexOf(const TMenuItem* item) const {
+    auto it = std::find(items_.begin(), items_.end(), item);
+    return it == items_.end() ? -1 : int(it - items_.begin());
+}
+
+TMenu* TMenuItem::GetParentMenu() const {
+    const TMenuItem* i = this;
+    while (i->parent_)
+        i = i->parent_;
+    return i->menu_;
+}
+
+void TMenuItem::Click() {
+    if (!enabled_)
+        return;
+    if (OnClick)
+        OnClick(this);
+}
+
+TComponent* TMenuItem::GetParentComponent() const {
+    if (parent_ && parent_->menu_)
+        return parent_->menu_;
+    return parent_;
+}
+
+void TMenuItem::SetParentComponent(TComponent* parent) {
+    if (parent_)
+        parent_->Remove(this);
+    if (auto* menu = dynamic_cast<TMenu*>(parent))
+        menu->Items()->Add(this);
+    else if (auto* item = dynamic_cast<TMenuItem*>(parent))
+        item->Add(this);
+}
+
+void TMenuItem::GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) {
+    for (TMenuItem* item : items_)
+        if (item->Owner() == root)
+            proc(item);
+}
+
+QAction* TMenuItem::Action() {
+    if (!action_) {
+        action_ = new QAction();
+        QObject::connect(action_.data(), &QAction::triggered,
+                         [this] { korvan::forms::Guarded([this] { Click(); }); });
+    }
+    action_->setText(MenuText(caption_));
+    action_->setSeparator(caption_ == "-");
+    action_->setEnabled(enabled_);
+    action_->setVisible(visible_);
+    action_->setCheckable(checked_ || radioItem_);
+    action_->setChecked(checked_);
+    if (!items_.empty())
+        action_->setMenu(SubMenu());
+    return action_;
+}
+
+QMenu* TMenuItem::SubMenu() {
+    if (!subMenu_)
+        subMenu_ = new QMenu();
+    subMenu_->clear();
+    subMenu_->setTitle(MenuText(caption_));
+    for (TMenuItem* item : items_)
+        subMenu_->addAction(item->Action());
+    return subMenu_;
+}
+
+void TMenuItem::Changed() {
+    if (action_)
+        Action();
+    if (TMenu* menu = GetParentMenu())
+        menu->MenuChanged();
+}
+
+void TMenuItem::Rebuild() {
+    if (subMenu_)
+        SubMenu();
+    Changed();
+}
+
+const TClassInfo& TMenu::StaticClassInfo() {
+    static const TClassInfo info =
+        korvan::forms::ClassBuilder<TMenu>("TMenu", &TComponent::StaticClassInfo()).Build();
+    return info;
+}
+
+TMenu::TMenu(TComponent* owner) : TComponent(owner), items_(new TMenuItem(nullptr)) {
+    items_->menu_ = this;
+}
+
+TMenu::~TMenu() {
+    Destroying();
+    items_->menu_ = nullptr;
+    delete items_;
+}
+
+void TMenu::GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) {
+    items_->GetChildren(proc, root);
+}
+
+TMenuItem* TMenu::FindItem(const std::string& path) const {
+    TMenuItem* at = items_;
+    std::stringstream ss(path);
+    std::string part;
+    while (std::getline(ss, part, '/')) {
+        TMenuItem* found = nullptr;
+        for (int i = 0; i < at->Count(); ++i)
+            if (StripAccelChars(at->Items(i)->Caption()) == part)
+                found = at->Items(i);
+        if (!found)
+            return nullptr;
+        at = found;
+    }
+    return at == items_ ? nullptr : at;
+}
+
+const TClassInfo& TMainMenu::StaticClassInfo() {
+    static const TClassInfo info =
+        korvan::forms::ClassBuilder<TMainMenu>("TMainMenu", &TMenu::StaticClassInfo()).Creator().Build();
+    return info;
+}
+
+TMainMenu::TMainMenu(TComponent* owner) : TMenu(owner) {}
+
+TMainMenu::~TMainMenu() {
+    delete bar_.data();
+}
+
+QMenuBar* TMainMenu::CreateBar() {
+    if (!bar_)
+        bar_ = new QMenuBar();
+    MenuChanged();
+    return bar_;
+}
+
+void TMainMenu::MenuChanged() {
+    if (!bar_ || HasState(csDestroying))
+        return;
+    bar_->clear();
+    // Items without sub-items act on a click of the bar.
+    for (int i = 0; i < Items()->Count(); ++i)
+        bar_->addAction(Items()->Items(i)->Action());
+}
+
+const TClassInfo& TPopupMenu::StaticClassInfo() {
+    static const TClassInfo info =
+        korvan::forms::ClassBuilder<TPopupMenu>("TPopupMenu", &TMenu::StaticClassInfo()).Creator().Build();
+    return info;
+}
+
+TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner) {}
+
+TPopupMenu::~TPopupMenu() {
+    delete shown_.data();
+}
+
+void TPopupMenu::Popup(int x, int y) {
+    if (OnPopup)
+        OnPopup(this);
+    if (!shown_)
+        shown_ = new QMenu();
+    shown_->clear();
+    for (int i = 0; i < Items()->Count(); ++i)
+        shown_->addAction(Items()->Items(i)->Action());
+    shown_->popup(QPoint(x, y));
+}

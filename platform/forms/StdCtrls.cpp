@@ -1,0 +1,996 @@
+#include "platform/forms/StdCtrls.h"
+
+#include "platform/forms/ExceptionGuard.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Messages.h"
+#include "platform/forms/VirtualKeys.h"
+#include "platform/gfx/Fonts.h"
+
+#include <QAbstractItemView>
+#include <QPalette>
+
+#include <algorithm>
+
+namespace korvan::forms {
+
+void ApplyLook(QWidget* widget, const TControl& control, bool colorIsBase) {
+    widget->setFont(gfx::MakeQFont(control.Font()));
+    QPalette pal = widget->palette();
+    const QColor text = QColor::fromRgb(gfx::ToQRgb(control.Font().Color()));
+    pal.setColor(QPalette::WindowText, text);
+    pal.setColor(QPalette::Text, text);
+    pal.setColor(QPalette::ButtonText, text);
+    const QColor back = QColor::fromRgb(gfx::ToQRgb(control.Color()));
+    pal.setColor(colorIsBase ? QPalette::Base : QPalette::Button, back);
+    pal.setColor(QPalette::Window, back);
+    widget->setPalette(pal);
+}
+
+} // namespace korvan::forms
+
+namespace {
+
+using korvan::forms::ApplyLook;
+using korvan::forms::ClassBuilder;
+using korvan::forms::Guarded;
+
+const std::vector<std::string> kAlignmentNames{"taLeftJustify", "taRightJustify", "taCenter"};
+
+Qt::Alignment QtAlignment(TAlignment a) {
+    switch (a) {
+    case taRightJustify:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case taCenter:
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    default:
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+
+// Lines of a string list for a Qt text, without the last line break.
+QString LinesText(const TStrings& lines) {
+    QStringList list;
+    for (int i = 0; i < lines.Count(); ++i)
+        list << QString::fromStdString(lines.Get(i));
+    return list.join('\n');
+}
+
+constexpr TControlStyle kNativeStyle = csSetCaption; // Qt makes clicks itself
+
+} // namespace
+
+// ---------------------------------------------------------------- TLabel
+
+const TClassInfo& TLabel::StaticClassInfo() {
+    static const TClassInfo info =
+        ClassBuilder<TLabel>("TLabel", &TGraphicControl::StaticClassInfo())
+            .Creator()
+            .Property("Caption", &TLabel::Text, &TLabel::SetText)
+            .Enum("Alignment", &TLabel::Alignment, &TLabel::SetAlignment, kAlignmentNames, "TAlignment")
+            .Default(taLeftJustify)
+            .Enum("Layout", &TLabel::Layout, &TLabel::SetLayout, {"tlTop", "tlCenter", "tlBottom"},
+                  "TTextLayout")
+            .Default(tlTop)
+            .Property("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize)
+            .Default(true)
+            .Property("Transparent", &TLabel::Transparent, &TLabel::SetTransparent)
+            .Default(false)
+            .Property("WordWrap", &TLabel::WordWrap, &TLabel::SetWordWrap)
+            .Default(false)
+            .Property("ShowAccelChar", &TLabel::ShowAccelChar, &TLabel::SetShowAccelChar)
+            .Default(true)
+            .Property("FocusControl", &TLabel::FocusControl, &TLabel::SetFocusControl)
+            .Build();
+    return info;
+}
+
+TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {
+    controlStyle_ |= csOpaque | csReplicatable;
+    SetBounds(0, 0, 65, 17);
+}
+
+void TLabel::SetAlignment(TAlignment a) {
+    if (a == alignment_)
+        return;
+    alignment_ = a;
+    Invalidate();
+}
+
+void TLabel::SetLayout(TTextLayout l) {
+    if (l == layout_)
+        return;
+    layout_ = l;
+    Invalidate();
+}
+
+void TLabel::SetAutoSize(bool v) {
+    if (v == autoSize_)
+        return;
+    autoSize_ = v;
+    AdjustBounds();
+}
+
+void TLabel::SetTransparent(bool v) {
+    if (v == transparent_)
+        return;
+    transparent_ = v;
+    if (v)
+        controlStyle_ &= ~csOpaque;
+    else
+        controlStyle_ |= csOpaque;
+    Invalidate();
+}
+
+void TLabel::SetWordWrap(bool v) {
+    if (v == wordWrap_)
+        return;
+    wordWrap_ = v;
+    AdjustBounds();
+    Invalidate();
+}
+
+void TLabel::SetShowAccelChar(bool v) {
+    if (v == showAccelChar_)
+        return;
+    showAccelChar_ = v;
+    AdjustBounds();
+    Invalidate();
+}
+
+unsigned TLabel::DrawFlags() const {
+    unsigned flags = DT_EXPANDTABS;
+    flags |= alignment_ == taRightJustify ? DT_RIGHT : alignment_ == taCenter ? DT_CENTER : DT_LEFT;
+    if (wordWrap_)
+        flags |= DT_WORDBREAK;
+    if (!showAccelChar_)
+        flags |= DT_NOPREFIX;
+    return flags;
+}
+
+void TLabel::AdjustBounds() {
+    if (!autoSize_ || HasState(csLoading) || HasState(csReading))
+        return;
+    TCanvas measure(nullptr);
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    measure.SetImage(&scratch);
+    measure.Font().Assign(Font());
+    TRect r{0, 0, wordWrap_ ? Width() : 0, 0};
+    std::string text = Caption().empty() ? std::string(" ") : Caption();
+    measure.DrawText(text, r, DrawFlags() | DT_CALCRECT);
+    int left = Left();
+    if (alignment_ == taRightJustify)
+        left += Width() - r.Right;
+    SetBounds(left, Top(), r.Right, r.Bottom);
+}
+
+void TLabel::Loaded() {
+    TGraphicControl::Loaded();
+    AdjustBounds();
+}
+
+void TLabel::TextChanged() {
+    TGraphicControl::TextChanged();
+    AdjustBounds();
+}
+
+void TLabel::FontChanged() {
+    TGraphicControl::FontChanged();
+    AdjustBounds();
+}
+
+void TLabel::WndProc(TMessage& message) {
+    if (message.Msg == CM_DIALOGCHAR) {
+        if (focusControl_ && Enabled() && showAccelChar_ && IsAccel(unsigned(message.WParam), Caption()) &&
+            focusControl_->CanFocus()) {
+            focusControl_->SetFocus();
+            message.Result = 1;
+        }
+        return;
+    }
+    TGraphicControl::WndProc(message);
+}
+
+void TLabel::Paint() {
+    TCanvas& c = Canvas();
+    TRect r{0, 0, Width(), Height()};
+    if (!transparent_) {
+        c.Brush().SetColor(Color());
+        c.Brush().SetStyle(bsSolid);
+        c.FillRect(r);
+    }
+    c.Brush().SetStyle(bsClear);
+    c.Font().Assign(Font());
+    std::string text = Caption();
+    const unsigned flags = DrawFlags();
+    if (layout_ != tlTop) {
+        TRect calc = r;
+        c.DrawText(text, calc, flags | DT_CALCRECT);
+        const int offset = r.Height() - calc.Height();
+        r.Top += layout_ == tlBottom ? offset : offset / 2;
+    }
+    if (!Enabled()) {
+        // The framework's disabled text: a light copy, then grey.
+        TRect shifted = r.Offset(1, 1);
+        c.Font().SetColor(clBtnHighlight);
+        c.DrawText(text, shifted, flags);
+        c.Font().SetColor(clBtnShadow);
+    }
+    c.DrawText(text, r, flags);
+}
+
+// ---------------------------------------------------------------- TEdit
+
+const TClassInfo& TEdit::StaticClassInfo() {
+    static const TClassInfo info =
+        ClassBuilder<TEdit>("TEdit", &TWinControl::StaticClassInfo())
+            .Creator()
+            .Property("Text", &TEdit::Text, &TEdit::SetText)
+            .Property("MaxLength", &TEdit::MaxLength, &TEdit::SetMaxLength)
+            .Default(0)
+            .Property("ReadOnly", &TEdit::ReadOnly, &TEdit::SetReadOnly)
+            .Default(false)
+            .Property("PasswordChar", &TEdit::PasswordChar, &TEdit::SetPasswordChar)
+            .Default(0)
+            .Enum("Alignment", &TEdit::Alignment, &TEdit::SetAlignment, kAlignmentNames, "TAlignment")
+            .Default(taLeftJustify)
+            .Build();
+    return info;
+}
+
+TEdit::TEdit(TComponent* owner) : TQtControl<QLineEdit>(owner) {
+    controlStyle_ = kNativeStyle | csDoubleClicks;
+    SetTabStop(true);
+    SetColor(clWindow);
+    SetParentColor(false);
+    SetBounds(0, 0, 121, 21);
+}
+
+QWidget* TEdit::CreateWidget() {
+    auto* edit = new QLineEdit();
+    edit->setFrame(true);
+    QObject::connect(edit, &QLineEdit::textChanged, [this](const QString&) {
+        if (!settingText_)
+            Guarded([this] { Change(); });
+    });
+    ApplyLook(edit, *this, true);
+    return edit;
+}
+
+void TEdit::ApplyEnabled() {
+    if (HandleAllocated())
+        Native()->setEnabled(Enabled());
+}
+
+std::string TEdit::Text() const {
+    auto* self = const_cast<TEdit*>(this);
+    return self->Native()->text().toStdString();
+}
+
+void TEdit::SetText(const std::string& text) {
+    if (Native()->text().toStdString() == text)
+        return;
+    Native()->setText(QString::fromStdString(text));
+    Invalidate();
+}
+
+void TEdit::SetMaxLength(int v) {
+    maxLength_ = v;
+    Native()->setMaxLength(v > 0 ? v : 32767);
+}
+
+void TEdit::SetReadOnly(bool v) {
+    readOnly_ = v;
+    Native()->setReadOnly(v);
+}
+
+void TEdit::SetPasswordChar(char c) {
+    passwordChar_ = c;
+    Native()->setEchoMode(c ? QLineEdit::Password : QLineEdit::Normal);
+}
+
+void TEdit::SetAlignment(TAlignment a) {
+    alignment_ = a;
+    Native()->setAlignment(QtAlignment(a));
+}
+
+void TEdit::SelectAll() {
+    Native()->selectAll();
+}
+
+void TEdit::Change() {
+    if (OnChange)
+        OnChange(this);
+}
+
+void TEdit::ColorChanged() {
+    TWinControl::ColorChanged();
+    if (HandleAllocated())
+        ApplyLook(Native(), *this, true);
+}
+
+void TEdit::FontChanged() {
+    TWinControl::FontChanged();
+    if (HandleAllocated())
+        ApplyLook(Native(), *this, true);
+}
+
+// ---------------------------------------------------------------- TMemo
+
+const TClassInfo& TMemo::StaticClassInfo() {
+    static const TClassInfo info = ClassBuilder<TMemo>("TMemo", &TWinControl::StaticClassInfo())
+                                       .Creator()
+                                       .Property("Lines", &TMemo::Lines, &TMemo::SetLines)
+                                       .Property("ReadOnly", &TMemo::ReadOnly, &TMemo::SetReadOnly)
+                                       .Default(false)
+                                       .Property("WantReturns", &TMemo::WantReturns, &TMemo::SetWantReturns)
+                                       .Default(true)
+                                       .Build();
+    return info;
+}
+
+TMemo::TMemo(TComponent* owner) : TQtControl<QPlainTextEdit>(owner), lines_(std::make_unique<TStringList>()) {
+    controlStyle_ = kNativeStyle | csDoubleClicks;
+    SetTabStop(true);
+    SetColor(clWindow);
+    SetParentColor(false);
+    SetBounds(0, 0, 185, 89);
+    lines_->OnChange = [this](TObject*) { LinesChanged(); };
+}
+
+TMemo::~TMemo() {
+    lines_->OnChange = nullptr;
+}
+
+QWidget* TMemo::CreateWidget() {
+    auto* edit = new QPlainTextEdit();
+    QObject::connect(edit, &QPlainTextEdit::textChanged, [this] {
+        if (syncing_)
+            return;
+        Guarded([this] {
+            syncing_ = true;
+            try {
+                lines_->SetText(Native()->toPlainText().toStdString());
+            } catch (...) {
+                syncing_ = false;
+                throw;
+            }
+            syncing_ = false;
+            if (OnChange)
+                OnChange(this);
+        });
+    });
+    ApplyLook(edit, *this, true);
+    return edit;
+}
+
+void TMemo::LinesChanged() {
+    if (syncing_)
+        return;
+    syncing_ = true;
+    Native()->setPlainText(LinesText(*lines_));
+    syncing_ = false;
+    if (OnChange)
+        OnChange(this);
+}
+
+void TMemo::SetLines(TStrings* lines) {
+    if (lines)
+        lines_->Assign(lines);
+}
+
+std::string TMemo::Text() const {
+    return lines_->Text();
+}
+
+void TMemo::SetText(const std::string& text) {
+    lines_->SetText(text);
+}
+
+void TMemo::SetReadOnly(bool v) {
+    readOnly_ = v;
+    Native()->setReadOnly(v);
+}
+
+void TMemo::ApplyEnabled() {
+    if (HandleAllocated())
+        Native()->setEnabled(Enabled());
+}
+
+void TMemo::ColorChanged() {
+    TWinControl::ColorChanged();
+    if (HandleAllocated())
+        ApplyLook(Native(), *this, true);
+}
+
+void TMemo::FontChanged() {
+    TWinControl::FontChanged();
+    if (HandleAllocated())
+        ApplyLook(Native(), *this, true);
+}
+
+// ---------------------------------------------------------------- TButton
+
+const TClassInfo& TButton::StaticClassInfo() {
+    static const TClassInfo info =
+        ClassBuilder<TButton>("TButton", &TWinControl::StaticClassInfo())
+            .Creator()
+            .Property("Caption", &TButton::Text, &TButton::SetText)
+            .Property("Default", &TButton::Default, &TButton::SetDefault)
+            .Default(false)
+            .Property("Cancel", &TButton::Cancel, &TButton::SetCancel)
+            .Default(false)
+            .Property("ModalResult", &TButton::ModalResult, &TButton::SetModalResult)
+            .Default(0)
+            .Build();
+    return info;
+}
+
+TButton::TButton(TComponent* owner) : TQtControl<QPushButton>(owner) {
+    controlStyle_ = kNativeStyle;
+    SetTabStop(true);
+    SetBounds(0, 0, 75, 25);
+}
+
+QWidget* TButton::CreateWidget() {
+    auto* button = new QPushButton();
+    button->setAutoDefault(false);
+    QObject::connect(button, &QPushButton::clicked, [this] { Guarded([this] { Click(); }); });
+    button->setText(QString::fromStdString(Caption()));
+    ApplyLook(button, *this, false);
+    return button;
+}
+
+void TButton::ApplyEnabled() {
+    if (HandleAllocated())
+        Native()->setEnabled(Enabled());
+}
+
+void TButton::TextChanged() {
+    Native()->setText(QString::fromStdString(Caption()));
+    TWinControl::TextChanged();
+}
+
+void TButton::FontChanged() {
+    TWinControl::FontChanged();
+    if (HandleAllocated())
+        ApplyLook(Native(), *this, false);
+}
+
+void TButton::SetDefault(bool v) {
+    default_ = v;
+    active_ = v;
+    Native()->setDefault(v);
+    if (TCustomForm* form = GetParentForm(); form && !HasState(csLoading))
+        Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<std::intptr_t>(form->ActiveControl()));
+}
+
+void TButton::Click() {
+    // The form's ModalResult follows the button's (also 0).
+    if (TCustomForm* form = GetParentForm())
+        form->SetModalResult(modalResult_);
+    TWinControl::Click();
+}
+
+void TButton::WndProc(TMessage& message) {
+    switch (message.Msg) {
+    case CM_DIALOGKEY: {
+        const auto key = std::uint16_t(message.WParam);
+        const auto shift = TShiftState(message.LParam);
+        if (((key == VK_RETURN && active_) || (key == VK_ESCAPE && cancel_)) &&
+            (shift & (ssShift | ssCtrl | ssAlt)) == 0 && CanFocus()) {
+            Click();
+            message.Result = 1;
+        }
+        return;
+    }
+    case CM_DIALOGCHAR:
+        if (IsAccel(unsigned(message.WParam), Caption()) && CanFocus()) {
+            Click();
+            message.Result = 1;
+        }
+        return;
+    case CM_FOCUSCHANGED: {
+        auto* focused = reinterpret_cast<TControl*>(message.LParam);
+        const bool active = dynamic_cast<TButton*>(focused) ? focused == this : default_;
+        if (active != active_) {
+            active_ = active;
+            if (HandleAllocated())
+                Native()->setDefault(active);
+        }
+        return;
+    }
+    default:
+        TWinControl::WndProc(message);
+    }
+}
+
+// ---------------------------------------------------------------- TCheckBox
+
+const TClassInfo& TCheckBox::StaticClassInfo() {
+    static const TClassInfo info =
+        ClassBuilder<TCheckBox>("TCheckBox", &TWinControl::StaticClassInfo())
+            .Creator()
+            .Property("Caption", &TCheckBox::Text, &TCheckBox::SetText)
+            .Property("AllowGrayed", &TCheckBox::AllowGrayed, &TCheckBox::SetAllowGrayed)
+            .Default(false)
+            .Enum("State", &TCheckBox::State, &TCheckBox::SetState, {"cbUnchecked", "cbChecked", "cbGrayed"},
+                  "TCheckBoxState")
+            .Default(cbUnchecked)
+            .Property("Checked", &TCheckBox::Checked, &TCheckBox::SetChecked)
+            .Stored(false)
+            .Build();
+    return info;
+}
+
+TCheckBox::TCheckBox(TComponent* owner) : TQtControl<QCheckBox>(owner) {
+    controlStyle_ = kNativeStyle;
+    SetTabStop(true);
+    SetBounds(0, 0, 97, 17);
+}
+
+QWidget* TCheckBox::CreateWidget() {
+    auto* box = new QCheckBox();
+    QObject::connect(box, &QCheckBox::clicked, [this, box](bool) {
+        if (syncing_)
+            return;
+        // The user's click: unchecked -> checked (-> grayed) -> unchecked.
+        Guarded([this, box] {
+            TCheckBoxState next = state_ == cbUnchecked ? cbChecked
+                                  : state_ == cbChecked ? (allowGrayed_ ? cbGrayed : cbUnchecked)
+                                                        : cbUnchecked;
+            (void)box;
+            SetState(next);
+        });
+    });
+    box->setText(QString::fromStdString(Caption()));
+    ApplyLook(box, *this, false);
+    return box;
+}
+
+void TCheckBox::SetState(TCheckBoxState s) {
+    if (s == state_) {
+        syncing_ = true;
+        Native()->setCheckState(s == cbChecked  ? Qt::Checked
+                                : s == cbGrayed ? Qt::PartiallyChecked
+                                                : Qt::Unchecked);
+        syncing_ = false;
+        return;
+    }
+    state_ = s;
+    syncing_ = true;
+    Native()->setTristate(allowGrayed_ || s == cbGrayed);
+    Native()->setCheckState(s == cbChecked  ? Qt::Checked
+                            : s == cbGrayed ? Qt::PartiallyChecked
+                                            : Qt::Unchecked);
+    syncing_ = false;
+    if (!HasState(csLoading))
+        Click();
+}
+
+void TCheckBox::WndProc(TMessage& message) {
+    if (message.Msg == CM_DIALOGCHAR) {
+        if (IsAccel(unsigned(message.WParam), Caption()) && CanFocus()) {
+            SetFocus();
+            SetChecked(!Checked());
+            message.Result = 1;
+        }
+        return;
+    }
+    TWinControl::WndProc(message);
+}
+
+void TCheckBox::ApplyEnabled() {
+    if (HandleAllocated())
+        Native()->setEnabled(Enabled());
+}
+
+void TCheckBox::TextChanged() {
+    Native()->setText(QString::fromStdString(Caption()));
+    TWinControl::TextChanged();
+}
+
+void TCheckBox::FontChanged() {
+    TWinControl::FontChanged();
+    if (HandleAllocated())
+        ApplyLook(Native(), *this, false);
+}
+
+// ---------------------------------------------------------------- TRadioButton
+
+const TClassInfo& TRadioButton::StaticClassInfo() {
+    static const TClassInfo info = ClassBuilder<TRadioButton>("TRadioButton", &TWinControl::StaticClassInfo())
+                                       .Creator()
+                                       .Property("Caption", &TRadioButton::Text, &TRadioButton::SetText)
+                                       .Property("Checked", &TRadioButton::Checked, &TRadioButton::SetChecked)
+                                       .Default(false)
+                                       .Build();
+    return info;
+}
+
+TRadioButton::TRadioButton(TComponent* owner) : TQtControl<QRadioButton>(owner) {
+    controlStyle_ = kNativeStyle;
+    SetBounds(0, 0, 113, 17);
+}
+
+QWidget* TRadioButton::CreateWidget() {
+    auto* button = new QRadioButton();
+    button->setAutoExclusive(false);
+    QObject::connect(button, &QRadioButton::clicked, [this, button](bool) {
+        Guarded([this, button] {
+            button->setChecked(checked_);
+            if (!checked_) {
+                if (CanFocus())
+                    SetFocus();
+                SetChecked(true);
+            }
+        });
+    });
+    button->setText(QString::fromStdString(Caption()));
+    ApplyLook(button, *this, false);
+    return button;
+}
+
+void TRadioButton::SetChecked(bool v) {
+    if (v == checked_)
+        return;
+    checked_ = v;
+    Native()->setChecked(v);
+    SetTabStop(v);
+    if (!v)
+        return;
+    // One checked radio button per parent.
+    if (TWinControl* p = Parent())
+        for (int i = 0; i < p->ControlCount(); ++i)
+            if (auto* other = dynamic_cast<TRadioButton*>(p->Controls(i)); other && other != this)
+                other->SetChecked(false);
+    if (!HasState(csLoading))
+        Click();
+}
+
+void TRadioButton::WndProc(TMessage& message) {
+    if (message.Msg == CM_DIALOGCHAR) {
+        if (IsAccel(unsigned(message.WParam), Caption()) && CanFocus()) {
+            SetFocus();
+            SetChecked(true);
+            message.Result = 1;
+        }
+        return;
+    }
+    TWinControl::WndProc(message);
+}
+
+void TRadioButton::ApplyEnabled() {
+    if (HandleAllocated())
+        Native()->setEnabled(Enabled());
+}
+
+void TRadioButton::TextChanged() {
+    Native()->setText(QString::fromStdString(Caption()));
+    TWinControl::TextChanged();
+}
+
+void TRadioButton::FontChanged() {
+    TWinControl::FontChanged();
+    if (HandleAllocated())
+        ApplyLook(Native(), *this, false);
+}
+
+// ---------------------------------------------------------------- TListBox
+
+const TClassInfo& TListBox::StaticClassInfo() {
+    static const TClassInfo info = ClassBuilder<TListBox>("TListBox", &TWinControl::StaticClassInfo())
+                                       .Creator()
+                                       .Property("Items", &TListBox::Items, &TListBox::SetItems)
+                                       .Property("ItemIndex", &TListBox::ItemIndex, &TListBox::SetItemIndex)
+                                       .Default(-1)
+                                       .Build();
+    return info;
+}
+
+TListBox::TListBox(TComponent* owner)
+    : TQtControl<QListWidget>(owner), items_(std::make_unique<TStringList>()) {
+    controlStyle_ = kNativeStyle | csDoubleClicks;
+    SetTabStop(true);
+    SetColor(clWindow);
+    SetParentColor(false);
+    SetBounds(0, 0, 121, 97);
+    items_->OnChange = [this](TObject*) { ItemsChanged(); };
+}
+
+TListBox::~TListBox() {
+    items_->OnChange = nullptr;
+}
+
+QWidget* TListBox::CreateWidget() {
+    auto* list = new QListWidget();
+    QObject::connect(list, &QListWidget::currentRowChanged, [this](int row) {
+        if (syncing_)
+            return;
+        Guarded([this, row] {
+            itemIndex_ = row;
+            Click();
+        });
+    });
+    ApplyLook(list, *this, true);
+    return list;
+}
+
+void TListBox::ItemsChanged() {
+    syncing_ = true;
+    Native()->clear();
+    for (int i = 0; i < items_->Count(); ++i)
+        Native()->addItem(QString::fromStdString(items_->Get(i)));
+    if (itemIndex_ >= items_->Count())
+        itemIndex_ = -1;
+    Native()->setCurrentRow(itemIndex_);
+    syncing_ = false;
+}
+
+void TListBox::SetItems(TStrings* items) {
+    if (items)
+        items_->Assign(items);
+}
+
+void TListBox::SetItemIndex(int index) {
+    if (index < -1 || index >= items_->Count())
+        index = -1;
+    itemIndex_ = index;
+    syncing_ = true;
+    Native()->setCurrentRow(index);
+    syncing_ = false;
+}
+
+void TListBox::ApplyEnabled() {
+    if (HandleAllocated())
+        Native()->setEnabled(Enabled());
+}
+
+void TListBox::FontChanged() {
+    TWinControl::FontChanged();
+    if (HandleAllocated())
+        ApplyLook(Native(), *this, true);
+}
+
+void TListBox::ColorChanged() {
+    TWinControl::ColorChanged();
+    if (HandleAllocated())
+        ApplyLook(Native(), *this, true);
+}
+
+// ---------------------------------------------------------------- TComboBox
+
+const TClassInfo& TComboBox::StaticClassInfo() {
+    static const TClassInfo info =
+        ClassBuilder<TComboBox>("TComboBox", &TWinControl::StaticClassInfo())
+            .Creator()
+            .Enum("Style", &TComboBox::Style, &TComboBox::SetStyle,
+                  {"csDropDown", "csSimple", "csDropDownList", "csOwnerDrawFixed", "csOwnerDrawVariable"},
+                  "TComboBoxStyle")
+            .Default(csDropDown)
+            .Property("DropDownCount", &TComboBox::DropDownCount, &TComboBox::SetDropDownCount)
+            .Default(8)
+            .Property("Items", &TComboBox::Items, &TComboBox::SetItems)
+            .Property("ItemIndex", &TComboBox::ItemIndex, &TComboBox::SetItemIndex)
+            .Default(-1)
+            .Property("Text", &TComboBox::Text, &TComboBox::SetText)
+            .Build();
+    return info;
+}
+
+TComboBox::TComboBox(TComponent* owner)
+    : TQtControl<QComboBox>(owner), items_(std::make_unique<TStringList>()) {
+    controlStyle_ = kNativeStyle | csDoubleClicks;
+    SetTabStop(true);
+    SetColor(clWindow);
+    SetParentColor(false);
+    SetBounds(0, 0, 145, 21);
+    items_->OnChange = [this](TObject*) { ItemsChanged(); };
+}
+
+TComboBox::~TComboBox() {
+    items_->OnChange = nullptr;
+}
+
+QWidget* TComboBox::CreateWidget() {
+    auto* combo = new QComboBox();
+    combo->setEditable(style_ == csDropDown || style_ == csSimple);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setMaxVisibleItems(dropDownCount_);
+    // Only the user's choice raises events: `activated` is not emitted
+    // for program changes.
+    QObject::connect(combo, &QComboBox::activated, [this](int index) {
+        if (!syncing_)
+            Guarded([this, index] { UserSelected(index); });
+    });
+    if (combo->lineEdit())
+        QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, [this](const QString& text) {
+            Guarded([this, text] {
+                text_ = text.toStdString();
+                itemIndex_ = -1;
+                Change();
+            });
+        });
+    ApplyLook(combo, *this, true);
+    return combo;
+}
+
+void TComboBox::UserSelected(int index) {
+    itemIndex_ = index;
+    text_ = index >= 0 ? items_->Get(index) : std::string();
+    Click();
+    Select();
+    Change();
+}
+
+void TComboBox::Change() {
+    if (OnChange)
+        OnChange(this);
+}
+
+void TComboBox::Select() {
+    if (OnSelect)
+        OnSelect(this);
+}
+
+void TComboBox::ItemsChanged() {
+    syncing_ = true;
+    Native()->clear();
+    for (int i = 0; i < items_->Count(); ++i)
+        Native()->addItem(QString::fromStdString(items_->Get(i)));
+    if (itemIndex_ >= items_->Count())
+        itemIndex_ = -1;
+    Native()->setCurrentIndex(itemIndex_);
+    if (Native()->lineEdit())
+        Native()->lineEdit()->setText(
+            QString::fromStdString(itemIndex_ >= 0 ? items_->Get(itemIndex_) : text_));
+    syncing_ = false;
+}
+
+void TComboBox::SetItems(TStrings* items) {
+    if (items)
+        items_->Assign(items);
+}
+
+void TComboBox::SetItemIndex(int index) {
+    if (index < -1 || index >= items_->Count())
+        index = -1;
+    itemIndex_ = index;
+    text_ = index >= 0 ? items_->Get(index) : std::string();
+    syncing_ = true;
+    Native()->setCurrentIndex(index);
+    if (Native()->lineEdit())
+        Native()->lineEdit()->setText(QString::fromStdString(text_));
+    syncing_ = false;
+}
+
+std::string TComboBox::Text() const {
+    return text_;
+}
+
+void TComboBox::SetText(const std::string& text) {
+    text_ = text;
+    const int index = items_->IndexOf(text);
+    if (style_ == csDropDownList) {
+        SetItemIndex(index);
+        return;
+    }
+    itemIndex_ = index;
+    syncing_ = true;
+    Native()->setCurrentIndex(index);
+    if (Native()->lineEdit())
+        Native()->lineEdit()->setText(QString::fromStdString(text));
+    syncing_ = false;
+}
+
+void TComboBox::SetStyle(TComboBoxStyle s) {
+    if (s == style_)
+        return;
+    style_ = s;
+    Native()->setEditable(s == csDropDown || s == csSimple);
+    ItemsChanged();
+}
+
+void TComboBox::SetDropDownCount(int v) {
+    dropDownCount_ = v;
+    Native()->setMaxVisibleItems(v);
+}
+
+bool TComboBox::DroppedDown() const {
+    auto* self = const_cast<TComboBox*>(this);
+    return self->HandleAllocated() && self->Native()->view()->isVisible();
+}
+
+void TComboBox::SetDroppedDown(bool v) {
+    if (v)
+        Native()->showPopup();
+    else
+        Native()->hidePopup();
+}
+
+bool TComboBox::WantSpecialKey(std::uint16_t key) const {
+    // An open list takes Return and Escape.
+    return (key == VK_RETURN || key == VK_ESCAPE) && DroppedDown();
+}
+
+bool TComboBox::DoMouseWheelDown(TShiftState shift, QPoint mousePos) {
+    if (TWinControl::DoMouseWheelDown(shift, mousePos))
+        return true;
+    if (itemIndex_ + 1 < items_->Count()) {
+        SetItemIndex(itemIndex_ + 1);
+        UserSelected(itemIndex_);
+    }
+    return true;
+}
+
+bool TComboBox::DoMouseWheelUp(TShiftState shift, QPoint mousePos) {
+    if (TWinControl::DoMouseWheelUp(shift, mousePos))
+        return true;
+    if (itemIndex_ > 0) {
+        SetItemIndex(itemIndex_ - 1);
+        UserSelected(itemIndex_);
+    }
+    return true;
+}
+
+void TComboBox::ApplyEnabled() {
+    if (HandleAllocated())
+        Native()->setEnabled(Enabled());
+}
+
+void TComboBox::FontChanged() {
+    TWinControl::FontChanged();
+    if (HandleAllocated())
+        ApplyLook(Native(), *this, true);
+}
+
+void TComboBox::ColorChanged() {
+    TWinControl::ColorChanged();
+    if (HandleAllocated())
+        ApplyLook(Native(), *this, true);
+}
+
+// ---------------------------------------------------------------- TGroupBox
+
+const TClassInfo& TGroupBox::StaticClassInfo() {
+    static const TClassInfo info = ClassBuilder<TGroupBox>("TGroupBox", &TCustomControl::StaticClassInfo())
+                                       .Creator()
+                                       .Property("Caption", &TGroupBox::Text, &TGroupBox::SetText)
+                                       .Build();
+    return info;
+}
+
+TGroupBox::TGroupBox(TComponent* owner) : TCustomControl(owner) {
+    controlStyle_ = csAcceptsControls | csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks |
+                    csReplicatable | csOpaque;
+    SetBounds(0, 0, 185, 105);
+}
+
+QRect TGroupBox::AdjustClientRect(QRect rect) const {
+    const int h = std::max(-Font().Height(), 8) + 4;
+    return rect.adjusted(2, h, -2, -2);
+}
+
+void TGroupBox::Paint() {
+    TCanvas& c = Canvas();
+    c.Brush().SetColor(Color());
+    c.Brush().SetStyle(bsSolid);
+    c.FillRect(TRect{0, 0, Width(), Height()});
+    c.Font().Assign(Font());
+    const int h = c.TextHeight("0");
+    // An etched frame below the middle of the caption.
+    TRect frame{0, h / 2 - 1, Width(), Height()};
+    c.Brush().SetColor(clBtnHighlight);
+    c.FrameRect(frame.Offset(1, 1));
+    c.Brush().SetColor(clBtnShadow);
+    c.FrameRect(TRect{frame.Left, frame.Top, frame.Right - 1, frame.Bottom - 1});
+    if (!Caption().empty()) {
+        std::string text = Caption();
+        TRect r{8, 0, 8, h};
+        c.DrawText(text, r, DT_LEFT | DT_SINGLELINE | DT_CALCRECT);
+        c.Brush().SetColor(Color());
+        c.Brush().SetStyle(bsSolid);
+        if (!Enabled())
+            c.Font().SetColor(clGrayText);
+        c.DrawText(text, r, DT_LEFT | DT_SINGLELINE);
+    }
+}

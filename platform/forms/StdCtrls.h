@@ -1,0 +1,290 @@
+#pragma once
+// Standard controls: label, edit, memo, button, check box, radio button,
+// list box, combo box and group box. The windowed ones are thin over Qt
+// widgets and follow the framework's event rules: a program-set ItemIndex
+// raises no change event; setting Checked raises OnClick; a button's click
+// copies its ModalResult to its form; Return and Escape reach the default
+// and cancel buttons.
+
+#include "platform/forms/Strings.h"
+#include "platform/forms/WinControl.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <memory>
+
+namespace korvan::forms {
+// Gives a Qt widget the control's font and colours.
+void ApplyLook(QWidget* widget, const TControl& control, bool colorIsBase);
+} // namespace korvan::forms
+
+class TLabel : public TGraphicControl {
+    KORVAN_CLASS(TLabel)
+public:
+    explicit TLabel(TComponent* owner);
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment a);
+    TTextLayout Layout() const { return layout_; }
+    void SetLayout(TTextLayout l);
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool v);
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool v);
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool v);
+    bool ShowAccelChar() const { return showAccelChar_; }
+    void SetShowAccelChar(bool v);
+    TWinControl* FocusControl() const { return focusControl_; }
+    void SetFocusControl(TWinControl* c) { focusControl_ = c; }
+    void Loaded() override;
+    void WndProc(TMessage& message) override;
+
+protected:
+    void Paint() override;
+    void TextChanged() override;
+    void FontChanged() override;
+    unsigned DrawFlags() const;
+    void AdjustBounds();
+
+private:
+    TAlignment alignment_ = taLeftJustify;
+    TTextLayout layout_ = tlTop;
+    bool autoSize_ = true;
+    bool transparent_ = false;
+    bool wordWrap_ = false;
+    bool showAccelChar_ = true;
+    TWinControl* focusControl_ = nullptr;
+};
+
+class TEdit : public TQtControl<QLineEdit> {
+    KORVAN_CLASS(TEdit)
+public:
+    explicit TEdit(TComponent* owner);
+    std::string Text() const override;
+    void SetText(const std::string& text) override;
+    int MaxLength() const { return maxLength_; }
+    void SetMaxLength(int v);
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool v);
+    char PasswordChar() const { return passwordChar_; }
+    void SetPasswordChar(char c);
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment a);
+    void SelectAll();
+    TNotifyEvent OnChange;
+    unsigned GetDlgCode() const override { return DLGC_WANTARROWS | DLGC_WANTCHARS; }
+
+protected:
+    QWidget* CreateWidget() override;
+    void ApplyEnabled() override;
+    virtual void Change();
+    void ColorChanged() override;
+    void FontChanged() override;
+
+private:
+    int maxLength_ = 0;
+    bool readOnly_ = false;
+    char passwordChar_ = 0;
+    TAlignment alignment_ = taLeftJustify;
+    bool settingText_ = false;
+};
+
+class TMemo : public TQtControl<QPlainTextEdit> {
+    KORVAN_CLASS(TMemo)
+public:
+    explicit TMemo(TComponent* owner);
+    ~TMemo() override;
+    TStrings* Lines() const { return lines_.get(); }
+    void SetLines(TStrings* lines);
+    std::string Text() const override;
+    void SetText(const std::string& text) override;
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool v);
+    bool WantReturns() const { return wantReturns_; }
+    void SetWantReturns(bool v) { wantReturns_ = v; }
+    TNotifyEvent OnChange;
+    unsigned GetDlgCode() const override {
+        return DLGC_WANTARROWS | DLGC_WANTCHARS | (wantReturns_ ? DLGC_WANTALLKEYS : 0);
+    }
+    bool NativeWheel() const override { return true; }
+
+protected:
+    QWidget* CreateWidget() override;
+    void ApplyEnabled() override;
+    void ColorChanged() override;
+    void FontChanged() override;
+
+private:
+    void LinesChanged();
+    std::unique_ptr<TStringList> lines_;
+    bool readOnly_ = false;
+    bool wantReturns_ = true;
+    bool syncing_ = false;
+};
+
+class TButton : public TQtControl<QPushButton> {
+    KORVAN_CLASS(TButton)
+public:
+    explicit TButton(TComponent* owner);
+    bool Default() const { return default_; }
+    void SetDefault(bool v);
+    bool Cancel() const { return cancel_; }
+    void SetCancel(bool v) { cancel_ = v; }
+    TModalResult ModalResult() const { return modalResult_; }
+    void SetModalResult(TModalResult v) { modalResult_ = v; }
+    // True while Return would press this button.
+    bool Active() const { return active_; }
+    void Click() override;
+    void WndProc(TMessage& message) override;
+
+protected:
+    QWidget* CreateWidget() override;
+    void ApplyEnabled() override;
+    void TextChanged() override;
+    void FontChanged() override;
+
+private:
+    bool default_ = false;
+    bool cancel_ = false;
+    bool active_ = false;
+    TModalResult modalResult_ = mrNone;
+};
+
+enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+
+class TCheckBox : public TQtControl<QCheckBox> {
+    KORVAN_CLASS(TCheckBox)
+public:
+    explicit TCheckBox(TComponent* owner);
+    bool Checked() const { return state_ == cbChecked; }
+    void SetChecked(bool v) { SetState(v ? cbChecked : cbUnchecked); }
+    TCheckBoxState State() const { return state_; }
+    void SetState(TCheckBoxState s);
+    bool AllowGrayed() const { return allowGrayed_; }
+    void SetAllowGrayed(bool v) { allowGrayed_ = v; }
+    void WndProc(TMessage& message) override;
+
+protected:
+    QWidget* CreateWidget() override;
+    void ApplyEnabled() override;
+    void TextChanged() override;
+    void FontChanged() override;
+
+private:
+    TCheckBoxState state_ = cbUnchecked;
+    bool allowGrayed_ = false;
+    bool syncing_ = false;
+};
+
+class TRadioButton : public TQtControl<QRadioButton> {
+    KORVAN_CLASS(TRadioButton)
+public:
+    explicit TRadioButton(TComponent* owner);
+    bool Checked() const { return checked_; }
+    // Checking a radio button clears the others of its parent and raises
+    // OnClick.
+    void SetChecked(bool v);
+    void WndProc(TMessage& message) override;
+
+protected:
+    QWidget* CreateWidget() override;
+    void ApplyEnabled() override;
+    void TextChanged() override;
+    void FontChanged() override;
+
+private:
+    bool checked_ = false;
+};
+
+class TListBox : public TQtControl<QListWidget> {
+    KORVAN_CLASS(TListBox)
+public:
+    explicit TListBox(TComponent* owner);
+    ~TListBox() override;
+    TStrings* Items() const { return items_.get(); }
+    void SetItems(TStrings* items);
+    int ItemIndex() const { return itemIndex_; }
+    // Program-set: no event.
+    void SetItemIndex(int index);
+    bool NativeWheel() const override { return true; }
+    unsigned GetDlgCode() const override { return DLGC_WANTARROWS | DLGC_WANTCHARS; }
+
+protected:
+    QWidget* CreateWidget() override;
+    void ApplyEnabled() override;
+    void FontChanged() override;
+    void ColorChanged() override;
+
+private:
+    void ItemsChanged();
+    std::unique_ptr<TStringList> items_;
+    int itemIndex_ = -1;
+    bool syncing_ = false;
+};
+
+enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
+
+class TComboBox : public TQtControl<QComboBox> {
+    KORVAN_CLASS(TComboBox)
+public:
+    explicit TComboBox(TComponent* owner);
+    ~TComboBox() override;
+    TStrings* Items() const { return items_.get(); }
+    void SetItems(TStrings* items);
+    int ItemIndex() const { return itemIndex_; }
+    // Program-set: no event (also the text follows).
+    void SetItemIndex(int index);
+    std::string Text() const override;
+    void SetText(const std::string& text) override;
+    TComboBoxStyle Style() const { return style_; }
+    void SetStyle(TComboBoxStyle s);
+    int DropDownCount() const { return dropDownCount_; }
+    void SetDropDownCount(int v);
+    bool DroppedDown() const;
+    void SetDroppedDown(bool v);
+    TNotifyEvent OnChange;
+    TNotifyEvent OnSelect;
+    TNotifyEvent OnDropDown;
+    TNotifyEvent OnCloseUp;
+    unsigned GetDlgCode() const override { return DLGC_WANTARROWS | DLGC_WANTCHARS; }
+    bool WantSpecialKey(std::uint16_t key) const override;
+
+    // The user's choice of an item: ItemIndex, then Click, Select, Change.
+    virtual void Change();
+    virtual void Select();
+
+protected:
+    QWidget* CreateWidget() override;
+    void ApplyEnabled() override;
+    void FontChanged() override;
+    void ColorChanged() override;
+    // The wheel moves the selection as the user's choice.
+    bool DoMouseWheelDown(TShiftState shift, QPoint mousePos) override;
+    bool DoMouseWheelUp(TShiftState shift, QPoint mousePos) override;
+    void UserSelected(int index);
+
+private:
+    void ItemsChanged();
+    std::unique_ptr<TStringList> items_;
+    int itemIndex_ = -1;
+    TComboBoxStyle style_ = csDropDown;
+    int dropDownCount_ = 8;
+    bool syncing_ = false;
+    std::string text_;
+};
+
+class TGroupBox : public TCustomControl {
+    KORVAN_CLASS(TGroupBox)
+public:
+    explicit TGroupBox(TComponent* owner);
+    QRect AdjustClientRect(QRect rect) const override;
+
+protected:
+    void Paint() override;
+};

@@ -1,0 +1,490 @@
+#include "platform/forms/WinControl.h"
+
+#include "platform/forms/ControlBridge.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Messages.h"
+#include "platform/text/Exception.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+const TClassInfo& TWinControl::StaticClassInfo() {
+    static const TClassInfo info =
+        korvan::forms::ClassBuilder<TWinControl>("TWinControl", &TControl::StaticClassInfo())
+            .Property("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop)
+            .Default(false)
+            .Property("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
+            .Build();
+    return info;
+}
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+TWinControl::~TWinControl() {
+    Destroying();
+    // A parent frees its child controls first.
+    while (!winControls_.empty() || !controls_.empty()) {
+        TControl* c = !winControls_.empty() ? winControls_.back() : controls_.back();
+        RemoveControl(c);
+        delete c;
+    }
+    if (TWinControl* p = Parent())
+        p->RemoveControl(this);
+    DetachWidget();
+}
+
+QWidget* TWinControl::Widget() {
+    if (!widget_ && !creatingWidget_) {
+        creatingWidget_ = true;
+        QWidget* w = CreateWidget();
+        widget_ = w;
+        auto* bridge = new korvan::forms::InputBridge(this, w);
+        bridge_ = bridge;
+        w->setGeometry(Left(), Top(), Width(), Height());
+        w->setMouseTracking(true);
+        creatingWidget_ = false;
+        AttachWidget();
+        ApplyEnabled();
+        for (TControl* c : winControls_)
+            static_cast<TWinControl*>(c)->Widget();
+    }
+    return widget_;
+}
+
+QWidget* TWinControl::CreateWidget() {
+    return new korvan::forms::ControlWidget(this);
+}
+
+void TWinControl::DetachWidget() {
+    if (bridge_)
+        static_cast<korvan::forms::InputBridge*>(bridge_)->Detach();
+    if (widget_) {
+        if (auto* cw = dynamic_cast<korvan::forms::ControlWidget*>(widget_.data()))
+            cw->Detach();
+        QWidget* w = widget_;
+        widget_ = nullptr;
+        delete w;
+    }
+    bridge_ = nullptr;
+}
+
+void TWinControl::AttachWidget() {
+    if (!widget_)
+        return;
+    TWinControl* p = Parent();
+    if (p) {
+        widget_->setParent(p->ChildParentWidget());
+        widget_->setGeometry(Left(), Top(), Width(), Height());
+        widget_->setVisible(Visible());
+    }
+}
+
+TControl* TWinControl::Controls(int index) const {
+    const int n = int(controls_.size());
+    if (index < 0 || index >= ControlCount())
+        throw EListError("List index out of bounds");
+    return index < n ? controls_[size_t(index)] : winControls_[size_t(index - n)];
+}
+
+bool TWinControl::ContainsControl(const TControl* control) const {
+    for (const TControl* c = control; c; c = c->Parent())
+        if (c == this)
+            return true;
+    return false;
+}
+
+TControl* TWinControl::ControlAtPos(QPoint pos, bool allowDisabled, bool allowWinControls) const {
+    auto hit = [&](TControl* c) {
+        if (!c->Visible() || (!allowDisabled && !c->Enabled()))
+            return false;
+        const QPoint local = pos - QPoint(c->Left(), c->Top());
+        return c->HitTest(local.x(), local.y());
+    };
+    if (allowWinControls)
+        for (auto it = winControls_.rbegin(); it != winControls_.rend(); ++it)
+            if (hit(*it))
+                return *it;
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
+        if (hit(*it))
+            return *it;
+    return nullptr;
+}
+
+void TWinControl::InsertControl(TControl* control) {
+    if (control->IsWindowed())
+        winControls_.push_back(control);
+    else
+        controls_.push_back(control);
+    control->parent_ = this;
+    if (control->IsWindowed()) {
+        auto* w = static_cast<TWinControl*>(control);
+        if (w->widget_) {
+            w->AttachWidget();
+            w->widget_->raise();
+        }
+        // Child windows exist with their parent's window.
+        if (widget_)
+            w->Widget();
+        w->ApplyEnabled();
+    }
+    if (control->ParentShowHint())
+        control->showHint_ = ShowHint();
+    control->UpdateAnchorRules();
+    control->Perform(CM_PARENTCOLORCHANGED);
+    control->Perform(CM_PARENTFONTCHANGED);
+    Invalidate();
+    Realign();
+}
+
+void TWinControl::RemoveControl(TControl* control) {
+    auto& list = control->IsWindowed() ? winControls_ : controls_;
+    auto it = std::find(list.begin(), list.end(), control);
+    if (it == list.end())
+        return;
+    list.erase(it);
+    control->parent_ = nullptr;
+    if (control->IsWindowed()) {
+        auto* w = static_cast<TWinControl*>(control);
+        if (w->widget_)
+            w->widget_->setParent(nullptr);
+        if (TCustomForm* form = GetParentForm())
+            form->ControlRemoved(w);
+    }
+    if (!HasState(csDestroying)) {
+        Invalidate();
+        Realign();
+    }
+}
+
+void TWinControl::GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) {
+    for (TControl* c : controls_)
+        if (c->Owner() == root)
+            proc(c);
+    for (TControl* c : winControls_)
+        if (c->Owner() == root)
+            proc(c);
+}
+
+void TWinControl::Broadcast(TMessage& message) {
+    for (int i = 0; i < ControlCount(); ++i) {
+        Controls(i)->WndProc(message);
+        if (message.Result != 0)
+            return;
+    }
+}
+
+void TWinControl::NotifyControls(unsigned msg) {
+    TMessage m;
+    m.Msg = msg;
+    Broadcast(m);
+}
+
+void TWinControl::WndProc(TMessage& message) {
+    switch (message.Msg) {
+    case CM_DIALOGKEY:
+    case CM_DIALOGCHAR:
+    case CM_FOCUSCHANGED:
+        // Reaches every control of the form.
+        Broadcast(message);
+        return;
+    default:
+        TControl::WndProc(message);
+    }
+}
+
+void TWinControl::SetEnabled(bool enabled) {
+    if (enabled == Enabled())
+        return;
+    if (!enabled) {
+        // A disabled control gives up the focus.
+        if (TCustomForm* form = GetParentForm())
+            if (TWinControl* focused = form->ActiveControl(); focused && ContainsControl(focused))
+                form->DefocusControl(focused);
+    }
+    TControl::SetEnabled(enabled);
+    ApplyEnabled();
+}
+
+void TWinControl::ApplyEnabled() {
+    // Containers keep Qt's enabled state: their children must not grey.
+}
+
+void TWinControl::EnableAlign() {
+    if (alignDisabled_ > 0 && --alignDisabled_ == 0 && alignPending_)
+        Realign();
+}
+
+void TWinControl::Realign() {
+    if (alignDisabled_ > 0 || HasState(csLoading) || HasState(csDestroying) || realigning_) {
+        alignPending_ = true;
+        return;
+    }
+    alignPending_ = false;
+    realigning_ = true;
+    try {
+        QRect rect = AdjustClientRect(ClientRect());
+        AlignControls(nullptr, rect);
+    } catch (...) {
+        realigning_ = false;
+        throw;
+    }
+    realigning_ = false;
+}
+
+class korvan_AlignAccess {
+public:
+    static void Place(TControl* c, const QRect& r) {
+        c->SetAlignedBounds(r.x(), r.y(), r.width(), r.height());
+    }
+    static bool AnchorsSet(TControl* c) { return c->anchorRulesSet_; }
+    static QRect AnchorBounds(TControl* c) { return c->anchorBounds_; }
+    static QSize AnchorParent(TControl* c) { return c->anchorParentSize_; }
+};
+
+void TWinControl::AlignControls(TControl* /*control*/, QRect& rect) {
+    // Aligned children in the framework's order: top, bottom, left,
+    // right, client; within one kind by position. Then anchored ones.
+    std::vector<TControl*> all(controls_);
+    all.insert(all.end(), winControls_.begin(), winControls_.end());
+    auto ofKind = [&](TAlign kind) {
+        std::vector<TControl*> list;
+        for (TControl* c : all)
+            if (c->Visible() && c->Align() == kind)
+                list.push_back(c);
+        std::stable_sort(list.begin(), list.end(), [kind](TControl* a, TControl* b) {
+            switch (kind) {
+            case alTop:
+                return a->Top() < b->Top();
+            case alBottom:
+                return a->Top() + a->Height() > b->Top() + b->Height();
+            case alLeft:
+                return a->Left() < b->Left();
+            case alRight:
+                return a->Left() + a->Width() > b->Left() + b->Width();
+            default:
+                return false;
+            }
+        });
+        return list;
+    };
+    for (TControl* c : ofKind(alTop)) {
+        korvan_AlignAccess::Place(c, QRect(rect.left(), rect.top(), rect.width(), c->Height()));
+        rect.setTop(rect.top() + c->Height());
+    }
+    for (TControl* c : ofKind(alBottom)) {
+        korvan_AlignAccess::Place(
+            c, QRect(rect.left(), rect.bottom() + 1 - c->Height(), rect.width(), c->Height()));
+        rect.setBottom(rect.bottom() - c->Height());
+    }
+    for (TControl* c : ofKind(alLeft)) {
+        korvan_AlignAccess::Place(c, QRect(rect.left(), rect.top(), c->Width(), rect.height()));
+        rect.setLeft(rect.left() + c->Width());
+    }
+    for (TControl* c : ofKind(alRight)) {
+        korvan_AlignAccess::Place(
+            c, QRect(rect.right() + 1 - c->Width(), rect.top(), c->Width(), rect.height()));
+        rect.setRight(rect.right() - c->Width());
+    }
+    for (TControl* c : ofKind(alClient))
+        korvan_AlignAccess::Place(
+            c, QRect(rect.left(), rect.top(), std::max(rect.width(), 0), std::max(rect.height(), 0)));
+    // Anchors: a right or bottom anchor keeps the distance to that edge; both
+    // anchors of an axis stretch; neither keeps the control centred.
+    const QSize size = AdjustClientRect(ClientRect()).size();
+    for (TControl* c : all) {
+        if (c->Align() != alNone || !korvan_AlignAccess::AnchorsSet(c))
+            continue;
+        const TAnchors a = c->Anchors();
+        if ((a & (akLeft | akTop | akRight | akBottom)) == (akLeft | akTop))
+            continue;
+        const QRect b = korvan_AlignAccess::AnchorBounds(c);
+        const QSize was = korvan_AlignAccess::AnchorParent(c);
+        const int dw = size.width() - was.width(), dh = size.height() - was.height();
+        int left = b.x(), width = b.width(), top = b.y(), height = b.height();
+        if ((a & akLeft) && (a & akRight))
+            width += dw;
+        else if (a & akRight)
+            left += dw;
+        else if (!(a & akLeft))
+            left += dw / 2;
+        if ((a & akTop) && (a & akBottom))
+            height += dh;
+        else if (a & akBottom)
+            top += dh;
+        else if (!(a & akTop))
+            top += dh / 2;
+        korvan_AlignAccess::Place(c, QRect(left, top, std::max(width, 0), std::max(height, 0)));
+    }
+}
+
+void TWinControl::UpdateWindowBounds() {
+    if (widget_ && Parent())
+        widget_->setGeometry(Left(), Top(), Width(), Height());
+}
+
+void TWinControl::Resize() {
+    Realign();
+    TControl::Resize();
+}
+
+void TWinControl::VisibleChanged() {
+    if (widget_ && Parent())
+        widget_->setVisible(Visible());
+    if (!Visible())
+        if (TCustomForm* form = GetParentForm())
+            if (TWinControl* focused = form->ActiveControl(); focused && ContainsControl(focused))
+                form->DefocusControl(focused);
+    TControl::VisibleChanged();
+}
+
+int TWinControl::TabOrder() const {
+    if (!Parent())
+        return -1;
+    const auto& list = Parent()->winControls_;
+    auto it = std::find(list.begin(), list.end(), this);
+    return int(it - list.begin());
+}
+
+void TWinControl::SetTabOrder(int order) {
+    // Tab order follows the order of the windowed children.
+    TWinControl* p = Parent();
+    if (!p || order < 0)
+        return;
+    auto& list = p->winControls_;
+    auto it = std::find(list.begin(), list.end(), this);
+    if (it == list.end())
+        return;
+    list.erase(it);
+    list.insert(list.begin() + std::min<size_t>(size_t(order), list.size()), this);
+}
+
+std::vector<TWinControl*> TWinControl::TabList() const {
+    std::vector<TWinControl*> out;
+    for (TControl* c : winControls_) {
+        auto* w = static_cast<TWinControl*>(c);
+        out.push_back(w);
+        auto sub = w->TabList();
+        out.insert(out.end(), sub.begin(), sub.end());
+    }
+    return out;
+}
+
+bool TWinControl::CanFocus() const {
+    if (!GetParentForm())
+        return false;
+    for (const TControl* c = this; c; c = c->Parent())
+        if (!c->Visible() || !c->Enabled())
+            return false;
+    return true;
+}
+
+bool TWinControl::Focused() const {
+    TCustomForm* form = GetParentForm();
+    return form && form->ActiveControl() == this;
+}
+
+void TWinControl::SetFocus() {
+    TCustomForm* form = GetParentForm();
+    if (!form)
+        return;
+    if (!CanFocus())
+        throw EInvalidOperation("Cannot focus a disabled or invisible window");
+    form->FocusControl(this);
+}
+
+void TWinControl::KeyDown(std::uint16_t& key, TShiftState shift) {
+    if (OnKeyDown)
+        OnKeyDown(this, key, shift);
+}
+
+void TWinControl::KeyUp(std::uint16_t& key, TShiftState shift) {
+    if (OnKeyUp)
+        OnKeyUp(this, key, shift);
+}
+
+void TWinControl::KeyPress(char& key) {
+    if (OnKeyPress)
+        OnKeyPress(this, key);
+}
+
+void TWinControl::DoEnter() {
+    if (OnEnter)
+        OnEnter(this);
+}
+
+void TWinControl::DoExit() {
+    if (OnExit)
+        OnExit(this);
+}
+
+void TWinControl::Invalidate() {
+    SetNeedsPaint(true);
+    if (widget_)
+        widget_->update();
+    if (Parent() && IsTransparent() && IsPainted())
+        Parent()->Invalidate();
+}
+
+void TWinControl::Repaint() {
+    Invalidate();
+    if (widget_)
+        widget_->repaint();
+}
+
+const QImage& TWinControl::Composite() {
+    BuildComposite();
+    return composite_;
+}
+
+void TWinControl::BuildComposite() {
+    if (building_)
+        return;
+    const QSize size(std::max(Width(), 1), std::max(Height(), 1));
+    bool repainted = false;
+    if (IsPainted()) {
+        if (NeedsPaint() || Surface().size() != size) {
+            PaintSurface();
+            repainted = true;
+        }
+        composite_ = Surface().copy();
+    } else {
+        if (composite_.size() != size)
+            composite_ = QImage(size, QImage::Format_RGB32);
+        composite_.fill(Qt::white);
+        repainted = true;
+    }
+    // Building: children that draw the parent image see the picture so far.
+    building_ = true;
+    try {
+        for (TControl* c : controls_) {
+            if (!c->Visible() || c->Width() <= 0 || c->Height() <= 0)
+                continue;
+            if (c->NeedsPaint() || (repainted && c->IsTransparent()) || c->Surface().isNull()) {
+                c->PaintSurface();
+                repainted = true;
+            }
+            QPainter p(&composite_);
+            p.drawImage(ClientOrigin() + QPoint(c->Left(), c->Top()), c->Surface());
+        }
+    } catch (...) {
+        building_ = false;
+        throw;
+    }
+    building_ = false;
+}
+
+void TWinControl::PaintWindow(QPainter& painter, const QRect& rect) {
+    BuildComposite();
+    painter.drawImage(rect, composite_, rect);
+}
+
+const TClassInfo& TCustomControl::StaticClassInfo() {
+    static const TClassInfo info =
+        korvan::forms::ClassBuilder<TCustomControl>("TCustomControl", &TWinControl::StaticClassInfo())
+            .Build();
+    return info;
+}
+
+TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) {}
