@@ -16,6 +16,7 @@ struct ExpectedTimeouts {
     std::uint32_t connectMs;
     int connectRetries;
     std::uint32_t onLineMs; // from the lock-state request on
+    friend void PrintTo(const ExpectedTimeouts& e, std::ostream* os) { *os << KindName(e.kind); }
 };
 
 class ConnectSequence : public ConnectionTest, public ::testing::WithParamInterface<ExpectedTimeouts> {

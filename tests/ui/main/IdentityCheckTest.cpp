@@ -12,6 +12,7 @@ namespace {
 struct IdentityCase {
     const char* identity;
     const char* error; // nullptr: passes
+    friend void PrintTo(const IdentityCase& c, std::ostream* os) { *os << '"' << c.identity << '"'; }
 };
 
 class IdentityCheck : public ConnectionTest, public ::testing::WithParamInterface<IdentityCase> {};
