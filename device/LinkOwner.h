@@ -26,7 +26,9 @@ public:
         return korvan::sys::SerialPortDirectory::System();
     }
     // The device ID a new link starts with (the keep-alive's destination).
-    virtual int GetUnitId() const { return 1; }
+    // The same getter as the device model's host, so that one window can be
+    // both.
+    virtual std::uint8_t GetUnitId() const { return 1; }
 
     // WM_LINK_FRAME and WM_LINK_FRAME_OTHER, on the GUI thread while the
     // link's I/O thread waits. The handler may hand new frames to the link

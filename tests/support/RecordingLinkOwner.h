@@ -27,7 +27,7 @@ public:
     sys::GuiThread& LinkGui() override { return gui; }
     sys::Clock& LinkClock() override { return clock_; }
     sys::SerialPortDirectory& SerialPorts() override { return ports; }
-    int GetUnitId() const override { return unitId; }
+    std::uint8_t GetUnitId() const override { return static_cast<std::uint8_t>(unitId); }
     void OnLinkFrame(const LinkFrameMessage& message) override;
     void OnLinkStatus(const LinkStatusMessage& message) override;
     void LogComWrite(const std::uint8_t* bytes, std::size_t length) override;

@@ -1,0 +1,173 @@
+// The connect sequence over each of the three links against the simulated
+// unit: the requests in order, the reply time-out in force for each, the
+// progress window, and the level poll that follows.
+
+#include "tests/ui/main/ConnectionFixture.h"
+
+#include <atomic>
+
+using namespace korvan;
+using namespace korvan::test;
+
+namespace {
+
+struct ExpectedTimeouts {
+    LinkKind kind;
+    std::uint32_t connectMs;
+    int connectRetries;
+    std::uint32_t onLineMs; // from the lock-state request on
+    friend void PrintTo(const ExpectedTimeouts& e, std::ostream* os) { *os << KindName(e.kind); }
+};
+
+class ConnectSequence : public ConnectionTest, public ::testing::WithParamInterface<ExpectedTimeouts> {
+protected:
+    std::uint32_t LinkTimeout() const {
+        switch (GetParam().kind) {
+        case LinkKind::Serial:
+            return core->ComLink->GetTimeout();
+        case LinkKind::Usb:
+            return core->UsbLink->GetTimeout();
+        case LinkKind::Net:
+            return core->NetLink->GetTimeout();
+        }
+        return 0;
+    }
+    int LinkRetries() const {
+        switch (GetParam().kind) {
+        case LinkKind::Serial:
+            return core->ComLink->GetRetries();
+        case LinkKind::Usb:
+            return core->UsbLink->GetRetries();
+        case LinkKind::Net:
+            return core->NetLink->GetRetries();
+        }
+        return 0;
+    }
+};
+
+TEST_P(ConnectSequence, RequestsInOrderWithTheirTimeoutsThenTheLevelPoll) {
+    const ExpectedTimeouts expected = GetParam();
+    // The time-out in force when the unit gets each request (read on the
+    // unit's thread before it answers, so the window cannot have moved on).
+    std::atomic<bool> linkReady{false};
+    std::mutex mutex;
+    std::vector<std::pair<std::uint8_t, std::uint32_t>> timeouts;
+    unit.SetObserver([&](const UnitRequest& r) {
+        if (!linkReady)
+            return;
+        std::lock_guard lock(mutex);
+        timeouts.emplace_back(r.code, LinkTimeout());
+    });
+
+    ASSERT_TRUE(OpenTo(expected.kind));
+    EXPECT_TRUE(core->Handshaking);
+    EXPECT_EQ(LinkTimeout(), expected.connectMs);
+    EXPECT_EQ(LinkRetries(), expected.connectRetries);
+    linkReady = true;
+
+    const auto order = ConnectReadRequests();
+    ASSERT_TRUE(RunUntilReadEnded());
+    EXPECT_EQ(RequestTexts(unit), order);
+    EXPECT_FALSE(core->Handshaking);
+    EXPECT_TRUE(core->SessionOpen);
+    EXPECT_TRUE(core->Online);
+    EXPECT_EQ(LinkRetries(), 1);
+    {
+        std::lock_guard lock(mutex);
+        for (const auto& [code, ms] : timeouts) {
+            if (code == MCS_CONNECT)
+                continue; // may have been written before the observer was armed
+            EXPECT_EQ(ms, code == MCS_IDENTITY ? 5000u : expected.onLineMs) << int(code);
+        }
+    }
+    const std::string interfaceName = expected.kind == LinkKind::Serial ? "COM3"
+                                      : expected.kind == LinkKind::Usb  ? "USB"
+                                                                        : "NET";
+    EXPECT_TRUE(view.Has("ShowOnLine OnLine|Disconnect|" + interfaceName));
+    EXPECT_TRUE(view.Has("PrepareProgress Upload parameters now , please wait... 0/29"));
+    EXPECT_TRUE(view.Has("RefreshFromModel"));
+    // The bar stands at each page received and ends at 29.
+    ASSERT_EQ(view.progressPositions.size(), 29u);
+    for (int p = 0; p < 28; ++p)
+        EXPECT_EQ(view.progressPositions[std::size_t(p)], p);
+    EXPECT_EQ(view.progressPositions.back(), 29);
+
+    // The read ended before the progress window's show timer: it never
+    // comes up afterwards.
+    Advance(100);
+    EXPECT_FALSE(view.Has("ShowProgressModal"));
+
+    // Then MCS_LEVELS every 300 ms (200 ms are gone already).
+    const std::size_t before = unit.ReceivedCount();
+    Advance(199);
+    EXPECT_EQ(unit.ReceivedCount(), before);
+    for (int poll = 1; poll <= 3; ++poll) {
+        Advance(poll == 1 ? 1 : 300);
+        ASSERT_TRUE(gui.RunUntil([&] { return view.levelReplies == poll; })) << poll;
+        ASSERT_EQ(unit.ReceivedCount(), before + std::size_t(poll));
+        EXPECT_EQ(unit.Received().back().code, MCS_LEVELS);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, ConnectSequence,
+                         ::testing::Values(ExpectedTimeouts{LinkKind::Serial, 100, 0, 1000},
+                                           ExpectedTimeouts{LinkKind::Usb, 100, 3, 5000},
+                                           ExpectedTimeouts{LinkKind::Net, 4000, 0, 1000}),
+                         [](const auto& info) { return std::string(KindName(info.param.kind)); });
+
+TEST_F(ConnectionTest, ProgressWindowShownWhileTheReadStillRuns) {
+    ASSERT_TRUE(OpenTo(LinkKind::Serial));
+    // Stop pumping in the middle of the names: the read waits for the GUI.
+    ASSERT_TRUE(RunUntilReceived(unit, 10));
+    Advance(100);
+    EXPECT_TRUE(view.Has("ShowProgressModal"));
+    ASSERT_TRUE(gui.RunUntil([&] { return view.Has("EnableConnectButton"); }));
+    const auto shown = std::find(view.events.begin(), view.events.end(), "ShowProgressModal");
+    EXPECT_NE(std::find(shown, view.events.end(), "CloseProgress"), view.events.end());
+    EXPECT_EQ(view.Count("ShowProgressModal"), 1u);
+}
+
+TEST_F(ConnectionTest, NameReplyBeyondTheTwentySlotsWritesNoRowAndTheReadGoesOn) {
+    ASSERT_TRUE(OpenTo(LinkKind::Serial));
+    ASSERT_TRUE(RunUntilReadEnded());
+    const auto recallRows = view.recallRows;
+    const auto storeRows = view.storeRows;
+    const std::size_t before = unit.ReceivedCount();
+
+    for (std::uint8_t index : {20, 21, 255}) {
+        Bytes payload(15, 'x');
+        payload[0] = index;
+        core->OnFrameReceived(UnitReply(1, MCS_READ_PRESET_NAME, payload));
+        EXPECT_EQ(view.recallRows, recallRows) << int(index);
+        EXPECT_EQ(view.storeRows, storeRows) << int(index);
+    }
+    // Each went on with the parameter pages instead of waiting; the unit
+    // gets page 0 (the three requests coalesce or queue, never stall).
+    ASSERT_TRUE(RunUntilReceived(unit, before + 1));
+    EXPECT_EQ(RequestText(unit.Received()[before]), std::to_string(MCS_READ_STATE_PAGE) + ":0");
+}
+
+TEST_F(ConnectionTest, ShortSocketReadsArePushedIntoTheLinkAndNothingIsSentAgain) {
+    view.monitorVisible = true;
+    ASSERT_TRUE(OpenTo(LinkKind::Net));
+    ASSERT_TRUE(RunUntilReadEnded());
+    const std::size_t before = unit.ReceivedCount();
+    const int levels = view.levelReplies;
+
+    // A level reply, three bytes per socket read.
+    const Bytes reply = UnitReply(1, MCS_LEVELS, Bytes(SimUnit::LevelsSize, 0));
+    for (std::size_t done = 0; done < reply.size(); done += 3) {
+        const std::size_t lines = view.monitorLines.size();
+        behind->Tcp()->WriteRaw(Bytes(reply.begin() + std::ptrdiff_t(done),
+                                      reply.begin() + std::ptrdiff_t(std::min(done + 3, reply.size()))));
+        ASSERT_TRUE(gui.RunUntil([&] { return view.monitorLines.size() > lines; }));
+        EXPECT_EQ(view.monitorLines.back().rfind("NET R ", 0), 0u) << view.monitorLines.back();
+    }
+    ASSERT_TRUE(gui.RunUntil([&] { return view.levelReplies == levels + 1; }));
+    gui.RunPending();
+    EXPECT_EQ(unit.ReceivedCount(), before);
+    for (const auto& line : view.monitorLines)
+        EXPECT_EQ(line.rfind("NET RW", 0), std::string::npos) << line;
+}
+
+} // namespace

@@ -1,0 +1,69 @@
+// The unit's network address: KORVAN_UNIT_ADDRESS replaces the default.
+// Nothing here dials any address.
+
+#include "ui/main/UnitAddress.h"
+#include "device/SharedConstants.h"
+#include "tests/ui/main/ConnectionFixture.h"
+
+#include <cstdlib>
+
+using namespace korvan;
+using namespace korvan::test;
+
+namespace {
+
+// Sets or clears the variable for one test and puts it back afterwards.
+class ScopedAddress {
+public:
+    explicit ScopedAddress(const char* value) {
+        if (const char* old = std::getenv(UnitAddressVariable))
+            old_ = old;
+        if (value)
+            setenv(UnitAddressVariable, value, 1);
+        else
+            unsetenv(UnitAddressVariable);
+    }
+    ~ScopedAddress() {
+        if (old_)
+            setenv(UnitAddressVariable, old_->c_str(), 1);
+        else
+            unsetenv(UnitAddressVariable);
+    }
+
+private:
+    std::optional<std::string> old_;
+};
+
+TEST(UnitAddress, VariableWinsOverTheDefault) {
+    {
+        ScopedAddress address("127.0.0.1");
+        EXPECT_EQ(UnitAddress(), "127.0.0.1");
+    }
+    {
+        ScopedAddress address(nullptr);
+        EXPECT_EQ(UnitAddress(), DefaultUnitAddress);
+    }
+    {
+        ScopedAddress address("");
+        EXPECT_EQ(UnitAddress(), DefaultUnitAddress);
+    }
+}
+
+TEST(UnitAddress, DottedAddressesParse) {
+    EXPECT_EQ(ParseIpAddress("127.0.0.1"), 0x7F000001u);
+    EXPECT_EQ(ParseIpAddress("192.168.1.101"), 0xC0A80165u);
+    for (const char* bad : {"", "1.2.3", "1.2.3.4.5", "256.1.1.1", "1..2.3", "a.b.c.d", "1.2.3.4 "})
+        EXPECT_FALSE(ParseIpAddress(bad)) << bad;
+}
+
+TEST_F(ConnectionTest, SocketTakesTheAddressFromTheEnvironment) {
+    core.reset();
+    ScopedAddress address("127.0.0.1");
+    core = std::make_unique<RecordingConnection>(view, ConnectionServices{gui, clock, ports, backend});
+    EXPECT_EQ(core->ClientSocket.Address(), "127.0.0.1");
+    EXPECT_EQ(core->ClientSocket.Port(), 9761);
+    EXPECT_EQ(core->IpAddress, 0x7F000001u);
+    EXPECT_FALSE(core->ClientSocket.IsActive());
+}
+
+} // namespace

@@ -1,0 +1,188 @@
+#include "ui/main/MainConnection.h"
+
+#include "device/CommandCodes.h"
+#include "device/CommandRecords.h"
+#include "device/Frame.h"
+#include "device/SharedConstants.h"
+#include "ui/main/UnitAddress.h"
+
+using korvan::ChainTimer;
+
+namespace {
+constexpr korvan::sys::Millis ComScanMs = 1;
+constexpr korvan::sys::Millis DisconnectMs = 300;
+constexpr korvan::sys::Millis LinkBrokenMs = 300;
+constexpr korvan::sys::Millis LockPromptMs = 1000;
+constexpr korvan::sys::Millis ProcessShowMs = 100;
+constexpr korvan::sys::Millis LevelPollMs = 300;
+} // namespace
+
+TfmMainConnection::TfmMainConnection(korvan::MainConnectionView& view, korvan::ConnectionServices services)
+    : view_(view), gui_(services.gui), clock_(services.clock), ports_(services.ports),
+      ClientSocket(services.gui), tmComScan(gui_, ComScanMs, [this] { tmComScanTimer(); }),
+      tmDisconnect(gui_, DisconnectMs, [this] { tmDisconnectTimer(); }),
+      tmLinkBroken(gui_, LinkBrokenMs, [this] { tmLinkBrokenTimer(); }),
+      tmLockPrompt(gui_, LockPromptMs, [this] { tmLockPromptTimer(); }),
+      tmProcessShow(gui_, ProcessShowMs, [this] { tmProcessShowTimer(); }),
+      tmInLevelDet(
+          gui_, LevelPollMs, [this] { tmInLevelDetTimer(); }, ChainTimer::Kind::Repeating),
+      alive_(std::make_shared<TfmMainConnection*>(this)) {
+    SetUnitId(1);
+    UnitControl = std::make_unique<LUnitControl>(*this);
+
+    // The controller's first device list is built once the GUI loop runs,
+    // after the events are bound.
+    HidCtl = std::make_unique<TJvHidDeviceController>(gui_, services.hid, clock_);
+    HidCtl->SetLoading(true);
+    HidCtl->SetOnDeviceChange({this, &TfmMainConnection::HidCtlDeviceChange});
+    HidCtl->SetOnEnumerate({this, &TfmMainConnection::HidCtlEnumerate});
+    HidCtl->SetOnDeviceUnplug({this, &TfmMainConnection::HidCtlDeviceUnplug});
+    HidCtl->SetOnDeviceData({this, &TfmMainConnection::HidCtlDeviceData});
+    HidCtl->SetOnDeviceDataError({this, &TfmMainConnection::HidCtlDeviceDataError});
+    HidCtl->SetLoading(false);
+
+    const std::string address = korvan::UnitAddress();
+    ClientSocket.SetPort(korvan::UnitPort);
+    ClientSocket.SetAddress(address);
+    IpAddress = korvan::ParseIpAddress(address).value_or(0);
+    ClientSocket.OnConnecting = [this] { ClientSocketConnecting(); };
+    ClientSocket.OnConnect = [this] { ClientSocketConnect(); };
+    ClientSocket.OnRead = [this] { ClientSocketRead(); };
+    ClientSocket.OnError = [this](korvan::sys::TcpError kind, int& code) { ClientSocketError(kind, code); };
+}
+
+TfmMainConnection::~TfmMainConnection() {
+    alive_.reset();
+    FreeLinksOnClose();
+    ClientSocket.Close();
+    if (HidDevice != nullptr) {
+        TJvHidDevice* device = nullptr;
+        {
+            std::lock_guard lock(hidDeviceMutex_);
+            std::swap(device, HidDevice);
+        }
+        HidCtl->CheckIn(device);
+    }
+}
+
+void TfmMainConnection::SendCmd(const LCmd& cmd, bool append) {
+    const std::vector<std::uint8_t> frame = BuildFrame(cmd);
+    if (ComLink)
+        ComLink->SendQueued(frame, append);
+    else if (UsbLink)
+        UsbLink->SendQueued(frame, append);
+    else if (NetLink)
+        NetLink->SendQueued(frame, append);
+}
+
+void TfmMainConnection::SetLinkTimeout(std::uint32_t ms) {
+    if (ComLink)
+        ComLink->SetTimeout(ms);
+    else if (UsbLink)
+        UsbLink->SetTimeout(ms);
+    else if (NetLink)
+        NetLink->SetTimeout(ms);
+}
+
+void TfmMainConnection::SetLinkRetries(int count) {
+    if (ComLink)
+        ComLink->SetRetries(count);
+    else if (UsbLink)
+        UsbLink->SetRetries(count);
+    else if (NetLink)
+        NetLink->SetRetries(count);
+}
+
+void TfmMainConnection::SetKeepAlivePause(bool paused) {
+    if (ComLink)
+        ComLink->SetPaused(paused);
+    else if (UsbLink)
+        UsbLink->SetPaused(paused);
+    else if (NetLink)
+        NetLink->SetPaused(paused);
+}
+
+void TfmMainConnection::SetUnitId(int id) {
+    if (id < 1 || id > 254)
+        return;
+    UnitId = id;
+    view_.ShowUnitId("ID : " + std::to_string(id));
+    if (ComLink)
+        ComLink->SetDeviceId(id);
+    else if (UsbLink)
+        UsbLink->SetDeviceId(id);
+    else if (NetLink)
+        NetLink->SetDeviceId(id);
+}
+
+void TfmMainConnection::SendCode(std::uint8_t code, bool append) {
+    SendCmd(CM_MCS_CMD(GetUnitId(), code), append);
+}
+
+void TfmMainConnection::SendCode(std::uint8_t code, std::uint8_t value, bool append) {
+    SendCmd(CM_MCS_CMD(GetUnitId(), code, value), append);
+}
+
+void TfmMainConnection::CloseProgress() {
+    tmProcessShow.SetEnabled(false);
+    view_.CloseProgress();
+}
+
+korvan::LinkId TfmMainConnection::OpenLinkId() const {
+    if (ComLink)
+        return ComLink->GetLinkId();
+    if (UsbLink)
+        return UsbLink->GetLinkId();
+    if (NetLink)
+        return NetLink->GetLinkId();
+    return 0;
+}
+
+// --- timers ------------------------------------------------------------------
+
+void TfmMainConnection::tmComScanTimer() {
+    if (!view_.IsScanDialogVisible())
+        return;
+    for (korvan::LinkKind kind : {korvan::LinkKind::Serial, korvan::LinkKind::Usb, korvan::LinkKind::Net}) {
+        const bool set = kind == korvan::LinkKind::Serial ? bool(ComLink)
+                         : kind == korvan::LinkKind::Usb  ? bool(UsbLink)
+                                                          : bool(NetLink);
+        if (!set)
+            continue;
+        FreeLink(kind);
+        view_.ScanResult(0);
+    }
+}
+
+void TfmMainConnection::tmDisconnectTimer() {
+    if (!IsLinkOpen())
+        return;
+    CloseLink();
+    view_.ReportLinkBroken();
+}
+
+void TfmMainConnection::tmLinkBrokenTimer() {
+    if (!IsLinkOpen())
+        return;
+    CloseLink();
+    view_.SetScanPosition(0);
+    view_.ReportLinkBroken();
+    view_.ShowScanDialogModal();
+}
+
+void TfmMainConnection::tmLockPromptTimer() {
+    // One prompt at a time: a second lock answer while the prompt is up
+    // (its modal loop runs this timer too) does not stack another.
+    if (JobState != JobUnlockPanel || UnlockPromptOpen)
+        return;
+    UnlockPromptOpen = true;
+    view_.ShowUnlockPrompt();
+}
+
+void TfmMainConnection::tmProcessShowTimer() {
+    view_.ShowProgressModal();
+}
+
+void TfmMainConnection::tmInLevelDetTimer() {
+    SendCode(MCS_LEVELS, false);
+}

@@ -1,0 +1,247 @@
+#pragma once
+// The main window's connection core: the fields the links and the connect
+// sequence share, the one open link and its transports (the HID device of
+// the unit and the TCP client socket), the send operation every record goes
+// through, the link events, and the reply dispatcher with the connect
+// sequence and the acknowledgement table of the transfer jobs.
+//
+// It needs no window: what the sequence shows goes through
+// MainConnectionView. The main window derives from it (beside TForm) and
+// keeps these names. Everything runs on the GUI thread except the write
+// hooks (UsbWriteReport, NetWriteFrame) and the serial monitor hooks, which
+// the links' I/O threads call.
+
+#include "device/LCommProc.h"
+#include "device/LNetProc.h"
+#include "device/LUnitControl.h"
+#include "device/LUsbProc.h"
+#include "device/LinkOwner.h"
+#include "device/LinkWriteHooks.h"
+#include "device/UnitHost.h"
+#include "device/hid/TJvHidDeviceController.h"
+#include "platform/sys/TcpClient.h"
+#include "ui/main/ChainTimer.h"
+#include "ui/main/LanguageTables.h"
+#include "ui/main/MainConnectionView.h"
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <span>
+#include <string>
+
+// The multi-frame job that the next acknowledgement (MCS_ACK) advances.
+enum TJobState : int {
+    JobIdle = 0,
+    JobRecall = 1,
+    JobStore = 2,
+    JobFactoryReset = 3,
+    JobUploadPreset = 4,
+    JobDownloadPreset = 5,
+    JobReread = 6,
+    JobUnlockPanel = 8,
+    JobStoreFinish = 9,
+    JobDownloadStart = 10,
+};
+
+namespace korvan {
+
+// What the core runs on: the GUI thread with its timers, the clock of the
+// links, the serial ports and the HID devices of the system (or fakes).
+struct ConnectionServices {
+    sys::GuiThread& gui;
+    sys::Clock& clock = sys::SystemClock();
+    sys::SerialPortDirectory& ports = sys::SerialPortDirectory::System();
+    sys::hid::HidBackend& hid = sys::hid::SystemHidBackend();
+};
+
+// The graphic-EQ band whose caption and shaded curve were shown last.
+struct PendingGeqEditState {
+    int plotIndex = 14;
+    int section = 0;
+    double gain = 0;
+    float q = 0;
+};
+
+// The unit's HID identity.
+inline constexpr std::uint16_t UnitVendorId = 0x0168;
+inline constexpr std::uint16_t UnitProductId = 0x0821;
+// The most one socket read takes.
+inline constexpr std::size_t SocketReadSize = 100;
+
+} // namespace korvan
+
+class TfmMainConnection : public LinkOwner,
+                          public korvan::UnitHost,
+                          public korvan::UsbReportWriter,
+                          public korvan::NetFrameWriter {
+public:
+    TfmMainConnection(korvan::MainConnectionView& view, korvan::ConnectionServices services);
+    // Frees the links (as FormClose does) and gives the HID device back.
+    ~TfmMainConnection() override;
+    TfmMainConnection(const TfmMainConnection&) = delete;
+    TfmMainConnection& operator=(const TfmMainConnection&) = delete;
+
+    // --- sending and the link-neutral settings (first engine set: serial,
+    // USB, network; nothing without one) ---
+    void SendCmd(const LCmd& cmd, bool append) override;
+    void SetLinkTimeout(std::uint32_t ms);
+    void SetLinkRetries(int count);
+    void SetKeepAlivePause(bool paused);
+    // 1..254; anything else is ignored.
+    void SetUnitId(int id);
+    bool IsSessionOpen() const { return SessionOpen; }
+    std::string Translate(std::string_view key) const { return Languages.Translate(key); }
+
+    // --- links ---
+    void OpenComLink();
+    void OpenUsbLink();
+    void OpenNetLink();
+    void CloseLink();
+    // Closing the main window for good: the serial, USB and network links
+    // are closed and freed in this order; nothing is sent.
+    void FreeLinksOnClose();
+    bool IsLinkOpen() const { return ComLink || UsbLink || NetLink; }
+
+    // --- link messages (WM_LINK_FRAME, WM_LINK_STATUS) ---
+    void OnFrameReceived(const std::vector<std::uint8_t>& frame);
+    void OnLinkStatus(const korvan::LinkStatusMessage& message) override;
+
+    // --- the unlock prompt reports that it has gone ---
+    void UnlockPromptClosed() { UnlockPromptOpen = false; }
+    bool IsUnlockPromptOpen() const { return UnlockPromptOpen; }
+
+    // --- transports: write hooks (I/O thread) and events (GUI thread) ---
+    bool UsbWriteReport(const std::uint8_t* bytes, std::size_t length) override;
+    void NetWriteFrame(const std::uint8_t* bytes, std::size_t length) override;
+    void LogComWrite(const std::uint8_t* bytes, std::size_t length) override;
+    void LogComRead(const std::uint8_t* bytes, std::size_t length) override;
+    void HidCtlDeviceChange(TJvHidDeviceController* Sender);
+    bool HidCtlEnumerate(TJvHidDevice* HidDev, int Idx);
+    void HidCtlDeviceUnplug(TJvHidDevice* HidDev);
+    void HidCtlDeviceData(TJvHidDevice* HidDev, std::uint8_t ReportID, const std::uint8_t* Data,
+                          std::uint16_t Size);
+    void HidCtlDeviceDataError(TJvHidDevice* HidDev, std::uint32_t Error);
+    void ClientSocketConnecting();
+    void ClientSocketConnect();
+    void ClientSocketRead();
+    void ClientSocketError(korvan::sys::TcpError kind, int& errorCode);
+
+    // --- LinkOwner, UnitHost ---
+    korvan::sys::GuiThread& LinkGui() override { return gui_; }
+    korvan::sys::Clock& LinkClock() override { return clock_; }
+    korvan::sys::SerialPortDirectory& SerialPorts() override { return ports_; }
+    std::uint8_t GetUnitId() const override { return static_cast<std::uint8_t>(UnitId); }
+    void OnLinkFrame(const korvan::LinkFrameMessage& message) override;
+    bool IsUpdating() const override { return Updating; }
+    void MarkOverlayChanged(int ch) override { view_.MarkOverlayChanged(ch); }
+    void SetRecallPresetRow(int row, const std::string& name) override {
+        view_.SetRecallPresetRow(row, name);
+    }
+    void SetStorePresetRow(int row, const std::string& name) override { view_.SetStorePresetRow(row, name); }
+    std::optional<std::string> AskSaveFileName(korvan::PresetFileKind kind) override {
+        return view_.AskSaveFileName(kind);
+    }
+    void ShowInformation(std::string_view key) override { view_.ShowInformation(Translate(key)); }
+    void ShowFileWriteError(const std::string& path) override { view_.ShowFileWriteError(path); }
+
+private:
+    korvan::MainConnectionView& view_;
+    korvan::sys::GuiThread& gui_;
+    korvan::sys::Clock& clock_;
+    korvan::sys::SerialPortDirectory& ports_;
+
+public:
+    // --- fields of the main window ---
+    korvan::LanguageTables Languages;
+    int UnitId = 1;
+    bool Updating = false;
+    bool Handshaking = false;
+    bool SessionOpen = false;
+    bool Online = false;
+    TJobState JobState = JobIdle;
+    int CurrentPreset = 0;
+    int FileLoadState = 0;
+    int UploadPresetIndex = 0;
+    int DownloadPresetIndex = 0;
+    std::array<std::uint8_t, 18> UnitFileHeader{};
+    korvan::PendingGeqEditState PendingGeqEdit;
+    std::string ComPortName;
+    std::uint32_t IpAddress = 0;
+    std::unique_ptr<LUnitControl> UnitControl;
+    // The unit's HID device while it is checked out of HidCtl.
+    TJvHidDevice* HidDevice = nullptr;
+    // Frees the devices it holds; outlives the links, which write through
+    // HidDevice.
+    std::unique_ptr<TJvHidDeviceController> HidCtl;
+    korvan::sys::TcpClient ClientSocket;
+
+    // --- timers of the step chains ---
+    korvan::ChainTimer tmComScan;
+    korvan::ChainTimer tmDisconnect;
+    korvan::ChainTimer tmLinkBroken;
+    korvan::ChainTimer tmLockPrompt;
+    korvan::ChainTimer tmProcessShow;
+    korvan::ChainTimer tmInLevelDet;
+
+    // At most one is set. Declared last: they go first, before the
+    // transports their I/O threads write through.
+    std::unique_ptr<LCommProc> ComLink;
+    std::unique_ptr<LUsbProc> UsbLink;
+    std::unique_ptr<LNetProc> NetLink;
+
+protected:
+    // Every link object is closed and freed here, whatever the reason.
+    virtual void FreeLink(korvan::LinkKind kind);
+
+    // --- replies the transfer jobs handle; nothing here ---
+    virtual void OnPresetPage(std::span<const std::uint8_t> /*payload*/) {}
+    virtual void OnDownloadAck(std::span<const std::uint8_t> /*payload*/) {}
+    virtual void DownloadNextPreset(int /*index*/) {}
+    // Selects stored preset `slot` for reading.
+    void RequestPresetData(int slot);
+
+private:
+    // Reply handlers (device ID, copy of the payload).
+    void OnAcknowledge();
+    void OnHandshake(std::uint8_t id, std::vector<std::uint8_t> payload);
+    void OnIdentity(std::uint8_t id, std::vector<std::uint8_t> payload);
+    void OnLockState(std::uint8_t id, std::vector<std::uint8_t> payload);
+    void OnPresetFlags(std::uint8_t id, std::vector<std::uint8_t> payload);
+    void OnCurrentPreset(std::uint8_t id, std::uint8_t preset);
+    void OnPresetName(std::uint8_t id, std::vector<std::uint8_t> payload);
+    void OnParameterPage(std::uint8_t id, std::vector<std::uint8_t> payload);
+    void OnLevels(std::vector<std::uint8_t> payload);
+    void EndParameterRead();
+
+    // Timer handlers.
+    void tmComScanTimer();
+    void tmDisconnectTimer();
+    void tmLinkBrokenTimer();
+    void tmLockPromptTimer();
+    void tmProcessShowTimer();
+    void tmInLevelDetTimer();
+
+    // A bare command for the current unit.
+    void SendCode(std::uint8_t code, bool append);
+    void SendCode(std::uint8_t code, std::uint8_t value, bool append);
+    // The progress window goes, and with it a show still waiting.
+    void CloseProgress();
+    // The identity of the open link, 0 without one.
+    korvan::LinkId OpenLinkId() const;
+    // Takes a frame-monitor line to the GUI thread; it is shown while the
+    // monitor is visible and a link of `kind` is open.
+    void PostMonitorLine(korvan::LinkKind kind, std::string line);
+
+    bool UnlockPromptOpen = false;
+    // Guards HidDevice against the USB link's I/O thread, which writes
+    // through it.
+    std::mutex hidDeviceMutex_;
+    std::mutex lastNetFrameMutex_;
+    std::array<std::uint8_t, 70> LastNetFrame{};
+    std::uint8_t LastNetFrameLength = 0;
+    // Lets posted monitor lines find the core gone.
+    std::shared_ptr<TfmMainConnection*> alive_;
+};

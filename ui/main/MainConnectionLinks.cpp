@@ -1,0 +1,299 @@
+// Opening and closing the link, its events, and the transports the window
+// provides for the USB and network links.
+
+#include "ui/main/MainConnection.h"
+
+#include "device/CommandCodes.h"
+#include "device/CommandRecords.h"
+#include "device/SharedConstants.h"
+#include "device/UsbReports.h"
+
+#include <cstdio>
+#include <system_error>
+
+namespace {
+
+constexpr std::uint32_t SerialConnectTimeoutMs = 100;
+constexpr int SerialConnectRetries = 0;
+constexpr std::uint32_t UsbConnectTimeoutMs = 100;
+constexpr int UsbConnectRetries = 3;
+constexpr std::uint32_t NetConnectTimeoutMs = 4000;
+constexpr int NetConnectRetries = 0;
+constexpr int SerialBaudRate = 115200;
+
+// "%02X " for each byte.
+std::string HexList(const std::uint8_t* bytes, std::size_t length) {
+    std::string text;
+    char item[4];
+    for (std::size_t i = 0; i < length; ++i) {
+        std::snprintf(item, sizeof item, "%02X ", bytes[i]);
+        text += item;
+    }
+    return text;
+}
+
+std::string ReportIdText(std::uint8_t id) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02X  ", id);
+    return text;
+}
+
+bool IsUnitDevice(TJvHidDevice* device) {
+    return device != nullptr && device->Attributes().VendorID == korvan::UnitVendorId &&
+           device->Attributes().ProductID == korvan::UnitProductId;
+}
+
+} // namespace
+
+// --- opening and closing -------------------------------------------------------
+
+void TfmMainConnection::OpenComLink() {
+    SessionOpen = false;
+    if (ComLink)
+        FreeLink(korvan::LinkKind::Serial);
+    ComLink = std::make_unique<LCommProc>(*this);
+    const auto port = korvan::sys::SerialPortDirectory::PortNumber(ComPortName);
+    if (!port ||
+        !ComLink->Open(*port, SerialBaudRate, 8, korvan::sys::Parity::None, korvan::sys::StopBits::One)) {
+        FreeLink(korvan::LinkKind::Serial);
+        view_.ReportLinkBroken();
+        return;
+    }
+    SetLinkTimeout(SerialConnectTimeoutMs);
+    SetLinkRetries(SerialConnectRetries);
+    Handshaking = true;
+    SendCode(MCS_CONNECT, true);
+}
+
+void TfmMainConnection::OpenUsbLink() {
+    SessionOpen = false;
+    if (UsbLink)
+        FreeLink(korvan::LinkKind::Usb);
+    UsbLink = std::make_unique<LUsbProc>(*this, *this);
+    if (!UsbLink->Open()) {
+        FreeLink(korvan::LinkKind::Usb);
+        view_.ScanResult(0);
+        return;
+    }
+    SetLinkTimeout(UsbConnectTimeoutMs);
+    SetLinkRetries(UsbConnectRetries);
+    Handshaking = true;
+    SendCode(MCS_CONNECT, true);
+}
+
+void TfmMainConnection::OpenNetLink() {
+    SessionOpen = false;
+    if (NetLink)
+        FreeLink(korvan::LinkKind::Net);
+    NetLink = std::make_unique<LNetProc>(*this, *this);
+    if (!NetLink->Open()) {
+        FreeLink(korvan::LinkKind::Net);
+        view_.ScanResult(0);
+        return;
+    }
+    SetLinkTimeout(NetConnectTimeoutMs);
+    SetLinkRetries(NetConnectRetries);
+    Handshaking = true;
+    SendCode(MCS_CONNECT, true);
+}
+
+void TfmMainConnection::FreeLink(korvan::LinkKind kind) {
+    // The field is cleared only once the link has closed: its I/O thread
+    // may still be writing through this window until then.
+    switch (kind) {
+    case korvan::LinkKind::Serial:
+        if (ComLink) {
+            ComLink->Close();
+            ComLink.reset();
+        }
+        break;
+    case korvan::LinkKind::Usb:
+        if (UsbLink) {
+            UsbLink->Close();
+            UsbLink.reset();
+        }
+        break;
+    case korvan::LinkKind::Net:
+        if (NetLink) {
+            NetLink->Close();
+            NetLink.reset();
+        }
+        break;
+    }
+}
+
+void TfmMainConnection::CloseLink() {
+    if (ComLink) {
+        FreeLink(korvan::LinkKind::Serial);
+    } else if (UsbLink) {
+        FreeLink(korvan::LinkKind::Usb);
+    } else if (NetLink) {
+        FreeLink(korvan::LinkKind::Net);
+        ClientSocket.Close();
+    }
+    if (!view_.IsScanConnected())
+        return;
+    SessionOpen = false;
+    HidCtl->DeviceChange();
+    view_.ShowOffLine(Translate("SID_CONNECT"), Translate("SID_OFFLINE"),
+                      std::string(AppTitle) + " " + AppVersion);
+    Online = false;
+    tmInLevelDet.SetEnabled(false);
+    view_.ClearMeters();
+}
+
+void TfmMainConnection::FreeLinksOnClose() {
+    FreeLink(korvan::LinkKind::Serial);
+    FreeLink(korvan::LinkKind::Usb);
+    FreeLink(korvan::LinkKind::Net);
+}
+
+void TfmMainConnection::OnLinkStatus(const korvan::LinkStatusMessage& message) {
+    // A late event of a link that was closed since says nothing about the
+    // link open now.
+    if (message.link != OpenLinkId())
+        return;
+    if (message.code == LinkTimeout && Handshaking) {
+        if (ComLink)
+            FreeLink(korvan::LinkKind::Serial);
+        else if (UsbLink)
+            FreeLink(korvan::LinkKind::Usb);
+        else
+            FreeLink(korvan::LinkKind::Net);
+        view_.ScanResult(0);
+    }
+    if (SessionOpen) {
+        CloseLink();
+        view_.SetScanPosition(0);
+        view_.ReportLinkBroken();
+        view_.ShowScanDialogModal();
+    }
+}
+
+// --- frame monitor ---------------------------------------------------------------
+
+void TfmMainConnection::PostMonitorLine(korvan::LinkKind kind, std::string line) {
+    gui_.Post([alive = std::weak_ptr<TfmMainConnection*>(alive_), kind, line = std::move(line)] {
+        const auto self = alive.lock();
+        if (!self)
+            return;
+        TfmMainConnection& core = **self;
+        const bool linkSet = kind == korvan::LinkKind::Serial ? bool(core.ComLink)
+                             : kind == korvan::LinkKind::Usb  ? bool(core.UsbLink)
+                                                              : bool(core.NetLink);
+        if (linkSet && core.view_.IsMonitorVisible())
+            core.view_.AddMonitorLine(line);
+    });
+}
+
+void TfmMainConnection::LogComWrite(const std::uint8_t* bytes, std::size_t length) {
+    PostMonitorLine(korvan::LinkKind::Serial, "COM W " + HexList(bytes, length));
+}
+
+void TfmMainConnection::LogComRead(const std::uint8_t* bytes, std::size_t length) {
+    PostMonitorLine(korvan::LinkKind::Serial, "COM R " + HexList(bytes, length));
+}
+
+// --- USB ---------------------------------------------------------------------------
+
+bool TfmMainConnection::UsbWriteReport(const std::uint8_t* bytes, std::size_t length) {
+    {
+        std::lock_guard lock(hidDeviceMutex_);
+        if (HidDevice == nullptr)
+            return true; // the unit has gone: the missing reply ends in a time-out
+        const std::size_t reportLength = HidDevice->GetCaps().OutputReportByteLength;
+        const auto report = korvan::BuildOutputReport(bytes, length, reportLength);
+        if (!report)
+            return false;
+        std::uint32_t written = 0;
+        HidDevice->WriteFile(report->data(), std::uint32_t(report->size()), written);
+    }
+    PostMonitorLine(korvan::LinkKind::Usb,
+                    "USB W " + ReportIdText(korvan::UsbReportId) + HexList(bytes, length));
+    return true;
+}
+
+void TfmMainConnection::HidCtlDeviceChange(TJvHidDeviceController* /*Sender*/) {
+    HidCtl->Enumerate();
+}
+
+bool TfmMainConnection::HidCtlEnumerate(TJvHidDevice* HidDev, int Idx) {
+    if (IsUnitDevice(HidDev) && HidDevice == nullptr) {
+        TJvHidDevice* device = nullptr;
+        if (HidCtl->CheckOutByIndex(device, Idx)) {
+            std::lock_guard lock(hidDeviceMutex_);
+            HidDevice = device;
+        }
+        if (device != nullptr)
+            view_.SetStatusText("Detect HID");
+    }
+    return true;
+}
+
+void TfmMainConnection::HidCtlDeviceUnplug(TJvHidDevice* HidDev) {
+    if (!IsUnitDevice(HidDev))
+        return;
+    TJvHidDevice* device = HidDev;
+    {
+        std::lock_guard lock(hidDeviceMutex_);
+        if (HidDevice == HidDev)
+            HidDevice = nullptr;
+    }
+    HidCtl->CheckIn(device);
+    if (view_.IsMainWindowVisible() && view_.StatusText() == "Detect HID")
+        view_.SetStatusText("OffLine");
+    if (UsbLink)
+        tmLinkBroken.SetEnabled(true);
+}
+
+void TfmMainConnection::HidCtlDeviceData(TJvHidDevice* /*HidDev*/, std::uint8_t ReportID,
+                                         const std::uint8_t* Data, std::uint16_t Size) {
+    const std::size_t length = korvan::InputReportFrameLength(Data, Size);
+    const std::string line = "USB R " + ReportIdText(ReportID) + HexList(Data, length);
+    if (UsbLink)
+        UsbLink->PushReceived(Data, length);
+    PostMonitorLine(korvan::LinkKind::Usb, line);
+}
+
+void TfmMainConnection::HidCtlDeviceDataError(TJvHidDevice* /*HidDev*/, std::uint32_t Error) {
+    view_.ShowMessage("READ ERROR: " + std::system_category().message(int(Error)));
+}
+
+// --- network -------------------------------------------------------------------------
+
+void TfmMainConnection::NetWriteFrame(const std::uint8_t* bytes, std::size_t length) {
+    {
+        std::lock_guard lock(lastNetFrameMutex_);
+        const std::size_t kept = std::min(length, LastNetFrame.size());
+        std::copy(bytes, bytes + kept, LastNetFrame.begin());
+        LastNetFrameLength = std::uint8_t(kept);
+    }
+    ClientSocket.SendBuf(bytes, length);
+    PostMonitorLine(korvan::LinkKind::Net, "NET W " + HexList(bytes, length));
+}
+
+void TfmMainConnection::ClientSocketConnecting() {
+    view_.SetScanStatus("Network Connecting");
+}
+
+void TfmMainConnection::ClientSocketConnect() {
+    view_.SetScanStatus("Connecting IP:" + ClientSocket.RemoteAddress());
+}
+
+void TfmMainConnection::ClientSocketRead() {
+    std::uint8_t buffer[korvan::SocketReadSize];
+    const long n = ClientSocket.ReceiveBuf(buffer, sizeof buffer);
+    if (n <= 0)
+        return;
+    // Every read goes into the link, however short: a reply split over
+    // several reads is put together by the link's assembler.
+    const auto count = std::size_t(n);
+    if (NetLink)
+        NetLink->PushReceived(buffer, count);
+    PostMonitorLine(korvan::LinkKind::Net,
+                    "NET R " + HexList(buffer, korvan::InputReportFrameLength(buffer, count)));
+}
+
+void TfmMainConnection::ClientSocketError(korvan::sys::TcpError /*kind*/, int& errorCode) {
+    errorCode = 0;
+}

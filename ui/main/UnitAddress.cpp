@@ -1,0 +1,41 @@
+#include "ui/main/UnitAddress.h"
+
+#include "device/SharedConstants.h"
+
+#include <cstdlib>
+
+namespace korvan {
+
+std::string UnitAddress() {
+    const char* value = std::getenv(UnitAddressVariable);
+    return value != nullptr && *value != '\0' ? std::string(value) : std::string(DefaultUnitAddress);
+}
+
+std::optional<std::uint32_t> ParseIpAddress(std::string_view text) {
+    std::uint32_t address = 0;
+    int octets = 0;
+    std::size_t pos = 0;
+    while (octets < 4) {
+        std::size_t digits = 0;
+        unsigned value = 0;
+        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9' && digits < 3) {
+            value = value * 10 + unsigned(text[pos] - '0');
+            ++pos;
+            ++digits;
+        }
+        if (digits == 0 || value > 255)
+            return std::nullopt;
+        address = (address << 8) | value;
+        ++octets;
+        if (octets < 4) {
+            if (pos >= text.size() || text[pos] != '.')
+                return std::nullopt;
+            ++pos;
+        }
+    }
+    if (pos != text.size())
+        return std::nullopt;
+    return address;
+}
+
+} // namespace korvan
