@@ -10,9 +10,9 @@
 using korvan::forms::ClassBuilder;
 
 const std::vector<std::string>& FrameStyleNames() {
-    static const std::vector<std::string> names{"fsNone",       "fsFlat",    "fsGroove", "fsBump",
-                                                "fsLowered",    "fsButtonDown", "fsRaised", "fsButtonUp",
-                                                "fsStatus",     "fsPopup",   "fsFlatBold", "fsFlatRounded"};
+    static const std::vector<std::string> names{"fsNone",    "fsFlat",       "fsGroove",   "fsBump",
+                                                "fsLowered", "fsButtonDown", "fsRaised",   "fsButtonUp",
+                                                "fsStatus",  "fsPopup",      "fsFlatBold", "fsFlatRounded"};
     return names;
 }
 
@@ -22,22 +22,43 @@ const std::vector<std::string>& SideNames() {
 }
 
 const std::vector<std::string>& FrameControllerPropertyNames() {
-    static const std::vector<std::string> names{
-        "fcpColor",          "fcpFocusColor",     "fcpDisabledColor", "fcpReadOnlyColor",
-        "fcpReadOnlyColorOnFocus", "fcpParentColor", "fcpFlatButtonColor", "fcpFlatButtons",
-        "fcpFrameColor",     "fcpFrameHotColor",  "fcpFrameHotTrack", "fcpFrameHotStyle",
-        "fcpFrameSides",     "fcpFrameStyle",     "fcpFrameVisible",  "fcpFramingPreference"};
+    static const std::vector<std::string> names{"fcpColor",
+                                                "fcpFocusColor",
+                                                "fcpDisabledColor",
+                                                "fcpReadOnlyColor",
+                                                "fcpReadOnlyColorOnFocus",
+                                                "fcpParentColor",
+                                                "fcpFlatButtonColor",
+                                                "fcpFlatButtons",
+                                                "fcpFrameColor",
+                                                "fcpFrameHotColor",
+                                                "fcpFrameHotTrack",
+                                                "fcpFrameHotStyle",
+                                                "fcpFrameSides",
+                                                "fcpFrameStyle",
+                                                "fcpFrameVisible",
+                                                "fcpFramingPreference"};
     return names;
 }
 
 namespace {
 
 // The published property each code sets on a control.
-const char* const kPropertyOfCode[] = {"Color",         "FocusColor",        "DisabledColor",
-                                       "ReadOnlyColor", "ReadOnlyColorOnFocus", "ParentColor",
-                                       "FlatButtonColor", "FlatButtons",     "FrameColor",
-                                       "FrameHotColor", "FrameHotTrack",     "FrameHotStyle",
-                                       "FrameSides",    "FrameStyle",        "FrameVisible",
+const char* const kPropertyOfCode[] = {"Color",
+                                       "FocusColor",
+                                       "DisabledColor",
+                                       "ReadOnlyColor",
+                                       "ReadOnlyColorOnFocus",
+                                       "ParentColor",
+                                       "FlatButtonColor",
+                                       "FlatButtons",
+                                       "FrameColor",
+                                       "FrameHotColor",
+                                       "FrameHotTrack",
+                                       "FrameHotStyle",
+                                       "FrameSides",
+                                       "FrameStyle",
+                                       "FrameVisible",
                                        "FramingPreference"};
 
 const std::vector<std::string> kFrameStyleNames(FrameStyleNames().begin(), FrameStyleNames().begin() + 11);
@@ -335,7 +356,8 @@ void TRzFrameController::DefineProperties(TFiler& filer) {
                     frameHotStyle_ = TFrameStyle(i);
         },
         nullptr, false);
-    filer.DefineProperty("FrameFlatStyle", [](TReader& r) { r.SkipValue(); }, nullptr, false);
+    filer.DefineProperty(
+        "FrameFlatStyle", [](TReader& r) { r.SkipValue(); }, nullptr, false);
 }
 
 void TRzFrameController::Load(const std::string& section) {

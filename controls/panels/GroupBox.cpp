@@ -38,7 +38,8 @@ const TClassInfo& TRzCustomGroupBox::StaticClassInfo() {
             .Property("CaptionFont", &G::CaptionFontObject, &G::SetCaptionFont)
             .Stored(&G::CaptionFontChanged)
             .Enum("GroupStyle", &G::GroupStyle, &G::SetGroupStyle,
-                  {"gsStandard", "gsCustom", "gsTopLine", "gsFlat", "gsBanner", "gsUnderline"}, "TRzGroupBoxStyle")
+                  {"gsStandard", "gsCustom", "gsTopLine", "gsFlat", "gsBanner", "gsUnderline"},
+                  "TRzGroupBoxStyle")
             .Default(gsFlat)
             .Build();
     return info;

@@ -15,8 +15,8 @@ using korvan::forms::ClassBuilder;
 
 const std::vector<std::string>& GradientDirectionNames() {
     static const std::vector<std::string> names{
-        "gdDiagonalUp",   "gdDiagonalDown",   "gdHorizontalEnd", "gdHorizontalCenter", "gdHorizontalBox",
-        "gdVerticalEnd",  "gdVerticalCenter", "gdVerticalBox",   "gdSquareBox",        "gdBigSquareBox"};
+        "gdDiagonalUp",  "gdDiagonalDown",   "gdHorizontalEnd", "gdHorizontalCenter", "gdHorizontalBox",
+        "gdVerticalEnd", "gdVerticalCenter", "gdVerticalBox",   "gdSquareBox",        "gdBigSquareBox"};
     return names;
 }
 
@@ -459,8 +459,10 @@ void TRzCustomPanel::WndProc(TMessage& message) {
 void TRzCustomPanel::DefineProperties(TFiler& filer) {
     TPanel::DefineProperties(filer);
     // Older streams: read and dropped, or mapped to the visual style.
-    filer.DefineProperty("FrameSides", [](TReader& r) { r.SkipValue(); }, nullptr, false);
-    filer.DefineProperty("ThemeAware", [](TReader& r) { r.ReadBoolean(); }, nullptr, false);
+    filer.DefineProperty(
+        "FrameSides", [](TReader& r) { r.SkipValue(); }, nullptr, false);
+    filer.DefineProperty(
+        "ThemeAware", [](TReader& r) { r.ReadBoolean(); }, nullptr, false);
     filer.DefineProperty(
         "UseGradients",
         [this](TReader& r) {
@@ -492,8 +494,9 @@ void TRzCustomPanel::Paint() {
                                  borderShadow_, borderHighlight_, borderColor_, BevelWidth(), borderSides_,
                                  BorderWidth(), borderInner_);
     if (!transparent_ && paintClientArea_) {
-        const bool rounded = (borderOuter_ == fsFlatRounded && borderInner_ == fsNone && BorderWidth() == 0) ||
-                             borderInner_ == fsFlatRounded;
+        const bool rounded =
+            (borderOuter_ == fsFlatRounded && borderInner_ == fsNone && BorderWidth() == 0) ||
+            borderInner_ == fsFlatRounded;
         const TRect saved = inner;
         if (rounded) {
             if (borderSides_ & sdLeft)

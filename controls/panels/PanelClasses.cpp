@@ -12,9 +12,9 @@ namespace korvan::panels {
 void RegisterPanelClasses() {
     static const bool done = [] {
         korvan::forms::RegisterStandardClasses();
-        for (const TClassInfo* info : {&TRzBmpButton::StaticClassInfo(), &TRzPanel::StaticClassInfo(),
-                                       &TRzGroupBox::StaticClassInfo(), &TRzFrameController::StaticClassInfo(),
-                                       &TRzRegIniFile::StaticClassInfo()})
+        for (const TClassInfo* info :
+             {&TRzBmpButton::StaticClassInfo(), &TRzPanel::StaticClassInfo(), &TRzGroupBox::StaticClassInfo(),
+              &TRzFrameController::StaticClassInfo(), &TRzRegIniFile::StaticClassInfo()})
             RegisterClass(*info);
         return true;
     }();

@@ -92,10 +92,9 @@ private:
 
 namespace {
 
-const std::vector<std::string> kAccessNames{"keyQueryValue", "keySetValue",  "keyCreateSubKey",
-                                            "keyEnumerateSubKeys", "keyNotify", "keyCreateLink",
-                                            "keyRead",       "keyWrite",     "keyExecute",
-                                            "keyAllAccess"};
+const std::vector<std::string> kAccessNames{
+    "keyQueryValue", "keySetValue", "keyCreateSubKey", "keyEnumerateSubKeys", "keyNotify",
+    "keyCreateLink", "keyRead",     "keyWrite",        "keyExecute",          "keyAllAccess"};
 
 std::vector<std::uint8_t> BytesOfDouble(double v) {
     std::vector<std::uint8_t> out(sizeof v);
@@ -128,9 +127,10 @@ const TClassInfo& TRzRegIniFile::StaticClassInfo() {
             .Set("RegAccess", &TRzRegIniFile::RegAccess, &TRzRegIniFile::SetRegAccess, kAccessNames,
                  "TRzRegAccess")
             .Default(keyAllAccess)
-            .Enum("SpecialFolder", &TRzRegIniFile::SpecialFolder, &TRzRegIniFile::SetSpecialFolder,
-                  {"sfNone", "sfUserAppDataRoaming", "sfUserAppDataLocal", "sfUserDocuments", "sfProgramData"},
-                  "TRzSpecialFolder")
+            .Enum(
+                "SpecialFolder", &TRzRegIniFile::SpecialFolder, &TRzRegIniFile::SetSpecialFolder,
+                {"sfNone", "sfUserAppDataRoaming", "sfUserAppDataLocal", "sfUserDocuments", "sfProgramData"},
+                "TRzSpecialFolder")
             .Default(sfNone)
             .Enum("FileEncoding", &TRzRegIniFile::FileEncoding, &TRzRegIniFile::SetFileEncoding,
                   {"feDefault", "feUTF8", "feUnicode"}, "TRzIniFileEncoding")
@@ -171,8 +171,7 @@ void TRzRegIniFile::SetFileEncoding(TRzIniFileEncoding value) {
 }
 
 unsigned TRzRegIniFile::AccessMask() const {
-    static const unsigned masks[] = {0x1,     0x2,     0x4,     0x8,     0x10,
-                                     0x20,    0x20019, 0x20006, 0x20019, 0xF003F};
+    static const unsigned masks[] = {0x1, 0x2, 0x4, 0x8, 0x10, 0x20, 0x20019, 0x20006, 0x20019, 0xF003F};
     unsigned mask = 0;
     for (unsigned bit = 0; bit < 10; ++bit)
         if (regAccess_ & (1u << bit))
@@ -304,7 +303,8 @@ std::string TRzRegIniFile::ReadString(const std::string& section, const std::str
     return fallback;
 }
 
-void TRzRegIniFile::WriteString(const std::string& section, const std::string& name, const std::string& value) {
+void TRzRegIniFile::WriteString(const std::string& section, const std::string& name,
+                                const std::string& value) {
     PrepareStorage();
     if (ini_) {
         ini_->WriteString(section, name, value);
@@ -343,7 +343,8 @@ KORVAN_REG_DOUBLE(ReadDateTime, WriteDateTime, ReadDateTime, WriteDateTime)
 KORVAN_REG_DOUBLE(ReadTime, WriteTime, ReadTime, WriteTime)
 #undef KORVAN_REG_DOUBLE
 
-std::vector<std::uint8_t> TRzRegIniFile::ReadBinaryStream(const std::string& section, const std::string& name) {
+std::vector<std::uint8_t> TRzRegIniFile::ReadBinaryStream(const std::string& section,
+                                                          const std::string& name) {
     PrepareStorage();
     if (ini_)
         return ini_->ReadBinary(section, name);
@@ -379,7 +380,8 @@ void TRzRegIniFile::ReadSections(TStrings* strings) {
     PrepareStorage();
     strings->BeginUpdate();
     strings->Clear();
-    const auto names = ini_ ? ini_->ReadSections() : RegistryIni::Store().SubKeyNames(reg_->Root(), reg_->Path());
+    const auto names =
+        ini_ ? ini_->ReadSections() : RegistryIni::Store().SubKeyNames(reg_->Root(), reg_->Path());
     for (const std::string& n : names)
         strings->Add(n);
     strings->EndUpdate();

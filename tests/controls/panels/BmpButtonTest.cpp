@@ -73,8 +73,9 @@ TEST_F(BmpButton, ShowsTheBitmapOfItsStateOrTheNextOneDown) {
         {"disabled without Up", kDisabled, Action::Disable, clGray},
         {"embossed", kUp, Action::Disable, clNone},
     };
-    const std::pair<unsigned, TColor> colours[] = {{kUp, clRed},   {kFocused, clFuchsia}, {kDisabled, clGray},
-                                                   {kDown, clLime}, {kStayDown, clBlue},   {kHot, clYellow}};
+    const std::pair<unsigned, TColor> colours[] = {{kUp, clRed},        {kFocused, clFuchsia},
+                                                   {kDisabled, clGray}, {kDown, clLime},
+                                                   {kStayDown, clBlue}, {kHot, clYellow}};
     ShowForm(form.get());
     for (const FaceCase& fc : cases) {
         SCOPED_TRACE(fc.name);
@@ -131,8 +132,8 @@ TEST_F(BmpButton, WithoutBitmapsOnlyTheCaptionAndBorderAreDrawn) {
     b->SetColor(clWhite);
     ShowForm(form.get());
     const QImage image = Grab(b);
-    EXPECT_EQ(PixelAt(image, 0, 0), clBlack);      // the single border
-    EXPECT_EQ(PixelAt(image, 3, 3), clWhite);      // the face colour
+    EXPECT_EQ(PixelAt(image, 0, 0), clBlack); // the single border
+    EXPECT_EQ(PixelAt(image, 3, 3), clWhite); // the face colour
     bool dark = false;
     for (int x = 30; x < 50; ++x)
         for (int y = 8; y < 22; ++y)
@@ -176,15 +177,45 @@ TEST(GlyphLayout, PlacesBitmapAndCaption) {
         {"no glyph, centred", {0, 0}, {30, 12}, blGlyphLeft, -1, 4, Rect(35, 14, 65, 26), face},
         {"no glyph, top", {0, 0}, {30, 12}, blGlyphTop, -1, 4, Rect(35, 14, 65, 26), face},
         {"set margin, left", {0, 0}, {30, 12}, blGlyphLeft, 14, 4, Rect(14, 14, 44, 26), face},
-        {"glyph left, computed both", {20, 16}, {30, 12}, blGlyphLeft, -1, -1, Rect(52, 14, 82, 26),
+        {"glyph left, computed both",
+         {20, 16},
+         {30, 12},
+         blGlyphLeft,
+         -1,
+         -1,
+         Rect(52, 14, 82, 26),
          Rect(16, 12, 36, 28)},
-        {"glyph left, spacing 4", {20, 16}, {30, 12}, blGlyphLeft, -1, 4, Rect(47, 14, 77, 26),
+        {"glyph left, spacing 4",
+         {20, 16},
+         {30, 12},
+         blGlyphLeft,
+         -1,
+         4,
+         Rect(47, 14, 77, 26),
          Rect(23, 12, 43, 28)},
-        {"glyph right, margin 5", {20, 16}, {30, 12}, blGlyphRight, 5, 4, Rect(41, 14, 71, 26),
+        {"glyph right, margin 5",
+         {20, 16},
+         {30, 12},
+         blGlyphRight,
+         5,
+         4,
+         Rect(41, 14, 71, 26),
          Rect(75, 12, 95, 28)},
-        {"glyph top, margin 2, computed spacing", {20, 16}, {30, 12}, blGlyphTop, 2, -1, Rect(35, 23, 65, 35),
+        {"glyph top, margin 2, computed spacing",
+         {20, 16},
+         {30, 12},
+         blGlyphTop,
+         2,
+         -1,
+         Rect(35, 23, 65, 35),
          Rect(40, 2, 60, 18)},
-        {"glyph bottom, no caption", {20, 16}, {0, 0}, blGlyphBottom, -1, 4, Rect(50, 12, 50, 12),
+        {"glyph bottom, no caption",
+         {20, 16},
+         {0, 0},
+         blGlyphBottom,
+         -1,
+         4,
+         Rect(50, 12, 50, 12),
          Rect(40, 12, 60, 28)},
     };
     for (const Case& c : cases) {
