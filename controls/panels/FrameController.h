@@ -1,0 +1,142 @@
+#pragma once
+// TRzFrameController: one set of frame and colour settings pushed to every
+// control registered with it, through the framing interface or by
+// published property names; loads and saves the settings through a
+// TRzRegIniFile.
+
+#include "controls/panels/ColorShading.h"
+#include "controls/panels/FrameDrawing.h"
+#include "platform/forms/Component.h"
+#include "platform/text/Exception.h"
+
+#include <string>
+#include <vector>
+
+class TControl;
+class TRzRegIniFile;
+
+enum TRzFrameControllerProperty {
+    fcpColor,
+    fcpFocusColor,
+    fcpDisabledColor,
+    fcpReadOnlyColor,
+    fcpReadOnlyColorOnFocus,
+    fcpParentColor,
+    fcpFlatButtonColor,
+    fcpFlatButtons,
+    fcpFrameColor,
+    fcpFrameHotColor,
+    fcpFrameHotTrack,
+    fcpFrameHotStyle,
+    fcpFrameSides,
+    fcpFrameStyle,
+    fcpFrameVisible,
+    fcpFramingPreference,
+    fcpAll
+};
+// A set of the codes fcpColor..fcpFramingPreference (bit = code).
+using TRzFrameControllerNotifications = unsigned;
+constexpr TRzFrameControllerNotifications fccAll = 0xFFFF;
+const std::vector<std::string>& FrameControllerPropertyNames();
+
+// Controls that pull their frame values from the controller themselves.
+class IFramingNotification {
+public:
+    virtual ~IFramingNotification() = default;
+    virtual void FramingChanged() = 0;
+};
+
+// Load or Save without a storage component.
+KORVAN_EXCEPTION_CLASS(ENoRegIniFile, Exception)
+
+class TRzFrameController : public TComponent {
+    KORVAN_CLASS(TRzFrameController)
+public:
+    explicit TRzFrameController(TComponent* owner);
+    ~TRzFrameController() override;
+
+    TColor Color() const { return color_; }
+    virtual void SetColor(TColor value);
+    bool ParentColor() const { return parentColor_; }
+    virtual void SetParentColor(bool value);
+    TColor FlatButtonColor() const { return flatButtonColor_; }
+    virtual void SetFlatButtonColor(TColor value);
+    bool FlatButtons() const { return flatButtons_; }
+    virtual void SetFlatButtons(bool value);
+    TColor DisabledColor() const { return disabledColor_; }
+    virtual void SetDisabledColor(TColor value);
+    TColor ReadOnlyColor() const { return readOnlyColor_; }
+    virtual void SetReadOnlyColor(TColor value);
+    bool ReadOnlyColorOnFocus() const { return readOnlyColorOnFocus_; }
+    virtual void SetReadOnlyColorOnFocus(bool value);
+    TColor FocusColor() const { return focusColor_; }
+    virtual void SetFocusColor(TColor value);
+    TColor FrameColor() const { return frameColor_; }
+    virtual void SetFrameColor(TColor value);
+    TColor FrameHotColor() const { return frameHotColor_; }
+    virtual void SetFrameHotColor(TColor value);
+    bool FrameHotTrack() const { return frameHotTrack_; }
+    virtual void SetFrameHotTrack(bool value);
+    TFrameStyle FrameHotStyle() const { return frameHotStyle_; }
+    virtual void SetFrameHotStyle(TFrameStyle value);
+    TSides FrameSides() const { return frameSides_; }
+    virtual void SetFrameSides(TSides value);
+    TFrameStyle FrameStyle() const { return frameStyle_; }
+    virtual void SetFrameStyle(TFrameStyle value);
+    bool FrameVisible() const { return frameVisible_; }
+    virtual void SetFrameVisible(bool value);
+    TFramingPreference FramingPreference() const { return framingPreference_; }
+    virtual void SetFramingPreference(TFramingPreference value);
+    TRzRegIniFile* RegIniFile() const { return regIniFile_; }
+    virtual void SetRegIniFile(TRzRegIniFile* value);
+
+    // Registering applies every setting at once; twice does nothing.
+    void AddControl(TControl* control);
+    void RemoveControl(TControl* control);
+    int ControlCount() const { return int(frameList_.size()); }
+    void BeginUpdate();
+    // The last EndUpdate sends everything to every control.
+    void EndUpdate();
+    void UpdateControls();
+    virtual void UpdateControl(TControl* control, TRzFrameControllerProperty code);
+    virtual void UpdateControlsProperty(TRzFrameControllerProperty code);
+
+    void Load(const std::string& section);
+    void Save(const std::string& section);
+
+    void Assign(TPersistent* source) override;
+    void Loaded() override;
+    void DefineProperties(TFiler& filer) override;
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    bool ColorStored() const { return !parentColor_; }
+    void SetProperty(TControl* control, TRzFrameControllerProperty code);
+
+    TColor color_ = clWindow;
+    bool parentColor_ = false;
+    std::vector<TControl*> frameList_;
+    TColor flatButtonColor_ = clBtnFace;
+    bool flatButtons_ = true;
+    TColor disabledColor_ = clBtnFace;
+    TColor readOnlyColor_ = clInfoBk;
+    bool readOnlyColorOnFocus_ = false;
+    TColor focusColor_ = clWindow;
+    TColor frameColor_ = clBtnShadow;
+    TColor frameHotColor_ = clBtnShadow;
+    bool frameHotTrack_ = false;
+    TFrameStyle frameHotStyle_ = fsFlatBold;
+    TSides frameSides_ = sdAllSides;
+    TFrameStyle frameStyle_ = fsFlat;
+    bool frameVisible_ = false;
+    TFramingPreference framingPreference_ = fpXPThemes;
+    int updateCount_ = 0;
+    TRzRegIniFile* regIniFile_ = nullptr;
+};
+
+// The frame-style names in order (fsNone..fsFlatRounded).
+const std::vector<std::string>& FrameStyleNames();
+// The side names in bit order (sdLeft..sdBottom).
+const std::vector<std::string>& SideNames();

@@ -1,0 +1,24 @@
+#include "controls/panels/PanelClasses.h"
+
+#include "controls/panels/BmpButton.h"
+#include "controls/panels/FrameController.h"
+#include "controls/panels/GroupBox.h"
+#include "controls/panels/Panel.h"
+#include "controls/panels/RegIniFile.h"
+#include "platform/forms/Form.h"
+
+namespace korvan::panels {
+
+void RegisterPanelClasses() {
+    static const bool done = [] {
+        korvan::forms::RegisterStandardClasses();
+        for (const TClassInfo* info :
+             {&TRzBmpButton::StaticClassInfo(), &TRzPanel::StaticClassInfo(), &TRzGroupBox::StaticClassInfo(),
+              &TRzFrameController::StaticClassInfo(), &TRzRegIniFile::StaticClassInfo()})
+            RegisterClass(*info);
+        return true;
+    }();
+    (void)done;
+}
+
+} // namespace korvan::panels
