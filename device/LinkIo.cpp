@@ -40,6 +40,11 @@ struct LinkIo::Shared {
     // Guarded by `lock`.
     std::vector<std::uint8_t> transmit;
     std::size_t transmitLength = 0;
+    // Counts the frames stored in the transmit buffer; `written` is the count
+    // at the thread's last write, so the two differ while a stored frame has
+    // not gone out yet.
+    std::uint64_t stored = 0;
+    std::uint64_t written = 0;
     std::vector<std::uint8_t> pushed;
 
     std::atomic<std::uint32_t> timeout{DefaultReplyTimeoutMs};
@@ -72,6 +77,12 @@ struct LinkIo::Shared {
         CallClient([&](LinkIoClient& c) { c.PostLinkEvent(code, argument); });
     }
 
+    // Whether the frame in the transmit buffer has been written once.
+    bool StoredFrameWritten() {
+        std::lock_guard guard(lock);
+        return written == stored;
+    }
+
     // Writes the transmit buffer; when `onlyArmed`, only if its byte 0 is
     // not 0 (a buffer cleared after a time-out is never written).
     void WriteTransmit(bool onlyArmed) {
@@ -81,6 +92,7 @@ struct LinkIo::Shared {
             if (transmitLength == 0 || (onlyArmed && transmit[0] == 0))
                 return;
             frame.assign(transmit.begin(), transmit.begin() + static_cast<std::ptrdiff_t>(transmitLength));
+            written = stored;
         }
         // The write happens outside the lock, so a slow device never holds up
         // a hand-in on the GUI thread; only this thread writes.
@@ -175,6 +187,7 @@ void LinkIo::StoreTransmit(const std::uint8_t* bytes, std::size_t length) {
     const std::size_t n = std::min(length, s.transmit.size());
     std::copy(bytes, bytes + n, s.transmit.begin());
     s.transmitLength = n;
+    ++s.stored;
     if (traits_.logsFrames)
         owner_.LogComWrite(bytes, n);
 }
@@ -275,7 +288,10 @@ void LinkIo::Run(const std::shared_ptr<Shared>& shared) {
         if (woke == sys::EventSet::Timeout) {
             bool outstanding = false;
             s.CallClient([&](LinkIoClient& c) { outstanding = c.IsRequestOutstanding(); });
-            if (!outstanding)
+            // A request handed in while this wait ran out has not been
+            // written yet: its transmit signal follows, and its reply time
+            // starts with that write. Re-sending it here would send it twice.
+            if (!outstanding || !s.StoredFrameWritten())
                 continue;
             if (s.traits.forcedResend && s.forcedResend > 0) {
                 --s.forcedResend;

@@ -212,6 +212,11 @@ void TJvHidDevice::StartThread() {
     const std::uint16_t length = GetCaps().InputReportByteLength;
     if (length == 0)
         return; // an interface without input reports has nothing to read
+    // The read handle is opened here rather than by the thread's first read:
+    // a report that comes before a handle is open is gone, so a request
+    // written right after a check-out could otherwise lose its reply. A
+    // failure is left to the thread's first read, which reports it.
+    OpenFileEx(omhRead);
     auto thread =
         std::unique_ptr<TJvHidDeviceReadThread>(new TJvHidDeviceReadThread(this, *FGui, *FClock, length));
     if (thread->Start())

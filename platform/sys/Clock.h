@@ -97,6 +97,15 @@ public:
         return changed_.wait_for(lock, bound, [&] { return waiters_.size() >= count; });
     }
 
+    // Blocks (real time, at most `bound`) until at most `count` waits sleep
+    // on this clock, so that a test knows the thread it drives has left its
+    // wait. Returns whether they do.
+    bool AwaitWaitersAtMost(std::size_t count,
+                            std::chrono::milliseconds bound = std::chrono::seconds(5)) const {
+        std::unique_lock lock(mutex_);
+        return changed_.wait_for(lock, bound, [&] { return waiters_.size() <= count; });
+    }
+
     // Blocks (real time, at most `bound`) until some wait sleeps until
     // exactly `deadline`. Returns whether one does.
     bool AwaitDeadline(Millis deadline, std::chrono::milliseconds bound = std::chrono::seconds(5)) const {

@@ -86,6 +86,16 @@ TEST_F(HidReadThread, EachReportArrivesOnceOnTheGuiThread) {
     EXPECT_EQ(data.reports.size(), 4u);
 }
 
+// The read handle is open once the check-out returns: a reply to a request
+// written at once is not lost before the thread's first read.
+TEST_F(HidReadThread, AReportSentRightAfterTheCheckOutArrives) {
+    ASSERT_TRUE(controller->CheckOutByID(held, 0x0168, 0x0821));
+    EXPECT_EQ(unit->OpenReaders(), 1u);
+    ASSERT_EQ(unit->SendInputReport(Report(65, 7)), 1u);
+    ASSERT_TRUE(gui.RunUntil([&] { return data.reports.size() == 1; }));
+    EXPECT_EQ(data.reports[0], Report(65, 7));
+}
+
 TEST_F(HidReadThread, ADeviceWithoutReadWriteAccessGetsNoThread) {
     FakeHidDeviceSpec keyboard = DeviceSpec(0x046D, 0xC31C);
     keyboard.readWriteAccess = false;

@@ -303,6 +303,32 @@ TEST_F(EngineFixture, CloseWhileADeliveryWaitsForTheGuiThreadDoesNotDeadlock) {
     EXPECT_EQ(link.Writes().Count(), 1u);
 }
 
+// The idle link's reply wait runs out just as a request is handed in: the
+// I/O thread has left its wait but not yet asked whether a request is
+// outstanding (holding the link lock stops it there). The request goes out
+// once, by its own transmit signal, and its reply time starts then.
+TEST_F(EngineFixture, RequestHandedInAsTheIdleWaitRunsOutGoesOutOnce) {
+    ASSERT_TRUE(clock.AwaitWaiters(1));
+    {
+        std::lock_guard guard(link.Io().Lock());
+        clock.Advance(1000000);
+        ASSERT_TRUE(clock.AwaitWaitersAtMost(0));
+        link.SendQueued(Gain(0, 280), false);
+        link.Writes().Hold();
+    }
+    ASSERT_TRUE(link.Writes().WaitForBlockedWrite());
+    // The write under way is the only one: no transmit signal waits behind it.
+    EXPECT_FALSE(link.Io().Events()->IsSignalled(LinkTransmitEvent));
+    link.Writes().Release();
+    ASSERT_TRUE(link.Writes().WaitForCount(1));
+    ASSERT_TRUE(clock.AwaitDeadline(clock.NowMs() + 1000000));
+    EXPECT_EQ(link.Writes().Frames(), std::vector<Bytes>{Gain(0, 280)});
+    owner.gui.RunPending();
+    EXPECT_TRUE(owner.statuses.empty());
+    Answer();
+    EXPECT_FALSE(link.Engine().IsBusy());
+}
+
 TEST_F(EngineFixture, CloseInsideTheFrameHandlerDoesNotDeadlock) {
     MakeBusy();
     link.SendQueued(Gain(0, 1), true);

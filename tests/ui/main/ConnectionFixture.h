@@ -141,10 +141,6 @@ protected:
                : core->NetLink ? core->NetLink->Engine().IsBusy()
                                : false;
     }
-    // Waits until the idle serial link's I/O thread has begun its next
-    // reply wait (1000 ms once on line) after the clock moved: a request
-    // handed in before that could meet the old wait's end and go out twice.
-    void AwaitIdleLinkWait() { ASSERT_TRUE(clock.AwaitDeadline(clock.NowMs() + 1000)); }
     // Moves the clock and runs what falls due.
     void Advance(sys::Millis ms) {
         clock.Advance(ms);

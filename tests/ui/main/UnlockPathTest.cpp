@@ -24,7 +24,6 @@ TEST_F(ConnectionTest, LockedUnitWrongThenRightPassword) {
     Advance(1);
     EXPECT_EQ(view.Count("ShowUnlockPrompt"), 1u);
     EXPECT_TRUE(core->IsUnlockPromptOpen());
-    AwaitIdleLinkWait();
 
     // The prompt submits a wrong password; the unit says no.
     core->SendCmd(CM_MCS_PASS_SUBMIT(core->GetUnitId(), 0, "1234"), true);
@@ -37,7 +36,6 @@ TEST_F(ConnectionTest, LockedUnitWrongThenRightPassword) {
     ASSERT_TRUE(gui.RunUntil([&] { return core->tmLockPrompt.Enabled(); }));
     Advance(1000);
     EXPECT_EQ(view.Count("ShowUnlockPrompt"), 1u);
-    AwaitIdleLinkWait();
 
     // The right one: the prompt asks for the preset flags and goes.
     core->SendCmd(CM_MCS_PASS_SUBMIT(core->GetUnitId(), 0, "8362"), true);
@@ -65,7 +63,6 @@ TEST_F(ConnectionTest, PromptThatClosedMayComeAgain) {
     ASSERT_TRUE(gui.RunUntil([&] { return core->JobState == JobUnlockPanel; }));
     Advance(1000);
     EXPECT_EQ(view.Count("ShowUnlockPrompt"), 1u);
-    AwaitIdleLinkWait();
     core->UnlockPromptClosed();
     core->SendCmd(CM_MCS_CMD(core->GetUnitId(), MCS_LOCK_STATE), true);
     ASSERT_TRUE(gui.RunUntil([&] { return core->tmLockPrompt.Enabled(); }));
