@@ -40,4 +40,12 @@ struct TCanvas::Impl {
     static void DrawTextRun(TCanvas& c, const QString& text, QPoint cell, const QRect* clipDevice,
                             const std::vector<int>& underline = {});
     static std::uint32_t MonoFilter(const TCanvas& c, std::uint32_t rgb);
+
+    // Block transfer with a three-operand raster code (device clip, viewport
+    // origins). BltPixels is the general path, pixel by pixel; BltRows does
+    // the common cases a row at a time and returns false where it cannot.
+    static void BltPixels(TCanvas& c, int x, int y, int w, int h, TCanvas* src, int sx, int sy, int sw,
+                          int sh, std::uint8_t code);
+    static bool BltRows(TCanvas& c, int x, int y, int w, int h, TCanvas* src, int sx, int sy, int sw, int sh,
+                        std::uint8_t code);
 };
