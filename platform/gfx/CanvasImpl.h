@@ -30,6 +30,13 @@ struct TCanvas::Impl {
     };
     static void CosmeticSegment(TCanvas& c, QPoint a, QPoint b, Dash& dash);
     static void StrokePolyline(TCanvas& c, const std::vector<QPoint>& devicePts, bool closed);
+    static QPainterPath PolylinePath(const std::vector<QPoint>& devicePts, bool closed);
+    // Pens wider than one pixel. StrokeWideMasked is the general path (a
+    // coverage mask, then every pixel through the raster operation and the
+    // clip); StrokeWideDirect paints solid results inside a rectangular clip
+    // straight into the image and returns false where it cannot.
+    static void StrokeWideMasked(TCanvas& c, const QPainterPath& devicePath);
+    static bool StrokeWideDirect(TCanvas& c, const QPainterPath& devicePath);
     // Strokes a path with the current pen (any width) and fills it with the
     // brush first when fill is set.
     static void DrawShape(TCanvas& c, const QPainterPath& devicePath, bool fill, bool closed);

@@ -5,6 +5,7 @@
 #include "platform/gfx/CanvasImpl.h"
 #include "tests/support/gui/GuiApplicationEnvironment.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <optional>
 #include <random>
@@ -126,4 +127,103 @@ TEST(CanvasFastPaths, RowBlitsLeaveTheOtherCasesToThePixelPath) {
     src.SetMonochrome(false);
     dst.SetMonochrome(true);
     EXPECT_FALSE(Impl::BltRows(dst, 0, 0, 4, 4, &src, 0, 0, 4, 4, copy)) << "monochrome destination";
+}
+
+namespace {
+
+std::vector<QPoint> RandomPolyline(std::mt19937& rng, int count, QRect area) {
+    std::uniform_int_distribution<int> x(area.left(), area.right()), y(area.top(), area.bottom());
+    std::vector<QPoint> pts;
+    for (int i = 0; i < count; ++i)
+        pts.emplace_back(x(rng), y(rng));
+    return pts;
+}
+
+} // namespace
+
+TEST(CanvasFastPaths, WidePensPaintedDirectlyCoverTheMaskPixels) {
+    std::mt19937 rng(5);
+    const TPenMode modes[] = {pmCopy, pmNotCopy, pmBlack, pmWhite};
+    for (int round = 0; round < 60; ++round) {
+        const int width = 2 + round % 4;
+        const TPenMode mode = modes[(round / 4) % 4];
+        // Corners inside, on and beyond the edges, short and long runs.
+        const std::vector<QPoint> pts = RandomPolyline(rng, 2 + round % 7, QRect(-6, -6, 36, 28));
+        const bool closed = round % 3 == 0;
+        const QImage start = RandomImage(24, 16, rng);
+        QImage direct = start, masked = start;
+        TCanvas byPainter(&direct), byMask(&masked);
+        for (TCanvas* c : {&byPainter, &byMask}) {
+            c->Pen().SetWidth(width);
+            c->Pen().SetColor(static_cast<TColor>(0x2050A0 + round));
+            c->Pen().SetMode(mode);
+            c->SetMonochrome(round % 5 == 4);
+            if (round % 2)
+                c->SetClipRect(TRect{3, 2, 19, 13});
+        }
+        const QPainterPath path = Impl::PolylinePath(pts, closed);
+        ASSERT_TRUE(Impl::StrokeWideDirect(byPainter, path));
+        Impl::StrokeWideMasked(byMask, path);
+        EXPECT_EQ(direct, masked) << "round " << round << ", first difference "
+                                  << FirstDifference(direct, masked);
+    }
+}
+
+TEST(CanvasFastPaths, WideCurveLikePolylinesMatchTheMask) {
+    // A response curve's shape: many short steps, leaving and re-entering.
+    std::vector<QPoint> pts;
+    for (int k = 0; k < 400; ++k)
+        pts.emplace_back(-10 + k * 140 / 400,
+                         static_cast<int>(20 + 26 * std::sin(k * 0.05) * std::cos(k * 0.013)));
+    std::mt19937 rng(9);
+    const QImage start = RandomImage(120, 40, rng);
+    QImage direct = start, masked = start;
+    TCanvas byPainter(&direct), byMask(&masked);
+    for (TCanvas* c : {&byPainter, &byMask})
+        c->Pen().SetWidth(2);
+    const QPainterPath path = Impl::PolylinePath(pts, false);
+    ASSERT_TRUE(Impl::StrokeWideDirect(byPainter, path));
+    Impl::StrokeWideMasked(byMask, path);
+    EXPECT_EQ(direct, masked) << "first difference " << FirstDifference(direct, masked);
+}
+
+TEST(CanvasFastPaths, WidePensThroughOtherRasterOperationsOrHolesUseTheMask) {
+    QImage img(8, 8, QImage::Format_RGB32);
+    img.fill(0xFFFFFFFFu);
+    TCanvas c(&img);
+    c.Pen().SetWidth(3);
+    const QPainterPath path = Impl::PolylinePath({{1, 1}, {6, 5}}, false);
+    c.Pen().SetMode(pmXor);
+    EXPECT_FALSE(Impl::StrokeWideDirect(c, path));
+    c.Pen().SetMode(pmCopy);
+    c.ExcludeClipRect(TRect{2, 2, 3, 3});
+    EXPECT_FALSE(Impl::StrokeWideDirect(c, path));
+    EXPECT_EQ(img.pixel(1, 1), 0xFFFFFFFFu) << "nothing drawn when declined";
+}
+
+TEST(CanvasFastPaths, SolidOnePixelLinesWriteTheStepsOfTheRasterOperationPath) {
+    // On black, merging the pen gives the pen colour: the same pixels the
+    // direct writes of a copying pen must give.
+    std::mt19937 rng(13);
+    for (int round = 0; round < 40; ++round) {
+        const std::vector<QPoint> pts = RandomPolyline(rng, 2 + round % 6, QRect(-5, -5, 30, 24));
+        QImage direct(20, 14, QImage::Format_RGB32), merged(20, 14, QImage::Format_RGB32);
+        direct.fill(0xFF000000u);
+        merged.fill(0xFF000000u);
+        TCanvas byCopy(&direct), byMerge(&merged);
+        byMerge.Pen().SetMode(pmMerge);
+        for (TCanvas* c : {&byCopy, &byMerge}) {
+            c->Pen().SetWidth(round % 2);
+            c->Pen().SetColor(static_cast<TColor>(0x40A0E0));
+            c->SetViewportOrg(round % 3, -(round % 2));
+            if (round % 4 >= 2)
+                c->IntersectClipRect(TRect{2, 1, 15, 11});
+            std::vector<TPoint> logical;
+            for (const QPoint& p : pts)
+                logical.push_back({p.x(), p.y()});
+            c->Polyline(logical);
+        }
+        EXPECT_EQ(direct, merged) << "round " << round << ", first difference "
+                                  << FirstDifference(direct, merged);
+    }
 }
