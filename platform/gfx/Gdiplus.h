@@ -193,6 +193,7 @@ public:
     const QPainterPath& Qt() const { return path_; }
 
 private:
+    friend class Graphics;
     void Continue(const QPointF& p); // joins a new piece to the open figure
     QPainterPath path_;
     FillMode mode_;

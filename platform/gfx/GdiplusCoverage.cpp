@@ -7,6 +7,7 @@
 #include "platform/gfx/Gdiplus.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace Gdiplus {
 
@@ -27,6 +28,80 @@ std::uint32_t RampPixel(int row, int v) {
     return row == 0 ? qRgb(v, v, v) : qRgb(v, 255 - v, (v * 7) & 255);
 }
 
+// Coordinates beyond this make the painter clip paths itself; paths that
+// reach so far are recorded uncut.
+constexpr double CoordinateLimit = 16000.0;
+
+// The outer side of the box all the points lie beyond, or -1.
+int CommonOutside(const QPointF* pts, int n, const QRectF& box) {
+    auto all = [&](auto beyond) {
+        for (int i = 0; i < n; ++i)
+            if (!beyond(pts[i]))
+                return false;
+        return true;
+    };
+    if (all([&](const QPointF& p) { return p.x() < box.left(); }))
+        return 0;
+    if (all([&](const QPointF& p) { return p.x() > box.right(); }))
+        return 1;
+    if (all([&](const QPointF& p) { return p.y() < box.top(); }))
+        return 2;
+    if (all([&](const QPointF& p) { return p.y() > box.bottom(); }))
+        return 3;
+    return -1;
+}
+
+// The path with every run of segments that lies wholly beyond one side of
+// the box (control points included) replaced by one line between the
+// run's ends. Such a run and its line stay on that side, so neither an
+// outline nor the fill inside the box changes: no pixel there is drawn by
+// either, and the points inside keep their winding. Kept segments keep
+// their exact coordinates.
+QPainterPath CutToBox(const QPainterPath& path, const QRectF& box) {
+    QPainterPath out;
+    out.setFillRule(path.fillRule());
+    out.reserve(path.elementCount());
+    int runSide = -1;
+    QPointF runEnd, current;
+    auto endRun = [&] {
+        if (runSide >= 0)
+            out.lineTo(runEnd);
+        runSide = -1;
+    };
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element& e = path.elementAt(i);
+        if (e.isMoveTo()) {
+            endRun();
+            out.moveTo(e);
+            current = e;
+            continue;
+        }
+        QPointF pts[4] = {current, e, e, e};
+        int n = 2;
+        if (e.isCurveTo() && i + 2 < path.elementCount()) {
+            pts[2] = path.elementAt(i + 1);
+            pts[3] = path.elementAt(i + 2);
+            n = 4;
+            i += 2;
+        }
+        const QPointF end = pts[n - 1];
+        const int side = CommonOutside(pts, n, box);
+        if (side < 0 || side != runSide)
+            endRun();
+        if (side >= 0) {
+            runSide = side;
+            runEnd = end;
+        } else if (n == 4) {
+            out.cubicTo(pts[1], pts[2], pts[3]);
+        } else {
+            out.lineTo(end);
+        }
+        current = end;
+    }
+    endRun();
+    return out;
+}
+
 } // namespace
 
 Status Graphics::RecordCoverage(const Pen* pen, const GraphicsPath& path, bool fill,
@@ -38,29 +113,49 @@ Status Graphics::RecordCoverage(const Pen* pen, const GraphicsPath& path, bool f
         return InvalidParameter;
     if (image_->format() != QImage::Format_RGB32 || Antialiased(smoothing_))
         return NotImplemented;
-    if (out.counts_.size() != image_->size())
+    if (out.counts_.size() != image_->size()) {
         out.counts_ = QImage(image_->size(), QImage::Format_ARGB32_Premultiplied);
-    out.counts_.fill(0u);
+        out.counts_.fill(0u); // then kept clear by the scan below
+    }
+    // Path coordinates put pixel centres on integers, shifted by the origin.
+    const QPointF shift(origin_.x() + 0.5, origin_.y() + 0.5);
+    const QRectF image = QRectF(image_->rect()).translated(-shift);
+    const double penWidth = pen ? std::max<double>(pen->GetWidth(), 1.0) : 0.0;
+    const double margin = 4.0 + 4.0 * penWidth; // beyond any join or cap
+    const QRectF reach = path.Qt().controlPointRect();
+    const bool cut = reach.left() > -CoordinateLimit && reach.right() < CoordinateLimit &&
+                     reach.top() > -CoordinateLimit && reach.bottom() < CoordinateLimit;
+    GraphicsPath shape(path.GetFillMode());
+    shape.path_ = cut ? CutToBox(path.Qt(), image.adjusted(-margin, -margin, margin, margin)) : path.Qt();
     Graphics counting(*this);
     counting.image_ = &out.counts_;
     counting.counting_ = true;
     if (pen) {
         Pen countingPen(*pen);
         countingPen.SetColor(Color(CountingColour));
-        counting.DrawPath(countingPen, path);
+        counting.DrawPath(countingPen, shape);
     }
     if (fill)
-        counting.FillPath(SolidBrush(Color(CountingColour)), path);
-    for (int y = 0; y < out.counts_.height(); ++y) {
-        const auto* line = reinterpret_cast<const std::uint32_t*>(out.counts_.constScanLine(y));
-        const int w = out.counts_.width();
+        counting.FillPath(SolidBrush(Color(CountingColour)), shape);
+    // Only rows the shape reaches can hold counts; they are read and
+    // cleared for the next recording.
+    const QRect rows = shape.path_.controlPointRect()
+                           .translated(shift)
+                           .toAlignedRect()
+                           .adjusted(0, -static_cast<int>(margin), 0, static_cast<int>(margin) + 1)
+                           .intersected(out.counts_.rect());
+    const int w = out.counts_.width();
+    for (int y = rows.top(); y <= rows.bottom() && !rows.isEmpty(); ++y) {
+        auto* line = reinterpret_cast<std::uint32_t*>(out.counts_.scanLine(y));
         for (int x = 0; x < w;) {
             const int count = static_cast<int>(line[x] >> 24);
             int end = x + 1;
             while (end < w && static_cast<int>(line[end] >> 24) == count)
                 ++end;
-            if (count > 0)
+            if (count > 0) {
                 out.runs_.push_back({y, x, end - x, count});
+                std::fill(line + x, line + end, 0u);
+            }
             out.maxCount_ = std::max(out.maxCount_, count);
             x = end;
         }

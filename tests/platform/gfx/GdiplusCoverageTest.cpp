@@ -31,13 +31,15 @@ std::string FirstDifference(const QImage& a, const QImage& b) {
 }
 
 // A wiggly spline over and beyond the image, crossing itself, closed by
-// lines like a shaded band area.
-GraphicsPath Wiggle(int w, int h, int points, double phase) {
+// lines like a shaded band area; with reach above 1 it runs far beyond
+// every side of the image and back, so runs of it lie wholly outside.
+GraphicsPath Wiggle(int w, int h, int points, double phase, double reach = 0.6) {
     std::vector<Gdiplus::Point> pts;
+    const double beyond = reach > 1 ? w * reach : 4;
     for (int k = 0; k < points; ++k) {
         const double t = static_cast<double>(k) / (points - 1);
-        pts.push_back({static_cast<INT>(-4 + t * (w + 8)),
-                       static_cast<INT>(h / 2 + h * 0.6 * std::sin(t * 9 + phase) * std::cos(t * 23))});
+        pts.push_back({static_cast<INT>(-beyond + t * (w + 2 * beyond) * (1 - 0.3 * std::sin(t * 31))),
+                       static_cast<INT>(h / 2 + h * reach * std::sin(t * 9 + phase) * std::cos(t * 23))});
     }
     GraphicsPath path;
     path.AddCurve(pts);
@@ -64,8 +66,9 @@ TEST(GdiplusCoverage, PaintingRecordedCoverageGivesThePixelsOfDrawingAndFilling)
     const ARGB colours[] = {0x1E808080u, 0x01FF0000u, 0x80204060u, 0xC8FFFFFFu, 0xFF123456u};
     std::mt19937 rng(21);
     for (const Arrangement& s : setups) {
-        for (int shape = 0; shape < 4; ++shape) {
-            const GraphicsPath path = Wiggle(36, 20, 12 + shape * 40, shape * 0.7);
+        for (int shape = 0; shape < 6; ++shape) {
+            const GraphicsPath path =
+                Wiggle(36, 20, 12 + shape * 40, shape * 0.7, shape < 3 ? 0.6 : shape - 1.0);
             for (ARGB colour : colours) {
                 const QImage start = RandomRgb(36, 20, rng);
                 QImage drawn = start, painted = start;
