@@ -461,7 +461,6 @@ private:
     std::vector<Run> runs_;
     int maxCount_ = 0;
     QSize target_;
-    QImage counts_; // kept between recordings
     mutable ChannelMaps maps_;
 };
 

@@ -113,9 +113,12 @@ Status Graphics::RecordCoverage(const Pen* pen, const GraphicsPath& path, bool f
         return InvalidParameter;
     if (image_->format() != QImage::Format_RGB32 || Antialiased(smoothing_))
         return NotImplemented;
-    if (out.counts_.size() != image_->size()) {
-        out.counts_ = QImage(image_->size(), QImage::Format_ARGB32_Premultiplied);
-        out.counts_.fill(0u); // then kept clear by the scan below
+    // One scratch image per thread, of the latest target's size, kept
+    // clear by the scan below.
+    thread_local QImage counts;
+    if (counts.size() != image_->size()) {
+        counts = QImage(image_->size(), QImage::Format_ARGB32_Premultiplied);
+        counts.fill(0u);
     }
     // Path coordinates put pixel centres on integers, shifted by the origin.
     const QPointF shift(origin_.x() + 0.5, origin_.y() + 0.5);
@@ -128,7 +131,7 @@ Status Graphics::RecordCoverage(const Pen* pen, const GraphicsPath& path, bool f
     GraphicsPath shape(path.GetFillMode());
     shape.path_ = cut ? CutToBox(path.Qt(), image.adjusted(-margin, -margin, margin, margin)) : path.Qt();
     Graphics counting(*this);
-    counting.image_ = &out.counts_;
+    counting.image_ = &counts;
     counting.counting_ = true;
     if (pen) {
         Pen countingPen(*pen);
@@ -143,10 +146,10 @@ Status Graphics::RecordCoverage(const Pen* pen, const GraphicsPath& path, bool f
                            .translated(shift)
                            .toAlignedRect()
                            .adjusted(0, -static_cast<int>(margin), 0, static_cast<int>(margin) + 1)
-                           .intersected(out.counts_.rect());
-    const int w = out.counts_.width();
+                           .intersected(counts.rect());
+    const int w = counts.width();
     for (int y = rows.top(); y <= rows.bottom() && !rows.isEmpty(); ++y) {
-        auto* line = reinterpret_cast<std::uint32_t*>(out.counts_.scanLine(y));
+        auto* line = reinterpret_cast<std::uint32_t*>(counts.scanLine(y));
         for (int x = 0; x < w;) {
             const int count = static_cast<int>(line[x] >> 24);
             int end = x + 1;
