@@ -6,6 +6,7 @@
 #include "platform/gfx/Graphic.h"
 
 #include <cstdlib>
+#include <vector>
 
 using Impl = TCanvas::Impl;
 
@@ -107,6 +108,15 @@ void TCanvas::StretchBlt(int x, int y, int w, int h, TCanvas* src, int sx, int s
         return;
     SyncBackground();
     const std::uint8_t code = static_cast<std::uint8_t>((rop >> 16) & 0xFF);
+    if (NeedsSource(code) && (!src || !src->HasImage() || sw == 0 || sh == 0))
+        return;
+    if (!Impl::BltRows(*this, x, y, w, h, src, sx, sy, sw, sh, code))
+        Impl::BltPixels(*this, x, y, w, h, src, sx, sy, sw, sh, code);
+}
+
+void Impl::BltPixels(TCanvas& c, int x, int y, int w, int h, TCanvas* src, int sx, int sy, int sw, int sh,
+                     std::uint8_t code) {
+    c.SyncBackground();
     const bool needSrc = NeedsSource(code);
     if (needSrc && (!src || !src->HasImage() || sw == 0 || sh == 0))
         return;
@@ -114,21 +124,21 @@ void TCanvas::StretchBlt(int x, int y, int w, int h, TCanvas* src, int sx, int s
     SourceReader reader;
     if (needSrc) {
         // Keep the snapshot alive in this frame; the reader points into it.
-        reader = MakeReader(*this, *src);
+        reader = MakeReader(c, *src);
         if (!reader.snapshot.isNull())
             reader.image = &reader.snapshot;
     }
     const int aw = std::abs(w), ah = std::abs(h);
     const int asw = std::abs(sw), ash = std::abs(sh);
     for (int j = 0; j < ah; ++j) {
-        const int dy = y + j * Sign(h) + org_.Y;
-        if (dy < clipBox_.top() || dy > clipBox_.bottom())
+        const int dy = y + j * Sign(h) + c.org_.Y;
+        if (dy < c.clipBox_.top() || dy > c.clipBox_.bottom())
             continue;
         const int syi = needSrc ? sy + static_cast<int>(static_cast<long long>(j) * ash / ah) * Sign(sh) : 0;
-        auto* line = reinterpret_cast<std::uint32_t*>(image_->scanLine(dy));
+        auto* line = reinterpret_cast<std::uint32_t*>(c.image_->scanLine(dy));
         for (int i = 0; i < aw; ++i) {
-            const int dx = x + i * Sign(w) + org_.X;
-            if (!Impl::InClip(*this, dx, dy))
+            const int dx = x + i * Sign(w) + c.org_.X;
+            if (!InClip(c, dx, dy))
                 continue;
             std::uint32_t s = 0, p = 0;
             if (needSrc) {
@@ -136,12 +146,104 @@ void TCanvas::StretchBlt(int x, int y, int w, int h, TCanvas* src, int sx, int s
                 if (!reader.Read(sxi, syi, s))
                     continue;
             }
-            if (needPat && !Impl::BrushAt(*this, dx, dy, p))
+            if (needPat && !BrushAt(c, dx, dy, p))
                 continue;
             const std::uint32_t d = line[dx] & 0xFFFFFF;
-            line[dx] = 0xFF000000u | Impl::MonoFilter(*this, Rop3(code, p, s, d));
+            line[dx] = 0xFF000000u | MonoFilter(c, Rop3(code, p, s, d));
         }
     }
+}
+
+namespace {
+
+// Any raster operation with a pattern that is one colour, as four masks
+// over (source, destination) bit pairs: bit b of the result is bit b of
+// k[2 * s + d] for the source bit s and destination bit d there. Whole rows
+// then run as plain word operations the compiler vectorises.
+struct RopMasks {
+    std::uint32_t k[4];
+};
+
+RopMasks MasksOf(std::uint8_t code, std::uint32_t p) {
+    RopMasks m{};
+    for (int sd = 0; sd < 4; ++sd) {
+        const std::uint32_t withPen = ((code >> (4 + sd)) & 1) ? p : 0;
+        const std::uint32_t withoutPen = ((code >> sd) & 1) ? ~p : 0;
+        m.k[sd] = (withPen | withoutPen) & 0xFFFFFF;
+    }
+    return m;
+}
+
+void RopRow(std::uint32_t* __restrict d, const std::uint32_t* __restrict s, int n, const RopMasks& m) {
+    const std::uint32_t k0 = m.k[0], k1 = m.k[1], k2 = m.k[2], k3 = m.k[3];
+    for (int i = 0; i < n; ++i) {
+        const std::uint32_t sv = s[i], dv = d[i];
+        d[i] = 0xFF000000u | (k3 & sv & dv) | (k2 & sv & ~dv) | (k1 & ~sv & dv) | (k0 & ~sv & ~dv);
+    }
+}
+
+void CopyRow(std::uint32_t* __restrict d, const std::uint32_t* __restrict s, int n) {
+    for (int i = 0; i < n; ++i)
+        d[i] = 0xFF000000u | s[i];
+}
+
+} // namespace
+
+bool Impl::BltRows(TCanvas& c, int x, int y, int w, int h, TCanvas* src, int sx, int sy, int sw, int sh,
+                   std::uint8_t code) {
+    // Whole rows only where every pixel of a row takes the same path: no
+    // scaling or mirroring, no colour conversion, a rectangular clip and a
+    // pattern of one colour.
+    if (c.monochrome_ || !c.clipMask_.empty() || w < 0 || h < 0 || c.image_->depth() != 32)
+        return false;
+    const bool needSrc = NeedsSource(code);
+    if (needSrc && (sw != w || sh != h || src->Monochrome() || src->Image()->depth() != 32))
+        return false;
+    std::uint32_t p = 0;
+    if (NeedsPattern(code)) {
+        if (c.brush_.Style() != bsSolid || !c.brush_.Bitmap().isNull())
+            return false;
+        p = korvan::gfx::ToQRgb(c.brush_.Color()) & 0xFFFFFF;
+    }
+    // The destination rectangle, cut to the clip and to where the source has
+    // pixels (the general path skips pixels outside the source).
+    QRect dest(x + c.org_.X, y + c.org_.Y, w, h);
+    dest &= c.clipBox_;
+    QPoint shift; // source device pixel = destination pixel + shift
+    if (needSrc) {
+        shift = QPoint(sx + src->org_.X - (x + c.org_.X), sy + src->org_.Y - (y + c.org_.Y));
+        dest &= src->Image()->rect().translated(-shift);
+    }
+    if (dest.isEmpty())
+        return true;
+    const int n = dest.width();
+    const RopMasks masks = MasksOf(code, p);
+    // A row of zeros stands in for the source a pattern operation ignores.
+    std::vector<std::uint32_t> row(needSrc ? 0 : static_cast<std::size_t>(n), 0u);
+    const bool sameImage = needSrc && src->Image() == c.image_;
+    const bool down = !sameImage || shift.y() >= 0;
+    for (int j = 0; j < dest.height(); ++j) {
+        // Within one image, rows run away from the rows they overwrite.
+        const int dy = down ? dest.top() + j : dest.bottom() - j;
+        auto* line = reinterpret_cast<std::uint32_t*>(c.image_->scanLine(dy)) + dest.left();
+        if (!needSrc) {
+            RopRow(line, row.data(), n, masks);
+            continue;
+        }
+        const auto* from =
+            reinterpret_cast<const std::uint32_t*>(src->Image()->constScanLine(dy + shift.y())) +
+            dest.left() + shift.x();
+        if (sameImage) {
+            // Overlapping rows of one image: go through a copy of the row.
+            row.assign(from, from + n);
+            from = row.data();
+        }
+        if (code == 0xCC)
+            CopyRow(line, from, n);
+        else
+            RopRow(line, from, n, masks);
+    }
+    return true;
 }
 
 void TCanvas::BitBlt(int x, int y, int w, int h, TCanvas* src, int sx, int sy, std::uint32_t rop) {

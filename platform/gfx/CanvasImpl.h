@@ -30,6 +30,13 @@ struct TCanvas::Impl {
     };
     static void CosmeticSegment(TCanvas& c, QPoint a, QPoint b, Dash& dash);
     static void StrokePolyline(TCanvas& c, const std::vector<QPoint>& devicePts, bool closed);
+    static QPainterPath PolylinePath(const std::vector<QPoint>& devicePts, bool closed);
+    // Pens wider than one pixel. StrokeWideMasked is the general path (a
+    // coverage mask, then every pixel through the raster operation and the
+    // clip); StrokeWideDirect paints solid results inside a rectangular clip
+    // straight into the image and returns false where it cannot.
+    static void StrokeWideMasked(TCanvas& c, const QPainterPath& devicePath);
+    static bool StrokeWideDirect(TCanvas& c, const QPainterPath& devicePath);
     // Strokes a path with the current pen (any width) and fills it with the
     // brush first when fill is set.
     static void DrawShape(TCanvas& c, const QPainterPath& devicePath, bool fill, bool closed);
@@ -40,4 +47,12 @@ struct TCanvas::Impl {
     static void DrawTextRun(TCanvas& c, const QString& text, QPoint cell, const QRect* clipDevice,
                             const std::vector<int>& underline = {});
     static std::uint32_t MonoFilter(const TCanvas& c, std::uint32_t rgb);
+
+    // Block transfer with a three-operand raster code (device clip, viewport
+    // origins). BltPixels is the general path, pixel by pixel; BltRows does
+    // the common cases a row at a time and returns false where it cannot.
+    static void BltPixels(TCanvas& c, int x, int y, int w, int h, TCanvas* src, int sx, int sy, int sw,
+                          int sh, std::uint8_t code);
+    static bool BltRows(TCanvas& c, int x, int y, int w, int h, TCanvas* src, int sx, int sy, int sw, int sh,
+                        std::uint8_t code);
 };

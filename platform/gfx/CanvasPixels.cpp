@@ -17,6 +17,11 @@ inline std::uint32_t ToImage(std::uint32_t rgb) {
     return 0xFF000000u | (rgb & 0xFFFFFF);
 }
 
+// The GDI geometry of a wide pen: round ends and joins, aliased.
+QPen WidePen(const QColor& colour, int width) {
+    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
 } // namespace
 
 bool Impl::InClip(const TCanvas& c, int x, int y) {
@@ -193,8 +198,7 @@ QImage Impl::PathMask(const QPainterPath& path, QPoint& origin, bool stroke, int
     // Integer path coordinates name pixel centres.
     p.translate(0.5 - box.left(), 0.5 - box.top());
     if (stroke) {
-        QPen pen(Qt::white, penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-        p.strokePath(path, pen);
+        p.strokePath(path, WidePen(Qt::white, penWidth));
     } else {
         p.fillPath(path, Qt::white);
     }
@@ -257,12 +261,23 @@ void Impl::CosmeticSegment(TCanvas& c, QPoint a, QPoint b, Dash& dash) {
     const int dx = std::abs(b.x() - x), dy = std::abs(b.y() - y);
     const int sx = x < b.x() ? 1 : -1, sy = y < b.y() ? 1 : -1;
     const int steps = std::max(dx, dy);
+    // A solid pen that copies its colour inside a rectangular clip writes
+    // the pixels straight; the steps are the same.
+    const bool direct = !pattern && mode == pmCopy && c.clipMask_.empty();
+    const std::uint32_t directValue = ToImage(MonoFilter(c, penRgb));
+    const QRect box = c.clipBox_;
+    uchar* const bits = direct ? c.image_->bits() : nullptr;
+    const qsizetype stride = c.image_->bytesPerLine();
     int err = 0;
     for (int i = 0; i < steps; ++i) {
-        if (!pattern || DashOn(*pattern, dash.phase))
+        if (direct) {
+            if (box.contains(x, y))
+                reinterpret_cast<std::uint32_t*>(bits + y * stride)[x] = directValue;
+        } else if (!pattern || DashOn(*pattern, dash.phase)) {
             Put(c, x, y, penRgb, mode);
-        else if (c.bkMode_ == OPAQUE)
+        } else if (c.bkMode_ == OPAQUE) {
             Put(c, x, y, bkRgb, mode);
+        }
         ++dash.phase;
         // Step along the major axis; the minor axis follows the ideal line.
         if (dx >= dy) {
@@ -295,15 +310,50 @@ void Impl::StrokePolyline(TCanvas& c, const std::vector<QPoint>& pts, bool close
             CosmeticSegment(c, pts.back(), pts.front(), dash);
         return;
     }
+    const QPainterPath path = PolylinePath(pts, closed);
+    if (!StrokeWideDirect(c, path))
+        StrokeWideMasked(c, path);
+}
+
+QPainterPath Impl::PolylinePath(const std::vector<QPoint>& pts, bool closed) {
     QPainterPath path;
+    path.reserve(static_cast<int>(pts.size()) + 1);
     path.moveTo(pts.front());
     for (std::size_t i = 1; i < pts.size(); ++i)
         path.lineTo(pts[i]);
     if (closed)
         path.closeSubpath();
+    return path;
+}
+
+void Impl::StrokeWideMasked(TCanvas& c, const QPainterPath& path) {
     QPoint origin;
     const QImage mask = PathMask(path, origin, true, c.pen_.Width());
     StrokeMask(c, mask, origin, korvan::gfx::ToQRgb(c.pen_.Color()) & 0xFFFFFF, c.pen_.Mode());
+}
+
+bool Impl::StrokeWideDirect(TCanvas& c, const QPainterPath& path) {
+    // Where every covered pixel becomes one colour (the pen's, or a fixed
+    // one) and the clip is a rectangle, the painter draws straight into the
+    // image with the geometry the mask gets: the same aliased coverage.
+    const TPenMode mode = c.pen_.Mode();
+    const bool constant = mode == pmCopy || mode == pmNotCopy || mode == pmBlack || mode == pmWhite;
+    const QImage::Format format = c.image_->format();
+    const bool painterFormat = format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+                               format == QImage::Format_ARGB32_Premultiplied;
+    if (!constant || !painterFormat || !c.clipMask_.empty())
+        return false;
+    if (c.clipBox_.isEmpty())
+        return true;
+    const std::uint32_t pen = korvan::gfx::ToQRgb(c.pen_.Color()) & 0xFFFFFF;
+    const std::uint32_t rgb = MonoFilter(c, Rop2(pen, 0, mode));
+    QPainter p(c.image_);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setClipRect(c.clipBox_);
+    // Integer path coordinates name pixel centres.
+    p.translate(0.5, 0.5);
+    p.strokePath(path, WidePen(QColor::fromRgb(ToImage(rgb)), c.pen_.Width()));
+    return true;
 }
 
 void Impl::DrawShape(TCanvas& c, const QPainterPath& path, bool fill, bool closed) {

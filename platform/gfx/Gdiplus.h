@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QPainterPath>
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -196,6 +197,7 @@ public:
     const QPainterPath& Qt() const { return path_; }
 
 private:
+    friend class Graphics;
     void Continue(const QPointF& p); // joins a new piece to the open figure
     QPainterPath path_;
     FillMode mode_;
@@ -437,6 +439,35 @@ private:
     StringAlignment lineAlign_ = StringAlignmentNear;
 };
 
+// ---- recorded coverage ----------------------------------------------------------------
+
+// Which device pixels a shape painted in one solid colour covers, and how
+// often each is painted (an outline and its fill both paint where they
+// meet). Taken once by Graphics::RecordCoverage, it paints the shape again,
+// translucent colours included, to the very pixels of drawing and filling
+// it anew, without rasterising the path again.
+class PathCoverage {
+public:
+    bool Empty() const { return runs_.empty(); }
+    QSize TargetSize() const { return target_; }
+
+private:
+    friend class Graphics;
+    struct Run {
+        int Y, X, Length, Count;
+    };
+    // One colour's effect on a channel value, painted 1, 2, ... times.
+    struct ChannelMaps {
+        ARGB Colour = 0;
+        bool Valid = false;
+        std::vector<std::array<std::array<std::uint8_t, 256>, 3>> Times;
+    };
+    std::vector<Run> runs_;
+    int maxCount_ = 0;
+    QSize target_;
+    mutable ChannelMaps maps_;
+};
+
 // ---- the graphics object ------------------------------------------------------------
 
 class Graphics {
@@ -478,6 +509,16 @@ public:
     Status FillPath(const Brush& brush, const GraphicsPath& path);
     Status FillRegion(const Brush& brush, const Region& region);
 
+    // Records what DrawPath(pen, path) (when pen is given) and then
+    // FillPath with a solid brush (when fill is set) cover on this target;
+    // NotImplemented where painting it back could differ (antialiasing, or
+    // a target other than an opaque 32-bit image).
+    Status RecordCoverage(const Pen* pen, const GraphicsPath& path, bool fill, PathCoverage& out) const;
+    // Paints colour over recorded coverage: the pixels DrawPath and FillPath
+    // with that colour would give on the target and clip of the recording.
+    // NotImplemented when this target cannot take it; nothing is drawn then.
+    Status PaintCoverage(const PathCoverage& coverage, const Color& colour);
+
     Status DrawImage(const Image& img, REAL x, REAL y);
     Status DrawImage(const Image& img, const RectF& dest);
     Status DrawImage(const Image& img, const Rect& dest, INT srcX, INT srcY, INT srcW, INT srcH, Unit unit,
@@ -492,7 +533,9 @@ public:
 private:
     struct Target;
     template <typename F> Status Paint(F&& draw) const;
+    void Prepare(QPainter& p) const;
     QImage* image_;
+    bool counting_ = false; // paints add one to the alpha of each pixel
     QPoint origin_;
     std::optional<QRegion> deviceClip_;
     SmoothingMode smoothing_ = SmoothingModeDefault;

@@ -77,6 +77,14 @@ template <typename F> Status Graphics::Paint(F&& draw) const {
     if (!image_ || image_->isNull())
         return InvalidParameter;
     QPainter p(image_);
+    Prepare(p);
+    draw(p);
+    return Ok;
+}
+
+void Graphics::Prepare(QPainter& p) const {
+    if (counting_)
+        p.setCompositionMode(QPainter::CompositionMode_Plus);
     if (deviceClip_)
         p.setClipRegion(*deviceClip_);
     const bool aa = smoothing_ == SmoothingModeAntiAlias || smoothing_ == SmoothingModeHighQuality;
@@ -88,8 +96,6 @@ template <typename F> Status Graphics::Paint(F&& draw) const {
     p.translate(origin_.x() + 0.5, origin_.y() + 0.5);
     if (!clip_.IsInfinite())
         p.setClipPath(clip_.Qt(), deviceClip_ ? Qt::IntersectClip : Qt::ReplaceClip);
-    draw(p);
-    return Ok;
 }
 
 // ---- clipping -------------------------------------------------------------------------------

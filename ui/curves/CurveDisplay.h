@@ -19,6 +19,7 @@
 #include "ui/curves/DisplayTypes.h"
 #include "ui/curves/PaintPage.h"
 #include "ui/curves/PlotList.h"
+#include "ui/curves/ShadedArea.h"
 
 #include <array>
 #include <functional>
@@ -403,6 +404,8 @@ private:
     std::array<MarkerSlot, MarkerCount> blocks_{};
     SelectedCaption caption_;
     CurveValues fillCurve_{};
+    ShadedAreaShape fillShape_; // the last shape, its storage kept
+    ShadedArea shadedArea_;
     bool curveDisplay_ = false;
     MarkLine line_;
     FreeText text_;

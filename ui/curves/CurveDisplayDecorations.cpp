@@ -193,43 +193,39 @@ void CurveDisplay::DrawFill(const double* values, int count) {
     const double xSpan = scales_.XMax - scales_.XMin;
     const double yMin = scales_.YMin;
     const double ySpan = scales_.YMax - scales_.YMin;
-    std::vector<Gdiplus::Point> points(static_cast<std::size_t>(count));
+    ShadedAreaShape& shape = fillShape_;
+    shape.Points.resize(static_cast<std::size_t>(count));
     for (int k = 0; k < count; ++k) {
-        points[static_cast<std::size_t>(k)] = {TruncPixel(w * (k - xMin) / xSpan),
-                                               TruncPixel(h - h * (values[k] - yMin) / ySpan)};
+        shape.Points[static_cast<std::size_t>(k)] = {TruncPixel(w * (k - xMin) / xSpan),
+                                                     TruncPixel(h - h * (values[k] - yMin) / ySpan)};
     }
-    Gdiplus::Graphics graphics(page.Canvas());
-    Gdiplus::SolidBrush brush(FillColor);
-    Gdiplus::GraphicsPath path(Gdiplus::FillModeAlternate);
-    path.AddCurve(points);
     const auto x10 = static_cast<float>(ScreenX(10.0));
     const auto x20k = static_cast<float>(ScreenX(20000.0));
     const auto y0 = static_cast<float>(ScreenY(0.0));
     const auto yTop = static_cast<float>(ScreenY(scales_.YMax));
     const auto yBottom = static_cast<float>(ScreenY(scales_.YMin));
     const float yGain = caption_.Gain >= 0.0 ? yTop : yBottom;
+    shape.Lines.clear();
     switch (caption_.Type) {
     case 0: // peak: back along the 0 dB line
-        path.AddLine(x10, y0, x20k, y0);
+        shape.Lines.push_back({x10, y0, x20k, y0});
         break;
     case 1: // low shelf
-        path.AddLine(x20k, y0, x10, y0);
-        path.AddLine(x10, y0, x10, yGain);
+        shape.Lines.push_back({x20k, y0, x10, y0});
+        shape.Lines.push_back({x10, y0, x10, yGain});
         break;
     case 2: // high shelf
-        path.AddLine(x20k, yGain, x20k, y0);
-        path.AddLine(x20k, y0, x10, y0);
+        shape.Lines.push_back({x20k, yGain, x20k, y0});
+        shape.Lines.push_back({x20k, y0, x10, y0});
         break;
     default:
         if (caption_.Type >= 3) { // pass and all-pass types: down to the bottom
-            path.AddLine(x20k, y0, x20k, yBottom);
-            path.AddLine(x20k, yBottom, x10, yBottom);
+            shape.Lines.push_back({x20k, y0, x20k, yBottom});
+            shape.Lines.push_back({x20k, yBottom, x10, yBottom});
         }
         break;
     }
-    Gdiplus::Pen pen(FillColor, 1.0f);
-    graphics.DrawPath(pen, path);
-    graphics.FillPath(brush, path);
+    shadedArea_.Paint(page.Canvas(), shape, FillColor);
 }
 
 void CurveDisplay::DrawTextA(int x, int y, int size, TColor color, const std::string& fontName,
