@@ -90,12 +90,14 @@ void TfmMain::BuildControls() {
     lbShowIp = Place<TLabel>(this, rzgFunction, "lbShowIp", 760, 24, 120, 16);
     lbConInterface = Place<TLabel>(this, rzgFunction, "lbConInterface", 890, 5, 140, 16);
     lbStatus = Place<TLabel>(this, rzgFunction, "lbStatus", 890, 24, 140, 16);
-    lbStatus->SetCaption("OffLine");
-    for (TLabel* label : {lbShowIdNumber, lbShowIp, lbConInterface, lbStatus})
+    for (TLabel* label : {lbShowIdNumber, lbShowIp, lbConInterface, lbStatus}) {
         label->SetAutoSize(false);
+        label->SetTransparent(true);
+    }
 
-    rzbMenuLink = Place<korvan::PushButtonStandIn>(this, rzgFunction, "rzbMenuLink", 1040, 6, 68, 32);
+    rzbMenuLink = Place<korvan::PushButtonStandIn>(this, rzgFunction, "rzbMenuLink", 1040, 6, 60, 32);
     rzbMenuLink->SetColor(TColor(0x505050));
+    rzbMenuLink->Font().SetColor(clWhite);
     rzbMenuLink->Font().SetStyle(TFontStyles{fsBold});
     rzbMenuLink->OnClick = [this](TObject* s) { rzbMenuLinkClick(s); };
 
@@ -118,8 +120,10 @@ void TfmMain::BuildControls() {
     lPreset = Place<TLabel>(this, rzgPreset, "lPreset", 12, 12, 60, 16);
     lbPstNum = Place<TLabel>(this, rzgPreset, "lbPstNum", 80, 12, 40, 16);
     lbPstName = Place<TLabel>(this, rzgPreset, "lbPstName", 130, 12, 200, 16);
-    for (TLabel* label : {lPreset, lbPstNum, lbPstName})
+    for (TLabel* label : {lPreset, lbPstNum, lbPstName}) {
         label->SetAutoSize(false);
+        label->SetTransparent(true);
+    }
     lbPstNum->Font().SetColor(clLime);
     lbPstName->Font().SetColor(clLime);
 
