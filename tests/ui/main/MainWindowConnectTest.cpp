@@ -7,6 +7,7 @@
 #include "tests/ui/main/MainWindowFixture.h"
 
 #include <algorithm>
+#include <ostream>
 
 using namespace korvan;
 using namespace korvan::test;
@@ -63,6 +64,11 @@ struct IdentityCase {
     const char* identity;
     const char* message;
 };
+
+// Names the case by its identity text in the test list.
+void PrintTo(const IdentityCase& c, std::ostream* os) {
+    *os << '"' << c.identity << '"';
+}
 
 class MainWindowIdentityTest : public MainWindowTest, public ::testing::WithParamInterface<IdentityCase> {};
 
