@@ -1,10 +1,26 @@
-// Program entry. Until the main window exists the editor prints its title and
-// version and exits.
+// Program entry: the application object, the editor's windows in start-up
+// order (the main window first) and the message loop. An exception that
+// escapes goes to the application's exception box.
 #include "device/SharedConstants.h"
+#include "platform/forms/Application.h"
+#include "platform/text/Exception.h"
+#include "ui/main/MainWindow.h"
 
-#include <cstdio>
+#include <QApplication>
 
-int main() {
-    std::printf("%s %s\n", AppTitle, AppVersion);
+int main(int argc, char* argv[]) {
+    QApplication qt(argc, argv);
+    try {
+        Application->SetMainFormOnTaskBar(true);
+        Application->SetTitle(std::string(AppTitle) + " " + AppVersion);
+        korvan::CreateEditorWindows(Application);
+        Application->Run();
+        // The links' and the HID controller's threads end with the windows.
+        korvan::FreeEditorWindows();
+    } catch (const Exception& e) {
+        Application->ShowException(e);
+    } catch (...) {
+        Application->ShowException(Exception(""));
+    }
     return 0;
 }

@@ -11,6 +11,21 @@ std::string UnitAddress() {
     return value != nullptr && *value != '\0' ? std::string(value) : std::string(DefaultUnitAddress);
 }
 
+std::uint16_t UnitPortNumber() {
+    const char* value = std::getenv(UnitPortVariable);
+    if (value == nullptr || *value == '\0')
+        return UnitPort;
+    unsigned long port = 0;
+    for (const char* c = value; *c != '\0'; ++c) {
+        if (*c < '0' || *c > '9')
+            return UnitPort;
+        port = port * 10 + unsigned(*c - '0');
+        if (port > 65535)
+            return UnitPort;
+    }
+    return port == 0 ? UnitPort : std::uint16_t(port);
+}
+
 std::optional<std::uint32_t> ParseIpAddress(std::string_view text) {
     std::uint32_t address = 0;
     int octets = 0;

@@ -4,7 +4,7 @@
 #include "ui/main/ChainTimer.h"
 #include "platform/forms/GuiThread.h"
 #include "platform/forms/Timer.h"
-#include "tests/support/gui/GuiApplicationEnvironment.h"
+#include "tests/support/gui/GuiHarness.h"
 #include "ui/main/FormsGuiThread.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +17,8 @@ namespace {
 
 class ChainTimerTest : public ::testing::Test {
 protected:
+    // The program's widgets application (the main window's tests share it).
+    ChainTimerTest() { korvan::testing::EnsureGuiApplication(); }
     sys::ManualClock clock{0};
     forms::ScopedTimerClock useClock{clock};
     FormsGuiThread gui;

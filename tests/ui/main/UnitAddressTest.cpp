@@ -49,6 +49,24 @@ TEST(UnitAddress, VariableWinsOverTheDefault) {
     }
 }
 
+TEST(UnitAddress, PortVariableWinsOverTheDefaultWhenItIsAPort) {
+    const std::optional<std::string> old = std::getenv(UnitPortVariable)
+                                               ? std::optional<std::string>(std::getenv(UnitPortVariable))
+                                               : std::nullopt;
+    const std::pair<const char*, std::uint16_t> cases[] = {
+        {"19761", 19761}, {"1", 1},       {"65535", 65535}, {"", 9761},    {"0", 9761},
+        {"65536", 9761},  {"12ab", 9761}, {"-5", 9761},     {" 80", 9761},
+    };
+    for (const auto& [text, port] : cases) {
+        setenv(UnitPortVariable, text, 1);
+        EXPECT_EQ(UnitPortNumber(), port) << text;
+    }
+    unsetenv(UnitPortVariable);
+    EXPECT_EQ(UnitPortNumber(), UnitPort);
+    if (old)
+        setenv(UnitPortVariable, old->c_str(), 1);
+}
+
 TEST(UnitAddress, DottedAddressesParse) {
     EXPECT_EQ(ParseIpAddress("127.0.0.1"), 0x7F000001u);
     EXPECT_EQ(ParseIpAddress("192.168.1.101"), 0xC0A80165u);

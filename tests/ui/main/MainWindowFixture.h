@@ -1,0 +1,220 @@
+#pragma once
+// The editor's real windows on the offscreen platform, over the driven
+// clock, a fake HID backend and a serial port directory without system
+// ports, with the simulated unit on 127.0.0.1 behind the network link.
+//
+// Modal windows run loops of their own, so the test drives the program
+// from inside whatever loop is running: a pump turns every millisecond
+// (real time) in any loop, runs the test's reactions (click OK when the box
+// is up ...) and moves the clock to the next timer in small steps, but only
+// while no request waits for its reply and the socket is not connecting, so
+// that no reply time-out passes while the unit answers in real time.
+
+#include "device/CommandCodes.h"
+#include "platform/forms/Application.h"
+#include "tests/support/FakeHidBackend.h"
+#include "tests/support/SimTcpTransport.h"
+#include "tests/support/SimUnit.h"
+#include "tests/support/gui/GuiHarness.h"
+#include "ui/dialogs/DialogParts.h"
+#include "ui/dialogs/FExit.h"
+#include "ui/dialogs/FInformation.h"
+#include "ui/dialogs/FLockPassWord.h"
+#include "ui/dialogs/FNetWorkScan.h"
+#include "ui/dialogs/FProcess.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/UnitAddress.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace korvan::test {
+
+// Sets an environment variable for the life of the scope.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const std::string& value) : name_(name) {
+        if (const char* old = std::getenv(name))
+            old_ = old;
+        setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnv() {
+        if (old_)
+            setenv(name_, old_->c_str(), 1);
+        else
+            unsetenv(name_);
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+class WindowPump {
+public:
+    explicit WindowPump(sys::ManualClock& clock) : clock_(clock) {}
+    ~WindowPump() { Stop(); }
+
+    // Runs on every turn, in whatever loop runs.
+    std::vector<std::function<void()>> reactions;
+
+    void Start() {
+        if (state_)
+            return;
+        state_ = std::make_shared<State>();
+        Schedule(state_);
+    }
+    void Stop() {
+        if (state_)
+            state_->running = false;
+        state_.reset();
+    }
+    // Turns until `done` holds; false after the bound, which only a failing
+    // test reaches. A wait cannot end inside a modal loop that opened while
+    // it ran: the test acts on modal windows through reactions. Once the
+    // bound has passed, every turn closes the editor's dialogs, so that
+    // their loops unwind and the wait returns.
+    bool RunUntil(std::function<bool()> done, std::chrono::seconds bound = std::chrono::seconds(30)) {
+        Start();
+        deadline_ = std::chrono::steady_clock::now() + bound;
+        while (!done()) {
+            if (std::chrono::steady_clock::now() > deadline_)
+                return false;
+            QEventLoop loop;
+            QTimer::singleShot(5, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+        return true;
+    }
+
+private:
+    struct State {
+        bool running = true;
+    };
+    static constexpr sys::Millis Step = 10;
+
+    void Schedule(const std::shared_ptr<State>& state) {
+        QTimer::singleShot(1, [this, state] {
+            if (!state->running)
+                return;
+            // The next turn is due before this one may open a modal loop.
+            Schedule(state);
+            Turn();
+        });
+    }
+
+    void Turn() {
+        if (std::chrono::steady_clock::now() > deadline_) {
+            for (TCustomForm* form : std::initializer_list<TCustomForm*>{fmNetwork, fmProcess, fmInformation,
+                                                                         fmLockPassWord, fmExit})
+                CloseWindow(form);
+            return;
+        }
+        for (auto& reaction : reactions)
+            reaction();
+        if (!Quiet())
+            return;
+        auto& scheduler = forms::TimerScheduler::Instance();
+        const sys::Millis in = scheduler.NextDueIn();
+        if (in < 0)
+            return;
+        clock_.Advance(std::max<sys::Millis>(std::min(in, Step), 0));
+        scheduler.FireDue();
+    }
+
+    static bool Quiet() {
+        TfmMain* m = fmMain;
+        if (m == nullptr)
+            return true;
+        if (m->ClientSocket.IsActive() && !m->ClientSocket.IsConnected())
+            return false;
+        auto idle = [](const auto& link) {
+            return !link || (!link->Engine().IsBusy() && link->Engine().QueuedFrames().empty());
+        };
+        return idle(m->ComLink) && idle(m->UsbLink) && idle(m->NetLink);
+    }
+
+    sys::ManualClock& clock_;
+    std::shared_ptr<State> state_;
+    std::chrono::steady_clock::time_point deadline_ =
+        std::chrono::steady_clock::now() + std::chrono::hours(1);
+};
+
+class MainWindowTest : public testing::GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        ports.SetSystemPortsHidden(true);
+    }
+    void TearDown() override {
+        pump.Stop();
+        FreeEditorWindows();
+        GuiTest::TearDown();
+    }
+
+    // The single-instance claim of each window set goes to a folder of its
+    // own, so tests and a running editor never meet.
+    MainWindowOptions Options() {
+        static int made = 0;
+        MainWindowOptions options{ConnectionServices{FormsGui(), clock, ports, backend}, "korvan-editor", {}};
+        options.instanceFolder = std::filesystem::path(KORVAN_TEST_OUTPUT_DIR) /
+                                 ("instance-" + std::to_string(getpid()) + "-" + std::to_string(++made));
+        return options;
+    }
+    // The windows, with the main window shown as the message loop shows it.
+    void CreateWindows() {
+        CreateEditorWindows(nullptr, Options());
+        ShowForm(fmMain);
+    }
+
+    // The unit listens on a free port of 127.0.0.1, which the editor takes.
+    void StartUnit() {
+        tcp = std::make_unique<SimTcpTransport>(unit);
+        port = std::make_unique<ScopedEnv>(UnitPortVariable, std::to_string(tcp->Port()));
+    }
+
+    bool LinkIdle() const {
+        return fmMain->NetLink && !fmMain->NetLink->Engine().IsBusy() &&
+               fmMain->NetLink->Engine().QueuedFrames().empty();
+    }
+    // The whole connect read has run and the link is idle.
+    bool ReadEnded() const {
+        return fmMain->Online && fmMain->rzbMenuLink->Enabled() && fmNetwork && !fmNetwork->Visible() &&
+               LinkIdle() && unit.ReceivedCount() >= std::size_t(5 + 20 + 29 + 1);
+    }
+    // Starts the unit and the editor, and runs the start-up scan and the
+    // connect read to its end and `levelPolls` level requests beyond.
+    bool ConnectToUnit(std::size_t levelPolls = 2) {
+        StartUnit();
+        CreateWindows();
+        return pump.RunUntil([&] { return ReadEnded() && CountOf(MCS_LEVELS) >= levelPolls; });
+    }
+    std::size_t CountOf(std::uint8_t code) const {
+        std::size_t n = 0;
+        for (const auto& r : unit.Received())
+            n += r.code == code;
+        return n;
+    }
+
+    // Whoever runs the test program, the editor talks only to loopback.
+    ScopedEnv address{UnitAddressVariable, "127.0.0.1"};
+    sys::SerialPortDirectory ports{"", "", false};
+    FakeHidBackend backend;
+    SimUnit unit;
+    std::unique_ptr<SimTcpTransport> tcp;
+    std::unique_ptr<ScopedEnv> port;
+    WindowPump pump{clock};
+};
+
+} // namespace korvan::test

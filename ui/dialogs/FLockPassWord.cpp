@@ -1,0 +1,128 @@
+#include "ui/dialogs/FLockPassWord.h"
+
+#include "device/CommandCodes.h"
+#include "device/CommandRecords.h"
+#include "platform/forms/Application.h"
+#include "platform/forms/Dialogs.h"
+#include "ui/dialogs/DialogParts.h"
+#include "ui/main/MainWindow.h"
+
+#include <array>
+#include <cctype>
+
+using korvan::Place;
+
+TfmLockPassWord* fmLockPassWord = nullptr;
+
+namespace {
+constexpr unsigned CheckIntervalMs = 100;
+constexpr unsigned CmdDelayMs = 100;
+// Polls without an answer before the prompt gives up (about 3.1 s).
+constexpr int CheckPolls = 30;
+constexpr std::uint8_t Waiting = 255;
+constexpr std::uint8_t PanelPassword = 0;
+} // namespace
+
+TfmLockPassWord::TfmLockPassWord(TComponent* owner) : TForm(owner) {
+    SetName("fmLockPassWord");
+    SetBorderStyle(bsDialog);
+    SetPosition(poScreenCenter);
+    SetClientWidth(260);
+    SetClientHeight(130);
+    SetCaption("UnLock");
+    lblLockPassword = Place<TLabel>(this, this, "lblLockPassword", 20, 24, 110, 20);
+    lblLockPassword->SetCaption("UnLock Password");
+    edName = Place<TEdit>(this, this, "edName", 140, 20, 90, 24);
+    edName->SetMaxLength(4);
+    edName->SetPasswordChar('*');
+    edName->SetText("****");
+    edName->OnChange = [this](TObject*) { edNameChange(); };
+    btnOK = Place<TButton>(this, this, "btnOK", 30, 76, 90, 30);
+    btnOK->SetCaption("OK");
+    btnOK->SetDefault(true);
+    btnOK->OnClick = [this](TObject* s) { RzBmpButton1Click(s); };
+    bnCancel = Place<TButton>(this, this, "bnCancel", 140, 76, 90, 30);
+    bnCancel->SetCaption("Cancel");
+    bnCancel->OnClick = [this](TObject* s) { bnCancelClick(s); };
+    tmCheck = korvan::MakeTimer(this, "tmCheck", CheckIntervalMs, [this] { tmCheckTimer(); });
+    tmCmd = korvan::MakeTimer(this, "tmCmd", CmdDelayMs, [this] { tmCmdTimer(); });
+    OnShow = [this](TObject* s) { FormShow(s); };
+}
+
+void TfmLockPassWord::FormShow(TObject* /*Sender*/) {
+    SetCaption(korvan::Tr("SID_UNLOCK_TITLE"));
+    lblLockPassword->SetCaption(korvan::Tr("SID_UNLOCK_PASSWORD"));
+    btnOK->SetCaption(korvan::Tr("SID_EXIT_OK"));
+    bnCancel->SetCaption(korvan::Tr("SID_EXIT_CANCEL"));
+    SelectPassword();
+}
+
+void TfmLockPassWord::SelectPassword() {
+    edName->SetText("****");
+    if (Visible())
+        FocusControl(edName);
+    edName->SelectAll();
+}
+
+// The edit keeps its text in upper case.
+void TfmLockPassWord::edNameChange() {
+    std::string text = edName->Text();
+    bool changed = false;
+    for (char& c : text) {
+        const char upper = char(std::toupper(static_cast<unsigned char>(c)));
+        changed |= upper != c;
+        c = upper;
+    }
+    if (changed)
+        edName->SetText(text);
+}
+
+void TfmLockPassWord::RzBmpButton1Click(TObject* /*Sender*/) {
+    // The record carries four bytes: a shorter password is padded with NUL.
+    std::array<char, CM_MCS_PASS_SUBMIT::PasswordLength> password{};
+    const std::string text = edName->Text();
+    for (std::size_t i = 0; i < password.size() && i < text.size(); ++i)
+        password[i] = text[i];
+    if (fmMain != nullptr)
+        fmMain->SendCmd(CM_MCS_PASS_SUBMIT(fmMain->GetUnitId(), PanelPassword, password.data()), true);
+    CheckCount = 0;
+    CheckResult = Waiting;
+    tmCheck->SetEnabled(true);
+}
+
+void TfmLockPassWord::tmCheckTimer() {
+    ++CheckCount;
+    tmCheck->SetEnabled(false);
+    switch (CheckResult) {
+    case 0:
+        korvan::forms::Dialogs().MessageBox("Password Error!!", "Information", MB_OK | MB_ICONINFORMATION);
+        SelectPassword();
+        break;
+    case 1:
+        tmCmd->SetEnabled(true);
+        break;
+    case Waiting:
+        if (CheckCount > CheckPolls) {
+            Application->MessageBox("Check Time Out!", Application->Title(), MB_OK);
+            bnCancel->Click();
+        } else {
+            tmCheck->SetEnabled(true);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void TfmLockPassWord::tmCmdTimer() {
+    tmCmd->SetEnabled(false);
+    if (fmMain != nullptr)
+        fmMain->SendCmd(CM_MCS_CMD(fmMain->GetUnitId(), MCS_PRESET_FLAGS), false);
+    korvan::CloseWindow(this);
+}
+
+void TfmLockPassWord::bnCancelClick(TObject* /*Sender*/) {
+    if (fmMain != nullptr)
+        fmMain->CloseLink();
+    korvan::CloseWindow(this);
+}
