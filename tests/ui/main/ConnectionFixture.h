@@ -141,11 +141,9 @@ protected:
                : core->NetLink ? core->NetLink->Engine().IsBusy()
                                : false;
     }
-    // Waits until the idle serial link's I/O thread sleeps in a reply wait
-    // (1000 ms once on line) begun at the clock's present time. After the
-    // clock moved: a request handed in before that could meet the old wait's
-    // end and go out twice. Before the clock moves: the wait cannot begin
-    // half-way through a series of moves.
+    // Waits until the idle serial link's I/O thread has begun its next
+    // reply wait (1000 ms once on line) after the clock moved: a request
+    // handed in before that could meet the old wait's end and go out twice.
     void AwaitIdleLinkWait() { ASSERT_TRUE(clock.AwaitDeadline(clock.NowMs() + 1000)); }
     // Moves the clock and runs what falls due.
     void Advance(sys::Millis ms) {

@@ -19,9 +19,6 @@ TEST_F(ConnectionTest, LockedUnitWrongThenRightPassword) {
     gui.RunPending();
     EXPECT_EQ(unit.ReceivedCount(), 3u); // no preset flags yet
 
-    // The link's wait after the lock answer must have begun before the clock
-    // moves in two steps; begun between them, it would end a millisecond off.
-    AwaitIdleLinkWait();
     Advance(999);
     EXPECT_FALSE(view.Has("ShowUnlockPrompt"));
     Advance(1);
