@@ -5,7 +5,7 @@ JOBS     ?= $(shell nproc)
 CMAKE_FLAGS ?=
 TEST_ENV ?=
 
-.PHONY: all deps configure build run test asan bench format clean
+.PHONY: all deps configure build run test asan tsan bench format clean
 
 all: build
 
@@ -33,6 +33,19 @@ ASAN_TEST_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_chec
 asan:
 	$(MAKE) test BUILD=build-asan CMAKE_FLAGS="-DKORVAN_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug" TEST_ENV="$(ASAN_TEST_ENV)"
 
+# ThreadSanitizer run of the test programs that start threads of their own.
+TSAN_TESTS := test_platform_sys test_device test_ui_main
+tsan: deps
+	cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+		"-DCMAKE_C_FLAGS=-fsanitize=thread -fno-omit-frame-pointer" \
+		"-DCMAKE_CXX_FLAGS=-fsanitize=thread -fno-omit-frame-pointer" \
+		-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread
+	cmake --build build-tsan -j $(JOBS) --target $(TSAN_TESTS)
+	@for t in $(TSAN_TESTS); do \
+		QT_QPA_PLATFORM=offscreen KORVAN_UNIT_ADDRESS=127.0.0.1 TSAN_OPTIONS=halt_on_error=1 \
+			build-tsan/tests/$$t --gtest_brief=1 || exit 1; \
+	done
+
 # Benchmarks print their figures; build with optimisation.
 bench: configure
 	cmake --build $(BUILD) --target bench -j $(JOBS)
@@ -42,4 +55,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan build-tsan
