@@ -49,7 +49,7 @@ tsan: deps
 # Benchmarks print their figures; build with optimisation.
 bench: configure
 	cmake --build $(BUILD) --target bench -j $(JOBS)
-	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && echo "== $$b" && "$$b"; done; true
+	@for b in $(BUILD)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] && echo "== $$b" && "$$b"; done; true
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
