@@ -160,6 +160,9 @@ void TComponent::NotifyAll(TComponent* component, TOperation operation) {
 void TComponent::FreeNotification(TComponent* component) {
     if (!component || component == this)
         return;
+    // Marked even when both share an owner: the owner then frees this one
+    // through RemoveComponent, which tells every sibling, the watcher too.
+    state_ |= csFreeNotification;
     if (owner_ && component->owner_ == owner_)
         return; // the common owner tells its components already
     if (std::find(freeNotifies_.begin(), freeNotifies_.end(), component) == freeNotifies_.end())

@@ -52,8 +52,10 @@ TfmMainConnection::TfmMainConnection(korvan::MainConnectionView& view, korvan::C
 }
 
 TfmMainConnection::~TfmMainConnection() {
-    alive_.reset();
+    // The links' threads read alive_ when they post a monitor line: it goes
+    // only once they have stopped.
     FreeLinksOnClose();
+    alive_.reset();
     ClientSocket.Close();
     if (HidDevice != nullptr) {
         TJvHidDevice* device = nullptr;

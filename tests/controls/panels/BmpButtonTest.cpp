@@ -154,7 +154,8 @@ TEST_F(BmpButton, ButtonToBitmapTakesTheBitmapSizePlusTheBorder) {
     scope.Finish();
     EXPECT_EQ(b->Width(), 33);
     EXPECT_EQ(b->Height(), 17);
-    b->Bitmaps()->SetUp(new TBitmap(SolidFace(40, 20, clRed)));
+    TBitmap wider = SolidFace(40, 20, clRed); // the setter copies it
+    b->Bitmaps()->SetUp(&wider);
     EXPECT_EQ(b->Width(), 40);
     b->SetButtonBorder(bbButton);
     EXPECT_EQ(b->Width(), 44);

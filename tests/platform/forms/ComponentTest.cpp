@@ -56,6 +56,32 @@ TEST(Component, FreeNotificationTellsOfTheOthersEnd) {
     EXPECT_EQ(watcher->seen[watcher->seen.size() - 2], std::make_pair(sibling, opInsert));
 }
 
+TEST(Component, AWatchedSiblingFreedByTheOwnerIsToldToTheWatcher) {
+    // The watcher keeps what it hears in a list that outlives it.
+    class TOutliving : public TComponent {
+    public:
+        TOutliving(TComponent* owner, std::vector<TComponent*>& removed)
+            : TComponent(owner), removed_(removed) {}
+
+    protected:
+        void Notification(TComponent* c, TOperation op) override {
+            TComponent::Notification(c, op);
+            if (op == opRemove)
+                removed_.push_back(c);
+        }
+
+    private:
+        std::vector<TComponent*>& removed_;
+    };
+    std::vector<TComponent*> removed;
+    auto owner = std::make_unique<TComponent>(nullptr);
+    auto* watcher = new TOutliving(owner.get(), removed);
+    auto* sibling = new TComponent(owner.get()); // the owner frees from the end: this one first
+    sibling->FreeNotification(watcher);
+    owner.reset();
+    EXPECT_EQ(removed, std::vector<TComponent*>{sibling});
+}
+
 TEST(Component, AssignWithoutSupportRaisesTheFrameworkError) {
     TComponent a(nullptr), b(nullptr);
     try {

@@ -4,7 +4,9 @@
 
 #include "tests/ui/main/ConnectionFixture.h"
 
-#include <atomic>
+#include <memory>
+#include <mutex>
+#include <vector>
 
 using namespace korvan;
 using namespace korvan::test;
@@ -49,21 +51,36 @@ TEST_P(ConnectSequence, RequestsInOrderWithTheirTimeoutsThenTheLevelPoll) {
     const ExpectedTimeouts expected = GetParam();
     // The time-out in force when the unit gets each request (read on the
     // unit's thread before it answers, so the window cannot have moved on).
-    std::atomic<bool> linkReady{false};
-    std::mutex mutex;
-    std::vector<std::pair<std::uint8_t, std::uint32_t>> timeouts;
-    unit.SetObserver([&](const UnitRequest& r) {
-        if (!linkReady)
-            return;
-        std::lock_guard lock(mutex);
-        timeouts.emplace_back(r.code, LinkTimeout());
+    // The unit's thread may still answer after this body has ended: the
+    // record is shared with it and disarmed before the fixture frees the
+    // link it reads.
+    struct Record {
+        std::mutex mutex;
+        bool armed = false;
+        std::vector<std::pair<std::uint8_t, std::uint32_t>> timeouts;
+    };
+    const auto record = std::make_shared<Record>();
+    unit.SetObserver([this, record](const UnitRequest& r) {
+        std::lock_guard lock(record->mutex);
+        if (record->armed)
+            record->timeouts.emplace_back(r.code, LinkTimeout());
     });
+    struct Disarm {
+        Record& record;
+        ~Disarm() {
+            std::lock_guard lock(record.mutex);
+            record.armed = false;
+        }
+    } disarm{*record};
 
     ASSERT_TRUE(OpenTo(expected.kind));
     EXPECT_TRUE(core->Handshaking);
     EXPECT_EQ(LinkTimeout(), expected.connectMs);
     EXPECT_EQ(LinkRetries(), expected.connectRetries);
-    linkReady = true;
+    {
+        std::lock_guard lock(record->mutex);
+        record->armed = true;
+    }
 
     const auto order = ConnectReadRequests();
     ASSERT_TRUE(RunUntilReadEnded());
@@ -73,8 +90,8 @@ TEST_P(ConnectSequence, RequestsInOrderWithTheirTimeoutsThenTheLevelPoll) {
     EXPECT_TRUE(core->Online);
     EXPECT_EQ(LinkRetries(), 1);
     {
-        std::lock_guard lock(mutex);
-        for (const auto& [code, ms] : timeouts) {
+        std::lock_guard lock(record->mutex);
+        for (const auto& [code, ms] : record->timeouts) {
             if (code == MCS_CONNECT)
                 continue; // may have been written before the observer was armed
             EXPECT_EQ(ms, code == MCS_IDENTITY ? 5000u : expected.onLineMs) << int(code);

@@ -32,6 +32,9 @@ inline const char* KindName(LinkKind kind) {
 class RecordingConnection final : public TfmMainConnection {
 public:
     using TfmMainConnection::TfmMainConnection;
+    // The links' threads call into this object: they stop before its most
+    // derived part goes.
+    ~RecordingConnection() override { FreeLinksOnClose(); }
 
     std::vector<LinkKind> freed;
 
