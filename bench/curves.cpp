@@ -151,15 +151,6 @@ int main(int argc, char** argv) {
         display.screen.Canvas().CopyRect(page.CurvePage().Rect(), page.CurvePage().Canvas(),
                                          page.CurvePage().BitmapRect());
     });
-    page.AttachCanvas(nullptr);
-    const double bandEditPages = TimeMicros(5, 20, [&] {
-        gain = dragGain();
-        SetSection(*shown.Sections[3], gain, 1000.0, 1.0, 1);
-        shown.DrawSectionMarker(3, static_cast<float>(gain), 1);
-        shown.DrawTotalCurve(4);
-        shown.ShowSectionParam(0, 3, static_cast<float>(gain), 1.0f, true);
-        page.UpdateCurvePage();
-    });
 
     std::vector<std::unique_ptr<Plot>> plots;
     for (int i = 0; i < 18; ++i) {
@@ -181,7 +172,6 @@ int main(int argc, char** argv) {
     std::printf("total of 33 sections:                 %8.1f us\n", total);
     std::printf("band edit, section + total only:      %8.1f us\n", bandEdit);
     std::printf("band edit with the page redrawn:      %8.1f us   goal: 2000 us\n", bandEditShown);
-    std::printf("  the same into the pages, no control: %8.1f us\n", bandEditPages);
     std::printf("  of it, per call: total curve line %.1f us, caption and shaded area repainted %.1f us "
                 "(4 times per edit; a new area is rasterised once), curve page copy %.1f us\n",
                 plotLine, shadedArea, pageCopy);
