@@ -8,6 +8,8 @@
 #include <cmath>
 #include <map>
 #include <mutex>
+#include <tuple>
+#include <unordered_map>
 
 namespace korvan::gfx {
 
@@ -118,7 +120,73 @@ void ApplyStyle(QFont& f, TFontStyles style) {
 
 } // namespace
 
+namespace {
+
+// What MakeQFont reads of a TFont.
+struct FontKey {
+    std::string Name;
+    int Height;
+    TFontStyles Style;
+    TFontQuality Quality;
+    bool operator==(const FontKey&) const = default;
+};
+
+FontKey KeyOf(const TFont& font) {
+    return {font.Name(), font.Height(), font.Style(), font.Quality()};
+}
+
+struct FontKeyHash {
+    std::size_t operator()(const FontKey& k) const {
+        return std::hash<std::string>()(k.Name) ^ (std::size_t(k.Height) * 0x9E3779B97F4A7C15ull) ^
+               (std::size_t(k.Style) << 20) ^ (std::size_t(k.Quality) << 28);
+    }
+};
+
+struct WidthKey {
+    FontKey Font;
+    QString Text;
+    bool operator==(const WidthKey&) const = default;
+};
+
+struct WidthKeyHash {
+    std::size_t operator()(const WidthKey& k) const { return FontKeyHash()(k.Font) ^ qHash(k.Text); }
+};
+
+// Fonts, metrics and advance widths already worked out: a display measures
+// and draws the same few labels on every redraw, and building the font and
+// shaping the text again each time cost more than drawing it. The results
+// depend only on the key (the installed faces do not change while the
+// program runs). One set per thread; a full set starts over.
+struct MeasureCache {
+    static constexpr std::size_t Limit = 8192;
+    std::unordered_map<FontKey, QFont, FontKeyHash> Fonts;
+    std::unordered_map<FontKey, TextMetric, FontKeyHash> Metrics;
+    std::unordered_map<WidthKey, int, WidthKeyHash> Widths;
+    template <class Map> static void Bound(Map& map) {
+        if (map.size() >= Limit)
+            map.clear();
+    }
+};
+
+MeasureCache& Cache() {
+    thread_local MeasureCache cache;
+    return cache;
+}
+
+} // namespace
+
 QFont MakeQFont(const TFont& font) {
+    MeasureCache& cache = Cache();
+    FontKey key = KeyOf(font);
+    if (auto it = cache.Fonts.find(key); it != cache.Fonts.end())
+        return it->second;
+    MeasureCache::Bound(cache.Fonts);
+    QFont f = BuildQFont(font);
+    cache.Fonts.emplace(std::move(key), f);
+    return f;
+}
+
+QFont BuildQFont(const TFont& font) {
     QFont f(SubstituteFace(font.Name()));
     ApplyStyle(f, font.Style());
     int h = font.Height();
@@ -150,6 +218,11 @@ QFont MakeQFontPoints(const std::string& face, double points, TFontStyles style)
 }
 
 TextMetric FontTextMeasurer::Metrics(const TFont& font) const {
+    MeasureCache& cache = Cache();
+    FontKey key = KeyOf(font);
+    if (auto it = cache.Metrics.find(key); it != cache.Metrics.end())
+        return it->second;
+    MeasureCache::Bound(cache.Metrics);
     const QFont f = MakeQFont(font);
     const QFontMetrics fm(f);
     TextMetric m;
@@ -158,11 +231,19 @@ TextMetric FontTextMeasurer::Metrics(const TFont& font) const {
     m.InternalLeading = std::max(0, m.Height() - f.pixelSize());
     m.ExternalLeading = std::max(0, fm.leading());
     m.AveCharWidth = fm.averageCharWidth();
+    cache.Metrics.emplace(std::move(key), m);
     return m;
 }
 
 int FontTextMeasurer::Width(const TFont& font, const QString& text) const {
-    return QFontMetrics(MakeQFont(font)).horizontalAdvance(text);
+    MeasureCache& cache = Cache();
+    WidthKey key{KeyOf(font), text};
+    if (auto it = cache.Widths.find(key); it != cache.Widths.end())
+        return it->second;
+    MeasureCache::Bound(cache.Widths);
+    const int width = QFontMetrics(MakeQFont(font)).horizontalAdvance(text);
+    cache.Widths.emplace(std::move(key), width);
+    return width;
 }
 
 TextMetric FixedTextMeasurer::Metrics(const TFont&) const {

@@ -21,6 +21,8 @@ bool IsSymbolGlyphFace(const std::string& face);
 
 // The Qt font for a framework font; size in pixels at 96 dpi.
 QFont MakeQFont(const TFont& font);
+// The same font made afresh, past the fonts kept from earlier calls.
+QFont BuildQFont(const TFont& font);
 // A font of a face in points (the GDI+ convention), with fallback.
 QFont MakeQFontPoints(const std::string& face, double points, TFontStyles style);
 

@@ -4,7 +4,9 @@
 
 namespace korvan::curves {
 
-CurveDisplay::CurveDisplay(TComponent* owner) : TComponent(owner) {
+CurveDisplay::CurveDisplay(TComponent* owner) : TPaintBox(owner) {
+    SetBounds(0, 0, 500, 250);
+    SetColor(clBlack);
     MakePagesAndFonts();
 }
 
@@ -25,9 +27,16 @@ void CurveDisplay::MakePagesAndFonts() {
     axisLabelFont_.SetColor(clYellow);
 }
 
-void CurveDisplay::SetSize(int width, int height) {
-    width_ = std::max(width, 0);
-    height_ = std::max(height, 0);
+void CurveDisplay::Loaded() {
+    TPaintBox::Loaded();
+    const TFont plotTitle = plotTitleFont_;
+    const TFont axisTitle = axisTitleFont_;
+    const TFont axisLabel = axisLabelFont_;
+    const TFont mouseCoord = mouseCoordFont_;
+    SetPlotTitleFont(plotTitle);
+    SetAxisTitleFont(axisTitle);
+    SetAxisLabelFont(axisLabel);
+    SetMouseCoordFont(mouseCoord);
 }
 
 void CurveDisplay::Change() {
@@ -199,7 +208,7 @@ void CurveDisplay::SetShowPlotTitle(bool value) {
 
 void CurveDisplay::ApplyFont(TFont& target, const TFont& value, std::initializer_list<PageRole> pages) {
     target.Assign(value);
-    font_.Assign(value);
+    Font().Assign(value);
     for (PageRole role : pages) {
         Page(role).SetFont(value);
     }
@@ -266,8 +275,8 @@ void CurveDisplay::SetXLabelDigits(int value) {
 
 void CurveDisplay::SetShowCoordinates(bool value) {
     regions_.ShowCoordinates = value;
-    if (visible_ && autoRedraw_) {
-        Page(PageRole::Coord).Clear(color_);
+    if (Visible() && autoRedraw_) {
+        Page(PageRole::Coord).Clear(Color());
         CopyToControl(Page(PageRole::Coord));
         DrawAllPlots();
     }
@@ -281,14 +290,14 @@ void CurveDisplay::SetPointSize(int value) {
 }
 
 void CurveDisplay::SetVertTickLength(int value) {
-    vertTickLength_ = std::clamp(value, 0, std::max(height_, 0));
+    vertTickLength_ = std::clamp(value, 0, std::max(Height(), 0));
     if (autoRedraw_) {
         DrawAllPlots();
     }
 }
 
 void CurveDisplay::SetHorzTickLength(int value) {
-    horzTickLength_ = std::clamp(value, 0, std::max(width_, 0));
+    horzTickLength_ = std::clamp(value, 0, std::max(Width(), 0));
     if (autoRedraw_) {
         DrawAllPlots();
     }

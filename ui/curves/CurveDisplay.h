@@ -5,12 +5,13 @@
 // and shaded area, a free text and a dashed line). Every region is drawn
 // into an off-screen page; pages reach the control only as whole copies.
 //
-// The control side is a seam for now: the display keeps its own size,
-// colour and visibility, and the paint-box control it will live in
-// attaches its canvas (AttachCanvas) and calls Paint from its paint event.
-// Without an attached canvas the display draws into its pages all the same.
+// The display is a paint box: its size, colour, font, Visible flag and
+// mouse events are the control's. Pages reach the control's canvas (its
+// off-screen surface, shown by its parent's window when it has one), so a
+// display without a parent or on a hidden page draws all the same; Visible
+// is the control's own flag, not whether a parent shows it.
 
-#include "platform/forms/Component.h"
+#include "platform/forms/ExtCtrls.h"
 #include "platform/gfx/Bitmap.h"
 #include "ui/curves/AxisScales.h"
 #include "ui/curves/CaptionRules.h"
@@ -29,22 +30,6 @@
 #include <vector>
 
 namespace korvan::curves {
-
-// Mouse input as the display's own mouse operations take it.
-enum class MouseButton { Left, Right, Middle };
-enum ShiftFlag : unsigned {
-    ShiftKey = 1u << 0,
-    AltKey = 1u << 1,
-    CtrlKey = 1u << 2,
-    LeftButton = 1u << 3,
-    RightButton = 1u << 4,
-    MiddleButton = 1u << 5,
-    DoubleClick = 1u << 6,
-};
-using ShiftState = unsigned;
-
-using MouseEvent = std::function<void(TObject* sender, MouseButton button, ShiftState shift, int x, int y)>;
-using MouseMoveEvent = std::function<void(TObject* sender, ShiftState shift, int x, int y)>;
 
 // The nine pages in the order they are made.
 enum class PageRole { Curve, XLabel, YLabel, PlotTitle, XTitle, YTitle, Margin, YTitleBuffer, Coord };
@@ -94,31 +79,16 @@ struct MarkLine {
     bool Visible = false;
 };
 
-class CurveDisplay : public TComponent {
+// A new display is 500 by 250 pixels, black. Width, Height, Color, Font,
+// Visible, OnPaint and the mouse events are the paint box's.
+class CurveDisplay : public TPaintBox {
 public:
     explicit CurveDisplay(TComponent* owner);
     ~CurveDisplay() override;
 
-    // ---- the control side (the paint box's properties) ----------------
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    // Sizes the control; its next Paint lays the pages out.
-    void SetSize(int width, int height);
-    TColor Color() const { return color_; }
-    void SetColor(TColor color) { color_ = color; }
-    // The control's own flag, not whether a parent shows it.
-    bool Visible() const { return visible_; }
-    void SetVisible(bool visible) { visible_ = visible; }
-    TFont& Font() { return font_; }
-    // Where pages are copied to; null: nowhere (pages are still drawn).
-    void AttachCanvas(TCanvas* canvas) { controlCanvas_ = canvas; }
-    TCanvas* ControlCanvas() const { return controlCanvas_; }
-    TNotifyEvent OnPaint;
     TNotifyEvent OnChange;
-    MouseEvent OnMouseDown;
-    MouseMoveEvent OnMouseMove;
-    MouseEvent OnMouseUp;
-    TNotifyEvent OnDblClick;
+    // After a form load: the fonts read in place reach their pages.
+    void Loaded() override;
 
     // ---- published properties ------------------------------------------
     bool AutoRedraw() const { return autoRedraw_; }
@@ -217,12 +187,18 @@ public:
     virtual void SetAxisTitleFont(const TFont& value);
     virtual void SetAxisLabelFont(const TFont& value);
     virtual void SetMouseCoordFont(const TFont& value);
-    // The display's own mouse handling (while MouseControl): drag to pan,
-    // Alt-drag to zoom, Ctrl-drag a zoom box, double-click for the data range.
-    virtual void MouseMove1(ShiftState shift, int x, int y);
-    virtual void MouseDown1(MouseButton button, ShiftState shift, int x, int y);
-    virtual void MouseUp1(MouseButton button, ShiftState shift, int x, int y);
+    // The display's own mouse handling: each first fires the paint box's
+    // event, then (while MouseControl) drag pans, Alt-drag zooms, Ctrl-drag
+    // draws a zoom box and a double-click returns to the data range.
+    virtual void MouseMove1(TShiftState shift, int x, int y);
+    virtual void MouseDown1(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseUp1(TMouseButton button, TShiftState shift, int x, int y);
     virtual void DblClick1();
+    // The control's mouse input goes to the operations above.
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void DblClick() override;
 
     // ---- plots ---------------------------------------------------------
     // Adds a plot or replaces the points of the plot with that number (its
@@ -278,8 +254,9 @@ public:
     void UpdatePaintPage(TPaintPage& page);
     void UpdateCurvePage();
     void ClearPlot();
-    // The control's paint event.
-    void Paint();
+    // The control's paint event: lays the pages out after a size change,
+    // redraws them onto the control, then fires OnPaint.
+    void Paint() override;
     void ResizePaintPage();
     void DrawAllPlots();
     void DrawGrid();
@@ -312,7 +289,7 @@ public:
     const SelectedCaption& Caption() const { return caption_; }
     bool CurveDisplayOn() const { return curveDisplay_; }
     bool ParameterDisplay() const { return parameterDisplay_; }
-    const FreeText& Text() const { return text_; }
+    const FreeText& FreeTextShown() const { return text_; }
     const MarkLine& Line() const { return line_; }
     const CurveValues& FillCurve() const { return fillCurve_; }
 
@@ -341,14 +318,6 @@ private:
     void DrawZoomBox();
     std::vector<double> HorizontalGridValues() const;
     std::vector<std::pair<int, bool>> VerticalGridPositions() const; // pixel x, decade line
-
-    // Control side.
-    int width_ = 500;
-    int height_ = 250;
-    TColor color_ = 0; // black
-    bool visible_ = true;
-    TFont font_;
-    TCanvas* controlCanvas_ = nullptr;
 
     int lineSize_ = 0;
     std::unique_ptr<TPlotList> plots_;

@@ -256,7 +256,7 @@ void CurveDisplay::DrawMarkLine(TPenStyle style) {
     canvas.Pen().SetColor(clRed);
     canvas.Pen().SetStyle(style);
     canvas.MoveTo(sx, 0);
-    canvas.LineTo(sx, height_ - 10);
+    canvas.LineTo(sx, Height() - 10);
     canvas.Pen().SetStyle(psSolid);
     if (line_.Mark) {
         const int sy = TruncPixel(ScreenY(-3.0)); // the -3 dB point

@@ -9,11 +9,11 @@
 namespace korvan::curves {
 
 void CurveDisplay::DrawZoomBox() {
-    if (controlCanvas_ == nullptr || !zoomBox_) {
+    if (!zoomBox_) {
         return;
     }
     // Drawn inverting, so drawing the same box again erases it.
-    TCanvas& canvas = *controlCanvas_;
+    TCanvas& canvas = Canvas();
     canvas.Brush().SetStyle(bsClear);
     canvas.Pen().SetColor(clBlack);
     canvas.Pen().SetWidth(1);
@@ -24,19 +24,32 @@ void CurveDisplay::DrawZoomBox() {
     canvas.Pen().SetStyle(psSolid);
 }
 
-void CurveDisplay::MouseDown1(MouseButton button, ShiftState shift, int x, int y) {
-    if (OnMouseDown) {
-        OnMouseDown(this, button, shift, x, y);
-    }
+void CurveDisplay::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    MouseDown1(button, shift, x, y);
+}
+
+void CurveDisplay::MouseMove(TShiftState shift, int x, int y) {
+    MouseMove1(shift, x, y);
+}
+
+void CurveDisplay::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    MouseUp1(button, shift, x, y);
+}
+
+void CurveDisplay::DblClick() {
+    DblClick1();
+}
+
+void CurveDisplay::MouseDown1(TMouseButton button, TShiftState shift, int x, int y) {
+    TPaintBox::MouseDown(button, shift, x, y);
     if (!mouseControl_) {
         return;
     }
-    if (button == MouseButton::Left) {
-        const ShiftState exact =
-            shift & (ShiftKey | AltKey | CtrlKey | LeftButton | RightButton | MiddleButton);
-        if (exact == (AltKey | LeftButton) || exact == (AltKey | RightButton)) {
+    if (button == mbLeft) {
+        const TShiftState exact = shift & (ssShift | ssAlt | ssCtrl | ssLeft | ssRight | ssMiddle);
+        if (exact == (ssAlt | ssLeft) || exact == (ssAlt | ssRight)) {
             zooming_ = true;
-        } else if (exact == (CtrlKey | LeftButton)) {
+        } else if (exact == (ssCtrl | ssLeft)) {
             boxZooming_ = true;
             zoomBox_ = TRect{x, y, x + 2, y + 2};
             dragStartX_ = x;
@@ -50,10 +63,8 @@ void CurveDisplay::MouseDown1(MouseButton button, ShiftState shift, int x, int y
     lastMouseY_ = y;
 }
 
-void CurveDisplay::MouseMove1(ShiftState shift, int x, int y) {
-    if (OnMouseMove) {
-        OnMouseMove(this, shift, x, y);
-    }
+void CurveDisplay::MouseMove1(TShiftState shift, int x, int y) {
+    TPaintBox::MouseMove(shift, x, y);
     if (!mouseControl_) {
         return;
     }
@@ -105,10 +116,8 @@ void CurveDisplay::MouseMove1(ShiftState shift, int x, int y) {
     }
 }
 
-void CurveDisplay::MouseUp1(MouseButton button, ShiftState shift, int x, int y) {
-    if (OnMouseUp) {
-        OnMouseUp(this, button, shift, x, y);
-    }
+void CurveDisplay::MouseUp1(TMouseButton button, TShiftState shift, int x, int y) {
+    TPaintBox::MouseUp(button, shift, x, y);
     if (!mouseControl_) {
         return;
     }
@@ -124,9 +133,7 @@ void CurveDisplay::MouseUp1(MouseButton button, ShiftState shift, int x, int y) 
 }
 
 void CurveDisplay::DblClick1() {
-    if (OnDblClick) {
-        OnDblClick(this);
-    }
+    TPaintBox::DblClick();
     if (!mouseControl_) {
         return;
     }

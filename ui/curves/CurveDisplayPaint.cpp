@@ -169,7 +169,7 @@ void CurveDisplay::ResizePaintPage() {
     const LayoutMeasures measures = Measure();
     DisplayPages b;
     b.Curve = BoundsOf(Page(PageRole::Curve).Rect());
-    const LayoutResult r = LayOutPages(width_, height_, regions_, measures, b);
+    const LayoutResult r = LayOutPages(Width(), Height(), regions_, measures, b);
     regions_ = r.Flags;
     if (r.PagesPlaced) {
         Place(Page(PageRole::Curve), b.Curve);
@@ -193,10 +193,10 @@ void CurveDisplay::ResizePaintPage() {
 }
 
 void CurveDisplay::CopyToControl(TPaintPage& page) {
-    if (controlCanvas_ == nullptr || page.Bitmap().Empty()) {
+    if (page.Bitmap().Empty() || Width() <= 0 || Height() <= 0) {
         return;
     }
-    controlCanvas_->CopyRect(page.Rect(), page.Canvas(), page.BitmapRect());
+    Canvas().CopyRect(page.Rect(), page.Canvas(), page.BitmapRect());
 }
 
 void CurveDisplay::UpdatePaintPage(TPaintPage& page) {
@@ -257,17 +257,17 @@ void CurveDisplay::ClearPlot() {
                                                {regions_.ShowPlotTitle, PageRole::PlotTitle}};
     for (const auto& [on, role] : shown) {
         if (on) {
-            Page(role).Clear(color_);
+            Page(role).Clear(Color());
         }
     }
-    Page(PageRole::Margin).Clear(color_);
-    CurvePage().Clear(color_);
+    Page(PageRole::Margin).Clear(Color());
+    CurvePage().Clear(Color());
 }
 
 void CurveDisplay::Paint() {
-    if (width_ != paintedWidth_ || height_ != paintedHeight_) {
-        paintedWidth_ = width_;
-        paintedHeight_ = height_;
+    if (Width() != paintedWidth_ || Height() != paintedHeight_) {
+        paintedWidth_ = Width();
+        paintedHeight_ = Height();
         ResizePaintPage();
     }
     Redraw();
@@ -277,16 +277,14 @@ void CurveDisplay::Paint() {
     }
     TextPaint();
     CuveDisplayPaint();
-    if (OnPaint) {
-        OnPaint(this);
-    }
+    TPaintBox::Paint();
 }
 
 void CurveDisplay::DrawAllPlots() {
-    if (!visible_) {
+    if (!Visible()) {
         return;
     }
-    CurvePage().Clear(color_);
+    CurvePage().Clear(Color());
     DrawGrid();
     DrawTicks();
     DrawAxis();
@@ -369,7 +367,7 @@ void CurveDisplay::DrawTicks() {
 }
 
 void CurveDisplay::DrawAxis() {
-    if (!visible_) {
+    if (!Visible()) {
         return;
     }
     TPaintPage& page = CurvePage();
@@ -402,7 +400,7 @@ void CurveDisplay::DrawAxis() {
 }
 
 void CurveDisplay::DrawOnePlot(const TPlotListMember& plot) {
-    if (!visible_ || plot.NumPoints < 1) {
+    if (!Visible() || plot.NumPoints < 1) {
         return;
     }
     TCanvas& canvas = CurvePage().Canvas();
@@ -411,7 +409,7 @@ void CurveDisplay::DrawOnePlot(const TPlotListMember& plot) {
     canvas.Pen().SetWidth(2);
     canvas.Pen().SetColor(plot.Color);
     const bool filled = plot.Style == PlotFilledSquares || plot.Style == PlotLineFilledSquares;
-    canvas.Brush().SetColor(filled ? plot.Color : color_);
+    canvas.Brush().SetColor(filled ? plot.Color : Color());
     const bool line =
         plot.Style == PlotLine || plot.Style == PlotLineFilledSquares || plot.Style == PlotLineHollowSquares;
     const bool squares = plot.Style != PlotLine;
@@ -463,10 +461,10 @@ void CurveDisplay::DrawXAxisLabels() {
         return;
     }
     TPaintPage& page = Page(PageRole::XLabel);
-    page.Clear(color_);
+    page.Clear(Color());
     page.SetFont(axisLabelFont_);
     TCanvas& canvas = page.Canvas();
-    for (double f : LabelFrequencies(width_)) {
+    for (double f : LabelFrequencies(Width())) {
         const std::string text = f < 1000.0 ? XLabelText(f) + "Hz" : XLabelText(f * 0.001) + "K" + "Hz";
         const double x = ScreenX(FrequencyPosition(f, fftNumber_, sampleRate_));
         canvas.TextOut(TruncPixel(x - canvas.TextWidth(text) * 0.5), 1, text);
@@ -479,7 +477,7 @@ void CurveDisplay::DrawYAxisLabels() {
         return;
     }
     TPaintPage& page = Page(PageRole::YLabel);
-    page.Clear(color_);
+    page.Clear(Color());
     page.SetFont(axisLabelFont_);
     TCanvas& canvas = page.Canvas();
     const int pageWidth = page.Bitmap().Width();
@@ -495,8 +493,9 @@ void CurveDisplay::DrawYAxisLabels() {
         }
     } else {
         for (const LevelLabel& label : LinearLevelLabels(scales_.YMin, scales_.YMax, numHorzGrid_)) {
-            const std::string text =
-                (label.Plus ? "+" : "") + YLabelText(label.Value * yLabelScale_) + yLabel_;
+            std::string text = label.Plus ? "+" : "";
+            text += YLabelText(label.Value * yLabelScale_);
+            text += yLabel_;
             const int height = canvas.TextHeight(text);
             switch (label.Where) {
             case LevelLabel::Top:
@@ -516,7 +515,7 @@ void CurveDisplay::DrawYAxisLabels() {
 
 void CurveDisplay::DrawTitles() {
     TPaintPage& title = Page(PageRole::PlotTitle);
-    title.Clear(color_);
+    title.Clear(Color());
     if (regions_.ShowPlotTitle) {
         title.SetFont(plotTitleFont_);
         TCanvas& canvas = title.Canvas();
@@ -528,7 +527,7 @@ void CurveDisplay::DrawTitles() {
     UpdatePaintPage(title);
     if (regions_.ShowXTitle) {
         TPaintPage& page = Page(PageRole::XTitle);
-        page.Clear(color_);
+        page.Clear(Color());
         page.SetFont(axisTitleFont_);
         TCanvas& canvas = page.Canvas();
         const int w = canvas.TextWidth(xTitle_);
@@ -539,8 +538,8 @@ void CurveDisplay::DrawTitles() {
     if (regions_.ShowYTitle) {
         TPaintPage& page = Page(PageRole::YTitle);
         TPaintPage& buffer = Page(PageRole::YTitleBuffer);
-        page.Clear(color_);
-        buffer.Clear(color_);
+        page.Clear(Color());
+        buffer.Clear(Color());
         page.SetFont(axisTitleFont_);
         buffer.SetFont(axisTitleFont_);
         buffer.Canvas().TextOut(0, 0, yTitle_);
@@ -551,17 +550,17 @@ void CurveDisplay::DrawTitles() {
         UpdatePaintPage(page);
     }
     TPaintPage& margin = Page(PageRole::Margin);
-    margin.Clear(color_);
+    margin.Clear(Color());
     UpdatePaintPage(margin);
 }
 
 void CurveDisplay::DrawMouseCoord() {
-    if (!regions_.ShowCoordinates || !visible_) {
+    if (!regions_.ShowCoordinates || !Visible()) {
         return;
     }
     TPaintPage& page = Page(PageRole::Coord);
     page.SetFont(mouseCoordFont_);
-    page.Clear(color_);
+    page.Clear(Color());
     TCanvas& canvas = page.Canvas();
     const std::string x = "x = " + XLabelText(mouseX_);
     const std::string y = "y = " + YLabelText(mouseY_);

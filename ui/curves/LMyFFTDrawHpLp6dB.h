@@ -5,6 +5,7 @@
 #include "ui/curves/CurveDisplay.h"
 
 class LMyFFTDrawHpLp6dB : public korvan::curves::CurveDisplay {
+    KORVAN_CLASS(LMyFFTDrawHpLp6dB)
 public:
     explicit LMyFFTDrawHpLp6dB(TComponent* owner);
     // Same owner as other, then AssignPlot from it.

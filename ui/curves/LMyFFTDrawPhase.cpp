@@ -1,5 +1,12 @@
 #include "ui/curves/LMyFFTDrawPhase.h"
 
+#include "ui/curves/CurveDisplayClass.h"
+
+const TClassInfo& LMyFFTDrawPhase::StaticClassInfo() {
+    static const TClassInfo info = korvan::curves::DisplayClassInfo<LMyFFTDrawPhase>("LMyFFTDrawPhase");
+    return info;
+}
+
 LMyFFTDrawPhase::LMyFFTDrawPhase(TComponent* owner) : CurveDisplay(owner) {}
 
 LMyFFTDrawPhase::LMyFFTDrawPhase(const LMyFFTDrawPhase& other) : CurveDisplay(other.Owner()) {

@@ -6,6 +6,7 @@
 #include "ui/curves/CurveDisplay.h"
 
 class LMyFFTDrawPhase : public korvan::curves::CurveDisplay {
+    KORVAN_CLASS(LMyFFTDrawPhase)
 public:
     explicit LMyFFTDrawPhase(TComponent* owner);
     LMyFFTDrawPhase(const LMyFFTDrawPhase& other);

@@ -131,7 +131,7 @@ TEST(Markers, DrawBlockStoresPlacesAndDrawsByKind) {
     EXPECT_EQ(curve.Count("Rectangle"), 1); // slot 8; the slots never set lie off the page
     EXPECT_EQ(d.display.CurvePage().Canvas().Pen().Width(), 1);
     // After a new layout the positions follow the stored values.
-    d.display.SetSize(600, 200);
+    d.display.SetBounds(0, 0, 600, 200);
     d.display.Paint();
     EXPECT_EQ(d.display.GetBlockPos(7).X, static_cast<int>(d.display.ScreenX(x)));
 }
@@ -185,7 +185,7 @@ TEST(TextAndLine, RememberedAndRepainted) {
     EditorDisplay<> d;
     CallLog curve(&d.display.CurvePage().Canvas());
     d.display.DrawTextA(356, 63, 60, clBtnFace, "Times New Roman", "BYPASS");
-    EXPECT_EQ(d.display.Text().Text, "BYPASS");
+    EXPECT_EQ(d.display.FreeTextShown().Text, "BYPASS");
     EXPECT_EQ(curve.Count("TextOut"), 1);
     curve.Clear();
     d.display.UpdateCurvePage();

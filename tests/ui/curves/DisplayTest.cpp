@@ -124,7 +124,7 @@ TEST(Display, NewDisplayDefaults) {
     EXPECT_FALSE(d.CurveDisplayOn());
     EXPECT_FALSE(d.ParameterDisplay());
     EXPECT_FALSE(d.Line().Visible);
-    EXPECT_TRUE(d.Text().Text.empty());
+    EXPECT_TRUE(d.FreeTextShown().Text.empty());
     EXPECT_EQ(d.GetPlotWidth(), 0); // no layout before the first paint
     // The first auto-scale without plots gives -1 .. 1 on both axes.
     d.FindXMaxMin();
@@ -444,16 +444,16 @@ TEST(Display, TooSmallSwitchesRegionsOffForGoodAndEnds) {
     EditorDisplay<> d;
     d.display.SetShowPlotTitle(true);
     d.display.SetShowXTitle(true);
-    d.display.SetSize(500, 5);
+    d.display.SetBounds(0, 0, 500, 5);
     d.display.Paint(); // must end although nothing fits below 10 pixels
     EXPECT_FALSE(d.display.ShowPlotTitle());
     EXPECT_FALSE(d.display.ShowXLabel());
     EXPECT_FALSE(d.display.ShowXTitle());
-    d.display.SetSize(1070, 255);
+    d.display.SetBounds(0, 0, 1070, 255);
     d.display.Paint();
     EXPECT_FALSE(d.display.ShowXLabel());
     EXPECT_GT(d.display.GetPlotHeight(), 230);
-    d.display.SetSize(0, 0);
+    d.display.SetBounds(0, 0, 0, 0);
     d.display.Paint();
     EXPECT_FALSE(d.display.ShowYLabel());
 }
@@ -468,9 +468,8 @@ TEST(Display, HiddenDisplayDrawsNoPlotsButPagesWorkWithoutAControl) {
     d.display.SetVisible(true);
     d.display.DrawAllPlots();
     EXPECT_GT(curve.Count("LineTo"), 100);
-    // No control attached (a display on a page not shown): the pages are
-    // drawn all the same.
-    d.display.AttachCanvas(nullptr);
+    // No parent (as on a page not shown): the pages are drawn all the same.
+    ASSERT_EQ(d.display.Parent(), nullptr);
     d.display.UpdateCurvePage();
     const int row = static_cast<int>(d.display.ScreenY(6.0));
     EXPECT_EQ(PixelAt(d.display.CurvePage(), d.display.GetPlotWidth() / 2, row), clRed);
@@ -532,12 +531,12 @@ TEST(Display, MousePanBoxZoomAndDoubleClick) {
     EditorDisplay<> d;
     CurveDisplay& s = d.display;
     int downs = 0;
-    s.OnMouseDown = [&](TObject*, MouseButton, ShiftState, int, int) { ++downs; };
+    s.OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { ++downs; };
     const int w = s.GetPlotWidth();
     const int h = s.GetPlotHeight();
-    s.MouseDown1(MouseButton::Left, LeftButton, 500, 100);
-    s.MouseMove1(LeftButton, 510, 110);
-    s.MouseUp1(MouseButton::Left, 0, 510, 110);
+    s.MouseDown1(mbLeft, ssLeft, 500, 100);
+    s.MouseMove1(ssLeft, 510, 110);
+    s.MouseUp1(mbLeft, 0, 510, 110);
     EXPECT_EQ(downs, 1);
     EXPECT_NEAR(s.XMin(), 966 - 10.0 * 2874 / w, 1e-9);
     EXPECT_NEAR(s.XMax(), 3840 - 10.0 * 2874 / w, 1e-9);
@@ -551,17 +550,17 @@ TEST(Display, MousePanBoxZoomAndDoubleClick) {
     auto screenAt = [&](int x, int y) { return d.screen.Image().pixel(x, y) & 0xFFFFFFu; };
     const std::array<unsigned, 4> before = {screenAt(100, 50), screenAt(101, 50), screenAt(100, 51),
                                             screenAt(101, 51)};
-    s.MouseDown1(MouseButton::Left, CtrlKey | LeftButton, 100, 50);
+    s.MouseDown1(mbLeft, ssCtrl | ssLeft, 100, 50);
     // The 2 x 2 box is drawn inverting on the control...
     EXPECT_NE(
         (std::array<unsigned, 4>{screenAt(100, 50), screenAt(101, 50), screenAt(100, 51), screenAt(101, 51)}),
         before);
-    s.MouseMove1(CtrlKey | LeftButton, 300, 150);
+    s.MouseMove1(ssCtrl | ssLeft, 300, 150);
     // ...and erased when the box grows (its inner corner is off the new box).
     EXPECT_EQ(screenAt(101, 51), before[3]);
     EXPECT_NEAR(s.MouseX(), x2, 1e-9);
     EXPECT_NEAR(s.MouseY(), yBottom, 1e-9);
-    s.MouseUp1(MouseButton::Left, CtrlKey, 300, 150);
+    s.MouseUp1(mbLeft, ssCtrl, 300, 150);
     EXPECT_NEAR(s.XMin(), x1, 1e-9);
     EXPECT_NEAR(s.XMax(), x2, 1e-9);
     EXPECT_NEAR(s.YMin(), yBottom, 1e-9);
@@ -569,9 +568,9 @@ TEST(Display, MousePanBoxZoomAndDoubleClick) {
 
     // Alt-drag zooms both ranges symmetrically.
     s.SetXYMinMax(966, 3840, -18, 18);
-    s.MouseDown1(MouseButton::Left, AltKey | LeftButton, 500, 100);
-    s.MouseMove1(AltKey | LeftButton, 520, 100);
-    s.MouseUp1(MouseButton::Left, 0, 520, 100);
+    s.MouseDown1(mbLeft, ssAlt | ssLeft, 500, 100);
+    s.MouseMove1(ssAlt | ssLeft, 520, 100);
+    s.MouseUp1(mbLeft, 0, 520, 100);
     EXPECT_NEAR(s.XMin(), 966 + 20.0 * 2874 / w, 1e-9);
     EXPECT_NEAR(s.XMax(), 3840 - 20.0 * 2874 / w, 1e-9);
 
@@ -589,8 +588,8 @@ TEST(Display, MousePanBoxZoomAndDoubleClick) {
 
     // Without MouseControl only the events fire.
     s.SetMouseControl(false);
-    s.MouseDown1(MouseButton::Left, LeftButton, 500, 100);
-    s.MouseMove1(LeftButton, 600, 100);
+    s.MouseDown1(mbLeft, ssLeft, 500, 100);
+    s.MouseMove1(ssLeft, 600, 100);
     EXPECT_EQ(downs, 4);
     EXPECT_EQ(s.XMin(), 0.0);
 }

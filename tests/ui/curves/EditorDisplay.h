@@ -1,7 +1,7 @@
 #pragma once
 // A response display set up as the main window sets up a channel's display
 // (1070 x 255, the grid scale from 966 to 3840, -18 to +18 dB, Tahoma
-// fonts), with a bitmap standing in for the control's canvas, and the
+// fonts), with no parent (it draws into its own surface), and the
 // scene of a channel: nine PEQ bands, a Linkwitz-Riley 24 dB high-pass and
 // a Butterworth 24 dB low-pass. Shared by the display tests and the
 // curve benchmark.
@@ -16,35 +16,44 @@
 
 namespace korvan::curves::testing {
 
+// What the control shows: its canvas and the surface it draws on.
+struct ControlScreen {
+    TControl& control;
+    TCanvas& Canvas() { return control.Canvas(); }
+    const QImage& Image() { return control.Surface(); }
+};
+
+// Sets a display up as the main window sets up a channel's display.
+inline void SetUpAsEditorDisplay(CurveDisplay& display, int width, int height) {
+    display.SetAutoRedraw(false);
+    display.SetXAutoScale(false);
+    display.SetYAutoScale(false);
+    display.SetXMin(966);
+    display.SetXMax(3840);
+    display.SetYMin(-18);
+    display.SetYMax(18);
+    TFont font;
+    font.SetName("Tahoma");
+    font.SetHeight(-11);
+    font.SetColor(clLime);
+    display.SetPlotTitleFont(font);
+    display.SetAxisTitleFont(font);
+    display.SetMouseCoordFont(font);
+    font.SetColor(clActiveBorder);
+    display.SetAxisLabelFont(font);
+    display.SetSampleRate(n96000);
+    display.SetBounds(display.Left(), display.Top(), width, height);
+    display.SetAutoRedraw(true);
+}
+
 template <typename Display = LMyFFTDrawHpLp6dB> struct EditorDisplay {
-    explicit EditorDisplay(int width = 1070, int height = 255) : display(nullptr), screen(width, height) {
-        screen.Canvas().Brush().SetColor(clWhite);
-        screen.Canvas().FillRect({0, 0, width, height});
-        display.SetAutoRedraw(false);
-        display.SetXAutoScale(false);
-        display.SetYAutoScale(false);
-        display.SetXMin(966);
-        display.SetXMax(3840);
-        display.SetYMin(-18);
-        display.SetYMax(18);
-        TFont font;
-        font.SetName("Tahoma");
-        font.SetHeight(-11);
-        font.SetColor(clLime);
-        display.SetPlotTitleFont(font);
-        display.SetAxisTitleFont(font);
-        display.SetMouseCoordFont(font);
-        font.SetColor(clActiveBorder);
-        display.SetAxisLabelFont(font);
-        display.SetSampleRate(n96000);
-        display.SetSize(width, height);
-        display.AttachCanvas(&screen.Canvas());
-        display.SetAutoRedraw(true);
+    explicit EditorDisplay(int width = 1070, int height = 255) : display(nullptr), screen{display} {
+        SetUpAsEditorDisplay(display, width, height);
         display.Paint();
     }
 
     Display display;
-    TBitmap screen;
+    ControlScreen screen;
 };
 
 struct ChannelBand {
