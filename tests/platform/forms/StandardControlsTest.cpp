@@ -4,6 +4,7 @@
 #include "platform/forms/ExtCtrls.h"
 #include "platform/forms/Menus.h"
 #include "platform/forms/StdCtrls.h"
+#include "platform/forms/VirtualKeys.h"
 #include "tests/support/gui/GuiHarness.h"
 
 #include <gtest/gtest.h>
@@ -130,6 +131,29 @@ TEST_F(StandardControls, RadioGroupReportsTheUsersChoice) {
     EXPECT_EQ(group->ItemIndex(), 2);
     EXPECT_FALSE(group->Buttons(1)->Checked());
     EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(StandardControls, ArrowKeysMoveTheChoiceWithinARadioGroup) {
+    auto* group = Add<TRadioGroup>(10, 10);
+    group->SetBounds(10, 10, 150, 100);
+    group->Items()->SetCommaText("One,Two,Three");
+    auto* after = Add<TEdit>(10, 150);
+    after->SetTabStop(true);
+    std::vector<int> choices;
+    group->OnClick = [&](TObject*) { choices.push_back(group->ItemIndex()); };
+    group->SetItemIndex(0);
+    ShowForm(form.get());
+    group->Buttons(0)->SetFocus();
+    group->Buttons(1)->SetEnabled(false);
+    // Down skips the disabled button; the ends wrap; Left and Up go back.
+    for (std::uint16_t key : {VK_DOWN, VK_RIGHT, VK_UP, VK_LEFT})
+        input.Key(form->ActiveControl(), key);
+    EXPECT_EQ(choices, (std::vector<int>{0, 2, 0, 2, 0}));
+    EXPECT_EQ(form->ActiveControl(), group->Buttons(0));
+    EXPECT_FALSE(group->Buttons(2)->Checked());
+    // Tab leaves the group from the checked button.
+    input.Key(form->ActiveControl(), VK_TAB);
+    EXPECT_EQ(form->ActiveControl(), after);
 }
 
 TEST_F(StandardControls, PageControlShowsOnePageAtATime) {
