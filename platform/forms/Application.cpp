@@ -3,6 +3,7 @@
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/ExceptionGuard.h"
 #include "platform/forms/GuiThread.h"
+#include "platform/forms/HintWindow.h"
 #include "platform/forms/SingleInstance.h"
 #include "platform/text/Exception.h"
 
@@ -58,6 +59,16 @@ void TApplication::Run() {
         korvan::forms::Guarded([this] { loop_->exec(); });
     }
     loop_.reset();
+}
+
+void TApplication::SetShowHint(bool v) {
+    showHint_ = v;
+    if (!v)
+        CancelHint();
+}
+
+void TApplication::CancelHint() {
+    korvan::forms::Hints().Cancel();
 }
 
 void TApplication::Terminate() {

@@ -40,6 +40,16 @@ public:
     void FormDestroyed(TComponent* form);
     bool ShowMainForm() const { return showMainForm_; }
     void SetShowMainForm(bool show) { showMainForm_ = show; }
+    // Hints: shown after HintPause ms of rest on a control whose ShowHint
+    // is set, hidden after HintHidePause ms, and not at all without
+    // ShowHint here.
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool v);
+    int HintPause() const { return hintPause_; }
+    void SetHintPause(int ms) { hintPause_ = ms; }
+    int HintHidePause() const { return hintHidePause_; }
+    void SetHintHidePause(int ms) { hintHidePause_ = ms; }
+    void CancelHint();
     bool MainFormOnTaskBar() const { return mainFormOnTaskBar_; }
     void SetMainFormOnTaskBar(bool value) { mainFormOnTaskBar_ = value; }
 
@@ -78,6 +88,9 @@ private:
     QPointer<QWidget> mainWindow_;
     bool showMainForm_ = true;
     bool mainFormOnTaskBar_ = false;
+    bool showHint_ = true;
+    int hintPause_ = 500;
+    int hintHidePause_ = 2500;
     bool terminated_ = false;
     class Loop;
     std::unique_ptr<Loop> loop_;

@@ -5,6 +5,7 @@
 #include "platform/forms/GraphicsProperties.h"
 #include "platform/forms/Menus.h"
 #include "platform/forms/Messages.h"
+#include "platform/forms/Screen.h"
 #include "platform/forms/WinControl.h"
 #include "platform/text/Exception.h"
 
@@ -336,14 +337,18 @@ void TControl::TextChanged() {
 }
 
 void TControl::SetShowHint(bool v) {
-    showHint_ = v;
     parentShowHint_ = false;
+    if (v == showHint_)
+        return;
+    showHint_ = v;
+    if (auto* w = dynamic_cast<TWinControl*>(this))
+        w->NotifyControls(CM_PARENTSHOWHINTCHANGED);
 }
 
 void TControl::SetParentShowHint(bool v) {
     parentShowHint_ = v;
     if (v && parent_)
-        showHint_ = parent_->ShowHint();
+        Perform(CM_PARENTSHOWHINTCHANGED);
 }
 
 void TControl::SetCursor(TCursor cursor) {
@@ -351,6 +356,7 @@ void TControl::SetCursor(TCursor cursor) {
         return;
     cursor_ = cursor;
     Perform(CM_CURSORCHANGED);
+    korvan::forms::UpdateCursor(this);
 }
 
 void TControl::SetPopupMenu(TPopupMenu* menu) {
@@ -473,6 +479,14 @@ void TControl::WndProc(TMessage& message) {
     case CM_MOUSELEAVE:
         if (message.LParam == 0 && OnMouseLeave)
             OnMouseLeave(this);
+        break;
+    case CM_PARENTSHOWHINTCHANGED:
+        // Children that follow their parent's ShowHint pass it on.
+        if (parentShowHint_ && parent_ && showHint_ != parent_->ShowHint()) {
+            showHint_ = parent_->ShowHint();
+            if (auto* w = dynamic_cast<TWinControl*>(this))
+                w->NotifyControls(CM_PARENTSHOWHINTCHANGED);
+        }
         break;
     case CM_PARENTCOLORCHANGED:
         if (parentColor_ && parent_) {

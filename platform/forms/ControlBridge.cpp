@@ -2,7 +2,9 @@
 
 #include "platform/forms/ExceptionGuard.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/HintWindow.h"
 #include "platform/forms/Menus.h"
+#include "platform/forms/Screen.h"
 #include "platform/forms/VirtualKeys.h"
 #include "platform/forms/WinControl.h"
 
@@ -74,10 +76,17 @@ void SetControlUnderMouse(TControl* now) {
         return;
     TControl* old = m.underMouse;
     m.underMouse = now;
+    // A non-windowed control lends its cursor to its window while under
+    // the pointer.
+    if (old && !old->IsWindowed())
+        UpdateCursor(old);
+    if (now && !now->IsWindowed())
+        UpdateCursor(now);
     if (old)
         Guarded([old] { old->MouseLeave(); });
     if (now && Mouse().underMouse == now)
         Guarded([now] { now->MouseEnter(); });
+    Hints().ControlUnderMouse(Mouse().underMouse);
 }
 
 void ForgetControl(TControl* control) {
@@ -88,6 +97,7 @@ void ForgetControl(TControl* control) {
         m.underMouse = nullptr;
     if (m.lastPress == control)
         m.lastPress = nullptr;
+    Hints().Forget(control);
 }
 
 TWinControl* ControlOfWidget(QWidget* widget) {
@@ -137,7 +147,7 @@ InputBridge::InputBridge(TWinControl* control, QWidget* widget)
 }
 
 bool InputBridge::eventFilter(QObject* watched, QEvent* event) {
-    if (!control_ || control_->HasState(csDestroying))
+    if (!control_ || control_->HasState(csDestroying) || resending_)
         return false;
     // Events of a child window of another control pass through.
     if (watched != widget_) {
@@ -172,7 +182,7 @@ bool InputBridge::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
     case QEvent::ShortcutOverride:
-        eaten = KeyEvent(event);
+        eaten = KeyEvent(watched, event);
         break;
     case QEvent::FocusIn:
         eaten = FocusEvent(event);
@@ -211,6 +221,7 @@ bool InputBridge::MouseEvent(QEvent* event) {
         }
         [[fallthrough]];
     case QEvent::MouseButtonPress: {
+        Hints().Cancel();
         const unsigned long t = me->timestamp();
         const int limit = QApplication::styleHints()->mouseDoubleClickInterval();
         const int distance = QApplication::styleHints()->startDragDistance();
@@ -297,7 +308,7 @@ bool InputBridge::WheelEvent(QEvent* event) {
     return true;
 }
 
-bool InputBridge::KeyEvent(QEvent* event) {
+bool InputBridge::KeyEvent(QObject* watched, QEvent* event) {
     auto* ke = static_cast<QKeyEvent*>(event);
     TWinControl* control = control_;
     TCustomForm* form = control->GetParentForm();
@@ -324,8 +335,14 @@ bool InputBridge::KeyEvent(QEvent* event) {
         });
         return eaten;
     }
+    Hints().Cancel();
     bool eaten = false;
     Guarded([&] {
+        // Menu shortcuts come before the control and the dialog keys.
+        if (form && key != 0 && form->IsShortCut(control, key, shift)) {
+            eaten = true;
+            return;
+        }
         // Dialog keys the control does not want go to the form.
         unsigned mask = 0;
         switch (key) {
@@ -365,16 +382,25 @@ bool InputBridge::KeyEvent(QEvent* event) {
         if (text.size() == 1 && text[0].unicode() < 256 && !(shift & ssCtrl && text[0].unicode() >= 32)) {
             char ch = char(text[0].unicode());
             if (shift & ssAlt) {
-                // Alt+letter: the accelerators only.
-                if (form && form->DialogChar(static_cast<unsigned char>(ch)))
+                // Alt+letter: the controls' accelerators, then the menu's.
+                const unsigned c = static_cast<unsigned char>(ch);
+                if (form && (form->DialogChar(c) || form->MenuAccel(c)))
                     eaten = true;
                 return;
             }
             if (form && form->KeyPreview() && form != control)
                 form->KeyPress(ch);
+            const char typed = ch;
             if (ch != 0)
                 control->KeyPress(ch);
             if (ch == 0) {
+                eaten = true;
+                return;
+            }
+            if (ch != typed && !dynamic_cast<ControlWidget*>(widget_)) {
+                // A handler replaced the character: the window receives the
+                // new one in place of the key.
+                ResendChar(watched, *ke, ch);
                 eaten = true;
                 return;
             }
@@ -388,6 +414,15 @@ bool InputBridge::KeyEvent(QEvent* event) {
         eaten = dynamic_cast<ControlWidget*>(widget_) != nullptr;
     });
     return eaten;
+}
+
+void InputBridge::ResendChar(QObject* watched, const QKeyEvent& original, char ch) {
+    const QString text(QChar(static_cast<unsigned char>(ch)));
+    const int qtKey = text.toUpper()[0].unicode();
+    QKeyEvent replaced(QEvent::KeyPress, qtKey, original.modifiers() & ~Qt::ShiftModifier, text);
+    resending_ = true;
+    QCoreApplication::sendEvent(watched, &replaced);
+    resending_ = false;
 }
 
 bool InputBridge::FocusEvent(QEvent* event) {

@@ -23,6 +23,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class QKeyEvent;
 class TControl;
 class TWinControl;
 
@@ -38,10 +39,13 @@ public:
 private:
     bool MouseEvent(QEvent* event);
     bool WheelEvent(QEvent* event);
-    bool KeyEvent(QEvent* event);
+    bool KeyEvent(QObject* watched, QEvent* event);
+    // Hands a replaced character to the window as a key of its own.
+    void ResendChar(QObject* watched, const QKeyEvent& original, char ch);
     bool FocusEvent(QEvent* event);
     TWinControl* control_;
     QWidget* widget_;
+    bool resending_ = false;
 };
 
 // The window of painted controls: paints the control's composite image.

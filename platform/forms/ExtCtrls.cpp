@@ -536,16 +536,151 @@ void TRadioGroup::Resize() {
 
 // ---------------------------------------------------------------- TScrollBox
 
+namespace {
+// The thickness of a scroll bar.
+constexpr int kScrollBarSize = 17;
+} // namespace
+
 const TClassInfo& TScrollBox::StaticClassInfo() {
     static const TClassInfo info =
-        ClassBuilder<TScrollBox>("TScrollBox", &TCustomControl::StaticClassInfo()).Creator().Build();
+        ClassBuilder<TScrollBox>("TScrollBox", &TCustomControl::StaticClassInfo())
+            .Creator()
+            .Property("AutoScroll", &TScrollBox::AutoScroll, &TScrollBox::SetAutoScroll)
+            .Default(true)
+            .Property("HorzScrollBar", &TScrollBox::HorzScrollBar, &TScrollBox::SetHorzScrollBar)
+            .Property("VertScrollBar", &TScrollBox::VertScrollBar, &TScrollBox::SetVertScrollBar)
+            .Build();
     return info;
 }
 
 TScrollBox::TScrollBox(TComponent* owner) : TCustomControl(owner) {
     controlStyle_ =
         csAcceptsControls | csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks | csOpaque;
+    auto changed = [this] {
+        if (!updatingBars_ && UpdateScrollBars())
+            Realign();
+    };
+    horz_ = std::make_unique<TControlScrollBar>(
+        sbHorizontal, [this](int d) { ScrollBy(d, 0); }, changed);
+    vert_ = std::make_unique<TControlScrollBar>(
+        sbVertical, [this](int d) { ScrollBy(0, d); }, changed);
+    // Until the first layout after construction (or after reading) a
+    // position set waits for the range.
+    horz_->reading_ = vert_->reading_ = false;
     SetBounds(0, 0, 185, 41);
+    horz_->reading_ = vert_->reading_ = true;
+}
+
+TScrollBox::~TScrollBox() {
+    Destroying();
+    // The bars' callbacks must not reach a half-destroyed box.
+    horz_->changed_ = nullptr;
+    vert_->changed_ = nullptr;
+}
+
+void TScrollBox::SetAutoScroll(bool v) {
+    if (v == autoScroll_)
+        return;
+    autoScroll_ = v;
+    Realign();
+}
+
+QRect TScrollBox::ClientRect() const {
+    const int w = Width() - (vert_ && vert_->shown_ ? kScrollBarSize : 0);
+    const int h = Height() - (horz_ && horz_->shown_ ? kScrollBarSize : 0);
+    return QRect(0, 0, std::max(w, 0), std::max(h, 0));
+}
+
+void TScrollBox::Loaded() {
+    TCustomControl::Loaded();
+    if (UpdateScrollBars())
+        Realign();
+}
+
+void TScrollBox::Resize() {
+    TCustomControl::Resize();
+    if (UpdateScrollBars())
+        Realign();
+}
+
+void TScrollBox::AlignControls(TControl* control, QRect& rect) {
+    TCustomControl::AlignControls(control, rect);
+    // Bars that come or go change the client area: align once more.
+    if (UpdateScrollBars()) {
+        rect = AdjustClientRect(ClientRect());
+        TCustomControl::AlignControls(control, rect);
+    }
+}
+
+bool TScrollBox::UpdateScrollBars() {
+    if (updatingBars_ || HasState(csLoading) || HasState(csDestroying))
+        return false;
+    updatingBars_ = true;
+    const QRect before = ClientRect();
+    if (autoScroll_) {
+        // The children's extent where the scrolling started.
+        int right = 0, bottom = 0;
+        for (int i = 0; i < ControlCount(); ++i) {
+            TControl* c = Controls(i);
+            if (!c->Visible() || c->Align() == alClient)
+                continue;
+            if (c->Align() != alTop && c->Align() != alBottom)
+                right = std::max(right, c->Left() + c->Width() + horz_->position_);
+            if (c->Align() != alLeft && c->Align() != alRight)
+                bottom = std::max(bottom, c->Top() + c->Height() + vert_->position_);
+        }
+        horz_->range_ = right;
+        vert_->range_ = bottom;
+    }
+    // A bar that shows narrows the room for the other one.
+    bool showH = false, showV = false;
+    for (int pass = 0; pass < 2; ++pass) {
+        const int w = Width() - (showV ? kScrollBarSize : 0);
+        const int h = Height() - (showH ? kScrollBarSize : 0);
+        showH = horz_->visible_ && horz_->range_ > w;
+        showV = vert_->visible_ && vert_->range_ > h;
+    }
+    horz_->shown_ = showH;
+    vert_->shown_ = showV;
+    const QRect client = ClientRect();
+    horz_->maxPosition_ = showH ? horz_->range_ - client.width() : 0;
+    vert_->maxPosition_ = showV ? vert_->range_ - client.height() : 0;
+    // Positions read from a stream wait for the first layout; a shrunken
+    // range pulls the position back.
+    for (TControlScrollBar* bar : {horz_.get(), vert_.get()}) {
+        const int wanted = bar->position_;
+        if (bar->reading_) {
+            bar->reading_ = false;
+            bar->position_ = 0;
+        }
+        bar->SetPosition(std::min(wanted, bar->maxPosition_));
+    }
+    if (HandleAllocated()) {
+        PlaceBar(*horz_, horzWindow_, QRect(0, client.height(), client.width(), kScrollBarSize));
+        PlaceBar(*vert_, vertWindow_, QRect(client.width(), 0, kScrollBarSize, client.height()));
+    }
+    updatingBars_ = false;
+    return ClientRect() != before;
+}
+
+void TScrollBox::PlaceBar(TControlScrollBar& bar, QPointer<QScrollBar>& window, const QRect& where) {
+    if (!window) {
+        if (!bar.shown_)
+            return;
+        window = new QScrollBar(bar.kind_ == sbHorizontal ? Qt::Horizontal : Qt::Vertical, Widget());
+        QObject::connect(window.data(), &QScrollBar::valueChanged, [this, &bar](int value) {
+            if (!updatingBars_)
+                korvan::forms::Guarded([&bar, value] { bar.SetPosition(value); });
+        });
+    }
+    const QSignalBlocker block(window.data());
+    window->setGeometry(where);
+    window->setRange(0, bar.maxPosition_);
+    window->setPageStep(std::max(bar.kind_ == sbHorizontal ? where.width() : where.height(), 1));
+    window->setSingleStep(std::max(bar.increment_, 1));
+    window->setValue(bar.position_);
+    window->setVisible(bar.shown_);
+    window->raise();
 }
 
 void TScrollBox::ScrollBy(int dx, int dy) {
@@ -559,18 +694,31 @@ void TScrollBox::ScrollBy(int dx, int dy) {
     Invalidate();
 }
 
+void TScrollBox::ScrollInView(TControl* control) {
+    if (!control || control->Parent() != this)
+        return;
+    const QRect client = ClientRect();
+    auto into = [](TControlScrollBar& bar, int start, int extent, int room) {
+        if (start < 0)
+            bar.SetPosition(bar.Position() + start);
+        else if (start + extent > room)
+            bar.SetPosition(bar.Position() + std::min(start + extent - room, start));
+    };
+    into(*horz_, control->Left(), control->Width(), client.width());
+    into(*vert_, control->Top(), control->Height(), client.height());
+}
+
 bool TScrollBox::DoMouseWheelDown(TShiftState shift, QPoint mousePos) {
     if (TCustomControl::DoMouseWheelDown(shift, mousePos))
         return true;
-    ScrollBy(0, -16);
+    vert_->SetPosition(vert_->Position() + vert_->Increment());
     return true;
 }
 
 bool TScrollBox::DoMouseWheelUp(TShiftState shift, QPoint mousePos) {
     if (TCustomControl::DoMouseWheelUp(shift, mousePos))
         return true;
-    if (scroll_.y() < 0)
-        ScrollBy(0, std::min(16, -scroll_.y()));
+    vert_->SetPosition(vert_->Position() - vert_->Increment());
     return true;
 }
 

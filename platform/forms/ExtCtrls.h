@@ -2,8 +2,12 @@
 // Painted controls: panel, paint box, image, shape, bevel, radio group and
 // scroll box.
 
+#include "platform/forms/ControlScrollBar.h"
 #include "platform/forms/StdCtrls.h"
 #include "platform/gfx/Pictures.h"
+
+#include <QPointer>
+#include <QScrollBar>
 
 #include <memory>
 #include <vector>
@@ -151,21 +155,46 @@ private:
     bool updating_ = false;
 };
 
+// A scroll box shows a horizontal and a vertical scroll bar as its
+// content needs them: with AutoScroll the ranges follow the children's
+// extent (aligned children do not count), otherwise the bars' Range holds.
+// The client area leaves out the bars that show.
 class TScrollBox : public TCustomControl {
     KORVAN_CLASS(TScrollBox)
 public:
     explicit TScrollBox(TComponent* owner);
+    ~TScrollBox() override;
     // Moves the children by (dx, dy).
     void ScrollBy(int dx, int dy);
     QPoint ScrollPos() const { return scroll_; }
+    TControlScrollBar* HorzScrollBar() const { return horz_.get(); }
+    void SetHorzScrollBar(TControlScrollBar* v) { horz_->Assign(v); }
+    TControlScrollBar* VertScrollBar() const { return vert_.get(); }
+    void SetVertScrollBar(TControlScrollBar* v) { vert_->Assign(v); }
+    bool AutoScroll() const { return autoScroll_; }
+    void SetAutoScroll(bool v);
+    // Scrolls so that `control` (a child) lies in view.
+    void ScrollInView(TControl* control);
+    QRect ClientRect() const override;
+    void Loaded() override;
 
 protected:
     void Paint() override;
     bool DoMouseWheelDown(TShiftState shift, QPoint mousePos) override;
     bool DoMouseWheelUp(TShiftState shift, QPoint mousePos) override;
+    void AlignControls(TControl* control, QRect& rect) override;
+    void Resize() override;
 
 private:
+    // Works out the ranges, which bars show, and places their windows.
+    // True when the client area changed.
+    bool UpdateScrollBars();
+    void PlaceBar(TControlScrollBar& bar, QPointer<QScrollBar>& window, const QRect& where);
     QPoint scroll_;
+    std::unique_ptr<TControlScrollBar> horz_, vert_;
+    QPointer<QScrollBar> horzWindow_, vertWindow_;
+    bool autoScroll_ = true;
+    bool updatingBars_ = false;
 };
 
 namespace korvan::forms {

@@ -541,6 +541,32 @@ bool TCustomForm::DialogChar(unsigned ch) {
     return Perform(CM_DIALOGCHAR, ch) != 0;
 }
 
+bool TCustomForm::IsShortCut(TControl* focused, std::uint16_t key, TShiftState shift) {
+    for (TControl* c = focused; c && c != this; c = c->Parent())
+        if (TPopupMenu* popup = c->PopupMenu(); popup && popup->IsShortCut(key, shift))
+            return true;
+    if (PopupMenu() && PopupMenu()->IsShortCut(key, shift))
+        return true;
+    return menu_ && menu_->IsShortCut(key, shift);
+}
+
+bool TCustomForm::MenuAccel(unsigned ch) {
+    if (!menu_)
+        return false;
+    TMenuItem* items = menu_->Items();
+    for (int i = 0; i < items->Count(); ++i) {
+        TMenuItem* item = items->Items(i);
+        if (!item->Visible() || !item->Enabled() || !IsAccel(ch, item->Caption()))
+            continue;
+        if (item->Count() > 0 && menu_->Bar())
+            menu_->Bar()->setActiveAction(item->Action());
+        else
+            item->Click();
+        return true;
+    }
+    return false;
+}
+
 const TClassInfo& TForm::StaticClassInfo() {
     static const TClassInfo info =
         korvan::forms::ClassBuilder<TForm>("TForm", &TCustomForm::StaticClassInfo()).Creator().Build();

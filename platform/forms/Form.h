@@ -96,6 +96,12 @@ public:
     // --- keys the controls did not want ---
     bool DialogKey(std::uint16_t key, TShiftState shift);
     bool DialogChar(unsigned ch);
+    // A menu shortcut: the popup menus from `focused` up, then the main
+    // menu. True when an item took the key.
+    bool IsShortCut(TControl* focused, std::uint16_t key, TShiftState shift);
+    // Alt with the accelerator of a top-level item of the main menu: an
+    // item with sub-items opens, another one acts.
+    bool MenuAccel(unsigned ch);
 
     // --- events ---
     TNotifyEvent OnCreate;

@@ -2,6 +2,7 @@
 
 #include "platform/forms/ControlTypes.h"
 #include "platform/forms/ExceptionGuard.h"
+#include "platform/forms/VirtualKeys.h"
 #include "platform/text/Exception.h"
 
 #include <QAction>
@@ -17,7 +18,49 @@ QString MenuText(const std::string& caption) {
     return QString::fromStdString(caption);
 }
 
+// The shortcut as Qt shows it beside the item.
+QKeySequence KeySequenceOf(TShortCut shortCut) {
+    const int key = korvan::forms::QtKeyOf(shortCut & 0xFF);
+    if (shortCut == scNone || key == 0)
+        return QKeySequence();
+    int modifiers = 0;
+    if (shortCut & scShift)
+        modifiers |= Qt::SHIFT;
+    if (shortCut & scCtrl)
+        modifiers |= Qt::CTRL;
+    if (shortCut & scAlt)
+        modifiers |= Qt::ALT;
+    return QKeySequence(key | modifiers);
+}
+
+// The item with that shortcut among `item`'s enabled sub-items.
+TMenuItem* FindShortCut(TMenuItem* item, TShortCut shortCut) {
+    for (int i = 0; i < item->Count(); ++i) {
+        TMenuItem* sub = item->Items(i);
+        if (!sub->Enabled())
+            continue;
+        if (sub->GetShortCut() == shortCut)
+            return sub;
+        if (TMenuItem* found = FindShortCut(sub, shortCut))
+            return found;
+    }
+    return nullptr;
+}
+
 } // namespace
+
+TShortCut ShortCut(std::uint16_t key, TShiftState shift) {
+    TShortCut s = TShortCut(key & 0xFF);
+    if (shift & ssShift)
+        s |= scShift;
+    if (shift & ssCtrl)
+        s |= scCtrl;
+    if (shift & ssAlt)
+        s |= scAlt;
+    return s;
+}
+
+namespace {} // namespace
 
 const TClassInfo& TMenuItem::StaticClassInfo() {
     static const TClassInfo info =
@@ -34,6 +77,8 @@ const TClassInfo& TMenuItem::StaticClassInfo() {
             .Default(false)
             .Property("GroupIndex", &TMenuItem::GroupIndex, &TMenuItem::SetGroupIndex)
             .Default(0)
+            .Property("ShortCut", &TMenuItem::GetShortCut, &TMenuItem::SetShortCut)
+            .Default(scNone)
             .Build();
     return info;
 }
@@ -82,6 +127,13 @@ void TMenuItem::SetVisible(bool v) {
     if (v == visible_)
         return;
     visible_ = v;
+    Changed();
+}
+
+void TMenuItem::SetShortCut(TShortCut v) {
+    if (v == shortCut_)
+        return;
+    shortCut_ = v;
     Changed();
 }
 
@@ -179,6 +231,10 @@ QAction* TMenuItem::Action() {
     action_->setVisible(visible_);
     action_->setCheckable(checked_ || radioItem_);
     action_->setChecked(checked_);
+    // Shown beside the item; the form fires it (Qt's shortcut would see
+    // only the keys the controls leave to it).
+    action_->setShortcut(KeySequenceOf(shortCut_));
+    action_->setShortcutContext(Qt::WidgetShortcut);
     if (!items_.empty())
         action_->setMenu(SubMenu());
     return action_;
@@ -241,6 +297,17 @@ TMenuItem* TMenu::FindItem(const std::string& path) const {
         at = found;
     }
     return at == items_ ? nullptr : at;
+}
+
+bool TMenu::IsShortCut(std::uint16_t key, TShiftState shift) {
+    const TShortCut shortCut = ShortCut(key, shift);
+    if ((shortCut & 0xFF) == 0)
+        return false;
+    TMenuItem* item = FindShortCut(items_, shortCut);
+    if (!item)
+        return false;
+    item->Click();
+    return true;
 }
 
 const TClassInfo& TMainMenu::StaticClassInfo() {

@@ -4,6 +4,7 @@
 // click of the bar itself. Items stream as children of their menu.
 
 #include "platform/forms/Component.h"
+#include "platform/forms/ControlTypes.h"
 
 #include "platform/text/Exception.h"
 
@@ -18,6 +19,14 @@ class QAction;
 class TMenu;
 
 KORVAN_EXCEPTION_CLASS(EMenuError, Exception)
+
+// A menu shortcut: a virtual key with the modifier bits below.
+using TShortCut = std::uint16_t;
+constexpr TShortCut scShift = 0x2000;
+constexpr TShortCut scCtrl = 0x4000;
+constexpr TShortCut scAlt = 0x8000;
+constexpr TShortCut scNone = 0;
+TShortCut ShortCut(std::uint16_t key, TShiftState shift);
 
 class TMenuItem : public TComponent {
     KORVAN_CLASS(TMenuItem)
@@ -37,6 +46,8 @@ public:
     void SetRadioItem(bool v) { radioItem_ = v; }
     int GroupIndex() const { return groupIndex_; }
     void SetGroupIndex(int v) { groupIndex_ = v; }
+    TShortCut GetShortCut() const { return shortCut_; }
+    void SetShortCut(TShortCut v);
 
     int Count() const { return int(items_.size()); }
     TMenuItem* Items(int index) const;
@@ -71,6 +82,7 @@ private:
     bool visible_ = true;
     bool radioItem_ = false;
     int groupIndex_ = 0;
+    TShortCut shortCut_ = scNone;
     std::vector<TMenuItem*> items_;
     TMenuItem* parent_ = nullptr;
     TMenu* menu_ = nullptr; // set on the root item
@@ -89,6 +101,9 @@ public:
     // The item with that caption path ("File/Open"; accelerator marks
     // ignored); null when none.
     TMenuItem* FindItem(const std::string& path) const;
+    // Clicks the enabled item (under enabled parents) whose ShortCut is
+    // the key; true when one took it.
+    bool IsShortCut(std::uint16_t key, TShiftState shift);
     virtual void MenuChanged() {}
 
 private:

@@ -659,6 +659,34 @@ void TRadioButton::WndProc(TMessage& message) {
     TWinControl::WndProc(message);
 }
 
+bool TRadioButton::WantSpecialKey(std::uint16_t key) const {
+    return key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN;
+}
+
+void TRadioButton::KeyDown(std::uint16_t& key, TShiftState shift) {
+    TWinControl::KeyDown(key, shift);
+    if (!WantSpecialKey(key) || !Parent())
+        return;
+    const bool forward = key == VK_RIGHT || key == VK_DOWN;
+    key = 0;
+    std::vector<TRadioButton*> group;
+    for (TWinControl* c : Parent()->TabList())
+        if (auto* radio = dynamic_cast<TRadioButton*>(c); radio && radio->Parent() == Parent())
+            group.push_back(radio);
+    const auto at = std::find(group.begin(), group.end(), this);
+    if (at == group.end())
+        return;
+    const int n = int(group.size()), i = int(at - group.begin());
+    for (int step = 1; step < n; ++step) {
+        TRadioButton* next = group[size_t((i + (forward ? step : n - step)) % n)];
+        if (!next->CanFocus())
+            continue;
+        next->SetFocus();
+        next->SetChecked(true);
+        return;
+    }
+}
+
 void TRadioButton::ApplyEnabled() {
     if (HandleAllocated())
         Native()->setEnabled(Enabled());

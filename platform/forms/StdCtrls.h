@@ -191,6 +191,10 @@ public:
     // OnClick.
     void SetChecked(bool v);
     void WndProc(TMessage& message) override;
+    // The arrow keys move the focus and the check to the previous or next
+    // radio button of the same parent.
+    bool WantSpecialKey(std::uint16_t key) const override;
+    void KeyDown(std::uint16_t& key, TShiftState shift) override;
 
 protected:
     QWidget* CreateWidget() override;

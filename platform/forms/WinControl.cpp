@@ -3,6 +3,7 @@
 #include "platform/forms/ControlBridge.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Messages.h"
+#include "platform/forms/Screen.h"
 #include "platform/text/Exception.h"
 
 #include <QPaintEvent>
@@ -47,6 +48,7 @@ QWidget* TWinControl::Widget() {
         creatingWidget_ = false;
         AttachWidget();
         ApplyEnabled();
+        korvan::forms::UpdateCursor(this);
         for (TControl* c : winControls_)
             static_cast<TWinControl*>(c)->Widget();
     }
@@ -129,8 +131,7 @@ void TWinControl::InsertControl(TControl* control) {
             w->Widget();
         w->ApplyEnabled();
     }
-    if (control->ParentShowHint())
-        control->showHint_ = ShowHint();
+    control->Perform(CM_PARENTSHOWHINTCHANGED);
     control->UpdateAnchorRules();
     control->Perform(CM_PARENTCOLORCHANGED);
     control->Perform(CM_PARENTFONTCHANGED);

@@ -2,6 +2,7 @@
 // virtual keys with Key by reference, dialog keys to the default and
 // cancel buttons, Tab order and accelerators.
 
+#include "platform/forms/Menus.h"
 #include "platform/forms/StdCtrls.h"
 #include "platform/forms/VirtualKeys.h"
 #include "platform/text/Exception.h"
@@ -132,6 +133,23 @@ TEST_F(FocusKeys, KeysArriveAsVirtualKeysAndAKeySetToZeroIsDropped) {
                                               "down 66", "press b", "up 66", "down 112", "up 112"}));
 }
 
+TEST_F(FocusKeys, KeyPressMayReplaceTheCharacter) {
+    int presses = 0;
+    edit1->OnKeyPress = [&](TObject*, char& ch) {
+        ++presses;
+        if (ch == ',')
+            ch = '.';
+        else if (ch >= 'a' && ch <= 'z')
+            ch = char(ch - 'a' + 'A');
+    };
+    input.Type(edit1, "1");
+    input.Key(edit1, VK_OEM_COMMA, 0, ",");
+    input.Type(edit1, "5x");
+    // The edit shows the replaced characters, each handled once.
+    EXPECT_EQ(edit1->Text(), "1.5X");
+    EXPECT_EQ(presses, 4);
+}
+
 TEST_F(FocusKeys, AcceleratorsReachTheCaptionThatCarriesThem) {
     input.Key(edit1, 'O', ssAlt, "o");
     EXPECT_EQ(log, (std::vector<std::string>{"ok click"}));
@@ -144,6 +162,53 @@ TEST_F(FocusKeys, AcceleratorsReachTheCaptionThatCarriesThem) {
     cancel->SetFocus();
     log.clear();
     input.Key(cancel, 'O', 0, "o");
+    EXPECT_EQ(log, (std::vector<std::string>{"ok click"}));
+}
+
+TEST_F(FocusKeys, MenuShortCutsAndCaptionAcceleratorsReachTheMenu) {
+    auto* menu = new TMainMenu(form.get());
+    auto item = [&](TMenuItem* parent, const std::string& caption, TShortCut shortCut = scNone) {
+        auto* i = new TMenuItem(form.get());
+        i->SetCaption(caption);
+        i->SetShortCut(shortCut);
+        i->OnClick = [this, caption](TObject*) { log.push_back(StripAccelChars(caption)); };
+        parent->Add(i);
+        return i;
+    };
+    TMenuItem* file = item(menu->Items(), "&File");
+    item(file, "&Open...", ShortCut('O', ssCtrl));
+    TMenuItem* save = item(file, "&Save", ShortCut('S', ssCtrl | ssShift));
+    item(menu->Items(), "&Help");
+    form->SetMenu(menu);
+    auto* popup = new TPopupMenu(form.get());
+    item(popup->Items(), "Paste", ShortCut('V', ssCtrl));
+    edit1->SetPopupMenu(popup);
+    std::vector<std::uint16_t> editKeys;
+    edit1->OnKeyDown = [&](TObject*, std::uint16_t& key, TShiftState) { editKeys.push_back(key); };
+
+    input.Key(edit1, 'O', ssCtrl);
+    input.Key(edit1, 'S', ssCtrl | ssShift);
+    input.Key(edit1, 'V', ssCtrl);
+    EXPECT_EQ(log, (std::vector<std::string>{"Open...", "Save", "Paste"}));
+    EXPECT_TRUE(editKeys.empty()); // the menu took them
+    EXPECT_EQ(edit1->Text(), "");
+    // A disabled item's shortcut is an ordinary key again.
+    log.clear();
+    save->SetEnabled(false);
+    input.Key(edit1, 'S', ssCtrl | ssShift);
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(editKeys, (std::vector<std::uint16_t>{'S'}));
+    // Alt with a caption's accelerator: a top-level item without
+    // sub-items acts, one with sub-items opens; the buttons' accelerators
+    // come first.
+    input.Key(edit1, 'H', ssAlt, "h");
+    EXPECT_EQ(log, (std::vector<std::string>{"Help"}));
+    input.Key(edit1, 'F', ssAlt, "f");
+    QAction* const opened = menu->Bar()->activeAction();
+    EXPECT_EQ(opened, file->Action());
+    menu->Bar()->setActiveAction(nullptr);
+    log.clear();
+    input.Key(edit1, 'O', ssAlt, "o");
     EXPECT_EQ(log, (std::vector<std::string>{"ok click"}));
 }
 

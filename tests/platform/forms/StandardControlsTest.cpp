@@ -2,9 +2,13 @@
 
 #include "platform/forms/ComCtrls.h"
 #include "platform/forms/ExtCtrls.h"
+#include "platform/forms/FormText.h"
 #include "platform/forms/Menus.h"
 #include "platform/forms/StdCtrls.h"
+#include "platform/forms/VirtualKeys.h"
 #include "tests/support/gui/GuiHarness.h"
+
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -130,6 +134,89 @@ TEST_F(StandardControls, RadioGroupReportsTheUsersChoice) {
     EXPECT_EQ(group->ItemIndex(), 2);
     EXPECT_FALSE(group->Buttons(1)->Checked());
     EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(StandardControls, ArrowKeysMoveTheChoiceWithinARadioGroup) {
+    auto* group = Add<TRadioGroup>(10, 10);
+    group->SetBounds(10, 10, 150, 100);
+    group->Items()->SetCommaText("One,Two,Three");
+    auto* after = Add<TEdit>(10, 150);
+    after->SetTabStop(true);
+    std::vector<int> choices;
+    group->OnClick = [&](TObject*) { choices.push_back(group->ItemIndex()); };
+    group->SetItemIndex(0);
+    ShowForm(form.get());
+    group->Buttons(0)->SetFocus();
+    group->Buttons(1)->SetEnabled(false);
+    // Down skips the disabled button; the ends wrap; Left and Up go back.
+    for (std::uint16_t key : {VK_DOWN, VK_RIGHT, VK_UP, VK_LEFT})
+        input.Key(form->ActiveControl(), key);
+    EXPECT_EQ(choices, (std::vector<int>{0, 2, 0, 2, 0}));
+    EXPECT_EQ(form->ActiveControl(), group->Buttons(0));
+    EXPECT_FALSE(group->Buttons(2)->Checked());
+    // Tab leaves the group from the checked button.
+    input.Key(form->ActiveControl(), VK_TAB);
+    EXPECT_EQ(form->ActiveControl(), after);
+}
+
+TEST_F(StandardControls, ScrollBoxShowsTheBarsItsContentNeeds) {
+    auto* box = Add<TScrollBox>(10, 10);
+    box->SetBounds(10, 10, 100, 100);
+    auto* panel = new TPanel(form.get());
+    panel->SetBounds(10, 150, 50, 50);
+    panel->SetParent(box);
+    ShowForm(form.get());
+    TControlScrollBar* vert = box->VertScrollBar();
+    TControlScrollBar* horz = box->HorzScrollBar();
+    EXPECT_TRUE(vert->IsScrollBarVisible());
+    EXPECT_FALSE(horz->IsScrollBarVisible());
+    EXPECT_EQ(vert->Range(), 200);
+    EXPECT_EQ(box->ClientRect(), QRect(0, 0, 83, 100)); // less the bar
+    // Position scrolls the content, within 0 .. Range less the client.
+    vert->SetPosition(50);
+    EXPECT_EQ(panel->Top(), 100);
+    vert->SetPosition(1000);
+    EXPECT_EQ(vert->Position(), 100);
+    EXPECT_EQ(panel->Top(), 50);
+    // The user drags the bar's window; the wheel steps by Increment.
+    QScrollBar* window = nullptr;
+    for (QScrollBar* b : box->Widget()->findChildren<QScrollBar*>())
+        if (b->orientation() == Qt::Vertical && b->isVisible())
+            window = b;
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->maximum(), 100);
+    window->setValue(30);
+    EXPECT_EQ(vert->Position(), 30);
+    EXPECT_EQ(panel->Top(), 120);
+    input.Wheel(box, 5, 5, -120);
+    EXPECT_EQ(vert->Position(), 30 + vert->Increment());
+    EXPECT_EQ(window->value(), vert->Position());
+    // Content wider than the room: both bars, each taking room from the other.
+    panel->SetLeft(90);
+    EXPECT_TRUE(horz->IsScrollBarVisible());
+    EXPECT_EQ(box->ClientRect(), QRect(0, 0, 83, 83));
+    EXPECT_EQ(vert->MaxPosition(), 200 - 83);
+    korvan::testing::SavePng(korvan::testing::Grab(box), "scroll_box_both_bars");
+    // Content that fits: the bars go and the content scrolls back.
+    panel->SetBounds(10, 10, 20, 20);
+    EXPECT_FALSE(vert->IsScrollBarVisible());
+    EXPECT_FALSE(horz->IsScrollBarVisible());
+    EXPECT_EQ(vert->Position(), 0);
+    EXPECT_EQ(panel->Top(), 10 + 30 + vert->Increment());
+    EXPECT_EQ(box->ClientRect(), QRect(0, 0, 100, 100));
+}
+
+TEST_F(StandardControls, AStreamedScrollPositionWaitsForTheContent) {
+    TScrollBox box(nullptr);
+    korvan::forms::ReadComponentText("object Box: TScrollBox\n Width = 100\n Height = 100\n"
+                                     " VertScrollBar.Position = 40\n VertScrollBar.Increment = 20\n"
+                                     " object Inner: TPanel\n  Top = 0\n  Height = 300\n end\nend",
+                                     &box);
+    auto* inner = dynamic_cast<TPanel*>(box.FindComponent("Inner"));
+    ASSERT_NE(inner, nullptr);
+    EXPECT_EQ(box.VertScrollBar()->Position(), 40);
+    EXPECT_EQ(box.VertScrollBar()->Increment(), 20);
+    EXPECT_EQ(inner->Top(), -40);
 }
 
 TEST_F(StandardControls, PageControlShowsOnePageAtATime) {

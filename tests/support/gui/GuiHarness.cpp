@@ -233,6 +233,8 @@ void GuiTest::SetUp() {
 }
 
 void GuiTest::TearDown() {
+    // A hint pause left running must not fire on the next test's clock.
+    Application->CancelHint();
     ProcessEvents();
     dialogService_.reset();
     timerClock_.reset();

@@ -1,0 +1,146 @@
+#include "platform/forms/HintWindow.h"
+
+#include "platform/forms/Application.h"
+#include "platform/forms/Control.h"
+#include "platform/forms/ExceptionGuard.h"
+#include "platform/forms/Timer.h"
+#include "platform/forms/WinControl.h"
+#include "platform/gfx/Color.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QLabel>
+
+namespace korvan::forms {
+
+namespace {
+
+// The control whose hint shows: the nearest one up from `control` with
+// ShowHint set.
+TControl* HintControlOf(TControl* control) {
+    TControl* c = control;
+    while (c && !c->ShowHint())
+        c = c->Parent();
+    return c;
+}
+
+// A control without a hint text of its own shows its parent's.
+std::string HintTextOf(TControl* control) {
+    for (TControl* c = control; c; c = c->Parent())
+        if (!c->Hint().empty())
+            return c->Hint();
+    return {};
+}
+
+QColor ToQColor(TColor color) {
+    const TColor rgb = ColorToRGB(color);
+    return QColor(int(rgb & 0xFF), int((rgb >> 8) & 0xFF), int((rgb >> 16) & 0xFF));
+}
+
+} // namespace
+
+HintController& Hints() {
+    // Never freed, like the application object its timer reports to.
+    static HintController* hints = new HintController();
+    return *hints;
+}
+
+HintController::HintController() : timer_(std::make_unique<TTimer>(nullptr)) {
+    timer_->SetEnabled(false);
+    timer_->SetOnTimer([this](TObject*) { Tick(); });
+}
+
+HintController::~HintController() {
+    if (window_ && QCoreApplication::instance())
+        delete window_.data();
+}
+
+void HintController::ControlUnderMouse(TControl* control) {
+    TControl* hintControl = HintControlOf(control);
+    if (hintControl == control_)
+        return;
+    Hide();
+    control_ = nullptr;
+    if (!hintControl || !Application->ShowHint() || HintTextOf(hintControl).empty())
+        return;
+    control_ = hintControl;
+    timer_->SetInterval(unsigned(std::max(Application->HintPause(), 1)));
+    timer_->SetEnabled(true);
+}
+
+void HintController::Cancel() {
+    Hide();
+    // Stays away until the pointer reaches another control.
+    timer_->SetEnabled(false);
+}
+
+void HintController::Forget(TControl* control) {
+    if (control == control_) {
+        Hide();
+        control_ = nullptr;
+    }
+}
+
+bool HintController::Showing() const {
+    return shown_ && window_ && window_->isVisible();
+}
+
+std::string HintController::ShownText() const {
+    return Showing() ? window_->text().toStdString() : std::string();
+}
+
+void HintController::Tick() {
+    timer_->SetEnabled(false);
+    if (shown_) {
+        Hide();
+        return;
+    }
+    Show();
+    if (shown_ && Application->HintHidePause() > 0) {
+        timer_->SetInterval(unsigned(Application->HintHidePause()));
+        timer_->SetEnabled(true);
+    }
+}
+
+void HintController::Show() {
+    if (!control_ || !Application->ShowHint() || !QCoreApplication::instance())
+        return;
+    const std::string text = GetShortHint(HintTextOf(control_));
+    if (text.empty())
+        return;
+    if (!window_) {
+        window_ = new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint);
+        window_->setMargin(2);
+        window_->setAutoFillBackground(true);
+        window_->setFrameStyle(QFrame::Box | QFrame::Plain);
+        QPalette palette = window_->palette();
+        palette.setColor(QPalette::Window, ToQColor(clInfoBk));
+        palette.setColor(QPalette::WindowText, ToQColor(clInfoText));
+        window_->setPalette(palette);
+    }
+    window_->setText(QString::fromStdString(text));
+    window_->adjustSize();
+    // Below the pointer, as tall as a pointer.
+    window_->move(QCursor::pos() + QPoint(0, 20));
+    window_->show();
+    shown_ = true;
+}
+
+void HintController::Hide() {
+    timer_->SetEnabled(false);
+    if (window_)
+        window_->hide();
+    shown_ = false;
+}
+
+std::string GetShortHint(const std::string& hint) {
+    const size_t bar = hint.find('|');
+    return bar == std::string::npos ? hint : hint.substr(0, bar);
+}
+
+std::string GetLongHint(const std::string& hint) {
+    const size_t bar = hint.find('|');
+    return bar == std::string::npos ? hint : hint.substr(bar + 1);
+}
+
+} // namespace korvan::forms

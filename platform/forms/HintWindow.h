@@ -1,0 +1,57 @@
+#pragma once
+// Hints: while the pointer rests on a control, the hint of that control
+// (or of the nearest parent whose ShowHint is set) appears in a small
+// window below the pointer after the application's HintPause, and goes
+// away after HintHidePause, when the pointer leaves the control, or on a
+// mouse press or a key. It comes back only when the pointer enters a
+// control again. Only the short hint (the text before '|') is shown.
+//
+// The pauses run on the framework's timer, so tests drive them with the
+// timer clock.
+
+#include <QLabel>
+#include <QPointer>
+
+#include <memory>
+#include <string>
+
+class TControl;
+class TTimer;
+
+namespace korvan::forms {
+
+class HintController {
+public:
+    HintController();
+    ~HintController();
+    // The pointer now rests on `control` (null: on no control).
+    void ControlUnderMouse(TControl* control);
+    // A press or a key: the hint goes and waits for the next control.
+    void Cancel();
+    // A control going away.
+    void Forget(TControl* control);
+
+    bool Showing() const;
+    // The text shown; empty when no hint is up.
+    std::string ShownText() const;
+    QLabel* Window() const { return window_; }
+
+private:
+    void Tick();
+    void Show();
+    void Hide();
+    TControl* control_ = nullptr; // the control with the hint
+    bool shown_ = false;
+    std::unique_ptr<TTimer> timer_;
+    QPointer<QLabel> window_;
+};
+
+HintController& Hints();
+
+// The part of a hint shown in the hint window: the text before '|'.
+std::string GetShortHint(const std::string& hint);
+// The part shown elsewhere (a status bar): the text after '|', or the
+// whole text without one.
+std::string GetLongHint(const std::string& hint);
+
+} // namespace korvan::forms
