@@ -18,8 +18,12 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
+# The editor started from here talks to loopback unless told otherwise
+# (`make run KORVAN_UNIT_ADDRESS=<unit address>`), so a development machine
+# never dials the unit's factory address.
+KORVAN_UNIT_ADDRESS ?= 127.0.0.1
 run: build
-	$(BUILD)/app/korvan-editor
+	KORVAN_UNIT_ADDRESS=$(KORVAN_UNIT_ADDRESS) $(BUILD)/app/korvan-editor
 
 test: build
 	cd $(BUILD) && env $(TEST_ENV) ctest --output-on-failure -j $(JOBS)
