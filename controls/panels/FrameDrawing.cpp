@@ -219,14 +219,22 @@ TRect DrawPanelFrame(TCanvas& c, TRect r, TFrameStyleEx outer, bool roundedInner
                      TSides sides, int borderWidth, TFrameStyleEx inner) {
     const TColor m = AdjustedColor(flatColor, flatAdjustment);
     TRect out = r;
-    switch (outer) {
-    case fsFlat:
-        out = DrawSidesLines(c, out, m, m, sides);
-        break;
-    case fsFlatBold:
-        out = DrawSidesBevel(c, out, m, m, 2, sides);
-        break;
-    case fsFlatRounded: {
+    // The styles the outer and the inner frame draw alike.
+    auto drawStyle = [&](TFrameStyleEx style) {
+        switch (style) {
+        case fsFlat:
+            return DrawSidesLines(c, out, m, m, sides);
+        case fsFlatBold:
+            return DrawSidesBevel(c, out, m, m, 2, sides);
+        case fsStatus:
+            return DrawSidesBevel(c, out, borderShadow, borderHighlight, bevelWidth, sides);
+        case fsPopup:
+            return DrawSidesBevel(c, out, borderHighlight, borderShadow, bevelWidth, sides);
+        default:
+            return DrawFrameStyle(c, out, style, sides);
+        }
+    };
+    if (outer == fsFlatRounded) {
         const bool bordered = borderWidth > 0 || inner != fsNone;
         if (!transparent) {
             const TRect ring = DrawSidesLines(c, out, parentColor, parentColor, sides);
@@ -236,56 +244,26 @@ TRect DrawPanelFrame(TCanvas& c, TRect r, TFrameStyleEx outer, bool roundedInner
             DrawSidesLines(c, DrawSidesLines(c, out, clNone, clNone, sides), borderColor, borderColor, sides);
         }
         out = DrawRoundedFlatFrame(c, out, m, sides);
-        break;
-    }
-    case fsStatus:
-        out = DrawSidesBevel(c, out, borderShadow, borderHighlight, bevelWidth, sides);
-        break;
-    case fsPopup:
-        out = DrawSidesBevel(c, out, borderHighlight, borderShadow, bevelWidth, sides);
-        break;
-    default:
-        out = DrawFrameStyle(c, out, outer, sides);
-        break;
+    } else {
+        out = drawStyle(outer);
     }
     if (borderWidth > 0)
         out = DrawSidesBevel(c, out, borderColor, borderColor, borderWidth, sides);
-    switch (inner) {
-    case fsFlat:
-        if (roundedInner) {
-            c.Pen().SetColor(m);
-            Line(c, out.Left, out.Top + 1, out.Left, out.Bottom - 1);
-            Line(c, out.Left + 1, out.Top, out.Right - 1, out.Top);
-            Line(c, out.Right - 1, out.Top + 1, out.Right - 1, out.Bottom - 1);
-            Line(c, out.Left + 1, out.Bottom - 1, out.Right - 1, out.Bottom - 1);
-            out = Shrink(out, 1);
-        } else {
-            out = DrawSidesLines(c, out, m, m, sides);
-        }
-        break;
-    case fsFlatBold:
-        out = DrawSidesBevel(c, out, m, m, 2, sides);
-        break;
-    case fsFlatRounded: {
+    if (inner == fsFlat && roundedInner) {
+        c.Pen().SetColor(m);
+        Line(c, out.Left, out.Top + 1, out.Left, out.Bottom - 1);
+        Line(c, out.Left + 1, out.Top, out.Right - 1, out.Top);
+        Line(c, out.Right - 1, out.Top + 1, out.Right - 1, out.Bottom - 1);
+        Line(c, out.Left + 1, out.Bottom - 1, out.Right - 1, out.Bottom - 1);
+        out = Shrink(out, 1);
+    } else if (inner == fsFlatRounded) {
         const TRect start = out;
-        if (!transparent) {
-            out = DrawSidesLines(c, out, borderColor, borderColor, sides);
+        out = DrawSidesLines(c, out, borderColor, borderColor, sides);
+        if (!transparent)
             out = DrawSidesLines(c, out, color, color, sides);
-        } else {
-            out = DrawSidesLines(c, out, borderColor, borderColor, sides);
-        }
         DrawRoundedFlatFrame(c, start, m, sides);
-        break;
-    }
-    case fsStatus:
-        out = DrawSidesBevel(c, out, borderShadow, borderHighlight, bevelWidth, sides);
-        break;
-    case fsPopup:
-        out = DrawSidesBevel(c, out, borderHighlight, borderShadow, bevelWidth, sides);
-        break;
-    default:
-        out = DrawFrameStyle(c, out, inner, sides);
-        break;
+    } else {
+        out = drawStyle(inner);
     }
     return out;
 }

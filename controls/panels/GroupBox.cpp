@@ -184,15 +184,7 @@ void TRzCustomGroupBox::Paint() {
         TRzCustomPanel::Paint();
         return;
     }
-    c.Brush().SetBitmap(QImage());
-    c.Brush().SetStyle(bsSolid);
-    c.Pen().SetStyle(psSolid);
-    c.Pen().SetWidth(1);
-    if (!IsTransparent()) {
-        // The background erase when the parent does not show through.
-        c.Brush().SetColor(Color());
-        c.FillRect(Rect(0, 0, Width(), Height()));
-    }
+    ErasePaint();
     PaintClassic();
     c.SelectClipRegion(std::nullopt);
     c.Font().Assign(Font());

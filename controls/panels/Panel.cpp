@@ -474,17 +474,21 @@ void TRzCustomPanel::DefineProperties(TFiler& filer) {
 
 // ---------------------------------------------------------------- painting
 
-void TRzCustomPanel::Paint() {
+void TRzCustomPanel::ErasePaint() {
     TCanvas& c = Canvas();
     c.Brush().SetBitmap(QImage());
     c.Brush().SetStyle(bsSolid);
     c.Pen().SetStyle(psSolid);
     c.Pen().SetWidth(1);
     if (!IsTransparent()) {
-        // The background erase of a panel the parent does not show through.
         c.Brush().SetColor(Color());
         c.FillRect(Rect(0, 0, Width(), Height()));
     }
+}
+
+void TRzCustomPanel::Paint() {
+    TCanvas& c = Canvas();
+    ErasePaint();
     const TRect bounds = ControlRect();
     TColor fc;
     int adj;

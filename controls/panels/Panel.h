@@ -114,6 +114,9 @@ public:
 
 protected:
     void Paint() override;
+    // Plain solid tools and, unless the parent shows through, the background
+    // erased in the panel's colour.
+    void ErasePaint();
     virtual void PaintCaption(TRect rect);
     virtual void PaintGrid(const TRect& rect);
     bool IsTransparent() const override { return transparent_ && paintClientArea_; }

@@ -486,18 +486,22 @@ void TReader::ReadObjectProperty(const ObjectRef& object, TPersistent* persisten
         const std::string owner = persistent ? persistent->GetNamePath() : std::string();
         throw EReadError(Format("Error reading %s.%s: Property %s does not exist", {owner, path, path}));
     };
+    // True when one of the instance's defined properties took the whole path.
+    auto readDefined = [&] {
+        if (!persistent)
+            return false;
+        pendingName_ = path;
+        pendingDone_ = false;
+        persistent->DefineProperties(*this);
+        return pendingDone_;
+    };
     const size_t dot = path.find('.');
     if (dot != std::string::npos) {
         const TPropInfo* prop = GetPropInfo(object, path.substr(0, dot));
         if (!prop || prop->Kind != tkClass || !prop->GetObj) {
             // A defined property may carry a dotted name ("Picture.Data").
-            if (persistent) {
-                pendingName_ = path;
-                pendingDone_ = false;
-                persistent->DefineProperties(*this);
-                if (pendingDone_)
-                    return;
-            }
+            if (readDefined())
+                return;
             notFound();
         }
         const ObjectRef sub = GetObjectProp(object, *prop);
@@ -511,14 +515,8 @@ void TReader::ReadObjectProperty(const ObjectRef& object, TPersistent* persisten
         ReadPropValue(object, *prop);
         return;
     }
-    if (persistent) {
-        pendingName_ = path;
-        pendingDone_ = false;
-        persistent->DefineProperties(*this);
-        if (pendingDone_)
-            return;
-    }
-    notFound();
+    if (!readDefined())
+        notFound();
 }
 
 std::int64_t TReader::ReadSetValue(const TPropInfo& prop) {

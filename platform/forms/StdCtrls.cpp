@@ -33,6 +33,8 @@ namespace {
 using korvan::forms::ApplyLook;
 using korvan::forms::ClassBuilder;
 using korvan::forms::Guarded;
+using korvan::forms::TQtButtonControl;
+using korvan::forms::TQtFieldControl;
 
 const std::vector<std::string> kAlignmentNames{"taLeftJustify", "taRightJustify", "taCenter"};
 
@@ -237,7 +239,7 @@ const TClassInfo& TEdit::StaticClassInfo() {
     return info;
 }
 
-TEdit::TEdit(TComponent* owner) : TQtControl<QLineEdit>(owner) {
+TEdit::TEdit(TComponent* owner) : TQtFieldControl<QLineEdit>(owner) {
     controlStyle_ = kNativeStyle | csDoubleClicks;
     SetTabStop(true);
     SetColor(clWindow);
@@ -254,11 +256,6 @@ QWidget* TEdit::CreateWidget() {
     });
     ApplyLook(edit, *this, true);
     return edit;
-}
-
-void TEdit::ApplyEnabled() {
-    if (HandleAllocated())
-        Native()->setEnabled(Enabled());
 }
 
 std::string TEdit::Text() const {
@@ -302,18 +299,6 @@ void TEdit::Change() {
         OnChange(this);
 }
 
-void TEdit::ColorChanged() {
-    TWinControl::ColorChanged();
-    if (HandleAllocated())
-        ApplyLook(Native(), *this, true);
-}
-
-void TEdit::FontChanged() {
-    TWinControl::FontChanged();
-    if (HandleAllocated())
-        ApplyLook(Native(), *this, true);
-}
-
 // ---------------------------------------------------------------- TMemo
 
 const TClassInfo& TMemo::StaticClassInfo() {
@@ -328,7 +313,8 @@ const TClassInfo& TMemo::StaticClassInfo() {
     return info;
 }
 
-TMemo::TMemo(TComponent* owner) : TQtControl<QPlainTextEdit>(owner), lines_(std::make_unique<TStringList>()) {
+TMemo::TMemo(TComponent* owner)
+    : TQtFieldControl<QPlainTextEdit>(owner), lines_(std::make_unique<TStringList>()) {
     controlStyle_ = kNativeStyle | csDoubleClicks;
     SetTabStop(true);
     SetColor(clWindow);
@@ -391,23 +377,6 @@ void TMemo::SetReadOnly(bool v) {
     Native()->setReadOnly(v);
 }
 
-void TMemo::ApplyEnabled() {
-    if (HandleAllocated())
-        Native()->setEnabled(Enabled());
-}
-
-void TMemo::ColorChanged() {
-    TWinControl::ColorChanged();
-    if (HandleAllocated())
-        ApplyLook(Native(), *this, true);
-}
-
-void TMemo::FontChanged() {
-    TWinControl::FontChanged();
-    if (HandleAllocated())
-        ApplyLook(Native(), *this, true);
-}
-
 // ---------------------------------------------------------------- TButton
 
 const TClassInfo& TButton::StaticClassInfo() {
@@ -425,7 +394,7 @@ const TClassInfo& TButton::StaticClassInfo() {
     return info;
 }
 
-TButton::TButton(TComponent* owner) : TQtControl<QPushButton>(owner) {
+TButton::TButton(TComponent* owner) : TQtButtonControl<QPushButton>(owner) {
     controlStyle_ = kNativeStyle;
     SetTabStop(true);
     SetBounds(0, 0, 75, 25);
@@ -438,22 +407,6 @@ QWidget* TButton::CreateWidget() {
     button->setText(QString::fromStdString(Caption()));
     ApplyLook(button, *this, false);
     return button;
-}
-
-void TButton::ApplyEnabled() {
-    if (HandleAllocated())
-        Native()->setEnabled(Enabled());
-}
-
-void TButton::TextChanged() {
-    Native()->setText(QString::fromStdString(Caption()));
-    TWinControl::TextChanged();
-}
-
-void TButton::FontChanged() {
-    TWinControl::FontChanged();
-    if (HandleAllocated())
-        ApplyLook(Native(), *this, false);
 }
 
 void TButton::SetDefault(bool v) {
@@ -483,12 +436,6 @@ void TButton::WndProc(TMessage& message) {
         }
         return;
     }
-    case CM_DIALOGCHAR:
-        if (IsAccel(unsigned(message.WParam), Caption()) && CanFocus()) {
-            Click();
-            message.Result = 1;
-        }
-        return;
     case CM_FOCUSCHANGED: {
         auto* focused = reinterpret_cast<TControl*>(message.LParam);
         const bool active = dynamic_cast<TButton*>(focused) ? focused == this : default_;
@@ -500,7 +447,7 @@ void TButton::WndProc(TMessage& message) {
         return;
     }
     default:
-        TWinControl::WndProc(message);
+        TQtButtonControl::WndProc(message);
     }
 }
 
@@ -522,7 +469,7 @@ const TClassInfo& TCheckBox::StaticClassInfo() {
     return info;
 }
 
-TCheckBox::TCheckBox(TComponent* owner) : TQtControl<QCheckBox>(owner) {
+TCheckBox::TCheckBox(TComponent* owner) : TQtButtonControl<QCheckBox>(owner) {
     controlStyle_ = kNativeStyle;
     SetTabStop(true);
     SetBounds(0, 0, 97, 17);
@@ -567,32 +514,9 @@ void TCheckBox::SetState(TCheckBoxState s) {
         Click();
 }
 
-void TCheckBox::WndProc(TMessage& message) {
-    if (message.Msg == CM_DIALOGCHAR) {
-        if (IsAccel(unsigned(message.WParam), Caption()) && CanFocus()) {
-            SetFocus();
-            SetChecked(!Checked());
-            message.Result = 1;
-        }
-        return;
-    }
-    TWinControl::WndProc(message);
-}
-
-void TCheckBox::ApplyEnabled() {
-    if (HandleAllocated())
-        Native()->setEnabled(Enabled());
-}
-
-void TCheckBox::TextChanged() {
-    Native()->setText(QString::fromStdString(Caption()));
-    TWinControl::TextChanged();
-}
-
-void TCheckBox::FontChanged() {
-    TWinControl::FontChanged();
-    if (HandleAllocated())
-        ApplyLook(Native(), *this, false);
+void TCheckBox::Accelerated() {
+    SetFocus();
+    SetChecked(!Checked());
 }
 
 // ---------------------------------------------------------------- TRadioButton
@@ -607,7 +531,7 @@ const TClassInfo& TRadioButton::StaticClassInfo() {
     return info;
 }
 
-TRadioButton::TRadioButton(TComponent* owner) : TQtControl<QRadioButton>(owner) {
+TRadioButton::TRadioButton(TComponent* owner) : TQtButtonControl<QRadioButton>(owner) {
     controlStyle_ = kNativeStyle;
     SetBounds(0, 0, 113, 17);
 }
@@ -647,16 +571,9 @@ void TRadioButton::SetChecked(bool v) {
         Click();
 }
 
-void TRadioButton::WndProc(TMessage& message) {
-    if (message.Msg == CM_DIALOGCHAR) {
-        if (IsAccel(unsigned(message.WParam), Caption()) && CanFocus()) {
-            SetFocus();
-            SetChecked(true);
-            message.Result = 1;
-        }
-        return;
-    }
-    TWinControl::WndProc(message);
+void TRadioButton::Accelerated() {
+    SetFocus();
+    SetChecked(true);
 }
 
 bool TRadioButton::WantSpecialKey(std::uint16_t key) const {
@@ -687,22 +604,6 @@ void TRadioButton::KeyDown(std::uint16_t& key, TShiftState shift) {
     }
 }
 
-void TRadioButton::ApplyEnabled() {
-    if (HandleAllocated())
-        Native()->setEnabled(Enabled());
-}
-
-void TRadioButton::TextChanged() {
-    Native()->setText(QString::fromStdString(Caption()));
-    TWinControl::TextChanged();
-}
-
-void TRadioButton::FontChanged() {
-    TWinControl::FontChanged();
-    if (HandleAllocated())
-        ApplyLook(Native(), *this, false);
-}
-
 // ---------------------------------------------------------------- TListBox
 
 const TClassInfo& TListBox::StaticClassInfo() {
@@ -716,7 +617,7 @@ const TClassInfo& TListBox::StaticClassInfo() {
 }
 
 TListBox::TListBox(TComponent* owner)
-    : TQtControl<QListWidget>(owner), items_(std::make_unique<TStringList>()) {
+    : TQtFieldControl<QListWidget>(owner), items_(std::make_unique<TStringList>()) {
     controlStyle_ = kNativeStyle | csDoubleClicks;
     SetTabStop(true);
     SetColor(clWindow);
@@ -768,23 +669,6 @@ void TListBox::SetItemIndex(int index) {
     syncing_ = false;
 }
 
-void TListBox::ApplyEnabled() {
-    if (HandleAllocated())
-        Native()->setEnabled(Enabled());
-}
-
-void TListBox::FontChanged() {
-    TWinControl::FontChanged();
-    if (HandleAllocated())
-        ApplyLook(Native(), *this, true);
-}
-
-void TListBox::ColorChanged() {
-    TWinControl::ColorChanged();
-    if (HandleAllocated())
-        ApplyLook(Native(), *this, true);
-}
-
 // ---------------------------------------------------------------- TComboBox
 
 const TClassInfo& TComboBox::StaticClassInfo() {
@@ -806,7 +690,7 @@ const TClassInfo& TComboBox::StaticClassInfo() {
 }
 
 TComboBox::TComboBox(TComponent* owner)
-    : TQtControl<QComboBox>(owner), items_(std::make_unique<TStringList>()) {
+    : TQtFieldControl<QComboBox>(owner), items_(std::make_unique<TStringList>()) {
     controlStyle_ = kNativeStyle | csDoubleClicks;
     SetTabStop(true);
     SetColor(clWindow);
@@ -958,23 +842,6 @@ bool TComboBox::DoMouseWheelUp(TShiftState shift, QPoint mousePos) {
         UserSelected(itemIndex_);
     }
     return true;
-}
-
-void TComboBox::ApplyEnabled() {
-    if (HandleAllocated())
-        Native()->setEnabled(Enabled());
-}
-
-void TComboBox::FontChanged() {
-    TWinControl::FontChanged();
-    if (HandleAllocated())
-        ApplyLook(Native(), *this, true);
-}
-
-void TComboBox::ColorChanged() {
-    TWinControl::ColorChanged();
-    if (HandleAllocated())
-        ApplyLook(Native(), *this, true);
 }
 
 // ---------------------------------------------------------------- TGroupBox

@@ -6,6 +6,7 @@
 // copies its ModalResult to its form; Return and Escape reach the default
 // and cancel buttons.
 
+#include "platform/forms/Messages.h"
 #include "platform/forms/Strings.h"
 #include "platform/forms/WinControl.h"
 
@@ -22,6 +23,54 @@
 namespace korvan::forms {
 // Gives a Qt widget the control's font and colours.
 void ApplyLook(QWidget* widget, const TControl& control, bool colorIsBase);
+
+// A Qt control with a text field (edit, memo, list, combo): its colour is the
+// field's background; font and colour changes reach the widget.
+template <class W> class TQtFieldControl : public TQtControl<W> {
+public:
+    using TQtControl<W>::TQtControl;
+
+protected:
+    void ColorChanged() override {
+        TWinControl::ColorChanged();
+        if (this->HandleAllocated())
+            ApplyLook(this->Native(), *this, true);
+    }
+    void FontChanged() override {
+        TWinControl::FontChanged();
+        if (this->HandleAllocated())
+            ApplyLook(this->Native(), *this, true);
+    }
+};
+
+// A captioned Qt button (push, check or radio button): the caption and font
+// reach the widget, and the caption's accelerator character does Accelerated.
+template <class W> class TQtButtonControl : public TQtControl<W> {
+public:
+    using TQtControl<W>::TQtControl;
+    void WndProc(TMessage& message) override {
+        if (message.Msg == CM_DIALOGCHAR) {
+            if (IsAccel(unsigned(message.WParam), this->Caption()) && this->CanFocus()) {
+                Accelerated();
+                message.Result = 1;
+            }
+            return;
+        }
+        TWinControl::WndProc(message);
+    }
+
+protected:
+    virtual void Accelerated() = 0;
+    void TextChanged() override {
+        this->Native()->setText(QString::fromStdString(this->Caption()));
+        TWinControl::TextChanged();
+    }
+    void FontChanged() override {
+        TWinControl::FontChanged();
+        if (this->HandleAllocated())
+            ApplyLook(this->Native(), *this, false);
+    }
+};
 } // namespace korvan::forms
 
 class TLabel : public TGraphicControl {
@@ -62,7 +111,7 @@ private:
     TWinControl* focusControl_ = nullptr;
 };
 
-class TEdit : public TQtControl<QLineEdit> {
+class TEdit : public korvan::forms::TQtFieldControl<QLineEdit> {
     KORVAN_CLASS(TEdit)
 public:
     explicit TEdit(TComponent* owner);
@@ -82,10 +131,7 @@ public:
 
 protected:
     QWidget* CreateWidget() override;
-    void ApplyEnabled() override;
     virtual void Change();
-    void ColorChanged() override;
-    void FontChanged() override;
 
 private:
     int maxLength_ = 0;
@@ -95,7 +141,7 @@ private:
     bool settingText_ = false;
 };
 
-class TMemo : public TQtControl<QPlainTextEdit> {
+class TMemo : public korvan::forms::TQtFieldControl<QPlainTextEdit> {
     KORVAN_CLASS(TMemo)
 public:
     explicit TMemo(TComponent* owner);
@@ -116,9 +162,6 @@ public:
 
 protected:
     QWidget* CreateWidget() override;
-    void ApplyEnabled() override;
-    void ColorChanged() override;
-    void FontChanged() override;
 
 private:
     void LinesChanged();
@@ -128,7 +171,7 @@ private:
     bool syncing_ = false;
 };
 
-class TButton : public TQtControl<QPushButton> {
+class TButton : public korvan::forms::TQtButtonControl<QPushButton> {
     KORVAN_CLASS(TButton)
 public:
     explicit TButton(TComponent* owner);
@@ -144,10 +187,8 @@ public:
     void WndProc(TMessage& message) override;
 
 protected:
+    void Accelerated() override { Click(); }
     QWidget* CreateWidget() override;
-    void ApplyEnabled() override;
-    void TextChanged() override;
-    void FontChanged() override;
 
 private:
     bool default_ = false;
@@ -158,7 +199,7 @@ private:
 
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 
-class TCheckBox : public TQtControl<QCheckBox> {
+class TCheckBox : public korvan::forms::TQtButtonControl<QCheckBox> {
     KORVAN_CLASS(TCheckBox)
 public:
     explicit TCheckBox(TComponent* owner);
@@ -168,13 +209,10 @@ public:
     void SetState(TCheckBoxState s);
     bool AllowGrayed() const { return allowGrayed_; }
     void SetAllowGrayed(bool v) { allowGrayed_ = v; }
-    void WndProc(TMessage& message) override;
 
 protected:
+    void Accelerated() override;
     QWidget* CreateWidget() override;
-    void ApplyEnabled() override;
-    void TextChanged() override;
-    void FontChanged() override;
 
 private:
     TCheckBoxState state_ = cbUnchecked;
@@ -182,7 +220,7 @@ private:
     bool syncing_ = false;
 };
 
-class TRadioButton : public TQtControl<QRadioButton> {
+class TRadioButton : public korvan::forms::TQtButtonControl<QRadioButton> {
     KORVAN_CLASS(TRadioButton)
 public:
     explicit TRadioButton(TComponent* owner);
@@ -190,23 +228,20 @@ public:
     // Checking a radio button clears the others of its parent and raises
     // OnClick.
     void SetChecked(bool v);
-    void WndProc(TMessage& message) override;
     // The arrow keys move the focus and the check to the previous or next
     // radio button of the same parent.
     bool WantSpecialKey(std::uint16_t key) const override;
     void KeyDown(std::uint16_t& key, TShiftState shift) override;
 
 protected:
+    void Accelerated() override;
     QWidget* CreateWidget() override;
-    void ApplyEnabled() override;
-    void TextChanged() override;
-    void FontChanged() override;
 
 private:
     bool checked_ = false;
 };
 
-class TListBox : public TQtControl<QListWidget> {
+class TListBox : public korvan::forms::TQtFieldControl<QListWidget> {
     KORVAN_CLASS(TListBox)
 public:
     explicit TListBox(TComponent* owner);
@@ -221,9 +256,6 @@ public:
 
 protected:
     QWidget* CreateWidget() override;
-    void ApplyEnabled() override;
-    void FontChanged() override;
-    void ColorChanged() override;
 
 private:
     void ItemsChanged();
@@ -234,7 +266,7 @@ private:
 
 enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
 
-class TComboBox : public TQtControl<QComboBox> {
+class TComboBox : public korvan::forms::TQtFieldControl<QComboBox> {
     KORVAN_CLASS(TComboBox)
 public:
     explicit TComboBox(TComponent* owner);
@@ -265,9 +297,6 @@ public:
 
 protected:
     QWidget* CreateWidget() override;
-    void ApplyEnabled() override;
-    void FontChanged() override;
-    void ColorChanged() override;
     // The wheel moves the selection as the user's choice.
     bool DoMouseWheelDown(TShiftState shift, QPoint mousePos) override;
     bool DoMouseWheelUp(TShiftState shift, QPoint mousePos) override;

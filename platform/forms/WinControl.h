@@ -138,4 +138,9 @@ public:
 
 protected:
     QWidget* CreateWidget() override { return new W(); }
+    // The Qt widget draws its own disabled look.
+    void ApplyEnabled() override {
+        if (HandleAllocated())
+            Native()->setEnabled(Enabled());
+    }
 };

@@ -80,6 +80,17 @@ std::string Utf8ToUtf16Le(std::string_view text) {
     return out;
 }
 
+using DateTimeParser = bool (*)(std::string_view, TDateTime&, const text::FormatSettings&);
+
+// A stored date or time in the user's format; a missing or unreadable value
+// gives the fallback.
+TDateTime ParseDateTimeOr(const std::string* stored, DateTimeParser parse, TDateTime fallback) {
+    TDateTime v = fallback;
+    if (stored && !parse(*stored, v, text::CurrentFormatSettings()))
+        v = fallback;
+    return v;
+}
+
 } // namespace
 
 IniFile::IniFile(std::filesystem::path path, IniEncoding encoding)
@@ -176,26 +187,17 @@ double IniFile::ReadFloat(std::string_view section, std::string_view key, double
 
 TDateTime IniFile::ReadDateTime(std::string_view section, std::string_view key, TDateTime fallback) const {
     const Entry* e = FindEntry(section, key);
-    TDateTime v = fallback;
-    if (e && !TryStrToDateTime(e->value, v, text::CurrentFormatSettings()))
-        v = fallback;
-    return v;
+    return ParseDateTimeOr(e ? &e->value : nullptr, TryStrToDateTime, fallback);
 }
 
 TDateTime IniFile::ReadDate(std::string_view section, std::string_view key, TDateTime fallback) const {
     const Entry* e = FindEntry(section, key);
-    TDateTime v = fallback;
-    if (e && !TryStrToDate(e->value, v, text::CurrentFormatSettings()))
-        v = fallback;
-    return v;
+    return ParseDateTimeOr(e ? &e->value : nullptr, TryStrToDate, fallback);
 }
 
 TDateTime IniFile::ReadTime(std::string_view section, std::string_view key, TDateTime fallback) const {
     const Entry* e = FindEntry(section, key);
-    TDateTime v = fallback;
-    if (e && !TryStrToTime(e->value, v, text::CurrentFormatSettings()))
-        v = fallback;
-    return v;
+    return ParseDateTimeOr(e ? &e->value : nullptr, TryStrToTime, fallback);
 }
 
 std::vector<std::uint8_t> IniFile::ReadBinary(std::string_view section, std::string_view key) const {

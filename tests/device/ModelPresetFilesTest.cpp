@@ -1,6 +1,7 @@
 #include "device/FileIo.h"
 #include "device/LUnitControl.h"
 #include "tests/support/FakeUnitHost.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -21,12 +22,6 @@ Bytes ToBytes(const std::string& text) {
 
 class ModelPresetFiles : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::path(KORVAN_TEST_OUTPUT_DIR) / "model-files" /
-               ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
     std::string Path(const std::string& name) const { return (dir_ / name).string(); }
 
     // A preset that differs from the default in places the load must carry.
@@ -45,7 +40,8 @@ protected:
         return image;
     }
 
-    fs::path dir_;
+    korvan::testing::ScratchFolder scratch_{"model-files"};
+    const fs::path& dir_ = scratch_.Path();
     FakeUnitHost host;
     LUnitControl model{host};
 };

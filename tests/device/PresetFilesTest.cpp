@@ -1,5 +1,6 @@
 #include "device/PresetFiles.h"
 #include "device/FileIo.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -40,14 +41,9 @@ Bytes SampleUnitFile() {
 
 class TempDir : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::path(KORVAN_TEST_OUTPUT_DIR) / "preset-files" /
-               ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
     std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-    fs::path dir_;
+    korvan::testing::ScratchFolder scratch_{"preset-files"};
+    const fs::path& dir_ = scratch_.Path();
 };
 
 TEST(PresetFileLayout, TextIsIdentityAndImageBytes2To1435) {

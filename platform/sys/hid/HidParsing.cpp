@@ -228,18 +228,30 @@ NTSTATUS ChangeUsages(const HidPreparsedData& data, HIDP_REPORT_TYPE type, USAGE
     return HIDP_STATUS_SUCCESS;
 }
 
+bool BadExtents(const HidControl& c) {
+    return c.logicalMin >= c.logicalMax || c.physicalMin >= c.physicalMax;
+}
+
+// What a value call needs of the control: one value per usage, one that is
+// also scaled (which takes sound logical and physical extents), or a whole
+// value array.
+enum class ValueKind { kPlain, kScaled, kArray };
+
 NTSTATUS FindValue(const HidPreparsedData& data, HIDP_REPORT_TYPE type, USAGE page, std::uint16_t lc,
-                   USAGE usage, const std::uint8_t* report, std::uint32_t reportLength,
+                   USAGE usage, const std::uint8_t* report, std::uint32_t reportLength, ValueKind kind,
                    const HidControl*& control) {
     if (NTSTATUS s = CheckReport(data, type, report, reportLength); s != HIDP_STATUS_SUCCESS)
         return s;
     const Found f = FindUsage(data, type, page, lc, usage, false, report[0]);
     control = f.control;
-    return f.status;
-}
-
-bool BadExtents(const HidControl& c) {
-    return c.logicalMin >= c.logicalMax || c.physicalMin >= c.physicalMax;
+    if (f.status != HIDP_STATUS_SUCCESS)
+        return f.status;
+    const bool array = kind == ValueKind::kArray;
+    if (control->IsValueArray() != array)
+        return array ? HIDP_STATUS_NOT_VALUE_ARRAY : HIDP_STATUS_IS_VALUE_ARRAY;
+    if (kind == ValueKind::kScaled && BadExtents(*control))
+        return HIDP_STATUS_BAD_LOG_PHY_VALUES;
+    return HIDP_STATUS_SUCCESS;
 }
 
 } // namespace
@@ -361,11 +373,10 @@ NTSTATUS GetUsageValue(const HidPreparsedData& data, HIDP_REPORT_TYPE type, USAG
                        std::uint16_t linkCollection, USAGE usage, std::uint32_t& value,
                        const std::uint8_t* report, std::uint32_t reportLength) {
     const HidControl* c = nullptr;
-    if (NTSTATUS s = FindValue(data, type, usagePage, linkCollection, usage, report, reportLength, c);
+    if (NTSTATUS s = FindValue(data, type, usagePage, linkCollection, usage, report, reportLength,
+                               ValueKind::kPlain, c);
         s != HIDP_STATUS_SUCCESS)
         return s;
-    if (c->IsValueArray())
-        return HIDP_STATUS_IS_VALUE_ARRAY;
     value = ReadBits(report, FieldBit(*c, ValueField(*c, usage)), c->bitSize);
     return HIDP_STATUS_SUCCESS;
 }
@@ -374,11 +385,10 @@ NTSTATUS SetUsageValue(const HidPreparsedData& data, HIDP_REPORT_TYPE type, USAG
                        std::uint16_t linkCollection, USAGE usage, std::uint32_t value, std::uint8_t* report,
                        std::uint32_t reportLength) {
     const HidControl* c = nullptr;
-    if (NTSTATUS s = FindValue(data, type, usagePage, linkCollection, usage, report, reportLength, c);
+    if (NTSTATUS s = FindValue(data, type, usagePage, linkCollection, usage, report, reportLength,
+                               ValueKind::kPlain, c);
         s != HIDP_STATUS_SUCCESS)
         return s;
-    if (c->IsValueArray())
-        return HIDP_STATUS_IS_VALUE_ARRAY;
     WriteBits(report, FieldBit(*c, ValueField(*c, usage)), c->bitSize, value & Mask(c->bitSize));
     return HIDP_STATUS_SUCCESS;
 }
@@ -387,13 +397,10 @@ NTSTATUS GetScaledUsageValue(const HidPreparsedData& data, HIDP_REPORT_TYPE type
                              std::uint16_t linkCollection, USAGE usage, std::int32_t& value,
                              const std::uint8_t* report, std::uint32_t reportLength) {
     const HidControl* c = nullptr;
-    if (NTSTATUS s = FindValue(data, type, usagePage, linkCollection, usage, report, reportLength, c);
+    if (NTSTATUS s = FindValue(data, type, usagePage, linkCollection, usage, report, reportLength,
+                               ValueKind::kScaled, c);
         s != HIDP_STATUS_SUCCESS)
         return s;
-    if (c->IsValueArray())
-        return HIDP_STATUS_IS_VALUE_ARRAY;
-    if (BadExtents(*c))
-        return HIDP_STATUS_BAD_LOG_PHY_VALUES;
     const std::int64_t v = FieldValue(*c, report, ValueField(*c, usage));
     if (v < c->logicalMin || v > c->logicalMax)
         return HIDP_STATUS_VALUE_OUT_OF_RANGE;
@@ -407,13 +414,10 @@ NTSTATUS SetScaledUsageValue(const HidPreparsedData& data, HIDP_REPORT_TYPE type
                              std::uint16_t linkCollection, USAGE usage, std::int32_t value,
                              std::uint8_t* report, std::uint32_t reportLength) {
     const HidControl* c = nullptr;
-    if (NTSTATUS s = FindValue(data, type, usagePage, linkCollection, usage, report, reportLength, c);
+    if (NTSTATUS s = FindValue(data, type, usagePage, linkCollection, usage, report, reportLength,
+                               ValueKind::kScaled, c);
         s != HIDP_STATUS_SUCCESS)
         return s;
-    if (c->IsValueArray())
-        return HIDP_STATUS_IS_VALUE_ARRAY;
-    if (BadExtents(*c))
-        return HIDP_STATUS_BAD_LOG_PHY_VALUES;
     if (value < c->physicalMin || value > c->physicalMax)
         return HIDP_STATUS_VALUE_OUT_OF_RANGE;
     const std::int64_t span = std::int64_t(c->logicalMax) - c->logicalMin;
@@ -428,11 +432,10 @@ NTSTATUS GetUsageValueArray(const HidPreparsedData& data, HIDP_REPORT_TYPE type,
                             std::uint16_t byteLength, const std::uint8_t* report,
                             std::uint32_t reportLength) {
     const HidControl* c = nullptr;
-    if (NTSTATUS s = FindValue(data, type, usagePage, linkCollection, usage, report, reportLength, c);
+    if (NTSTATUS s = FindValue(data, type, usagePage, linkCollection, usage, report, reportLength,
+                               ValueKind::kArray, c);
         s != HIDP_STATUS_SUCCESS)
         return s;
-    if (!c->IsValueArray())
-        return HIDP_STATUS_NOT_VALUE_ARRAY;
     const std::uint32_t bits = std::uint32_t(c->bitSize) * c->reportCount;
     if (buffer == nullptr || byteLength < (bits + 7) / 8)
         return HIDP_STATUS_BUFFER_TOO_SMALL;
@@ -446,11 +449,10 @@ NTSTATUS SetUsageValueArray(const HidPreparsedData& data, HIDP_REPORT_TYPE type,
                             std::uint16_t linkCollection, USAGE usage, const std::uint8_t* buffer,
                             std::uint16_t byteLength, std::uint8_t* report, std::uint32_t reportLength) {
     const HidControl* c = nullptr;
-    if (NTSTATUS s = FindValue(data, type, usagePage, linkCollection, usage, report, reportLength, c);
+    if (NTSTATUS s = FindValue(data, type, usagePage, linkCollection, usage, report, reportLength,
+                               ValueKind::kArray, c);
         s != HIDP_STATUS_SUCCESS)
         return s;
-    if (!c->IsValueArray())
-        return HIDP_STATUS_NOT_VALUE_ARRAY;
     const std::uint32_t bits = std::uint32_t(c->bitSize) * c->reportCount;
     if (buffer == nullptr || byteLength < (bits + 7) / 8)
         return HIDP_STATUS_BUFFER_TOO_SMALL;

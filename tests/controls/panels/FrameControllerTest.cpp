@@ -6,6 +6,7 @@
 #include "controls/panels/Panel.h"
 #include "controls/panels/RegIniFile.h"
 #include "platform/forms/StdCtrls.h"
+#include "tests/support/ScratchFolder.h"
 #include "tests/support/gui/GuiHarness.h"
 
 #include <gtest/gtest.h>
@@ -30,10 +31,6 @@ class FrameController : public GuiTest {
 protected:
     void SetUp() override {
         GuiTest::SetUp();
-        folder = fs::path(KORVAN_TEST_OUTPUT_DIR) / "frame-controller" /
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(folder);
-        fs::create_directories(folder);
         korvan::panels::StorageEnvironment env;
         env.SpecialFolder = [this](TRzSpecialFolder) { return (folder / "special").string(); };
         env.ExecutablePath = [this] { return (folder / "bin" / "editor").string(); };
@@ -45,7 +42,8 @@ protected:
         korvan::panels::ResetStorageEnvironment();
         GuiTest::TearDown();
     }
-    fs::path folder;
+    korvan::testing::ScratchFolder scratch{"frame-controller"};
+    const fs::path& folder = scratch.Path();
     std::unique_ptr<TComponent> owner = std::make_unique<TComponent>(nullptr);
 };
 

@@ -2,6 +2,7 @@
 #include "FakeDialogs.h"
 #include "platform/forms/GuiThread.h"
 #include "platform/sys/Clock.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -47,9 +48,8 @@ TEST(SingleInstance, SecondStartHelper) {
 }
 
 TEST(SingleInstance, SecondStartRaisesTheFirstAndExitsZero) {
-    const std::filesystem::path folder = std::filesystem::path(KORVAN_TEST_OUTPUT_DIR) / "single-instance";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    const korvan::testing::ScratchFolder scratch("single-instance");
+    const std::filesystem::path& folder = scratch.Path();
 
     QWidget window;
     window.setWindowTitle("the Brivane KORVAN DSP Processor Editor V1.0");

@@ -165,6 +165,29 @@ TEST_F(FocusKeys, AcceleratorsReachTheCaptionThatCarriesThem) {
     EXPECT_EQ(log, (std::vector<std::string>{"ok click"}));
 }
 
+TEST_F(FocusKeys, AcceleratorsFocusAndSetCheckBoxesAndRadioButtons) {
+    auto* box = new TCheckBox(form.get());
+    box->SetCaption("&Mute");
+    box->SetBounds(10, 140, 97, 17);
+    box->SetParent(form.get());
+    auto* radio = new TRadioButton(form.get());
+    radio->SetCaption("&Link");
+    radio->SetBounds(10, 160, 113, 17);
+    radio->SetParent(form.get());
+    input.Key(edit1, 'M', ssAlt, "m");
+    EXPECT_TRUE(box->Checked());
+    EXPECT_TRUE(box->Focused());
+    input.Key(box, 'M', ssAlt, "m");
+    EXPECT_FALSE(box->Checked());
+    input.Key(box, 'L', ssAlt, "l");
+    EXPECT_TRUE(radio->Checked());
+    EXPECT_TRUE(radio->Focused());
+    input.Key(radio, 'L', ssAlt, "l");
+    EXPECT_TRUE(radio->Checked());
+    // No button took the letters.
+    EXPECT_EQ(log, (std::vector<std::string>{"edit1 exit"}));
+}
+
 TEST_F(FocusKeys, MenuShortCutsAndCaptionAcceleratorsReachTheMenu) {
     auto* menu = new TMainMenu(form.get());
     auto item = [&](TMenuItem* parent, const std::string& caption, TShortCut shortCut = scNone) {

@@ -1,5 +1,6 @@
 #include "platform/sys/IniFile.h"
 #include "platform/sys/SettingsStore.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -18,12 +19,6 @@ using korvan::sys::SettingsValueType;
 
 class TempFolder : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::path(KORVAN_TEST_OUTPUT_DIR) / "sys" /
-               ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
     std::string ReadFile(const fs::path& p) {
         std::ifstream in(p, std::ios::binary);
         std::stringstream s;
@@ -34,7 +29,8 @@ protected:
         std::ofstream out(p, std::ios::binary);
         out << text;
     }
-    fs::path dir_;
+    korvan::testing::ScratchFolder scratch_{"sys"};
+    const fs::path& dir_ = scratch_.Path();
 };
 
 using IniFileTest = TempFolder;

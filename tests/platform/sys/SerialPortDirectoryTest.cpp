@@ -1,4 +1,5 @@
 #include "platform/sys/SerialPortDirectory.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -29,13 +30,9 @@ TEST(SerialPortDirectory, NamesAndNumbers) {
 // `type` 0 marks a ttyS with no UART.
 class FakeSysfs : public ::testing::Test {
 protected:
-    fs::path root = fs::path(KORVAN_TEST_OUTPUT_DIR) / "serial-sysfs" /
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    korvan::testing::ScratchFolder scratch{"serial-sysfs"};
+    const fs::path& root = scratch.Path();
 
-    void SetUp() override {
-        fs::remove_all(root);
-        fs::create_directories(root);
-    }
     void Add(const std::string& name, bool device, bool driver, int type = -1) {
         fs::create_directories(root / name);
         if (device)

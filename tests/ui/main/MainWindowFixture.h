@@ -30,6 +30,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -160,16 +161,21 @@ protected:
     void TearDown() override {
         pump.Stop();
         FreeEditorWindows();
+        for (const auto& folder : instanceFolders_) {
+            std::error_code ignored;
+            std::filesystem::remove_all(folder, ignored);
+        }
         GuiTest::TearDown();
     }
 
     // The single-instance claim of each window set goes to a folder of its
-    // own, so tests and a running editor never meet.
+    // own, so tests and a running editor never meet; the test removes it.
     MainWindowOptions Options() {
         static int made = 0;
         MainWindowOptions options{ConnectionServices{FormsGui(), clock, ports, backend}, "korvan-editor", {}};
         options.instanceFolder = std::filesystem::path(KORVAN_TEST_OUTPUT_DIR) /
                                  ("instance-" + std::to_string(getpid()) + "-" + std::to_string(++made));
+        instanceFolders_.push_back(options.instanceFolder);
         return options;
     }
     // The windows, with the main window shown as the message loop shows it.
@@ -215,6 +221,9 @@ protected:
     std::unique_ptr<SimTcpTransport> tcp;
     std::unique_ptr<ScopedEnv> port;
     WindowPump pump{clock};
+
+private:
+    std::vector<std::filesystem::path> instanceFolders_;
 };
 
 } // namespace korvan::test
