@@ -3,6 +3,7 @@
 #include "platform/gfx/CanvasImpl.h"
 
 #include "platform/gfx/Hatches.h"
+#include "platform/gfx/PathMaskCache.h"
 
 #include <QPainter>
 #include <cmath>
@@ -191,6 +192,19 @@ QImage Impl::PathMask(const QPainterPath& path, QPoint& origin, bool stroke, int
     if (box.isEmpty() || box.width() > 1 << 15 || box.height() > 1 << 15)
         return {};
     origin = box.topLeft();
+    // A small path met before at another whole-pixel position: its
+    // coordinates below meet the same device values, so its mask is the
+    // one rendered then.
+    using korvan::gfx::PathMaskCache;
+    PathMaskCache::Key key;
+    QPoint anchor;
+    const bool keep = PathMaskCache::MakeKey(path, stroke, penWidth, key, anchor);
+    PathMaskCache& cache = PathMaskCache::ForThisThread();
+    if (keep) {
+        key.Box = origin - anchor;
+        if (const QImage* kept = cache.Find(key))
+            return *kept;
+    }
     QImage mask(box.size(), QImage::Format_Grayscale8);
     mask.fill(0);
     QPainter p(&mask);
@@ -202,6 +216,9 @@ QImage Impl::PathMask(const QPainterPath& path, QPoint& origin, bool stroke, int
     } else {
         p.fillPath(path, Qt::white);
     }
+    p.end();
+    if (keep)
+        cache.Store(std::move(key), mask);
     return mask;
 }
 
@@ -298,6 +315,21 @@ void Impl::CosmeticSegment(TCanvas& c, QPoint a, QPoint b, Dash& dash) {
     }
 }
 
+bool Impl::SmallStroke(const std::vector<QPoint>& pts) {
+    constexpr int MaxPoints = 64;
+    constexpr int MaxExtent = 48;
+    if (pts.size() > MaxPoints)
+        return false;
+    int left = pts.front().x(), right = left, top = pts.front().y(), bottom = top;
+    for (const QPoint& p : pts) {
+        left = std::min(left, p.x());
+        right = std::max(right, p.x());
+        top = std::min(top, p.y());
+        bottom = std::max(bottom, p.y());
+    }
+    return right - left <= MaxExtent && bottom - top <= MaxExtent;
+}
+
 void Impl::StrokePolyline(TCanvas& c, const std::vector<QPoint>& pts, bool closed) {
     if (pts.size() < 2 || !PenVisible(c))
         return;
@@ -311,7 +343,9 @@ void Impl::StrokePolyline(TCanvas& c, const std::vector<QPoint>& pts, bool close
         return;
     }
     const QPainterPath path = PolylinePath(pts, closed);
-    if (!StrokeWideDirect(c, path))
+    // Small shapes (markers, symbols) are drawn again and again: their
+    // masks are kept, so they take the mask path.
+    if (SmallStroke(pts) || !StrokeWideDirect(c, path))
         StrokeWideMasked(c, path);
 }
 
