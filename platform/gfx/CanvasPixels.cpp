@@ -269,6 +269,38 @@ bool DashOn(const DashPattern& p, int phase) {
 
 } // namespace
 
+namespace {
+
+// Writes steps pixels from a (included) one by one along x (or along y when
+// vertical) inside box: the pixels the general stepping writes for an
+// axis-parallel line.
+void DirectRun(uchar* bits, qsizetype stride, const QRect& box, QPoint a, int sx, int sy, bool vertical,
+               int steps, std::uint32_t value) {
+    if (steps <= 0)
+        return;
+    if (vertical) {
+        if (a.x() < box.left() || a.x() > box.right())
+            return;
+        const int last = a.y() + sy * (steps - 1);
+        const int y0 = std::max(std::min(a.y(), last), box.top());
+        const int y1 = std::min(std::max(a.y(), last), box.bottom());
+        for (int y = y0; y <= y1; ++y)
+            reinterpret_cast<std::uint32_t*>(bits + y * stride)[a.x()] = value;
+        return;
+    }
+    if (a.y() < box.top() || a.y() > box.bottom())
+        return;
+    const int last = a.x() + sx * (steps - 1);
+    const int x0 = std::max(std::min(a.x(), last), box.left());
+    const int x1 = std::min(std::max(a.x(), last), box.right());
+    if (x0 <= x1) {
+        auto* line = reinterpret_cast<std::uint32_t*>(bits + a.y() * stride);
+        std::fill(line + x0, line + x1 + 1, value);
+    }
+}
+
+} // namespace
+
 void Impl::CosmeticSegment(TCanvas& c, QPoint a, QPoint b, Dash& dash) {
     const std::uint32_t penRgb = korvan::gfx::ToQRgb(c.pen_.Color()) & 0xFFFFFF;
     const DashPattern* pattern = c.pen_.Width() <= 1 ? PatternOf(c.pen_.Style()) : nullptr;
@@ -285,6 +317,12 @@ void Impl::CosmeticSegment(TCanvas& c, QPoint a, QPoint b, Dash& dash) {
     const QRect box = c.clipBox_;
     uchar* const bits = direct ? c.image_->bits() : nullptr;
     const qsizetype stride = c.image_->bytesPerLine();
+    if (direct && (dx == 0 || dy == 0)) {
+        // Grid lines: a straight run of pixels, cut to the clip box.
+        DirectRun(bits, stride, box, a, sx, sy, dx == 0, steps, directValue);
+        dash.phase += steps;
+        return;
+    }
     int err = 0;
     for (int i = 0; i < steps; ++i) {
         if (direct) {
