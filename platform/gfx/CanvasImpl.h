@@ -30,6 +30,8 @@ struct TCanvas::Impl {
     };
     static void CosmeticSegment(TCanvas& c, QPoint a, QPoint b, Dash& dash);
     static void StrokePolyline(TCanvas& c, const std::vector<QPoint>& devicePts, bool closed);
+    // Whether a polyline is small enough for its wide-pen mask to be kept.
+    static bool SmallStroke(const std::vector<QPoint>& devicePts);
     static QPainterPath PolylinePath(const std::vector<QPoint>& devicePts, bool closed);
     // Pens wider than one pixel. StrokeWideMasked is the general path (a
     // coverage mask, then every pixel through the raster operation and the

@@ -3,6 +3,7 @@
 #include "platform/gfx/CanvasImpl.h"
 
 #include "platform/gfx/Hatches.h"
+#include "platform/gfx/PathMaskCache.h"
 
 #include <QPainter>
 #include <cmath>
@@ -191,6 +192,19 @@ QImage Impl::PathMask(const QPainterPath& path, QPoint& origin, bool stroke, int
     if (box.isEmpty() || box.width() > 1 << 15 || box.height() > 1 << 15)
         return {};
     origin = box.topLeft();
+    // A small path met before at another whole-pixel position: its
+    // coordinates below meet the same device values, so its mask is the
+    // one rendered then.
+    using korvan::gfx::PathMaskCache;
+    PathMaskCache::Key key;
+    QPoint anchor;
+    const bool keep = PathMaskCache::MakeKey(path, stroke, penWidth, key, anchor);
+    PathMaskCache& cache = PathMaskCache::ForThisThread();
+    if (keep) {
+        key.Box = origin - anchor;
+        if (const QImage* kept = cache.Find(key))
+            return *kept;
+    }
     QImage mask(box.size(), QImage::Format_Grayscale8);
     mask.fill(0);
     QPainter p(&mask);
@@ -202,6 +216,9 @@ QImage Impl::PathMask(const QPainterPath& path, QPoint& origin, bool stroke, int
     } else {
         p.fillPath(path, Qt::white);
     }
+    p.end();
+    if (keep)
+        cache.Store(std::move(key), mask);
     return mask;
 }
 
@@ -252,6 +269,38 @@ bool DashOn(const DashPattern& p, int phase) {
 
 } // namespace
 
+namespace {
+
+// Writes steps pixels from a (included) one by one along x (or along y when
+// vertical) inside box: the pixels the general stepping writes for an
+// axis-parallel line.
+void DirectRun(uchar* bits, qsizetype stride, const QRect& box, QPoint a, int sx, int sy, bool vertical,
+               int steps, std::uint32_t value) {
+    if (steps <= 0)
+        return;
+    if (vertical) {
+        if (a.x() < box.left() || a.x() > box.right())
+            return;
+        const int last = a.y() + sy * (steps - 1);
+        const int y0 = std::max(std::min(a.y(), last), box.top());
+        const int y1 = std::min(std::max(a.y(), last), box.bottom());
+        for (int y = y0; y <= y1; ++y)
+            reinterpret_cast<std::uint32_t*>(bits + y * stride)[a.x()] = value;
+        return;
+    }
+    if (a.y() < box.top() || a.y() > box.bottom())
+        return;
+    const int last = a.x() + sx * (steps - 1);
+    const int x0 = std::max(std::min(a.x(), last), box.left());
+    const int x1 = std::min(std::max(a.x(), last), box.right());
+    if (x0 <= x1) {
+        auto* line = reinterpret_cast<std::uint32_t*>(bits + a.y() * stride);
+        std::fill(line + x0, line + x1 + 1, value);
+    }
+}
+
+} // namespace
+
 void Impl::CosmeticSegment(TCanvas& c, QPoint a, QPoint b, Dash& dash) {
     const std::uint32_t penRgb = korvan::gfx::ToQRgb(c.pen_.Color()) & 0xFFFFFF;
     const DashPattern* pattern = c.pen_.Width() <= 1 ? PatternOf(c.pen_.Style()) : nullptr;
@@ -268,6 +317,12 @@ void Impl::CosmeticSegment(TCanvas& c, QPoint a, QPoint b, Dash& dash) {
     const QRect box = c.clipBox_;
     uchar* const bits = direct ? c.image_->bits() : nullptr;
     const qsizetype stride = c.image_->bytesPerLine();
+    if (direct && (dx == 0 || dy == 0)) {
+        // Grid lines: a straight run of pixels, cut to the clip box.
+        DirectRun(bits, stride, box, a, sx, sy, dx == 0, steps, directValue);
+        dash.phase += steps;
+        return;
+    }
     int err = 0;
     for (int i = 0; i < steps; ++i) {
         if (direct) {
@@ -298,6 +353,21 @@ void Impl::CosmeticSegment(TCanvas& c, QPoint a, QPoint b, Dash& dash) {
     }
 }
 
+bool Impl::SmallStroke(const std::vector<QPoint>& pts) {
+    constexpr int MaxPoints = 64;
+    constexpr int MaxExtent = 48;
+    if (pts.size() > MaxPoints)
+        return false;
+    int left = pts.front().x(), right = left, top = pts.front().y(), bottom = top;
+    for (const QPoint& p : pts) {
+        left = std::min(left, p.x());
+        right = std::max(right, p.x());
+        top = std::min(top, p.y());
+        bottom = std::max(bottom, p.y());
+    }
+    return right - left <= MaxExtent && bottom - top <= MaxExtent;
+}
+
 void Impl::StrokePolyline(TCanvas& c, const std::vector<QPoint>& pts, bool closed) {
     if (pts.size() < 2 || !PenVisible(c))
         return;
@@ -311,7 +381,9 @@ void Impl::StrokePolyline(TCanvas& c, const std::vector<QPoint>& pts, bool close
         return;
     }
     const QPainterPath path = PolylinePath(pts, closed);
-    if (!StrokeWideDirect(c, path))
+    // Small shapes (markers, symbols) are drawn again and again: their
+    // masks are kept, so they take the mask path.
+    if (SmallStroke(pts) || !StrokeWideDirect(c, path))
         StrokeWideMasked(c, path);
 }
 
