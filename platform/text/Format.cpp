@@ -10,7 +10,7 @@
 namespace korvan::text {
 namespace {
 
-struct Spec {
+struct Directive {
     bool left = false;
     bool plus = false;
     bool space = false;
@@ -78,7 +78,7 @@ private:
     }
 
     std::string One(size_t& i) {
-        Spec s;
+        Directive s;
         // Digits followed by ":" are an argument index; otherwise they are
         // the width and are read again below.
         size_t j = i;
@@ -124,7 +124,7 @@ private:
         return Pad(Convert(s, Next()), s);
     }
 
-    std::string Pad(std::string text, const Spec& s) const {
+    std::string Pad(std::string text, const Directive& s) const {
         if (s.width < 0 || int(text.size()) >= s.width)
             return text;
         const size_t fill = size_t(s.width) - text.size();
@@ -137,7 +137,7 @@ private:
         return std::string(fill, ' ') + text;
     }
 
-    std::string Signed(std::string digits, bool negative, const Spec& s) const {
+    std::string Signed(std::string digits, bool negative, const Directive& s) const {
         if (negative)
             return "-" + digits;
         if (s.plus)
@@ -147,7 +147,7 @@ private:
         return digits;
     }
 
-    std::string Convert(const Spec& s, const FormatArg& a) {
+    std::string Convert(const Directive& s, const FormatArg& a) {
         using K = FormatArg::Kind;
         switch (s.type) {
         case 'd':

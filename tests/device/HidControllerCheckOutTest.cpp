@@ -17,10 +17,10 @@ class HidCheckOut : public HidControllerTest {
 protected:
     // #1 the unit, #2 same vendor, #3 another vendor of class "Other".
     void SetUp() override {
-        FakeHidDeviceSpec other = DeviceSpec(0x1234, 0x0821);
+        FakeHidDeviceInfo other = FakeDeviceInfo(0x1234, 0x0821);
         other.classDescr = "Other";
-        backend.Plug(KorvanUnitSpec());
-        backend.Plug(DeviceSpec(0x0168, 0x0001));
+        backend.Plug(KorvanUnitInfo());
+        backend.Plug(FakeDeviceInfo(0x0168, 0x0001));
         backend.Plug(other);
         Create();
         Pump();
@@ -135,7 +135,7 @@ TEST_F(HidCheckOut, CountsIncludeCheckedOutDevices) {
 TEST_F(HidCheckOut, HandlesOfDevicesNotTakenAreClosedAfterEachEvent) {
     std::vector<FakeHidUnit> units;
     for (int i = 0; i < 3; ++i)
-        units.push_back(backend.Plug(DeviceSpec(7, std::uint16_t(i))));
+        units.push_back(backend.Plug(FakeDeviceInfo(7, std::uint16_t(i))));
     log.onArrival = [](TJvHidDevice* d) { d->GetSerialNumber(); };
     Pump();
     TJvHidDevice* taken = nullptr;
@@ -173,7 +173,7 @@ TEST_F(HidCheckOut, NewHandlersReachOnlyDevicesWithThePreviousOne) {
     // New devices take the data and unplug handlers, not the error handler.
     controller->SetOnDeviceDataError(TJvHidDataErrorEvent::Of([](TJvHidDevice*, std::uint32_t) {}));
     EXPECT_TRUE(controller->Devices()[0]->OnDataError == controller->OnDeviceDataError());
-    backend.Plug(DeviceSpec(5, 5));
+    backend.Plug(FakeDeviceInfo(5, 5));
     Pump();
     TJvHidDevice* fresh = controller->Devices()[3];
     EXPECT_TRUE(fresh->OnUnplug == controller->OnDeviceUnplug());
@@ -215,7 +215,7 @@ TEST_F(HidCheckOut, FreeingAPluggedDeviceReplacesIt) {
 TEST_F(HidCheckOut, FreeingADeviceThatCannotBeReopenedDropsIt) {
     std::vector<FakeHidUnit> units;
     for (int i = 0; i < 2; ++i)
-        units.push_back(backend.Plug(DeviceSpec(8, std::uint16_t(i))));
+        units.push_back(backend.Plug(FakeDeviceInfo(8, std::uint16_t(i))));
     Pump();
     EXPECT_EQ(Counts(), "5/0/0");
     TJvHidDevice* device = nullptr;

@@ -101,8 +101,8 @@ void AnswerOneRequest(FakeHidUnit& hid, SimUnit& sim) {
 using HidCycle = HidControllerTest;
 
 TEST_F(HidCycle, EnumerateCheckOutExchangeConnectUnplugCheckIn) {
-    backend.Plug(DeviceSpec(0x046D, 0xC31C));
-    FakeHidUnit hid = backend.Plug(KorvanUnitSpec());
+    backend.Plug(FakeDeviceInfo(0x046D, 0xC31C));
+    FakeHidUnit hid = backend.Plug(KorvanUnitInfo());
     SimUnit sim;
     controller = std::make_unique<TJvHidDeviceController>(gui, backend, clock);
     EditorHid editor(*controller);
@@ -143,7 +143,7 @@ TEST_F(HidCycle, EnumerateCheckOutExchangeConnectUnplugCheckIn) {
     EXPECT_EQ(hid.OpenHandles(), 0u);
 
     // Plugged in again, the unit is found and taken once more.
-    FakeHidUnit again = backend.Plug(KorvanUnitSpec());
+    FakeHidUnit again = backend.Plug(KorvanUnitInfo());
     Pump();
     ASSERT_NE(editor.HidDevice, nullptr);
     EXPECT_EQ(DeviceName(editor.HidDevice), "#3");

@@ -13,8 +13,8 @@ namespace {
 class HidDevice : public HidControllerTest {
 protected:
     // Plugs one device, builds the list and returns the device.
-    TJvHidDevice* PlugOne(const FakeHidDeviceSpec& spec) {
-        unit.emplace(backend.Plug(spec));
+    TJvHidDevice* PlugOne(const FakeHidDeviceInfo& info) {
+        unit.emplace(backend.Plug(info));
         Create();
         Pump();
         return controller->Devices().back();
@@ -28,7 +28,7 @@ protected:
 };
 
 TEST_F(HidDevice, StringsAreReadOnlyWhileAccessibleAndThenKept) {
-    TJvHidDevice* d = PlugOne(KorvanUnitSpec());
+    TJvHidDevice* d = PlugOne(KorvanUnitInfo());
     EXPECT_EQ(d->GetProductName(), u""); // lent to nobody: not opened
     EXPECT_EQ(unit->OpenHandles(), 0u);
     Take(d);
@@ -56,10 +56,10 @@ TEST_F(HidDevice, ASerialNumberThatIsTheLanguageListIsNone) {
         {"no language list", u"A1", {}, u""},
     };
     for (const auto& c : cases) {
-        FakeHidDeviceSpec spec = KorvanUnitSpec();
-        spec.serialNumber = c.serial;
-        spec.languageIds = c.languages;
-        auto u = backend.Plug(spec);
+        FakeHidDeviceInfo info = KorvanUnitInfo();
+        info.serialNumber = c.serial;
+        info.languageIds = c.languages;
+        auto u = backend.Plug(info);
         if (!controller)
             Create();
         Pump();
@@ -72,10 +72,10 @@ TEST_F(HidDevice, ASerialNumberThatIsTheLanguageListIsNone) {
 }
 
 TEST_F(HidDevice, LanguageNamesAndIndexedStrings) {
-    FakeHidDeviceSpec spec = KorvanUnitSpec();
-    spec.languageIds = {0x0409, 0x0407, 0x1234};
-    spec.indexedStrings = {{3, u"Third"}};
-    TJvHidDevice* d = Take(PlugOne(spec));
+    FakeHidDeviceInfo info = KorvanUnitInfo();
+    info.languageIds = {0x0409, 0x0407, 0x1234};
+    info.indexedStrings = {{3, u"Third"}};
+    TJvHidDevice* d = Take(PlugOne(info));
     EXPECT_EQ(d->GetLanguageStrings(),
               (std::vector<std::u16string>{u"English (United States)", u"German (Germany)",
                                            u"unknown Locale ID $1234"}));
@@ -86,18 +86,18 @@ TEST_F(HidDevice, LanguageNamesAndIndexedStrings) {
 }
 
 TEST_F(HidDevice, PhysicalDescriptorGrowsItsBufferUntilItFits) {
-    FakeHidDeviceSpec spec = KorvanUnitSpec();
-    spec.physicalDescriptor = std::vector<std::uint8_t>{1, 0, 2, 0, 0x34, 0x12};
-    TJvHidDevice* d = Take(PlugOne(spec));
+    FakeHidDeviceInfo info = KorvanUnitInfo();
+    info.physicalDescriptor = std::vector<std::uint8_t>{1, 0, 2, 0, 0x34, 0x12};
+    TJvHidDevice* d = Take(PlugOne(info));
     EXPECT_EQ(d->GetPhysicalDescriptor(), (TJvPhysicalDescriptor{1, 2, 0x1234}));
 
-    auto other = backend.Plug(KorvanUnitSpec()); // offers none
+    auto other = backend.Plug(KorvanUnitInfo()); // offers none
     Pump();
     EXPECT_TRUE(Take(controller->Devices().back())->GetPhysicalDescriptor().empty());
 }
 
 TEST_F(HidDevice, CapsAndLinkCollections) {
-    TJvHidDevice* d = PlugOne(KorvanUnitSpec());
+    TJvHidDevice* d = PlugOne(KorvanUnitInfo());
     EXPECT_EQ(d->GetCaps().InputReportByteLength, 0); // not accessible: nothing read
     Take(d);
     const HIDP_CAPS caps = d->GetCaps();
@@ -112,7 +112,7 @@ TEST_F(HidDevice, CapsAndLinkCollections) {
 }
 
 TEST_F(HidDevice, ParsingWrappersNeedAnAccessibleDevice) {
-    TJvHidDevice* d = PlugOne(KorvanUnitSpec());
+    TJvHidDevice* d = PlugOne(KorvanUnitInfo());
     std::vector<std::uint8_t> report(65, 0);
     std::uint32_t value = 0;
     EXPECT_EQ(d->GetUsageValue(value, report.data(), 65), HIDP_STATUS_NULL);
@@ -145,7 +145,7 @@ TEST_F(HidDevice, ParsingWrappersNeedAnAccessibleDevice) {
 }
 
 TEST_F(HidDevice, FeatureAndDirectReportsGoThroughTheBlockingHandle) {
-    TJvHidDevice* d = PlugOne(KorvanUnitSpec());
+    TJvHidDevice* d = PlugOne(KorvanUnitInfo());
     std::vector<std::uint8_t> report(8, 0);
     EXPECT_FALSE(d->GetFeature(report.data(), 8)); // not accessible
     Take(d);

@@ -26,15 +26,15 @@ TEST_F(HidRebuild, FirstRebuildIsPostedAndAlwaysReportsAChange) {
     controller->DeviceChange();
     EXPECT_TRUE(log.events.empty());
     // Other messages are passed by.
-    backend.Plug(DeviceSpec(1, 1));
+    backend.Plug(FakeDeviceInfo(1, 1));
     controller->EventPipe(WM_DEVICECHANGE, 0x8000, 0);
     controller->EventPipe(0x0400, DBT_DEVNODES_CHANGED, 0);
     EXPECT_TRUE(log.events.empty());
 }
 
 TEST_F(HidRebuild, StartUpWithDevicesPlugged) {
-    backend.Plug(DeviceSpec(1, 1));
-    backend.Plug(KorvanUnitSpec());
+    backend.Plug(FakeDeviceInfo(1, 1));
+    backend.Plug(KorvanUnitInfo());
     Create();
     Pump();
     EXPECT_EQ(log.Take(), (Events{"arrival #1", "arrival #2", "change"}));
@@ -43,9 +43,9 @@ TEST_F(HidRebuild, StartUpWithDevicesPlugged) {
 }
 
 TEST_F(HidRebuild, RemovalsRunFromTheEndThenArrivalsInSystemOrder) {
-    auto a = backend.Plug(DeviceSpec(1, 1));
-    backend.Plug(DeviceSpec(1, 2));
-    auto c = backend.Plug(DeviceSpec(1, 3));
+    auto a = backend.Plug(FakeDeviceInfo(1, 1));
+    backend.Plug(FakeDeviceInfo(1, 2));
+    auto c = backend.Plug(FakeDeviceInfo(1, 3));
     Create();
     Pump();
     log.Take();
@@ -59,8 +59,8 @@ TEST_F(HidRebuild, RemovalsRunFromTheEndThenArrivalsInSystemOrder) {
     EXPECT_EQ(Listed(), Events{"#2"});
     EXPECT_EQ(Counts(), "1/0/0");
 
-    backend.Plug(DeviceSpec(1, 4));
-    backend.Plug(DeviceSpec(1, 5));
+    backend.Plug(FakeDeviceInfo(1, 4));
+    backend.Plug(FakeDeviceInfo(1, 5));
     Pump();
     EXPECT_EQ(log.Take(), (Events{"arrival #4", "arrival #5", "change"}));
     EXPECT_EQ(Listed(), (Events{"#2", "#4", "#5"}));
@@ -81,9 +81,9 @@ TEST_F(HidRebuild, UnpluggingTheCheckedOutUnitFreesItThroughCheckIn) {
         if (d == unit)
             controller->CheckIn(unit);
     };
-    backend.Plug(DeviceSpec(1, 1));
-    auto korvan = backend.Plug(KorvanUnitSpec());
-    backend.Plug(DeviceSpec(1, 3));
+    backend.Plug(FakeDeviceInfo(1, 1));
+    auto korvan = backend.Plug(KorvanUnitInfo());
+    backend.Plug(FakeDeviceInfo(1, 3));
     Create();
     Pump();
     EXPECT_EQ(log.Take(), (Events{"arrival #1", "arrival #2", "arrival #3", "change", "enumerate #1 at 0",
@@ -102,8 +102,8 @@ TEST_F(HidRebuild, UnpluggingTheCheckedOutUnitFreesItThroughCheckIn) {
 }
 
 TEST_F(HidRebuild, AnUnpluggedDeviceStaysListedWhileCheckedOut) {
-    backend.Plug(DeviceSpec(1, 1));
-    auto b = backend.Plug(DeviceSpec(1, 2));
+    backend.Plug(FakeDeviceInfo(1, 1));
+    auto b = backend.Plug(FakeDeviceInfo(1, 2));
     Create();
     Pump();
     log.Take();
@@ -117,7 +117,7 @@ TEST_F(HidRebuild, AnUnpluggedDeviceStaysListedWhileCheckedOut) {
     EXPECT_EQ(Listed(), (Events{"#1", "#2"}));
     EXPECT_FALSE(held->IsPluggedIn());
     EXPECT_EQ(Counts(), "1/0/1");
-    EXPECT_EQ(backend.Plug(DeviceSpec(9, 9)).DeviceId(), 3u);
+    EXPECT_EQ(backend.Plug(FakeDeviceInfo(9, 9)).DeviceId(), 3u);
     Pump();
     // Every later rebuild finds it gone again; its unplug event fired once.
     EXPECT_EQ(log.Take(), (Events{"removal #2", "arrival #3", "change"}));
@@ -129,8 +129,8 @@ TEST_F(HidRebuild, AnUnpluggedDeviceStaysListedWhileCheckedOut) {
 }
 
 TEST_F(HidRebuild, WhenTheInterfaceSetCannotBeHadEveryDeviceIsGone) {
-    backend.Plug(DeviceSpec(1, 1));
-    backend.Plug(DeviceSpec(1, 2));
+    backend.Plug(FakeDeviceInfo(1, 1));
+    backend.Plug(FakeDeviceInfo(1, 2));
     Create();
     Pump();
     log.Take();
@@ -144,14 +144,14 @@ TEST_F(HidRebuild, WhenTheInterfaceSetCannotBeHadEveryDeviceIsGone) {
 }
 
 TEST_F(HidRebuild, InterfacesThatCannotBeOpenedIdentifiedOrDescribedAreLeftOut) {
-    FakeHidDeviceSpec closed = DeviceSpec(1, 1), anonymous = DeviceSpec(1, 2), hidden = DeviceSpec(1, 3);
+    FakeHidDeviceInfo closed = FakeDeviceInfo(1, 1), anonymous = FakeDeviceInfo(1, 2), hidden = FakeDeviceInfo(1, 3);
     closed.openable = false;
     anonymous.identifiable = false;
     hidden.describable = false;
     backend.Plug(closed);
     backend.Plug(anonymous);
     backend.Plug(hidden);
-    backend.Plug(DeviceSpec(1, 4));
+    backend.Plug(FakeDeviceInfo(1, 4));
     Create();
     Pump();
     EXPECT_EQ(log.Take(), (Events{"arrival #4", "change"}));
@@ -160,11 +160,11 @@ TEST_F(HidRebuild, InterfacesThatCannotBeOpenedIdentifiedOrDescribedAreLeftOut) 
 // A handler that pumps messages during a rebuild (a modal box, say) lets a
 // new notice in; it is not lost but leads to one more rebuild.
 TEST_F(HidRebuild, NoticeDuringARebuildLeadsToOneMoreRebuild) {
-    backend.Plug(DeviceSpec(1, 1));
+    backend.Plug(FakeDeviceInfo(1, 1));
     Create();
     log.onArrival = [&](TJvHidDevice* d) {
         if (DeviceName(d) == "#1") {
-            backend.Plug(DeviceSpec(1, 2));
+            backend.Plug(FakeDeviceInfo(1, 2));
             Pump();
         }
     };
@@ -188,7 +188,7 @@ TEST_F(HidRebuild, OnlyANewDeviceChangeHandlerRebuilds) {
 }
 
 TEST_F(HidRebuild, WithoutHidSupportThereAreNoDevicesAndNoEvents) {
-    backend.Plug(KorvanUnitSpec());
+    backend.Plug(KorvanUnitInfo());
     backend.SetAvailable(false);
     Create();
     Pump();
@@ -202,7 +202,7 @@ TEST_F(HidRebuild, WithoutHidSupportThereAreNoDevicesAndNoEvents) {
 }
 
 TEST_F(HidRebuild, MessagesPostedToADestroyedControllerAreDropped) {
-    backend.Plug(KorvanUnitSpec());
+    backend.Plug(KorvanUnitInfo());
     Create();
     EXPECT_EQ(backend.Monitors(), 1u);
     controller.reset();

@@ -20,14 +20,14 @@ inline std::string DeviceName(TJvHidDevice* device) {
     return "#" + std::to_string(device->PnPInfo()->DeviceID());
 }
 
-inline FakeHidDeviceSpec DeviceSpec(std::uint16_t vendor, std::uint16_t product) {
-    FakeHidDeviceSpec spec;
-    spec.vendorId = vendor;
-    spec.productId = product;
-    spec.reportDescriptor = VendorReportDescriptor64();
-    spec.product = u"Product " + std::u16string(1, char16_t(u'0' + product % 10));
-    spec.manufacturer = u"Maker";
-    return spec;
+inline FakeHidDeviceInfo FakeDeviceInfo(std::uint16_t vendor, std::uint16_t product) {
+    FakeHidDeviceInfo info;
+    info.vendorId = vendor;
+    info.productId = product;
+    info.reportDescriptor = VendorReportDescriptor64();
+    info.product = u"Product " + std::u16string(1, char16_t(u'0' + product % 10));
+    info.manufacturer = u"Maker";
+    return info;
 }
 
 class HidEventLog {

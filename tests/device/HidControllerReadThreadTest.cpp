@@ -42,7 +42,7 @@ std::vector<std::uint8_t> Report(std::size_t length, std::uint8_t first) {
 class HidReadThread : public HidControllerTest {
 protected:
     void SetUp() override {
-        unit.emplace(backend.Plug(KorvanUnitSpec()));
+        unit.emplace(backend.Plug(KorvanUnitInfo()));
         Create();
         controller->SetOnDeviceData({&data, &DataLog::Data});
         Pump();
@@ -97,7 +97,7 @@ TEST_F(HidReadThread, AReportSentRightAfterTheCheckOutArrives) {
 }
 
 TEST_F(HidReadThread, ADeviceWithoutReadWriteAccessGetsNoThread) {
-    FakeHidDeviceSpec keyboard = DeviceSpec(0x046D, 0xC31C);
+    FakeHidDeviceInfo keyboard = FakeDeviceInfo(0x046D, 0xC31C);
     keyboard.readWriteAccess = false;
     auto kb = backend.Plug(keyboard);
     Pump();

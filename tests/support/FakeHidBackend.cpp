@@ -18,7 +18,7 @@ using namespace sys::hid;
 struct FakeHidUnitState {
     std::uint32_t deviceId = 0;
     std::string path;
-    FakeHidDeviceSpec spec;
+    FakeHidDeviceInfo info;
 
     struct Peer {
         int id;
@@ -71,40 +71,40 @@ public:
     }
 
     bool GetAttributes(HIDD_ATTRIBUTES& a) override {
-        if (!Alive() || !unit_->spec.identifiable)
+        if (!Alive() || !unit_->info.identifiable)
             return Fail(EIO);
         a.Size = sizeof(HIDD_ATTRIBUTES);
-        a.VendorID = unit_->spec.vendorId;
-        a.ProductID = unit_->spec.productId;
-        a.VersionNumber = unit_->spec.version;
+        a.VendorID = unit_->info.vendorId;
+        a.ProductID = unit_->info.productId;
+        a.VersionNumber = unit_->info.version;
         return true;
     }
     bool GetReportDescriptor(std::vector<std::uint8_t>& d) override {
         if (!Alive())
             return Fail(ENODEV);
-        d = unit_->spec.reportDescriptor;
+        d = unit_->info.reportDescriptor;
         return true;
     }
-    bool GetManufacturerString(std::u16string& t) override { return String(unit_->spec.manufacturer, t); }
-    bool GetProductString(std::u16string& t) override { return String(unit_->spec.product, t); }
-    bool GetSerialNumberString(std::u16string& t) override { return String(unit_->spec.serialNumber, t); }
+    bool GetManufacturerString(std::u16string& t) override { return String(unit_->info.manufacturer, t); }
+    bool GetProductString(std::u16string& t) override { return String(unit_->info.product, t); }
+    bool GetSerialNumberString(std::u16string& t) override { return String(unit_->info.serialNumber, t); }
     bool GetIndexedString(std::uint32_t index, std::u16string& t) override {
         if (!Alive())
             return Fail(ENODEV);
         if (index == 0) {
-            if (unit_->spec.languageIds.empty())
+            if (unit_->info.languageIds.empty())
                 return Fail(EPIPE);
-            t.assign(unit_->spec.languageIds.begin(), unit_->spec.languageIds.end());
+            t.assign(unit_->info.languageIds.begin(), unit_->info.languageIds.end());
             return true;
         }
-        const auto it = unit_->spec.indexedStrings.find(index);
-        if (it == unit_->spec.indexedStrings.end())
+        const auto it = unit_->info.indexedStrings.find(index);
+        if (it == unit_->info.indexedStrings.end())
             return Fail(EPIPE);
         t = it->second;
         return true;
     }
     bool GetPhysicalDescriptor(std::uint8_t* buffer, std::size_t length) override {
-        const auto& d = unit_->spec.physicalDescriptor;
+        const auto& d = unit_->info.physicalDescriptor;
         if (!Alive() || !d)
             return Fail(EOPNOTSUPP);
         if (length < d->size())
@@ -338,7 +338,7 @@ std::vector<std::uint8_t> FakeHidUnit::LastFeatureSet() const {
 
 void FakeHidUnit::SetOpenable(bool openable) {
     std::lock_guard lock(state_->mutex);
-    state_->spec.openable = openable;
+    state_->info.openable = openable;
 }
 
 std::vector<std::uint8_t> FakeHidUnit::LastOutputReportSet() const {
@@ -352,13 +352,13 @@ FakeHidBackend::FakeHidBackend() : monitors_(std::make_shared<MonitorList>()) {}
 
 FakeHidBackend::~FakeHidBackend() = default;
 
-FakeHidUnit FakeHidBackend::Plug(const FakeHidDeviceSpec& spec) {
+FakeHidUnit FakeHidBackend::Plug(const FakeHidDeviceInfo& info) {
     auto state = std::make_shared<FakeHidUnitState>();
     {
         std::lock_guard lock(mutex_);
         state->deviceId = nextDeviceId_++;
         state->path = "/fake/hidraw" + std::to_string(state->deviceId);
-        state->spec = spec;
+        state->info = info;
         units_.push_back(state);
     }
     NotifyMonitors();
@@ -413,16 +413,16 @@ std::optional<std::vector<HidInterfaceInfo>> FakeHidBackend::EnumerateInterfaces
         return std::nullopt;
     std::vector<HidInterfaceInfo> found;
     for (const auto& unit : units_) {
-        if (!unit->spec.describable)
+        if (!unit->info.describable)
             continue;
         HidInterfaceInfo info;
         info.deviceId = unit->deviceId;
         info.devicePath = unit->path;
-        info.text[kPropClass] = unit->spec.classDescr;
+        info.text[kPropClass] = unit->info.classDescr;
         info.text[kPropClassGuid] = kHidInterfaceClassGuid;
         info.text[kPropDeviceDescr] = "fake HID device";
-        info.lists[kPropHardwareId] = {"fake:v" + std::to_string(unit->spec.vendorId) + "p" +
-                                       std::to_string(unit->spec.productId)};
+        info.lists[kPropHardwareId] = {"fake:v" + std::to_string(unit->info.vendorId) + "p" +
+                                       std::to_string(unit->info.productId)};
         found.push_back(std::move(info));
     }
     return found;
@@ -442,7 +442,7 @@ std::unique_ptr<HidHandle> FakeHidBackend::Open(const std::string& devicePath, H
     }
     {
         std::lock_guard lock(unit->mutex);
-        if (!unit->spec.openable || (access != HidAccess::Identify && !unit->spec.readWriteAccess)) {
+        if (!unit->info.openable || (access != HidAccess::Identify && !unit->info.readWriteAccess)) {
             errno = EACCES;
             return nullptr;
         }
@@ -511,16 +511,16 @@ std::vector<std::uint8_t> VendorReportDescriptor64() {
     };
 }
 
-FakeHidDeviceSpec KorvanUnitSpec() {
-    FakeHidDeviceSpec spec;
-    spec.vendorId = 0x0168;
-    spec.productId = 0x0821;
-    spec.version = 0x0100;
-    spec.reportDescriptor = VendorReportDescriptor64();
-    spec.manufacturer = u"Brivane";
-    spec.product = u"KORVAN DSP";
-    spec.serialNumber = u"KV0001";
-    return spec;
+FakeHidDeviceInfo KorvanUnitInfo() {
+    FakeHidDeviceInfo info;
+    info.vendorId = 0x0168;
+    info.productId = 0x0821;
+    info.version = 0x0100;
+    info.reportDescriptor = VendorReportDescriptor64();
+    info.manufacturer = u"Brivane";
+    info.product = u"KORVAN DSP";
+    info.serialNumber = u"KV0001";
+    return info;
 }
 
 } // namespace korvan::test

@@ -18,7 +18,7 @@
 
 namespace korvan::test {
 
-struct FakeHidDeviceSpec {
+struct FakeHidDeviceInfo {
     std::uint16_t vendorId = 0;
     std::uint16_t productId = 0;
     std::uint16_t version = 0;
@@ -75,7 +75,7 @@ public:
     FakeHidBackend();
     ~FakeHidBackend() override;
 
-    FakeHidUnit Plug(const FakeHidDeviceSpec& spec);
+    FakeHidUnit Plug(const FakeHidDeviceInfo& info);
     void Unplug(const FakeHidUnit& unit);
     void SetAvailable(bool available);
     void SetEnumerationFails(bool fails);
@@ -106,6 +106,6 @@ private:
 // A vendor-defined interface with 64-byte input and output reports and no
 // report IDs (report byte lengths 65), like the KORVAN unit's.
 std::vector<std::uint8_t> VendorReportDescriptor64();
-FakeHidDeviceSpec KorvanUnitSpec();
+FakeHidDeviceInfo KorvanUnitInfo();
 
 } // namespace korvan::test

@@ -31,7 +31,7 @@ inline std::vector<std::uint8_t> LoadDescriptor(const std::string& name) {
     return bytes;
 }
 
-struct UsbNodeSpec {
+struct UsbNodeInfo {
     std::string hidraw;     // "hidraw0"
     std::string usbPort;    // "1-2"
     std::uint32_t instance; // sequence number of the HID device
@@ -58,7 +58,7 @@ public:
     std::filesystem::path Sys() const { return root_ / "sys"; }
     std::filesystem::path Dev() const { return root_ / "dev"; }
 
-    void AddUsbNode(const UsbNodeSpec& s) {
+    void AddUsbNode(const UsbNodeInfo& s) {
         const auto usb = Sys() / "devices/pci0000:00/0000:00:14.0/usb1" / s.usbPort;
         Write(usb / "idVendor", Hex4(s.vendor));
         Write(usb / "idProduct", Hex4(s.product));

@@ -16,7 +16,7 @@
 
 using namespace korvan::sys::hid;
 using korvan::test::SysfsFixture;
-using korvan::test::UsbNodeSpec;
+using korvan::test::UsbNodeInfo;
 
 namespace {
 

@@ -60,7 +60,7 @@ public:
             ports.SetOverride(3, pty_->SlavePath());
             break;
         case LinkKind::Usb:
-            hid_ = std::make_unique<SimHidBackendTransport>(unit, backend.Plug(KorvanUnitSpec()));
+            hid_ = std::make_unique<SimHidBackendTransport>(unit, backend.Plug(KorvanUnitInfo()));
             break;
         case LinkKind::Net:
             tcp_ = std::make_unique<SimTcpTransport>(unit);

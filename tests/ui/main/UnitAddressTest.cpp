@@ -69,7 +69,8 @@ TEST(UnitAddress, PortVariableWinsOverTheDefaultWhenItIsAPort) {
 
 TEST(UnitAddress, DottedAddressesParse) {
     EXPECT_EQ(ParseIpAddress("127.0.0.1"), 0x7F000001u);
-    EXPECT_EQ(ParseIpAddress("192.168.1.101"), 0xC0A80165u);
+    EXPECT_EQ(ParseIpAddress(DefaultUnitAddress), 0xC0A80165u);
+    EXPECT_EQ(ParseIpAddress("203.0.113.7"), 0xCB007107u);
     for (const char* bad : {"", "1.2.3", "1.2.3.4.5", "256.1.1.1", "1..2.3", "a.b.c.d", "1.2.3.4 "})
         EXPECT_FALSE(ParseIpAddress(bad)) << bad;
 }
