@@ -42,7 +42,7 @@ TfmMainConnection::TfmMainConnection(korvan::MainConnectionView& view, korvan::C
     HidCtl->SetLoading(false);
 
     const std::string address = korvan::UnitAddress();
-    ClientSocket.SetPort(korvan::UnitPort);
+    ClientSocket.SetPort(korvan::UnitPortNumber());
     ClientSocket.SetAddress(address);
     IpAddress = korvan::ParseIpAddress(address).value_or(0);
     ClientSocket.OnConnecting = [this] { ClientSocketConnecting(); };
