@@ -42,7 +42,7 @@ TfmMainConnection::TfmMainConnection(korvan::MainConnectionView& view, korvan::C
     HidCtl->SetLoading(false);
 
     const std::string address = korvan::UnitAddress();
-    ClientSocket.SetPort(korvan::UnitPort);
+    ClientSocket.SetPort(korvan::UnitPortNumber());
     ClientSocket.SetAddress(address);
     IpAddress = korvan::ParseIpAddress(address).value_or(0);
     ClientSocket.OnConnecting = [this] { ClientSocketConnecting(); };
@@ -69,39 +69,19 @@ TfmMainConnection::~TfmMainConnection() {
 
 void TfmMainConnection::SendCmd(const LCmd& cmd, bool append) {
     const std::vector<std::uint8_t> frame = BuildFrame(cmd);
-    if (ComLink)
-        ComLink->SendQueued(frame, append);
-    else if (UsbLink)
-        UsbLink->SendQueued(frame, append);
-    else if (NetLink)
-        NetLink->SendQueued(frame, append);
+    WithOpenLink([&](auto& link) { link.SendQueued(frame, append); });
 }
 
 void TfmMainConnection::SetLinkTimeout(std::uint32_t ms) {
-    if (ComLink)
-        ComLink->SetTimeout(ms);
-    else if (UsbLink)
-        UsbLink->SetTimeout(ms);
-    else if (NetLink)
-        NetLink->SetTimeout(ms);
+    WithOpenLink([ms](auto& link) { link.SetTimeout(ms); });
 }
 
 void TfmMainConnection::SetLinkRetries(int count) {
-    if (ComLink)
-        ComLink->SetRetries(count);
-    else if (UsbLink)
-        UsbLink->SetRetries(count);
-    else if (NetLink)
-        NetLink->SetRetries(count);
+    WithOpenLink([count](auto& link) { link.SetRetries(count); });
 }
 
 void TfmMainConnection::SetKeepAlivePause(bool paused) {
-    if (ComLink)
-        ComLink->SetPaused(paused);
-    else if (UsbLink)
-        UsbLink->SetPaused(paused);
-    else if (NetLink)
-        NetLink->SetPaused(paused);
+    WithOpenLink([paused](auto& link) { link.SetPaused(paused); });
 }
 
 void TfmMainConnection::SetUnitId(int id) {
@@ -109,12 +89,7 @@ void TfmMainConnection::SetUnitId(int id) {
         return;
     UnitId = id;
     view_.ShowUnitId("ID : " + std::to_string(id));
-    if (ComLink)
-        ComLink->SetDeviceId(id);
-    else if (UsbLink)
-        UsbLink->SetDeviceId(id);
-    else if (NetLink)
-        NetLink->SetDeviceId(id);
+    WithOpenLink([id](auto& link) { link.SetDeviceId(id); });
 }
 
 void TfmMainConnection::SendCode(std::uint8_t code, bool append) {
@@ -131,13 +106,21 @@ void TfmMainConnection::CloseProgress() {
 }
 
 korvan::LinkId TfmMainConnection::OpenLinkId() const {
-    if (ComLink)
-        return ComLink->GetLinkId();
-    if (UsbLink)
-        return UsbLink->GetLinkId();
-    if (NetLink)
-        return NetLink->GetLinkId();
-    return 0;
+    korvan::LinkId id = 0;
+    WithOpenLink([&id](const auto& link) { id = link.GetLinkId(); });
+    return id;
+}
+
+bool TfmMainConnection::HasLink(korvan::LinkKind kind) const {
+    switch (kind) {
+    case korvan::LinkKind::Serial:
+        return bool(ComLink);
+    case korvan::LinkKind::Usb:
+        return bool(UsbLink);
+    case korvan::LinkKind::Net:
+        return bool(NetLink);
+    }
+    return false;
 }
 
 // --- timers ------------------------------------------------------------------
@@ -146,10 +129,7 @@ void TfmMainConnection::tmComScanTimer() {
     if (!view_.IsScanDialogVisible())
         return;
     for (korvan::LinkKind kind : {korvan::LinkKind::Serial, korvan::LinkKind::Usb, korvan::LinkKind::Net}) {
-        const bool set = kind == korvan::LinkKind::Serial ? bool(ComLink)
-                         : kind == korvan::LinkKind::Usb  ? bool(UsbLink)
-                                                          : bool(NetLink);
-        if (!set)
+        if (!HasLink(kind))
             continue;
         FreeLink(kind);
         view_.ScanResult(0);

@@ -231,6 +231,17 @@ private:
     void CloseProgress();
     // The identity of the open link, 0 without one.
     korvan::LinkId OpenLinkId() const;
+    // Runs `f` on the open link (serial, USB or network); nothing without one.
+    template <class F> void WithOpenLink(F&& f) const {
+        if (ComLink)
+            f(*ComLink);
+        else if (UsbLink)
+            f(*UsbLink);
+        else if (NetLink)
+            f(*NetLink);
+    }
+    // Whether the link of `kind` is set.
+    bool HasLink(korvan::LinkKind kind) const;
     // Takes a frame-monitor line to the GUI thread; it is shown while the
     // monitor is visible and a link of `kind` is open.
     void PostMonitorLine(korvan::LinkKind kind, std::string line);
@@ -239,9 +250,6 @@ private:
     // Guards HidDevice against the USB link's I/O thread, which writes
     // through it.
     std::mutex hidDeviceMutex_;
-    std::mutex lastNetFrameMutex_;
-    std::array<std::uint8_t, 70> LastNetFrame{};
-    std::uint8_t LastNetFrameLength = 0;
     // Lets posted monitor lines find the core gone.
     std::shared_ptr<TfmMainConnection*> alive_;
 };

@@ -178,10 +178,7 @@ void TfmMainConnection::PostMonitorLine(korvan::LinkKind kind, std::string line)
         if (!self)
             return;
         TfmMainConnection& core = **self;
-        const bool linkSet = kind == korvan::LinkKind::Serial ? bool(core.ComLink)
-                             : kind == korvan::LinkKind::Usb  ? bool(core.UsbLink)
-                                                              : bool(core.NetLink);
-        if (linkSet && core.view_.IsMonitorVisible())
+        if (core.HasLink(kind) && core.view_.IsMonitorVisible())
             core.view_.AddMonitorLine(line);
     });
 }
@@ -262,12 +259,6 @@ void TfmMainConnection::HidCtlDeviceDataError(TJvHidDevice* /*HidDev*/, std::uin
 // --- network -------------------------------------------------------------------------
 
 void TfmMainConnection::NetWriteFrame(const std::uint8_t* bytes, std::size_t length) {
-    {
-        std::lock_guard lock(lastNetFrameMutex_);
-        const std::size_t kept = std::min(length, LastNetFrame.size());
-        std::copy(bytes, bytes + kept, LastNetFrame.begin());
-        LastNetFrameLength = std::uint8_t(kept);
-    }
     ClientSocket.SendBuf(bytes, length);
     PostMonitorLine(korvan::LinkKind::Net, "NET W " + HexList(bytes, length));
 }
@@ -286,7 +277,9 @@ void TfmMainConnection::ClientSocketRead() {
     if (n <= 0)
         return;
     // Every read goes into the link, however short: a reply split over
-    // several reads is put together by the link's assembler.
+    // several reads is put together by the link's assembler, and a lost one
+    // ends in the link's own re-send, so no copy of the last written frame
+    // is kept to write it again.
     const auto count = std::size_t(n);
     if (NetLink)
         NetLink->PushReceived(buffer, count);

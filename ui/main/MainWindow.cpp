@@ -10,7 +10,6 @@
 #include "ui/dialogs/FNetWorkScan.h"
 #include "ui/dialogs/FProcess.h"
 #include "ui/main/FormsGuiThread.h"
-#include "ui/main/UnitAddress.h"
 
 #include <cstdio>
 
@@ -198,8 +197,8 @@ void TfmMain::FormCreate(TObject* /*Sender*/) {
     English->SetChecked(true);
     ApplyLanguage();
 
-    UnitControl = std::make_unique<LUnitControl>(*this);
-
+    // The device model and the socket's target were set up with the
+    // connection core, just before this.
     Initialising = 1;
     RefreshFromModel();
     Initialising = 0;
@@ -213,11 +212,7 @@ void TfmMain::FormCreate(TObject* /*Sender*/) {
     for (int i = 0; i < 4; ++i)
         Plots[std::size_t(14 + i)]->DrawSectionCurve(Plot::TotalSection, InputColours[std::size_t(i)]);
 
-    const std::string address = korvan::UnitAddress();
-    ClientSocket.SetPort(korvan::UnitPortNumber());
-    ClientSocket.SetAddress(address);
-    IpAddress = korvan::ParseIpAddress(address).value_or(0);
-    lbShowIp->SetCaption("IP : " + address);
+    lbShowIp->SetCaption("IP : " + ClientSocket.Address());
 
     NetworkSetup->SetVisible(true);
 }
