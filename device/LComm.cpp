@@ -66,9 +66,7 @@ void LComm::SendFrame(const std::vector<std::uint8_t>& frame) {
 void LComm::OnReceiveByte(std::uint8_t) {}
 
 void LComm::PostLinkEvent(LinkStatus code, std::uint32_t argument) {
-    LinkOwner* owner = &owner_;
-    const korvan::LinkStatusMessage message{id_, code, argument};
-    owner_.LinkGui().Post([owner, message] { owner->OnLinkStatus(message); });
+    korvan::PostLinkStatus(owner_, id_, code, argument);
 }
 
 void LComm::SetTimeout(std::uint32_t ms) {

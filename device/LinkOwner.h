@@ -43,3 +43,14 @@ public:
     virtual void LogComWrite(const std::uint8_t* /*bytes*/, std::size_t /*length*/) {}
     virtual void LogComRead(const std::uint8_t* /*bytes*/, std::size_t /*length*/) {}
 };
+
+namespace korvan {
+
+// Posts WM_LINK_STATUS of link `id` to `owner`; any thread.
+inline void PostLinkStatus(LinkOwner& owner, LinkId id, LinkStatus code, std::uint32_t argument) {
+    LinkOwner* target = &owner;
+    const LinkStatusMessage message{id, code, argument};
+    owner.LinkGui().Post([target, message] { target->OnLinkStatus(message); });
+}
+
+} // namespace korvan

@@ -29,12 +29,6 @@ private:
 
 } // namespace
 
-void PostLinkStatus(LinkOwner& owner, LinkId id, LinkStatus code, std::uint32_t argument) {
-    LinkOwner* target = &owner;
-    const LinkStatusMessage message{id, code, argument};
-    owner.LinkGui().Post([target, message] { target->OnLinkStatus(message); });
-}
-
 PushLink::PushLink(LinkKind kind, LinkOwner& owner, WriteHook write)
     : owner_(owner), id_(NextLinkId()), write_(std::move(write)), io_(LinkTraitsOf(kind), owner) {}
 

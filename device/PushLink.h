@@ -69,7 +69,4 @@ private:
     LinkIo io_;
 };
 
-// Posts WM_LINK_STATUS of link `id` to `owner`; any thread.
-void PostLinkStatus(LinkOwner& owner, LinkId id, LinkStatus code, std::uint32_t argument);
-
 } // namespace korvan

@@ -1,6 +1,6 @@
 #include "device/hid/HidLanguageNames.h"
 
-#include "platform/sys/hid/HidText.h"
+#include "platform/sys/Utf16Text.h"
 
 #include <cstdio>
 
@@ -46,10 +46,10 @@ constexpr Language kLanguages[] = {
 std::u16string LanguageName(std::uint16_t languageId) {
     for (const Language& l : kLanguages)
         if (l.id == languageId)
-            return sys::hid::Utf8ToUtf16(l.name);
+            return sys::Utf8ToUtf16(l.name);
     char text[32];
     std::snprintf(text, sizeof text, "unknown Locale ID $%.4x", languageId);
-    return sys::hid::Utf8ToUtf16(text);
+    return sys::Utf8ToUtf16(text);
 }
 
 } // namespace korvan::hid

@@ -2,9 +2,9 @@
 
 #include "device/hid/HidLanguageNames.h"
 #include "device/hid/TJvHidDevice.h"
+#include "platform/sys/Utf16Text.h"
 #include "platform/sys/hid/HidParsing.h"
 #include "platform/sys/hid/HidReportDescriptor.h"
-#include "platform/sys/hid/HidText.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -131,7 +131,7 @@ std::u16string TJvHidDevice::GetDeviceStringUnicode(std::uint8_t Idx) {
 }
 
 std::string TJvHidDevice::GetDeviceStringAnsi(std::uint8_t Idx) {
-    return korvan::sys::hid::Utf16ToUtf8(GetDeviceStringUnicode(Idx));
+    return korvan::sys::Utf16ToUtf8(GetDeviceStringUnicode(Idx));
 }
 
 const std::vector<std::u16string>& TJvHidDevice::GetLanguageStrings() {

@@ -1,5 +1,6 @@
 #include "platform/sys/IniFile.h"
 
+#include "platform/sys/Utf16Text.h"
 #include "platform/text/Exception.h"
 #include "platform/text/FloatText.h"
 #include "platform/text/IntText.h"
@@ -12,70 +13,20 @@ namespace korvan::sys {
 
 namespace {
 
-void AppendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-        out += char(cp);
-    } else if (cp < 0x800) {
-        out += char(0xC0 | (cp >> 6));
-        out += char(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += char(0xE0 | (cp >> 12));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    } else {
-        out += char(0xF0 | (cp >> 18));
-        out += char(0x80 | ((cp >> 12) & 0x3F));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    }
-}
-
+// The bytes of a UTF-16 little-endian file (after its byte-order mark) as
+// UTF-8 text, and back.
 std::string Utf16LeToUtf8(std::string_view bytes) {
-    std::string out;
-    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        std::uint32_t u = std::uint8_t(bytes[i]) | (std::uint32_t(std::uint8_t(bytes[i + 1])) << 8);
-        if (u >= 0xD800 && u < 0xDC00 && i + 3 < bytes.size()) {
-            const std::uint32_t low =
-                std::uint8_t(bytes[i + 2]) | (std::uint32_t(std::uint8_t(bytes[i + 3])) << 8);
-            if (low >= 0xDC00 && low < 0xE000) {
-                u = 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00);
-                i += 2;
-            }
-        }
-        AppendUtf8(out, u);
-    }
-    return out;
+    std::u16string units(bytes.size() / 2, u'\0');
+    for (std::size_t i = 0; i < units.size(); ++i)
+        units[i] = char16_t(std::uint8_t(bytes[2 * i]) | (std::uint8_t(bytes[2 * i + 1]) << 8));
+    return Utf16ToUtf8(units);
 }
 
 std::string Utf8ToUtf16Le(std::string_view text) {
     std::string out;
-    auto put = [&](std::uint32_t u) {
+    for (char16_t u : Utf8ToUtf16(text)) {
         out += char(u & 0xFF);
         out += char(u >> 8);
-    };
-    for (size_t i = 0; i < text.size();) {
-        const std::uint8_t c = std::uint8_t(text[i]);
-        std::uint32_t cp = c;
-        size_t len = 1;
-        if (c >= 0xF0 && i + 3 < text.size()) {
-            cp = ((c & 0x07u) << 18) | ((text[i + 1] & 0x3Fu) << 12) | ((text[i + 2] & 0x3Fu) << 6) |
-                 (text[i + 3] & 0x3Fu);
-            len = 4;
-        } else if (c >= 0xE0 && i + 2 < text.size()) {
-            cp = ((c & 0x0Fu) << 12) | ((text[i + 1] & 0x3Fu) << 6) | (text[i + 2] & 0x3Fu);
-            len = 3;
-        } else if (c >= 0xC0 && i + 1 < text.size()) {
-            cp = ((c & 0x1Fu) << 6) | (text[i + 1] & 0x3Fu);
-            len = 2;
-        }
-        i += len;
-        if (cp >= 0x10000) {
-            cp -= 0x10000;
-            put(0xD800 + (cp >> 10));
-            put(0xDC00 + (cp & 0x3FF));
-        } else {
-            put(cp);
-        }
     }
     return out;
 }

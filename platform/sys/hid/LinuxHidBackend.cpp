@@ -1,9 +1,9 @@
 #include "platform/sys/hid/LinuxHidBackend.h"
 
+#include "platform/sys/Utf16Text.h"
 #include "platform/sys/hid/FdReportChannel.h"
 #include "platform/sys/hid/HidReportDescriptor.h"
 #include "platform/sys/hid/HidSysfs.h"
-#include "platform/sys/hid/HidText.h"
 #include "platform/sys/hid/UdevHidMonitor.h"
 
 #include <algorithm>

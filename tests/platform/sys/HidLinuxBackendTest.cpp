@@ -1,5 +1,5 @@
+#include "platform/sys/Utf16Text.h"
 #include "platform/sys/hid/FdReportChannel.h"
-#include "platform/sys/hid/HidText.h"
 #include "platform/sys/hid/LinuxHidBackend.h"
 #include "platform/sys/hid/UdevHidMonitor.h"
 #include "tests/platform/sys/HidFixtures.h"
@@ -15,6 +15,8 @@
 #include <unistd.h>
 
 using namespace korvan::sys::hid;
+using korvan::sys::Utf16ToUtf8;
+using korvan::sys::Utf8ToUtf16;
 using korvan::test::SysfsFixture;
 using korvan::test::UsbNodeInfo;
 

@@ -1,8 +1,8 @@
-#include "platform/sys/hid/HidText.h"
+#include "platform/sys/Utf16Text.h"
 
 #include <cstdint>
 
-namespace korvan::sys::hid {
+namespace korvan::sys {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
@@ -95,4 +95,4 @@ std::string Utf16ToUtf8(std::u16string_view text) {
     return out;
 }
 
-} // namespace korvan::sys::hid
+} // namespace korvan::sys
