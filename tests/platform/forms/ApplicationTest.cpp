@@ -1,8 +1,8 @@
 #include "platform/forms/Application.h"
-#include "FakeDialogs.h"
 #include "platform/forms/GuiThread.h"
 #include "platform/sys/Clock.h"
 #include "tests/support/ScratchFolder.h"
+#include "tests/support/gui/GuiHarness.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -28,9 +28,9 @@ TEST(Application, RunReturnsAtTerminateAndProcessesQueuedCalls) {
 }
 
 TEST(Application, MessageBoxGoesThroughTheService) {
-    std::vector<FakeDialogs::Shown> shown;
-    auto fake = std::make_unique<FakeDialogs>(&shown);
-    fake->answer = IDNO;
+    auto fake = std::make_unique<korvan::testing::FakeDialogService>();
+    fake->defaultAnswer = IDNO;
+    const auto& shown = fake->boxes;
     korvan::forms::ScopedDialogService dialogs(std::move(fake));
     EXPECT_EQ(Application->MessageBox("Password Error!!", "Check", MB_YESNO), IDNO);
     ASSERT_EQ(shown.size(), 1u);

@@ -1,8 +1,8 @@
-#include "FakeDialogs.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Messages.h"
 #include "platform/sys/Clock.h"
 #include "platform/text/Exception.h"
+#include "tests/support/gui/GuiHarness.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -94,8 +94,9 @@ TEST(Messages, ACancelledSendReleasesTheWaiterAndNeverRuns) {
 }
 
 TEST(Messages, AnExceptionInAHandlerReachesTheExceptionBox) {
-    std::vector<FakeDialogs::Shown> shown;
-    ScopedDialogService dialogs(std::make_unique<FakeDialogs>(&shown));
+    auto fake = std::make_unique<korvan::testing::FakeDialogService>();
+    const auto& shown = fake->boxes;
+    ScopedDialogService dialogs(std::move(fake));
     Application->SetTitle("Title");
     MessageWindow window([](TMessage&) { throw EConvertError("'x' is not a valid integer value"); });
     std::atomic<bool> finished{false};

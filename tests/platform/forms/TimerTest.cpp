@@ -1,7 +1,7 @@
 #include "platform/forms/Timer.h"
-#include "FakeDialogs.h"
 #include "platform/forms/Application.h"
 #include "platform/text/Exception.h"
+#include "tests/support/gui/GuiHarness.h"
 
 #include <QCoreApplication>
 
@@ -81,8 +81,9 @@ TEST_F(TimerTest, OneShotChainsRunStepByStep) {
 }
 
 TEST_F(TimerTest, AnExceptionInATickReachesTheExceptionBoxAndTheTimerGoesOn) {
-    std::vector<FakeDialogs::Shown> shown;
-    korvan::forms::ScopedDialogService dialogs(std::make_unique<FakeDialogs>(&shown));
+    auto fake = std::make_unique<korvan::testing::FakeDialogService>();
+    const auto& shown = fake->boxes;
+    korvan::forms::ScopedDialogService dialogs(std::move(fake));
     Application->SetTitle("the Brivane KORVAN DSP Processor Editor V1.0");
     auto* t = new TTimer(&owner);
     t->SetInterval(100);
