@@ -66,8 +66,12 @@ public:
             wake = !wakePending_;
             wakePending_ = true;
         }
-        if (wake)
-            Wake();
+        if (wake && !Wake()) {
+            // No application object yet: nothing was posted, so the next
+            // post (or the loop's first one) must try again.
+            std::lock_guard lock(mutex_);
+            wakePending_ = false;
+        }
         return call;
     }
 
@@ -99,11 +103,14 @@ public:
     }
 
 private:
-    void Wake() {
+    bool Wake() {
         // The functor runs in the application object's thread: the GUI thread.
-        if (QCoreApplication* app = QCoreApplication::instance())
-            QMetaObject::invokeMethod(
-                app, [this] { Drain(); }, Qt::QueuedConnection);
+        QCoreApplication* app = QCoreApplication::instance();
+        if (app == nullptr)
+            return false;
+        QMetaObject::invokeMethod(
+            app, [this] { Drain(); }, Qt::QueuedConnection);
+        return true;
     }
 
     std::mutex mutex_;
