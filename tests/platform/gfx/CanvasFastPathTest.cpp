@@ -3,15 +3,17 @@
 
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/CanvasImpl.h"
+#include "tests/platform/gfx/PixelProbe.h"
 #include "tests/support/gui/GuiApplicationEnvironment.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 #include <optional>
 #include <random>
-#include <string>
 
 namespace {
+
+using korvan::test::FirstDifference;
 
 using Impl = TCanvas::Impl;
 
@@ -23,15 +25,6 @@ QImage RandomImage(int w, int h, std::mt19937& rng, bool opaque = true) {
             line[x] = opaque ? 0xFF000000u | (rng() & 0xFFFFFF) : static_cast<std::uint32_t>(rng());
     }
     return img;
-}
-
-// The first differing pixel, for failure messages.
-std::string FirstDifference(const QImage& a, const QImage& b) {
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y))
-                return "(" + std::to_string(x) + "," + std::to_string(y) + ")";
-    return "none";
 }
 
 struct BlitCase {

@@ -3,16 +3,18 @@
 
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/Gdiplus.h"
+#include "tests/platform/gfx/PixelProbe.h"
 #include "tests/support/gui/GuiApplicationEnvironment.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 #include <random>
-#include <string>
 
 using namespace Gdiplus;
 
 namespace {
+
+using korvan::test::FirstDifference;
 
 QImage RandomRgb(int w, int h, std::mt19937& rng) {
     QImage img(w, h, QImage::Format_RGB32);
@@ -20,14 +22,6 @@ QImage RandomRgb(int w, int h, std::mt19937& rng) {
         for (int x = 0; x < w; ++x)
             img.setPixel(x, y, 0xFF000000u | (rng() & 0xFFFFFF));
     return img;
-}
-
-std::string FirstDifference(const QImage& a, const QImage& b) {
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y))
-                return "(" + std::to_string(x) + "," + std::to_string(y) + ")";
-    return "none";
 }
 
 // A wiggly spline over and beyond the image, crossing itself, closed by

@@ -4,6 +4,7 @@
 #include "platform/gfx/Canvas.h"
 
 #include <QImage>
+#include <sstream>
 #include <string>
 
 namespace korvan::test {
@@ -34,6 +35,20 @@ inline int CountColour(const QImage& img, TColor c) {
         for (int x = 0; x < img.width(); ++x)
             n += korvan::gfx::FromQRgb(img.pixel(x, y)) == c;
     return n;
+}
+
+// The first pixel where two images of one size differ, as "(x,y)", or
+// "none"; for failure messages. Streamed rather than built by string
+// concatenation, which g++ 12 flags with a false -Wrestrict when optimising.
+inline std::string FirstDifference(const QImage& a, const QImage& b) {
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                std::ostringstream out;
+                out << '(' << x << ',' << y << ')';
+                return out.str();
+            }
+    return "none";
 }
 
 } // namespace korvan::test
