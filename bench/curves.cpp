@@ -5,6 +5,9 @@
 //
 // Goals on the development machine: a band edit (one section, the total and
 // a redraw of the page) within 2 ms; all 18 calculators within 50 ms.
+//
+// `bench_curves edit [N]` makes only N band edits with the page redrawn
+// (3000 by default) and prints nothing: a run for a profiler.
 
 #include "tests/ui/curves/CascadeBuilder.h"
 #include "tests/ui/curves/EditorDisplay.h"
@@ -16,6 +19,7 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -107,20 +111,24 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     PlotSection section;
     double gain = 6.0;
-    const Timing oneSection = TimeMicros(7, 2000, [&] {
+    const bool editOnly = argc > 1 && std::string(argv[1]) == "edit";
+    // Timings a profiling run skips: one round of one call each.
+    const int rounds = editOnly ? 1 : 7;
+    auto calls = [editOnly](int n) { return editOnly ? 1 : n; };
+    const Timing oneSection = TimeMicros(rounds, calls(2000), [&] {
         gain = -gain;
         SetSection(section, gain, 1000.0, 1.4, 1);
     });
     section.PhaseMode = 1;
-    const Timing onePhase = TimeMicros(7, 2000, [&] {
+    const Timing onePhase = TimeMicros(rounds, calls(2000), [&] {
         gain = -gain;
         SetSection(section, gain, 1000.0, 1.4, 1);
     });
 
     Plot plot(nullptr);
     RecomputeAll(plot, 4);
-    const Timing total = TimeMicros(7, 2000, [&] { plot.BuildTotal(); });
-    const Timing bandEdit = TimeMicros(7, 1000, [&] {
+    const Timing total = TimeMicros(rounds, calls(2000), [&] { plot.BuildTotal(); });
+    const Timing bandEdit = TimeMicros(rounds, calls(1000), [&] {
         gain = -gain;
         SetSection(*plot.Sections[3], gain, 2000.0, 2.0, 1);
         plot.BuildTotal();
@@ -140,6 +148,18 @@ int main(int argc, char** argv) {
     Plot shown(&display.display);
     korvan::curves::testing::BuildChannel(shown, 4, 3);
     display.display.UpdateCurvePage();
+    if (editOnly) {
+        const int edits = argc > 2 ? std::atoi(argv[2]) : 3000;
+        for (int i = 0; i < edits; ++i) {
+            gain = dragGain();
+            SetSection(*shown.Sections[3], gain, 1000.0, 1.0, 1);
+            shown.DrawSectionMarker(3, static_cast<float>(gain), 1);
+            shown.DrawTotalCurve(4);
+            shown.ShowSectionParam(0, 3, static_cast<float>(gain), 1.0f, true);
+            display.display.UpdateCurvePage();
+        }
+        return 0;
+    }
     const Timing bandEditShown = TimeMicros(5, 20, [&] {
         gain = dragGain();
         SetSection(*shown.Sections[3], gain, 1000.0, 1.0, 1);

@@ -18,10 +18,9 @@ struct TCanvas::Impl {
     static void FillSpanWithBrush(TCanvas& c, int x0, int x1, int y, TPenMode mode);
     // Fills the pixels covered by a mask (grey level >= 128) placed at origin.
     static void FillMask(TCanvas& c, const QImage& mask, QPoint origin, TPenMode mode);
-    static void StrokeMask(TCanvas& c, const QImage& mask, QPoint origin, std::uint32_t rgb, TPenMode mode);
-    // Renders a path (coordinates: pixel centres at integers, device space)
-    // into a coverage mask of its bounding box, aliased.
-    static QImage PathMask(const QPainterPath& path, QPoint& origin, bool stroke, int penWidth);
+    // Renders a path's fill (coordinates: pixel centres at integers, device
+    // space) into a coverage mask of its bounding box, aliased.
+    static QImage PathMask(const QPainterPath& path, QPoint& origin);
 
     // One-pixel pen along a device polyline, end pixel of each segment left
     // out; the dash pattern runs on across segments.
@@ -30,15 +29,9 @@ struct TCanvas::Impl {
     };
     static void CosmeticSegment(TCanvas& c, QPoint a, QPoint b, Dash& dash);
     static void StrokePolyline(TCanvas& c, const std::vector<QPoint>& devicePts, bool closed);
-    // Whether a polyline is small enough for its wide-pen mask to be kept.
-    static bool SmallStroke(const std::vector<QPoint>& devicePts);
-    static QPainterPath PolylinePath(const std::vector<QPoint>& devicePts, bool closed);
-    // Pens wider than one pixel. StrokeWideMasked is the general path (a
-    // coverage mask, then every pixel through the raster operation and the
-    // clip); StrokeWideDirect paints solid results inside a rectangular clip
-    // straight into the image and returns false where it cannot.
-    static void StrokeWideMasked(TCanvas& c, const QPainterPath& devicePath);
-    static bool StrokeWideDirect(TCanvas& c, const QPainterPath& devicePath);
+    // Pens wider than one pixel: round ends and joins (see WideStroke.h),
+    // every covered pixel through the raster operation and the clip.
+    static void StrokeWide(TCanvas& c, const std::vector<QPoint>& devicePts, bool closed);
     // Strokes a path with the current pen (any width) and fills it with the
     // brush first when fill is set.
     static void DrawShape(TCanvas& c, const QPainterPath& devicePath, bool fill, bool closed);

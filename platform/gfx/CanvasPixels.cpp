@@ -4,6 +4,7 @@
 
 #include "platform/gfx/Hatches.h"
 #include "platform/gfx/PathMaskCache.h"
+#include "platform/gfx/WideStroke.h"
 
 #include <QPainter>
 #include <cmath>
@@ -16,11 +17,6 @@ namespace {
 // them with an opaque alpha.
 inline std::uint32_t ToImage(std::uint32_t rgb) {
     return 0xFF000000u | (rgb & 0xFFFFFF);
-}
-
-// The GDI geometry of a wide pen: round ends and joins, aliased.
-QPen WidePen(const QColor& colour, int width) {
-    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
 } // namespace
@@ -174,20 +170,8 @@ void Impl::FillMask(TCanvas& c, const QImage& mask, QPoint origin, TPenMode mode
     }
 }
 
-void Impl::StrokeMask(TCanvas& c, const QImage& mask, QPoint origin, std::uint32_t rgb, TPenMode mode) {
-    for (int my = 0; my < mask.height(); ++my) {
-        const int y = origin.y() + my;
-        if (y < c.clipBox_.top() || y > c.clipBox_.bottom())
-            continue;
-        const uchar* row = mask.constScanLine(my);
-        for (int mx = 0; mx < mask.width(); ++mx)
-            if (row[mx] >= 128)
-                Put(c, origin.x() + mx, y, rgb, mode);
-    }
-}
-
-QImage Impl::PathMask(const QPainterPath& path, QPoint& origin, bool stroke, int penWidth) {
-    const int grow = stroke ? penWidth / 2 + 2 : 1;
+QImage Impl::PathMask(const QPainterPath& path, QPoint& origin) {
+    const int grow = 1;
     QRect box = path.boundingRect().toAlignedRect().adjusted(-grow, -grow, grow + 1, grow + 1);
     if (box.isEmpty() || box.width() > 1 << 15 || box.height() > 1 << 15)
         return {};
@@ -198,7 +182,7 @@ QImage Impl::PathMask(const QPainterPath& path, QPoint& origin, bool stroke, int
     using korvan::gfx::PathMaskCache;
     PathMaskCache::Key key;
     QPoint anchor;
-    const bool keep = PathMaskCache::MakeKey(path, stroke, penWidth, key, anchor);
+    const bool keep = PathMaskCache::MakeKey(path, key, anchor);
     PathMaskCache& cache = PathMaskCache::ForThisThread();
     if (keep) {
         key.Box = origin - anchor;
@@ -211,11 +195,7 @@ QImage Impl::PathMask(const QPainterPath& path, QPoint& origin, bool stroke, int
     p.setRenderHint(QPainter::Antialiasing, false);
     // Integer path coordinates name pixel centres.
     p.translate(0.5 - box.left(), 0.5 - box.top());
-    if (stroke) {
-        p.strokePath(path, WidePen(Qt::white, penWidth));
-    } else {
-        p.fillPath(path, Qt::white);
-    }
+    p.fillPath(path, Qt::white);
     p.end();
     if (keep)
         cache.Store(std::move(key), mask);
@@ -353,21 +333,6 @@ void Impl::CosmeticSegment(TCanvas& c, QPoint a, QPoint b, Dash& dash) {
     }
 }
 
-bool Impl::SmallStroke(const std::vector<QPoint>& pts) {
-    constexpr int MaxPoints = 64;
-    constexpr int MaxExtent = 48;
-    if (pts.size() > MaxPoints)
-        return false;
-    int left = pts.front().x(), right = left, top = pts.front().y(), bottom = top;
-    for (const QPoint& p : pts) {
-        left = std::min(left, p.x());
-        right = std::max(right, p.x());
-        top = std::min(top, p.y());
-        bottom = std::max(bottom, p.y());
-    }
-    return right - left <= MaxExtent && bottom - top <= MaxExtent;
-}
-
 void Impl::StrokePolyline(TCanvas& c, const std::vector<QPoint>& pts, bool closed) {
     if (pts.size() < 2 || !PenVisible(c))
         return;
@@ -380,59 +345,35 @@ void Impl::StrokePolyline(TCanvas& c, const std::vector<QPoint>& pts, bool close
             CosmeticSegment(c, pts.back(), pts.front(), dash);
         return;
     }
-    const QPainterPath path = PolylinePath(pts, closed);
-    // Small shapes (markers, symbols) are drawn again and again: their
-    // masks are kept, so they take the mask path.
-    if (SmallStroke(pts) || !StrokeWideDirect(c, path))
-        StrokeWideMasked(c, path);
+    StrokeWide(c, pts, closed);
 }
 
-QPainterPath Impl::PolylinePath(const std::vector<QPoint>& pts, bool closed) {
-    QPainterPath path;
-    path.reserve(static_cast<int>(pts.size()) + 1);
-    path.moveTo(pts.front());
-    for (std::size_t i = 1; i < pts.size(); ++i)
-        path.lineTo(pts[i]);
-    if (closed)
-        path.closeSubpath();
-    return path;
-}
-
-void Impl::StrokeWideMasked(TCanvas& c, const QPainterPath& path) {
-    QPoint origin;
-    const QImage mask = PathMask(path, origin, true, c.pen_.Width());
-    StrokeMask(c, mask, origin, korvan::gfx::ToQRgb(c.pen_.Color()) & 0xFFFFFF, c.pen_.Mode());
-}
-
-bool Impl::StrokeWideDirect(TCanvas& c, const QPainterPath& path) {
-    // Where every covered pixel becomes one colour (the pen's, or a fixed
-    // one) and the clip is a rectangle, the painter draws straight into the
-    // image with the geometry the mask gets: the same aliased coverage.
-    const TPenMode mode = c.pen_.Mode();
-    const bool constant = mode == pmCopy || mode == pmNotCopy || mode == pmBlack || mode == pmWhite;
-    const QImage::Format format = c.image_->format();
-    const bool painterFormat = format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
-                               format == QImage::Format_ARGB32_Premultiplied;
-    if (!constant || !painterFormat || !c.clipMask_.empty())
-        return false;
-    if (c.clipBox_.isEmpty())
-        return true;
+void Impl::StrokeWide(TCanvas& c, const std::vector<QPoint>& pts, bool closed) {
+    thread_local std::vector<korvan::gfx::PixelSpan> spans;
+    korvan::gfx::WideStrokeSpans(pts, closed, c.pen_.Width(), c.clipBox_, spans);
     const std::uint32_t pen = korvan::gfx::ToQRgb(c.pen_.Color()) & 0xFFFFFF;
-    const std::uint32_t rgb = MonoFilter(c, Rop2(pen, 0, mode));
-    QPainter p(c.image_);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setClipRect(c.clipBox_);
-    // Integer path coordinates name pixel centres.
-    p.translate(0.5, 0.5);
-    p.strokePath(path, WidePen(QColor::fromRgb(ToImage(rgb)), c.pen_.Width()));
-    return true;
+    const TPenMode mode = c.pen_.Mode();
+    // Where every covered pixel becomes one colour (the pen's, or a fixed
+    // one) and the clip is a rectangle, whole runs are written at once.
+    const bool constant = mode == pmCopy || mode == pmNotCopy || mode == pmBlack || mode == pmWhite;
+    if (constant && c.clipMask_.empty()) {
+        const std::uint32_t value = ToImage(MonoFilter(c, Rop2(pen, 0, mode)));
+        for (const korvan::gfx::PixelSpan& s : spans) {
+            auto* line = reinterpret_cast<std::uint32_t*>(c.image_->scanLine(s.Y));
+            std::fill(line + s.X0, line + s.X1, value);
+        }
+        return;
+    }
+    for (const korvan::gfx::PixelSpan& s : spans)
+        for (int x = s.X0; x < s.X1; ++x)
+            Put(c, x, s.Y, pen, mode);
 }
 
 void Impl::DrawShape(TCanvas& c, const QPainterPath& path, bool fill, bool closed) {
     c.SyncBackground();
     if (fill && (c.brush_.Style() != bsClear || !c.brush_.Bitmap().isNull())) {
         QPoint origin;
-        const QImage mask = PathMask(path, origin, false, 0);
+        const QImage mask = PathMask(path, origin);
         FillMask(c, mask, origin, c.pen_.Mode());
     }
     if (!PenVisible(c))

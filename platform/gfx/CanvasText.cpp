@@ -2,8 +2,11 @@
 
 #include "platform/gfx/CanvasImpl.h"
 
+#include <QGlyphRun>
 #include <QPainter>
+#include <QTextLayout>
 #include <algorithm>
+#include <unordered_map>
 
 using Impl = TCanvas::Impl;
 
@@ -63,6 +66,43 @@ void DrawSymbolGlyph(QPainter& p, QChar ch, const QRectF& cell, const QColor& co
     p.drawPolygon(poly);
 }
 
+// The shaped glyphs of a text in a font, with their positions relative to
+// the baseline's start. Displays draw the same labels, numbers and captions
+// on every update; shaping them is most of what drawing text costs.
+const QList<QGlyphRun>& ShapedText(const QFont& font, const QString& text) {
+    struct Shaped {
+        QList<QGlyphRun> Runs;
+    };
+    thread_local std::unordered_map<QString, Shaped> kept;
+    thread_local QString keptFont;
+    constexpr std::size_t Capacity = 1024;
+    const QString fontKey = font.key();
+    if (fontKey != keptFont || kept.size() >= Capacity) {
+        // One font at a time is what a page of labels uses; a new one (or a
+        // full store) starts over.
+        kept.clear();
+        keptFont = fontKey;
+    }
+    auto found = kept.find(text);
+    if (found != kept.end())
+        return found->second.Runs;
+    QTextLayout layout(text, font);
+    layout.setCacheEnabled(true);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setPosition(QPointF(0, 0));
+    layout.endLayout();
+    QList<QGlyphRun> runs = layout.glyphRuns();
+    const double ascent = line.ascent();
+    for (QGlyphRun& run : runs) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF& pos : positions)
+            pos.ry() -= ascent;
+        run.setPositions(positions);
+    }
+    return kept.emplace(text, Shaped{std::move(runs)}).first->second.Runs;
+}
+
 } // namespace
 
 void Impl::DrawTextRun(TCanvas& c, const QString& text, QPoint cell, const QRect* clipDevice,
@@ -93,9 +133,11 @@ void Impl::DrawTextRun(TCanvas& c, const QString& text, QPoint cell, const QRect
             DrawSymbolGlyph(p, text[i], QRectF(i * s, 0, s, tm.Height()), colour);
         return;
     }
-    p.setFont(korvan::gfx::MakeQFont(font));
+    const QFont qfont = korvan::gfx::MakeQFont(font);
+    p.setFont(qfont);
     p.setPen(colour);
-    p.drawText(QPointF(0, tm.Ascent), text);
+    for (const QGlyphRun& run : ShapedText(qfont, text))
+        p.drawGlyphRun(QPointF(0, tm.Ascent), run);
     for (int idx : underline) {
         if (idx < 0 || idx >= text.size())
             continue;

@@ -15,7 +15,7 @@ constexpr std::size_t Capacity = 32;
 
 } // namespace
 
-bool PathMaskCache::MakeKey(const QPainterPath& path, bool stroke, int penWidth, Key& key, QPoint& anchor) {
+bool PathMaskCache::MakeKey(const QPainterPath& path, Key& key, QPoint& anchor) {
     const int n = path.elementCount();
     if (n == 0 || n > MaxElements)
         return false;
@@ -35,7 +35,6 @@ bool PathMaskCache::MakeKey(const QPainterPath& path, bool stroke, int penWidth,
         key.Types[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(e.type);
     }
     key.Types[static_cast<std::size_t>(n)] = static_cast<std::uint8_t>(path.fillRule());
-    key.Kind = stroke ? penWidth + 1 : 0;
     return true;
 }
 

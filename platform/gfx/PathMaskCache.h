@@ -15,17 +15,16 @@ namespace korvan::gfx {
 
 class PathMaskCache {
 public:
-    // The key of a path: its elements relative to the whole pixel anchor
-    // (floor of its bounding box's top-left), the kind of mask and pen
-    // width. Empty when the path is too large or far out to be kept.
+    // The key of a path: its elements and fill rule relative to the whole
+    // pixel anchor (floor of its bounding box's top-left). Empty when the
+    // path is too large or far out to be kept.
     struct Key {
         std::vector<double> Coordinates; // x, y pairs relative to the anchor
-        std::vector<std::uint8_t> Types;
-        int Kind = 0; // 0 fill (the fill rule is the last of Types), else the pen width + 1
-        QPoint Box;   // the mask's origin relative to the anchor
+        std::vector<std::uint8_t> Types; // the fill rule last
+        QPoint Box;                      // the mask's origin relative to the anchor
         bool operator==(const Key& o) const = default;
     };
-    static bool MakeKey(const QPainterPath& path, bool stroke, int penWidth, Key& key, QPoint& anchor);
+    static bool MakeKey(const QPainterPath& path, Key& key, QPoint& anchor);
 
     // The mask of the key, or null.
     const QImage* Find(const Key& key) const;

@@ -134,64 +134,31 @@ std::vector<QPoint> RandomPolyline(std::mt19937& rng, int count, QRect area) {
 
 } // namespace
 
-TEST(CanvasFastPaths, WidePensPaintedDirectlyCoverTheMaskPixels) {
+TEST(CanvasFastPaths, WidePensWrittenAsRunsGiveThePixelsOfTheRasterOperationPath) {
+    // Copying pens write whole runs; the same stroke through pmMerge onto
+    // black goes pixel by pixel through the raster operation and must end
+    // with the same pixels (merging the pen into black gives the pen).
     std::mt19937 rng(5);
-    const TPenMode modes[] = {pmCopy, pmNotCopy, pmBlack, pmWhite};
     for (int round = 0; round < 60; ++round) {
         const int width = 2 + round % 4;
-        const TPenMode mode = modes[(round / 4) % 4];
-        // Corners inside, on and beyond the edges, short and long runs.
-        const std::vector<QPoint> pts = RandomPolyline(rng, 2 + round % 7, QRect(-6, -6, 36, 28));
-        const bool closed = round % 3 == 0;
-        const QImage start = RandomImage(24, 16, rng);
-        QImage direct = start, masked = start;
-        TCanvas byPainter(&direct), byMask(&masked);
-        for (TCanvas* c : {&byPainter, &byMask}) {
+        std::vector<TPoint> pts;
+        for (const QPoint& p : RandomPolyline(rng, 2 + round % 7, QRect(-6, -6, 36, 28)))
+            pts.push_back({p.x(), p.y()});
+        QImage runs(24, 16, QImage::Format_RGB32), pixels(24, 16, QImage::Format_RGB32);
+        runs.fill(0xFF000000u);
+        pixels.fill(0xFF000000u);
+        TCanvas byRuns(&runs), byPixels(&pixels);
+        byPixels.Pen().SetMode(pmMerge);
+        for (TCanvas* c : {&byRuns, &byPixels}) {
             c->Pen().SetWidth(width);
             c->Pen().SetColor(static_cast<TColor>(0x2050A0 + round));
-            c->Pen().SetMode(mode);
-            c->SetMonochrome(round % 5 == 4);
             if (round % 2)
                 c->SetClipRect(TRect{3, 2, 19, 13});
+            c->Polyline(pts);
         }
-        const QPainterPath path = Impl::PolylinePath(pts, closed);
-        ASSERT_TRUE(Impl::StrokeWideDirect(byPainter, path));
-        Impl::StrokeWideMasked(byMask, path);
-        EXPECT_EQ(direct, masked) << "round " << round << ", first difference "
-                                  << FirstDifference(direct, masked);
+        EXPECT_EQ(runs, pixels) << "round " << round << ", first difference "
+                                << FirstDifference(runs, pixels);
     }
-}
-
-TEST(CanvasFastPaths, WideCurveLikePolylinesMatchTheMask) {
-    // A response curve's shape: many short steps, leaving and re-entering.
-    std::vector<QPoint> pts;
-    for (int k = 0; k < 400; ++k)
-        pts.emplace_back(-10 + k * 140 / 400,
-                         static_cast<int>(20 + 26 * std::sin(k * 0.05) * std::cos(k * 0.013)));
-    std::mt19937 rng(9);
-    const QImage start = RandomImage(120, 40, rng);
-    QImage direct = start, masked = start;
-    TCanvas byPainter(&direct), byMask(&masked);
-    for (TCanvas* c : {&byPainter, &byMask})
-        c->Pen().SetWidth(2);
-    const QPainterPath path = Impl::PolylinePath(pts, false);
-    ASSERT_TRUE(Impl::StrokeWideDirect(byPainter, path));
-    Impl::StrokeWideMasked(byMask, path);
-    EXPECT_EQ(direct, masked) << "first difference " << FirstDifference(direct, masked);
-}
-
-TEST(CanvasFastPaths, WidePensThroughOtherRasterOperationsOrHolesUseTheMask) {
-    QImage img(8, 8, QImage::Format_RGB32);
-    img.fill(0xFFFFFFFFu);
-    TCanvas c(&img);
-    c.Pen().SetWidth(3);
-    const QPainterPath path = Impl::PolylinePath({{1, 1}, {6, 5}}, false);
-    c.Pen().SetMode(pmXor);
-    EXPECT_FALSE(Impl::StrokeWideDirect(c, path));
-    c.Pen().SetMode(pmCopy);
-    c.ExcludeClipRect(TRect{2, 2, 3, 3});
-    EXPECT_FALSE(Impl::StrokeWideDirect(c, path));
-    EXPECT_EQ(img.pixel(1, 1), 0xFFFFFFFFu) << "nothing drawn when declined";
 }
 
 TEST(CanvasFastPaths, SolidOnePixelLinesWriteTheStepsOfTheRasterOperationPath) {

@@ -1,6 +1,10 @@
 #include "platform/gfx/Canvas.h"
+#include "platform/gfx/Color.h"
+#include "platform/gfx/Fonts.h"
 #include "tests/platform/gfx/PixelProbe.h"
 #include "tests/support/gui/GuiApplicationEnvironment.h"
+
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -81,4 +85,46 @@ TEST(TextOutput, OpaqueBackgroundAndRotatedTextDrawSomething) {
             }
     EXPECT_LE(bottom, 70);
     EXPECT_GT(bottom - top, 15); // runs vertically
+}
+
+TEST(TextOutput, TextsDrawnAgainFromKeptShapesLeaveThePixelsOfShapingAnew) {
+    // The same texts through TextOut, twice (the second time from the kept
+    // shapes), against the painter shaping and drawing each one itself.
+    struct Face {
+        const char* name;
+        int height;
+        TFontStyles style;
+        TFontQuality quality;
+    };
+    const Face faces[] = {{"MS Sans Serif", -11, 0, fqDefault},
+                          {"Tahoma", -11, fsBold, fqDefault},
+                          {"Arial", -13, 0, fqAntialiased},
+                          {"Arial", -9, fsItalic, fqNonAntialiased}};
+    const char* const texts[] = {
+        "+18dB", "-12", "1.2KHz", "Q:0.71", "HPF", "AVAV fi", "\xe4\xb8\xad\xe6\x96\x87"};
+    for (const Face& face : faces) {
+        for (const char* text : texts) {
+            QImage kept = korvan::test::WhiteImage(90, 24), fresh = kept;
+            TCanvas canvas(&kept);
+            canvas.Font().SetName(face.name);
+            canvas.Font().SetHeight(face.height);
+            canvas.Font().SetStyle(face.style);
+            canvas.Font().SetQuality(face.quality);
+            canvas.Font().SetColor(static_cast<TColor>(0x2060C0));
+            canvas.SetBkMode(TRANSPARENT);
+            canvas.TextOut(3, 2, text);
+            canvas.TextOut(40, 5, text);
+            {
+                QPainter p(&fresh);
+                p.setRenderHint(QPainter::TextAntialiasing, face.quality != fqNonAntialiased);
+                p.setFont(korvan::gfx::MakeQFont(canvas.Font()));
+                p.setPen(QColor::fromRgb(korvan::gfx::ToQRgb(canvas.Font().Color())));
+                const int ascent = canvas.GetTextMetrics().Ascent;
+                p.drawText(QPointF(3, 2 + ascent), QString::fromUtf8(text));
+                p.drawText(QPointF(40, 5 + ascent), QString::fromUtf8(text));
+            }
+            EXPECT_EQ(kept, fresh) << face.name << " " << text << ": first difference "
+                                   << korvan::test::FirstDifference(kept, fresh);
+        }
+    }
 }
