@@ -2,11 +2,8 @@
 
 #include "platform/gfx/CanvasImpl.h"
 
-#include <QGlyphRun>
 #include <QPainter>
-#include <QTextLayout>
 #include <algorithm>
-#include <unordered_map>
 
 using Impl = TCanvas::Impl;
 
@@ -66,43 +63,6 @@ void DrawSymbolGlyph(QPainter& p, QChar ch, const QRectF& cell, const QColor& co
     p.drawPolygon(poly);
 }
 
-// The shaped glyphs of a text in a font, with their positions relative to
-// the baseline's start. Displays draw the same labels, numbers and captions
-// on every update; shaping them is most of what drawing text costs.
-const QList<QGlyphRun>& ShapedText(const QFont& font, const QString& text) {
-    struct Shaped {
-        QList<QGlyphRun> Runs;
-    };
-    thread_local std::unordered_map<QString, Shaped> kept;
-    thread_local QString keptFont;
-    constexpr std::size_t Capacity = 1024;
-    const QString fontKey = font.key();
-    if (fontKey != keptFont || kept.size() >= Capacity) {
-        // One font at a time is what a page of labels uses; a new one (or a
-        // full store) starts over.
-        kept.clear();
-        keptFont = fontKey;
-    }
-    auto found = kept.find(text);
-    if (found != kept.end())
-        return found->second.Runs;
-    QTextLayout layout(text, font);
-    layout.setCacheEnabled(true);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    line.setPosition(QPointF(0, 0));
-    layout.endLayout();
-    QList<QGlyphRun> runs = layout.glyphRuns();
-    const double ascent = line.ascent();
-    for (QGlyphRun& run : runs) {
-        QList<QPointF> positions = run.positions();
-        for (QPointF& pos : positions)
-            pos.ry() -= ascent;
-        run.setPositions(positions);
-    }
-    return kept.emplace(text, Shaped{std::move(runs)}).first->second.Runs;
-}
-
 } // namespace
 
 void Impl::DrawTextRun(TCanvas& c, const QString& text, QPoint cell, const QRect* clipDevice,
@@ -133,10 +93,9 @@ void Impl::DrawTextRun(TCanvas& c, const QString& text, QPoint cell, const QRect
             DrawSymbolGlyph(p, text[i], QRectF(i * s, 0, s, tm.Height()), colour);
         return;
     }
-    const QFont qfont = korvan::gfx::MakeQFont(font);
-    p.setFont(qfont);
+    p.setFont(korvan::gfx::MakeQFont(font));
     p.setPen(colour);
-    for (const QGlyphRun& run : ShapedText(qfont, text))
+    for (const QGlyphRun& run : korvan::gfx::ShapedText(font, text))
         p.drawGlyphRun(QPointF(0, tm.Ascent), run);
     for (int idx : underline) {
         if (idx < 0 || idx >= text.size())

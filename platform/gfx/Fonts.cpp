@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QStringList>
+#include <QTextLayout>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -162,6 +163,7 @@ struct MeasureCache {
     std::unordered_map<FontKey, QFont, FontKeyHash> Fonts;
     std::unordered_map<FontKey, TextMetric, FontKeyHash> Metrics;
     std::unordered_map<WidthKey, int, WidthKeyHash> Widths;
+    std::unordered_map<WidthKey, QList<QGlyphRun>, WidthKeyHash> Shapes;
     template <class Map> static void Bound(Map& map) {
         if (map.size() >= Limit)
             map.clear();
@@ -244,6 +246,28 @@ int FontTextMeasurer::Width(const TFont& font, const QString& text) const {
     const int width = QFontMetrics(MakeQFont(font)).horizontalAdvance(text);
     cache.Widths.emplace(std::move(key), width);
     return width;
+}
+
+const QList<QGlyphRun>& ShapedText(const TFont& font, const QString& text) {
+    MeasureCache& cache = Cache();
+    WidthKey key{KeyOf(font), text};
+    if (auto it = cache.Shapes.find(key); it != cache.Shapes.end())
+        return it->second;
+    MeasureCache::Bound(cache.Shapes);
+    QTextLayout layout(text, MakeQFont(font));
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    QList<QGlyphRun> runs = layout.glyphRuns();
+    // Positions from the baseline's start, not from the line's top.
+    const double ascent = line.isValid() ? line.ascent() : 0.0;
+    for (QGlyphRun& run : runs) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF& pos : positions)
+            pos.ry() -= ascent;
+        run.setPositions(positions);
+    }
+    return cache.Shapes.emplace(std::move(key), std::move(runs)).first->second;
 }
 
 TextMetric FixedTextMeasurer::Metrics(const TFont&) const {

@@ -8,6 +8,8 @@
 #include "platform/gfx/Types.h"
 
 #include <QFont>
+#include <QGlyphRun>
+#include <QList>
 #include <QString>
 #include <memory>
 #include <string>
@@ -23,6 +25,11 @@ bool IsSymbolGlyphFace(const std::string& face);
 QFont MakeQFont(const TFont& font);
 // The same font made afresh, past the fonts kept from earlier calls.
 QFont BuildQFont(const TFont& font);
+// The text shaped in the font: its glyph runs, positioned from the start of
+// the baseline. Kept, like measurements: displays draw the same labels,
+// numbers and captions on every update, and shaping them again is most of
+// what drawing them costs.
+const QList<QGlyphRun>& ShapedText(const TFont& font, const QString& text);
 // A font of a face in points (the GDI+ convention), with fallback.
 QFont MakeQFontPoints(const std::string& face, double points, TFontStyles style);
 
