@@ -2,8 +2,8 @@
 
 #include "device/CommandCodes.h"
 #include "device/CommandRecords.h"
-#include "device/FileIo.h"
 #include "device/LUnitControl.h"
+#include "platform/sys/FileIo.h"
 
 #include <algorithm>
 
@@ -78,7 +78,7 @@ void LUnitControl::LoadPresetAndSend(std::span<const std::uint8_t> body) {
 }
 
 bool LUnitControl::OpenPresetFile(const std::string& path) {
-    const auto file = korvan::ReadFileBytes(path, korvan::kPresetFileSize + 1);
+    const auto file = korvan::sys::ReadFileBytes(path, korvan::kPresetFileSize + 1);
     const auto body = file ? korvan::PresetFileBody(*file) : std::nullopt;
     if (!body) {
         host_.ShowInformation("SID_INFO_ERROR_FILE");
@@ -89,7 +89,7 @@ bool LUnitControl::OpenPresetFile(const std::string& path) {
 }
 
 bool LUnitControl::WriteFileOrReport(const std::string& path, std::span<const std::uint8_t> data) {
-    if (korvan::WriteFileReplacing(path, data))
+    if (korvan::sys::WriteFileReplacing(path, data))
         return true;
     host_.ShowFileWriteError(path);
     return false;
@@ -106,7 +106,7 @@ bool LUnitControl::SavePresetFile() {
 }
 
 std::optional<korvan::UnitFile> LUnitControl::ReadUnitFile(const std::string& path) {
-    const auto file = korvan::ReadFileBytes(path, korvan::kUnitFileSize);
+    const auto file = korvan::sys::ReadFileBytes(path, korvan::kUnitFileSize);
     auto unit = file ? korvan::ParseUnitFile(*file) : std::nullopt;
     if (!unit)
         host_.ShowInformation("SID_INFO_ERROR_DOWNLAOD");

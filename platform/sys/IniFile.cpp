@@ -1,5 +1,6 @@
 #include "platform/sys/IniFile.h"
 
+#include "platform/sys/FileIo.h"
 #include "platform/sys/Utf16Text.h"
 #include "platform/text/Exception.h"
 #include "platform/text/FloatText.h"
@@ -284,21 +285,10 @@ void IniFile::UpdateFile() const {
     std::error_code ec;
     if (path_.has_parent_path())
         std::filesystem::create_directories(path_.parent_path(), ec);
-    // Write beside the file and rename, so a failed write never leaves half
-    // a file behind.
-    const std::filesystem::path temp = path_.string() + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), std::streamsize(bytes.size()));
-        out.close();
-        if (!out)
-            throw EFCreateError("Cannot create file \"" + path_.string() + "\"");
-    }
-    std::filesystem::rename(temp, path_, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
+    // A failed write never leaves half a file behind.
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    if (!WriteFileReplacing(path_.string(), {data, bytes.size()}))
         throw EFCreateError("Cannot create file \"" + path_.string() + "\"");
-    }
 }
 
 void IniFile::Changed() {

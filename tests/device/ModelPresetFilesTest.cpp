@@ -1,5 +1,5 @@
-#include "device/FileIo.h"
 #include "device/LUnitControl.h"
+#include "platform/sys/FileIo.h"
 #include "tests/support/FakeUnitHost.h"
 #include "tests/support/ScratchFolder.h"
 
@@ -54,7 +54,7 @@ TEST_F(ModelPresetFiles, SaveThenOpenIsByteExact) {
     host.saveFileName = Path("live.PRS");
     ASSERT_TRUE(source.SavePresetFile());
     EXPECT_EQ(host.saveDialogs, std::vector{korvan::PresetFileKind::Preset});
-    const auto file = korvan::ReadFileBytes(Path("live.prs"), 2000);
+    const auto file = korvan::sys::ReadFileBytes(Path("live.prs"), 2000);
     ASSERT_TRUE(file);
     EXPECT_EQ(*file, ToBytes(source.PresetToText() + "\r\n"));
     EXPECT_EQ(file->size(), 1452u);
@@ -88,7 +88,7 @@ TEST_F(ModelPresetFiles, RejectedPresetFilesChangeAndSendNothing) {
     model.SetGain(0, 99);
     host.Clear();
     for (const auto& [name, bytes] : files) {
-        ASSERT_TRUE(korvan::WriteFileReplacing(Path(name), bytes));
+        ASSERT_TRUE(korvan::sys::WriteFileReplacing(Path(name), bytes));
         EXPECT_FALSE(model.OpenPresetFile(Path(name))) << name;
     }
     EXPECT_FALSE(model.OpenPresetFile(Path("missing.prs")));
@@ -170,11 +170,11 @@ TEST_F(ModelPresetFiles, SaveCancelledOrFailedWritesNothing) {
 
     // An existing file is kept when it cannot be replaced.
     const Bytes old = {1, 2, 3};
-    ASSERT_TRUE(korvan::WriteFileReplacing(Path("keep.prs"), old));
+    ASSERT_TRUE(korvan::sys::WriteFileReplacing(Path("keep.prs"), old));
     fs::create_directory(dir_ / "keep.unt");
     host.saveFileName = Path("keep.unt");
     EXPECT_FALSE(model.SaveUnitFile());
-    EXPECT_EQ(korvan::ReadFileBytes(Path("keep.prs"), 10), old);
+    EXPECT_EQ(korvan::sys::ReadFileBytes(Path("keep.prs"), 10), old);
 }
 
 TEST_F(ModelPresetFiles, UnitFileHoldsUsedSlotsAndReadsBack) {
@@ -195,7 +195,7 @@ TEST_F(ModelPresetFiles, UnitFileHoldsUsedSlotsAndReadsBack) {
     host.saveFileName = Path("all.UNT");
     ASSERT_TRUE(model.SaveUnitFile());
     EXPECT_EQ(host.saveDialogs, std::vector{korvan::PresetFileKind::Unit});
-    const auto file = korvan::ReadFileBytes(Path("all.unt"), 40000);
+    const auto file = korvan::sys::ReadFileBytes(Path("all.unt"), 40000);
     ASSERT_TRUE(file);
     ASSERT_EQ(file->size(), 28994u);
     EXPECT_EQ((*file)[34 + 1448 * 2], 3);
@@ -215,9 +215,9 @@ TEST_F(ModelPresetFiles, UnitFileHoldsUsedSlotsAndReadsBack) {
 TEST_F(ModelPresetFiles, ShortUnitFileIsRefusedWithTheDownloadError) {
     host.saveFileName = Path("u.unt");
     ASSERT_TRUE(model.SaveUnitFile());
-    auto file = *korvan::ReadFileBytes(Path("u.unt"), 40000);
+    auto file = *korvan::sys::ReadFileBytes(Path("u.unt"), 40000);
     file.resize(28960);
-    ASSERT_TRUE(korvan::WriteFileReplacing(Path("short.unt"), file));
+    ASSERT_TRUE(korvan::sys::WriteFileReplacing(Path("short.unt"), file));
     EXPECT_FALSE(model.ReadUnitFile(Path("short.unt")));
     EXPECT_FALSE(model.ReadUnitFile(Path("none.unt")));
     EXPECT_EQ(host.information, std::vector<std::string>(2, "SID_INFO_ERROR_DOWNLAOD"));

@@ -1,5 +1,4 @@
 #include "device/PresetFiles.h"
-#include "device/FileIo.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -167,35 +166,6 @@ TEST(SaveFileName, OnlyATrailingExtensionIsReplaced) {
     for (const auto& [name, expected] : cases)
         EXPECT_EQ(WithFileExtension(name, ".prs"), expected) << name;
     EXPECT_EQ(WithFileExtension("/x/units.unt/all.UNT", ".unt"), "/x/units.unt/all.unt");
-}
-
-using FileIo = TempDir;
-
-TEST_F(FileIo, WritesReplacesAndReadsBack) {
-    const std::string path = Path("a.prs");
-    const Bytes first = {1, 2, 3};
-    ASSERT_TRUE(WriteFileReplacing(path, first));
-    const Bytes second = ValidPresetFile();
-    ASSERT_TRUE(WriteFileReplacing(path, second));
-    EXPECT_EQ(ReadFileBytes(path, 5000), second);
-    EXPECT_EQ(ReadFileBytes(path, 10)->size(), 10u);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator{}), 1)
-        << "no temporary left";
-}
-
-TEST_F(FileIo, FailedWriteLeavesNothingBehind) {
-    EXPECT_FALSE(WriteFileReplacing(Path("missing/a.prs"), Bytes{1}));
-    // A directory cannot be replaced by a file: the rename fails after the
-    // data was written, and the temporary is removed.
-    fs::create_directory(dir_ / "taken.prs");
-    EXPECT_FALSE(WriteFileReplacing(Path("taken.prs"), Bytes{1, 2}));
-    EXPECT_TRUE(fs::is_directory(dir_ / "taken.prs"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator{}), 1);
-}
-
-TEST_F(FileIo, ReadingMissingFileOrDirectoryFails) {
-    EXPECT_FALSE(ReadFileBytes(Path("none.prs"), 10));
-    EXPECT_FALSE(ReadFileBytes(dir_.string(), 10));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #pragma once
-// Whole-file reads and writes for the preset and unit files.
+// Whole-file reads and writes: preset and unit files, settings files.
 
 #include <cstddef>
 #include <cstdint>
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace korvan {
+namespace korvan::sys {
 
 // Reads at most maxBytes from the start of the file; nullopt when it cannot
 // be opened or read. A caller that needs to know the exact size asks for one
@@ -20,4 +20,4 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path, 
 // the temporary file is then removed and path is untouched.
 bool WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> data);
 
-} // namespace korvan
+} // namespace korvan::sys

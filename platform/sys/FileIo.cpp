@@ -1,4 +1,4 @@
-#include "device/FileIo.h"
+#include "platform/sys/FileIo.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace korvan {
+namespace korvan::sys {
 
 namespace {
 
@@ -92,4 +92,4 @@ bool WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> d
     return false;
 }
 
-} // namespace korvan
+} // namespace korvan::sys
