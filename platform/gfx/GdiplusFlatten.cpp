@@ -124,23 +124,8 @@ bool Flatten(const std::vector<Gdiplus::GraphicsPath::Element>& path, const Rast
     out.Points.clear();
     out.Figures.clear();
     const double ox = target.Origin.x(), oy = target.Origin.y();
-    // The bounds of every point, control points too; NaN fails as well.
-    float left = 0, right = 0, top = 0, bottom = 0;
-    if (!path.empty()) {
-        left = right = path[0].X;
-        top = bottom = path[0].Y;
-    }
-    for (const Element& e : path) {
-        left = std::min(left, e.X);
-        right = std::max(right, e.X);
-        top = std::min(top, e.Y);
-        bottom = std::max(bottom, e.Y);
-        if (e.X != e.X || e.Y != e.Y)
-            return false;
-    }
-    if (!(std::max(std::abs(left + ox), std::abs(right + ox)) <= CoordinateLimit &&
-          std::max(std::abs(top + oy), std::abs(bottom + oy)) <= CoordinateLimit))
-        return false;
+    // Every point, control points too, within the limit; NaN fails as well.
+    auto inRange = [](P p) { return std::abs(p.X) <= CoordinateLimit && std::abs(p.Y) <= CoordinateLimit; };
     out.Points.reserve(path.size());
     // Cubics beyond the clip by more than a pixel or two are cut short.
     const QRectF cull = QRectF(target.Bounds()).adjusted(-2, -2, 2, 2);
@@ -149,11 +134,15 @@ bool Flatten(const std::vector<Gdiplus::GraphicsPath::Element>& path, const Rast
     for (std::size_t i = 0; i < path.size(); ++i) {
         const Element& e = path[i];
         const P p{e.X + ox, e.Y + oy};
+        if (!inRange(p))
+            return false;
         if (e.Type == Element::Move || out.Figures.empty()) {
             f.Move(p);
         } else if (e.Type == Element::Curve && i + 2 < path.size()) {
-            const P end{path[i + 2].X + ox, path[i + 2].Y + oy};
-            f.Cubic(current, p, {path[i + 1].X + ox, path[i + 1].Y + oy}, end);
+            const P c2{path[i + 1].X + ox, path[i + 1].Y + oy}, end{path[i + 2].X + ox, path[i + 2].Y + oy};
+            if (!inRange(c2) || !inRange(end))
+                return false;
+            f.Cubic(current, p, c2, end);
             current = end;
             i += 2;
             continue;

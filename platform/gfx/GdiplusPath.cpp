@@ -239,17 +239,28 @@ Status GraphicsPath::AddBeziers(const std::vector<PointF>& pts) {
 Status GraphicsPath::AddCurve(const std::vector<PointF>& pts, REAL tension) {
     if (pts.size() < 2)
         return InvalidParameter;
-    Continue(Q(pts[0]));
+    Continue(Q(pts[0])); // the figure is open: no move comes between the pieces
     const std::size_t n = pts.size();
-    if (elements_.capacity() < elements_.size() + 3 * n)
-        elements_.reserve(std::max(elements_.size() + 3 * n, 2 * elements_.capacity()));
+    // Written in place: a dense curve is a long run of pieces.
+    std::size_t end = elements_.size();
+    elements_.resize(end + 3 * (n - 1));
     // Bezier control points of each cardinal spline segment p1 -> p2.
     const double k = tension / 3.0;
     for (std::size_t i = 0; i + 1 < n; ++i) {
         const QPointF p0 = Q(pts[i == 0 ? 0 : i - 1]), p1 = Q(pts[i]), p2 = Q(pts[i + 1]);
         const QPointF p3 = Q(pts[i + 2 < n ? i + 2 : n - 1]);
-        CubicTo(p1 + k * (p2 - p0), p2 - k * (p3 - p1), p2);
+        const Element a = At(p1 + k * (p2 - p0), Element::Curve),
+                      b = At(p2 - k * (p3 - p1), Element::CurveData);
+        const Element e = At(p2, Element::CurveData);
+        if (Same(elements_[end - 1], a) && Same(a, b) && Same(b, e))
+            continue; // a curve of no extent
+        elements_[end] = a;
+        elements_[end + 1] = b;
+        elements_[end + 2] = e;
+        end += 3;
     }
+    elements_.resize(end);
+    Changed();
     return Ok;
 }
 

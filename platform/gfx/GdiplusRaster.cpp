@@ -93,8 +93,6 @@ void CoverageMask::Begin(const RasterTarget& target) {
         cells_.assign(w * h, 0);
         lo_.assign(h, size_.width());
         hi_.assign(h, -1);
-        rowLo_ = 0;
-        rowHi_ = -1;
         rowStart_.assign(h + 1, 0);
     }
     Clear(); // left over from a shape never read
@@ -114,12 +112,6 @@ void CoverageMask::Begin(const RasterTarget& target) {
 inline void CoverageMask::Touch(int y, int x0, int x1) {
     lo_[static_cast<std::size_t>(y)] = std::min(lo_[static_cast<std::size_t>(y)], x0);
     hi_[static_cast<std::size_t>(y)] = std::max(hi_[static_cast<std::size_t>(y)], x1);
-    if (rowLo_ > rowHi_) {
-        rowLo_ = rowHi_ = y;
-    } else {
-        rowLo_ = std::min(rowLo_, y);
-        rowHi_ = std::max(rowHi_, y);
-    }
 }
 
 inline void CoverageMask::Mark(int x, int y) {
@@ -264,8 +256,10 @@ void CoverageMask::Clear() {
 void CoverageMask::Read(std::vector<Gdiplus::PathCoverage::Run>* runs, int& maxCount) {
     maxCount = 0;
     const auto w = static_cast<std::size_t>(size_.width());
-    for (int y = rowLo_; y <= rowHi_; ++y) {
+    for (int y = 0; y < size_.height(); ++y) {
         const auto row = static_cast<std::size_t>(y);
+        if (lo_[row] > hi_[row])
+            continue;
         int x = lo_[row];
         const int end = hi_[row] + 1;
         std::uint8_t* cells = cells_.data() + row * w;
@@ -285,8 +279,6 @@ void CoverageMask::Read(std::vector<Gdiplus::PathCoverage::Run>* runs, int& maxC
         lo_[row] = size_.width();
         hi_[row] = -1;
     }
-    rowLo_ = 0;
-    rowHi_ = -1;
 }
 
 bool CoverageMask::TakeRuns(std::vector<Gdiplus::PathCoverage::Run>& runs, int& maxCount) {

@@ -110,7 +110,6 @@ private:
     QSize size_;
     std::vector<std::uint8_t> cells_;
     std::vector<int> lo_, hi_; // touched columns per row; lo_ > hi_ when none
-    int rowLo_ = 0, rowHi_ = -1;
     bool saturated_ = false;
     std::vector<QRect> clip_;
     QRect box_; // bounds of clip_
