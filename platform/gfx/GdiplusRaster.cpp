@@ -86,17 +86,19 @@ CoverageMask& CoverageMask::Mask() {
 }
 
 void CoverageMask::Begin(const RasterTarget& target) {
+    Clear(); // left over from a shape never read
+    saturated_ = false;
     if (size_ != target.Size) {
+        // The cells are all clear: the largest buffer yet serves any size.
         size_ = target.Size;
         const auto w = static_cast<std::size_t>(std::max(0, size_.width()));
         const auto h = static_cast<std::size_t>(std::max(0, size_.height()));
-        cells_.assign(w * h, 0);
+        if (cells_.size() < w * h)
+            cells_.assign(w * h, 0);
         lo_.assign(h, size_.width());
         hi_.assign(h, -1);
         rowStart_.assign(h + 1, 0);
     }
-    Clear(); // left over from a shape never read
-    saturated_ = false;
     const QRect image(QPoint(0, 0), size_);
     clip_.clear();
     for (const QRect& r : target.Clip) {

@@ -4,11 +4,14 @@
 // 32-bit target. A path is flattened into polygons in device pixels, its
 // one-pixel outline and its fill are counted into a mask, and the mask is
 // read back as runs of pixels painted once, twice, ...: one call paints a
-// pixel at most once, however many segments touch it.
+// pixel at most once, however many segments touch it. Calls it does not
+// serve (antialiasing, brushes other than solid, dashed or wider pens, a
+// graphics clip other than a rectangle, another target format, points
+// beyond a million pixels) stay with the painter.
 //
 // The rules, in device pixels whose centres lie on integer coordinates
 // (GDI+ coordinates plus the graphics origin):
-// - Coordinates are snapped to 1/16 pixel.
+// - Coordinates are snapped to the nearest 1/16 pixel, halves up.
 // - A cubic Bezier is halved until both inner control points lie within a
 //   quarter pixel of its chord, or its control polygon is shorter than one
 //   pixel (|dx| + |dy| summed); each piece is then its chord. A cubic wholly
