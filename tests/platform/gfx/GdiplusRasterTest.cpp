@@ -8,9 +8,11 @@
 #include "tests/support/gui/GuiApplicationEnvironment.h"
 
 #include <QPainter>
+#include <array>
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <vector>
 
