@@ -17,6 +17,10 @@
 
 class QPainter;
 
+namespace korvan::gfx {
+struct RasterTarget;
+}
+
 namespace Gdiplus {
 
 using REAL = float;
@@ -194,14 +198,45 @@ public:
     void SetFillMode(FillMode m);
     bool IsVisible(REAL x, REAL y) const;
 
-    const QPainterPath& Qt() const { return path_; }
+    // The path's pieces as the painter's path holds them: moves, lines, and
+    // cubic Beziers as a Curve element (the first control point) followed
+    // by two CurveData elements (the second control point, the end). Points
+    // are REALs, as GDI+ keeps them.
+    struct Element {
+        enum Kind : std::uint8_t { Move, Line, Curve, CurveData };
+        REAL X, Y;
+        Kind Type;
+    };
+    const std::vector<Element>& Elements() const { return elements_; }
+    // The same path for the painter, built when first asked for.
+    const QPainterPath& Qt() const;
 
 private:
     friend class Graphics;
     void Continue(const QPointF& p); // joins a new piece to the open figure
-    QPainterPath path_;
+    // The painter path's own operations, with its rules: a move after a
+    // move replaces it, a line to the current point and a curve of no
+    // extent are dropped, closing adds a line back to the figure's start.
+    void MoveTo(const QPointF& p);
+    void LineTo(const QPointF& p);
+    void CubicTo(const QPointF& c1, const QPointF& c2, const QPointF& e);
+    void Close();
+    void MoveIfClosed();
+    // Replays a painter path's elements from one index through the
+    // operations above.
+    void Replay(const QPainterPath& p, int from);
+    // Appends another path's elements as they are, as the painter adds a
+    // path: a trailing move of this path is dropped.
+    void Append(const std::vector<Element>& other, std::size_t otherFigureStart);
+    void Changed() { painterPathCurrent_ = false; }
+
+    std::vector<Element> elements_;
+    std::size_t figureStart_ = 0; // the element the current figure starts at
+    bool moveRequired_ = false;   // after a close: the next piece starts anew
     FillMode mode_;
     bool figureOpen_ = false;
+    mutable QPainterPath painterPath_;
+    mutable bool painterPathCurrent_ = true;
 };
 
 class Region {
@@ -448,24 +483,18 @@ private:
 // it anew, without rasterising the path again.
 class PathCoverage {
 public:
+    // Pixels Y, X .. X + Length - 1, each painted Count times.
+    struct Run {
+        int Y, X, Length, Count;
+    };
     bool Empty() const { return runs_.empty(); }
     QSize TargetSize() const { return target_; }
 
 private:
     friend class Graphics;
-    struct Run {
-        int Y, X, Length, Count;
-    };
-    // One colour's effect on a channel value, painted 1, 2, ... times.
-    struct ChannelMaps {
-        ARGB Colour = 0;
-        bool Valid = false;
-        std::vector<std::array<std::array<std::uint8_t, 256>, 3>> Times;
-    };
     std::vector<Run> runs_;
     int maxCount_ = 0;
     QSize target_;
-    mutable ChannelMaps maps_;
 };
 
 // ---- the graphics object ------------------------------------------------------------
@@ -531,9 +560,18 @@ public:
                          const StringFormat* format, RectF* bounds) const;
 
 private:
-    struct Target;
     template <typename F> Status Paint(F&& draw) const;
     void Prepare(QPainter& p) const;
+    // Where the aliased rasteriser may paint for this graphics object:
+    // false when a call needs the painter (antialiasing, a target other
+    // than an opaque 32-bit image, a clip other than a rectangle).
+    bool RasterTarget(korvan::gfx::RasterTarget& target) const;
+    // Outlines (pen given) and fills a path with the rasteriser and paints
+    // the colour over it; false, with nothing painted, when it cannot.
+    bool RasterPaint(const GraphicsPath& path, const Pen* pen, const SolidBrush* brush);
+    // Counts what painting the path would cover with the painter, into the
+    // rasteriser's mask (Plus-blending a colour of alpha one).
+    void CountWithPainter(const Pen* pen, const GraphicsPath& path, bool fill) const;
     QImage* image_;
     bool counting_ = false; // paints add one to the alpha of each pixel
     QPoint origin_;

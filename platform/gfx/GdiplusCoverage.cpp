@@ -1,10 +1,12 @@
 // Recorded coverage of a solid-colour shape: rasterised once, painted again
-// without the path. Recording paints the shape with the target's own clip
-// and geometry into a scratch image where every paint adds one to a pixel's
-// alpha; painting back applies the colour that many times, through maps of
-// channel values taken from the painter's own blending.
+// without the path. Recording counts the paints of each pixel the way
+// DrawPath and FillPath would make them: with the aliased rasteriser where
+// they use it, else with the painter, on the target's own clip and
+// geometry, in a scratch image where every paint adds one to a pixel's
+// alpha. Painting back applies the colour that many times.
 
 #include "platform/gfx/Gdiplus.h"
+#include "platform/gfx/GdiplusRaster.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -15,17 +17,9 @@ namespace {
 
 // One count per paint: alpha 1, nothing else.
 constexpr ARGB CountingColour = 0x01000000u;
-// The alpha of a scratch pixel saturates here: a count that may be more.
-constexpr int CountLimit = 255;
 
 bool Antialiased(SmoothingMode m) {
     return m == SmoothingModeAntiAlias || m == SmoothingModeHighQuality;
-}
-
-std::uint32_t RampPixel(int row, int v) {
-    // Row 0: grey; row 1: the channels in other orders, to check that each
-    // channel blends on its own.
-    return row == 0 ? qRgb(v, v, v) : qRgb(v, 255 - v, (v * 7) & 255);
 }
 
 // Coordinates beyond this make the painter clip paths itself; paths that
@@ -104,15 +98,7 @@ QPainterPath CutToBox(const QPainterPath& path, const QRectF& box) {
 
 } // namespace
 
-Status Graphics::RecordCoverage(const Pen* pen, const GraphicsPath& path, bool fill,
-                                PathCoverage& out) const {
-    out.runs_.clear();
-    out.maxCount_ = 0;
-    out.target_ = {};
-    if (!image_ || image_->isNull())
-        return InvalidParameter;
-    if (image_->format() != QImage::Format_RGB32 || Antialiased(smoothing_))
-        return NotImplemented;
+void Graphics::CountWithPainter(const Pen* pen, const GraphicsPath& path, bool fill) const {
     // One scratch image per thread, of the latest target's size, kept
     // clear by the scan below.
     thread_local QImage counts;
@@ -129,7 +115,7 @@ Status Graphics::RecordCoverage(const Pen* pen, const GraphicsPath& path, bool f
     const bool cut = reach.left() > -CoordinateLimit && reach.right() < CoordinateLimit &&
                      reach.top() > -CoordinateLimit && reach.bottom() < CoordinateLimit;
     GraphicsPath shape(path.GetFillMode());
-    shape.path_ = cut ? CutToBox(path.Qt(), image.adjusted(-margin, -margin, margin, margin)) : path.Qt();
+    shape.Replay(cut ? CutToBox(path.Qt(), image.adjusted(-margin, -margin, margin, margin)) : path.Qt(), 0);
     Graphics counting(*this);
     counting.image_ = &counts;
     counting.counting_ = true;
@@ -140,33 +126,56 @@ Status Graphics::RecordCoverage(const Pen* pen, const GraphicsPath& path, bool f
     }
     if (fill)
         counting.FillPath(SolidBrush(Color(CountingColour)), shape);
-    // Only rows the shape reaches can hold counts; they are read and
-    // cleared for the next recording.
-    const QRect rows = shape.path_.controlPointRect()
+    // Only rows the shape reaches can hold counts; they are moved into the
+    // mask and cleared for the next recording.
+    const QRect rows = shape.Qt()
+                           .controlPointRect()
                            .translated(shift)
                            .toAlignedRect()
                            .adjusted(0, -static_cast<int>(margin), 0, static_cast<int>(margin) + 1)
                            .intersected(counts.rect());
-    const int w = counts.width();
+    korvan::gfx::CoverageMask& mask = korvan::gfx::CoverageMask::Mask();
     for (int y = rows.top(); y <= rows.bottom() && !rows.isEmpty(); ++y) {
         auto* line = reinterpret_cast<std::uint32_t*>(counts.scanLine(y));
-        for (int x = 0; x < w;) {
-            const int count = static_cast<int>(line[x] >> 24);
-            int end = x + 1;
-            while (end < w && static_cast<int>(line[end] >> 24) == count)
-                ++end;
-            if (count > 0) {
-                out.runs_.push_back({y, x, end - x, count});
-                std::fill(line + x, line + end, 0u);
+        for (int x = 0; x < counts.width(); ++x)
+            if (line[x] != 0) {
+                mask.AddCount(x, y, static_cast<int>(line[x] >> 24));
+                line[x] = 0;
             }
-            out.maxCount_ = std::max(out.maxCount_, count);
-            x = end;
-        }
     }
-    if (out.maxCount_ >= CountLimit) {
-        out.runs_.clear();
+}
+
+Status Graphics::RecordCoverage(const Pen* pen, const GraphicsPath& path, bool fill,
+                                PathCoverage& out) const {
+    out.runs_.clear();
+    out.maxCount_ = 0;
+    out.target_ = {};
+    if (!image_ || image_->isNull())
+        return InvalidParameter;
+    if (image_->format() != QImage::Format_RGB32 || Antialiased(smoothing_))
         return NotImplemented;
+    // Each part as DrawPath and FillPath would paint it: the outline first.
+    korvan::gfx::RasterTarget target;
+    thread_local korvan::gfx::FlatPath flat;
+    const bool raster = RasterTarget(target) && korvan::gfx::Flatten(path.Elements(), target, flat);
+    const bool rasterOutline = pen && raster && korvan::gfx::RasterPen(*pen);
+    korvan::gfx::CoverageMask& mask = korvan::gfx::CoverageMask::Mask();
+    if (!raster) {
+        target.Size = image_->size();
+        target.Origin = origin_;
+        target.Clip = {image_->rect()};
     }
+    mask.Begin(target);
+    if (!raster)
+        CountWithPainter(pen, path, fill);
+    else if (pen && !rasterOutline)
+        CountWithPainter(pen, path, false);
+    if (rasterOutline)
+        mask.AddOutline(flat);
+    if (raster && fill)
+        mask.AddFill(flat, path.GetFillMode() == FillModeWinding);
+    if (!mask.TakeRuns(out.runs_, out.maxCount_))
+        return NotImplemented;
     out.target_ = image_->size();
     return Ok;
 }
@@ -176,58 +185,8 @@ Status Graphics::PaintCoverage(const PathCoverage& coverage, const Color& colour
         return InvalidParameter;
     if (image_->format() != QImage::Format_RGB32 || image_->size() != coverage.target_)
         return NotImplemented;
-    PathCoverage::ChannelMaps& maps = coverage.maps_;
-    if (maps.Colour != colour.GetValue() || maps.Times.empty()) {
-        // What one paint of the colour makes of each channel value, read
-        // from the painter blending a ramp the way it fills a path.
-        maps.Colour = colour.GetValue();
-        maps.Times.assign(1, {});
-        QImage ramp(256, 2, QImage::Format_RGB32);
-        for (int row = 0; row < 2; ++row)
-            for (int v = 0; v < 256; ++v)
-                reinterpret_cast<std::uint32_t*>(ramp.scanLine(row))[v] = RampPixel(row, v);
-        {
-            QPainter p(&ramp);
-            p.setRenderHint(QPainter::Antialiasing, false);
-            QPainterPath all;
-            all.addRect(QRectF(0, 0, 256, 2));
-            p.fillPath(all, QColor::fromRgba(colour.GetValue()));
-        }
-        auto& once = maps.Times[0];
-        const auto* grey = reinterpret_cast<const std::uint32_t*>(ramp.constScanLine(0));
-        for (int v = 0; v < 256; ++v) {
-            once[0][v] = static_cast<std::uint8_t>(qRed(grey[v]));
-            once[1][v] = static_cast<std::uint8_t>(qGreen(grey[v]));
-            once[2][v] = static_cast<std::uint8_t>(qBlue(grey[v]));
-        }
-        maps.Valid = true;
-        const auto* mixed = reinterpret_cast<const std::uint32_t*>(ramp.constScanLine(1));
-        for (int v = 0; v < 256 && maps.Valid; ++v) {
-            const std::uint32_t in = RampPixel(1, v);
-            const std::uint32_t predicted = qRgb(once[0][qRed(in)], once[1][qGreen(in)], once[2][qBlue(in)]);
-            maps.Valid = predicted == mixed[v] && qAlpha(grey[v]) == 255;
-        }
-    }
-    if (!maps.Valid)
+    if (!korvan::gfx::BlendRuns(*image_, colour.GetValue(), coverage.runs_, coverage.maxCount_))
         return NotImplemented;
-    while (static_cast<int>(maps.Times.size()) < coverage.maxCount_) {
-        const auto& last = maps.Times.back();
-        const auto& once = maps.Times.front();
-        std::array<std::array<std::uint8_t, 256>, 3> next{};
-        for (int c = 0; c < 3; ++c)
-            for (int v = 0; v < 256; ++v)
-                next[c][v] = once[c][last[c][v]];
-        maps.Times.push_back(next);
-    }
-    for (const PathCoverage::Run& run : coverage.runs_) {
-        const auto& m = maps.Times[static_cast<std::size_t>(run.Count - 1)];
-        auto* line = reinterpret_cast<std::uint32_t*>(image_->scanLine(run.Y)) + run.X;
-        for (int i = 0; i < run.Length; ++i) {
-            const std::uint32_t v = line[i];
-            line[i] = 0xFF000000u | (std::uint32_t(m[0][(v >> 16) & 0xFF]) << 16) |
-                      (std::uint32_t(m[1][(v >> 8) & 0xFF]) << 8) | m[2][v & 0xFF];
-        }
-    }
     return Ok;
 }
 

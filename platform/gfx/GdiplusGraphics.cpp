@@ -4,6 +4,7 @@
 #include "platform/gfx/Gdiplus.h"
 
 #include "platform/gfx/Fonts.h"
+#include "platform/gfx/GdiplusRaster.h"
 #include "platform/gfx/StringLayout.h"
 
 #include <QFontMetricsF>
@@ -139,11 +140,63 @@ Status Graphics::ResetClip() {
 
 // ---- shapes -----------------------------------------------------------------------------------
 
+bool Graphics::RasterTarget(korvan::gfx::RasterTarget& target) const {
+    if (!image_ || image_->isNull() || image_->format() != QImage::Format_RGB32 || counting_ ||
+        smoothing_ == SmoothingModeAntiAlias || smoothing_ == SmoothingModeHighQuality)
+        return false;
+    QRect allowed = image_->rect();
+    if (!clip_.IsInfinite()) {
+        const std::optional<QRectF> r = korvan::gfx::RectangleOf(clip_.Qt());
+        if (!r && !clip_.Qt().isEmpty())
+            return false;
+        // The pixels a fill of the rectangle would paint; none for an
+        // empty clip.
+        allowed &= r ? korvan::gfx::PixelsInside(r->translated(origin_)) : QRect();
+    }
+    target.Size = image_->size();
+    target.Origin = origin_;
+    target.Clip.clear();
+    if (deviceClip_) {
+        for (const QRect& r : *deviceClip_)
+            if (!(r & allowed).isEmpty())
+                target.Clip.push_back(r & allowed);
+    } else if (!allowed.isEmpty()) {
+        target.Clip.push_back(allowed);
+    }
+    return true;
+}
+
+bool Graphics::RasterPaint(const GraphicsPath& path, const Pen* pen, const SolidBrush* brush) {
+    korvan::gfx::RasterTarget target;
+    if ((pen && !korvan::gfx::RasterPen(*pen)) || !RasterTarget(target))
+        return false;
+    const ARGB colour = pen ? pen->GetColor().GetValue() : brush->GetColor().GetValue();
+    if (!korvan::gfx::CanBlend(colour))
+        return false;
+    thread_local korvan::gfx::FlatPath flat;
+    thread_local std::vector<PathCoverage::Run> runs;
+    if (!korvan::gfx::Flatten(path.Elements(), target, flat))
+        return false;
+    korvan::gfx::CoverageMask& mask = korvan::gfx::CoverageMask::Mask();
+    mask.Begin(target);
+    if (pen)
+        mask.AddOutline(flat);
+    else
+        mask.AddFill(flat, path.GetFillMode() == FillModeWinding);
+    int maxCount = 0;
+    return mask.TakeRuns(runs, maxCount) && korvan::gfx::BlendRuns(*image_, colour, runs, maxCount);
+}
+
 Status Graphics::DrawPath(const Pen& pen, const GraphicsPath& path) {
+    if (RasterPaint(path, &pen, nullptr))
+        return Ok;
     return Paint([&](QPainter& p) { p.strokePath(path.Qt(), MakePen(pen)); });
 }
 
 Status Graphics::FillPath(const Brush& brush, const GraphicsPath& path) {
+    if (const auto* solid = dynamic_cast<const SolidBrush*>(&brush);
+        solid && RasterPaint(path, nullptr, solid))
+        return Ok;
     return Paint([&](QPainter& p) { brush.Fill(p, path.Qt()); });
 }
 

@@ -6,13 +6,14 @@ namespace korvan::curves {
 
 namespace {
 
-Gdiplus::GraphicsPath PathOf(const ShadedAreaShape& shape) {
-    Gdiplus::GraphicsPath path(Gdiplus::FillModeAlternate);
+// The shape's path, built in a path kept for the next shape (a 4096-point
+// curve is a large path).
+void BuildPath(const ShadedAreaShape& shape, Gdiplus::GraphicsPath& path) {
+    path.Reset();
     path.AddCurve(shape.Points);
     for (const auto& l : shape.Lines) {
         path.AddLine(l[0], l[1], l[2], l[3]);
     }
-    return path;
 }
 
 } // namespace
@@ -37,7 +38,8 @@ void ShadedArea::Paint(TCanvas& canvas, const ShadedAreaShape& shape, Gdiplus::C
             return;
         }
     }
-    const Gdiplus::GraphicsPath path = PathOf(shape);
+    Gdiplus::GraphicsPath& path = path_;
+    BuildPath(shape, path);
     const Gdiplus::Pen pen(colour, 1.0f);
     latest_ = (latest_ + 1) % recorded_.size();
     Recorded& slot = recorded_[latest_];

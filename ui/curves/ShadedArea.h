@@ -40,6 +40,7 @@ private:
     };
     std::array<Recorded, 2> recorded_;
     std::size_t latest_ = 0;
+    Gdiplus::GraphicsPath path_; // the latest new shape's
 };
 
 } // namespace korvan::curves

@@ -42,20 +42,27 @@ GraphicsPath Wiggle(int w, int h, int points, double phase, double reach = 0.6) 
     return path;
 }
 
+// How the graphics clip is set: a rectangle (which the rasteriser takes)
+// or an ellipse (which leaves the whole call to the painter).
+enum class GraphicsClip { None, Rectangle, Ellipse };
+
 struct Arrangement {
     const char* name;
     TRect canvasClip; // empty: none
     TPoint origin;
-    bool graphicsClip;
+    GraphicsClip graphicsClip;
+    float penWidth; // wider than a pixel: the outline is the painter's
 };
 
 } // namespace
 
 TEST(GdiplusCoverage, PaintingRecordedCoverageGivesThePixelsOfDrawingAndFilling) {
     const Arrangement setups[] = {
-        {"plain", {}, {}, false},
-        {"canvas clip and origin", TRect{3, 2, 30, 17}, {2, -1}, false},
-        {"graphics clip", {}, {1, 1}, true},
+        {"plain", {}, {}, GraphicsClip::None, 1.0f},
+        {"canvas clip and origin", TRect{3, 2, 30, 17}, {2, -1}, GraphicsClip::None, 1.0f},
+        {"graphics clip", {}, {1, 1}, GraphicsClip::Rectangle, 1.0f},
+        {"graphics clip of a curved shape", {}, {1, 1}, GraphicsClip::Ellipse, 1.0f},
+        {"wide pen", TRect{3, 2, 30, 17}, {}, GraphicsClip::None, 2.0f},
     };
     const ARGB colours[] = {0x1E808080u, 0x01FF0000u, 0x80204060u, 0xC8FFFFFFu, 0xFF123456u};
     std::mt19937 rng(21);
@@ -73,11 +80,15 @@ TEST(GdiplusCoverage, PaintingRecordedCoverageGivesThePixelsOfDrawingAndFilling)
                         c->SetClipRect(s.canvasClip);
                 }
                 Graphics byPath(drawnCanvas), byCoverage(paintedCanvas);
-                if (s.graphicsClip) {
-                    byPath.SetClip(RectF{2.5f, 1.0f, 25.0f, 12.0f});
-                    byCoverage.SetClip(RectF{2.5f, 1.0f, 25.0f, 12.0f});
+                GraphicsPath ellipse;
+                ellipse.AddEllipse(2.5f, 1.0f, 25.0f, 12.0f);
+                for (Graphics* g : {&byPath, &byCoverage}) {
+                    if (s.graphicsClip == GraphicsClip::Rectangle)
+                        g->SetClip(RectF{2.5f, 1.0f, 25.0f, 12.0f});
+                    else if (s.graphicsClip == GraphicsClip::Ellipse)
+                        g->SetClip(ellipse);
                 }
-                const Pen pen(Color(colour), 1.0f);
+                const Pen pen(Color(colour), s.penWidth);
                 PathCoverage coverage;
                 ASSERT_EQ(byCoverage.RecordCoverage(&pen, path, true, coverage), Ok);
                 EXPECT_EQ(painted, start) << "recording draws nothing";

@@ -3,9 +3,12 @@
 
 #include "ui/curves/ShadedArea.h"
 #include "tests/support/gui/GuiApplicationEnvironment.h"
+#include "tests/support/gui/GuiHarness.h"
 
+#include <QPainter>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
@@ -38,7 +41,65 @@ void DrawAndFill(TCanvas& canvas, const ShadedAreaShape& shape, Gdiplus::Color c
     graphics.FillPath(Gdiplus::SolidBrush(colour), path);
 }
 
+// A curve page's background: black with a grid of dark grey lines.
+QImage GridPage() {
+    QImage page(PageWidth, PageHeight, QImage::Format_RGB32);
+    for (int y = 0; y < PageHeight; ++y)
+        for (int x = 0; x < PageWidth; ++x)
+            page.setPixel(x, y, x % 50 == 0 || y % 25 == 0 ? 0xFF404040u : 0xFF000000u);
+    return page;
+}
+
 } // namespace
+
+// The area of a +6 dB peak on a page, written as a PNG to look at: the
+// outline is blended once where it runs outside the fill and twice inside
+// it, never more (no darker dots where the curve's many short pieces
+// meet), and it follows the curve.
+TEST(ShadedAreaCoverage, PeakOnAPageIsOutlinedAndFilledCleanly) {
+    const QImage start = GridPage();
+    QImage page = start;
+    TCanvas canvas(&page);
+    const Gdiplus::Color colour(30, 128, 128, 128);
+    const ShadedAreaShape shape = Peak(6);
+    ShadedArea().Paint(canvas, shape, colour);
+    korvan::testing::SavePng(page, "shaded_area_peak");
+
+    auto paintedOver = [&](QRgb under, int times) {
+        QImage one(1, 1, QImage::Format_RGB32);
+        one.fill(under);
+        QPainter p(&one);
+        for (int i = 0; i < times; ++i)
+            p.fillRect(QRect(0, 0, 1, 1), QColor::fromRgba(colour.GetValue()));
+        p.end();
+        return one.pixel(0, 0);
+    };
+    std::map<int, int> times; // pixels by how often they were blended; -1: none of 0..2
+    for (int y = 0; y < PageHeight; ++y)
+        for (int x = 0; x < PageWidth; ++x) {
+            const QRgb under = start.pixel(x, y), now = page.pixel(x, y);
+            const int n = now == under                   ? 0
+                          : now == paintedOver(under, 1) ? 1
+                          : now == paintedOver(under, 2) ? 2
+                                                         : -1;
+            ++times[n];
+        }
+    EXPECT_EQ(times.count(-1), 0u) << times[-1] << " pixels blended more than twice";
+    EXPECT_GT(times[1], 3000); // the fill
+    EXPECT_GT(times[2], 100);  // the outline over the fill
+    // Every point of the curve on the page has the outline within a pixel.
+    int far = 0;
+    for (const Gdiplus::Point& p : shape.Points) {
+        if (p.X < 1 || p.X >= PageWidth - 1 || p.Y < 1 || p.Y >= PageHeight - 1)
+            continue;
+        bool near = false;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                near = near || page.pixel(p.X + dx, p.Y + dy) != start.pixel(p.X + dx, p.Y + dy);
+        far += !near;
+    }
+    EXPECT_EQ(far, 0);
+}
 
 TEST(ShadedAreaCoverage, RepaintsFromKeptCoverageGiveThePixelsOfDrawingAgain) {
     QImage start(PageWidth, PageHeight, QImage::Format_RGB32);
