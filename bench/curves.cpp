@@ -150,26 +150,22 @@ int main(int argc, char** argv) {
     Plot shown(&display.display);
     korvan::curves::testing::BuildChannel(shown, 4, 3);
     display.display.UpdateCurvePage();
-    if (editOnly) {
-        const int edits = argc > 2 ? std::atoi(argv[2]) : 3000;
-        for (int i = 0; i < edits; ++i) {
-            gain = dragGain();
-            SetSection(*shown.Sections[3], gain, 1000.0, 1.0, 1);
-            shown.DrawSectionMarker(3, static_cast<float>(gain), 1);
-            shown.DrawTotalCurve(4);
-            shown.ShowSectionParam(0, 3, static_cast<float>(gain), 1.0f, true);
-            display.display.UpdateCurvePage();
-        }
-        return 0;
-    }
-    const Timing bandEditShown = TimeMicros(5, 20, [&] {
+    auto editShown = [&] {
         gain = dragGain();
         SetSection(*shown.Sections[3], gain, 1000.0, 1.0, 1);
         shown.DrawSectionMarker(3, static_cast<float>(gain), 1);
         shown.DrawTotalCurve(4);
         shown.ShowSectionParam(0, 3, static_cast<float>(gain), 1.0f, true);
         display.display.UpdateCurvePage();
-    });
+    };
+    if (editOnly) {
+        const int edits = argc > 2 ? std::atoi(argv[2]) : 3000;
+        for (int i = 0; i < edits; ++i) {
+            editShown();
+        }
+        return 0;
+    }
+    const Timing bandEditShown = TimeMicros(5, 20, editShown);
 
     // Where the redraw's time goes: the drawing layer's share.
     LMyFFTDrawHpLp6dB& page = display.display;

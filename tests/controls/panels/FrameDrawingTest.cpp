@@ -2,12 +2,15 @@
 #include "controls/panels/ColorShading.h"
 #include "controls/panels/PackText.h"
 #include "platform/gfx/Bitmap.h"
+#include "tests/platform/gfx/PixelProbe.h"
 #include "tests/support/gui/GuiApplicationEnvironment.h"
 
 #include <gtest/gtest.h>
 #include <map>
 
 namespace {
+
+using korvan::test::Rows;
 
 // The picture as letters: S shadow, H highlight, D dark shadow, L light,
 // T button text, d the button face darkened by 50, '.' the face.
@@ -32,13 +35,6 @@ TBitmap FaceBitmap() {
     b.Canvas().Brush().SetColor(clBtnFace);
     b.Canvas().FillRect(Rect(0, 0, 10, 10));
     return b;
-}
-
-std::string Rows(std::initializer_list<const char*> rows) {
-    std::string out;
-    for (const char* r : rows)
-        out += std::string(r) + "\n";
-    return out;
 }
 
 // Outer ring letters (top-left, bottom-right) and inner ring letters of a

@@ -20,6 +20,8 @@ using namespace Gdiplus;
 
 namespace {
 
+using korvan::test::Rows;
+
 using korvan::test::Ascii;
 using korvan::test::FirstDifference;
 
@@ -54,13 +56,6 @@ std::string Times(const QImage& img, const Color& colour = Shade, QRgb under = B
         }
         out += '\n';
     }
-    return out;
-}
-
-std::string Rows(std::initializer_list<const char*> rows) {
-    std::string out;
-    for (const char* r : rows)
-        out += std::string(r) + '\n';
     return out;
 }
 

@@ -4,10 +4,20 @@
 #include "platform/gfx/Canvas.h"
 
 #include <QImage>
+#include <initializer_list>
 #include <sstream>
 #include <string>
 
 namespace korvan::test {
+
+// Expected pixel maps written one row per string: the rows joined, each
+// ending in a line break.
+inline std::string Rows(std::initializer_list<const char*> rows) {
+    std::string out;
+    for (const char* r : rows)
+        out += std::string(r) + '\n';
+    return out;
+}
 
 inline QImage WhiteImage(int w, int h) {
     QImage img(w, h, QImage::Format_RGB32);
