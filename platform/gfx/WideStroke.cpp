@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 namespace korvan::gfx {
@@ -15,6 +16,13 @@ constexpr double StepY = 1.0 / (1 << 21);
 
 using Interval = std::pair<int, int>; // [first, one past the last]
 
+// A whole-number coordinate as an int, held just beyond [lo, hi]: strokes
+// may reach far past the int range, and only the box matters.
+int ToInt(double v, int lo, int hi) {
+    constexpr double least = std::numeric_limits<int>::min(), most = std::numeric_limits<int>::max();
+    return static_cast<int>(std::clamp(v, std::max(lo - 1.0, least), std::min(hi + 1.0, most)));
+}
+
 // Where a row of sample points crosses the stroke of one segment: the
 // round ends' discs and the band between them. The stroke of a segment is
 // convex, so the crossing is one interval: from the leftmost to the
@@ -22,8 +30,8 @@ using Interval = std::pair<int, int>; // [first, one past the last]
 class SegmentRows {
 public:
     SegmentRows(QPoint a, QPoint b, double radius) : a_(a), b_(b), r_(radius) {
-        dx_ = b.x() - a.x();
-        dy_ = b.y() - a.y();
+        dx_ = static_cast<double>(b.x()) - a.x();
+        dy_ = static_cast<double>(b.y()) - a.y();
         length2_ = dx_ * dx_ + dy_ * dy_;
         length_ = std::sqrt(length2_);
     }
@@ -109,15 +117,15 @@ void WideStrokeSpans(const std::vector<QPoint>& pts, bool closed, int width, con
         const double leftmost = std::min(a.x(), b.x()) - r, rightmost = std::max(a.x(), b.x()) + r;
         if (rightmost < box.left() || leftmost > box.right() + 1.0)
             return;
-        const int y0 = std::max(box.top(), static_cast<int>(std::ceil(top - StepY)));
-        const int y1 = std::min(box.bottom(), static_cast<int>(std::floor(bottom - StepY)));
+        const int y0 = std::max(box.top(), ToInt(std::ceil(top - StepY), box.top(), box.bottom()));
+        const int y1 = std::min(box.bottom(), ToInt(std::floor(bottom - StepY), box.top(), box.bottom()));
         const SegmentRows segment(a, b, r);
         for (int y = y0; y <= y1; ++y) {
             double left, right;
             if (!segment.Cross(y + StepY, left, right))
                 continue;
-            const int x0 = std::max(box.left(), static_cast<int>(std::ceil(left - StepX)));
-            const int x1 = std::min(box.right(), static_cast<int>(std::floor(right - StepX)));
+            const int x0 = std::max(box.left(), ToInt(std::ceil(left - StepX), box.left(), box.right()));
+            const int x1 = std::min(box.right(), ToInt(std::floor(right - StepX), box.left(), box.right()));
             if (x0 > x1)
                 continue;
             rows[static_cast<std::size_t>(y - box.top())].push_back({x0, x1 + 1});

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 #include <random>
 #include <set>
 #include <utility>
@@ -144,4 +145,12 @@ TEST(WideStroke, OnlyThePixelsInsideTheBoxComeOut) {
     EXPECT_FALSE(inside.empty());
     EXPECT_EQ(Stroke(pts, false, 3, box), inside);
     EXPECT_TRUE(Stroke(pts, false, 3, QRect()).empty()) << "an empty box";
+    // Coordinates at the ends of the integer range: a horizontal stroke
+    // across the whole box, and one far beyond its right edge.
+    constexpr int low = std::numeric_limits<int>::min(), high = std::numeric_limits<int>::max();
+    Pixels across;
+    for (int x = box.left(); x <= box.right(); ++x)
+        across.insert({{5, x}, {6, x}});
+    EXPECT_EQ(Stroke({{low, 6}, {high, 6}}, false, 2, box), across);
+    EXPECT_TRUE(Stroke({{high, low}, {high - 1, high}}, false, 5, box).empty());
 }
