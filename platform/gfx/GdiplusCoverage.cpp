@@ -10,6 +10,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace Gdiplus {
 
@@ -128,12 +129,15 @@ void Graphics::CountWithPainter(const Pen* pen, const GraphicsPath& path, bool f
         counting.FillPath(SolidBrush(Color(CountingColour)), shape);
     // Only rows the shape reaches can hold counts; they are moved into the
     // mask and cleared for the next recording.
-    const QRect rows = shape.Qt()
-                           .controlPointRect()
-                           .translated(shift)
-                           .toAlignedRect()
-                           .adjusted(0, -static_cast<int>(margin), 0, static_cast<int>(margin) + 1)
-                           .intersected(counts.rect());
+    // Worked out in floating point and cut to the image before it becomes
+    // whole pixels: a shape may reach far beyond the int range.
+    const QRectF reached =
+        shape.Qt().controlPointRect().translated(shift).adjusted(0, -margin, 0, margin + 1);
+    const bool finite = std::isfinite(reached.left()) && std::isfinite(reached.right()) &&
+                        std::isfinite(reached.top()) && std::isfinite(reached.bottom());
+    const QRect rows =
+        finite ? reached.intersected(QRectF(counts.rect())).toAlignedRect().intersected(counts.rect())
+               : counts.rect();
     korvan::gfx::CoverageMask& mask = korvan::gfx::CoverageMask::Mask();
     for (int y = rows.top(); y <= rows.bottom() && !rows.isEmpty(); ++y) {
         auto* line = reinterpret_cast<std::uint32_t*>(counts.scanLine(y));

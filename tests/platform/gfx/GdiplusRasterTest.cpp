@@ -12,7 +12,10 @@
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <limits>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -349,5 +352,71 @@ TEST(GdiplusRaster, ClipsAreHonoured) {
                 differences += clipped.pixel(x, y) != (c.inside(x, y) ? free.pixel(x, y) : Background);
         EXPECT_EQ(differences, 0) << c.name << ":\n" << Times(clipped);
         EXPECT_NE(clipped, Plain(32, 24)) << c.name;
+    }
+}
+
+TEST(GdiplusRaster, PathsReachingFarOrThroughInvalidPointsDrawSafely) {
+    // Random figures with points near the page, far beyond it, beyond the
+    // int range, infinite or not numbers, through every route: rasteriser
+    // and painter, clipped and not, outlined, filled and recorded. Nothing
+    // may read or write outside the image (the sanitiser builds check), and
+    // the recorded coverage must still paint.
+    std::mt19937 rng(3);
+    const float far[] = {1e7f,
+                         -1e7f,
+                         3e38f,
+                         -3e38f,
+                         std::numeric_limits<float>::infinity(),
+                         std::numeric_limits<float>::quiet_NaN(),
+                         999999.f,
+                         1000001.f,
+                         0.5f};
+    std::uniform_real_distribution<float> near(-20.f, 60.f);
+    auto value = [&] { return rng() % 5 == 0 ? far[rng() % std::size(far)] : near(rng); };
+    for (int round = 0; round < 600; ++round) {
+        QImage img = Plain(40, 30);
+        TCanvas canvas(&img);
+        if (round % 3 == 1)
+            canvas.SetClipRect(TRect{3, 2, 30, 20});
+        if (round % 5 == 2)
+            canvas.SetViewportOrg(round % 7 - 3, 2);
+        Graphics g(canvas);
+        if (round % 11 == 7)
+            g.SetSmoothingMode(SmoothingModeAntiAlias);
+        if (round % 4 == 3)
+            g.SetClip(RectF(2.5f, 1.5f, 20.f, 10.f));
+        GraphicsPath path(round % 2 ? FillModeAlternate : FillModeWinding);
+        for (int piece = 0; piece < 1 + round % 5; ++piece) {
+            switch (rng() % 5) {
+            case 0:
+                path.AddLine(value(), value(), value(), value());
+                break;
+            case 1:
+                path.AddBezier({value(), value()}, {value(), value()}, {value(), value()},
+                               {value(), value()});
+                break;
+            case 2: {
+                std::vector<PointF> pts(2 + rng() % 9);
+                for (PointF& p : pts)
+                    p = {value(), value()};
+                path.AddCurve(pts);
+                break;
+            }
+            case 3:
+                path.AddEllipse(value(), value(), value(), value());
+                break;
+            default:
+                path.CloseFigure();
+                break;
+            }
+        }
+        const Pen pen(Color(30 + round % 200, 128, 20, 200), round % 3 ? 1.0f : (round % 6 ? 0.5f : 2.5f));
+        const Color fill(30, 128, 128, 128);
+        g.DrawPath(pen, path);
+        g.FillPath(SolidBrush(fill), path);
+        PathCoverage coverage;
+        if (g.RecordCoverage(&pen, path, true, coverage) == Ok) {
+            EXPECT_EQ(g.PaintCoverage(coverage, fill), Ok) << "round " << round;
+        }
     }
 }
