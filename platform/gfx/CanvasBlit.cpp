@@ -6,6 +6,7 @@
 #include "platform/gfx/Graphic.h"
 
 #include <cstdlib>
+#include <limits>
 #include <vector>
 
 using Impl = TCanvas::Impl;
@@ -128,21 +129,25 @@ void Impl::BltPixels(TCanvas& c, int x, int y, int w, int h, TCanvas* src, int s
         if (!reader.snapshot.isNull())
             reader.image = &reader.snapshot;
     }
-    const int aw = std::abs(w), ah = std::abs(h);
-    const int asw = std::abs(sw), ash = std::abs(sh);
-    for (int j = 0; j < ah; ++j) {
-        const int dy = y + j * Sign(h) + c.org_.Y;
-        if (dy < c.clipBox_.top() || dy > c.clipBox_.bottom())
-            continue;
-        const int syi = needSrc ? sy + static_cast<int>(static_cast<long long>(j) * ash / ah) * Sign(sh) : 0;
+    // In 64 bits, and only the rows and columns that land in the clip box:
+    // a transfer may be given sizes and places across the whole int range.
+    const std::int64_t aw = std::abs(std::int64_t(w)), ah = std::abs(std::int64_t(h));
+    const std::int64_t asw = std::abs(std::int64_t(sw)), ash = std::abs(std::int64_t(sh));
+    const std::int64_t left = std::int64_t(x) + c.org_.X, top = std::int64_t(y) + c.org_.Y;
+    std::int64_t i0, i1, j0, j1;
+    StepsWithin(left, Sign(w), c.clipBox_.left(), c.clipBox_.right(), aw, i0, i1);
+    StepsWithin(top, Sign(h), c.clipBox_.top(), c.clipBox_.bottom(), ah, j0, j1);
+    for (std::int64_t j = j0; j <= j1; ++j) {
+        const int dy = static_cast<int>(top + j * Sign(h));
+        const int syi = needSrc ? Saturated(sy + j * ash / ah * Sign(sh)) : 0;
         auto* line = reinterpret_cast<std::uint32_t*>(c.image_->scanLine(dy));
-        for (int i = 0; i < aw; ++i) {
-            const int dx = x + i * Sign(w) + c.org_.X;
+        for (std::int64_t i = i0; i <= i1; ++i) {
+            const int dx = static_cast<int>(left + i * Sign(w));
             if (!InClip(c, dx, dy))
                 continue;
             std::uint32_t s = 0, p = 0;
             if (needSrc) {
-                const int sxi = sx + static_cast<int>(static_cast<long long>(i) * asw / aw) * Sign(sw);
+                const int sxi = Saturated(sx + i * asw / aw * Sign(sw));
                 if (!reader.Read(sxi, syi, s))
                     continue;
             }
@@ -205,9 +210,18 @@ bool Impl::BltRows(TCanvas& c, int x, int y, int w, int h, TCanvas* src, int sx,
             return false;
         p = korvan::gfx::ToQRgb(c.brush_.Color()) & 0xFFFFFF;
     }
+    // Places beyond the int range are the general path's.
+    const std::int64_t left = std::int64_t(x) + c.org_.X, top = std::int64_t(y) + c.org_.Y;
+    auto fits = [](std::int64_t v) {
+        return v >= std::numeric_limits<int>::min() && v <= std::numeric_limits<int>::max();
+    };
+    if (!fits(left) || !fits(top) || !fits(left + w) || !fits(top + h) ||
+        (needSrc &&
+         (!fits(std::int64_t(sx) + src->org_.X - left) || !fits(std::int64_t(sy) + src->org_.Y - top))))
+        return false;
     // The destination rectangle, cut to the clip and to where the source has
     // pixels (the general path skips pixels outside the source).
-    QRect dest(x + c.org_.X, y + c.org_.Y, w, h);
+    QRect dest(static_cast<int>(left), static_cast<int>(top), w, h);
     dest &= c.clipBox_;
     QPoint shift; // source device pixel = destination pixel + shift
     if (needSrc) {
@@ -269,15 +283,11 @@ void TCanvas::TransparentBlt(int x, int y, int w, int h, TCanvas& src, int sx, i
         reader.image = &reader.snapshot;
     reader.toMono = reader.fromMono = false;
     const std::uint32_t k = korvan::gfx::ToQRgb(key) & 0xFFFFFF;
-    for (int j = 0; j < h; ++j)
-        for (int i = 0; i < w; ++i) {
-            std::uint32_t s;
-            if (!reader.Read(sx + static_cast<int>(static_cast<long long>(i) * sw / w),
-                             sy + static_cast<int>(static_cast<long long>(j) * sh / h), s) ||
-                s == k)
-                continue;
-            Impl::Put(*this, x + i + org_.X, y + j + org_.Y, s, pmCopy);
-        }
+    Impl::ForEachClippedPixel(*this, x, y, w, h, [&](std::int64_t i, std::int64_t j, int dx, int dy) {
+        std::uint32_t s;
+        if (reader.Read(Impl::Saturated(sx + i * sw / w), Impl::Saturated(sy + j * sh / h), s) && s != k)
+            Impl::Put(*this, dx, dy, s, pmCopy);
+    });
 }
 
 void TCanvas::MaskedStretchBlt(int x, int y, int w, int h, TCanvas& src, int sx, int sy, int sw, int sh,
@@ -293,16 +303,13 @@ void TCanvas::MaskedStretchBlt(int x, int y, int w, int h, TCanvas& src, int sx,
     if (!maskReader.snapshot.isNull())
         maskReader.image = &maskReader.snapshot;
     maskReader.toMono = maskReader.fromMono = false;
-    for (int j = 0; j < h; ++j)
-        for (int i = 0; i < w; ++i) {
-            const int si = static_cast<int>(static_cast<long long>(i) * sw / w);
-            const int sj = static_cast<int>(static_cast<long long>(j) * sh / h);
-            std::uint32_t m, s;
-            if (!maskReader.Read(mx + si, my + sj, m) || m != 0)
-                continue;
-            if (reader.Read(sx + si, sy + sj, s))
-                Impl::Put(*this, x + i + org_.X, y + j + org_.Y, s, pmCopy);
-        }
+    Impl::ForEachClippedPixel(*this, x, y, w, h, [&](std::int64_t i, std::int64_t j, int dx, int dy) {
+        const std::int64_t si = i * sw / w, sj = j * sh / h;
+        std::uint32_t m, s;
+        if (maskReader.Read(Impl::Saturated(mx + si), Impl::Saturated(my + sj), m) && m == 0 &&
+            reader.Read(Impl::Saturated(sx + si), Impl::Saturated(sy + sj), s))
+            Impl::Put(*this, dx, dy, s, pmCopy);
+    });
 }
 
 void TCanvas::Draw(int x, int y, TGraphic& graphic) {

@@ -5,7 +5,11 @@
 #include "platform/gfx/Canvas.h"
 
 #include <QPainterPath>
+#include <algorithm>
+#include <cstdint>
 #include <functional>
+#include <limits>
+#include <utility>
 
 struct TCanvas::Impl {
     static bool InClip(const TCanvas& c, int x, int y);
@@ -19,8 +23,9 @@ struct TCanvas::Impl {
     // Fills the pixels covered by a mask (grey level >= 128) placed at origin.
     static void FillMask(TCanvas& c, const QImage& mask, QPoint origin, TPenMode mode);
     // Renders a path's fill (coordinates: pixel centres at integers, device
-    // space) into a coverage mask of its bounding box, aliased.
-    static QImage PathMask(const QPainterPath& path, QPoint& origin);
+    // space) into a coverage mask of its bounding box, aliased; of its part
+    // within limit when it is too large for a whole mask.
+    static QImage PathMask(const QPainterPath& path, QPoint& origin, const QRect& limit);
 
     // One-pixel pen along a device polyline, end pixel of each segment left
     // out; the dash pattern runs on across segments.
@@ -36,7 +41,46 @@ struct TCanvas::Impl {
     // brush first when fill is set.
     static void DrawShape(TCanvas& c, const QPainterPath& devicePath, bool fill, bool closed);
     static bool PenVisible(const TCanvas& c) { return c.pen_.Style() != psClear && c.pen_.Mode() != pmNop; }
-    static QPoint Dev(const TCanvas& c, int x, int y) { return QPoint(x + c.org_.X, y + c.org_.Y); }
+    // A logical point in device pixels. Coordinates stop a long way beyond
+    // any image, where a few pixels more or less cannot overflow.
+    static QPoint Dev(const TCanvas& c, int x, int y) {
+        return QPoint(Saturated(std::int64_t(x) + c.org_.X), Saturated(std::int64_t(y) + c.org_.Y));
+    }
+    static constexpr int DeviceLimit = 1 << 30;
+    static int Saturated(std::int64_t v) {
+        return static_cast<int>(std::clamp<std::int64_t>(v, -DeviceLimit, DeviceLimit));
+    }
+    // A logical coordinate worked out in 64 bits, stopped at the int range.
+    static int ClampToInt(std::int64_t v) {
+        return static_cast<int>(
+            std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    }
+    // The steps i in [0, count) at which start + sign * i lies in [lo, hi]:
+    // the only ones of a run of pixels that can land in a clip of those
+    // bounds. Empty (first > last) when none do.
+    static void StepsWithin(std::int64_t start, int sign, int lo, int hi, std::int64_t count,
+                            std::int64_t& first, std::int64_t& last) {
+        first = std::max<std::int64_t>(sign > 0 ? lo - start : start - hi, 0);
+        last = std::min<std::int64_t>(sign > 0 ? hi - start : start - lo, count - 1);
+    }
+    // Calls f(i, j, device x, device y) for the pixels (i, j) of a w x h
+    // destination at logical (x, y) that land in the clip box, rows first.
+    template <typename F>
+    static void ForEachClippedPixel(const TCanvas& c, int x, int y, int w, int h, F&& f) {
+        const std::int64_t left = std::int64_t(x) + c.org_.X, top = std::int64_t(y) + c.org_.Y;
+        std::int64_t i0, i1, j0, j1;
+        StepsWithin(left, 1, c.clipBox_.left(), c.clipBox_.right(), w, i0, i1);
+        StepsWithin(top, 1, c.clipBox_.top(), c.clipBox_.bottom(), h, j0, j1);
+        for (std::int64_t j = j0; j <= j1; ++j)
+            for (std::int64_t i = i0; i <= i1; ++i)
+                f(i, j, static_cast<int>(left + i), static_cast<int>(top + j));
+    }
+    // The rows [top, end) cut to the clip box: the only ones a fill of
+    // those rows can change.
+    static std::pair<int, int> RowsInClip(const TCanvas& c, std::int64_t top, std::int64_t end) {
+        return {static_cast<int>(std::max<std::int64_t>(top, c.clipBox_.top())),
+                static_cast<int>(std::min<std::int64_t>(end, std::int64_t(c.clipBox_.bottom()) + 1))};
+    }
     // One run of text with the canvas's font, its cell's top-left at a
     // device point; underline lists character indices to underline.
     static void DrawTextRun(TCanvas& c, const QString& text, QPoint cell, const QRect* clipDevice,

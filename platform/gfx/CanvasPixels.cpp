@@ -170,10 +170,19 @@ void Impl::FillMask(TCanvas& c, const QImage& mask, QPoint origin, TPenMode mode
     }
 }
 
-QImage Impl::PathMask(const QPainterPath& path, QPoint& origin) {
-    const int grow = 1;
-    QRect box = path.boundingRect().toAlignedRect().adjusted(-grow, -grow, grow + 1, grow + 1);
-    if (box.isEmpty() || box.width() > 1 << 15 || box.height() > 1 << 15)
+QImage Impl::PathMask(const QPainterPath& path, QPoint& origin, const QRect& limit) {
+    // A pixel beyond the path's bounds on each side; a shape larger than a
+    // mask may be is masked only where it can be drawn. Worked out in
+    // floating point: a shape may reach beyond the int range.
+    constexpr double MaxMaskSide = 1 << 15;
+    QRectF reach = path.boundingRect().adjusted(-1, -1, 2, 2);
+    if (!std::isfinite(reach.left()) || !std::isfinite(reach.right()) || !std::isfinite(reach.top()) ||
+        !std::isfinite(reach.bottom()))
+        return {};
+    if (reach.width() > MaxMaskSide || reach.height() > MaxMaskSide)
+        reach = reach.intersected(QRectF(limit).adjusted(-1, -1, 1, 1));
+    const QRect box = reach.toAlignedRect();
+    if (box.isEmpty() || box.width() > MaxMaskSide || box.height() > MaxMaskSide)
         return {};
     origin = box.topLeft();
     // A small path met before at another whole-pixel position: its
@@ -247,37 +256,8 @@ bool DashOn(const DashPattern& p, int phase) {
     return true;
 }
 
-} // namespace
-
-namespace {
-
-// Writes steps pixels from a (included) one by one along x (or along y when
-// vertical) inside box: the pixels the general stepping writes for an
-// axis-parallel line.
-void DirectRun(uchar* bits, qsizetype stride, const QRect& box, QPoint a, int sx, int sy, bool vertical,
-               int steps, std::uint32_t value) {
-    if (steps <= 0)
-        return;
-    if (vertical) {
-        if (a.x() < box.left() || a.x() > box.right())
-            return;
-        const int last = a.y() + sy * (steps - 1);
-        const int y0 = std::max(std::min(a.y(), last), box.top());
-        const int y1 = std::min(std::max(a.y(), last), box.bottom());
-        for (int y = y0; y <= y1; ++y)
-            reinterpret_cast<std::uint32_t*>(bits + y * stride)[a.x()] = value;
-        return;
-    }
-    if (a.y() < box.top() || a.y() > box.bottom())
-        return;
-    const int last = a.x() + sx * (steps - 1);
-    const int x0 = std::max(std::min(a.x(), last), box.left());
-    const int x1 = std::min(std::max(a.x(), last), box.right());
-    if (x0 <= x1) {
-        auto* line = reinterpret_cast<std::uint32_t*>(bits + a.y() * stride);
-        std::fill(line + x0, line + x1 + 1, value);
-    }
-}
+// Every dash pattern repeats within this many pixels.
+constexpr int DashPeriod = 24;
 
 } // namespace
 
@@ -286,49 +266,68 @@ void Impl::CosmeticSegment(TCanvas& c, QPoint a, QPoint b, Dash& dash) {
     const DashPattern* pattern = c.pen_.Width() <= 1 ? PatternOf(c.pen_.Style()) : nullptr;
     const std::uint32_t bkRgb = korvan::gfx::ToQRgb(c.bkColor_) & 0xFFFFFF;
     const TPenMode mode = c.pen_.Mode();
-    int x = a.x(), y = a.y();
-    const int dx = std::abs(b.x() - x), dy = std::abs(b.y() - y);
-    const int sx = x < b.x() ? 1 : -1, sy = y < b.y() ? 1 : -1;
-    const int steps = std::max(dx, dy);
+    // In 64 bits: a segment may span the whole int range.
+    const std::int64_t dx = std::abs(std::int64_t(b.x()) - a.x()), dy = std::abs(std::int64_t(b.y()) - a.y());
+    const int sx = a.x() < b.x() ? 1 : -1, sy = a.y() < b.y() ? 1 : -1;
+    const std::int64_t steps = std::max(dx, dy);
+    const int phase = dash.phase;
+    dash.phase = static_cast<int>((phase + steps) % DashPeriod);
+    const QRect box = c.clipBox_;
+    if (steps == 0 || box.isEmpty())
+        return;
+    // Step i puts the pixel i steps along the major axis; the minor axis
+    // follows the ideal line, rounding halves onwards: it has moved
+    // floor((2 i minor + major) / (2 major)) pixels. Only the steps whose
+    // major coordinate lies in the clip box are visited.
+    const bool xMajor = dx >= dy;
+    const std::int64_t major = xMajor ? dx : dy, minor = xMajor ? dy : dx;
+    std::int64_t first, last;
+    if (xMajor)
+        StepsWithin(a.x(), sx, box.left(), box.right(), steps, first, last);
+    else
+        StepsWithin(a.y(), sy, box.top(), box.bottom(), steps, first, last);
     // A solid pen that copies its colour inside a rectangular clip writes
     // the pixels straight; the steps are the same.
     const bool direct = !pattern && mode == pmCopy && c.clipMask_.empty();
     const std::uint32_t directValue = ToImage(MonoFilter(c, penRgb));
-    const QRect box = c.clipBox_;
     uchar* const bits = direct ? c.image_->bits() : nullptr;
     const qsizetype stride = c.image_->bytesPerLine();
-    if (direct && (dx == 0 || dy == 0)) {
-        // Grid lines: a straight run of pixels, cut to the clip box.
-        DirectRun(bits, stride, box, a, sx, sy, dx == 0, steps, directValue);
-        dash.phase += steps;
+    if (direct && minor == 0) {
+        // Grid lines: a straight run of pixels along x or along y.
+        if (first > last)
+            return;
+        const std::int64_t start = xMajor ? a.x() : a.y();
+        const int step = xMajor ? sx : sy;
+        const int lo = static_cast<int>(std::min(start + step * first, start + step * last));
+        const int hi = static_cast<int>(std::max(start + step * first, start + step * last));
+        if (xMajor && a.y() >= box.top() && a.y() <= box.bottom()) {
+            auto* line = reinterpret_cast<std::uint32_t*>(bits + a.y() * stride);
+            std::fill(line + lo, line + hi + 1, directValue);
+        } else if (!xMajor && a.x() >= box.left() && a.x() <= box.right()) {
+            for (int y = lo; y <= hi; ++y)
+                reinterpret_cast<std::uint32_t*>(bits + y * stride)[a.x()] = directValue;
+        }
         return;
     }
-    int err = 0;
-    for (int i = 0; i < steps; ++i) {
-        if (direct) {
-            if (box.contains(x, y))
-                reinterpret_cast<std::uint32_t*>(bits + y * stride)[x] = directValue;
-        } else if (!pattern || DashOn(*pattern, dash.phase)) {
-            Put(c, x, y, penRgb, mode);
-        } else if (c.bkMode_ == OPAQUE) {
-            Put(c, x, y, bkRgb, mode);
+    std::int64_t moved = (2 * first * minor + major) / (2 * major);
+    std::int64_t err = first * minor - moved * major;
+    for (std::int64_t i = first; i <= last; ++i) {
+        const std::int64_t x = a.x() + sx * (xMajor ? i : moved);
+        const std::int64_t y = a.y() + sy * (xMajor ? moved : i);
+        if (y >= box.top() && y <= box.bottom() && x >= box.left() && x <= box.right()) {
+            const int px = static_cast<int>(x), py = static_cast<int>(y);
+            if (direct) {
+                reinterpret_cast<std::uint32_t*>(bits + py * stride)[px] = directValue;
+            } else if (!pattern || DashOn(*pattern, static_cast<int>((phase + i) % DashPeriod))) {
+                Put(c, px, py, penRgb, mode);
+            } else if (c.bkMode_ == OPAQUE) {
+                Put(c, px, py, bkRgb, mode);
+            }
         }
-        ++dash.phase;
-        // Step along the major axis; the minor axis follows the ideal line.
-        if (dx >= dy) {
-            x += sx;
-            err += dy;
-            if (2 * err >= dx) {
-                y += sy;
-                err -= dx;
-            }
-        } else {
-            y += sy;
-            err += dx;
-            if (2 * err >= dy) {
-                x += sx;
-                err -= dy;
-            }
+        err += minor;
+        if (2 * err >= major) {
+            ++moved;
+            err -= major;
         }
     }
 }
@@ -373,7 +372,7 @@ void Impl::DrawShape(TCanvas& c, const QPainterPath& path, bool fill, bool close
     c.SyncBackground();
     if (fill && (c.brush_.Style() != bsClear || !c.brush_.Bitmap().isNull())) {
         QPoint origin;
-        const QImage mask = PathMask(path, origin);
+        const QImage mask = PathMask(path, origin, c.clipBox_);
         FillMask(c, mask, origin, c.pen_.Mode());
     }
     if (!PenVisible(c))

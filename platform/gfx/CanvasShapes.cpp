@@ -30,7 +30,8 @@ std::vector<int> Flatten(const std::vector<TPoint>& pts) {
 QRectF OutlineBox(const TCanvas& c, int x1, int y1, int x2, int y2) {
     const TRect n = TRect{x1, y1, x2, y2}.Normalized();
     const QPoint tl = Impl::Dev(c, n.Left, n.Top);
-    return QRectF(tl.x(), tl.y(), n.Width() - 1, n.Height() - 1);
+    const QPoint br = Impl::Dev(c, n.Right, n.Bottom);
+    return QRectF(tl.x(), tl.y(), double(br.x()) - tl.x() - 1, double(br.y()) - tl.y() - 1);
 }
 
 // Without a pen the filled area is one pixel smaller on the right and bottom.
@@ -106,10 +107,11 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     const bool pen = Impl::PenVisible(*this);
     if (brush_.Style() != bsClear || !brush_.Bitmap().isNull()) {
         const int inset = pen ? 1 : 0;
-        for (int y = tl.y() + inset; y < br.y() - 1; ++y)
+        const auto [top, end] = Impl::RowsInClip(*this, tl.y() + inset, br.y() - 1);
+        for (int y = top; y < end; ++y)
             Impl::FillSpanWithBrush(*this, tl.x() + inset, br.x() - 1, y, pen_.Mode());
     }
-    if (pen && n.Width() > 0 && n.Height() > 0) {
+    if (pen && n.Right > n.Left && n.Bottom > n.Top) {
         const int r = br.x() - 1, b = br.y() - 1;
         Impl::StrokePolyline(*this, {tl, {r, tl.y()}, {r, b}, {tl.x(), b}, tl}, true);
     }
@@ -123,7 +125,7 @@ void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) {
     if (!Impl::PenVisible(*this))
         box = FillOnlyBox(box);
     QPainterPath path;
-    path.addRoundedRect(box, std::abs(x3) / 2.0, std::abs(y3) / 2.0);
+    path.addRoundedRect(box, std::abs(double(x3)) / 2.0, std::abs(double(y3)) / 2.0);
     Impl::DrawShape(*this, path, true, true);
 }
 
@@ -190,7 +192,8 @@ void TCanvas::FillRect(const TRect& r) {
     SyncBackground();
     const QPoint tl = Impl::Dev(*this, r.Left, r.Top);
     const QPoint br = Impl::Dev(*this, r.Right, r.Bottom);
-    for (int y = tl.y(); y < br.y(); ++y)
+    const auto [top, end] = Impl::RowsInClip(*this, tl.y(), br.y());
+    for (int y = top; y < end; ++y)
         Impl::FillSpanWithBrush(*this, tl.x(), br.x(), y, pmCopy);
 }
 
@@ -204,7 +207,8 @@ void TCanvas::FrameRect(const TRect& r) {
     Impl::FillSpanWithBrush(*this, tl.x(), br.x(), tl.y(), pmCopy);
     if (br.y() - 1 > tl.y())
         Impl::FillSpanWithBrush(*this, tl.x(), br.x(), br.y() - 1, pmCopy);
-    for (int y = tl.y() + 1; y < br.y() - 1; ++y) {
+    const auto [top, end] = Impl::RowsInClip(*this, tl.y() + 1, br.y() - 1);
+    for (int y = top; y < end; ++y) {
         Impl::FillSpanWithBrush(*this, tl.x(), tl.x() + 1, y, pmCopy);
         if (br.x() - 1 > tl.x())
             Impl::FillSpanWithBrush(*this, br.x() - 1, br.x(), y, pmCopy);
@@ -222,12 +226,15 @@ void TCanvas::DrawFocusRect(const TRect& r) {
         if (((x + y) & 1) == 0)
             Impl::Put(*this, x, y, 0xFFFFFF, pmXor);
     };
-    for (int x = tl.x(); x < br.x(); ++x) {
+    const int left = std::max(tl.x(), clipBox_.left());
+    const int right = static_cast<int>(std::min<std::int64_t>(br.x(), std::int64_t(clipBox_.right()) + 1));
+    for (int x = left; x < right; ++x) {
         invert(x, tl.y());
         if (br.y() - 1 > tl.y())
             invert(x, br.y() - 1);
     }
-    for (int y = tl.y() + 1; y < br.y() - 1; ++y) {
+    const auto [top, end] = Impl::RowsInClip(*this, tl.y() + 1, br.y() - 1);
+    for (int y = top; y < end; ++y) {
         invert(tl.x(), y);
         if (br.x() - 1 > tl.x())
             invert(br.x() - 1, y);
@@ -239,9 +246,12 @@ void TCanvas::FillRegion(const korvan::gfx::Region& rgn) {
     if (!HasImage())
         return;
     SyncBackground();
-    for (const QRect& rc : rgn.Offset(org_.X, org_.Y).Qt())
-        for (int y = rc.top(); y <= rc.bottom(); ++y)
-            Impl::FillSpanWithBrush(*this, rc.left(), rc.right() + 1, y, pmCopy);
+    for (const QRect& rc : rgn.Offset(org_.X, org_.Y).Qt()) {
+        const auto [top, end] = Impl::RowsInClip(*this, rc.top(), std::int64_t(rc.top()) + rc.height());
+        for (int y = top; y < end; ++y)
+            Impl::FillSpanWithBrush(*this, rc.left(), Impl::Saturated(std::int64_t(rc.left()) + rc.width()),
+                                    y, pmCopy);
+    }
 }
 
 void TCanvas::GradientFillRect(const TRect& r, TColor start, TColor stop, bool horizontal) {

@@ -125,7 +125,7 @@ TSize TCanvas::TextExtent(const std::string& text) const {
 void TCanvas::TextOut(int x, int y, const std::string& text) {
     Record("TextOut", {x, y}, text);
     Impl::DrawTextRun(*this, Q(text), Impl::Dev(*this, x, y), nullptr);
-    penPos_ = {x + TextWidth(text), y};
+    penPos_ = {Impl::ClampToInt(std::int64_t(x) + TextWidth(text)), y};
 }
 
 void TCanvas::TextRect(const TRect& r, int x, int y, const std::string& text) {
