@@ -100,6 +100,17 @@ TEST(CanvasExtremes, ShapesAndTransfersAcrossTheIntRangeTouchOnlyTheImage) {
         EXPECT_EQ(filled, red);
         EXPECT_EQ(outlined, red) << "width " << width << ": the outline lies far outside";
     }
+    // A filled shape far larger than the image fills the part it covers.
+    QImage big = Black(20, 10);
+    TCanvas b(&big);
+    b.Pen().SetStyle(psClear);
+    b.Brush().SetColor(clRed);
+    b.Polygon({{-100000, -100000}, {100000, -100000}, {0, 100000}});
+    EXPECT_EQ(big.pixel(0, 0), 0xFFFF0000u);
+    EXPECT_EQ(big.pixel(19, 9), 0xFFFF0000u);
+    b.Brush().SetColor(clBlue);
+    b.Ellipse(-300000, -300000, 300000, 300000);
+    EXPECT_EQ(big.pixel(10, 5), 0xFF0000FFu);
     // Every kind of call with places and sizes from the whole range.
     std::mt19937 rng(5);
     const int far[] = {High, Low, 1 << 30, -(1 << 30), 100000, -100000, 65535};
