@@ -46,7 +46,8 @@ tsan: deps
 		-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread
 	cmake --build build-tsan -j $(JOBS) --target $(TSAN_TESTS)
 	@for t in $(TSAN_TESTS); do \
-		QT_QPA_PLATFORM=offscreen KORVAN_UNIT_ADDRESS=127.0.0.1 TSAN_OPTIONS=halt_on_error=1 \
+		QT_QPA_PLATFORM=offscreen KORVAN_UNIT_ADDRESS=127.0.0.1 \
+		TSAN_OPTIONS=halt_on_error=1:suppressions=$(SANITIZER_DIR)/tsan.supp \
 			build-tsan/tests/$$t --gtest_brief=1 || exit 1; \
 	done
 
