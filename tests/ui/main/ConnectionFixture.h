@@ -53,14 +53,15 @@ protected:
 class UnitBehind {
 public:
     UnitBehind(LinkKind kind, SimUnit& unit, FakeHidBackend& backend, sys::SerialPortDirectory& ports)
-        : kind_(kind) {
+        : kind_(kind), backend_(backend) {
         switch (kind) {
         case LinkKind::Serial:
             pty_ = std::make_unique<SimPtyTransport>(unit);
             ports.SetOverride(3, pty_->SlavePath());
             break;
         case LinkKind::Usb:
-            hid_ = std::make_unique<SimHidBackendTransport>(unit, backend.Plug(KorvanUnitInfo()));
+            hidUnit_ = backend.Plug(KorvanUnitInfo());
+            hid_ = std::make_unique<SimHidBackendTransport>(unit, *hidUnit_);
             break;
         case LinkKind::Net:
             tcp_ = std::make_unique<SimTcpTransport>(unit);
@@ -94,9 +95,16 @@ public:
     }
 
     SimTcpTransport* Tcp() { return tcp_.get(); }
+    // Pulls the USB unit's plug, as a user does.
+    void Unplug() {
+        if (hidUnit_)
+            backend_.Unplug(*hidUnit_);
+    }
 
 private:
     LinkKind kind_;
+    FakeHidBackend& backend_;
+    std::optional<FakeHidUnit> hidUnit_;
     std::unique_ptr<SimPtyTransport> pty_;
     std::unique_ptr<SimHidBackendTransport> hid_;
     std::unique_ptr<SimTcpTransport> tcp_;

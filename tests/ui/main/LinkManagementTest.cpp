@@ -105,4 +105,22 @@ TEST_F(ConnectionTest, LinkTimeoutOfACandidateFreesIt) {
     EXPECT_FALSE(view.Has("ShowScanDialogModal"));
 }
 
+TEST_F(ConnectionTest, UnpluggingTheUsbUnitEndsTheSessionAndReportsTheBrokenLink) {
+    ASSERT_TRUE(OpenTo(LinkKind::Usb));
+    ASSERT_TRUE(RunUntilReadEnded());
+    ASSERT_TRUE(core->SessionOpen);
+    behind->Unplug();
+    // The controller hears of it and lets the device go; the level poll
+    // then goes nowhere, and the link is closed as broken.
+    ASSERT_TRUE(gui.RunUntil([&] { return core->HidDevice == nullptr; }));
+    Advance(300); // the broken-link timer
+    ASSERT_TRUE(gui.RunUntil([&] { return !core->UsbLink; }));
+    EXPECT_EQ(core->freed, std::vector<LinkKind>{LinkKind::Usb});
+    EXPECT_FALSE(core->SessionOpen);
+    EXPECT_FALSE(core->Online);
+    EXPECT_TRUE(view.Has("ReportLinkBroken"));
+    EXPECT_TRUE(view.Has("ShowScanDialogModal"));
+    EXPECT_TRUE(view.Has("ClearMeters"));
+}
+
 } // namespace
