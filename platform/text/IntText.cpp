@@ -20,6 +20,14 @@ std::string IntToHex(std::uint64_t value, int digits) {
     return s;
 }
 
+std::string korvan::text::HexList(const std::uint8_t* bytes, std::size_t length) {
+    std::string text;
+    text.reserve(3 * length);
+    for (std::size_t i = 0; i < length; ++i)
+        text += IntToHex(bytes[i], 2) + ' ';
+    return text;
+}
+
 bool TryStrToInt64(std::string_view text, std::int64_t& value) {
     size_t i = 0;
     const size_t n = text.size();

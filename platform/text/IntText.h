@@ -9,6 +9,12 @@ std::string IntToStr(std::int64_t value);
 // Upper-case hexadecimal with at least `digits` digits.
 std::string IntToHex(std::uint64_t value, int digits);
 
+namespace korvan::text {
+// Bytes as two upper-case hexadecimal digits and a blank each ("0A FF "),
+// as frame monitors show them.
+std::string HexList(const std::uint8_t* bytes, std::size_t length);
+} // namespace korvan::text
+
 // Optional blanks, an optional sign, then decimal digits or a hexadecimal
 // number after "$" or "0x"; the result must fit 32 bits (StrToInt) or 64
 // bits (StrToInt64). Anything else raises EConvertError

@@ -1,18 +1,8 @@
 #include "tests/support/RecordingLinkOwner.h"
 
-#include <cstdio>
+#include "platform/text/IntText.h"
 
 namespace korvan::test {
-
-std::string HexBytes(const std::uint8_t* bytes, std::size_t length) {
-    std::string text;
-    char item[4];
-    for (std::size_t i = 0; i < length; ++i) {
-        std::snprintf(item, sizeof item, "%02X ", bytes[i]);
-        text += item;
-    }
-    return text;
-}
 
 RecordingLinkOwner::RecordingLinkOwner(sys::Clock& clock) : gui(clock), clock_(clock) {
     ports.SetSystemPortsHidden(true);
@@ -30,12 +20,12 @@ void RecordingLinkOwner::OnLinkStatus(const LinkStatusMessage& message) {
 
 void RecordingLinkOwner::LogComWrite(const std::uint8_t* bytes, std::size_t length) {
     std::lock_guard lock(logMutex_);
-    monitor_.push_back("COM W " + HexBytes(bytes, length));
+    monitor_.push_back("COM W " + text::HexList(bytes, length));
 }
 
 void RecordingLinkOwner::LogComRead(const std::uint8_t* bytes, std::size_t length) {
     std::lock_guard lock(logMutex_);
-    monitor_.push_back("COM R " + HexBytes(bytes, length));
+    monitor_.push_back("COM R " + text::HexList(bytes, length));
 }
 
 std::vector<std::string> RecordingLinkOwner::MonitorLines() const {

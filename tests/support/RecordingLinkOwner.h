@@ -54,6 +54,5 @@ private:
     std::vector<std::string> monitor_;
 };
 
-std::string HexBytes(const std::uint8_t* bytes, std::size_t length);
 
 } // namespace korvan::test

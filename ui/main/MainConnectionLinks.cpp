@@ -7,8 +7,8 @@
 #include "device/CommandRecords.h"
 #include "device/SharedConstants.h"
 #include "device/UsbReports.h"
+#include "platform/text/IntText.h"
 
-#include <cstdio>
 #include <system_error>
 
 namespace {
@@ -21,21 +21,8 @@ constexpr std::uint32_t NetConnectTimeoutMs = 4000;
 constexpr int NetConnectRetries = 0;
 constexpr int SerialBaudRate = 115200;
 
-// "%02X " for each byte.
-std::string HexList(const std::uint8_t* bytes, std::size_t length) {
-    std::string text;
-    char item[4];
-    for (std::size_t i = 0; i < length; ++i) {
-        std::snprintf(item, sizeof item, "%02X ", bytes[i]);
-        text += item;
-    }
-    return text;
-}
-
 std::string ReportIdText(std::uint8_t id) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%02X  ", id);
-    return text;
+    return IntToHex(id, 2) + "  ";
 }
 
 bool IsUnitDevice(TJvHidDevice* device) {
@@ -184,11 +171,11 @@ void TfmMainConnection::PostMonitorLine(korvan::LinkKind kind, std::string line)
 }
 
 void TfmMainConnection::LogComWrite(const std::uint8_t* bytes, std::size_t length) {
-    PostMonitorLine(korvan::LinkKind::Serial, "COM W " + HexList(bytes, length));
+    PostMonitorLine(korvan::LinkKind::Serial, "COM W " + korvan::text::HexList(bytes, length));
 }
 
 void TfmMainConnection::LogComRead(const std::uint8_t* bytes, std::size_t length) {
-    PostMonitorLine(korvan::LinkKind::Serial, "COM R " + HexList(bytes, length));
+    PostMonitorLine(korvan::LinkKind::Serial, "COM R " + korvan::text::HexList(bytes, length));
 }
 
 // --- USB ---------------------------------------------------------------------------
@@ -206,7 +193,7 @@ bool TfmMainConnection::UsbWriteReport(const std::uint8_t* bytes, std::size_t le
         HidDevice->WriteFile(report->data(), std::uint32_t(report->size()), written);
     }
     PostMonitorLine(korvan::LinkKind::Usb,
-                    "USB W " + ReportIdText(korvan::UsbReportId) + HexList(bytes, length));
+                    "USB W " + ReportIdText(korvan::UsbReportId) + korvan::text::HexList(bytes, length));
     return true;
 }
 
@@ -246,7 +233,7 @@ void TfmMainConnection::HidCtlDeviceUnplug(TJvHidDevice* HidDev) {
 void TfmMainConnection::HidCtlDeviceData(TJvHidDevice* /*HidDev*/, std::uint8_t ReportID,
                                          const std::uint8_t* Data, std::uint16_t Size) {
     const std::size_t length = korvan::InputReportFrameLength(Data, Size);
-    const std::string line = "USB R " + ReportIdText(ReportID) + HexList(Data, length);
+    const std::string line = "USB R " + ReportIdText(ReportID) + korvan::text::HexList(Data, length);
     if (UsbLink)
         UsbLink->PushReceived(Data, length);
     PostMonitorLine(korvan::LinkKind::Usb, line);
@@ -260,7 +247,7 @@ void TfmMainConnection::HidCtlDeviceDataError(TJvHidDevice* /*HidDev*/, std::uin
 
 void TfmMainConnection::NetWriteFrame(const std::uint8_t* bytes, std::size_t length) {
     ClientSocket.SendBuf(bytes, length);
-    PostMonitorLine(korvan::LinkKind::Net, "NET W " + HexList(bytes, length));
+    PostMonitorLine(korvan::LinkKind::Net, "NET W " + korvan::text::HexList(bytes, length));
 }
 
 void TfmMainConnection::ClientSocketConnecting() {
@@ -284,7 +271,7 @@ void TfmMainConnection::ClientSocketRead() {
     if (NetLink)
         NetLink->PushReceived(buffer, count);
     PostMonitorLine(korvan::LinkKind::Net,
-                    "NET R " + HexList(buffer, korvan::InputReportFrameLength(buffer, count)));
+                    "NET R " + korvan::text::HexList(buffer, korvan::InputReportFrameLength(buffer, count)));
 }
 
 void TfmMainConnection::ClientSocketError(korvan::sys::TcpError /*kind*/, int& errorCode) {

@@ -196,3 +196,9 @@ TEST(Round, TakesHalvesToEven) {
 }
 
 } // namespace
+
+TEST(HexList, EachByteAsTwoUpperCaseDigitsAndABlank) {
+    const std::uint8_t bytes[] = {0x00, 0x0A, 0xFF, 0x5c};
+    EXPECT_EQ(korvan::text::HexList(bytes, 4), "00 0A FF 5C ");
+    EXPECT_EQ(korvan::text::HexList(bytes, 0), "");
+}

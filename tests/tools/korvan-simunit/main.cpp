@@ -6,6 +6,7 @@
 //   KORVAN_UNIT_ADDRESS=127.0.0.1
 // Every frame the unit receives is printed.
 
+#include "platform/text/IntText.h"
 #include "tests/support/RecordingLinkOwner.h"
 #include "tests/support/SimPtyTransport.h"
 #include "tests/support/SimTcpTransport.h"
@@ -130,7 +131,7 @@ int main(int argc, char** argv) {
     unit.SetObserver([&](const korvan::test::UnitRequest& request) {
         std::lock_guard lock(printMutex);
         std::printf("RX %-16s %s\n", CodeName(request.code),
-                    korvan::test::HexBytes(request.frame.data(), request.frame.size()).c_str());
+                    korvan::text::HexList(request.frame.data(), request.frame.size()).c_str());
         std::fflush(stdout);
     });
     if (tcpPort >= 0) {
