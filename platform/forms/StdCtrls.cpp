@@ -33,7 +33,9 @@ namespace {
 using korvan::forms::ApplyLook;
 using korvan::forms::ClassBuilder;
 using korvan::forms::Guarded;
+using korvan::forms::kNativeStyle;
 using korvan::forms::TQtButtonControl;
+using korvan::forms::SyncScope;
 using korvan::forms::TQtFieldControl;
 
 const std::vector<std::string> kAlignmentNames{"taLeftJustify", "taRightJustify", "taCenter"};
@@ -49,15 +51,18 @@ Qt::Alignment QtAlignment(TAlignment a) {
     }
 }
 
-// Lines of a string list for a Qt text, without the last line break.
-QString LinesText(const TStrings& lines) {
+// The strings of a list, for a Qt list.
+QStringList ItemTexts(const TStrings& items) {
     QStringList list;
-    for (int i = 0; i < lines.Count(); ++i)
-        list << QString::fromStdString(lines.Get(i));
-    return list.join('\n');
+    for (int i = 0; i < items.Count(); ++i)
+        list << QString::fromStdString(items.Get(i));
+    return list;
 }
 
-constexpr TControlStyle kNativeStyle = csSetCaption; // Qt makes clicks itself
+// Lines of a string list for a Qt text, without the last line break.
+QString LinesText(const TStrings& lines) {
+    return ItemTexts(lines).join('\n');
+}
 
 } // namespace
 
@@ -240,11 +245,7 @@ const TClassInfo& TEdit::StaticClassInfo() {
 }
 
 TEdit::TEdit(TComponent* owner) : TQtFieldControl<QLineEdit>(owner) {
-    controlStyle_ = kNativeStyle | csDoubleClicks;
-    SetTabStop(true);
-    SetColor(clWindow);
-    SetParentColor(false);
-    SetBounds(0, 0, 121, 21);
+    SetUpField(121, 21);
 }
 
 QWidget* TEdit::CreateWidget() {
@@ -315,11 +316,7 @@ const TClassInfo& TMemo::StaticClassInfo() {
 
 TMemo::TMemo(TComponent* owner)
     : TQtFieldControl<QPlainTextEdit>(owner), lines_(std::make_unique<TStringList>()) {
-    controlStyle_ = kNativeStyle | csDoubleClicks;
-    SetTabStop(true);
-    SetColor(clWindow);
-    SetParentColor(false);
-    SetBounds(0, 0, 185, 89);
+    SetUpField(185, 89);
     lines_->OnChange = [this](TObject*) { LinesChanged(); };
 }
 
@@ -333,14 +330,10 @@ QWidget* TMemo::CreateWidget() {
         if (syncing_)
             return;
         Guarded([this] {
-            syncing_ = true;
-            try {
+            {
+                SyncScope sync(syncing_);
                 lines_->SetText(Native()->toPlainText().toStdString());
-            } catch (...) {
-                syncing_ = false;
-                throw;
             }
-            syncing_ = false;
             if (OnChange)
                 OnChange(this);
         });
@@ -352,9 +345,10 @@ QWidget* TMemo::CreateWidget() {
 void TMemo::LinesChanged() {
     if (syncing_)
         return;
-    syncing_ = true;
-    Native()->setPlainText(LinesText(*lines_));
-    syncing_ = false;
+    {
+        SyncScope sync(syncing_);
+        Native()->setPlainText(LinesText(*lines_));
+    }
     if (OnChange)
         OnChange(this);
 }
@@ -477,16 +471,14 @@ TCheckBox::TCheckBox(TComponent* owner) : TQtButtonControl<QCheckBox>(owner) {
 
 QWidget* TCheckBox::CreateWidget() {
     auto* box = new QCheckBox();
-    QObject::connect(box, &QCheckBox::clicked, [this, box](bool) {
+    QObject::connect(box, &QCheckBox::clicked, [this](bool) {
         if (syncing_)
             return;
         // The user's click: unchecked -> checked (-> grayed) -> unchecked.
-        Guarded([this, box] {
-            TCheckBoxState next = state_ == cbUnchecked ? cbChecked
-                                  : state_ == cbChecked ? (allowGrayed_ ? cbGrayed : cbUnchecked)
-                                                        : cbUnchecked;
-            (void)box;
-            SetState(next);
+        Guarded([this] {
+            SetState(state_ == cbUnchecked ? cbChecked
+                     : state_ == cbChecked ? (allowGrayed_ ? cbGrayed : cbUnchecked)
+                                           : cbUnchecked);
         });
     });
     box->setText(QString::fromStdString(Caption()));
@@ -495,22 +487,19 @@ QWidget* TCheckBox::CreateWidget() {
 }
 
 void TCheckBox::SetState(TCheckBoxState s) {
-    if (s == state_) {
-        syncing_ = true;
+    const bool changed = s != state_;
+    state_ = s;
+    {
+        // The widget shows the state again even when it is the same: a
+        // user's click may have moved it.
+        SyncScope sync(syncing_);
+        if (changed)
+            Native()->setTristate(allowGrayed_ || s == cbGrayed);
         Native()->setCheckState(s == cbChecked  ? Qt::Checked
                                 : s == cbGrayed ? Qt::PartiallyChecked
                                                 : Qt::Unchecked);
-        syncing_ = false;
-        return;
     }
-    state_ = s;
-    syncing_ = true;
-    Native()->setTristate(allowGrayed_ || s == cbGrayed);
-    Native()->setCheckState(s == cbChecked  ? Qt::Checked
-                            : s == cbGrayed ? Qt::PartiallyChecked
-                                            : Qt::Unchecked);
-    syncing_ = false;
-    if (!HasState(csLoading))
+    if (changed && !HasState(csLoading))
         Click();
 }
 
@@ -618,11 +607,7 @@ const TClassInfo& TListBox::StaticClassInfo() {
 
 TListBox::TListBox(TComponent* owner)
     : TQtFieldControl<QListWidget>(owner), items_(std::make_unique<TStringList>()) {
-    controlStyle_ = kNativeStyle | csDoubleClicks;
-    SetTabStop(true);
-    SetColor(clWindow);
-    SetParentColor(false);
-    SetBounds(0, 0, 121, 97);
+    SetUpField(121, 97);
     items_->OnChange = [this](TObject*) { ItemsChanged(); };
 }
 
@@ -645,14 +630,12 @@ QWidget* TListBox::CreateWidget() {
 }
 
 void TListBox::ItemsChanged() {
-    syncing_ = true;
+    SyncScope sync(syncing_);
     Native()->clear();
-    for (int i = 0; i < items_->Count(); ++i)
-        Native()->addItem(QString::fromStdString(items_->Get(i)));
+    Native()->addItems(ItemTexts(*items_));
     if (itemIndex_ >= items_->Count())
         itemIndex_ = -1;
     Native()->setCurrentRow(itemIndex_);
-    syncing_ = false;
 }
 
 void TListBox::SetItems(TStrings* items) {
@@ -664,9 +647,8 @@ void TListBox::SetItemIndex(int index) {
     if (index < -1 || index >= items_->Count())
         index = -1;
     itemIndex_ = index;
-    syncing_ = true;
+    SyncScope sync(syncing_);
     Native()->setCurrentRow(index);
-    syncing_ = false;
 }
 
 // ---------------------------------------------------------------- TComboBox
@@ -691,11 +673,7 @@ const TClassInfo& TComboBox::StaticClassInfo() {
 
 TComboBox::TComboBox(TComponent* owner)
     : TQtFieldControl<QComboBox>(owner), items_(std::make_unique<TStringList>()) {
-    controlStyle_ = kNativeStyle | csDoubleClicks;
-    SetTabStop(true);
-    SetColor(clWindow);
-    SetParentColor(false);
-    SetBounds(0, 0, 145, 21);
+    SetUpField(145, 21);
     items_->OnChange = [this](TObject*) { ItemsChanged(); };
 }
 
@@ -745,17 +723,21 @@ void TComboBox::Select() {
 }
 
 void TComboBox::ItemsChanged() {
-    syncing_ = true;
-    Native()->clear();
-    for (int i = 0; i < items_->Count(); ++i)
-        Native()->addItem(QString::fromStdString(items_->Get(i)));
+    {
+        SyncScope sync(syncing_);
+        Native()->clear();
+        Native()->addItems(ItemTexts(*items_));
+    }
     if (itemIndex_ >= items_->Count())
         itemIndex_ = -1;
+    ShowChoice(itemIndex_ >= 0 ? items_->Get(itemIndex_) : text_);
+}
+
+void TComboBox::ShowChoice(const std::string& text) {
+    SyncScope sync(syncing_);
     Native()->setCurrentIndex(itemIndex_);
     if (Native()->lineEdit())
-        Native()->lineEdit()->setText(
-            QString::fromStdString(itemIndex_ >= 0 ? items_->Get(itemIndex_) : text_));
-    syncing_ = false;
+        Native()->lineEdit()->setText(QString::fromStdString(text));
 }
 
 void TComboBox::SetItems(TStrings* items) {
@@ -768,11 +750,7 @@ void TComboBox::SetItemIndex(int index) {
         index = -1;
     itemIndex_ = index;
     text_ = index >= 0 ? items_->Get(index) : std::string();
-    syncing_ = true;
-    Native()->setCurrentIndex(index);
-    if (Native()->lineEdit())
-        Native()->lineEdit()->setText(QString::fromStdString(text_));
-    syncing_ = false;
+    ShowChoice(text_);
 }
 
 std::string TComboBox::Text() const {
@@ -787,11 +765,7 @@ void TComboBox::SetText(const std::string& text) {
         return;
     }
     itemIndex_ = index;
-    syncing_ = true;
-    Native()->setCurrentIndex(index);
-    if (Native()->lineEdit())
-        Native()->lineEdit()->setText(QString::fromStdString(text));
-    syncing_ = false;
+    ShowChoice(text);
 }
 
 void TComboBox::SetStyle(TComboBoxStyle s) {

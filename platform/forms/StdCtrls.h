@@ -24,6 +24,23 @@ namespace korvan::forms {
 // Gives a Qt widget the control's font and colours.
 void ApplyLook(QWidget* widget, const TControl& control, bool colorIsBase);
 
+// Qt makes clicks itself.
+constexpr TControlStyle kNativeStyle = csSetCaption;
+
+// Marks the program's own change of a widget for as long as it lives, so
+// that the change signal the widget sends back at once is not taken for the
+// user's.
+class SyncScope {
+public:
+    explicit SyncScope(bool& syncing) : syncing_(syncing) { syncing_ = true; }
+    ~SyncScope() { syncing_ = false; }
+    SyncScope(const SyncScope&) = delete;
+    SyncScope& operator=(const SyncScope&) = delete;
+
+private:
+    bool& syncing_;
+};
+
 // A Qt control with a text field (edit, memo, list, combo): its colour is the
 // field's background; font and colour changes reach the widget.
 template <class W> class TQtFieldControl : public TQtControl<W> {
@@ -31,6 +48,15 @@ public:
     using TQtControl<W>::TQtControl;
 
 protected:
+    // What every field starts with: a tab stop, the window colour of its
+    // own, double clicks, and its default size.
+    void SetUpField(int width, int height) {
+        this->controlStyle_ = kNativeStyle | csDoubleClicks;
+        this->SetTabStop(true);
+        this->SetColor(clWindow);
+        this->SetParentColor(false);
+        this->SetBounds(0, 0, width, height);
+    }
     void ColorChanged() override {
         TWinControl::ColorChanged();
         if (this->HandleAllocated())
@@ -304,6 +330,8 @@ protected:
 
 private:
     void ItemsChanged();
+    // The widget shows the chosen item and the text.
+    void ShowChoice(const std::string& text);
     std::unique_ptr<TStringList> items_;
     int itemIndex_ = -1;
     TComboBoxStyle style_ = csDropDown;
