@@ -14,25 +14,24 @@ TBitmap::TBitmap(int width, int height) {
 }
 
 TBitmap::TBitmap(const TBitmap& other) : TGraphic() {
+    CopyPixelsFrom(other);
+}
+
+TBitmap& TBitmap::operator=(const TBitmap& other) {
+    if (this != &other) {
+        CopyPixelsFrom(other);
+        Changed();
+    }
+    return *this;
+}
+
+void TBitmap::CopyPixelsFrom(const TBitmap& other) {
     image_ = other.image_.copy();
     pixelFormat_ = other.pixelFormat_;
     transparentMode_ = other.transparentMode_;
     transparentColor_ = other.transparentColor_;
     transparent_ = other.transparent_;
     Attach();
-}
-
-TBitmap& TBitmap::operator=(const TBitmap& other) {
-    if (this != &other) {
-        image_ = other.image_.copy();
-        pixelFormat_ = other.pixelFormat_;
-        transparentMode_ = other.transparentMode_;
-        transparentColor_ = other.transparentColor_;
-        transparent_ = other.transparent_;
-        Attach();
-        Changed();
-    }
-    return *this;
 }
 
 void TBitmap::Attach() {

@@ -52,6 +52,8 @@ public:
 
 private:
     void Attach();
+    // The image and its format and transparency, a copy of the other's.
+    void CopyPixelsFrom(const TBitmap& other);
     QImage image_;
     TCanvas canvas_;
     TPixelFormat pixelFormat_ = pfDevice;

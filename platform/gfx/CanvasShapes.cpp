@@ -34,9 +34,11 @@ QRectF OutlineBox(const TCanvas& c, int x1, int y1, int x2, int y2) {
     return QRectF(tl.x(), tl.y(), double(br.x()) - tl.x() - 1, double(br.y()) - tl.y() - 1);
 }
 
-// Without a pen the filled area is one pixel smaller on the right and bottom.
-QRectF FillOnlyBox(const QRectF& outline) {
-    return outline.translated(-0.5, -0.5);
+// The box of a closed shape: its outline's box, or without a pen the filled
+// area, one pixel smaller on the right and bottom.
+QRectF ShapeBox(const TCanvas& c, int x1, int y1, int x2, int y2) {
+    const QRectF outline = OutlineBox(c, x1, y1, x2, y2);
+    return Impl::PenVisible(c) ? outline : outline.translated(-0.5, -0.5);
 }
 
 double AngleOf(const QRectF& box, const QPoint& p) {
@@ -121,11 +123,9 @@ void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) {
     Record("RoundRect", {x1, y1, x2, y2, x3, y3});
     if (!HasImage())
         return;
-    QRectF box = OutlineBox(*this, x1, y1, x2, y2);
-    if (!Impl::PenVisible(*this))
-        box = FillOnlyBox(box);
     QPainterPath path;
-    path.addRoundedRect(box, std::abs(double(x3)) / 2.0, std::abs(double(y3)) / 2.0);
+    path.addRoundedRect(ShapeBox(*this, x1, y1, x2, y2), std::abs(double(x3)) / 2.0,
+                        std::abs(double(y3)) / 2.0);
     Impl::DrawShape(*this, path, true, true);
 }
 
@@ -133,11 +133,8 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     Record("Ellipse", {x1, y1, x2, y2});
     if (!HasImage())
         return;
-    QRectF box = OutlineBox(*this, x1, y1, x2, y2);
-    if (!Impl::PenVisible(*this))
-        box = FillOnlyBox(box);
     QPainterPath path;
-    path.addEllipse(box);
+    path.addEllipse(ShapeBox(*this, x1, y1, x2, y2));
     Impl::DrawShape(*this, path, true, true);
 }
 
