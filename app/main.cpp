@@ -1,7 +1,7 @@
 // Program entry: the application object, the editor's windows in start-up
 // order (the main window first) and the message loop. An exception that
 // escapes goes to the application's exception box.
-#include "device/SharedConstants.h"
+#include "device/protocol/SharedConstants.h"
 #include "platform/forms/Application.h"
 #include "platform/text/Exception.h"
 #include "ui/main/MainWindow.h"

@@ -38,13 +38,23 @@ function(korvan_library target)
 endfunction()
 
 # korvan_test(<target> DIR <dir> [DEPS <target>...])
-# One test program per test folder, made from every .cpp file in it; each
+# One test program per test folder, made from every .cpp file in it and in
+# its sub-folders that are not test folders themselves; each
 # GoogleTest case becomes its own CTest test. Does nothing while the folder is
 # empty. Tests run on Qt's offscreen platform and never see a real unit
 # address: KORVAN_UNIT_ADDRESS is loopback for all of them.
 function(korvan_test target)
     cmake_parse_arguments(ARG "" "DIR" "DEPS" ${ARGN})
-    file(GLOB sources CONFIGURE_DEPENDS ${ARG_DIR}/*.cpp ${ARG_DIR}/*.h)
+    # Sub-folders belong to the program unless they are test folders of
+    # their own (KORVAN_TEST_DIRS lists them all).
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${ARG_DIR}/*.cpp ${ARG_DIR}/*.h)
+    foreach(other IN LISTS KORVAN_TEST_DIRS)
+        string(FIND "${other}/" "${ARG_DIR}/" at)
+        if(at EQUAL 0 AND NOT other STREQUAL ARG_DIR)
+            list(FILTER sources EXCLUDE REGEX "^${other}/")
+        endif()
+    endforeach()
+    set_property(GLOBAL APPEND PROPERTY KORVAN_TEST_SOURCES ${sources})
     set(cpp_sources ${sources})
     list(FILTER cpp_sources INCLUDE REGEX "\\.cpp$")
     if(NOT cpp_sources)

@@ -2,9 +2,9 @@
 // misbehaves on demand. Driven directly through Feed, with no transport.
 
 #include "tests/support/SimUnit.h"
-#include "device/CommandCodes.h"
-#include "device/CommandRecords.h"
-#include "device/Frame.h"
+#include "device/protocol/CommandCodes.h"
+#include "device/protocol/CommandRecords.h"
+#include "device/protocol/Frame.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "tests/support/FakeLink.h"
 
-#include "device/LinkOwner.h"
+#include "device/link/LinkOwner.h"
 
 #include <chrono>
 

@@ -4,8 +4,8 @@
 // reads what the link wrote. Writes can be held up to model a device that
 // does not return.
 
-#include "device/LinkEngine.h"
-#include "device/LinkIo.h"
+#include "device/link/LinkEngine.h"
+#include "device/link/LinkIo.h"
 
 #include <condition_variable>
 #include <memory>

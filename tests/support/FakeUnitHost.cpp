@@ -1,6 +1,6 @@
 #include "tests/support/FakeUnitHost.h"
 
-#include "device/LCmd.h"
+#include "device/protocol/LCmd.h"
 
 namespace korvan::test {
 

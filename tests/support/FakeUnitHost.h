@@ -2,7 +2,7 @@
 // A host for the device model in tests: records what the model sends, marks
 // and shows, and answers the save dialog from a preset value.
 
-#include "device/UnitHost.h"
+#include "device/model/UnitHost.h"
 
 #include <cstdint>
 #include <map>

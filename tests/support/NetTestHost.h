@@ -3,8 +3,8 @@
 // a TCP client to 127.0.0.1 whose reads (up to 100 bytes each) are pushed into
 // the link on the GUI thread, and the link's frames written on it.
 
-#include "device/LinkWriteHooks.h"
-#include "device/PushLink.h"
+#include "device/link/LinkWriteHooks.h"
+#include "device/link/PushLink.h"
 #include "platform/sys/TcpClient.h"
 
 #include <cstdint>

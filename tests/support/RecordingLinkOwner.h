@@ -3,7 +3,7 @@
 // directory that shows only the ports a test adds, and a record of every
 // frame, status and monitor line the link produced.
 
-#include "device/LinkOwner.h"
+#include "device/link/LinkOwner.h"
 #include "platform/sys/FakeGuiLoop.h"
 
 #include <functional>

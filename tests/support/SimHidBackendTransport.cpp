@@ -1,6 +1,6 @@
 #include "tests/support/SimHidBackendTransport.h"
 
-#include "device/UsbReports.h"
+#include "device/link/UsbReports.h"
 #include "tests/support/SimOutputs.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "tests/support/SimHidTransport.h"
 
-#include "device/UsbReports.h"
+#include "device/link/UsbReports.h"
 #include "tests/support/SimOutputs.h"
 
 #include <algorithm>

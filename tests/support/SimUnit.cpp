@@ -1,6 +1,6 @@
 #include "tests/support/SimUnit.h"
 
-#include "device/CommandCodes.h"
+#include "device/protocol/CommandCodes.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
 #include "tests/support/UsbTestHost.h"
 
-#include "device/UsbReports.h"
+#include "device/link/UsbReports.h"
 
 namespace korvan::test {
 

@@ -4,8 +4,8 @@
 // channel, and a reader thread hands each input report to the GUI thread,
 // which pushes the report's frame bytes into the link.
 
-#include "device/LinkWriteHooks.h"
-#include "device/PushLink.h"
+#include "device/link/LinkWriteHooks.h"
+#include "device/link/PushLink.h"
 #include "platform/sys/GuiThread.h"
 #include "platform/sys/Thread.h"
 #include "tests/support/FakeHidReportChannel.h"

@@ -1,6 +1,6 @@
 #include "ui/curves/Plot.h"
 
-#include "device/SharedConstants.h"
+#include "device/protocol/SharedConstants.h"
 #include "platform/gfx/Color.h"
 #include "ui/curves/LMyFFTDrawHpLp6dB.h"
 #include "ui/curves/PhaseWrap.h"

@@ -1,6 +1,6 @@
 #include "ui/curves/PlotSection.h"
 
-#include "device/SharedConstants.h"
+#include "device/protocol/SharedConstants.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,7 +1,7 @@
 #include "ui/dialogs/FLockPassWord.h"
 
-#include "device/CommandCodes.h"
-#include "device/CommandRecords.h"
+#include "device/protocol/CommandCodes.h"
+#include "device/protocol/CommandRecords.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Dialogs.h"
 #include "ui/dialogs/DialogParts.h"

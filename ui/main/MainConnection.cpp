@@ -1,9 +1,9 @@
 #include "ui/main/MainConnection.h"
 
-#include "device/CommandCodes.h"
-#include "device/CommandRecords.h"
-#include "device/Frame.h"
-#include "device/SharedConstants.h"
+#include "device/protocol/CommandCodes.h"
+#include "device/protocol/CommandRecords.h"
+#include "device/protocol/Frame.h"
+#include "device/protocol/SharedConstants.h"
 #include "ui/main/UnitAddress.h"
 
 using korvan::ChainTimer;

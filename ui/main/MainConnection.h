@@ -11,13 +11,13 @@
 // hooks (UsbWriteReport, NetWriteFrame) and the serial monitor hooks, which
 // the links' I/O threads call.
 
-#include "device/LCommProc.h"
-#include "device/LNetProc.h"
-#include "device/LUnitControl.h"
-#include "device/LUsbProc.h"
-#include "device/LinkOwner.h"
-#include "device/LinkWriteHooks.h"
-#include "device/UnitHost.h"
+#include "device/link/LCommProc.h"
+#include "device/link/LNetProc.h"
+#include "device/model/LUnitControl.h"
+#include "device/link/LUsbProc.h"
+#include "device/link/LinkOwner.h"
+#include "device/link/LinkWriteHooks.h"
+#include "device/model/UnitHost.h"
 #include "device/hid/TJvHidDeviceController.h"
 #include "platform/sys/TcpClient.h"
 #include "ui/main/ChainTimer.h"

@@ -3,10 +3,10 @@
 
 #include "ui/main/MainConnection.h"
 
-#include "device/CommandCodes.h"
-#include "device/CommandRecords.h"
-#include "device/SharedConstants.h"
-#include "device/UsbReports.h"
+#include "device/protocol/CommandCodes.h"
+#include "device/protocol/CommandRecords.h"
+#include "device/protocol/SharedConstants.h"
+#include "device/link/UsbReports.h"
 #include "platform/text/IntText.h"
 
 #include <system_error>

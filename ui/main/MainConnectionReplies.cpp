@@ -3,8 +3,8 @@
 
 #include "ui/main/MainConnection.h"
 
-#include "device/CommandCodes.h"
-#include "device/CommandRecords.h"
+#include "device/protocol/CommandCodes.h"
+#include "device/protocol/CommandRecords.h"
 
 #include <algorithm>
 

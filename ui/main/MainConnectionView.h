@@ -9,7 +9,7 @@
 // ShowInformation, ShowUnlockPrompt, ShowScanDialogModal) may run a nested
 // message loop before they return.
 
-#include "device/UnitHost.h"
+#include "device/model/UnitHost.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "ui/main/MainWindow.h"
 
-#include "device/SharedConstants.h"
+#include "device/protocol/SharedConstants.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/LoadScope.h"
 #include "ui/dialogs/DialogParts.h"

@@ -1,6 +1,6 @@
 #include "ui/main/UnitAddress.h"
 
-#include "device/SharedConstants.h"
+#include "device/protocol/SharedConstants.h"
 
 #include <cstdlib>
 

@@ -4,7 +4,7 @@
 // Butterworth and Bessel coefficients, summed into section 31 or 32.
 // Shared by the curve tests and the curve benchmark.
 
-#include "device/SharedConstants.h"
+#include "device/protocol/SharedConstants.h"
 #include "ui/curves/Plot.h"
 
 #include <cstddef>

@@ -5,7 +5,7 @@
 // TCP server on 127.0.0.1. Timers and reply time-outs move only when a test
 // moves the clock.
 
-#include "device/CommandCodes.h"
+#include "device/protocol/CommandCodes.h"
 #include "platform/sys/FakeGuiLoop.h"
 #include "tests/support/FakeHidBackend.h"
 #include "tests/support/SimHidBackendTransport.h"

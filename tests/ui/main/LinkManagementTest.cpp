@@ -1,7 +1,7 @@
 // Link management around the connect sequence: foreign device IDs, closing
 // for good, the unit ID and sending without a link.
 
-#include "device/CommandRecords.h"
+#include "device/protocol/CommandRecords.h"
 #include "tests/ui/main/ConnectionFixture.h"
 
 using namespace korvan;

@@ -10,7 +10,7 @@
 // while no request waits for its reply and the socket is not connecting, so
 // that no reply time-out passes while the unit answers in real time.
 
-#include "device/CommandCodes.h"
+#include "device/protocol/CommandCodes.h"
 #include "platform/forms/Application.h"
 #include "tests/support/FakeHidBackend.h"
 #include "tests/support/SimTcpTransport.h"

@@ -2,7 +2,7 @@
 // the first refresh from the built-in default preset, the single-instance
 // claim, and the first scan 300 ms later.
 
-#include "device/SharedConstants.h"
+#include "device/protocol/SharedConstants.h"
 #include "platform/forms/SingleInstance.h"
 #include "tests/ui/main/MainWindowFixture.h"
 

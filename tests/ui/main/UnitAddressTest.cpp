@@ -2,7 +2,7 @@
 // Nothing here dials any address.
 
 #include "ui/main/UnitAddress.h"
-#include "device/SharedConstants.h"
+#include "device/protocol/SharedConstants.h"
 #include "tests/ui/main/ConnectionFixture.h"
 
 #include <cstdlib>

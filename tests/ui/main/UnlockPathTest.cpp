@@ -2,7 +2,7 @@
 // the lock answer, never twice at once, and the read goes on once the unit
 // accepts the password.
 
-#include "device/CommandRecords.h"
+#include "device/protocol/CommandRecords.h"
 #include "tests/ui/main/ConnectionFixture.h"
 
 using namespace korvan;
