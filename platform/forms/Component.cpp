@@ -100,6 +100,7 @@ void TComponent::SetName(const std::string& name) {
     else
         ValidateRename(nullptr, name_, name);
     name_ = name;
+    namedWhileLoading_ = HasState(csLoading);
 }
 
 void TComponent::ValidateRename(TComponent* component, const std::string& currentName,
@@ -190,6 +191,7 @@ void TComponent::GetChildren(const std::function<void(TComponent*)>& proc, TComp
 }
 
 void TComponent::Loaded() {
+    ++loadedCount_;
     state_ &= ~unsigned(csLoading);
 }
 

@@ -75,6 +75,12 @@ public:
     virtual bool HasParent() const { return false; }
     // Called once all stored properties are set. The base clears csLoading.
     virtual void Loaded();
+    // How the component was built, for checks of the window builders: the
+    // number of Loaded calls it has had, and whether it was loading when it
+    // was named (a builder names a component before it sets any stored
+    // property, so a component named outside loading was built outside it).
+    int LoadedCount() const { return loadedCount_; }
+    bool NamedWhileLoading() const { return namedWhileLoading_; }
 
     // State changes made by the readers and builders.
     void SetLoadingState(bool loading);
@@ -100,6 +106,8 @@ private:
     std::vector<TComponent*> components_;
     std::vector<TComponent*> freeNotifies_;
     TComponentState state_ = 0;
+    int loadedCount_ = 0;
+    bool namedWhileLoading_ = false;
 };
 
 // True for a valid component name: a letter or "_" first, then letters,

@@ -4,7 +4,7 @@
 
 namespace korvan::forms {
 
-LoadScope::LoadScope(TComponent* root) {
+LoadScope::LoadScope(TComponent* root) : root_(root) {
     if (root)
         Add(root);
 }

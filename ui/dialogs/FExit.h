@@ -2,12 +2,12 @@
 // The quit confirmation. OK lets the main window close for good; Cancel
 // leaves it open.
 
-#include "platform/forms/Form.h"
 #include "platform/forms/StdCtrls.h"
+#include "ui/dialogs/HostedForm.h"
 
-class TfmExit : public TForm {
+class TfmExit : public korvan::HostedForm {
 public:
-    explicit TfmExit(TComponent* owner);
+    TfmExit(TComponent* owner, korvan::WindowHost& host);
 
     TGroupBox* GroupBox1;
     TLabel* lbExit;

@@ -3,12 +3,12 @@
 // and an OK button.
 
 #include "platform/forms/ExtCtrls.h"
-#include "platform/forms/Form.h"
 #include "platform/forms/StdCtrls.h"
+#include "ui/dialogs/HostedForm.h"
 
-class TfmInformation : public TForm {
+class TfmInformation : public korvan::HostedForm {
 public:
-    explicit TfmInformation(TComponent* owner);
+    TfmInformation(TComponent* owner, korvan::WindowHost& host);
 
     TGroupBox* GroupBox1;
     TLabel* lbMessage;

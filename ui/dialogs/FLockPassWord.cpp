@@ -4,13 +4,11 @@
 #include "device/protocol/CommandRecords.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Dialogs.h"
-#include "ui/dialogs/DialogParts.h"
-#include "ui/main/MainWindow.h"
+#include "platform/forms/LoadScope.h"
+#include "ui/dialogs/ModalWindows.h"
 
 #include <array>
 #include <cctype>
-
-using korvan::Place;
 
 TfmLockPassWord* fmLockPassWord = nullptr;
 
@@ -23,37 +21,39 @@ constexpr std::uint8_t Waiting = 255;
 constexpr std::uint8_t PanelPassword = 0;
 } // namespace
 
-TfmLockPassWord::TfmLockPassWord(TComponent* owner) : TForm(owner) {
+TfmLockPassWord::TfmLockPassWord(TComponent* owner, korvan::WindowHost& host) : HostedForm(owner, host) {
+    korvan::forms::LoadScope scope(this);
     SetName("fmLockPassWord");
     SetBorderStyle(bsDialog);
     SetPosition(poScreenCenter);
     SetClientWidth(260);
     SetClientHeight(130);
     SetCaption("UnLock");
-    lblLockPassword = Place<TLabel>(this, this, "lblLockPassword", 20, 24, 110, 20);
+    lblLockPassword = scope.Place<TLabel>(this, "lblLockPassword", 20, 24, 110, 20);
     lblLockPassword->SetCaption("UnLock Password");
-    edName = Place<TEdit>(this, this, "edName", 140, 20, 90, 24);
+    edName = scope.Place<TEdit>(this, "edName", 140, 20, 90, 24);
     edName->SetMaxLength(4);
     edName->SetPasswordChar('*');
     edName->SetText("****");
     edName->OnChange = [this](TObject*) { edNameChange(); };
-    btnOK = Place<TButton>(this, this, "btnOK", 30, 76, 90, 30);
+    btnOK = scope.Place<TButton>(this, "btnOK", 30, 76, 90, 30);
     btnOK->SetCaption("OK");
     btnOK->SetDefault(true);
     btnOK->OnClick = [this](TObject* s) { RzBmpButton1Click(s); };
-    bnCancel = Place<TButton>(this, this, "bnCancel", 140, 76, 90, 30);
+    bnCancel = scope.Place<TButton>(this, "bnCancel", 140, 76, 90, 30);
     bnCancel->SetCaption("Cancel");
     bnCancel->OnClick = [this](TObject* s) { bnCancelClick(s); };
-    tmCheck = korvan::MakeTimer(this, "tmCheck", CheckIntervalMs, [this] { tmCheckTimer(); });
-    tmCmd = korvan::MakeTimer(this, "tmCmd", CmdDelayMs, [this] { tmCmdTimer(); });
+    tmCheck = scope.PlaceTimer("tmCheck", CheckIntervalMs, [this] { tmCheckTimer(); });
+    tmCmd = scope.PlaceTimer("tmCmd", CmdDelayMs, [this] { tmCmdTimer(); });
     OnShow = [this](TObject* s) { FormShow(s); };
+    scope.Finish();
 }
 
 void TfmLockPassWord::FormShow(TObject* /*Sender*/) {
-    SetCaption(korvan::Tr("SID_UNLOCK_TITLE"));
-    lblLockPassword->SetCaption(korvan::Tr("SID_UNLOCK_PASSWORD"));
-    btnOK->SetCaption(korvan::Tr("SID_EXIT_OK"));
-    bnCancel->SetCaption(korvan::Tr("SID_EXIT_CANCEL"));
+    SetCaption(Tr("SID_UNLOCK_TITLE"));
+    lblLockPassword->SetCaption(Tr("SID_UNLOCK_PASSWORD"));
+    btnOK->SetCaption(Tr("SID_EXIT_OK"));
+    bnCancel->SetCaption(Tr("SID_EXIT_CANCEL"));
     SelectPassword();
 }
 
@@ -83,8 +83,7 @@ void TfmLockPassWord::RzBmpButton1Click(TObject* /*Sender*/) {
     const std::string text = edName->Text();
     for (std::size_t i = 0; i < password.size() && i < text.size(); ++i)
         password[i] = text[i];
-    if (fmMain != nullptr)
-        fmMain->SendCmd(CM_MCS_PASS_SUBMIT(fmMain->GetUnitId(), PanelPassword, password.data()), true);
+    host_.SendCmd(CM_MCS_PASS_SUBMIT(host_.GetUnitId(), PanelPassword, password.data()), true);
     CheckCount = 0;
     CheckResult = Waiting;
     tmCheck->SetEnabled(true);
@@ -116,13 +115,11 @@ void TfmLockPassWord::tmCheckTimer() {
 
 void TfmLockPassWord::tmCmdTimer() {
     tmCmd->SetEnabled(false);
-    if (fmMain != nullptr)
-        fmMain->SendCmd(CM_MCS_CMD(fmMain->GetUnitId(), MCS_PRESET_FLAGS), false);
+    host_.SendCmd(CM_MCS_CMD(host_.GetUnitId(), MCS_PRESET_FLAGS), false);
     korvan::CloseWindow(this);
 }
 
 void TfmLockPassWord::bnCancelClick(TObject* /*Sender*/) {
-    if (fmMain != nullptr)
-        fmMain->CloseLink();
+    host_.CloseLink();
     korvan::CloseWindow(this);
 }

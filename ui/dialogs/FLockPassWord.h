@@ -3,15 +3,15 @@
 // polls for the unit's answer and, once the unit accepts it, lets the
 // connect read go on; cancelling it drops the link.
 
-#include "platform/forms/Form.h"
 #include "platform/forms/StdCtrls.h"
 #include "platform/forms/Timer.h"
+#include "ui/dialogs/HostedForm.h"
 
 #include <cstdint>
 
-class TfmLockPassWord : public TForm {
+class TfmLockPassWord : public korvan::HostedForm {
 public:
-    explicit TfmLockPassWord(TComponent* owner);
+    TfmLockPassWord(TComponent* owner, korvan::WindowHost& host);
 
     TLabel* lblLockPassword;
     TEdit* edName;

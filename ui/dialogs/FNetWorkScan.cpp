@@ -1,10 +1,8 @@
 #include "ui/dialogs/FNetWorkScan.h"
 
-#include "ui/dialogs/DialogParts.h"
+#include "platform/forms/LoadScope.h"
 #include "ui/dialogs/FProcess.h"
-#include "ui/main/MainWindow.h"
-
-using korvan::Place;
+#include "ui/dialogs/ModalWindows.h"
 
 TfmNetwork* fmNetwork = nullptr;
 
@@ -15,7 +13,8 @@ constexpr unsigned NetWatchDogMs = 2000;
 constexpr unsigned SerialWatchDogMs = 10000;
 } // namespace
 
-TfmNetwork::TfmNetwork(TComponent* owner) : TForm(owner) {
+TfmNetwork::TfmNetwork(TComponent* owner, korvan::WindowHost& host) : HostedForm(owner, host) {
+    korvan::forms::LoadScope scope(this);
     SetName("fmNetwork");
     SetBorderStyle(bsDialog);
     SetFormStyle(fsStayOnTop);
@@ -23,50 +22,48 @@ TfmNetwork::TfmNetwork(TComponent* owner) : TForm(owner) {
     SetClientWidth(359);
     SetClientHeight(150);
     SetCaption("Connect");
-    cbCOM = Place<TComboBox>(this, this, "cbCOM", 0, 0, 80, 22);
+    cbCOM = scope.Place<TComboBox>(this, "cbCOM", 0, 0, 80, 22);
     cbCOM->SetVisible(false);
-    pbScan = Place<korvan::ProgressBarStandIn>(this, this, "pbScan", 16, 48, 327, 18);
+    pbScan = scope.Place<korvan::ProgressBarStandIn>(this, "pbScan", 16, 48, 327, 18);
     pbScan->SetMax(31);
-    lblScan = Place<TLabel>(this, this, "lblScan", 16, 18, 250, 20);
+    lblScan = scope.Place<TLabel>(this, "lblScan", 16, 18, 250, 20);
     lblScan->SetAutoSize(false);
-    lblDeviceID = Place<TLabel>(this, this, "lblDeviceID", 270, 18, 73, 20);
+    lblDeviceID = scope.Place<TLabel>(this, "lblDeviceID", 270, 18, 73, 20);
     lblDeviceID->SetAutoSize(false);
     lblDeviceID->SetAlignment(taRightJustify);
-    btnOK = Place<TButton>(this, this, "btnOK", 16, 96, 100, 32);
+    btnOK = scope.Place<TButton>(this, "btnOK", 16, 96, 100, 32);
     btnOK->OnClick = [this](TObject* s) { btnOKClick(s); };
-    btnId = Place<TButton>(this, this, "btnId", 130, 96, 100, 32);
+    btnId = scope.Place<TButton>(this, "btnId", 130, 96, 100, 32);
     btnId->OnClick = [this](TObject* s) { btnIdClick(s); };
-    btnExit = Place<TButton>(this, this, "btnExit", 243, 96, 100, 32);
+    btnExit = scope.Place<TButton>(this, "btnExit", 243, 96, 100, 32);
     btnExit->OnClick = [this](TObject* s) { btnExitClick(s); };
-    tmConnect = korvan::MakeTimer(this, "tmConnect", StepMs, [this] { tmConnectTimer(); });
-    tmLinkBroken = korvan::MakeTimer(this, "tmLinkBroken", StepMs, [this] { tmLinkBrokenTimer(); });
-    tmWatchDog = korvan::MakeTimer(this, "tmWatchDog", SerialWatchDogMs, [this] {
+    tmConnect = scope.PlaceTimer("tmConnect", StepMs, [this] { tmConnectTimer(); });
+    tmLinkBroken = scope.PlaceTimer("tmLinkBroken", StepMs, [this] { tmLinkBrokenTimer(); });
+    tmWatchDog = scope.PlaceTimer("tmWatchDog", SerialWatchDogMs, [this] {
         tmWatchDog->SetEnabled(false);
         tmConnect->SetEnabled(true);
     });
-    tmRunUsbConnect = korvan::MakeTimer(this, "tmRunUsbConnect", StepMs, [this] {
+    tmRunUsbConnect = scope.PlaceTimer("tmRunUsbConnect", StepMs, [this] {
         tmRunUsbConnect->SetEnabled(false);
-        if (fmMain != nullptr)
-            fmMain->OpenUsbLink();
+        host_.OpenUsbLink();
     });
-    tmRunNetConnect = korvan::MakeTimer(this, "tmRunNetConnect", StepMs, [this] {
+    tmRunNetConnect = scope.PlaceTimer("tmRunNetConnect", StepMs, [this] {
         tmRunNetConnect->SetEnabled(false);
-        if (fmMain != nullptr)
-            fmMain->OpenNetLink();
+        host_.OpenNetLink();
     });
-    tmRunComConnect = korvan::MakeTimer(this, "tmRunComConnect", StepMs, [this] {
+    tmRunComConnect = scope.PlaceTimer("tmRunComConnect", StepMs, [this] {
         tmRunComConnect->SetEnabled(false);
-        if (fmMain != nullptr)
-            fmMain->OpenComLink();
+        host_.OpenComLink();
     });
     OnShow = [this](TObject* s) { FormShow(s); };
+    scope.Finish();
 }
 
 void TfmNetwork::FormShow(TObject* /*Sender*/) {
-    SetCaption(korvan::Tr("SID_CONNECT"));
-    btnOK->SetCaption(korvan::Tr("SID_START_SCAN"));
-    btnExit->SetCaption(korvan::Tr("SID_DEMO"));
-    btnId->SetCaption(korvan::Tr("SID_SET"));
+    SetCaption(Tr("SID_CONNECT"));
+    btnOK->SetCaption(Tr("SID_START_SCAN"));
+    btnExit->SetCaption(Tr("SID_DEMO"));
+    btnId->SetCaption(Tr("SID_SET"));
 }
 
 void TfmNetwork::SetButtonsEnabled(bool enabled) {
@@ -96,10 +93,8 @@ void TfmNetwork::ReportLinkBroken() {
 void TfmNetwork::ListPorts() {
     TStrings* items = cbCOM->Items();
     items->Clear();
-    if (fmMain != nullptr) {
-        for (const auto& port : fmMain->SerialPorts().List())
-            items->Add(port.name);
-    }
+    for (const std::string& port : host_.SerialPortNames())
+        items->Add(port);
     if (items->Count() > 0)
         cbCOM->SetItemIndex(0);
 }
@@ -115,35 +110,41 @@ void TfmNetwork::StartCandidate(const std::string& status, unsigned watchDogMs, 
     lblScan->SetCaption(status);
     pbScan->SetMax(n);
     pbScan->SetPosition(1);
-    korvan::RestartTimer(tmWatchDog, watchDogMs);
+    RestartWatchDog(watchDogMs);
     run->SetEnabled(true);
+}
+
+// The watch-dog counts `intervalMs` from now.
+void TfmNetwork::RestartWatchDog(unsigned intervalMs) {
+    tmWatchDog->SetEnabled(false);
+    tmWatchDog->SetInterval(intervalMs);
+    tmWatchDog->SetEnabled(true);
 }
 
 void TfmNetwork::StartSerialCandidate(int portItem) {
     const std::string port = cbCOM->Items()->Get(portItem);
-    lblScan->SetCaption(korvan::Tr("SID_SCAN") + port + " ......");
-    if (fmMain != nullptr)
-        fmMain->ComPortName = port;
-    korvan::RestartTimer(tmWatchDog, SerialWatchDogMs);
+    lblScan->SetCaption(Tr("SID_SCAN") + port + " ......");
+    host_.SelectComPort(port);
+    RestartWatchDog(SerialWatchDogMs);
     tmRunComConnect->SetEnabled(true);
 }
 
 void TfmNetwork::BeginScan() {
     ListPorts();
     Candidate first = Candidate::Serial;
-    if (fmMain != nullptr && fmMain->HidDevice != nullptr) {
+    if (host_.HasUsbDevice()) {
         ExtraLinks = 1;
         first = Candidate::Usb;
-    } else if (fmMain != nullptr && fmMain->IpAddress != 0) {
+    } else if (host_.HasNetAddress()) {
         ExtraLinks = 1;
         first = Candidate::Net;
     }
     switch (first) {
     case Candidate::Usb:
-        StartCandidate(korvan::Tr("SID_SCAN_USB"), UsbWatchDogMs, tmRunUsbConnect);
+        StartCandidate(Tr("SID_SCAN_USB"), UsbWatchDogMs, tmRunUsbConnect);
         return;
     case Candidate::Net:
-        StartCandidate(korvan::Tr("SID_SCAN_NET"), NetWatchDogMs, tmRunNetConnect);
+        StartCandidate(Tr("SID_SCAN_NET"), NetWatchDogMs, tmRunNetConnect);
         return;
     case Candidate::Serial:
         break;
@@ -158,7 +159,7 @@ void TfmNetwork::BeginScan() {
         return;
     }
     pbScan->SetPosition(pbScan->Max());
-    lblScan->SetCaption(korvan::Tr("SID_NO_DEVICE"));
+    lblScan->SetCaption(Tr("SID_NO_DEVICE"));
     lblDeviceID->SetCaption("");
     tmConnect->SetEnabled(true);
 }
@@ -169,13 +170,12 @@ void TfmNetwork::tmConnectTimer() {
         korvan::CloseWindow(this);
         return;
     }
-    if (fmMain != nullptr)
-        fmMain->CloseLink();
+    host_.CloseLink();
     const int n = CandidateCount();
     if (ScanIndex >= n) {
         SetButtonsEnabled(true);
         pbScan->SetPosition(pbScan->Max());
-        lblScan->SetCaption(korvan::Tr("SID_NO_DEVICE"));
+        lblScan->SetCaption(Tr("SID_NO_DEVICE"));
         lblDeviceID->SetCaption("");
         return;
     }
@@ -188,23 +188,20 @@ void TfmNetwork::tmConnectTimer() {
 void TfmNetwork::tmLinkBrokenTimer() {
     tmLinkBroken->SetEnabled(false);
     SetButtonsEnabled(true);
-    lblScan->SetCaption(korvan::Tr("SID_LINK_BROKEN"));
+    lblScan->SetCaption(Tr("SID_LINK_BROKEN"));
     lblDeviceID->SetCaption("");
 }
 
 void TfmNetwork::btnOKClick(TObject* /*Sender*/) {
-    if (fmMain != nullptr)
-        fmMain->SelectNetTarget();
+    host_.SelectNetTarget();
     StartScan();
 }
 
 void TfmNetwork::btnIdClick(TObject* /*Sender*/) {
-    if (fmMain != nullptr && fmMain->NetworkSetup != nullptr)
-        fmMain->NetworkSetup->Click();
+    host_.ShowNetworkSetup();
 }
 
 void TfmNetwork::btnExitClick(TObject* /*Sender*/) {
-    if (fmMain != nullptr)
-        fmMain->EnableConnectControls();
+    host_.EnableConnectControls();
     Close();
 }

@@ -5,16 +5,16 @@
 // one-shot timer, so the main window's link events and the scan's steps
 // never run inside each other.
 
-#include "platform/forms/Form.h"
 #include "platform/forms/StdCtrls.h"
 #include "platform/forms/Timer.h"
+#include "ui/dialogs/HostedForm.h"
 #include "ui/dialogs/StandInControls.h"
 
 #include <cstdint>
 
-class TfmNetwork : public TForm {
+class TfmNetwork : public korvan::HostedForm {
 public:
-    explicit TfmNetwork(TComponent* owner);
+    TfmNetwork(TComponent* owner, korvan::WindowHost& host);
 
     // Never visible: its items are this scan's serial port names.
     TComboBox* cbCOM;
@@ -52,6 +52,7 @@ private:
     int CandidateCount() const;
     void StartCandidate(const std::string& status, unsigned watchDogMs, TTimer* run);
     void StartSerialCandidate(int portItem);
+    void RestartWatchDog(unsigned intervalMs);
     void SetButtonsEnabled(bool enabled);
     void tmConnectTimer();
     void tmLinkBrokenTimer();

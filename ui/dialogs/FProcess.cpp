@@ -1,12 +1,11 @@
 #include "ui/dialogs/FProcess.h"
 
-#include "ui/dialogs/DialogParts.h"
-
-using korvan::Place;
+#include "platform/forms/LoadScope.h"
 
 TfmProcess* fmProcess = nullptr;
 
-TfmProcess::TfmProcess(TComponent* owner) : TForm(owner) {
+TfmProcess::TfmProcess(TComponent* owner, korvan::WindowHost& host) : HostedForm(owner, host) {
+    korvan::forms::LoadScope scope(this);
     SetName("fmProcess");
     SetBorderStyle(bsSingle);
     SetFormStyle(fsStayOnTop);
@@ -14,15 +13,16 @@ TfmProcess::TfmProcess(TComponent* owner) : TForm(owner) {
     SetClientWidth(454);
     SetClientHeight(95);
     SetCaption("Process");
-    ProgressBar = Place<korvan::ProgressBarStandIn>(this, this, "ProgressBar", 12, 14, 431, 41);
-    StatusBar = Place<TPanel>(this, this, "StatusBar", 0, 71, 454, 24);
+    ProgressBar = scope.Place<korvan::ProgressBarStandIn>(this, "ProgressBar", 12, 14, 431, 41);
+    StatusBar = scope.Place<TPanel>(this, "StatusBar", 0, 71, 454, 24);
     StatusBar->SetAlign(alBottom);
     StatusBar->SetAlignment(taLeftJustify);
     StatusBar->SetBevelOuter(bvLowered);
     StatusBar->SetCaption("download now");
     OnShow = [this](TObject* s) { FormShow(s); };
+    scope.Finish();
 }
 
 void TfmProcess::FormShow(TObject* /*Sender*/) {
-    SetCaption(korvan::Tr("SID_PROCESS"));
+    SetCaption(Tr("SID_PROCESS"));
 }

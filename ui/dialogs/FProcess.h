@@ -3,12 +3,12 @@
 // window writes the status, the bar's maximum and position, and shows it.
 
 #include "platform/forms/ExtCtrls.h"
-#include "platform/forms/Form.h"
+#include "ui/dialogs/HostedForm.h"
 #include "ui/dialogs/StandInControls.h"
 
-class TfmProcess : public TForm {
+class TfmProcess : public korvan::HostedForm {
 public:
-    explicit TfmProcess(TComponent* owner);
+    TfmProcess(TComponent* owner, korvan::WindowHost& host);
 
     korvan::ProgressBarStandIn* ProgressBar;
     // The status bar with its one simple panel: the text is its caption.

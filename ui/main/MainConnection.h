@@ -11,14 +11,14 @@
 // hooks (UsbWriteReport, NetWriteFrame) and the serial monitor hooks, which
 // the links' I/O threads call.
 
+#include "device/hid/TJvHidDeviceController.h"
 #include "device/link/LCommProc.h"
 #include "device/link/LNetProc.h"
-#include "device/model/LUnitControl.h"
 #include "device/link/LUsbProc.h"
 #include "device/link/LinkOwner.h"
 #include "device/link/LinkWriteHooks.h"
+#include "device/model/LUnitControl.h"
 #include "device/model/UnitHost.h"
-#include "device/hid/TJvHidDeviceController.h"
 #include "platform/sys/TcpClient.h"
 #include "ui/main/ChainTimer.h"
 #include "ui/main/LanguageTables.h"
@@ -104,6 +104,11 @@ public:
     // are closed and freed in this order; nothing is sent.
     void FreeLinksOnClose();
     bool IsLinkOpen() const { return ComLink || UsbLink || NetLink; }
+    // Before every scan: connects the client socket to the set address, or
+    // (automatic address) leaves the network out of the scan.
+    void SelectNetTarget(bool automaticAddress);
+    // The unit's HID device is checked out of HidCtl.
+    bool HasUsbDevice() const;
 
     // --- link messages (WM_LINK_FRAME, WM_LINK_STATUS) ---
     void OnFrameReceived(const std::vector<std::uint8_t>& frame);
@@ -112,6 +117,10 @@ public:
     // --- the unlock prompt reports that it has gone ---
     void UnlockPromptClosed() { UnlockPromptOpen = false; }
     bool IsUnlockPromptOpen() const { return UnlockPromptOpen; }
+
+    // --- frame monitor: lines of the frames written and read are made only
+    // while it is shown ---
+    void SetMonitorShown(bool shown) { monitorShown_ = shown; }
 
     // --- transports: write hooks (I/O thread) and events (GUI thread) ---
     bool UsbWriteReport(const std::uint8_t* bytes, std::size_t length) override;
@@ -171,10 +180,8 @@ public:
     std::string ComPortName;
     std::uint32_t IpAddress = 0;
     std::unique_ptr<LUnitControl> UnitControl;
-    // The unit's HID device while it is checked out of HidCtl.
-    TJvHidDevice* HidDevice = nullptr;
     // Frees the devices it holds; outlives the links, which write through
-    // HidDevice.
+    // the checked-out device.
     std::unique_ptr<TJvHidDeviceController> HidCtl;
     korvan::sys::TcpClient ClientSocket;
 
@@ -242,14 +249,23 @@ private:
     }
     // Whether the link of `kind` is set.
     bool HasLink(korvan::LinkKind kind) const;
-    // Takes a frame-monitor line to the GUI thread; it is shown while the
-    // monitor is visible and a link of `kind` is open.
-    void PostMonitorLine(korvan::LinkKind kind, std::string line);
+    // Takes the frame-monitor line that `makeLine` formats to the GUI
+    // thread, while the monitor is shown; it appears there if the monitor
+    // is still visible and a link of `kind` is still open.
+    template <class MakeLine> void PostMonitorLine(korvan::LinkKind kind, MakeLine&& makeLine) {
+        if (monitorShown_)
+            PostMonitorText(kind, makeLine());
+    }
+    void PostMonitorText(korvan::LinkKind kind, std::string line);
 
     bool UnlockPromptOpen = false;
-    // Guards HidDevice against the USB link's I/O thread, which writes
-    // through it.
-    std::mutex hidDeviceMutex_;
+    // The unit's HID device while it is checked out of HidCtl. The USB
+    // link's I/O thread writes through it: it is set and cleared (on the
+    // GUI thread) under the lock, and read under it off the GUI thread.
+    TJvHidDevice* HidDevice = nullptr;
+    mutable std::mutex hidDeviceMutex_;
+    // Read by the links' I/O threads before they format a monitor line.
+    std::atomic<bool> monitorShown_{false};
     // Lets posted monitor lines find the core gone.
     std::shared_ptr<TfmMainConnection*> alive_;
 };

@@ -3,10 +3,10 @@
 
 #include "ui/main/MainConnection.h"
 
+#include "device/link/UsbReports.h"
 #include "device/protocol/CommandCodes.h"
 #include "device/protocol/CommandRecords.h"
 #include "device/protocol/SharedConstants.h"
-#include "device/link/UsbReports.h"
 #include "platform/text/IntText.h"
 
 #include <system_error>
@@ -159,7 +159,21 @@ void TfmMainConnection::OnLinkStatus(const korvan::LinkStatusMessage& message) {
 
 // --- frame monitor ---------------------------------------------------------------
 
-void TfmMainConnection::PostMonitorLine(korvan::LinkKind kind, std::string line) {
+bool TfmMainConnection::HasUsbDevice() const {
+    std::lock_guard lock(hidDeviceMutex_);
+    return HidDevice != nullptr;
+}
+
+void TfmMainConnection::SelectNetTarget(bool automaticAddress) {
+    if (!automaticAddress) {
+        if (!ClientSocket.IsActive())
+            ClientSocket.Open();
+    } else {
+        IpAddress = 0;
+    }
+}
+
+void TfmMainConnection::PostMonitorText(korvan::LinkKind kind, std::string line) {
     gui_.Post([alive = std::weak_ptr<TfmMainConnection*>(alive_), kind, line = std::move(line)] {
         const auto self = alive.lock();
         if (!self)
@@ -171,11 +185,13 @@ void TfmMainConnection::PostMonitorLine(korvan::LinkKind kind, std::string line)
 }
 
 void TfmMainConnection::LogComWrite(const std::uint8_t* bytes, std::size_t length) {
-    PostMonitorLine(korvan::LinkKind::Serial, "COM W " + korvan::text::HexList(bytes, length));
+    PostMonitorLine(korvan::LinkKind::Serial,
+                    [&] { return "COM W " + korvan::text::HexList(bytes, length); });
 }
 
 void TfmMainConnection::LogComRead(const std::uint8_t* bytes, std::size_t length) {
-    PostMonitorLine(korvan::LinkKind::Serial, "COM R " + korvan::text::HexList(bytes, length));
+    PostMonitorLine(korvan::LinkKind::Serial,
+                    [&] { return "COM R " + korvan::text::HexList(bytes, length); });
 }
 
 // --- USB ---------------------------------------------------------------------------
@@ -192,8 +208,9 @@ bool TfmMainConnection::UsbWriteReport(const std::uint8_t* bytes, std::size_t le
         std::uint32_t written = 0;
         HidDevice->WriteFile(report->data(), std::uint32_t(report->size()), written);
     }
-    PostMonitorLine(korvan::LinkKind::Usb,
-                    "USB W " + ReportIdText(korvan::UsbReportId) + korvan::text::HexList(bytes, length));
+    PostMonitorLine(korvan::LinkKind::Usb, [&] {
+        return "USB W " + ReportIdText(korvan::UsbReportId) + korvan::text::HexList(bytes, length);
+    });
     return true;
 }
 
@@ -233,10 +250,15 @@ void TfmMainConnection::HidCtlDeviceUnplug(TJvHidDevice* HidDev) {
 void TfmMainConnection::HidCtlDeviceData(TJvHidDevice* /*HidDev*/, std::uint8_t ReportID,
                                          const std::uint8_t* Data, std::uint16_t Size) {
     const std::size_t length = korvan::InputReportFrameLength(Data, Size);
-    const std::string line = "USB R " + ReportIdText(ReportID) + korvan::text::HexList(Data, length);
+    // The report buffer is the read thread's: the line is made before the
+    // link takes the bytes.
+    std::string line;
+    if (monitorShown_)
+        line = "USB R " + ReportIdText(ReportID) + korvan::text::HexList(Data, length);
     if (UsbLink)
         UsbLink->PushReceived(Data, length);
-    PostMonitorLine(korvan::LinkKind::Usb, line);
+    if (!line.empty())
+        PostMonitorText(korvan::LinkKind::Usb, std::move(line));
 }
 
 void TfmMainConnection::HidCtlDeviceDataError(TJvHidDevice* /*HidDev*/, std::uint32_t Error) {
@@ -247,7 +269,7 @@ void TfmMainConnection::HidCtlDeviceDataError(TJvHidDevice* /*HidDev*/, std::uin
 
 void TfmMainConnection::NetWriteFrame(const std::uint8_t* bytes, std::size_t length) {
     ClientSocket.SendBuf(bytes, length);
-    PostMonitorLine(korvan::LinkKind::Net, "NET W " + korvan::text::HexList(bytes, length));
+    PostMonitorLine(korvan::LinkKind::Net, [&] { return "NET W " + korvan::text::HexList(bytes, length); });
 }
 
 void TfmMainConnection::ClientSocketConnecting() {
@@ -270,8 +292,9 @@ void TfmMainConnection::ClientSocketRead() {
     const auto count = std::size_t(n);
     if (NetLink)
         NetLink->PushReceived(buffer, count);
-    PostMonitorLine(korvan::LinkKind::Net,
-                    "NET R " + korvan::text::HexList(buffer, korvan::InputReportFrameLength(buffer, count)));
+    PostMonitorLine(korvan::LinkKind::Net, [&] {
+        return "NET R " + korvan::text::HexList(buffer, korvan::InputReportFrameLength(buffer, count));
+    });
 }
 
 void TfmMainConnection::ClientSocketError(korvan::sys::TcpError /*kind*/, int& errorCode) {

@@ -2,13 +2,12 @@
 
 #include "device/protocol/SharedConstants.h"
 #include "platform/forms/Application.h"
-#include "platform/forms/LoadScope.h"
-#include "ui/dialogs/DialogParts.h"
 #include "ui/dialogs/FExit.h"
 #include "ui/dialogs/FInformation.h"
 #include "ui/dialogs/FLockPassWord.h"
 #include "ui/dialogs/FNetWorkScan.h"
 #include "ui/dialogs/FProcess.h"
+#include "ui/dialogs/ModalWindows.h"
 #include "ui/main/FormsGuiThread.h"
 
 #include <cstdio>
@@ -51,9 +50,7 @@ sys::GuiThread& FormsGui() {
 } // namespace korvan
 
 TfmMain::TfmMain(TComponent* owner, korvan::MainWindowOptions options)
-    : TForm(owner), TfmMainConnection(windowView_, options.services), options_(std::move(options)) {
-    // The global names the window while it is being built, as every
-    // dialog reaches it through fmMain.
+    : TForm(owner), options_(std::move(options)), connection_(windowView_, options_.services) {
     fmMain = this;
     windowView_.Attach(this);
     korvan::forms::LoadScope scope(this);
@@ -63,8 +60,8 @@ TfmMain::TfmMain(TComponent* owner, korvan::MainWindowOptions options)
     SetClientWidth(1108);
     SetClientHeight(668);
     SetPosition(poScreenCenter);
-    BuildMenu();
-    BuildControls();
+    BuildMenu(scope);
+    BuildControls(scope);
     OnCreate = [this](TObject* s) { FormCreate(s); };
     OnClose = [this](TObject* s, TCloseAction& a) { FormClose(s, a); };
     scope.Finish();
@@ -78,47 +75,46 @@ TfmMain::~TfmMain() {
         fmMain = nullptr;
 }
 
-void TfmMain::BuildControls() {
-    using korvan::Place;
-    rzgFunction = Place<TPanel>(this, this, "rzgFunction", 0, 0, 1115, 44);
+void TfmMain::BuildControls(korvan::forms::LoadScope& scope) {
+    rzgFunction = scope.Place<TPanel>(this, "rzgFunction", 0, 0, 1115, 44);
     rzgFunction->SetBevelOuter(bvNone);
     rzgFunction->SetColor(TColor(0x303030));
     rzgFunction->Font().SetColor(clWhite);
 
-    lbShowIdNumber = Place<TLabel>(this, rzgFunction, "lbShowIdNumber", 760, 5, 120, 16);
-    lbShowIp = Place<TLabel>(this, rzgFunction, "lbShowIp", 760, 24, 120, 16);
-    lbConInterface = Place<TLabel>(this, rzgFunction, "lbConInterface", 890, 5, 140, 16);
-    lbStatus = Place<TLabel>(this, rzgFunction, "lbStatus", 890, 24, 140, 16);
+    lbShowIdNumber = scope.Place<TLabel>(rzgFunction, "lbShowIdNumber", 760, 5, 120, 16);
+    lbShowIp = scope.Place<TLabel>(rzgFunction, "lbShowIp", 760, 24, 120, 16);
+    lbConInterface = scope.Place<TLabel>(rzgFunction, "lbConInterface", 890, 5, 140, 16);
+    lbStatus = scope.Place<TLabel>(rzgFunction, "lbStatus", 890, 24, 140, 16);
     for (TLabel* label : {lbShowIdNumber, lbShowIp, lbConInterface, lbStatus}) {
         label->SetAutoSize(false);
         label->SetTransparent(true);
     }
 
-    rzbMenuLink = Place<korvan::PushButtonStandIn>(this, rzgFunction, "rzbMenuLink", 1040, 6, 60, 32);
+    rzbMenuLink = scope.Place<korvan::PushButtonStandIn>(rzgFunction, "rzbMenuLink", 1040, 6, 60, 32);
     rzbMenuLink->SetColor(TColor(0x505050));
     rzbMenuLink->Font().SetColor(clWhite);
     rzbMenuLink->Font().SetStyle(TFontStyles{fsBold});
     rzbMenuLink->OnClick = [this](TObject* s) { rzbMenuLinkClick(s); };
 
-    rzgMain = Place<TPanel>(this, this, "rzgMain", 0, 44, 1112, 629);
+    rzgMain = scope.Place<TPanel>(this, "rzgMain", 0, 44, 1112, 629);
     rzgMain->SetBevelOuter(bvNone);
     rzgMain->SetColor(TColor(0x484848));
-    rzgFftGain = Place<TPanel>(this, rzgMain, "rzgFftGain", 0, 0, 1112, 284);
+    rzgFftGain = scope.Place<TPanel>(rzgMain, "rzgFftGain", 0, 0, 1112, 284);
     rzgFftGain->SetBevelOuter(bvLowered);
     rzgFftGain->SetColor(clBlack);
-    rzgParamGain = Place<TGroupBox>(this, rzgMain, "rzgParamGain", 20, 292, 1072, 280);
+    rzgParamGain = scope.Place<TGroupBox>(rzgMain, "rzgParamGain", 20, 292, 1072, 280);
     rzgParamGain->SetColor(TColor(0x484848));
     rzgParamGain->Font().SetColor(clWhite);
     rzgParamGain->SetCaption("Gain");
     rzgParamGain->SetVisible(false);
 
-    rzgPreset = Place<TPanel>(this, this, "rzgPreset", 10, 600, 1090, 40);
+    rzgPreset = scope.Place<TPanel>(this, "rzgPreset", 10, 600, 1090, 40);
     rzgPreset->SetBevelOuter(bvLowered);
     rzgPreset->SetColor(TColor(0x303030));
     rzgPreset->Font().SetColor(clWhite);
-    lPreset = Place<TLabel>(this, rzgPreset, "lPreset", 12, 12, 60, 16);
-    lbPstNum = Place<TLabel>(this, rzgPreset, "lbPstNum", 80, 12, 40, 16);
-    lbPstName = Place<TLabel>(this, rzgPreset, "lbPstName", 130, 12, 200, 16);
+    lPreset = scope.Place<TLabel>(rzgPreset, "lPreset", 12, 12, 60, 16);
+    lbPstNum = scope.Place<TLabel>(rzgPreset, "lbPstNum", 80, 12, 40, 16);
+    lbPstName = scope.Place<TLabel>(rzgPreset, "lbPstName", 130, 12, 200, 16);
     for (TLabel* label : {lPreset, lbPstNum, lbPstName}) {
         label->SetAutoSize(false);
         label->SetTransparent(true);
@@ -126,39 +122,7 @@ void TfmMain::BuildControls() {
     lbPstNum->Font().SetColor(clLime);
     lbPstName->Font().SetColor(clLime);
 
-    tmStartConnect =
-        korvan::MakeTimer(this, "tmStartConnect", StartConnectMs, [this] { tmStartConnectTimer(); });
-}
-
-// --- messages ----------------------------------------------------------------
-
-void TfmMain::Dispatch(TMessage& Message) {
-    switch (Message.Msg) {
-    case WM_LINK_FRAME:
-        OnFrameReceived(reinterpret_cast<const korvan::LinkFrameMessage*>(Message.LParam)->frame);
-        break;
-    case WM_LINK_STATUS:
-        TfmMainConnection::OnLinkStatus(*reinterpret_cast<const korvan::LinkStatusMessage*>(Message.LParam));
-        break;
-    default:
-        WndProc(Message);
-        break;
-    }
-}
-
-void TfmMain::OnLinkFrame(const korvan::LinkFrameMessage& message) {
-    TMessage m;
-    m.Msg = message.message;
-    m.LParam = reinterpret_cast<std::intptr_t>(&message);
-    Dispatch(m);
-}
-
-void TfmMain::OnLinkStatus(const korvan::LinkStatusMessage& message) {
-    TMessage m;
-    m.Msg = WM_LINK_STATUS;
-    m.WParam = std::uintptr_t(message.code);
-    m.LParam = reinterpret_cast<std::intptr_t>(&message);
-    Dispatch(m);
+    tmStartConnect = scope.PlaceTimer("tmStartConnect", StartConnectMs, [this] { tmStartConnectTimer(); });
 }
 
 // --- creation and closing ------------------------------------------------------
@@ -171,7 +135,7 @@ void TfmMain::FormCreate(TObject* /*Sender*/) {
     if (!options_.instanceKey.empty())
         Application->ClaimSingleInstance(options_.instanceKey, options_.instanceFolder);
 
-    SetUnitId(1);
+    connection_.SetUnitId(1);
     SelectedCurveHandle = -1;
     PreviousCurveHandle = -1;
     CurrentPage = GainPage;
@@ -191,7 +155,7 @@ void TfmMain::FormCreate(TObject* /*Sender*/) {
         plot->SetPhaseMode(0);
     }
 
-    Languages.Language = "English";
+    connection_.Languages.Language = "English";
     ChineseSimplified->SetChecked(false);
     ChineseTraditional->SetChecked(false);
     English->SetChecked(true);
@@ -212,7 +176,7 @@ void TfmMain::FormCreate(TObject* /*Sender*/) {
     for (int i = 0; i < 4; ++i)
         Plots[std::size_t(14 + i)]->DrawSectionCurve(Plot::TotalSection, InputColours[std::size_t(i)]);
 
-    lbShowIp->SetCaption("IP : " + ClientSocket.Address());
+    lbShowIp->SetCaption("IP : " + connection_.ClientSocket.Address());
 
     NetworkSetup->SetVisible(true);
 }
@@ -225,17 +189,18 @@ void TfmMain::FormClose(TObject* /*Sender*/, TCloseAction& Action) {
         return;
     }
     Action = caHide;
-    FreeLinksOnClose();
+    connection_.FreeLinksOnClose();
 }
 
 // --- refresh -----------------------------------------------------------------------
 
 void TfmMain::RefreshFromModel() {
-    UpdateGuard guard(Updating);
+    UpdateGuard guard(connection_.Updating);
+    const int preset = connection_.CurrentPreset;
     char number[8];
-    std::snprintf(number, sizeof number, CurrentPreset >= 1 ? "U%02d" : "F%02d", CurrentPreset);
+    std::snprintf(number, sizeof number, preset >= 1 ? "U%02d" : "F%02d", preset);
     lbPstNum->SetCaption(number);
-    const char* name = UnitControl->GetPresetNameChars();
+    const char* name = connection_.UnitControl->GetPresetNameChars();
     std::string text(name, PresetNameLength);
     text.resize(text.find('\0') == std::string::npos ? text.size() : text.find('\0'));
     lbPstName->SetCaption(text);
@@ -247,9 +212,9 @@ void TfmMain::rzbMenuLinkClick(TObject* /*Sender*/) {
     rzbMenuLink->SetEnabled(false);
     Connect->SetEnabled(false);
     rzbMenuLink->SetDown(false);
-    if (Online) {
+    if (connection_.Online) {
         Connect->SetCaption(Translate("SID_CONNECT"));
-        tmDisconnect.SetEnabled(true);
+        connection_.tmDisconnect.SetEnabled(true);
         return;
     }
     if (fmNetwork == nullptr)
@@ -264,13 +229,11 @@ void TfmMain::tmStartConnectTimer() {
     rzbMenuLink->Click();
 }
 
-void TfmMain::SelectNetTarget() {
-    if (AutoIp == 0) {
-        if (!ClientSocket.IsActive())
-            ClientSocket.Open();
-    } else {
-        IpAddress = 0;
-    }
+std::vector<std::string> TfmMain::SerialPortNames() {
+    std::vector<std::string> names;
+    for (const auto& port : connection_.SerialPorts().List())
+        names.push_back(port.name);
+    return names;
 }
 
 void TfmMain::EnableConnectControls() {
@@ -283,12 +246,12 @@ void TfmMain::EnableConnectControls() {
 namespace korvan {
 
 void CreateEditorWindows(TComponent* owner, const MainWindowOptions& options) {
-    new TfmMain(owner, options); // sets fmMain
-    fmLockPassWord = new TfmLockPassWord(owner);
-    fmNetwork = new TfmNetwork(owner);
-    fmProcess = new TfmProcess(owner);
-    fmInformation = new TfmInformation(owner);
-    fmExit = new TfmExit(owner);
+    auto* main = new TfmMain(owner, options); // sets fmMain
+    fmLockPassWord = new TfmLockPassWord(owner, *main);
+    fmNetwork = new TfmNetwork(owner, *main);
+    fmProcess = new TfmProcess(owner, *main);
+    fmInformation = new TfmInformation(owner, *main);
+    fmExit = new TfmExit(owner, *main);
 }
 
 namespace {

@@ -1,18 +1,20 @@
 #pragma once
 // The main window: the form with its menu, function bar, status labels and
-// page frames, over the connection core (links, reply dispatcher, connect
-// sequence), with the fields every dialog and editor reaches through the
-// one global instance fmMain. The page contents, meters and editors come
-// with their own parts; this is the shell they go into.
+// page frames. It owns the connection core (links, reply dispatcher,
+// connect sequence, device model) and shows it through MainWindowView;
+// dialogs and editors reach it through WindowHost. The page contents,
+// meters and editors come with their own parts; this is the shell they go
+// into.
 
 #include "platform/forms/ExtCtrls.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/LoadScope.h"
 #include "platform/forms/Menus.h"
-#include "platform/forms/Messages.h"
 #include "platform/forms/StdCtrls.h"
 #include "platform/forms/Timer.h"
 #include "ui/curves/Plot.h"
 #include "ui/dialogs/StandInControls.h"
+#include "ui/host/WindowHost.h"
 #include "ui/main/MainConnection.h"
 #include "ui/main/MainWindowView.h"
 
@@ -21,6 +23,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace korvan {
 
@@ -35,16 +38,12 @@ struct MainWindowOptions {
     std::filesystem::path instanceFolder;
 };
 
-// Holds the view ahead of the connection core, which needs it while it is
-// built.
-class MainWindowViewHolder {
-protected:
-    MainWindowView windowView_;
-};
-
 } // namespace korvan
 
-class TfmMain : private korvan::MainWindowViewHolder, public TForm, public TfmMainConnection {
+// The main window: the form and its controls, which show the connection
+// core it owns (links, reply dispatcher, connect sequence, device model)
+// through its view. Dialogs and editors reach it through WindowHost.
+class TfmMain : public TForm, public korvan::WindowHost {
 public:
     static constexpr int PlotCount = 18;
     static constexpr int GainPage = 14;
@@ -52,11 +51,9 @@ public:
     TfmMain(TComponent* owner, korvan::MainWindowOptions options = {});
     ~TfmMain() override;
 
-    // --- the window's message dispatch: the two link messages go to the
-    // reply dispatcher and the link-event handler, the rest to the form ---
-    void Dispatch(TMessage& Message);
-    void OnLinkFrame(const korvan::LinkFrameMessage& message) override;
-    void OnLinkStatus(const korvan::LinkStatusMessage& message) override;
+    // The link and model core this window shows.
+    TfmMainConnection& Connection() { return connection_; }
+    const TfmMainConnection& Connection() const { return connection_; }
 
     // --- events of the form ---
     void FormCreate(TObject* Sender);
@@ -71,11 +68,25 @@ public:
         QuitConfirmed = value;
         return value;
     }
-    // Before every scan: connect the client socket to the set address, or
-    // (automatic address) leave the network out of the scan.
-    void SelectNetTarget();
-    // The connection button and the Connect item take input again.
-    void EnableConnectControls();
+
+    // --- WindowHost ---
+    void SendCmd(const LCmd& cmd, bool append) override { connection_.SendCmd(cmd, append); }
+    std::uint8_t GetUnitId() const override { return connection_.GetUnitId(); }
+    LUnitControl& Model() override { return *connection_.UnitControl; }
+    std::string Translate(std::string_view key) const override { return connection_.Translate(key); }
+    std::vector<std::string> SerialPortNames() override;
+    void SelectComPort(const std::string& name) override { connection_.ComPortName = name; }
+    bool HasUsbDevice() const override { return connection_.HasUsbDevice(); }
+    bool HasNetAddress() const override { return connection_.IpAddress != 0; }
+    void SelectNetTarget() override { connection_.SelectNetTarget(AutoIp != 0); }
+    void OpenComLink() override { connection_.OpenComLink(); }
+    void OpenUsbLink() override { connection_.OpenUsbLink(); }
+    void OpenNetLink() override { connection_.OpenNetLink(); }
+    void CloseLink() override { connection_.CloseLink(); }
+    void EnableConnectControls() override;
+    void ShowNetworkSetup() override { NetworkSetup->Click(); }
+    void ConfirmQuit(bool confirmed) override { SetQuitConfirmed(confirmed ? 1 : 0); }
+    void CloseMainWindow() override { Close(); }
 
     // --- handlers ---
     void rzbMenuLinkClick(TObject* Sender);
@@ -150,11 +161,13 @@ public:
     TTimer* tmStartConnect;
 
 private:
-    friend class korvan::MainWindowView;
-    void BuildMenu();
-    void BuildControls();
+    void BuildMenu(korvan::forms::LoadScope& scope);
+    void BuildControls(korvan::forms::LoadScope& scope);
 
     korvan::MainWindowOptions options_;
+    // Declared before the core, which reports through it until it is gone.
+    korvan::MainWindowView windowView_;
+    TfmMainConnection connection_;
 };
 
 extern TfmMain* fmMain;

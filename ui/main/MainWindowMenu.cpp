@@ -2,15 +2,14 @@
 
 #include "ui/main/MainWindow.h"
 
-#include "ui/dialogs/DialogParts.h"
 #include "ui/dialogs/FExit.h"
+#include "ui/dialogs/ModalWindows.h"
 
 namespace {
 
-TMenuItem* AddItem(TComponent* owner, TMenuItem* parent, const std::string& name, const std::string& caption,
-                   bool visible = true) {
-    auto* item = new TMenuItem(owner);
-    item->SetName(name);
+TMenuItem* AddItem(korvan::forms::LoadScope& scope, TMenuItem* parent, const std::string& name,
+                   const std::string& caption, bool visible = true) {
+    auto* item = scope.Create<TMenuItem>(scope.Root(), name);
     item->SetCaption(caption);
     item->SetVisible(visible);
     parent->Add(item);
@@ -22,56 +21,55 @@ enum LanguageTag { TagChineseGB = 0, TagChineseBig5 = 1, TagEnglish = 2 };
 
 } // namespace
 
-void TfmMain::BuildMenu() {
-    MainMenu = new TMainMenu(this);
-    MainMenu->SetName("MainMenu");
+void TfmMain::BuildMenu(korvan::forms::LoadScope& scope) {
+    MainMenu = scope.Create<TMainMenu>(this, "MainMenu");
     TMenuItem* root = MainMenu->Items();
     constexpr bool hidden = false;
 
-    File = AddItem(this, root, "File", "File");
-    Open = AddItem(this, File, "Open", "Open");
-    Save = AddItem(this, File, "Save", "Save");
-    N1 = AddItem(this, File, "N1", "-");
-    Upload = AddItem(this, File, "Upload", "Upload");
-    Download = AddItem(this, File, "Download", "Download");
-    N2 = AddItem(this, File, "N2", "-", hidden);
-    FactoryDefault = AddItem(this, File, "FactoryDefault", "Factory Default", hidden);
-    N3 = AddItem(this, File, "N3", "-");
-    Exit = AddItem(this, File, "Exit", "Exit");
+    File = AddItem(scope, root, "File", "File");
+    Open = AddItem(scope, File, "Open", "Open");
+    Save = AddItem(scope, File, "Save", "Save");
+    N1 = AddItem(scope, File, "N1", "-");
+    Upload = AddItem(scope, File, "Upload", "Upload");
+    Download = AddItem(scope, File, "Download", "Download");
+    N2 = AddItem(scope, File, "N2", "-", hidden);
+    FactoryDefault = AddItem(scope, File, "FactoryDefault", "Factory Default", hidden);
+    N3 = AddItem(scope, File, "N3", "-");
+    Exit = AddItem(scope, File, "Exit", "Exit");
     Exit->OnClick = [this](TObject* s) { ExitClick(s); };
 
-    Link = AddItem(this, root, "Link", "Link");
-    Copy = AddItem(this, root, "Copy", "Copy");
-    Lock = AddItem(this, root, "Lock", "Lock");
-    SettingID = AddItem(this, root, "SettingID", "Setting ID", hidden);
-    NetworkSetup = AddItem(this, root, "NetworkSetup", "Setting ID/IP", hidden);
-    TestTone = AddItem(this, root, "TestTone", "Test Tone");
-    ChNameList = AddItem(this, root, "ChNameList", "Channel Name");
+    Link = AddItem(scope, root, "Link", "Link");
+    Copy = AddItem(scope, root, "Copy", "Copy");
+    Lock = AddItem(scope, root, "Lock", "Lock");
+    SettingID = AddItem(scope, root, "SettingID", "Setting ID", hidden);
+    NetworkSetup = AddItem(scope, root, "NetworkSetup", "Setting ID/IP", hidden);
+    TestTone = AddItem(scope, root, "TestTone", "Test Tone");
+    ChNameList = AddItem(scope, root, "ChNameList", "Channel Name");
 
-    LanguageSel = AddItem(this, root, "LanguageSel", "Language", hidden);
-    ChineseSimplified = AddItem(this, LanguageSel, "ChineseSimplified", "Chinese");
+    LanguageSel = AddItem(scope, root, "LanguageSel", "Language", hidden);
+    ChineseSimplified = AddItem(scope, LanguageSel, "ChineseSimplified", "Chinese");
     ChineseSimplified->SetTag(TagChineseGB);
     ChineseSimplified->OnClick = [this](TObject* s) { LanguageClick(s); };
-    ChineseTraditional = AddItem(this, LanguageSel, "ChineseTraditional", "Traditional Chinese", hidden);
+    ChineseTraditional = AddItem(scope, LanguageSel, "ChineseTraditional", "Traditional Chinese", hidden);
     ChineseTraditional->SetTag(TagChineseBig5);
-    English = AddItem(this, LanguageSel, "English", "English");
+    English = AddItem(scope, LanguageSel, "English", "English");
     English->SetTag(TagEnglish);
     English->OnClick = [this](TObject* s) { LanguageClick(s); };
 
-    Help = AddItem(this, root, "Help", "Help");
-    Rs232Code = AddItem(this, Help, "Rs232Code", "RS232 Code Table");
-    N4 = AddItem(this, Help, "N4", "-", hidden);
-    MemoShow = AddItem(this, Help, "MemoShow", "Message List", hidden);
-    HidData = AddItem(this, Help, "HidData", "Frame Monitor", hidden);
-    N6 = AddItem(this, Help, "N6", "-", hidden);
-    LockSetup = AddItem(this, Help, "LockSetup", "Lock", hidden);
+    Help = AddItem(scope, root, "Help", "Help");
+    Rs232Code = AddItem(scope, Help, "Rs232Code", "RS232 Code Table");
+    N4 = AddItem(scope, Help, "N4", "-", hidden);
+    MemoShow = AddItem(scope, Help, "MemoShow", "Message List", hidden);
+    HidData = AddItem(scope, Help, "HidData", "Frame Monitor", hidden);
+    N6 = AddItem(scope, Help, "N6", "-", hidden);
+    LockSetup = AddItem(scope, Help, "LockSetup", "Lock", hidden);
 
-    BlockDiagram = AddItem(this, root, "BlockDiagram", "Diagram", hidden);
-    Connect = AddItem(this, root, "Connect", "Connect", hidden);
-    Connected = AddItem(this, Connect, "Connected", "Connect");
+    BlockDiagram = AddItem(scope, root, "BlockDiagram", "Diagram", hidden);
+    Connect = AddItem(scope, root, "Connect", "Connect", hidden);
+    Connected = AddItem(scope, Connect, "Connected", "Connect");
     Connected->OnClick = [this](TObject* s) { ConnectedClick(s); };
-    ConnectHelp = AddItem(this, Connect, "ConnectHelp", "Connect Help", hidden);
-    About = AddItem(this, root, "About", "About");
+    ConnectHelp = AddItem(scope, Connect, "ConnectHelp", "Connect Help", hidden);
+    About = AddItem(scope, root, "About", "About");
 
     SetMenu(MainMenu);
 }
@@ -86,7 +84,7 @@ void TfmMain::ApplyLanguage() {
         {FactoryDefault, "SID_RETRUN_FACTORY"},
         {Exit, "SID_EXIT"},
         {BlockDiagram, "SID_BLOCK"},
-        {Connected, Online ? "SID_DISCONNECT" : "SID_CONNECT"},
+        {Connected, connection_.Online ? "SID_DISCONNECT" : "SID_CONNECT"},
         {Connect, "SID_CONNECT"},
         {ConnectHelp, "SID_CONNECT_HELP"},
         {Lock, "SID_LOCK"},
@@ -107,7 +105,7 @@ void TfmMain::ApplyLanguage() {
     };
     for (const auto& [item, key] : items)
         item->SetCaption(Translate(key));
-    rzbMenuLink->SetCaption(Translate(Online ? "SID_ONLINE" : "SID_OFFLINE"));
+    rzbMenuLink->SetCaption(Translate(connection_.Online ? "SID_ONLINE" : "SID_OFFLINE"));
     lPreset->SetCaption(Translate("SID_PRESET"));
 }
 
@@ -125,9 +123,9 @@ void TfmMain::LanguageClick(TObject* Sender) {
         return;
     const int tag = item->Tag();
     if (tag == TagChineseGB || tag == TagChineseBig5 || tag == TagEnglish) {
-        Languages.Language = tag == TagChineseGB     ? "ChineseGB"
-                             : tag == TagChineseBig5 ? "ChineseBIG5"
-                                                     : "English";
+        connection_.Languages.Language = tag == TagChineseGB     ? "ChineseGB"
+                                         : tag == TagChineseBig5 ? "ChineseBIG5"
+                                                                 : "English";
         if (item->Checked())
             return;
         for (TMenuItem* each : {ChineseSimplified, ChineseTraditional, English})

@@ -1,11 +1,11 @@
 #include "ui/main/MainWindowView.h"
 
 #include "platform/forms/Dialogs.h"
-#include "ui/dialogs/DialogParts.h"
 #include "ui/dialogs/FInformation.h"
 #include "ui/dialogs/FLockPassWord.h"
 #include "ui/dialogs/FNetWorkScan.h"
 #include "ui/dialogs/FProcess.h"
+#include "ui/dialogs/ModalWindows.h"
 #include "ui/main/MainWindow.h"
 
 namespace korvan {
@@ -69,7 +69,7 @@ void MainWindowView::ShowUnlockPrompt() {
     ShowModalOnce(fmLockPassWord);
     // The window may have gone while the prompt was up.
     if (window_)
-        window_->UnlockPromptClosed();
+        window_->Connection().UnlockPromptClosed();
 }
 
 void MainWindowView::SetCheckResult(std::uint8_t result) {
@@ -178,7 +178,7 @@ void MainWindowView::RefreshFromModel() {
 void MainWindowView::HidePendingGeqCurve() {
     if (!window_)
         return;
-    const PendingGeqEditState& edit = window_->PendingGeqEdit;
+    const PendingGeqEditState& edit = window_->Connection().PendingGeqEdit;
     if (edit.plotIndex < 0 || edit.plotIndex >= TfmMain::PlotCount)
         return;
     if (Plot* plot = window_->Plots[std::size_t(edit.plotIndex)].get())

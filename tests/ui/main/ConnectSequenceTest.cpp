@@ -2,6 +2,7 @@
 // unit: the requests in order, the reply time-out in force for each, the
 // progress window, and the level poll that follows.
 
+#include "device/protocol/CommandRecords.h"
 #include "tests/ui/main/ConnectionFixture.h"
 
 #include <memory>
@@ -166,6 +167,7 @@ TEST_F(ConnectionTest, NameReplyBeyondTheTwentySlotsWritesNoRowAndTheReadGoesOn)
 
 TEST_F(ConnectionTest, ShortSocketReadsArePushedIntoTheLinkAndNothingIsSentAgain) {
     view.monitorVisible = true;
+    core->SetMonitorShown(true);
     ASSERT_TRUE(OpenTo(LinkKind::Net));
     ASSERT_TRUE(RunUntilReadEnded());
     const std::size_t before = unit.ReceivedCount();
@@ -185,6 +187,31 @@ TEST_F(ConnectionTest, ShortSocketReadsArePushedIntoTheLinkAndNothingIsSentAgain
     EXPECT_EQ(unit.ReceivedCount(), before);
     for (const auto& line : view.monitorLines)
         EXPECT_EQ(line.rfind("NET RW", 0), std::string::npos) << line;
+}
+
+// Frame-monitor lines are made only while the core is told the monitor is
+// shown, and shown only while the view still has it visible.
+TEST_F(ConnectionTest, MonitorLinesAreMadeOnlyWhileTheMonitorIsShown) {
+    view.monitorVisible = true;
+    ASSERT_TRUE(OpenTo(LinkKind::Net));
+    ASSERT_TRUE(RunUntilReadEnded());
+    EXPECT_TRUE(view.monitorLines.empty());
+
+    core->SetMonitorShown(true);
+    const std::size_t before = unit.ReceivedCount();
+    core->SendCmd(CM_MCS_CMD(1, MCS_ALIVE), true);
+    ASSERT_TRUE(gui.RunUntil([&] { return unit.ReceivedCount() > before && !LinkBusy(); }));
+    gui.RunPending();
+    ASSERT_FALSE(view.monitorLines.empty());
+    EXPECT_EQ(view.monitorLines.front().rfind("NET W ", 0), 0u) << view.monitorLines.front();
+
+    // Shown to the core but no longer visible: nothing reaches the view.
+    view.monitorVisible = false;
+    const std::size_t lines = view.monitorLines.size();
+    core->SendCmd(CM_MCS_CMD(1, MCS_ALIVE), true);
+    ASSERT_TRUE(gui.RunUntil([&] { return unit.ReceivedCount() > before + 1 && !LinkBusy(); }));
+    gui.RunPending();
+    EXPECT_EQ(view.monitorLines.size(), lines);
 }
 
 } // namespace

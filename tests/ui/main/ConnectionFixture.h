@@ -79,7 +79,7 @@ public:
             core.OpenComLink();
             return bool(core.ComLink);
         case LinkKind::Usb:
-            if (!gui.RunUntil([&] { return core.HidDevice != nullptr; }))
+            if (!gui.RunUntil([&] { return core.HasUsbDevice(); }))
                 return false;
             core.OpenUsbLink();
             return bool(core.UsbLink);

@@ -112,7 +112,7 @@ TEST_F(ConnectionTest, UnpluggingTheUsbUnitEndsTheSessionAndReportsTheBrokenLink
     behind->Unplug();
     // The controller hears of it and lets the device go; the level poll
     // then goes nowhere, and the link is closed as broken.
-    ASSERT_TRUE(gui.RunUntil([&] { return core->HidDevice == nullptr; }));
+    ASSERT_TRUE(gui.RunUntil([&] { return !core->HasUsbDevice(); }));
     Advance(300); // the broken-link timer
     ASSERT_TRUE(gui.RunUntil([&] { return !core->UsbLink; }));
     EXPECT_EQ(core->freed, std::vector<LinkKind>{LinkKind::Usb});

@@ -36,9 +36,9 @@ TEST_F(MainWindowTest, ConnectsOverTheNetworkAndEndsOnLineWithTheLevelPoll) {
                             [](const std::string& s) { return s == std::to_string(MCS_LEVELS); }));
     EXPECT_EQ(tcp->Connections(), 1u);
 
-    EXPECT_TRUE(fmMain->Online);
-    EXPECT_TRUE(fmMain->SessionOpen);
-    EXPECT_FALSE(fmMain->Handshaking);
+    EXPECT_TRUE(fmMain->Connection().Online);
+    EXPECT_TRUE(fmMain->Connection().SessionOpen);
+    EXPECT_FALSE(fmMain->Connection().Handshaking);
     EXPECT_EQ(fmMain->rzbMenuLink->Caption(), "OnLine");
     EXPECT_TRUE(fmMain->rzbMenuLink->Down());
     EXPECT_TRUE(fmMain->rzbMenuLink->Enabled());
@@ -52,7 +52,7 @@ TEST_F(MainWindowTest, ConnectsOverTheNetworkAndEndsOnLineWithTheLevelPoll) {
     EXPECT_EQ(fmProcess->StatusBar->Caption(), "Upload parameters now , please wait...");
 
     // The refresh at the end of the read shows the unit's preset.
-    EXPECT_EQ(fmMain->CurrentPreset, 3);
+    EXPECT_EQ(fmMain->Connection().CurrentPreset, 3);
     EXPECT_EQ(fmMain->lbPstNum->Caption(), "U03");
     EXPECT_EQ(fmMain->lbPstName->Caption(), "Club Mains");
 
@@ -83,8 +83,9 @@ TEST_P(MainWindowIdentityTest, WrongUnitIsReleasedReportedAndDropped) {
             fmInformation->btnOK->Click();
         }
     });
-    ASSERT_TRUE(pump.RunUntil(
-        [&] { return shown && !fmMain->IsLinkOpen() && fmNetwork->lblScan->Caption() == "Link Broken"; }));
+    ASSERT_TRUE(pump.RunUntil([&] {
+        return shown && !fmMain->Connection().IsLinkOpen() && fmNetwork->lblScan->Caption() == "Link Broken";
+    }));
     EXPECT_EQ(*shown, GetParam().message);
 
     // The release goes to device ID 255, and nothing follows it.
@@ -95,8 +96,8 @@ TEST_P(MainWindowIdentityTest, WrongUnitIsReleasedReportedAndDropped) {
     EXPECT_EQ(received[2].destination, 255);
     EXPECT_EQ(CountOf(MCS_LOCK_STATE), 0u);
 
-    EXPECT_FALSE(fmMain->Online);
-    EXPECT_FALSE(fmMain->SessionOpen);
+    EXPECT_FALSE(fmMain->Connection().Online);
+    EXPECT_FALSE(fmMain->Connection().SessionOpen);
     EXPECT_FALSE(fmNetwork->Visible());
     EXPECT_EQ(fmMain->rzbMenuLink->Caption(), "OffLine");
     EXPECT_FALSE(fmMain->rzbMenuLink->Down());

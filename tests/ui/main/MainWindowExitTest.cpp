@@ -12,9 +12,9 @@ namespace {
 void ExpectClosedForGood(SimUnit& unit, std::size_t receivedBefore) {
     EXPECT_FALSE(fmMain->Visible());
     EXPECT_EQ(fmMain->QuitConfirmed, 1);
-    EXPECT_FALSE(fmMain->ComLink);
-    EXPECT_FALSE(fmMain->UsbLink);
-    EXPECT_FALSE(fmMain->NetLink);
+    EXPECT_FALSE(fmMain->Connection().ComLink);
+    EXPECT_FALSE(fmMain->Connection().UsbLink);
+    EXPECT_FALSE(fmMain->Connection().NetLink);
     EXPECT_TRUE(Application->Terminated());
     // Nothing was sent at exit: no release, no further request.
     EXPECT_EQ(unit.ReceivedCount(), receivedBefore);
@@ -29,13 +29,13 @@ TEST_F(MainWindowTest, ClosingAsksFirstAndOkFreesTheLinkSendingNothing) {
     EXPECT_TRUE(fmExit->Visible());
     EXPECT_EQ(fmExit->lbExit->Caption(), "Are you sure to quit ?");
     EXPECT_TRUE(fmMain->Visible());
-    EXPECT_TRUE(fmMain->NetLink);
+    EXPECT_TRUE(fmMain->Connection().NetLink);
 
     fmExit->btnCancel->Click();
     EXPECT_FALSE(fmExit->Visible());
     EXPECT_EQ(fmMain->QuitConfirmed, 0);
     EXPECT_TRUE(fmMain->Visible());
-    EXPECT_TRUE(fmMain->Online);
+    EXPECT_TRUE(fmMain->Connection().Online);
 
     // A second close asks again.
     fmMain->Close();

@@ -16,12 +16,12 @@
 #include "tests/support/SimTcpTransport.h"
 #include "tests/support/SimUnit.h"
 #include "tests/support/gui/GuiHarness.h"
-#include "ui/dialogs/DialogParts.h"
 #include "ui/dialogs/FExit.h"
 #include "ui/dialogs/FInformation.h"
 #include "ui/dialogs/FLockPassWord.h"
 #include "ui/dialogs/FNetWorkScan.h"
 #include "ui/dialogs/FProcess.h"
+#include "ui/dialogs/ModalWindows.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/UnitAddress.h"
 
@@ -138,12 +138,13 @@ private:
         TfmMain* m = fmMain;
         if (m == nullptr)
             return true;
-        if (m->ClientSocket.IsActive() && !m->ClientSocket.IsConnected())
+        if (m->Connection().ClientSocket.IsActive() && !m->Connection().ClientSocket.IsConnected())
             return false;
         auto idle = [](const auto& link) {
             return !link || (!link->Engine().IsBusy() && link->Engine().QueuedFrames().empty());
         };
-        return idle(m->ComLink) && idle(m->UsbLink) && idle(m->NetLink);
+        return idle(m->Connection().ComLink) && idle(m->Connection().UsbLink) &&
+               idle(m->Connection().NetLink);
     }
 
     sys::ManualClock& clock_;
@@ -191,13 +192,13 @@ protected:
     }
 
     bool LinkIdle() const {
-        return fmMain->NetLink && !fmMain->NetLink->Engine().IsBusy() &&
-               fmMain->NetLink->Engine().QueuedFrames().empty();
+        return fmMain->Connection().NetLink && !fmMain->Connection().NetLink->Engine().IsBusy() &&
+               fmMain->Connection().NetLink->Engine().QueuedFrames().empty();
     }
     // The whole connect read has run and the link is idle.
     bool ReadEnded() const {
-        return fmMain->Online && fmMain->rzbMenuLink->Enabled() && fmNetwork && !fmNetwork->Visible() &&
-               LinkIdle() && unit.ReceivedCount() >= std::size_t(5 + 20 + 29 + 1);
+        return fmMain->Connection().Online && fmMain->rzbMenuLink->Enabled() && fmNetwork &&
+               !fmNetwork->Visible() && LinkIdle() && unit.ReceivedCount() >= std::size_t(5 + 20 + 29 + 1);
     }
     // Starts the unit and the editor, and runs the start-up scan and the
     // connect read to its end and `levelPolls` level requests beyond.

@@ -27,7 +27,7 @@ TEST_F(MainWindowTest, StartUpBuildsTheWindowsAndRefreshesFromTheDefaultPreset) 
     EXPECT_EQ(fmMain->Hint(), AppTitle);
     EXPECT_EQ(fmMain->Width(), 1118);
     EXPECT_EQ(fmMain->Height(), 720);
-    EXPECT_EQ(fmMain->UnitId, 1);
+    EXPECT_EQ(fmMain->Connection().UnitId, 1);
     EXPECT_EQ(fmMain->lbShowIdNumber->Caption(), "ID : 1");
     EXPECT_EQ(fmMain->CurrentPage, 14);
     EXPECT_EQ(fmMain->SelectedCurveHandle, -1);
@@ -42,7 +42,7 @@ TEST_F(MainWindowTest, StartUpBuildsTheWindowsAndRefreshesFromTheDefaultPreset) 
     EXPECT_EQ(fmMain->rzgPreset->Top(), 626);
 
     // English texts, off line.
-    EXPECT_EQ(fmMain->Languages.Language, "English");
+    EXPECT_EQ(fmMain->Connection().Languages.Language, "English");
     EXPECT_TRUE(fmMain->English->Checked());
     EXPECT_FALSE(fmMain->ChineseSimplified->Checked());
     EXPECT_EQ(fmMain->File->Caption(), "File");
@@ -54,15 +54,15 @@ TEST_F(MainWindowTest, StartUpBuildsTheWindowsAndRefreshesFromTheDefaultPreset) 
     // The first refresh shows the built-in default preset and sends nothing.
     EXPECT_EQ(fmMain->lbPstNum->Caption(), "F00");
     EXPECT_EQ(fmMain->lbPstName->Caption(), "Default Preset");
-    EXPECT_FALSE(fmMain->Updating);
+    EXPECT_FALSE(fmMain->Connection().Updating);
     EXPECT_EQ(fmMain->Initialising, 0);
-    EXPECT_FALSE(fmMain->IsLinkOpen());
+    EXPECT_FALSE(fmMain->Connection().IsLinkOpen());
 
     // The socket is set to the unit's address but dials nothing yet.
-    EXPECT_EQ(fmMain->ClientSocket.Address(), "127.0.0.1");
-    EXPECT_EQ(fmMain->ClientSocket.Port(), UnitPortNumber());
-    EXPECT_EQ(fmMain->IpAddress, 0x7F000001u);
-    EXPECT_FALSE(fmMain->ClientSocket.IsActive());
+    EXPECT_EQ(fmMain->Connection().ClientSocket.Address(), "127.0.0.1");
+    EXPECT_EQ(fmMain->Connection().ClientSocket.Port(), UnitPortNumber());
+    EXPECT_EQ(fmMain->Connection().IpAddress, 0x7F000001u);
+    EXPECT_FALSE(fmMain->Connection().ClientSocket.IsActive());
 
     EXPECT_TRUE(fmMain->tmStartConnect->Enabled());
     EXPECT_EQ(fmMain->tmStartConnect->Interval(), 300u);
@@ -126,12 +126,12 @@ TEST_F(MainWindowTest, ScanWithNoCandidateSaysNoDeviceAndDemoLeavesOffLine) {
     EXPECT_EQ(seen->caption, "Connect");
     EXPECT_EQ(seen->demo, "Demo");
     EXPECT_TRUE(seen->buttonDisabled);
-    EXPECT_EQ(fmMain->IpAddress, 0u);
-    EXPECT_FALSE(fmMain->ClientSocket.IsActive());
+    EXPECT_EQ(fmMain->Connection().IpAddress, 0u);
+    EXPECT_FALSE(fmMain->Connection().ClientSocket.IsActive());
     EXPECT_TRUE(fmMain->rzbMenuLink->Enabled());
     EXPECT_TRUE(fmMain->Connect->Enabled());
-    EXPECT_FALSE(fmMain->Online);
-    EXPECT_FALSE(fmMain->IsLinkOpen());
+    EXPECT_FALSE(fmMain->Connection().Online);
+    EXPECT_FALSE(fmMain->Connection().IsLinkOpen());
 }
 
 } // namespace

@@ -33,9 +33,9 @@ TEST_F(MainWindowTest, LockedUnitTakesTheUnlockPromptWrongThenRightPassword) {
     EXPECT_EQ(dialogs->boxes[0].text, "Password Error!!");
     EXPECT_EQ(CountOf(MCS_PASS_SUBMIT), 2u);
     EXPECT_FALSE(fmLockPassWord->Visible());
-    EXPECT_FALSE(fmMain->IsUnlockPromptOpen());
+    EXPECT_FALSE(fmMain->Connection().IsUnlockPromptOpen());
     EXPECT_EQ(CountOf(MCS_READ_STATE_PAGE), 29u);
-    EXPECT_TRUE(fmMain->Online);
+    EXPECT_TRUE(fmMain->Connection().Online);
 }
 
 TEST_F(MainWindowTest, UnlockPromptStoresUpperCase) {

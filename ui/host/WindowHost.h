@@ -1,0 +1,60 @@
+#pragma once
+// What the editor's dialogs and editors reach of the main window: sending a
+// record to the unit, the unit's ID, the language table, opening and
+// closing the link, the device model, and the few window operations the
+// connection dialogs start. The main window implements it; dialogs and
+// editors hold a reference to it and never see the window's own class, so
+// they build and test on a bare form.
+
+#include "device/protocol/LCmd.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class LUnitControl;
+
+namespace korvan {
+
+class WindowHost {
+public:
+    virtual ~WindowHost() = default;
+
+    // --- the unit ---
+    // Sends `cmd` over the open link (nothing without one); `append` queues
+    // it behind the frames waiting, else it may replace one of its kind.
+    virtual void SendCmd(const LCmd& cmd, bool append) = 0;
+    virtual std::uint8_t GetUnitId() const = 0;
+    virtual LUnitControl& Model() = 0;
+    // The text of `key` in the current language.
+    virtual std::string Translate(std::string_view key) const = 0;
+
+    // --- the link, as the device scan opens it ---
+    // The serial ports of the system, in order of port number ("COM3").
+    virtual std::vector<std::string> SerialPortNames() = 0;
+    // The port the next serial link opens.
+    virtual void SelectComPort(const std::string& name) = 0;
+    // The unit's USB device is plugged in and checked out.
+    virtual bool HasUsbDevice() const = 0;
+    // A network address is set for the unit.
+    virtual bool HasNetAddress() const = 0;
+    // Before every scan: connects the client socket to the set address, or
+    // (automatic address) leaves the network out of the scan.
+    virtual void SelectNetTarget() = 0;
+    virtual void OpenComLink() = 0;
+    virtual void OpenUsbLink() = 0;
+    virtual void OpenNetLink() = 0;
+    virtual void CloseLink() = 0;
+
+    // --- the main window ---
+    // The connection button and the Connect item take input again.
+    virtual void EnableConnectControls() = 0;
+    // Opens the unit's ID and network address setting.
+    virtual void ShowNetworkSetup() = 0;
+    // Whether closing the main window is confirmed (the quit box).
+    virtual void ConfirmQuit(bool confirmed) = 0;
+    virtual void CloseMainWindow() = 0;
+};
+
+} // namespace korvan
