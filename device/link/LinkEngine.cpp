@@ -1,6 +1,7 @@
 #include "device/link/LinkEngine.h"
 
 #include "device/protocol/CommandCodes.h"
+#include "device/protocol/LCmd.h"
 
 #include <algorithm>
 #include <mutex>
@@ -145,6 +146,14 @@ void LinkEngine::OnReceiveByte(std::uint8_t b) {
 }
 
 void LinkEngine::Deliver(std::vector<std::uint8_t> frame) {
+    if (!LCmd(frame).IsValid()) {
+        // A garbled reply (bad end marker, a length that disagrees) answers
+        // nothing: the request stays outstanding and is re-sent by the
+        // reply time-out, as if nothing had come.
+        if (io_.Traits().logsFrames)
+            owner_.LogComRead(frame.data(), frame.size());
+        return;
+    }
     sys::Millis start;
     {
         std::lock_guard guard(io_.Lock());

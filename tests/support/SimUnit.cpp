@@ -297,11 +297,17 @@ std::optional<std::pair<std::uint8_t, Bytes>> SimUnit::Answer(const UnitRequest&
             request.code == MCS_READ_STATE_PAGE || selectedSlot_ < 1 || selectedSlot_ > PresetSlots
                 ? image_
                 : slots_[selectedSlot_ - 1];
-        Bytes reply{static_cast<std::uint8_t>(page)};
+        int number = page;
+        if (faults_.wrongPages > 0) {
+            --faults_.wrongPages;
+            number = page + 1;
+        }
+        Bytes reply{static_cast<std::uint8_t>(number)};
         for (std::size_t i = 0; i < PageSize; ++i) {
             const std::size_t at = static_cast<std::size_t>(page) * PageSize + i;
             reply.push_back(at < source.size() ? source[at] : 0);
         }
+        reply.insert(reply.end(), faults_.pageExtraBytes, 0);
         // A state page comes back under 0x24.
         return std::make_pair(request.code == MCS_READ_STATE_PAGE ? MCS_STATE_PAGE : MCS_READ_PRESET_PAGE,
                               reply);

@@ -35,6 +35,8 @@ struct SimFaults {
     std::optional<std::uint8_t> replyId; // answer as this device ID
     sys::Millis delayMs = 0;             // answer this late
     bool dropLink = false;               // hang up at the next request (then cleared)
+    int wrongPages = 0;                  // answer this many page requests with the next page's number
+    std::size_t pageExtraBytes = 0;      // data bytes added to each page reply beyond its 50
 };
 
 // What a transport does for one received request.

@@ -222,6 +222,9 @@ private:
     void OnParameterPage(std::uint8_t id, std::vector<std::uint8_t> payload);
     void OnLevels(std::vector<std::uint8_t> payload);
     void EndParameterRead();
+    // Asks for state page `page`, the one the next page reply must carry.
+    void RequestStatePage(int page);
+    void AskPageAgain();
 
     // Timer handlers.
     void tmComScanTimer();
@@ -259,6 +262,10 @@ private:
     void PostMonitorText(korvan::LinkKind kind, std::string line);
 
     bool UnlockPromptOpen = false;
+    // The state page asked for (-1: no page read runs) and the wrong
+    // answers to it so far.
+    int expectedPage_ = -1;
+    int pageRetries_ = 0;
     // The unit's HID device while it is checked out of HidCtl. The USB
     // link's I/O thread writes through it: it is set and cleared (on the
     // GUI thread) under the lock, and read under it off the GUI thread.

@@ -16,6 +16,8 @@ constexpr int LastPage = 28;
 constexpr int PageSteps = 29;
 constexpr std::size_t LockFlagByte = 5;
 constexpr int FileLoadDone = 12;
+// Wrong answers to one page request before the link counts as broken.
+constexpr int PageRetries = 3;
 
 } // namespace
 
@@ -26,6 +28,9 @@ void TfmMainConnection::OnLinkFrame(const korvan::LinkFrameMessage& message) {
 
 void TfmMainConnection::OnFrameReceived(const std::vector<std::uint8_t>& frame) {
     const LCmd reply(frame);
+    // The links drop garbled frames; one that still comes is nobody's reply.
+    if (!reply.IsValid())
+        return;
     const std::uint8_t id = reply.GetId();
     if (id != GetUnitId()) {
         tmComScan.SetEnabled(true);
@@ -87,7 +92,7 @@ void TfmMainConnection::OnAcknowledge() {
     switch (job) {
     case JobRecall:
         SetLinkTimeout(5000);
-        SendCode(MCS_READ_STATE_PAGE, 0, true);
+        RequestStatePage(0);
         break;
     case JobStore:
         SetLinkTimeout(10000);
@@ -208,25 +213,51 @@ void TfmMainConnection::OnPresetName(std::uint8_t /*id*/, std::vector<std::uint8
     if (n + 1 < PresetNames)
         SendCode(MCS_READ_PRESET_NAME, std::uint8_t(n + 1), true);
     else
-        SendCode(MCS_READ_STATE_PAGE, 0, true);
+        RequestStatePage(0);
+}
+
+void TfmMainConnection::RequestStatePage(int page) {
+    expectedPage_ = page;
+    pageRetries_ = 0;
+    SendCode(MCS_READ_STATE_PAGE, std::uint8_t(page), true);
 }
 
 void TfmMainConnection::OnParameterPage(std::uint8_t /*id*/, std::vector<std::uint8_t> payload) {
-    switch (UnitControl->ReceiveStateBlock(payload)) {
-    case korvan::PageResult::Ignored:
-        break;
-    case korvan::PageResult::Stored: {
-        const int page = payload[0];
-        if (page < LastPage) {
-            SendCode(MCS_READ_STATE_PAGE, std::uint8_t(page + 1), true);
-            view_.SetProgressPosition(page);
-        }
-        break;
+    // Only the page asked for is taken; a page nobody asked for is ignored.
+    if (expectedPage_ < 0)
+        return;
+    const bool asked = !payload.empty() && payload[0] == expectedPage_;
+    const korvan::PageResult result =
+        asked ? UnitControl->ReceiveStateBlock(payload) : korvan::PageResult::Ignored;
+    if (result == korvan::PageResult::Ignored) {
+        AskPageAgain();
+        return;
     }
-    case korvan::PageResult::Completed:
+    pageRetries_ = 0;
+    if (result == korvan::PageResult::Completed) {
+        expectedPage_ = -1;
         EndParameterRead();
-        break;
+        return;
     }
+    const int page = payload[0];
+    if (page < LastPage) {
+        RequestStatePage(page + 1);
+        view_.SetProgressPosition(page);
+    }
+}
+
+// Another page, or a page too long, came for the one asked: it is asked
+// again, and a unit that keeps answering wrongly ends the session as a
+// broken link does, so the read never waits behind its progress window.
+void TfmMainConnection::AskPageAgain() {
+    if (++pageRetries_ <= PageRetries) {
+        SendCode(MCS_READ_STATE_PAGE, std::uint8_t(expectedPage_), true);
+        return;
+    }
+    pageRetries_ = 0;
+    expectedPage_ = -1;
+    CloseProgress();
+    tmLinkBroken.SetEnabled(true);
 }
 
 void TfmMainConnection::EndParameterRead() {

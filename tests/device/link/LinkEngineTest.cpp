@@ -193,6 +193,36 @@ TEST_F(EngineFixture, ReplySplitOverTwoPushesIsDeliveredOnce) {
     EXPECT_EQ(owner.frames[0].bytes, reply);
 }
 
+// A garbled reply answers nothing: it never reaches the owner, the request
+// stays outstanding and the reply time-out re-sends it; the good reply that
+// follows is delivered as usual.
+TEST_F(EngineFixture, GarbledReplyIsDroppedAndTheRequestIsSentAgain) {
+    link.Io().SetRetries(1);
+    link.Io().SetTimeout(100);
+    MakeBusy(Cmd(MCS_IDENTITY));
+    Bytes badEnd = UnitReply(Id, MCS_IDENTITY, {'K'});
+    badEnd[badEnd.size() - 2] = 0x04;
+    Bytes badLength = UnitReply(Id, MCS_IDENTITY, {'K'});
+    badLength[4] = 0; // completes at 8 bytes, short of its payload
+    for (const Bytes& garbled : {badEnd, badLength}) {
+        const std::size_t taken = link.BytesTaken();
+        link.Push(garbled);
+        ASSERT_TRUE(link.WaitForBytesTaken(taken + garbled.size()));
+        owner.gui.RunPending();
+        EXPECT_TRUE(owner.frames.empty());
+        EXPECT_TRUE(link.Engine().IsBusy());
+    }
+    const std::size_t writes = link.Writes().Count();
+    clock.Advance(100);
+    ASSERT_TRUE(link.Writes().WaitForCount(writes + 1));
+    EXPECT_EQ(link.Writes().Frames().back(), Cmd(MCS_IDENTITY));
+    EXPECT_TRUE(owner.statuses.empty());
+
+    Answer(UnitReply(Id, MCS_IDENTITY, {'K'}));
+    EXPECT_EQ(owner.frames.size(), 1u);
+    EXPECT_EQ(owner.frames[0].bytes, UnitReply(Id, MCS_IDENTITY, {'K'}));
+}
+
 TEST_F(EngineFixture, HandInOnAClosedLinkIsDropped) {
     link.Close();
     link.SendQueued(Gain(0, 1), false);

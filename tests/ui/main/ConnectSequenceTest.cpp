@@ -165,6 +165,48 @@ TEST_F(ConnectionTest, NameReplyBeyondTheTwentySlotsWritesNoRowAndTheReadGoesOn)
     EXPECT_EQ(RequestText(unit.Received()[before]), std::to_string(MCS_READ_STATE_PAGE) + ":0");
 }
 
+// A page reply carrying another page than the one asked for, or too many
+// bytes, is never stored: the page is asked for again and the read goes on.
+TEST_F(ConnectionTest, WrongPageRepliesAreAskedForAgainAndTheReadEnds) {
+    SimFaults faults;
+    faults.wrongPages = 2; // page 0 answered as page 1, twice
+    unit.SetFaults(faults);
+    const Bytes image = unit.Image();
+    ASSERT_TRUE(OpenTo(LinkKind::Serial));
+    ASSERT_TRUE(RunUntilReadEnded(2));
+    std::vector<std::string> pages;
+    for (const auto& r : unit.Received())
+        if (r.code == MCS_READ_STATE_PAGE)
+            pages.push_back(RequestText(r));
+    const std::string page0 = std::to_string(MCS_READ_STATE_PAGE) + ":0";
+    ASSERT_GE(pages.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(pages.begin(), pages.begin() + 4),
+              (std::vector<std::string>{page0, page0, page0, std::to_string(MCS_READ_STATE_PAGE) + ":1"}));
+    EXPECT_EQ(pages.size(), 29u + 2u);
+    const auto& read = core->UnitControl->GetImage().bytes;
+    EXPECT_EQ(Bytes(read.begin() + 2, read.end()), Bytes(image.begin() + 2, image.end()));
+}
+
+// A unit that keeps answering a page wrongly ends the session as a broken
+// link: the progress window goes, the link closes, the scan comes back.
+TEST_F(ConnectionTest, AUnitThatKeepsAnsweringPagesWronglyEndsAsABrokenLink) {
+    SimFaults faults;
+    faults.pageExtraBytes = 1;
+    unit.SetFaults(faults);
+    ASSERT_TRUE(OpenTo(LinkKind::Serial));
+    ASSERT_TRUE(gui.RunUntil([&] { return view.Has("CloseProgress") && !LinkBusy(); }));
+    std::size_t pageRequests = 0;
+    for (const auto& r : unit.Received())
+        pageRequests += r.code == MCS_READ_STATE_PAGE;
+    EXPECT_EQ(pageRequests, 4u); // asked once, then three times again
+    EXPECT_TRUE(core->IsLinkOpen());
+    Advance(300);
+    EXPECT_FALSE(core->IsLinkOpen());
+    EXPECT_TRUE(view.Has("ReportLinkBroken"));
+    EXPECT_TRUE(view.Has("ShowScanDialogModal"));
+    EXPECT_FALSE(view.Has("EnableConnectButton"));
+}
+
 TEST_F(ConnectionTest, ShortSocketReadsArePushedIntoTheLinkAndNothingIsSentAgain) {
     view.monitorVisible = true;
     core->SetMonitorShown(true);
