@@ -11,16 +11,16 @@
 // hooks (UsbWriteReport, NetWriteFrame) and the serial monitor hooks, which
 // the links' I/O threads call.
 
+#include "device/hid/TJvHidDeviceController.h"
 #include "device/link/LCommProc.h"
 #include "device/link/LNetProc.h"
-#include "device/model/LUnitControl.h"
 #include "device/link/LUsbProc.h"
 #include "device/link/LinkOwner.h"
 #include "device/link/LinkWriteHooks.h"
+#include "device/model/LUnitControl.h"
 #include "device/model/UnitHost.h"
-#include "device/hid/TJvHidDeviceController.h"
 #include "platform/sys/TcpClient.h"
-#include "ui/main/ChainTimer.h"
+#include "platform/sys/Timer.h"
 #include "ui/main/LanguageTables.h"
 #include "ui/main/MainConnectionView.h"
 
@@ -179,12 +179,12 @@ public:
     korvan::sys::TcpClient ClientSocket;
 
     // --- timers of the step chains ---
-    korvan::ChainTimer tmComScan;
-    korvan::ChainTimer tmDisconnect;
-    korvan::ChainTimer tmLinkBroken;
-    korvan::ChainTimer tmLockPrompt;
-    korvan::ChainTimer tmProcessShow;
-    korvan::ChainTimer tmInLevelDet;
+    korvan::sys::Timer tmComScan;
+    korvan::sys::Timer tmDisconnect;
+    korvan::sys::Timer tmLinkBroken;
+    korvan::sys::Timer tmLockPrompt;
+    korvan::sys::Timer tmProcessShow;
+    korvan::sys::Timer tmInLevelDet;
 
     // At most one is set. Declared last: they go first, before the
     // transports their I/O threads write through.

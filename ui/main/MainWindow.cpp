@@ -9,7 +9,6 @@
 #include "ui/dialogs/FLockPassWord.h"
 #include "ui/dialogs/FNetWorkScan.h"
 #include "ui/dialogs/FProcess.h"
-#include "ui/main/FormsGuiThread.h"
 
 #include <cstdio>
 
@@ -40,15 +39,6 @@ private:
 };
 
 } // namespace
-
-namespace korvan {
-
-sys::GuiThread& FormsGui() {
-    static FormsGuiThread gui;
-    return gui;
-}
-
-} // namespace korvan
 
 TfmMain::TfmMain(TComponent* owner, korvan::MainWindowOptions options)
     : TForm(owner), TfmMainConnection(windowView_, options.services), options_(std::move(options)) {
