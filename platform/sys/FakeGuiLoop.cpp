@@ -8,6 +8,24 @@
 
 namespace korvan::sys {
 
+namespace {
+
+// Clears the running flag of a timer or watch when its handler has returned
+// (or thrown), unless the handler destroyed it.
+template <class State> struct ClearOnReturn {
+    std::mutex& mutex;
+    std::map<std::uint64_t, State>& states;
+    std::uint64_t id;
+    bool State::*flag;
+    ~ClearOnReturn() {
+        std::lock_guard lock(mutex);
+        if (auto it = states.find(id); it != states.end())
+            it->second.*flag = false;
+    }
+};
+
+} // namespace
+
 class FakeGuiLoop::LoopTimer final : public GuiTimer {
 public:
     LoopTimer(FakeGuiLoop& loop, std::uint64_t id) : loop_(loop), id_(id) {}
@@ -145,15 +163,7 @@ std::size_t FakeGuiLoop::RunDueTimers() {
             it->second.ticking = true;
             tick = it->second.onTick;
         }
-        struct Done {
-            FakeGuiLoop& loop;
-            std::uint64_t id;
-            ~Done() {
-                std::lock_guard lock(loop.mutex_);
-                if (auto it = loop.timers_.find(id); it != loop.timers_.end())
-                    it->second.ticking = false;
-            }
-        } done{*this, id};
+        const ClearOnReturn done{mutex_, timers_, id, &TimerState::ticking};
         tick();
         ++ran;
     }
@@ -189,15 +199,7 @@ std::size_t FakeGuiLoop::RunReadyWatches() {
             it->second.calling = true;
             handler = it->second.onReady;
         }
-        struct Done {
-            FakeGuiLoop& loop;
-            std::uint64_t id;
-            ~Done() {
-                std::lock_guard lock(loop.mutex_);
-                if (auto it = loop.watches_.find(id); it != loop.watches_.end())
-                    it->second.calling = false;
-            }
-        } done{*this, ids[i]};
+        const ClearOnReturn done{mutex_, watches_, ids[i], &WatchState::calling};
         (*handler)();
         ++ran;
     }

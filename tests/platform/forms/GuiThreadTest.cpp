@@ -12,14 +12,14 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include "tests/support/PipeEnds.h"
+
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <functional>
 #include <memory>
 #include <string>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 using namespace korvan;
@@ -156,23 +156,7 @@ TEST(FormsGuiThreadSystemClock, AModalWindowOpenedFromATimerLeavesTheOtherTimers
     EXPECT_EQ(modal.otherTicks.size(), 3u);
 }
 
-// A pipe whose read end the GUI thread watches.
-struct Pipe {
-    Pipe() { EXPECT_EQ(::pipe2(fds, O_NONBLOCK | O_CLOEXEC), 0); }
-    ~Pipe() {
-        ::close(fds[0]);
-        ::close(fds[1]);
-    }
-    void Write(const std::string& text) const {
-        ASSERT_EQ(::write(fds[1], text.data(), text.size()), long(text.size()));
-    }
-    std::string Read(std::size_t most) const {
-        char buffer[64];
-        const ssize_t n = ::read(fds[0], buffer, std::min(most, sizeof buffer));
-        return n > 0 ? std::string(buffer, std::size_t(n)) : std::string();
-    }
-    int fds[2] = {-1, -1};
-};
+using Pipe = korvan::test::PipeEnds;
 
 // Turns the event loop until `done` or a bound of real time.
 bool PumpUntil(const std::function<bool()>& done) {
@@ -186,7 +170,7 @@ TEST(FormsGuiThreadWatch, AReadableDescriptorCallsOnTheGuiThreadUntilDrained) {
     korvan::testing::EnsureGuiApplication();
     Pipe pipe;
     std::string got;
-    auto watch = forms::Gui().WatchIo(pipe.fds[0], sys::IoReady::Readable, [&] { got += pipe.Read(2); });
+    auto watch = forms::Gui().WatchIo(pipe.ReadEnd(), sys::IoReady::Readable, [&] { got += pipe.Read(2); });
     std::thread writer([&] { pipe.Write("abcde"); });
     writer.join();
     EXPECT_TRUE(PumpUntil([&] { return got.size() == 5; }));
@@ -198,7 +182,7 @@ TEST(FormsGuiThreadWatch, AHandlerIsNotCalledAgainWhileItRunsAndMayEndItsWatch) 
     Pipe pipe;
     int calls = 0;
     std::unique_ptr<sys::IoWatch> watch;
-    watch = forms::Gui().WatchIo(pipe.fds[0], sys::IoReady::Readable, [&] {
+    watch = forms::Gui().WatchIo(pipe.ReadEnd(), sys::IoReady::Readable, [&] {
         ++calls;
         // A nested loop while the byte still waits: no nested call.
         for (int i = 0; i < 20; ++i)

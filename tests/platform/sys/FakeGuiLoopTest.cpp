@@ -1,14 +1,14 @@
 #include "platform/sys/FakeGuiLoop.h"
 #include "platform/sys/Timer.h"
 
+#include "tests/support/PipeEnds.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fcntl.h>
 #include <memory>
 #include <string>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 using korvan::sys::FakeGuiLoop;
@@ -154,29 +154,13 @@ TEST_F(TimerRules, AHandlerThatPumpsTheLoopLeavesTheOtherTimersRunning) {
     EXPECT_EQ(ticks, (std::vector<Millis>{100, 200, 300, 400, 500}));
 }
 
-// A pipe whose read end the loop watches.
-struct Pipe {
-    Pipe() { EXPECT_EQ(::pipe2(fds, O_NONBLOCK | O_CLOEXEC), 0); }
-    ~Pipe() {
-        ::close(fds[0]);
-        ::close(fds[1]);
-    }
-    void Write(const std::string& text) const {
-        ASSERT_EQ(::write(fds[1], text.data(), text.size()), long(text.size()));
-    }
-    std::string Read(std::size_t most) const {
-        char buffer[64];
-        const ssize_t n = ::read(fds[0], buffer, std::min(most, sizeof buffer));
-        return n > 0 ? std::string(buffer, std::size_t(n)) : std::string();
-    }
-    int fds[2] = {-1, -1};
-};
+using Pipe = korvan::test::PipeEnds;
 
 TEST(FakeGuiLoopWatch, AReadableDescriptorCallsUntilDrainedAndNotAfterTheWatchIsGone) {
     FakeGuiLoop gui;
     Pipe pipe;
     std::string got;
-    auto watch = gui.WatchIo(pipe.fds[0], IoReady::Readable, [&] { got += pipe.Read(2); });
+    auto watch = gui.WatchIo(pipe.ReadEnd(), IoReady::Readable, [&] { got += pipe.Read(2); });
     gui.RunPending();
     EXPECT_EQ(got, ""); // nothing to read: no call
     pipe.Write("abcde");
@@ -195,7 +179,7 @@ TEST(FakeGuiLoopWatch, AHandlerIsNotCalledAgainWhileItRunsAndMayEndItsWatch) {
     Pipe pipe;
     int calls = 0;
     std::unique_ptr<korvan::sys::IoWatch> watch;
-    watch = gui.WatchIo(pipe.fds[0], IoReady::Readable, [&] {
+    watch = gui.WatchIo(pipe.ReadEnd(), IoReady::Readable, [&] {
         ++calls;
         gui.RunPending(); // still readable: no nested call
         watch.reset();
@@ -210,7 +194,7 @@ TEST(FakeGuiLoopWatch, AHandlerIsNotCalledAgainWhileItRunsAndMayEndItsWatch) {
 TEST(FakeGuiLoopWatch, RunWakesForADescriptorThatAnotherThreadMakesReady) {
     FakeGuiLoop gui;
     Pipe pipe;
-    auto watch = gui.WatchIo(pipe.fds[0], IoReady::Readable, [&] {
+    auto watch = gui.WatchIo(pipe.ReadEnd(), IoReady::Readable, [&] {
         pipe.Read(1);
         gui.Quit();
     });
