@@ -162,7 +162,7 @@ void Measure(const Requests& requests, ReadFigures& out) {
 bool CoreRead(korvan::test::SimUnit& unit, korvan::test::SimTcpTransport& server, ReadFigures& out) {
     BenchView view;
     RequestLog log(unit);
-    TfmMainConnection core(view, korvan::ConnectionServices{korvan::FormsGui()});
+    TfmMainConnection core(view, korvan::ConnectionServices{korvan::forms::Gui()});
     core.ClientSocket.SetAddress("127.0.0.1");
     core.ClientSocket.SetPort(server.Port());
     if (!core.ClientSocket.Open() || !RunUntil([&] { return core.ClientSocket.IsConnected(); }))

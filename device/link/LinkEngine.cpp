@@ -57,8 +57,8 @@ LinkEngine::~LinkEngine() = default;
 bool LinkEngine::Open(const std::function<bool()>& openLink) {
     if (io_.IsOpen())
         return false;
-    timer_ = owner_.LinkGui().CreateTimer([this] { KeepAliveTick(); });
-    timer_->Start(KeepAliveIntervalMs);
+    timer_ = std::make_unique<sys::Timer>(owner_.LinkGui(), KeepAliveIntervalMs, [this] { KeepAliveTick(); });
+    timer_->SetEnabled(true);
     if (!openLink()) {
         timer_.reset();
         return false;
@@ -68,7 +68,7 @@ bool LinkEngine::Open(const std::function<bool()>& openLink) {
 
 void LinkEngine::Close(const std::function<void()>& closeLink) {
     if (timer_)
-        timer_->Stop();
+        timer_->SetEnabled(false);
     {
         std::lock_guard guard(io_.Lock());
         queue_.clear();
@@ -107,7 +107,7 @@ void LinkEngine::SendQueued(const std::vector<std::uint8_t>& frame, bool append)
     if (!io_.IsOpen() || frame.empty())
         return;
     if (timer_)
-        timer_->Start(KeepAliveIntervalMs);
+        timer_->Restart();
     bool signal = false;
     {
         std::lock_guard guard(io_.Lock());

@@ -10,9 +10,10 @@
 // PEQ and GEQ; channel and input for the mix), and no frame for that
 // parameter waits behind it.
 
-#include "device/protocol/Frame.h"
 #include "device/link/LinkIo.h"
 #include "device/link/LinkOwner.h"
+#include "device/protocol/Frame.h"
+#include "platform/sys/Timer.h"
 
 #include <cstdint>
 #include <functional>
@@ -85,7 +86,7 @@ private:
     std::optional<Queue::iterator> remembered_;
     sys::Millis requestStart_ = 0;
 
-    std::unique_ptr<sys::GuiTimer> timer_; // GUI thread only
+    std::unique_ptr<sys::Timer> timer_; // GUI thread only
 };
 
 } // namespace korvan

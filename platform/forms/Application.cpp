@@ -4,7 +4,7 @@
 #include "platform/forms/ExceptionGuard.h"
 #include "platform/forms/GuiThread.h"
 #include "platform/forms/HintWindow.h"
-#include "platform/forms/SingleInstance.h"
+#include "platform/sys/SingleInstance.h"
 #include "platform/text/Exception.h"
 
 #include <QCoreApplication>
@@ -54,7 +54,7 @@ void TApplication::Run() {
         mainWindow_->show();
     loop_ = std::make_unique<Loop>();
     // Calls queued before the loop started run as soon as it turns.
-    korvan::forms::PostToGuiThread([] {});
+    korvan::forms::Gui().Post([] {});
     while (!terminated_) {
         korvan::forms::Guarded([this] { loop_->exec(); });
     }
@@ -134,8 +134,8 @@ void TApplication::BringMainFormToFront() {
 }
 
 bool TApplication::ClaimSingleInstance(const std::string& key, const std::filesystem::path& folder) {
-    instance_ = std::make_unique<korvan::forms::SingleInstance>(key, folder);
-    if (instance_->Claim([this] { BringMainFormToFront(); }))
+    instance_ = std::make_unique<korvan::sys::SingleInstance>(key, folder);
+    if (instance_->Claim(korvan::forms::Gui(), [this] { BringMainFormToFront(); }))
         return true;
     instance_->ActivateFirst();
     instance_.reset();

@@ -19,7 +19,7 @@
 
 class Exception;
 
-namespace korvan::forms {
+namespace korvan::sys {
 class SingleInstance;
 }
 
@@ -94,7 +94,7 @@ private:
     bool terminated_ = false;
     class Loop;
     std::unique_ptr<Loop> loop_;
-    std::unique_ptr<korvan::forms::SingleInstance> instance_;
+    std::unique_ptr<korvan::sys::SingleInstance> instance_;
 };
 
 // The application object.

@@ -1,68 +1,28 @@
 #include "platform/forms/GuiThread.h"
 
 #include "platform/forms/ExceptionGuard.h"
+#include "platform/forms/Timer.h"
 
 #include <QCoreApplication>
+#include <QSocketNotifier>
 #include <QThread>
 
 #include <deque>
+#include <mutex>
 
 namespace korvan::forms {
 
-bool IsGuiThread() {
-    QCoreApplication* app = QCoreApplication::instance();
-    return app && QThread::currentThread() == app->thread();
-}
+namespace {
 
-void GuiCall::Run() {
-    {
-        std::lock_guard lock(mutex_);
-        if (state_ != State::Pending)
-            return;
-        state_ = State::Running;
-    }
-    Guarded(fn_);
-    {
-        std::lock_guard lock(mutex_);
-        if (state_ == State::Running)
-            state_ = State::Done;
-    }
-    changed_.notify_all();
-}
-
-bool GuiCall::Wait() {
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return state_ == State::Done || state_ == State::Cancelled; });
-    return state_ == State::Done;
-}
-
-void GuiCall::Cancel() {
-    {
-        std::lock_guard lock(mutex_);
-        if (state_ == State::Pending || state_ == State::Running)
-            state_ = State::Cancelled;
-    }
-    changed_.notify_all();
-}
-
-bool GuiCall::Finished() const {
-    std::lock_guard lock(mutex_);
-    return state_ == State::Done || state_ == State::Cancelled;
-}
-
-class GuiDispatcher {
+// The queue of posted tasks. One wake-up is queued in Qt at a time; it runs
+// every task waiting by then.
+class TaskQueue {
 public:
-    static GuiDispatcher& Instance() {
-        static GuiDispatcher dispatcher;
-        return dispatcher;
-    }
-
-    std::shared_ptr<GuiCall> Start(std::function<void()> fn) {
-        std::shared_ptr<GuiCall> call(new GuiCall(std::move(fn)));
+    void Post(std::function<void()> task) {
         bool wake = false;
         {
             std::lock_guard lock(mutex_);
-            queue_.push_back(call);
+            tasks_.push_back(std::move(task));
             wake = !wakePending_;
             wakePending_ = true;
         }
@@ -72,34 +32,23 @@ public:
             std::lock_guard lock(mutex_);
             wakePending_ = false;
         }
-        return call;
     }
 
     int Drain() {
         int count = 0;
         for (;;) {
-            std::shared_ptr<GuiCall> call;
+            std::function<void()> task;
             {
                 std::lock_guard lock(mutex_);
                 wakePending_ = false;
-                if (queue_.empty())
+                if (tasks_.empty())
                     return count;
-                call = queue_.front();
-                queue_.pop_front();
+                task = std::move(tasks_.front());
+                tasks_.pop_front();
             }
-            call->Run();
+            Guarded(task);
             ++count;
         }
-    }
-
-    void CancelAll() {
-        std::deque<std::shared_ptr<GuiCall>> calls;
-        {
-            std::lock_guard lock(mutex_);
-            calls.swap(queue_);
-        }
-        for (auto& c : calls)
-            c->Cancel();
     }
 
 private:
@@ -114,75 +63,99 @@ private:
     }
 
     std::mutex mutex_;
-    std::deque<std::shared_ptr<GuiCall>> queue_;
+    std::deque<std::function<void()>> tasks_;
     bool wakePending_ = false;
 };
 
-std::shared_ptr<GuiCall> StartGuiCall(std::function<void()> fn) {
-    return GuiDispatcher::Instance().Start(std::move(fn));
+TaskQueue& Tasks() {
+    static TaskQueue queue;
+    return queue;
 }
 
-void PostToGuiThread(std::function<void()> fn) {
-    GuiDispatcher::Instance().Start(std::move(fn));
-}
-
-bool CallOnGuiThread(std::function<void()> fn) {
-    if (IsGuiThread()) {
-        Guarded(fn);
-        return true;
+// A primitive timer on the forms scheduler.
+class SchedulerTimer final : public sys::GuiTimer {
+public:
+    explicit SchedulerTimer(std::function<void()> onTick) : onTick_(std::move(onTick)) {}
+    ~SchedulerTimer() override { TimerScheduler::Instance().Stop(this); }
+    void Start(sys::Millis intervalMs) override {
+        TimerScheduler::Instance().Start(this, intervalMs > 0 ? intervalMs : 1, onTick_);
     }
-    return StartGuiCall(std::move(fn))->Wait();
-}
+    void Stop() override { TimerScheduler::Instance().Stop(this); }
+    bool IsRunning() const override { return TimerScheduler::Instance().IsRunning(this); }
 
-bool CallOnGuiThread(std::function<void()> fn, CancelSource& cancel) {
-    if (IsGuiThread()) {
-        if (cancel.IsCancelled())
-            return false;
-        Guarded(fn);
-        return true;
+private:
+    std::function<void()> onTick_;
+};
+
+// A socket notifier that pauses while its handler runs. The handler's state
+// outlives a watch destroyed from inside it; the notifier then goes once the
+// loop has left its signal.
+class NotifierWatch final : public sys::IoWatch {
+public:
+    NotifierWatch(int fd, sys::IoReady ready, std::function<void()> onReady)
+        : state_(std::make_shared<State>()),
+          notifier_(new QSocketNotifier(fd, ready == sys::IoReady::Readable ? QSocketNotifier::Read
+                                                                            : QSocketNotifier::Write)) {
+        state_->onReady = std::move(onReady);
+        QObject::connect(notifier_, &QSocketNotifier::activated, [state = state_, notifier = notifier_] {
+            if (state->gone || state->calling)
+                return;
+            state->calling = true;
+            notifier->setEnabled(false);
+            Guarded(state->onReady);
+            state->calling = false;
+            if (!state->gone)
+                notifier->setEnabled(true);
+        });
     }
-    std::shared_ptr<GuiCall> call;
-    {
-        std::lock_guard lock(cancel.mutex_);
-        if (cancel.cancelled_)
-            return false;
-        call = StartGuiCall(std::move(fn));
-        cancel.current_ = call;
+    ~NotifierWatch() override {
+        state_->gone = true;
+        notifier_->setEnabled(false);
+        if (state_->calling)
+            notifier_->deleteLater();
+        else
+            delete notifier_;
     }
-    const bool done = call->Wait();
-    std::lock_guard lock(cancel.mutex_);
-    if (cancel.current_ == call)
-        cancel.current_.reset();
-    return done;
-}
+    NotifierWatch(const NotifierWatch&) = delete;
+    NotifierWatch& operator=(const NotifierWatch&) = delete;
 
-void CancelSource::Cancel() {
-    std::shared_ptr<GuiCall> call;
-    {
-        std::lock_guard lock(mutex_);
-        cancelled_ = true;
-        call = current_;
+private:
+    struct State {
+        std::function<void()> onReady;
+        bool calling = false;
+        bool gone = false;
+    };
+    std::shared_ptr<State> state_;
+    QSocketNotifier* notifier_; // owned; see the destructor
+};
+
+class FormsGuiThread final : public sys::GuiThread {
+public:
+    void Post(std::function<void()> task) override { Tasks().Post(std::move(task)); }
+    bool IsGuiThread() const override {
+        QCoreApplication* app = QCoreApplication::instance();
+        return app && QThread::currentThread() == app->thread();
     }
-    if (call)
-        call->Cancel();
-}
+    std::unique_ptr<sys::IoWatch> WatchIo(int fd, sys::IoReady ready,
+                                          std::function<void()> onReady) override {
+        return std::make_unique<NotifierWatch>(fd, ready, std::move(onReady));
+    }
 
-void CancelSource::Reset() {
-    std::lock_guard lock(mutex_);
-    cancelled_ = false;
-}
+protected:
+    std::unique_ptr<sys::GuiTimer> CreateTimer(std::function<void()> onTick) override {
+        return std::make_unique<SchedulerTimer>(std::move(onTick));
+    }
+};
 
-bool CancelSource::IsCancelled() const {
-    std::lock_guard lock(mutex_);
-    return cancelled_;
+} // namespace
+
+sys::GuiThread& Gui() {
+    static FormsGuiThread gui;
+    return gui;
 }
 
 int ProcessPendingCalls() {
-    return GuiDispatcher::Instance().Drain();
-}
-
-void CancelPendingCalls() {
-    GuiDispatcher::Instance().CancelAll();
+    return Tasks().Drain();
 }
 
 } // namespace korvan::forms

@@ -1,5 +1,9 @@
 #include "platform/forms/Messages.h"
 
+#include "platform/forms/ExceptionGuard.h"
+#include "platform/forms/GuiThread.h"
+#include "platform/sys/EventSet.h"
+
 #include <map>
 #include <memory>
 #include <mutex>
@@ -53,7 +57,7 @@ bool IsWindow(WindowHandle window) {
 bool PostMessage(WindowHandle window, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
     if (!IsWindow(window))
         return false;
-    PostToGuiThread([window, msg, wParam, lParam] {
+    Gui().Post([window, msg, wParam, lParam] {
         TMessage m{msg, wParam, lParam, 0};
         Deliver(window, m);
     });
@@ -66,19 +70,14 @@ std::intptr_t SendMessage(WindowHandle window, unsigned msg, std::uintptr_t wPar
     // The result travels through shared state: a sender released early
     // must not leave the handler writing into its stack.
     auto message = std::make_shared<TMessage>(TMessage{msg, wParam, lParam, 0});
-    if (!CallOnGuiThread([window, message] { Deliver(window, *message); }))
+    // Nothing aborts a plain send: the sender waits until the handler ran.
+    enum { Abort, Done };
+    const auto events = std::make_shared<sys::EventSet>(2);
+    if (sys::HandOver(
+            Gui(), [window, message] { Guarded([&] { Deliver(window, *message); }); }, events, Abort, Done) !=
+        sys::HandOverResult::Handled)
         return 0;
     return message->Result;
-}
-
-bool SendMessage(WindowHandle window, TMessage& message, CancelSource& cancel) {
-    if (!IsWindow(window))
-        return false;
-    auto shared = std::make_shared<TMessage>(message);
-    if (!CallOnGuiThread([window, shared] { Deliver(window, *shared); }, cancel))
-        return false;
-    message.Result = shared->Result;
-    return true;
 }
 
 } // namespace korvan::forms

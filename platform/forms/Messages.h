@@ -2,11 +2,9 @@
 // Window messages between threads. A MessageWindow is a message target
 // with a handle; any thread may post to the handle (queued, returns at
 // once) or send to it (the handler runs on the GUI thread while the sender
-// waits; on the GUI thread itself the handler runs directly). Messages to
-// a window that no longer exists are dropped, and a sender waiting for
-// one is released with a zero result.
-
-#include "platform/forms/GuiThread.h"
+// waits, handed over with sys::HandOver; on the GUI thread itself the handler
+// runs directly). Messages to a window that no longer exists are dropped,
+// and a sender waiting for one is released with a zero result.
 
 #include <cstdint>
 #include <functional>
@@ -39,8 +37,5 @@ bool IsWindow(WindowHandle window);
 bool PostMessage(WindowHandle window, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam);
 // The handler's Result; 0 when there is no such window.
 std::intptr_t SendMessage(WindowHandle window, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam);
-// As SendMessage, waiting until handled or cancelled; false when the
-// message was not handled (cancelled, or no such window).
-bool SendMessage(WindowHandle window, TMessage& message, CancelSource& cancel);
 
 } // namespace korvan::forms

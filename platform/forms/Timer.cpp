@@ -1,13 +1,16 @@
 #include "platform/forms/Timer.h"
 
 #include "platform/forms/ExceptionGuard.h"
+#include "platform/forms/GuiThread.h"
 
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 const TClassInfo& TTimer::StaticClassInfo() {
@@ -22,41 +25,15 @@ const TClassInfo& TTimer::StaticClassInfo() {
     return info;
 }
 
-TTimer::TTimer(TComponent* owner) : TComponent(owner) {}
-
-TTimer::~TTimer() {
-    onTimer_ = nullptr;
-    korvan::forms::TimerScheduler::Instance().Stop(this);
+TTimer::TTimer(TComponent* owner) : TComponent(owner), timer_(korvan::forms::Gui()) {
+    timer_.SetEnabled(true);
 }
 
-void TTimer::SetEnabled(bool enabled) {
-    if (enabled == enabled_)
-        return;
-    enabled_ = enabled;
-    UpdateTimer();
-}
-
-void TTimer::SetInterval(unsigned interval) {
-    if (interval == interval_)
-        return;
-    interval_ = interval;
-    UpdateTimer();
-}
+TTimer::~TTimer() = default;
 
 void TTimer::SetOnTimer(TNotifyEvent handler) {
     onTimer_ = std::move(handler);
-    UpdateTimer();
-}
-
-bool TTimer::Running() const {
-    return korvan::forms::TimerScheduler::Instance().IsRunning(this);
-}
-
-void TTimer::UpdateTimer() {
-    auto& scheduler = korvan::forms::TimerScheduler::Instance();
-    scheduler.Stop(this);
-    if (interval_ != 0 && enabled_ && onTimer_)
-        scheduler.Start(this, interval_);
+    timer_.SetOnTimer(onTimer_ ? std::function<void()>([this] { Timer(); }) : nullptr);
 }
 
 void TTimer::Timer() {
@@ -67,33 +44,54 @@ void TTimer::Timer() {
     }
 }
 
-// The scheduler reaches the protected tick through this friend.
-class korvan_TimerAccess {
-public:
-    static void Tick(TTimer* timer) { timer->Timer(); }
-};
-
 namespace korvan::forms {
 
-struct TimerScheduler::Impl {
+struct TimerScheduler::Impl final : sys::ClockWaiter {
     struct Entry {
-        TTimer* timer;
-        unsigned interval;
+        const void* key;
+        sys::Millis interval;
         sys::Millis due;
         std::uint64_t order; // start order breaks ties of equal due times
+        std::function<void()> onTick;
         bool firing = false;
     };
     std::vector<Entry> entries;
     sys::Clock* clock = nullptr;
     std::uint64_t nextOrder = 0;
-    // Owned by the application object, so it goes with it.
+    // The wake-up on the system clock. Owned by the application object, so
+    // it goes with it.
     QPointer<QTimer> wakeup;
+    // The wake-up on a manual clock: the due time it waits for, while this
+    // waits on the clock.
+    std::optional<sys::Millis> clockWake;
+    std::atomic<bool> checkPosted{false};
 
-    Entry* Find(const TTimer* t) {
+    Entry* Find(const void* key) {
         for (auto& e : entries)
-            if (e.timer == t)
+            if (e.key == key)
                 return &e;
         return nullptr;
+    }
+
+    void StopClockWake() {
+        if (clockWake && clock)
+            clock->RemoveWaiter(*this);
+        clockWake.reset();
+    }
+
+    // Any thread, under the clock's lock: the GUI thread looks at the time.
+    void OnClockMoved() override {
+        QCoreApplication* app = QCoreApplication::instance();
+        if (app == nullptr || checkPosted.exchange(true))
+            return;
+        QMetaObject::invokeMethod(
+            app,
+            [] {
+                auto& scheduler = TimerScheduler::Instance();
+                scheduler.impl_->checkPosted = false;
+                scheduler.CheckClockWake();
+            },
+            Qt::QueuedConnection);
     }
 };
 
@@ -107,6 +105,7 @@ TimerScheduler::TimerScheduler() : impl_(std::make_unique<Impl>()) {}
 TimerScheduler::~TimerScheduler() = default;
 
 void TimerScheduler::SetClock(sys::Clock* clock) {
+    impl_->StopClockWake();
     impl_->clock = clock;
     // Timers keep their remaining time measured on the old clock from now.
     const sys::Millis now = Clock().NowMs();
@@ -119,32 +118,37 @@ sys::Clock& TimerScheduler::Clock() const {
     return impl_->clock ? *impl_->clock : sys::SystemClock();
 }
 
-void TimerScheduler::Start(TTimer* timer, unsigned interval) {
-    Stop(timer);
-    impl_->entries.push_back({timer, interval, Clock().NowMs() + sys::Millis(interval), impl_->nextOrder++});
+void TimerScheduler::Start(const void* key, sys::Millis interval, std::function<void()> onTick) {
+    Stop(key);
+    impl_->entries.push_back(
+        {key, interval, Clock().NowMs() + interval, impl_->nextOrder++, std::move(onTick), false});
     Rearm();
 }
 
-void TimerScheduler::Stop(TTimer* timer) {
+void TimerScheduler::Stop(const void* key) {
     auto& v = impl_->entries;
-    v.erase(std::remove_if(v.begin(), v.end(), [timer](const Impl::Entry& e) { return e.timer == timer; }),
+    v.erase(std::remove_if(v.begin(), v.end(), [key](const Impl::Entry& e) { return e.key == key; }),
             v.end());
 }
 
-bool TimerScheduler::IsRunning(const TTimer* timer) const {
-    return impl_->Find(timer) != nullptr;
+bool TimerScheduler::IsRunning(const void* key) const {
+    return impl_->Find(key) != nullptr;
 }
 
 sys::Millis TimerScheduler::NextDueIn() const {
-    if (impl_->entries.empty())
-        return -1;
-    sys::Millis due = impl_->entries.front().due;
+    std::optional<sys::Millis> due;
     for (const auto& e : impl_->entries)
-        due = std::min(due, e.due);
-    return std::max<sys::Millis>(0, due - Clock().NowMs());
+        if (!e.firing && (!due || e.due < *due))
+            due = e.due;
+    return due ? std::max<sys::Millis>(0, *due - Clock().NowMs()) : -1;
 }
 
 int TimerScheduler::FireDue() {
+    // Whatever woke the scheduler, its wake-up is spent now, as a single-shot
+    // timer's is; Rearm sets the next one.
+    if (impl_->wakeup)
+        impl_->wakeup->stop();
+    impl_->StopClockWake();
     int fired = 0;
     for (;;) {
         const sys::Millis now = Clock().NowMs();
@@ -155,12 +159,17 @@ int TimerScheduler::FireDue() {
                 next = &e;
         if (!next)
             break;
-        TTimer* timer = next->timer;
+        const void* key = next->key;
         next->due = now + next->interval;
         next->order = impl_->nextOrder++;
         next->firing = true;
-        Guarded([timer] { korvan_TimerAccess::Tick(timer); });
-        if (Impl::Entry* e = impl_->Find(timer))
+        // A copy: the handler may stop or free its timer.
+        const std::function<void()> tick = next->onTick;
+        // Woken again before the handler runs: a modal loop inside it must
+        // not stop the other timers.
+        Rearm();
+        Guarded(tick);
+        if (Impl::Entry* e = impl_->Find(key))
             e->firing = false;
         ++fired;
     }
@@ -169,22 +178,38 @@ int TimerScheduler::FireDue() {
 }
 
 void TimerScheduler::Rearm() {
-    // Qt wakes the scheduler only while it counts on the system clock.
-    if (!impl_->clock && QCoreApplication::instance()) {
-        if (!impl_->wakeup) {
-            impl_->wakeup = new QTimer(QCoreApplication::instance());
-            impl_->wakeup->setSingleShot(true);
-            impl_->wakeup->setTimerType(Qt::PreciseTimer);
-            QObject::connect(impl_->wakeup.data(), &QTimer::timeout, [this] { FireDue(); });
-        }
-        const sys::Millis in = NextDueIn();
-        if (in < 0)
+    const sys::Millis in = NextDueIn();
+    if (impl_->clock) {
+        // On a manual clock the scheduler waits on the clock itself.
+        if (impl_->wakeup)
             impl_->wakeup->stop();
-        else
-            impl_->wakeup->start(int(std::min<sys::Millis>(in, 1 << 30)));
-    } else if (impl_->wakeup) {
-        impl_->wakeup->stop();
+        impl_->StopClockWake();
+        if (in < 0)
+            return;
+        impl_->clockWake = impl_->clock->NowMs() + in;
+        impl_->clock->AddWaiter(*impl_, *impl_->clockWake);
+        if (in == 0)
+            impl_->OnClockMoved();
+        return;
     }
+    if (!QCoreApplication::instance())
+        return;
+    if (!impl_->wakeup) {
+        impl_->wakeup = new QTimer(QCoreApplication::instance());
+        impl_->wakeup->setSingleShot(true);
+        impl_->wakeup->setTimerType(Qt::PreciseTimer);
+        QObject::connect(impl_->wakeup.data(), &QTimer::timeout, [this] { FireDue(); });
+    }
+    if (in < 0)
+        impl_->wakeup->stop();
+    else
+        impl_->wakeup->start(int(std::min<sys::Millis>(in, 1 << 30)));
+}
+
+void TimerScheduler::CheckClockWake() {
+    if (!impl_->clock || !impl_->clockWake || impl_->clock->NowMs() < *impl_->clockWake)
+        return;
+    FireDue();
 }
 
 int AdvanceTimers(sys::ManualClock& clock, sys::Millis ms) {

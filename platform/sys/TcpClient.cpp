@@ -6,10 +6,7 @@
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
-#include <sys/eventfd.h>
 #include <sys/socket.h>
-#include <system_error>
-#include <thread>
 #include <unistd.h>
 
 namespace korvan::sys {
@@ -26,31 +23,19 @@ bool WouldBlock(int error) {
 } // namespace
 
 struct TcpClient::Connection {
-    explicit Connection(GuiThread& gui) : gui(gui) {}
     ~Connection() {
         if (fd >= 0)
             ::close(fd);
-        if (wakeFd >= 0)
-            ::close(wakeFd);
     }
 
-    void Wake() {
-        std::uint64_t one = 1;
-        [[maybe_unused]] auto written = ::write(wakeFd, &one, sizeof one);
-    }
-
-    GuiThread& gui;
     // Guards `fd` against a close while another thread writes.
     std::mutex ioMutex;
     int fd = -1;
-    int wakeFd = -1;
-    std::atomic<bool> quit{false};
-    // The watcher looks for bytes only while no read notification is out.
-    std::atomic<bool> readArmed{true};
     std::atomic<bool> connected{false};
-    // GUI thread only: the client while the connection lasts.
+    // GUI thread only: the client while the connection lasts, and the watch
+    // on the socket (writable while connecting, readable after).
     TcpClient* client = nullptr;
-    std::thread watcher;
+    std::unique_ptr<IoWatch> watch;
 };
 
 TcpClient::TcpClient(GuiThread& gui) : gui_(gui) {}
@@ -81,10 +66,9 @@ bool TcpClient::Open() {
     peer.sin_port = htons(port_);
     if (::inet_pton(AF_INET, address_.c_str(), &peer.sin_addr) != 1)
         return false;
-    auto connection = std::make_shared<Connection>(gui_);
+    auto connection = std::make_shared<Connection>();
     connection->fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    connection->wakeFd = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
-    if (connection->fd < 0 || connection->wakeFd < 0)
+    if (connection->fd < 0)
         return false;
     // Frames are small and each waits for its reply: send them at once.
     int one = 1;
@@ -95,18 +79,12 @@ bool TcpClient::Open() {
         std::lock_guard lock(currentMutex_);
         current_ = connection;
     }
+    // OnConnecting comes first; the watch for the connect's end starts once
+    // it has run.
     Post(connection, &TcpClient::HandleConnecting);
     if (::connect(connection->fd, reinterpret_cast<const sockaddr*>(&peer), sizeof peer) != 0 &&
-        errno != EINPROGRESS) {
+        errno != EINPROGRESS)
         Post(connection, &TcpClient::HandleFailed, errno);
-        return true;
-    }
-    try {
-        connection->watcher = std::thread([connection] { Watch(connection); });
-    } catch (const std::system_error&) {
-        End(*connection);
-        return false;
-    }
     return true;
 }
 
@@ -117,10 +95,7 @@ void TcpClient::Close() {
 
 void TcpClient::End(Connection& connection) {
     connection.client = nullptr;
-    connection.quit = true;
-    connection.Wake();
-    if (connection.watcher.joinable())
-        connection.watcher.join();
+    connection.watch.reset();
     {
         std::lock_guard lock(connection.ioMutex);
         connection.connected = false;
@@ -135,64 +110,39 @@ void TcpClient::End(Connection& connection) {
 }
 
 void TcpClient::Post(const std::shared_ptr<Connection>& connection, Handler handler, int argument) {
-    connection->gui.Post([connection, handler, argument] {
+    gui_.Post([connection, handler, argument] {
         if (TcpClient* client = connection->client)
             (client->*handler)(*connection, argument);
     });
 }
 
-void TcpClient::Watch(const std::shared_ptr<Connection>& connection) {
-    Connection& c = *connection;
-    bool connecting = true;
-    while (!c.quit) {
-        pollfd fds[2] = {{c.wakeFd, POLLIN, 0}, {c.fd, 0, 0}};
-        nfds_t count = 1;
-        if (connecting) {
-            fds[1].events = POLLOUT;
-            count = 2;
-        } else if (c.readArmed) {
-            fds[1].events = POLLIN | POLLRDHUP;
-            count = 2;
-        }
-        if (::poll(fds, count, -1) < 0) {
-            if (errno == EINTR)
-                continue;
-            Post(connection, &TcpClient::HandleFailed, errno);
-            return;
-        }
-        if (fds[0].revents != 0) {
-            std::uint64_t value;
-            [[maybe_unused]] auto got = ::read(c.wakeFd, &value, sizeof value);
-        }
-        if (c.quit || count < 2 || fds[1].revents == 0)
-            continue;
-        if (connecting) {
-            int error = 0;
-            socklen_t size = sizeof error;
-            if (::getsockopt(c.fd, SOL_SOCKET, SO_ERROR, &error, &size) != 0)
-                error = errno;
-            if (error != 0) {
-                Post(connection, &TcpClient::HandleFailed, error);
-                return;
-            }
-            connecting = false;
-            c.connected = true;
-            Post(connection, &TcpClient::HandleConnected);
-            continue;
-        }
-        // Bytes wait, or the peer closed, or the socket failed: the GUI
-        // thread finds out which.
-        c.readArmed = false;
-        Post(connection, &TcpClient::HandleReadable);
-    }
+std::unique_ptr<IoWatch> TcpClient::Watch(Connection& connection, IoReady ready, Handler handler) {
+    // The watch belongs to the connection, so the connection outlives it.
+    return gui_.WatchIo(connection.fd, ready, [c = &connection, handler] {
+        if (TcpClient* client = c->client)
+            (client->*handler)(*c, 0);
+    });
 }
 
-void TcpClient::HandleConnecting(Connection&, int) {
+void TcpClient::HandleConnecting(Connection& connection, int) {
     if (OnConnecting)
         OnConnecting();
+    // The handler may have closed the connection.
+    if (connection.client == this && !connection.watch)
+        connection.watch = Watch(connection, IoReady::Writable, &TcpClient::HandleConnectDone);
 }
 
-void TcpClient::HandleConnected(Connection&, int) {
+void TcpClient::HandleConnectDone(Connection& connection, int) {
+    int error = 0;
+    socklen_t size = sizeof error;
+    if (::getsockopt(connection.fd, SOL_SOCKET, SO_ERROR, &error, &size) != 0)
+        error = errno;
+    if (error != 0) {
+        HandleFailed(connection, error);
+        return;
+    }
+    connection.connected = true;
+    connection.watch = Watch(connection, IoReady::Readable, &TcpClient::HandleReadable);
     if (OnConnect)
         OnConnect();
 }
@@ -205,6 +155,7 @@ void TcpClient::HandleFailed(Connection& connection, int error) {
 }
 
 void TcpClient::HandleReadable(Connection& connection, int) {
+    // Bytes wait, or the peer closed, or the socket failed: find out which.
     std::uint8_t probe;
     ssize_t n;
     int error = 0;
@@ -231,11 +182,6 @@ void TcpClient::HandleReadable(Connection& connection, int) {
             while (ReceiveBuf(discard, sizeof discard) > 0) {
             }
         }
-    }
-    // The handler may have closed the connection.
-    if (connection.client == this) {
-        connection.readArmed = true;
-        connection.Wake();
     }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // A non-blocking TCP client over POSIX sockets with the notifications of a
 // window-system client socket: connecting, connected, bytes to read, closed by
-// the peer, and errors, each run on the GUI thread through GuiThread::Post.
+// the peer, and errors, each run on the GUI thread (the socket is watched
+// through GuiThread::WatchIo, so no thread of its own runs).
 //
 // It holds at most one connection. Open, Close, ReceiveBuf and the
 // notifications belong to the GUI thread; SendBuf may be called from any
@@ -77,17 +78,18 @@ private:
     using Handler = void (TcpClient::*)(Connection&, int);
 
     std::shared_ptr<Connection> Current() const;
-    // Runs `handler` on the GUI thread, unless the connection has ended by
-    // then.
-    static void Post(const std::shared_ptr<Connection>& connection, Handler handler, int argument = 0);
-    // The watcher thread of one connection.
-    static void Watch(const std::shared_ptr<Connection>& connection);
+    // Runs `handler` on the GUI thread later, unless the connection has
+    // ended by then.
+    void Post(const std::shared_ptr<Connection>& connection, Handler handler, int argument = 0);
+    // Runs `handler` from a watch of the connection's socket (GUI thread).
+    std::unique_ptr<IoWatch> Watch(Connection& connection, IoReady ready, Handler handler);
     void HandleConnecting(Connection& connection, int);
-    void HandleConnected(Connection& connection, int);
+    // The socket became writable: the connect has ended, well or not.
+    void HandleConnectDone(Connection& connection, int);
     // The connect (before OnConnect) or a read (after it) failed.
     void HandleFailed(Connection& connection, int error);
     void HandleReadable(Connection& connection, int);
-    // Ends `connection`: stops its watcher and closes its socket.
+    // Ends `connection`: stops its watch and closes its socket.
     void End(Connection& connection);
 
     GuiThread& gui_;

@@ -6,7 +6,7 @@
 #include "device/protocol/SharedConstants.h"
 #include "ui/main/UnitAddress.h"
 
-using korvan::ChainTimer;
+using korvan::sys::Timer;
 
 namespace {
 constexpr korvan::sys::Millis ComScanMs = 1;
@@ -19,13 +19,18 @@ constexpr korvan::sys::Millis LevelPollMs = 300;
 
 TfmMainConnection::TfmMainConnection(korvan::MainConnectionView& view, korvan::ConnectionServices services)
     : view_(view), gui_(services.gui), clock_(services.clock), ports_(services.ports),
-      ClientSocket(services.gui), tmComScan(gui_, ComScanMs, [this] { tmComScanTimer(); }),
-      tmDisconnect(gui_, DisconnectMs, [this] { tmDisconnectTimer(); }),
-      tmLinkBroken(gui_, LinkBrokenMs, [this] { tmLinkBrokenTimer(); }),
-      tmLockPrompt(gui_, LockPromptMs, [this] { tmLockPromptTimer(); }),
-      tmProcessShow(gui_, ProcessShowMs, [this] { tmProcessShowTimer(); }),
+      ClientSocket(services.gui), tmComScan(
+                                      gui_, ComScanMs, [this] { tmComScanTimer(); }, Timer::Kind::OneShot),
+      tmDisconnect(
+          gui_, DisconnectMs, [this] { tmDisconnectTimer(); }, Timer::Kind::OneShot),
+      tmLinkBroken(
+          gui_, LinkBrokenMs, [this] { tmLinkBrokenTimer(); }, Timer::Kind::OneShot),
+      tmLockPrompt(
+          gui_, LockPromptMs, [this] { tmLockPromptTimer(); }, Timer::Kind::OneShot),
+      tmProcessShow(
+          gui_, ProcessShowMs, [this] { tmProcessShowTimer(); }, Timer::Kind::OneShot),
       tmInLevelDet(
-          gui_, LevelPollMs, [this] { tmInLevelDetTimer(); }, ChainTimer::Kind::Repeating),
+          gui_, LevelPollMs, [this] { tmInLevelDetTimer(); }, Timer::Kind::Repeating),
       alive_(std::make_shared<TfmMainConnection*>(this)) {
     SetUnitId(1);
     UnitControl = std::make_unique<LUnitControl>(*this);

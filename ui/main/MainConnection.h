@@ -20,7 +20,7 @@
 #include "device/model/LUnitControl.h"
 #include "device/model/UnitHost.h"
 #include "platform/sys/TcpClient.h"
-#include "ui/main/ChainTimer.h"
+#include "platform/sys/Timer.h"
 #include "ui/main/LanguageTables.h"
 #include "ui/main/MainConnectionView.h"
 
@@ -186,12 +186,12 @@ public:
     korvan::sys::TcpClient ClientSocket;
 
     // --- timers of the step chains ---
-    korvan::ChainTimer tmComScan;
-    korvan::ChainTimer tmDisconnect;
-    korvan::ChainTimer tmLinkBroken;
-    korvan::ChainTimer tmLockPrompt;
-    korvan::ChainTimer tmProcessShow;
-    korvan::ChainTimer tmInLevelDet;
+    korvan::sys::Timer tmComScan;
+    korvan::sys::Timer tmDisconnect;
+    korvan::sys::Timer tmLinkBroken;
+    korvan::sys::Timer tmLockPrompt;
+    korvan::sys::Timer tmProcessShow;
+    korvan::sys::Timer tmInLevelDet;
 
     // At most one is set. Declared last: they go first, before the
     // transports their I/O threads write through.

@@ -8,7 +8,6 @@
 #include "ui/dialogs/FNetWorkScan.h"
 #include "ui/dialogs/FProcess.h"
 #include "ui/dialogs/ModalWindows.h"
-#include "ui/main/FormsGuiThread.h"
 
 #include <cstdio>
 
@@ -39,15 +38,6 @@ private:
 };
 
 } // namespace
-
-namespace korvan {
-
-sys::GuiThread& FormsGui() {
-    static FormsGuiThread gui;
-    return gui;
-}
-
-} // namespace korvan
 
 TfmMain::TfmMain(TComponent* owner, korvan::MainWindowOptions options)
     : TForm(owner), options_(std::move(options)), connection_(windowView_, options_.services) {

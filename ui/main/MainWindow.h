@@ -8,6 +8,7 @@
 
 #include "platform/forms/ExtCtrls.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/GuiThread.h"
 #include "platform/forms/LoadScope.h"
 #include "platform/forms/Menus.h"
 #include "platform/forms/StdCtrls.h"
@@ -27,11 +28,8 @@
 
 namespace korvan {
 
-// The GUI thread of the running program.
-sys::GuiThread& FormsGui();
-
 struct MainWindowOptions {
-    ConnectionServices services{FormsGui()};
+    ConnectionServices services{forms::Gui()};
     // The single-instance guard: its key and folder (empty: the user's
     // runtime folder). An empty key claims nothing.
     std::string instanceKey = "korvan-editor";

@@ -17,7 +17,7 @@ namespace {
 
 TEST(Application, RunReturnsAtTerminateAndProcessesQueuedCalls) {
     bool ran = false;
-    korvan::forms::PostToGuiThread([&] {
+    korvan::forms::Gui().Post([&] {
         ran = true;
         Application->Terminate();
     });

@@ -1,4 +1,5 @@
 #include "platform/forms/Application.h"
+#include "platform/forms/GuiThread.h"
 #include "platform/forms/Messages.h"
 #include "platform/sys/Clock.h"
 #include "platform/text/Exception.h"
@@ -66,33 +67,6 @@ TEST(Messages, PostsArriveInOrderAndNotAfterTheWindowIsGone) {
     EXPECT_EQ(SendMessage(h, 0x550, 0, 0), 0);
 }
 
-TEST(Messages, ACancelledSendReleasesTheWaiterAndNeverRuns) {
-    // The GUI thread does not turn its loop here, as when it waits for the
-    // I/O thread to stop; cancelling must release the sender.
-    bool ran = false;
-    MessageWindow window([&](TMessage&) { ran = true; });
-    CancelSource cancel;
-    std::atomic<bool> started{false};
-    std::atomic<int> outcome{-1};
-    std::thread io([&] {
-        TMessage m{0x550, 0, 0, 0};
-        started = true;
-        outcome = SendMessage(window.Handle(), m, cancel) ? 1 : 0;
-    });
-    while (!started)
-        std::this_thread::yield();
-    cancel.Cancel();
-    io.join();
-    EXPECT_EQ(outcome, 0);
-    ProcessPendingCalls();
-    EXPECT_FALSE(ran);
-    TMessage again{0x550, 0, 0, 0};
-    EXPECT_FALSE(SendMessage(window.Handle(), again, cancel)); // stays cancelled until Reset
-    cancel.Reset();
-    EXPECT_TRUE(SendMessage(window.Handle(), again, cancel));
-    EXPECT_TRUE(ran);
-}
-
 TEST(Messages, AnExceptionInAHandlerReachesTheExceptionBox) {
     auto fake = std::make_unique<korvan::testing::FakeDialogService>();
     const auto& shown = fake->boxes;
@@ -106,8 +80,8 @@ TEST(Messages, AnExceptionInAHandlerReachesTheExceptionBox) {
     });
     ASSERT_TRUE(PumpUntil([&] { return finished.load(); }));
     io.join();
-    PostToGuiThread([] { throw std::runtime_error("plain failure"); });
-    PostToGuiThread([] { throw EAbort("silent"); });
+    Gui().Post([] { throw std::runtime_error("plain failure"); });
+    Gui().Post([] { throw EAbort("silent"); });
     ProcessPendingCalls();
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[0].text, "'x' is not a valid integer value."); // ends in a quote: a period is added

@@ -58,7 +58,7 @@ TEST_F(ModalForm, CloseQueryCanKeepTheModalLoopRunning) {
     dialog->OnCloseQuery = [&](TObject*, bool& canClose) {
         canClose = ++asked > 1;
         if (!canClose)
-            korvan::forms::PostToGuiThread([&] {
+            korvan::forms::Gui().Post([&] {
                 // Refused: the loop goes on with ModalResult back at 0.
                 EXPECT_TRUE(dialog->Visible());
                 EXPECT_EQ(dialog->ModalResult(), mrNone);

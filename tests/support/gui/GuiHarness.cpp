@@ -268,7 +268,7 @@ TComponent* FindNamed(TComponent* root, const std::string& name) {
 }
 
 int RunModal(TCustomForm* form, std::function<void()> script) {
-    forms::PostToGuiThread([script = std::move(script)] {
+    forms::Gui().Post([script = std::move(script)] {
         QCoreApplication::processEvents();
         script();
     });

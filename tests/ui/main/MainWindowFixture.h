@@ -8,7 +8,9 @@
 // (real time) in any loop, runs the test's reactions (click OK when the box
 // is up ...) and moves the clock to the next timer in small steps, but only
 // while no request waits for its reply and the socket is not connecting, so
-// that no reply time-out passes while the unit answers in real time.
+// that no reply time-out passes while the unit answers in real time. The
+// timers then fire through the scheduler's own wake-up, as in the running
+// program, also under a modal window opened from a timer's handler.
 
 #include "device/protocol/CommandCodes.h"
 #include "platform/forms/Application.h"
@@ -126,12 +128,9 @@ private:
             reaction();
         if (!Quiet())
             return;
-        auto& scheduler = forms::TimerScheduler::Instance();
-        const sys::Millis in = scheduler.NextDueIn();
-        if (in < 0)
-            return;
-        clock_.Advance(std::max<sys::Millis>(std::min(in, Step), 0));
-        scheduler.FireDue();
+        const sys::Millis in = forms::TimerScheduler::Instance().NextDueIn();
+        if (in > 0)
+            clock_.Advance(std::min(in, Step));
     }
 
     static bool Quiet() {
@@ -173,7 +172,8 @@ protected:
     // own, so tests and a running editor never meet; the test removes it.
     MainWindowOptions Options() {
         static int made = 0;
-        MainWindowOptions options{ConnectionServices{FormsGui(), clock, ports, backend}, "korvan-editor", {}};
+        MainWindowOptions options{
+            ConnectionServices{forms::Gui(), clock, ports, backend}, "korvan-editor", {}};
         options.instanceFolder = std::filesystem::path(KORVAN_TEST_OUTPUT_DIR) /
                                  ("instance-" + std::to_string(getpid()) + "-" + std::to_string(++made));
         instanceFolders_.push_back(options.instanceFolder);

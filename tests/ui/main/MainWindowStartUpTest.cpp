@@ -3,7 +3,7 @@
 // claim, and the first scan 300 ms later.
 
 #include "device/protocol/SharedConstants.h"
-#include "platform/forms/SingleInstance.h"
+#include "platform/sys/SingleInstance.h"
 #include "tests/ui/main/MainWindowFixture.h"
 
 #include <QWidget>
@@ -101,8 +101,8 @@ TEST_F(MainWindowTest, ClaimsTheSingleInstanceWhateverOtherWindowsAreCalled) {
     CreateEditorWindows(nullptr, options);
     EXPECT_TRUE(Application->ShowMainForm());
     // The editor holds the claim: a later start would find it taken.
-    forms::SingleInstance later(options.instanceKey, options.instanceFolder);
-    EXPECT_FALSE(later.Claim([] {}));
+    sys::SingleInstance later(options.instanceKey, options.instanceFolder);
+    EXPECT_FALSE(later.Claim(forms::Gui(), [] {}));
 }
 
 TEST_F(MainWindowTest, ScanWithNoCandidateSaysNoDeviceAndDemoLeavesOffLine) {

@@ -1,14 +1,17 @@
 #pragma once
 // One running editor per user: the first instance holds a lock file and
 // listens on a local socket beside it; a later start finds the lock taken,
-// asks the first instance over the socket to come forward, and ends.
+// asks the first instance over the socket to come forward, and ends. The
+// first instance hears the socket through the GUI thread's descriptor watch.
+
+#include "platform/sys/GuiThread.h"
 
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 
-namespace korvan::forms {
+namespace korvan::sys {
 
 class SingleInstance {
 public:
@@ -18,9 +21,9 @@ public:
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
-    // True when this is the first instance; `onActivate` then runs on the
-    // GUI thread each time a later start asks.
-    bool Claim(std::function<void()> onActivate);
+    // True when this is the first instance; `onActivate` then runs on
+    // `gui` each time a later start asks. GUI thread.
+    bool Claim(GuiThread& gui, std::function<void()> onActivate);
     // Asks the first instance to come forward; true when it confirmed
     // within `timeoutMs`.
     bool ActivateFirst(int timeoutMs = 5000);
@@ -36,4 +39,4 @@ private:
     std::unique_ptr<Server> server_;
 };
 
-} // namespace korvan::forms
+} // namespace korvan::sys

@@ -1,8 +1,4 @@
-#include "platform/forms/SingleInstance.h"
-
-#include "platform/forms/ExceptionGuard.h"
-
-#include <QSocketNotifier>
+#include "platform/sys/SingleInstance.h"
 
 #include <cctype>
 #include <cerrno>
@@ -17,7 +13,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-namespace korvan::forms {
+namespace korvan::sys {
 
 namespace {
 constexpr char kRequest[] = "activate\n";
@@ -37,11 +33,11 @@ std::string SafeKey(const std::string& key) {
 // bound on its read.
 struct SingleInstance::Server {
     int fd = -1;
-    std::unique_ptr<QSocketNotifier> notifier;
+    std::unique_ptr<IoWatch> watch;
     std::function<void()> onActivate;
 
     ~Server() {
-        notifier.reset();
+        watch.reset();
         if (fd >= 0)
             ::close(fd);
     }
@@ -66,7 +62,7 @@ struct SingleInstance::Server {
             (void)::send(client, kReply, sizeof kReply - 1, MSG_NOSIGNAL);
         ::close(client);
         if (asked && onActivate)
-            Guarded(onActivate);
+            onActivate();
     }
 };
 
@@ -97,7 +93,7 @@ std::filesystem::path SingleInstance::SocketPath() const {
     return folder_ / (key_ + "-" + std::to_string(::getuid()) + ".sock");
 }
 
-bool SingleInstance::Claim(std::function<void()> onActivate) {
+bool SingleInstance::Claim(GuiThread& gui, std::function<void()> onActivate) {
     std::error_code ec;
     std::filesystem::create_directories(folder_, ec);
     const int fd = ::open(LockPath().c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
@@ -128,8 +124,7 @@ bool SingleInstance::Claim(std::function<void()> onActivate) {
         return true;
     ::chmod(path.c_str(), 0600);
     Server* s = server_.get();
-    s->notifier = std::make_unique<QSocketNotifier>(sfd, QSocketNotifier::Read);
-    QObject::connect(s->notifier.get(), &QSocketNotifier::activated, [s] { s->Serve(); });
+    s->watch = gui.WatchIo(sfd, IoReady::Readable, [s] { s->Serve(); });
     return true;
 }
 
@@ -173,4 +168,4 @@ bool SingleInstance::ActivateFirst(int timeoutMs) {
     return ok;
 }
 
-} // namespace korvan::forms
+} // namespace korvan::sys
