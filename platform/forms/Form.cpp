@@ -5,6 +5,7 @@
 #include "platform/forms/ExceptionGuard.h"
 #include "platform/forms/Menus.h"
 #include "platform/forms/Messages.h"
+#include "platform/forms/QtGeometry.h"
 #include "platform/forms/VirtualKeys.h"
 #include "platform/text/Exception.h"
 
@@ -57,7 +58,7 @@ private:
 namespace {
 
 // Border and caption of the outer frame, by border style.
-QSize FrameMetrics(TFormBorderStyle style) {
+TSize FrameMetrics(TFormBorderStyle style) {
     switch (style) {
     case bsNone:
         return {0, 0};
@@ -142,31 +143,31 @@ QWidget* TCustomForm::CreateWidget() {
     return new korvan::forms::ControlWidget(this);
 }
 
-QSize TCustomForm::FrameExtra() const {
-    QSize extra = FrameMetrics(borderStyle_);
+TSize TCustomForm::FrameExtra() const {
+    TSize extra = FrameMetrics(borderStyle_);
     if (menu_ && menu_->Bar())
-        extra.rheight() += menu_->Bar()->sizeHint().height();
+        extra.cy += menu_->Bar()->sizeHint().height();
     return extra;
 }
 
-QRect TCustomForm::ClientRect() const {
-    const QSize extra = FrameExtra();
-    return QRect(0, 0, std::max(Width() - extra.width(), 0), std::max(Height() - extra.height(), 0));
+TRect TCustomForm::ClientRect() const {
+    const TSize extra = FrameExtra();
+    return Rect(0, 0, std::max(Width() - extra.cx, 0), std::max(Height() - extra.cy, 0));
 }
 
 void TCustomForm::UpdateWindowBounds() {
     if (!window_)
         return;
-    const QSize extra = FrameExtra();
-    const QSize border = FrameMetrics(borderStyle_);
-    int menuHeight = extra.height() - border.height();
-    const QRect client = ClientRect();
+    const TSize extra = FrameExtra();
+    const TSize border = FrameMetrics(borderStyle_);
+    int menuHeight = extra.cy - border.cy;
+    const TRect client = ClientRect();
     // The frame's border and caption belong to the window manager; the
     // window holds the menu bar and the client area.
-    window_->setGeometry(Left() + border.width() / 2, Top() + border.height() - border.width() / 2,
-                         client.width(), client.height() + menuHeight);
+    window_->setGeometry(Left() + border.cx / 2, Top() + border.cy - border.cx / 2, client.Width(),
+                         client.Height() + menuHeight);
     if (borderStyle_ != bsSizeable && borderStyle_ != bsSizeToolWin)
-        window_->setFixedSize(client.width(), client.height() + menuHeight);
+        window_->setFixedSize(client.Width(), client.Height() + menuHeight);
     else
         window_->setMinimumSize(0, 0), window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
@@ -200,12 +201,12 @@ void TCustomForm::ApplyWindowFlags() {
 void TCustomForm::SetBorderStyle(TFormBorderStyle style) {
     if (style == borderStyle_)
         return;
-    const QRect client = ClientRect();
+    const TRect client = ClientRect();
     borderStyle_ = style;
     ApplyWindowFlags();
     // The client area keeps its size; the frame follows.
-    const QSize extra = FrameExtra();
-    SetBounds(Left(), Top(), client.width() + extra.width(), client.height() + extra.height());
+    const TSize extra = FrameExtra();
+    SetBounds(Left(), Top(), client.Width() + extra.cx, client.Height() + extra.cy);
     UpdateWindowBounds();
 }
 
@@ -231,7 +232,7 @@ void TCustomForm::SetWindowState(TWindowState state) {
 void TCustomForm::SetMenu(TMainMenu* menu) {
     if (menu == menu_)
         return;
-    const QRect client = ClientRect();
+    const TRect client = ClientRect();
     if (menu_ && menu_->Bar())
         menu_->Bar()->hide();
     menu_ = menu;
@@ -240,8 +241,8 @@ void TCustomForm::SetMenu(TMainMenu* menu) {
         static_cast<korvan_FormWindow*>(Window())->Layout()->setMenuBar(bar);
         bar->show();
     }
-    const QSize extra = FrameExtra();
-    SetBounds(Left(), Top(), client.width() + extra.width(), client.height() + extra.height());
+    const TSize extra = FrameExtra();
+    SetBounds(Left(), Top(), client.Width() + extra.cx, client.Height() + extra.cy);
     UpdateWindowBounds();
 }
 
@@ -285,11 +286,11 @@ void TCustomForm::PlaceWindow() {
     if (placed_)
         return;
     placed_ = true;
-    QRect area(0, 0, 1024, 768);
+    TRect area = Rect(0, 0, 1024, 768);
     if (QScreen* s = QGuiApplication::primaryScreen())
-        area = s->availableGeometry();
-    auto centreIn = [this](const QRect& r) {
-        SetBounds(r.x() + (r.width() - Width()) / 2, r.y() + (r.height() - Height()) / 2, Width(), Height());
+        area = korvan::forms::ToTRect(s->availableGeometry());
+    auto centreIn = [this](const TRect& r) {
+        SetBounds(r.Left + (r.Width() - Width()) / 2, r.Top + (r.Height() - Height()) / 2, Width(), Height());
     };
     switch (position_) {
     case poScreenCenter:

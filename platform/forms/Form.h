@@ -46,7 +46,7 @@ public:
 
     // The top-level window (frame with menu bar and client area).
     QWidget* Window();
-    QRect ClientRect() const override;
+    TRect ClientRect() const override;
     bool Showing() const override { return Visible(); }
     bool IsPainted() const override { return true; }
 
@@ -75,7 +75,7 @@ public:
     TMainMenu* Menu() const { return menu_; }
     void SetMenu(TMainMenu* menu);
     // Outer size less the client size.
-    QSize FrameExtra() const;
+    TSize FrameExtra() const;
 
     // --- focus ---
     TWinControl* ActiveControl() const { return activeControl_; }

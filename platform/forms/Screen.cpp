@@ -146,4 +146,9 @@ void UpdateCursor(TControl* control) {
     ApplyToWidget(window->Widget(), cursor);
 }
 
+TPoint CursorPos() {
+    const QPoint p = QCursor::pos();
+    return Point(p.x(), p.y());
+}
+
 } // namespace korvan::forms

@@ -9,6 +9,7 @@
 
 #include "platform/forms/Component.h"
 #include "platform/forms/ControlTypes.h"
+#include "platform/gfx/Types.h"
 
 #include <QCursor>
 
@@ -41,4 +42,6 @@ QCursor QtCursorOf(TCursor cursor);
 // Shows `control`'s cursor: on its own window, or for a non-windowed
 // control on its parent's window while the pointer rests on it.
 void UpdateCursor(TControl* control);
+// Where the pointer is, in screen coordinates.
+TPoint CursorPos();
 } // namespace korvan::forms

@@ -34,8 +34,8 @@ using korvan::forms::ApplyLook;
 using korvan::forms::ClassBuilder;
 using korvan::forms::Guarded;
 using korvan::forms::kNativeStyle;
-using korvan::forms::TQtButtonControl;
 using korvan::forms::SyncScope;
+using korvan::forms::TQtButtonControl;
 using korvan::forms::TQtFieldControl;
 
 const std::vector<std::string> kAlignmentNames{"taLeftJustify", "taRightJustify", "taCenter"};
@@ -798,7 +798,7 @@ bool TComboBox::WantSpecialKey(std::uint16_t key) const {
     return (key == VK_RETURN || key == VK_ESCAPE) && DroppedDown();
 }
 
-bool TComboBox::DoMouseWheelDown(TShiftState shift, QPoint mousePos) {
+bool TComboBox::DoMouseWheelDown(TShiftState shift, TPoint mousePos) {
     if (TWinControl::DoMouseWheelDown(shift, mousePos))
         return true;
     if (itemIndex_ + 1 < items_->Count()) {
@@ -808,7 +808,7 @@ bool TComboBox::DoMouseWheelDown(TShiftState shift, QPoint mousePos) {
     return true;
 }
 
-bool TComboBox::DoMouseWheelUp(TShiftState shift, QPoint mousePos) {
+bool TComboBox::DoMouseWheelUp(TShiftState shift, TPoint mousePos) {
     if (TWinControl::DoMouseWheelUp(shift, mousePos))
         return true;
     if (itemIndex_ > 0) {
@@ -834,9 +834,9 @@ TGroupBox::TGroupBox(TComponent* owner) : TCustomControl(owner) {
     SetBounds(0, 0, 185, 105);
 }
 
-QRect TGroupBox::AdjustClientRect(QRect rect) const {
+TRect TGroupBox::AdjustClientRect(TRect rect) const {
     const int h = std::max(-Font().Height(), 8) + 4;
-    return rect.adjusted(2, h, -2, -2);
+    return Rect(rect.Left + 2, rect.Top + h, rect.Right - 2, rect.Bottom - 2);
 }
 
 void TGroupBox::Paint() {

@@ -324,8 +324,8 @@ public:
 protected:
     QWidget* CreateWidget() override;
     // The wheel moves the selection as the user's choice.
-    bool DoMouseWheelDown(TShiftState shift, QPoint mousePos) override;
-    bool DoMouseWheelUp(TShiftState shift, QPoint mousePos) override;
+    bool DoMouseWheelDown(TShiftState shift, TPoint mousePos) override;
+    bool DoMouseWheelUp(TShiftState shift, TPoint mousePos) override;
     void UserSelected(int index);
 
 private:
@@ -344,7 +344,7 @@ class TGroupBox : public TCustomControl {
     KORVAN_CLASS(TGroupBox)
 public:
     explicit TGroupBox(TComponent* owner);
-    QRect AdjustClientRect(QRect rect) const override;
+    TRect AdjustClientRect(TRect rect) const override;
 
 protected:
     void Paint() override;

@@ -97,12 +97,11 @@ bool TWinControl::ContainsControl(const TControl* control) const {
     return false;
 }
 
-TControl* TWinControl::ControlAtPos(QPoint pos, bool allowDisabled, bool allowWinControls) const {
+TControl* TWinControl::ControlAtPos(TPoint pos, bool allowDisabled, bool allowWinControls) const {
     auto hit = [&](TControl* c) {
         if (!c->Visible() || (!allowDisabled && !c->Enabled()))
             return false;
-        const QPoint local = pos - QPoint(c->Left(), c->Top());
-        return c->HitTest(local.x(), local.y());
+        return c->HitTest(pos.X - c->Left(), pos.Y - c->Top());
     };
     if (allowWinControls)
         for (auto it = winControls_.rbegin(); it != winControls_.rend(); ++it)
@@ -225,7 +224,7 @@ void TWinControl::Realign() {
     alignPending_ = false;
     realigning_ = true;
     try {
-        QRect rect = AdjustClientRect(ClientRect());
+        TRect rect = AdjustClientRect(ClientRect());
         AlignControls(nullptr, rect);
     } catch (...) {
         realigning_ = false;
@@ -236,15 +235,15 @@ void TWinControl::Realign() {
 
 class korvan_AlignAccess {
 public:
-    static void Place(TControl* c, const QRect& r) {
-        c->SetAlignedBounds(r.x(), r.y(), r.width(), r.height());
+    static void Place(TControl* c, const TRect& r) {
+        c->SetAlignedBounds(r.Left, r.Top, r.Width(), r.Height());
     }
     static bool AnchorsSet(TControl* c) { return c->anchorRulesSet_; }
-    static QRect AnchorBounds(TControl* c) { return c->anchorBounds_; }
-    static QSize AnchorParent(TControl* c) { return c->anchorParentSize_; }
+    static TRect AnchorBounds(TControl* c) { return c->anchorBounds_; }
+    static TSize AnchorParent(TControl* c) { return c->anchorParentSize_; }
 };
 
-void TWinControl::AlignControls(TControl* /*control*/, QRect& rect) {
+void TWinControl::AlignControls(TControl* /*control*/, TRect& rect) {
     // Aligned children in the framework's order: top, bottom, left,
     // right, client; within one kind by position. Then anchored ones.
     std::vector<TControl*> all(controls_);
@@ -259,11 +258,11 @@ void TWinControl::AlignControls(TControl* /*control*/, QRect& rect) {
             case alTop:
                 return a->Top() < b->Top();
             case alBottom:
-                return a->Top() + a->Height() > b->Top() + b->Height();
+                return a->BoundsRect().Bottom > b->BoundsRect().Bottom;
             case alLeft:
                 return a->Left() < b->Left();
             case alRight:
-                return a->Left() + a->Width() > b->Left() + b->Width();
+                return a->BoundsRect().Right > b->BoundsRect().Right;
             default:
                 return false;
             }
@@ -271,39 +270,37 @@ void TWinControl::AlignControls(TControl* /*control*/, QRect& rect) {
         return list;
     };
     for (TControl* c : ofKind(alTop)) {
-        korvan_AlignAccess::Place(c, QRect(rect.left(), rect.top(), rect.width(), c->Height()));
-        rect.setTop(rect.top() + c->Height());
+        korvan_AlignAccess::Place(c, Bounds(rect.Left, rect.Top, rect.Width(), c->Height()));
+        rect.Top += c->Height();
     }
     for (TControl* c : ofKind(alBottom)) {
-        korvan_AlignAccess::Place(
-            c, QRect(rect.left(), rect.bottom() + 1 - c->Height(), rect.width(), c->Height()));
-        rect.setBottom(rect.bottom() - c->Height());
+        korvan_AlignAccess::Place(c, Bounds(rect.Left, rect.Bottom - c->Height(), rect.Width(), c->Height()));
+        rect.Bottom -= c->Height();
     }
     for (TControl* c : ofKind(alLeft)) {
-        korvan_AlignAccess::Place(c, QRect(rect.left(), rect.top(), c->Width(), rect.height()));
-        rect.setLeft(rect.left() + c->Width());
+        korvan_AlignAccess::Place(c, Bounds(rect.Left, rect.Top, c->Width(), rect.Height()));
+        rect.Left += c->Width();
     }
     for (TControl* c : ofKind(alRight)) {
-        korvan_AlignAccess::Place(
-            c, QRect(rect.right() + 1 - c->Width(), rect.top(), c->Width(), rect.height()));
-        rect.setRight(rect.right() - c->Width());
+        korvan_AlignAccess::Place(c, Bounds(rect.Right - c->Width(), rect.Top, c->Width(), rect.Height()));
+        rect.Right -= c->Width();
     }
     for (TControl* c : ofKind(alClient))
         korvan_AlignAccess::Place(
-            c, QRect(rect.left(), rect.top(), std::max(rect.width(), 0), std::max(rect.height(), 0)));
+            c, Bounds(rect.Left, rect.Top, std::max(rect.Width(), 0), std::max(rect.Height(), 0)));
     // Anchors: a right or bottom anchor keeps the distance to that edge; both
     // anchors of an axis stretch; neither keeps the control centred.
-    const QSize size = AdjustClientRect(ClientRect()).size();
+    const TRect client = AdjustClientRect(ClientRect());
     for (TControl* c : all) {
         if (c->Align() != alNone || !korvan_AlignAccess::AnchorsSet(c))
             continue;
         const TAnchors a = c->Anchors();
         if ((a & (akLeft | akTop | akRight | akBottom)) == (akLeft | akTop))
             continue;
-        const QRect b = korvan_AlignAccess::AnchorBounds(c);
-        const QSize was = korvan_AlignAccess::AnchorParent(c);
-        const int dw = size.width() - was.width(), dh = size.height() - was.height();
-        int left = b.x(), width = b.width(), top = b.y(), height = b.height();
+        const TRect b = korvan_AlignAccess::AnchorBounds(c);
+        const TSize was = korvan_AlignAccess::AnchorParent(c);
+        const int dw = client.Width() - was.cx, dh = client.Height() - was.cy;
+        int left = b.Left, width = b.Width(), top = b.Top, height = b.Height();
         if ((a & akLeft) && (a & akRight))
             width += dw;
         else if (a & akRight)
@@ -316,7 +313,7 @@ void TWinControl::AlignControls(TControl* /*control*/, QRect& rect) {
             top += dh;
         else if (!(a & akTop))
             top += dh / 2;
-        korvan_AlignAccess::Place(c, QRect(left, top, std::max(width, 0), std::max(height, 0)));
+        korvan_AlignAccess::Place(c, Bounds(left, top, std::max(width, 0), std::max(height, 0)));
     }
 }
 
@@ -467,7 +464,8 @@ void TWinControl::BuildComposite() {
                 repainted = true;
             }
             QPainter p(&composite_);
-            p.drawImage(ClientOrigin() + QPoint(c->Left(), c->Top()), c->Surface());
+            const TPoint origin = ClientOrigin();
+            p.drawImage(QPoint(origin.X + c->Left(), origin.Y + c->Top()), c->Surface());
         }
     } catch (...) {
         building_ = false;

@@ -33,7 +33,7 @@ public:
     bool ContainsControl(const TControl* control) const;
     // The topmost child at a client point: windowed first, then
     // non-windowed; disabled children only when allowed.
-    TControl* ControlAtPos(QPoint pos, bool allowDisabled, bool allowWinControls = true) const;
+    TControl* ControlAtPos(TPoint pos, bool allowDisabled, bool allowWinControls = true) const;
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
     void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) override;
@@ -43,7 +43,7 @@ public:
 
     // --- alignment ---
     // The client rectangle that aligned children share.
-    virtual QRect AdjustClientRect(QRect rect) const { return rect; }
+    virtual TRect AdjustClientRect(TRect rect) const { return rect; }
     void Realign();
     void DisableAlign() { ++alignDisabled_; }
     void EnableAlign();
@@ -97,7 +97,7 @@ protected:
     void UpdateWindowBounds() override;
     void Resize() override;
     // Aligns the children inside the client rectangle.
-    virtual void AlignControls(TControl* control, QRect& rect);
+    virtual void AlignControls(TControl* control, TRect& rect);
     void VisibleChanged() override;
     // Parent for child windows (a form's client widget, a group box's body).
     virtual QWidget* ChildParentWidget() { return Widget(); }

@@ -46,20 +46,20 @@ TEST_F(ControlTree, AlignsInTheFrameworksOrderInsideThePanelsBevels) {
     top->SetAlign(alTop);
     top->SetParent(panel);
 
-    EXPECT_EQ(panel->BoundsRect(), QRect(0, 0, 300, 200));
+    EXPECT_EQ(panel->BoundsRect(), Bounds(0, 0, 300, 200));
     // Top and bottom take the full width inside the 2-pixel bevel; left
     // and right share what is left between them; client fills the rest.
-    EXPECT_EQ(top->BoundsRect(), QRect(2, 2, 296, 10));
-    EXPECT_EQ(bottom->BoundsRect(), QRect(2, 173, 296, 25));
-    EXPECT_EQ(left->BoundsRect(), QRect(2, 12, 20, 161));
-    EXPECT_EQ(right->BoundsRect(), QRect(268, 12, 30, 161));
-    EXPECT_EQ(client->BoundsRect(), QRect(22, 12, 246, 161));
+    EXPECT_EQ(top->BoundsRect(), Bounds(2, 2, 296, 10));
+    EXPECT_EQ(bottom->BoundsRect(), Bounds(2, 173, 296, 25));
+    EXPECT_EQ(left->BoundsRect(), Bounds(2, 12, 20, 161));
+    EXPECT_EQ(right->BoundsRect(), Bounds(268, 12, 30, 161));
+    EXPECT_EQ(client->BoundsRect(), Bounds(22, 12, 246, 161));
 
     // A change of the client area re-aligns; a hidden control gives its room back.
     form->SetClientWidth(400);
-    EXPECT_EQ(right->BoundsRect(), QRect(368, 12, 30, 161));
+    EXPECT_EQ(right->BoundsRect(), Bounds(368, 12, 30, 161));
     top->SetVisible(false);
-    EXPECT_EQ(left->BoundsRect(), QRect(2, 2, 20, 171));
+    EXPECT_EQ(left->BoundsRect(), Bounds(2, 2, 20, 171));
 }
 
 TEST_F(ControlTree, SameKindAlignsByPosition) {
@@ -86,13 +86,13 @@ TEST_F(ControlTree, AnchorsKeepDistancesWhenTheParentGrows) {
     form->SetClientHeight(100);
     struct Case {
         TAnchors anchors;
-        QRect after;
+        TRect after;
     } cases[] = {
-        {akLeft | akTop, QRect(10, 10, 50, 20)},
-        {akRight | akBottom, QRect(60, 60, 50, 20)},
-        {akLeft | akRight | akTop, QRect(10, 10, 100, 20)},
-        {akLeft | akTop | akBottom, QRect(10, 10, 50, 70)},
-        {0, QRect(35, 35, 50, 20)},
+        {akLeft | akTop, Bounds(10, 10, 50, 20)},
+        {akRight | akBottom, Bounds(60, 60, 50, 20)},
+        {akLeft | akRight | akTop, Bounds(10, 10, 100, 20)},
+        {akLeft | akTop | akBottom, Bounds(10, 10, 50, 70)},
+        {0, Bounds(35, 35, 50, 20)},
     };
     std::vector<TControl*> controls;
     for (const Case& c : cases) {
@@ -145,7 +145,7 @@ TEST_F(ControlTree, NonWindowedChildrenStayBelowWindowedSiblings) {
     EXPECT_EQ(form->Controls(1), label);
     label->SendToBack();
     EXPECT_EQ(form->Controls(0), label);
-    EXPECT_EQ(form->ControlAtPos(QPoint(5, 5), false), edit);
+    EXPECT_EQ(form->ControlAtPos(Point(5, 5), false), edit);
 }
 
 TEST_F(ControlTree, ParentFontAndColourFollowUntilSetOnTheChild) {
