@@ -90,7 +90,7 @@ const TClassInfo& TControl::StaticClassInfo() {
     return info;
 }
 
-TControl::TControl(TComponent* owner) : TComponent(owner) {
+TControl::TControl(TComponent* owner) : TComponent(owner), surface_(std::make_unique<QImage>()) {
     font_.OnChange = [this] { FontChanged(); };
 }
 
@@ -423,14 +423,18 @@ void TControl::Update() {
 
 QImage& TControl::Surface() {
     const QSize size(std::max(width_, 1), std::max(height_, 1));
-    if (surface_.size() != size) {
-        surface_ = QImage(size, QImage::Format_RGB32);
-        surface_.fill(Qt::white);
+    if (surface_->size() != size) {
+        *surface_ = QImage(size, QImage::Format_RGB32);
+        surface_->fill(Qt::white);
         needsPaint_ = true;
         if (canvas_)
-            canvas_->SetImage(&surface_);
+            canvas_->SetImage(surface_.get());
     }
-    return surface_;
+    return *surface_;
+}
+
+void TControl::ReleaseSurface() {
+    *surface_ = QImage();
 }
 
 void TControl::Present() {
@@ -630,6 +634,15 @@ void DrawParentImage(TControl* control, QImage& dest) {
     const TPoint origin = parent->ClientOrigin();
     p.drawImage(QPoint(0, 0), under,
                 QRect(QPoint(origin.X + control->Left(), origin.Y + control->Top()), dest.size()));
+}
+
+void DrawParentImage(TControl* control, TCanvas& canvas, TPoint at) {
+    if (!canvas.HasImage())
+        return;
+    QImage under(std::max(control->Width(), 1), std::max(control->Height(), 1), QImage::Format_RGB32);
+    DrawParentImage(control, under);
+    QPainter p(canvas.Image());
+    p.drawImage(QPoint(at.X, at.Y), under);
 }
 
 } // namespace korvan::forms

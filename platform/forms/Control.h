@@ -19,13 +19,11 @@
 #include "platform/gfx/Color.h"
 #include "platform/gfx/GraphicsObjects.h"
 
-#include <QImage>
-#include <QRect>
-
 #include <cstdint>
 #include <memory>
 #include <string>
 
+class QImage;
 class TPopupMenu;
 class TCustomForm;
 struct TMessage;
@@ -214,7 +212,7 @@ protected:
     void RequestAlign();
     // True when the parent image must show through the control.
     virtual bool IsTransparent() const { return !(controlStyle_ & csOpaque); }
-    void ReleaseSurface() { surface_ = QImage(); }
+    void ReleaseSurface();
 
     TControlStyle controlStyle_ = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
     TControlState controlState_ = 0;
@@ -239,7 +237,7 @@ private:
     TPopupMenu* popupMenu_ = nullptr;
     int wheelAccumulator_ = 0;
     bool inAlign_ = false;
-    QImage surface_;
+    std::unique_ptr<QImage> surface_; // never null; sized on first use
     std::unique_ptr<TCanvas> canvas_;
     bool needsPaint_ = true;
     bool inPaint_ = false;
@@ -267,6 +265,8 @@ public:
 
 namespace korvan::forms {
 // Paints the parent's image (its background and its non-windowed children
-// below `control`) into `dest`, which covers `control`'s bounds.
-void DrawParentImage(TControl* control, QImage& dest);
+// below `control`), as much as covers `control`'s bounds, onto the canvas's
+// picture with its top left corner at `at` (canvas clip and mapping do not
+// apply).
+void DrawParentImage(TControl* control, TCanvas& canvas, TPoint at);
 } // namespace korvan::forms

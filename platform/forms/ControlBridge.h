@@ -23,6 +23,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class QImage;
 class QKeyEvent;
 class TControl;
 class TWinControl;
@@ -68,6 +69,10 @@ TWinControl* ControlOfWidget(QWidget* widget);
 // The control under a screen point within `window`'s top-level window
 // (non-windowed children included); null outside.
 TControl* ControlAtScreen(QWidget* window, QPoint globalPos, bool allowDisabled);
+
+// Paints the parent's image (its background and its non-windowed children
+// below `control`) into `dest`, which covers `control`'s bounds.
+void DrawParentImage(TControl* control, QImage& dest);
 
 // Mouse state shared by all windows.
 struct MouseState {

@@ -8,6 +8,8 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -21,7 +23,21 @@ const TClassInfo& TWinControl::StaticClassInfo() {
     return info;
 }
 
-TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+struct TWinControl::WindowParts {
+    QPointer<QWidget> widget;
+    QObject* bridge = nullptr;
+    QImage composite;
+};
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner), parts_(std::make_unique<WindowParts>()) {}
+
+bool TWinControl::HandleAllocated() const {
+    return parts_->widget != nullptr;
+}
+
+bool TWinControl::WindowVisible() const {
+    return parts_->widget && parts_->widget->isVisible();
+}
 
 TWinControl::~TWinControl() {
     Destroying();
@@ -37,12 +53,12 @@ TWinControl::~TWinControl() {
 }
 
 QWidget* TWinControl::Widget() {
-    if (!widget_ && !creatingWidget_) {
+    if (!parts_->widget && !creatingWidget_) {
         creatingWidget_ = true;
         QWidget* w = CreateWidget();
-        widget_ = w;
+        parts_->widget = w;
         auto* bridge = new korvan::forms::InputBridge(this, w);
-        bridge_ = bridge;
+        parts_->bridge = bridge;
         w->setGeometry(Left(), Top(), Width(), Height());
         w->setMouseTracking(true);
         creatingWidget_ = false;
@@ -52,7 +68,7 @@ QWidget* TWinControl::Widget() {
         for (TControl* c : winControls_)
             static_cast<TWinControl*>(c)->Widget();
     }
-    return widget_;
+    return parts_->widget;
 }
 
 QWidget* TWinControl::CreateWidget() {
@@ -60,26 +76,26 @@ QWidget* TWinControl::CreateWidget() {
 }
 
 void TWinControl::DetachWidget() {
-    if (bridge_)
-        static_cast<korvan::forms::InputBridge*>(bridge_)->Detach();
-    if (widget_) {
-        if (auto* cw = dynamic_cast<korvan::forms::ControlWidget*>(widget_.data()))
+    if (parts_->bridge)
+        static_cast<korvan::forms::InputBridge*>(parts_->bridge)->Detach();
+    if (parts_->widget) {
+        if (auto* cw = dynamic_cast<korvan::forms::ControlWidget*>(parts_->widget.data()))
             cw->Detach();
-        QWidget* w = widget_;
-        widget_ = nullptr;
+        QWidget* w = parts_->widget;
+        parts_->widget = nullptr;
         delete w;
     }
-    bridge_ = nullptr;
+    parts_->bridge = nullptr;
 }
 
 void TWinControl::AttachWidget() {
-    if (!widget_)
+    if (!parts_->widget)
         return;
     TWinControl* p = Parent();
     if (p) {
-        widget_->setParent(p->ChildParentWidget());
-        widget_->setGeometry(Left(), Top(), Width(), Height());
-        widget_->setVisible(Visible());
+        parts_->widget->setParent(p->ChildParentWidget());
+        parts_->widget->setGeometry(Left(), Top(), Width(), Height());
+        parts_->widget->setVisible(Visible());
     }
 }
 
@@ -121,12 +137,12 @@ void TWinControl::InsertControl(TControl* control) {
     control->parent_ = this;
     if (control->IsWindowed()) {
         auto* w = static_cast<TWinControl*>(control);
-        if (w->widget_) {
+        if (w->parts_->widget) {
             w->AttachWidget();
-            w->widget_->raise();
+            w->parts_->widget->raise();
         }
         // Child windows exist with their parent's window.
-        if (widget_)
+        if (parts_->widget)
             w->Widget();
         w->ApplyEnabled();
     }
@@ -147,8 +163,8 @@ void TWinControl::RemoveControl(TControl* control) {
     control->parent_ = nullptr;
     if (control->IsWindowed()) {
         auto* w = static_cast<TWinControl*>(control);
-        if (w->widget_)
-            w->widget_->setParent(nullptr);
+        if (w->parts_->widget)
+            w->parts_->widget->setParent(nullptr);
         if (TCustomForm* form = GetParentForm())
             form->ControlRemoved(w);
     }
@@ -318,8 +334,8 @@ void TWinControl::AlignControls(TControl* /*control*/, TRect& rect) {
 }
 
 void TWinControl::UpdateWindowBounds() {
-    if (widget_ && Parent())
-        widget_->setGeometry(Left(), Top(), Width(), Height());
+    if (parts_->widget && Parent())
+        parts_->widget->setGeometry(Left(), Top(), Width(), Height());
 }
 
 void TWinControl::Resize() {
@@ -328,8 +344,8 @@ void TWinControl::Resize() {
 }
 
 void TWinControl::VisibleChanged() {
-    if (widget_ && Parent())
-        widget_->setVisible(Visible());
+    if (parts_->widget && Parent())
+        parts_->widget->setVisible(Visible());
     if (!Visible())
         if (TCustomForm* form = GetParentForm())
             if (TWinControl* focused = form->ActiveControl(); focused && ContainsControl(focused))
@@ -419,21 +435,21 @@ void TWinControl::DoExit() {
 
 void TWinControl::Invalidate() {
     SetNeedsPaint(true);
-    if (widget_)
-        widget_->update();
+    if (parts_->widget)
+        parts_->widget->update();
     if (Parent() && IsTransparent() && IsPainted())
         Parent()->Invalidate();
 }
 
 void TWinControl::Repaint() {
     Invalidate();
-    if (widget_)
-        widget_->repaint();
+    if (parts_->widget)
+        parts_->widget->repaint();
 }
 
 const QImage& TWinControl::Composite() {
     BuildComposite();
-    return composite_;
+    return parts_->composite;
 }
 
 void TWinControl::BuildComposite() {
@@ -446,11 +462,11 @@ void TWinControl::BuildComposite() {
             PaintSurface();
             repainted = true;
         }
-        composite_ = Surface().copy();
+        parts_->composite = Surface().copy();
     } else {
-        if (composite_.size() != size)
-            composite_ = QImage(size, QImage::Format_RGB32);
-        composite_.fill(Qt::white);
+        if (parts_->composite.size() != size)
+            parts_->composite = QImage(size, QImage::Format_RGB32);
+        parts_->composite.fill(Qt::white);
         repainted = true;
     }
     // Building: children that draw the parent image see the picture so far.
@@ -463,7 +479,7 @@ void TWinControl::BuildComposite() {
                 c->PaintSurface();
                 repainted = true;
             }
-            QPainter p(&composite_);
+            QPainter p(&parts_->composite);
             const TPoint origin = ClientOrigin();
             p.drawImage(QPoint(origin.X + c->Left(), origin.Y + c->Top()), c->Surface());
         }
@@ -476,7 +492,7 @@ void TWinControl::BuildComposite() {
 
 void TWinControl::PaintWindow(QPainter& painter, const QRect& rect) {
     BuildComposite();
-    painter.drawImage(rect, composite_, rect);
+    painter.drawImage(rect, parts_->composite, rect);
 }
 
 const TClassInfo& TCustomControl::StaticClassInfo() {

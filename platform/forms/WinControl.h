@@ -7,13 +7,17 @@
 // The window is made by CreateWidget (the layer's painting widget by
 // default; standard controls return their Qt widget). One event filter
 // per window turns Qt's input into the framework's: see ControlBridge.h.
+// The window types stay inside the layer: above it a control is reached
+// through this class, never through its widget.
 
 #include "platform/forms/Control.h"
 
-#include <QPointer>
-#include <QWidget>
-
+#include <memory>
 #include <vector>
+
+class QPainter;
+class QRect;
+class QWidget;
 
 class TWinControl : public TControl {
     KORVAN_CLASS(TWinControl)
@@ -24,7 +28,9 @@ public:
     bool IsWindowed() const override { return true; }
     // The window, made on first use.
     QWidget* Widget();
-    bool HandleAllocated() const { return widget_ != nullptr; }
+    bool HandleAllocated() const;
+    // The window exists and shows on the screen.
+    bool WindowVisible() const;
 
     // --- children ---
     int ControlCount() const { return int(controls_.size() + winControls_.size()); }
@@ -86,7 +92,7 @@ public:
     // Layer internal: composes the window's picture from its surface and
     // its non-windowed children; the image on screen.
     const QImage& Composite();
-    void PaintWindow(class QPainter& painter, const QRect& rect);
+    void PaintWindow(QPainter& painter, const QRect& rect);
 
 protected:
     friend class TControl;
@@ -110,9 +116,9 @@ private:
     friend class korvan_AlignAccess;
     std::vector<TControl*> controls_;    // non-windowed, bottom to top
     std::vector<TControl*> winControls_; // windowed, bottom to top
-    QPointer<QWidget> widget_;
-    QObject* bridge_ = nullptr;
-    QImage composite_;
+    // The window, its input bridge and its composed picture.
+    struct WindowParts;
+    std::unique_ptr<WindowParts> parts_;
     bool tabStop_ = false;
     int alignDisabled_ = 0;
     bool alignPending_ = false;
@@ -127,20 +133,4 @@ class TCustomControl : public TWinControl {
 public:
     explicit TCustomControl(TComponent* owner);
     bool IsPainted() const override { return true; }
-};
-
-// A windowed control whose window is a Qt widget that draws itself.
-// Standard controls derive from it; T is the Qt widget class.
-template <class W> class TQtControl : public TWinControl {
-public:
-    using TWinControl::TWinControl;
-    W* Native() { return static_cast<W*>(Widget()); }
-
-protected:
-    QWidget* CreateWidget() override { return new W(); }
-    // The Qt widget draws its own disabled look.
-    void ApplyEnabled() override {
-        if (HandleAllocated())
-            Native()->setEnabled(Enabled());
-    }
 };

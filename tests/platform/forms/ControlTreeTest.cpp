@@ -6,6 +6,8 @@
 #include "platform/forms/StdCtrls.h"
 #include "tests/support/gui/GuiHarness.h"
 
+#include <QWidget>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -122,11 +124,11 @@ TEST_F(ControlTree, VisibleAndEnabledAreTheControlsOwnFlags) {
     EXPECT_FALSE(edit->InputEnabled());
     EXPECT_FALSE(edit->Showing());
     // Qt does not grey the child of a disabled container.
-    EXPECT_TRUE(edit->Native()->isEnabled());
+    EXPECT_TRUE(edit->Widget()->isEnabled());
     panel->SetEnabled(true);
     EXPECT_TRUE(edit->InputEnabled());
     edit->SetEnabled(false);
-    EXPECT_FALSE(edit->Native()->isEnabled());
+    EXPECT_FALSE(edit->Widget()->isEnabled());
 }
 
 TEST_F(ControlTree, NonWindowedChildrenStayBelowWindowedSiblings) {

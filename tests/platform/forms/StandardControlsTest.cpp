@@ -8,6 +8,7 @@
 #include "platform/forms/VirtualKeys.h"
 #include "tests/support/gui/GuiHarness.h"
 
+#include <QComboBox>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -53,7 +54,7 @@ TEST_F(StandardControls, AProgramSetItemIndexRaisesNoEventButTheUsersChoiceDoes)
     EXPECT_TRUE(log.empty());
     ShowForm(form.get());
     // The user picks an item in the list.
-    emit combo->Native()->activated(1);
+    emit static_cast<QComboBox*>(combo->Widget())->activated(1);
     EXPECT_EQ(combo->ItemIndex(), 1);
     EXPECT_EQ(log, (std::vector<std::string>{"click", "change"}));
     // The wheel moves the selection as a user's choice, unless handled.
