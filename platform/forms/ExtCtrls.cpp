@@ -6,6 +6,8 @@
 #include "platform/gfx/Bitmap.h"
 #include "platform/text/Exception.h"
 
+#include <QPointer>
+#include <QScrollBar>
 #include <QWidget>
 
 #include <algorithm>
@@ -554,7 +556,12 @@ const TClassInfo& TScrollBox::StaticClassInfo() {
     return info;
 }
 
-TScrollBox::TScrollBox(TComponent* owner) : TCustomControl(owner) {
+struct TScrollBox::BarWindows {
+    QPointer<QScrollBar> horz, vert;
+};
+
+TScrollBox::TScrollBox(TComponent* owner)
+    : TCustomControl(owner), barWindows_(std::make_unique<BarWindows>()) {
     controlStyle_ =
         csAcceptsControls | csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks | csOpaque;
     auto changed = [this] {
@@ -657,14 +664,15 @@ bool TScrollBox::UpdateScrollBars() {
         bar->SetPosition(std::min(wanted, bar->maxPosition_));
     }
     if (HandleAllocated()) {
-        PlaceBar(*horz_, horzWindow_, Bounds(0, client.Height(), client.Width(), kScrollBarSize));
-        PlaceBar(*vert_, vertWindow_, Bounds(client.Width(), 0, kScrollBarSize, client.Height()));
+        PlaceBar(*horz_, Bounds(0, client.Height(), client.Width(), kScrollBarSize));
+        PlaceBar(*vert_, Bounds(client.Width(), 0, kScrollBarSize, client.Height()));
     }
     updatingBars_ = false;
     return ClientRect() != before;
 }
 
-void TScrollBox::PlaceBar(TControlScrollBar& bar, QPointer<QScrollBar>& window, const TRect& where) {
+void TScrollBox::PlaceBar(TControlScrollBar& bar, const TRect& where) {
+    QPointer<QScrollBar>& window = bar.kind_ == sbHorizontal ? barWindows_->horz : barWindows_->vert;
     if (!window) {
         if (!bar.shown_)
             return;

@@ -6,9 +6,6 @@
 #include "platform/forms/StdCtrls.h"
 #include "platform/gfx/Pictures.h"
 
-#include <QPointer>
-#include <QScrollBar>
-
 #include <memory>
 #include <vector>
 
@@ -189,10 +186,12 @@ private:
     // Works out the ranges, which bars show, and places their windows.
     // True when the client area changed.
     bool UpdateScrollBars();
-    void PlaceBar(TControlScrollBar& bar, QPointer<QScrollBar>& window, const TRect& where);
+    void PlaceBar(TControlScrollBar& bar, const TRect& where);
     TPoint scroll_;
     std::unique_ptr<TControlScrollBar> horz_, vert_;
-    QPointer<QScrollBar> horzWindow_, vertWindow_;
+    // The bars' windows.
+    struct BarWindows;
+    std::unique_ptr<BarWindows> barWindows_;
     bool autoScroll_ = true;
     bool updatingBars_ = false;
 };

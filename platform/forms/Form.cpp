@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -101,12 +102,16 @@ const TClassInfo& TCustomForm::StaticClassInfo() {
     return info;
 }
 
-TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
+struct TCustomForm::Frame {
+    QPointer<QWidget> window;
+};
+
+TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner), frame_(std::make_unique<Frame>()) {
     korvan::forms::RegisterStandardClasses();
     SetVisible(false);
     SetBounds(0, 0, 320, 240);
     Window();
-    Application->FormCreated(this, window_);
+    Application->FormCreated(this, frame_->window);
 }
 
 TCustomForm::~TCustomForm() {
@@ -121,22 +126,22 @@ TCustomForm::~TCustomForm() {
         delete c;
     }
     DetachWidget();
-    if (window_) {
-        static_cast<korvan_FormWindow*>(window_.data())->Detach();
-        delete window_.data();
+    if (frame_->window) {
+        static_cast<korvan_FormWindow*>(frame_->window.data())->Detach();
+        delete frame_->window.data();
     }
 }
 
 QWidget* TCustomForm::Window() {
-    if (!window_) {
+    if (!frame_->window) {
         auto* frame = new korvan_FormWindow(this);
-        window_ = frame;
+        frame_->window = frame;
         frame->setWindowTitle(QString::fromStdString(Caption()));
         frame->Layout()->addWidget(Widget(), 1);
         ApplyWindowFlags();
         UpdateWindowBounds();
     }
-    return window_;
+    return frame_->window;
 }
 
 QWidget* TCustomForm::CreateWidget() {
@@ -156,7 +161,7 @@ TRect TCustomForm::ClientRect() const {
 }
 
 void TCustomForm::UpdateWindowBounds() {
-    if (!window_)
+    if (!frame_->window)
         return;
     const TSize extra = FrameExtra();
     const TSize border = FrameMetrics(borderStyle_);
@@ -164,16 +169,17 @@ void TCustomForm::UpdateWindowBounds() {
     const TRect client = ClientRect();
     // The frame's border and caption belong to the window manager; the
     // window holds the menu bar and the client area.
-    window_->setGeometry(Left() + border.cx / 2, Top() + border.cy - border.cx / 2, client.Width(),
-                         client.Height() + menuHeight);
+    frame_->window->setGeometry(Left() + border.cx / 2, Top() + border.cy - border.cx / 2, client.Width(),
+                                client.Height() + menuHeight);
     if (borderStyle_ != bsSizeable && borderStyle_ != bsSizeToolWin)
-        window_->setFixedSize(client.Width(), client.Height() + menuHeight);
+        frame_->window->setFixedSize(client.Width(), client.Height() + menuHeight);
     else
-        window_->setMinimumSize(0, 0), window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        frame_->window->setMinimumSize(0, 0),
+            frame_->window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
 void TCustomForm::ApplyWindowFlags() {
-    if (!window_)
+    if (!frame_->window)
         return;
     Qt::WindowFlags flags = Qt::Window;
     switch (borderStyle_) {
@@ -192,10 +198,10 @@ void TCustomForm::ApplyWindowFlags() {
     }
     if (formStyle_ == fsStayOnTop)
         flags |= Qt::WindowStaysOnTopHint;
-    const bool shown = window_->isVisible();
-    window_->setWindowFlags(flags);
+    const bool shown = frame_->window->isVisible();
+    frame_->window->setWindowFlags(flags);
     if (shown)
-        window_->show();
+        frame_->window->show();
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle style) {
@@ -219,14 +225,14 @@ void TCustomForm::SetFormStyle(TFormStyle style) {
 
 void TCustomForm::SetWindowState(TWindowState state) {
     windowState_ = state;
-    if (!window_)
+    if (!frame_->window)
         return;
     if (state == wsMinimized)
-        window_->setWindowState(Qt::WindowMinimized);
+        frame_->window->setWindowState(Qt::WindowMinimized);
     else if (state == wsMaximized)
-        window_->setWindowState(Qt::WindowMaximized);
+        frame_->window->setWindowState(Qt::WindowMaximized);
     else
-        window_->setWindowState(Qt::WindowNoState);
+        frame_->window->setWindowState(Qt::WindowNoState);
 }
 
 void TCustomForm::SetMenu(TMainMenu* menu) {
@@ -254,8 +260,8 @@ void TCustomForm::Paint() {
 }
 
 void TCustomForm::TextChanged() {
-    if (window_)
-        window_->setWindowTitle(QString::fromStdString(Caption()));
+    if (frame_->window)
+        frame_->window->setWindowTitle(QString::fromStdString(Caption()));
     TWinControl::TextChanged();
 }
 
@@ -272,14 +278,14 @@ void TCustomForm::Show() {
 }
 
 void TCustomForm::BringToFront() {
-    if (window_ && window_->isVisible()) {
-        window_->raise();
-        window_->activateWindow();
+    if (frame_->window && frame_->window->isVisible()) {
+        frame_->window->raise();
+        frame_->window->activateWindow();
     }
 }
 
 bool TCustomForm::Active() const {
-    return window_ && window_->isActiveWindow();
+    return frame_->window && frame_->window->isActiveWindow();
 }
 
 void TCustomForm::PlaceWindow() {
@@ -331,8 +337,8 @@ void TCustomForm::VisibleChanged() {
                 FocusControl(target);
         } else {
             DoHide();
-            if (window_)
-                window_->hide();
+            if (frame_->window)
+                frame_->window->hide();
         }
     } catch (...) {
         showingWindow_ = false;
@@ -425,7 +431,7 @@ int TCustomForm::ShowModal() {
     modalLoop_ = nullptr;
     if (!HasState(csDestroying)) {
         Hide();
-        window_->setWindowModality(Qt::NonModal);
+        frame_->window->setWindowModality(Qt::NonModal);
     }
     return modalResult_;
 }

@@ -16,8 +16,6 @@
 
 #include "platform/forms/WinControl.h"
 
-#include <QPointer>
-
 class TMainMenu;
 class QEventLoop;
 
@@ -129,7 +127,9 @@ protected:
 private:
     friend class korvan_FormWindow;
     void CloseModal();
-    QPointer<QWidget> window_;
+    // The top-level window.
+    struct Frame;
+    std::unique_ptr<Frame> frame_;
     TWinControl* activeControl_ = nullptr;
     TModalResult modalResult_ = mrNone;
     QEventLoop* modalLoop_ = nullptr;
