@@ -114,26 +114,16 @@ using korvan::forms::TButtonControl;
 using korvan::forms::TFieldControl;
 
 // The widget of each standard control.
-QLineEdit* Native(TEdit* c) {
-    return static_cast<QLineEdit*>(c->Widget());
-}
-QPlainTextEdit* Native(TMemo* c) {
-    return static_cast<QPlainTextEdit*>(c->Widget());
-}
-QPushButton* Native(TButton* c) {
-    return static_cast<QPushButton*>(c->Widget());
-}
-QCheckBox* Native(TCheckBox* c) {
-    return static_cast<QCheckBox*>(c->Widget());
-}
-QRadioButton* Native(TRadioButton* c) {
-    return static_cast<QRadioButton*>(c->Widget());
-}
-QListWidget* Native(TListBox* c) {
-    return static_cast<QListWidget*>(c->Widget());
-}
-QComboBox* Native(TComboBox* c) {
-    return static_cast<QComboBox*>(c->Widget());
+template <class C> struct WidgetOf;
+template <> struct WidgetOf<TEdit> { using Type = QLineEdit; };
+template <> struct WidgetOf<TMemo> { using Type = QPlainTextEdit; };
+template <> struct WidgetOf<TButton> { using Type = QPushButton; };
+template <> struct WidgetOf<TCheckBox> { using Type = QCheckBox; };
+template <> struct WidgetOf<TRadioButton> { using Type = QRadioButton; };
+template <> struct WidgetOf<TListBox> { using Type = QListWidget; };
+template <> struct WidgetOf<TComboBox> { using Type = QComboBox; };
+template <class C> typename WidgetOf<C>::Type* Native(C* control) {
+    return static_cast<typename WidgetOf<C>::Type*>(control->Widget());
 }
 
 const std::vector<std::string> kAlignmentNames{"taLeftJustify", "taRightJustify", "taCenter"};

@@ -150,6 +150,34 @@ TEST_F(ControlTree, NonWindowedChildrenStayBelowWindowedSiblings) {
     EXPECT_EQ(form->ControlAtPos(Point(5, 5), false), edit);
 }
 
+// Rectangles of the control API exclude their right and bottom edges, as
+// the canvas does: the hit test, the alignment and the point mapping agree.
+TEST_F(ControlTree, GeometryExcludesTheRightAndBottomEdges) {
+    auto form = std::make_unique<TForm>(nullptr);
+    form->SetClientWidth(200);
+    form->SetClientHeight(150);
+    auto* panel = new TPanel(form.get());
+    panel->SetBevelOuter(bvNone);
+    panel->SetBounds(10, 20, 30, 40);
+    panel->SetParent(form.get());
+    EXPECT_EQ(panel->BoundsRect(), Rect(10, 20, 40, 60));
+    EXPECT_EQ(panel->ClientRect(), Rect(0, 0, 30, 40));
+    EXPECT_EQ(form->ControlAtPos(Point(39, 59), false), panel);
+    EXPECT_EQ(form->ControlAtPos(Point(40, 20), false), nullptr);
+    EXPECT_EQ(form->ControlAtPos(Point(10, 60), false), nullptr);
+    // An alBottom child's bottom edge is the parent's client bottom.
+    auto* bottom = new TPaintBox(form.get());
+    bottom->SetHeight(5);
+    bottom->SetAlign(alBottom);
+    bottom->SetParent(panel);
+    EXPECT_EQ(bottom->BoundsRect(), Rect(0, 35, 30, 40));
+    EXPECT_EQ(bottom->ClientToParent(Point(2, 3), form.get()), Point(12, 58));
+    ShowForm(form.get());
+    const TPoint screen = bottom->ClientToScreen(Point(2, 3));
+    EXPECT_EQ(bottom->ScreenToClient(screen), Point(2, 3));
+    EXPECT_EQ(panel->ScreenToClient(screen), Point(2, 38));
+}
+
 TEST_F(ControlTree, ParentFontAndColourFollowUntilSetOnTheChild) {
     auto form = std::make_unique<TForm>(nullptr);
     auto* panel = new TPanel(form.get());
