@@ -18,6 +18,10 @@
 //   characters it does not want (and Alt+letter) as accelerators;
 // - focus changes reach the form only when they happen inside it, never
 //   for window activation or popups.
+//
+// Layer internal, like QtGeometry.h: only the layer's own .cpp files (and
+// tests that drive windows directly) include this header; the public forms
+// headers name no Qt header.
 
 #include "platform/forms/ControlTypes.h"
 
