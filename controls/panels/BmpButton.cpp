@@ -267,7 +267,7 @@ bool TRzBmpButton::Inside(int x, int y) const {
 
 void TRzBmpButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     TCustomControl::MouseDown(button, shift, x, y);
-    if (Enabled() && !isFocused_ && HandleAllocated() && Widget()->isVisible() && CanFocus())
+    if (Enabled() && !isFocused_ && WindowVisible() && CanFocus())
         SetFocus();
     if (button == mbLeft && Enabled() && isFocused_) {
         if (!down_) {

@@ -126,33 +126,33 @@ void TRzCustomGroupBox::WndProc(TMessage& message) {
     TRzCustomPanel::WndProc(message);
 }
 
-QRect TRzCustomGroupBox::AdjustClientRect(QRect rect) const {
-    QRect r = TRzCustomPanel::AdjustClientRect(rect);
+TRect TRzCustomGroupBox::AdjustClientRect(TRect rect) const {
+    TRect r = TRzCustomPanel::AdjustClientRect(rect);
     const int h = TextHeightIn(Font(), "Yy");
     switch (groupStyle_) {
     case gsStandard:
     case gsFlat: {
         const int a = h / 2 - 1;
-        r.setTop(r.top() + (a < BorderWidth() ? a : h - BorderWidth()));
+        r.Top += (a < BorderWidth() ? a : h - BorderWidth());
         const int n = groupStyle_ == gsStandard ? 2 : 1;
-        r.adjust(n, n, -n, -n);
+        r = r.Inflate(-n, -n);
         break;
     }
     case gsCustom:
         // Only a caption takes room, and with it the 2-pixel inset.
         if (!Caption().empty()) {
-            r.setTop(r.top() + h);
-            r.adjust(2, 2, -2, -2);
+            r.Top += h;
+            r = r.Inflate(-2, -2);
         }
         break;
     case gsTopLine:
-        r.setTop(r.top() + h);
+        r.Top += h;
         break;
     case gsBanner:
-        r.setTop(r.top() + (bannerHeight_ != 0 ? bannerHeight_ : h + 8));
+        r.Top += (bannerHeight_ != 0 ? bannerHeight_ : h + 8);
         break;
     case gsUnderline:
-        r.setTop(r.top() + h + 4);
+        r.Top += h + 4;
         break;
     }
     return r;

@@ -26,7 +26,7 @@ public:
     virtual void SetCaptionFont(TFont* value);
     bool CaptionFontChanged() const { return captionFontChanged_; }
 
-    QRect AdjustClientRect(QRect rect) const override;
+    TRect AdjustClientRect(TRect rect) const override;
     void FramingChanged() override;
     void WndProc(TMessage& message) override;
     // Form scaling: a caption font of its own scales with the form.

@@ -6,8 +6,7 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/GraphicsProperties.h"
 #include "platform/forms/Messages.h"
-
-#include <QCursor>
+#include "platform/forms/Screen.h"
 
 #include <algorithm>
 
@@ -339,15 +338,6 @@ void TRzCustomPanel::FramingChanged() {
 
 // ---------------------------------------------------------------- geometry
 
-namespace {
-QRect ToQRect(const TRect& r) {
-    return QRect(r.Left, r.Top, r.Width(), r.Height());
-}
-TRect ToTRect(const QRect& r) {
-    return Rect(r.left(), r.top(), r.left() + r.width(), r.top() + r.height());
-}
-} // namespace
-
 void TRzCustomPanel::ShrinkByBorders(TRect& rect, bool includeBorderWidth) const {
     if (includeBorderWidth)
         rect = rect.Inflate(-BorderWidth(), -BorderWidth());
@@ -377,22 +367,18 @@ void TRzCustomPanel::ShrinkByBorders(TRect& rect, bool includeBorderWidth) const
     }
 }
 
-QRect TRzCustomPanel::ClientRect() const {
-    QRect r = TPanel::ClientRect();
-    if (dockSite_)
-        return r;
-    TRect t = ToTRect(r);
-    ShrinkByBorders(t, false);
-    return ToQRect(t);
+TRect TRzCustomPanel::ClientRect() const {
+    TRect r = TPanel::ClientRect();
+    if (!dockSite_)
+        ShrinkByBorders(r, false);
+    return r;
 }
 
-QRect TRzCustomPanel::AdjustClientRect(QRect rect) const {
-    QRect r = TPanel::AdjustClientRect(rect);
-    if (!dockSite_)
-        return r;
-    TRect t = ToTRect(r);
-    ShrinkByBorders(t, false);
-    return ToQRect(t);
+TRect TRzCustomPanel::AdjustClientRect(TRect rect) const {
+    TRect r = TPanel::AdjustClientRect(rect);
+    if (dockSite_)
+        ShrinkByBorders(r, false);
+    return r;
 }
 
 void TRzCustomPanel::SetBounds(int left, int top, int width, int height) {
@@ -403,8 +389,8 @@ void TRzCustomPanel::SetBounds(int left, int top, int width, int height) {
     TPanel::SetBounds(left, top, width, height);
 }
 
-QPoint TRzCustomPanel::CursorPosition() const {
-    return ScreenToClient(QCursor::pos());
+TPoint TRzCustomPanel::CursorPosition() const {
+    return ScreenToClient(korvan::forms::CursorPos());
 }
 
 void TRzCustomPanel::GetGradientColors(TColor& start, TColor& stop) const {

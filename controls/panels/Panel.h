@@ -96,15 +96,15 @@ public:
     TRzPanelDockManager* DockManager() const { return dockManager_.get(); }
 
     // The client area: inside the frames unless the panel is a dock site.
-    QRect ClientRect() const override;
-    QRect AdjustClientRect(QRect rect) const override;
+    TRect ClientRect() const override;
+    TRect AdjustClientRect(TRect rect) const override;
     // A bottom-aligned panel keeps its bottom edge, a right-aligned one
     // its right edge.
     void SetBounds(int left, int top, int width, int height) override;
     void WndProc(TMessage& message) override;
     void DefineProperties(TFiler& filer) override;
 
-    virtual QPoint CursorPosition() const;
+    virtual TPoint CursorPosition() const;
     virtual void ShrinkByBorders(TRect& rect, bool includeBorderWidth) const;
     virtual TRect ControlRect() const { return Rect(0, 0, Width(), Height()); }
     virtual TPoint RepaintMargins() const { return {1, 1}; }

@@ -9,6 +9,8 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QPointer>
+#include <QWidget>
 
 const TClassInfo& TApplication::StaticClassInfo() {
     static const TClassInfo info =
@@ -28,21 +30,30 @@ TApplication& TheApplication() {
 
 TApplication* const Application = &TheApplication();
 
-TApplication::TApplication(TComponent* owner) : TComponent(owner) {}
+struct TApplication::MainWindowRef {
+    QPointer<QWidget> window;
+};
+
+TApplication::TApplication(TComponent* owner)
+    : TComponent(owner), mainWindow_(std::make_unique<MainWindowRef>()) {}
+
+QWidget* TApplication::MainWindow() const {
+    return mainWindow_->window;
+}
 
 TApplication::~TApplication() = default;
 
 void TApplication::FormCreated(TComponent* form, QWidget* window) {
     if (!mainForm_) {
         mainForm_ = form;
-        mainWindow_ = window;
+        mainWindow_->window = window;
     }
 }
 
 void TApplication::FormDestroyed(TComponent* form) {
     if (form && form == mainForm_) {
         mainForm_ = nullptr;
-        mainWindow_ = nullptr;
+        mainWindow_->window = nullptr;
         Terminate();
     }
 }
@@ -50,8 +61,8 @@ void TApplication::FormDestroyed(TComponent* form) {
 void TApplication::Run() {
     if (terminated_)
         return;
-    if (showMainForm_ && mainWindow_)
-        mainWindow_->show();
+    if (showMainForm_ && mainWindow_->window)
+        mainWindow_->window->show();
     loop_ = std::make_unique<Loop>();
     // Calls queued before the loop started run as soon as it turns.
     korvan::forms::Gui().Post([] {});
@@ -123,7 +134,7 @@ int TApplication::MessageBox(const std::string& text, const std::string& caption
 }
 
 void TApplication::BringMainFormToFront() {
-    QWidget* w = mainWindow_;
+    QWidget* w = mainWindow_->window;
     if (!w)
         return;
     if (w->isMinimized())

@@ -9,15 +9,13 @@
 
 #include "platform/forms/Component.h"
 
-#include <QPointer>
-#include <QWidget>
-
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 
 class Exception;
+class QWidget;
 
 namespace korvan::sys {
 class SingleInstance;
@@ -33,7 +31,7 @@ public:
     void SetTitle(const std::string& title) { title_ = title; }
 
     TComponent* MainForm() const { return mainForm_; }
-    QWidget* MainWindow() const { return mainWindow_; }
+    QWidget* MainWindow() const;
     // A form announces itself; the first one becomes the main form.
     void FormCreated(TComponent* form, QWidget* window);
     // A form going away; the main form's going ends the application.
@@ -85,7 +83,8 @@ public:
 private:
     std::string title_;
     TComponent* mainForm_ = nullptr;
-    QPointer<QWidget> mainWindow_;
+    struct MainWindowRef;
+    std::unique_ptr<MainWindowRef> mainWindow_;
     bool showMainForm_ = true;
     bool mainFormOnTaskBar_ = false;
     bool showHint_ = true;

@@ -333,11 +333,11 @@ void TPageControl::Loaded() {
     activeName_.clear();
 }
 
-QRect TPageControl::AdjustClientRect(QRect rect) const {
-    return rect.adjusted(2, kTabHeight + 2, -2, -2);
+TRect TPageControl::AdjustClientRect(TRect rect) const {
+    return Rect(rect.Left + 2, rect.Top + kTabHeight + 2, rect.Right - 2, rect.Bottom - 2);
 }
 
-QRect TPageControl::TabRect(int index) const {
+TRect TPageControl::TabRect(int index) const {
     int x = 2;
     TCanvas measure(nullptr);
     QImage scratch(1, 1, QImage::Format_RGB32);
@@ -348,15 +348,15 @@ QRect TPageControl::TabRect(int index) const {
             continue;
         const int w = measure.TextWidth(StripAccelChars(pages_[size_t(i)]->Caption())) + 12;
         if (i == index)
-            return QRect(x, 2, w, kTabHeight - 2);
+            return Bounds(x, 2, w, kTabHeight - 2);
         x += w;
     }
-    return QRect();
+    return TRect{};
 }
 
 int TPageControl::TabAt(int x, int y) const {
     for (int i = 0; i < PageCount(); ++i)
-        if (TabRect(i).contains(x, y))
+        if (TabRect(i).Contains(Point(x, y)))
             return i;
     return -1;
 }
@@ -385,11 +385,11 @@ void TPageControl::Paint() {
     korvan::forms::Frame3D(c, body, clBtnHighlight, cl3DDkShadow, 1);
     c.Font().Assign(Font());
     for (int i = 0; i < PageCount(); ++i) {
-        const QRect q = TabRect(i);
-        if (q.isNull())
+        const TRect tab = TabRect(i);
+        if (tab.IsEmpty())
             continue;
         const bool active = pages_[size_t(i)] == active_;
-        TRect r{q.x(), q.y() - (active ? 2 : 0), q.x() + q.width(), q.y() + q.height() + (active ? 1 : 0)};
+        TRect r{tab.Left, tab.Top - (active ? 2 : 0), tab.Right, tab.Bottom + (active ? 1 : 0)};
         c.Brush().SetColor(Color());
         c.FillRect(r);
         c.Pen().SetColor(clBtnHighlight);

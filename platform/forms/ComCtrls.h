@@ -104,7 +104,7 @@ public:
     void SetActivePage(TTabSheet* page);
     int ActivePageIndex() const;
     void SetActivePageIndex(int index);
-    QRect AdjustClientRect(QRect rect) const override;
+    TRect AdjustClientRect(TRect rect) const override;
     TNotifyEvent OnChange;
     std::function<void(TObject*, bool&)> OnChanging;
     void Loaded() override;
@@ -120,7 +120,7 @@ private:
     friend class TTabSheet;
     void InsertPage(TTabSheet* page);
     void RemovePage(TTabSheet* page);
-    QRect TabRect(int index) const;
+    TRect TabRect(int index) const;
     std::vector<TTabSheet*> pages_;
     TTabSheet* active_ = nullptr;
     std::string activeName_; // read from the stream, resolved in Loaded

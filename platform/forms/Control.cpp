@@ -5,6 +5,7 @@
 #include "platform/forms/GraphicsProperties.h"
 #include "platform/forms/Menus.h"
 #include "platform/forms/Messages.h"
+#include "platform/forms/QtGeometry.h"
 #include "platform/forms/Screen.h"
 #include "platform/forms/WinControl.h"
 #include "platform/text/Exception.h"
@@ -89,7 +90,7 @@ const TClassInfo& TControl::StaticClassInfo() {
     return info;
 }
 
-TControl::TControl(TComponent* owner) : TComponent(owner) {
+TControl::TControl(TComponent* owner) : TComponent(owner), surface_(std::make_unique<QImage>()) {
     font_.OnChange = [this] { FontChanged(); };
 }
 
@@ -218,35 +219,40 @@ void TControl::SetClientHeight(int v) {
     SetHeight(v + (height_ - ClientHeight()));
 }
 
-QPoint TControl::ClientToParent(QPoint p, const TWinControl* parent) const {
+TPoint TControl::ClientToParent(TPoint p, const TWinControl* parent) const {
     const TControl* c = this;
-    QPoint r = p + ClientOrigin();
+    const TPoint origin = ClientOrigin();
+    TPoint r = Point(p.X + origin.X, p.Y + origin.Y);
     while (c && c->parent_ && c != parent) {
-        r += QPoint(c->left_, c->top_);
+        r = Point(r.X + c->left_, r.Y + c->top_);
         c = c->parent_;
         if (c == parent)
             return r;
-        r += c->ClientOrigin();
+        const TPoint o = c->ClientOrigin();
+        r = Point(r.X + o.X, r.Y + o.Y);
     }
     return r;
 }
 
-QPoint TControl::ClientToScreen(QPoint p) const {
+TPoint TControl::ClientToScreen(TPoint p) const {
     // Up to the nearest window, then Qt maps to the screen.
     const TControl* c = this;
-    QPoint r = p;
+    TPoint r = p;
     while (c && !c->IsWindowed()) {
-        r += c->ClientOrigin() + QPoint(c->left_, c->top_);
+        const TPoint o = c->ClientOrigin();
+        r = Point(r.X + o.X + c->left_, r.Y + o.Y + c->top_);
         c = c->parent_;
     }
     if (!c)
         return r;
     auto* w = const_cast<TWinControl*>(static_cast<const TWinControl*>(c));
-    return w->Widget()->mapToGlobal(r + c->ClientOrigin());
+    const TPoint o = c->ClientOrigin();
+    return korvan::forms::ToTPoint(w->Widget()->mapToGlobal(QPoint(r.X + o.X, r.Y + o.Y)));
 }
 
-QPoint TControl::ScreenToClient(QPoint p) const {
-    return p - ClientToScreen(QPoint(0, 0));
+TPoint TControl::ScreenToClient(TPoint p) const {
+    const TPoint origin = ClientToScreen(Point(0, 0));
+    return Point(p.X - origin.X, p.Y - origin.Y);
 }
 
 void TControl::SetAlign(TAlign align) {
@@ -272,9 +278,9 @@ void TControl::UpdateAnchorRules() {
         anchorRulesSet_ = false;
         return;
     }
-    anchorBounds_ = QRect(left_, top_, width_, height_);
-    const QRect client = parent_->AdjustClientRect(parent_->ClientRect());
-    anchorParentSize_ = client.size();
+    anchorBounds_ = BoundsRect();
+    const TRect client = parent_->AdjustClientRect(parent_->ClientRect());
+    anchorParentSize_ = TSize{client.Width(), client.Height()};
     anchorRulesSet_ = true;
 }
 
@@ -417,14 +423,18 @@ void TControl::Update() {
 
 QImage& TControl::Surface() {
     const QSize size(std::max(width_, 1), std::max(height_, 1));
-    if (surface_.size() != size) {
-        surface_ = QImage(size, QImage::Format_RGB32);
-        surface_.fill(Qt::white);
+    if (surface_->size() != size) {
+        *surface_ = QImage(size, QImage::Format_RGB32);
+        surface_->fill(Qt::white);
         needsPaint_ = true;
         if (canvas_)
-            canvas_->SetImage(&surface_);
+            canvas_->SetImage(surface_.get());
     }
-    return surface_;
+    return *surface_;
+}
+
+void TControl::ReleaseSurface() {
+    *surface_ = QImage();
 }
 
 void TControl::Present() {
@@ -544,10 +554,10 @@ void TControl::MouseLeave() {
     Perform(CM_MOUSELEAVE);
 }
 
-bool TControl::DoMouseWheel(TShiftState shift, int wheelDelta, QPoint mousePos) {
+bool TControl::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) {
     bool handled = false;
     if (OnMouseWheel)
-        OnMouseWheel(this, shift, wheelDelta, mousePos.x(), mousePos.y(), handled);
+        OnMouseWheel(this, shift, wheelDelta, mousePos.X, mousePos.Y, handled);
     if (handled)
         return true;
     wheelAccumulator_ += wheelDelta;
@@ -564,17 +574,17 @@ bool TControl::DoMouseWheel(TShiftState shift, int wheelDelta, QPoint mousePos) 
     return handled;
 }
 
-bool TControl::DoMouseWheelDown(TShiftState shift, QPoint mousePos) {
+bool TControl::DoMouseWheelDown(TShiftState shift, TPoint mousePos) {
     bool handled = false;
     if (OnMouseWheelDown)
-        OnMouseWheelDown(this, shift, mousePos.x(), mousePos.y(), handled);
+        OnMouseWheelDown(this, shift, mousePos.X, mousePos.Y, handled);
     return handled;
 }
 
-bool TControl::DoMouseWheelUp(TShiftState shift, QPoint mousePos) {
+bool TControl::DoMouseWheelUp(TShiftState shift, TPoint mousePos) {
     bool handled = false;
     if (OnMouseWheelUp)
-        OnMouseWheelUp(this, shift, mousePos.x(), mousePos.y(), handled);
+        OnMouseWheelUp(this, shift, mousePos.X, mousePos.Y, handled);
     return handled;
 }
 
@@ -621,8 +631,18 @@ void DrawParentImage(TControl* control, QImage& dest) {
     // control, as the screen shows it.
     const QImage& under = parent->Composite();
     QPainter p(&dest);
-    const QPoint origin = parent->ClientOrigin() + QPoint(control->Left(), control->Top());
-    p.drawImage(QPoint(0, 0), under, QRect(origin, dest.size()));
+    const TPoint origin = parent->ClientOrigin();
+    p.drawImage(QPoint(0, 0), under,
+                QRect(QPoint(origin.X + control->Left(), origin.Y + control->Top()), dest.size()));
+}
+
+void DrawParentImage(TControl* control, TCanvas& canvas, TPoint at) {
+    if (!canvas.HasImage())
+        return;
+    QImage under(std::max(control->Width(), 1), std::max(control->Height(), 1), QImage::Format_RGB32);
+    DrawParentImage(control, under);
+    QPainter p(canvas.Image());
+    p.drawImage(QPoint(at.X, at.Y), under);
 }
 
 } // namespace korvan::forms

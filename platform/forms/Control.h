@@ -19,13 +19,11 @@
 #include "platform/gfx/Color.h"
 #include "platform/gfx/GraphicsObjects.h"
 
-#include <QImage>
-#include <QRect>
-
 #include <cstdint>
 #include <memory>
 #include <string>
 
+class QImage;
 class TPopupMenu;
 class TCustomForm;
 struct TMessage;
@@ -55,19 +53,20 @@ public:
     void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
     void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
     virtual void SetBounds(int left, int top, int width, int height);
-    QRect BoundsRect() const { return QRect(left_, top_, width_, height_); }
+    // Rectangles exclude their right and bottom edges, as the canvas does.
+    TRect BoundsRect() const { return Bounds(left_, top_, width_, height_); }
     // The client area in the control's own coordinates (origin 0, 0).
-    virtual QRect ClientRect() const { return QRect(0, 0, width_, height_); }
-    int ClientWidth() const { return ClientRect().width(); }
-    int ClientHeight() const { return ClientRect().height(); }
+    virtual TRect ClientRect() const { return Rect(0, 0, width_, height_); }
+    int ClientWidth() const { return ClientRect().Width(); }
+    int ClientHeight() const { return ClientRect().Height(); }
     virtual void SetClientWidth(int v);
     virtual void SetClientHeight(int v);
     // Where the client origin lies inside the control.
-    virtual QPoint ClientOrigin() const { return QPoint(0, 0); }
-    QPoint ClientToScreen(QPoint p) const;
-    QPoint ScreenToClient(QPoint p) const;
+    virtual TPoint ClientOrigin() const { return Point(0, 0); }
+    TPoint ClientToScreen(TPoint p) const;
+    TPoint ScreenToClient(TPoint p) const;
     // In the parent's client coordinates.
-    QPoint ClientToParent(QPoint p, const TWinControl* parent = nullptr) const;
+    TPoint ClientToParent(TPoint p, const TWinControl* parent = nullptr) const;
 
     TAlign Align() const { return align_; }
     void SetAlign(TAlign align);
@@ -179,9 +178,9 @@ public:
     virtual void MouseLeave();
     // The wheel: OnMouseWheel first; unless it reports the wheel handled,
     // one DoMouseWheelDown/Up per 120 units. Screen position.
-    virtual bool DoMouseWheel(TShiftState shift, int wheelDelta, QPoint mousePos);
-    virtual bool DoMouseWheelDown(TShiftState shift, QPoint mousePos);
-    virtual bool DoMouseWheelUp(TShiftState shift, QPoint mousePos);
+    virtual bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos);
+    virtual bool DoMouseWheelDown(TShiftState shift, TPoint mousePos);
+    virtual bool DoMouseWheelUp(TShiftState shift, TPoint mousePos);
     // Whether a point (client coordinates) belongs to the control.
     virtual bool HitTest(int x, int y) const;
 
@@ -213,7 +212,7 @@ protected:
     void RequestAlign();
     // True when the parent image must show through the control.
     virtual bool IsTransparent() const { return !(controlStyle_ & csOpaque); }
-    void ReleaseSurface() { surface_ = QImage(); }
+    void ReleaseSurface();
 
     TControlStyle controlStyle_ = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
     TControlState controlState_ = 0;
@@ -225,8 +224,8 @@ private:
     TAlign align_ = alNone;
     TAnchors anchors_ = DefaultAnchors;
     // Anchor rules: bounds and parent client size when last set.
-    QRect anchorBounds_;
-    QSize anchorParentSize_;
+    TRect anchorBounds_;
+    TSize anchorParentSize_;
     bool anchorRulesSet_ = false;
     bool visible_ = true;
     bool enabled_ = true;
@@ -238,7 +237,7 @@ private:
     TPopupMenu* popupMenu_ = nullptr;
     int wheelAccumulator_ = 0;
     bool inAlign_ = false;
-    QImage surface_;
+    std::unique_ptr<QImage> surface_; // never null; sized on first use
     std::unique_ptr<TCanvas> canvas_;
     bool needsPaint_ = true;
     bool inPaint_ = false;
@@ -266,6 +265,8 @@ public:
 
 namespace korvan::forms {
 // Paints the parent's image (its background and its non-windowed children
-// below `control`) into `dest`, which covers `control`'s bounds.
-void DrawParentImage(TControl* control, QImage& dest);
+// below `control`), as much as covers `control`'s bounds, onto the canvas's
+// picture with its top left corner at `at` (canvas clip and mapping do not
+// apply).
+void DrawParentImage(TControl* control, TCanvas& canvas, TPoint at);
 } // namespace korvan::forms

@@ -4,6 +4,7 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/HintWindow.h"
 #include "platform/forms/Menus.h"
+#include "platform/forms/QtGeometry.h"
 #include "platform/forms/Screen.h"
 #include "platform/forms/VirtualKeys.h"
 #include "platform/forms/WinControl.h"
@@ -37,10 +38,10 @@ TMouseButton ButtonOf(Qt::MouseButton b) {
 // The point in `target`'s client coordinates from a point in `from`'s
 // window coordinates (`from` is the windowed control owning the widget).
 QPoint ToClient(TControl* target, TWinControl* from, QPoint windowPos) {
-    QPoint p = windowPos - from->ClientOrigin();
+    QPoint p = windowPos - ToQPoint(from->ClientOrigin());
     if (target == from)
         return p;
-    return p - target->ClientToParent(QPoint(0, 0), from);
+    return p - ToQPoint(target->ClientToParent(Point(0, 0), from));
 }
 
 // The control that takes a mouse event at a window point: the captured
@@ -53,7 +54,7 @@ TControl* MouseTarget(TWinControl* control, QPoint windowPos) {
     // windows that Qt already hit-tests.
     while (auto* w = dynamic_cast<TWinControl*>(target)) {
         QPoint local = ToClient(w, control, windowPos);
-        TControl* child = w->ControlAtPos(local, false, false);
+        TControl* child = w->ControlAtPos(ToTPoint(local), false, false);
         if (!child)
             break;
         target = child;
@@ -128,7 +129,7 @@ TControl* ControlAtScreen(QWidget* window, QPoint globalPos, bool allowDisabled)
     TControl* target = control;
     const QPoint windowPos = control->Widget()->mapFromGlobal(globalPos);
     while (auto* w = dynamic_cast<TWinControl*>(target)) {
-        TControl* child = w->ControlAtPos(ToClient(w, control, windowPos), allowDisabled, false);
+        TControl* child = w->ControlAtPos(ToTPoint(ToClient(w, control, windowPos)), allowDisabled, false);
         if (!child || child->IsWindowed())
             break;
         target = child;
@@ -262,7 +263,7 @@ bool InputBridge::MouseEvent(QEvent* event) {
         Guarded([&] {
             if (button == mbLeft && (target->ControlState() & csClicked)) {
                 target->SetControlState(target->ControlState() & ~csClicked);
-                if (target->ClientRect().contains(p))
+                if (target->ClientRect().Contains(ToTPoint(p)))
                     target->Click();
             }
             target->MouseUp(button, shift, p.x(), p.y());
@@ -301,7 +302,7 @@ bool InputBridge::WheelEvent(QEvent* event) {
     Guarded([&] {
         // Unhandled, the wheel goes up to the parents.
         for (TControl* c = target; c && !handled; c = c->Parent())
-            handled = c->DoMouseWheel(shift, delta, global);
+            handled = c->DoMouseWheel(shift, delta, ToTPoint(global));
     });
     if (!handled && control_->NativeWheel())
         return false;
@@ -451,12 +452,12 @@ void ControlWidget::resizeEvent(QResizeEvent* event) {
         return;
     // A form's client area follows its window.
     if (auto* form = dynamic_cast<TCustomForm*>(control_)) {
-        const QSize extra = form->FrameExtra();
+        const TSize extra = form->FrameExtra();
         const QSize client = size();
-        if (client != form->ClientRect().size() && form->Visible())
+        if (client != ToQRect(form->ClientRect()).size() && form->Visible())
             Guarded([&] {
-                form->SetBounds(form->Left(), form->Top(), client.width() + extra.width(),
-                                client.height() + extra.height());
+                form->SetBounds(form->Left(), form->Top(), client.width() + extra.cx,
+                                client.height() + extra.cy);
             });
     }
 }

@@ -18,11 +18,22 @@
 //   characters it does not want (and Alt+letter) as accelerators;
 // - focus changes reach the form only when they happen inside it, never
 //   for window activation or popups.
+//
+// Layer internal, like QtGeometry.h: only the layer's own .cpp files (and
+// tests that drive windows directly) include this header; the public forms
+// headers name no Qt header.
+
+#include "platform/forms/ControlTypes.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
 
+#include <cstdint>
+
+class QCursor;
+class QImage;
+class QInputEvent;
 class QKeyEvent;
 class TControl;
 class TWinControl;
@@ -68,6 +79,20 @@ TWinControl* ControlOfWidget(QWidget* widget);
 // The control under a screen point within `window`'s top-level window
 // (non-windowed children included); null outside.
 TControl* ControlAtScreen(QWidget* window, QPoint globalPos, bool allowDisabled);
+
+// The virtual-key code of a Qt key event; 0 for keys without one.
+std::uint16_t VirtualKeyOf(const QKeyEvent& event);
+// The Qt key of a virtual-key code (for scripted input); 0 when none.
+int QtKeyOf(std::uint16_t vk);
+// Shift, Alt and Ctrl of any input event, plus the held mouse buttons.
+TShiftState ShiftStateOf(const QInputEvent& event);
+
+// The Qt cursor for a cursor number (crDefault gives the arrow).
+QCursor QtCursorOf(TCursor cursor);
+
+// Paints the parent's image (its background and its non-windowed children
+// below `control`) into `dest`, which covers `control`'s bounds.
+void DrawParentImage(TControl* control, QImage& dest);
 
 // Mouse state shared by all windows.
 struct MouseState {

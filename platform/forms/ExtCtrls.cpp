@@ -2,9 +2,12 @@
 
 #include "platform/forms/ExceptionGuard.h"
 #include "platform/forms/GraphicsProperties.h"
+#include "platform/forms/QtGeometry.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/text/Exception.h"
 
+#include <QPointer>
+#include <QScrollBar>
 #include <QWidget>
 
 #include <algorithm>
@@ -132,13 +135,13 @@ void TPanel::SetAlignment(TAlignment a) {
     Invalidate();
 }
 
-QRect TPanel::AdjustClientRect(QRect rect) const {
+TRect TPanel::AdjustClientRect(TRect rect) const {
     int inset = borderWidth_;
     if (bevelOuter_ != bvNone)
         inset += bevelWidth_;
     if (bevelInner_ != bvNone)
         inset += bevelWidth_;
-    return rect.adjusted(inset, inset, -inset, -inset);
+    return rect.Inflate(-inset, -inset);
 }
 
 void TPanel::Paint() {
@@ -507,13 +510,13 @@ void TRadioGroup::UpdateButtons() {
 void TRadioGroup::ArrangeButtons() {
     if (buttons_.empty())
         return;
-    const QRect r = AdjustClientRect(ClientRect());
+    const TRect r = AdjustClientRect(ClientRect());
     const int rows = (int(buttons_.size()) + columns_ - 1) / columns_;
-    const int colWidth = r.width() / columns_;
-    const int rowHeight = std::max(r.height() / std::max(rows, 1), 1);
+    const int colWidth = r.Width() / columns_;
+    const int rowHeight = std::max(r.Height() / std::max(rows, 1), 1);
     for (size_t i = 0; i < buttons_.size(); ++i) {
         const int col = int(i) / rows, row = int(i) % rows;
-        buttons_[i]->SetBounds(r.x() + col * colWidth + 6, r.y() + row * rowHeight, colWidth - 8,
+        buttons_[i]->SetBounds(r.Left + col * colWidth + 6, r.Top + row * rowHeight, colWidth - 8,
                                std::min(rowHeight, 20));
     }
 }
@@ -553,7 +556,12 @@ const TClassInfo& TScrollBox::StaticClassInfo() {
     return info;
 }
 
-TScrollBox::TScrollBox(TComponent* owner) : TCustomControl(owner) {
+struct TScrollBox::BarWindows {
+    QPointer<QScrollBar> horz, vert;
+};
+
+TScrollBox::TScrollBox(TComponent* owner)
+    : TCustomControl(owner), barWindows_(std::make_unique<BarWindows>()) {
     controlStyle_ =
         csAcceptsControls | csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks | csOpaque;
     auto changed = [this] {
@@ -585,10 +593,10 @@ void TScrollBox::SetAutoScroll(bool v) {
     Realign();
 }
 
-QRect TScrollBox::ClientRect() const {
+TRect TScrollBox::ClientRect() const {
     const int w = Width() - (vert_ && vert_->shown_ ? kScrollBarSize : 0);
     const int h = Height() - (horz_ && horz_->shown_ ? kScrollBarSize : 0);
-    return QRect(0, 0, std::max(w, 0), std::max(h, 0));
+    return Rect(0, 0, std::max(w, 0), std::max(h, 0));
 }
 
 void TScrollBox::Loaded() {
@@ -603,7 +611,7 @@ void TScrollBox::Resize() {
         Realign();
 }
 
-void TScrollBox::AlignControls(TControl* control, QRect& rect) {
+void TScrollBox::AlignControls(TControl* control, TRect& rect) {
     TCustomControl::AlignControls(control, rect);
     // Bars that come or go change the client area: align once more.
     if (UpdateScrollBars()) {
@@ -616,7 +624,7 @@ bool TScrollBox::UpdateScrollBars() {
     if (updatingBars_ || HasState(csLoading) || HasState(csDestroying))
         return false;
     updatingBars_ = true;
-    const QRect before = ClientRect();
+    const TRect before = ClientRect();
     if (autoScroll_) {
         // The children's extent where the scrolling started.
         int right = 0, bottom = 0;
@@ -642,9 +650,9 @@ bool TScrollBox::UpdateScrollBars() {
     }
     horz_->shown_ = showH;
     vert_->shown_ = showV;
-    const QRect client = ClientRect();
-    horz_->maxPosition_ = showH ? horz_->range_ - client.width() : 0;
-    vert_->maxPosition_ = showV ? vert_->range_ - client.height() : 0;
+    const TRect client = ClientRect();
+    horz_->maxPosition_ = showH ? horz_->range_ - client.Width() : 0;
+    vert_->maxPosition_ = showV ? vert_->range_ - client.Height() : 0;
     // Positions read from a stream wait for the first layout; a shrunken
     // range pulls the position back.
     for (TControlScrollBar* bar : {horz_.get(), vert_.get()}) {
@@ -656,14 +664,15 @@ bool TScrollBox::UpdateScrollBars() {
         bar->SetPosition(std::min(wanted, bar->maxPosition_));
     }
     if (HandleAllocated()) {
-        PlaceBar(*horz_, horzWindow_, QRect(0, client.height(), client.width(), kScrollBarSize));
-        PlaceBar(*vert_, vertWindow_, QRect(client.width(), 0, kScrollBarSize, client.height()));
+        PlaceBar(*horz_, Bounds(0, client.Height(), client.Width(), kScrollBarSize));
+        PlaceBar(*vert_, Bounds(client.Width(), 0, kScrollBarSize, client.Height()));
     }
     updatingBars_ = false;
     return ClientRect() != before;
 }
 
-void TScrollBox::PlaceBar(TControlScrollBar& bar, QPointer<QScrollBar>& window, const QRect& where) {
+void TScrollBox::PlaceBar(TControlScrollBar& bar, const TRect& where) {
+    QPointer<QScrollBar>& window = bar.kind_ == sbHorizontal ? barWindows_->horz : barWindows_->vert;
     if (!window) {
         if (!bar.shown_)
             return;
@@ -674,9 +683,9 @@ void TScrollBox::PlaceBar(TControlScrollBar& bar, QPointer<QScrollBar>& window, 
         });
     }
     const QSignalBlocker block(window.data());
-    window->setGeometry(where);
+    window->setGeometry(korvan::forms::ToQRect(where));
     window->setRange(0, bar.maxPosition_);
-    window->setPageStep(std::max(bar.kind_ == sbHorizontal ? where.width() : where.height(), 1));
+    window->setPageStep(std::max(bar.kind_ == sbHorizontal ? where.Width() : where.Height(), 1));
     window->setSingleStep(std::max(bar.increment_, 1));
     window->setValue(bar.position_);
     window->setVisible(bar.shown_);
@@ -684,7 +693,7 @@ void TScrollBox::PlaceBar(TControlScrollBar& bar, QPointer<QScrollBar>& window, 
 }
 
 void TScrollBox::ScrollBy(int dx, int dy) {
-    scroll_ += QPoint(dx, dy);
+    scroll_ = Point(scroll_.X + dx, scroll_.Y + dy);
     DisableAlign();
     for (int i = 0; i < ControlCount(); ++i) {
         TControl* c = Controls(i);
@@ -697,25 +706,25 @@ void TScrollBox::ScrollBy(int dx, int dy) {
 void TScrollBox::ScrollInView(TControl* control) {
     if (!control || control->Parent() != this)
         return;
-    const QRect client = ClientRect();
+    const TRect client = ClientRect();
     auto into = [](TControlScrollBar& bar, int start, int extent, int room) {
         if (start < 0)
             bar.SetPosition(bar.Position() + start);
         else if (start + extent > room)
             bar.SetPosition(bar.Position() + std::min(start + extent - room, start));
     };
-    into(*horz_, control->Left(), control->Width(), client.width());
-    into(*vert_, control->Top(), control->Height(), client.height());
+    into(*horz_, control->Left(), control->Width(), client.Width());
+    into(*vert_, control->Top(), control->Height(), client.Height());
 }
 
-bool TScrollBox::DoMouseWheelDown(TShiftState shift, QPoint mousePos) {
+bool TScrollBox::DoMouseWheelDown(TShiftState shift, TPoint mousePos) {
     if (TCustomControl::DoMouseWheelDown(shift, mousePos))
         return true;
     vert_->SetPosition(vert_->Position() + vert_->Increment());
     return true;
 }
 
-bool TScrollBox::DoMouseWheelUp(TShiftState shift, QPoint mousePos) {
+bool TScrollBox::DoMouseWheelUp(TShiftState shift, TPoint mousePos) {
     if (TCustomControl::DoMouseWheelUp(shift, mousePos))
         return true;
     vert_->SetPosition(vert_->Position() - vert_->Increment());

@@ -6,9 +6,6 @@
 #include "platform/forms/StdCtrls.h"
 #include "platform/gfx/Pictures.h"
 
-#include <QPointer>
-#include <QScrollBar>
-
 #include <memory>
 #include <vector>
 
@@ -30,7 +27,7 @@ public:
     void SetAlignment(TAlignment a);
     bool FullRepaint() const { return fullRepaint_; }
     void SetFullRepaint(bool v) { fullRepaint_ = v; }
-    QRect AdjustClientRect(QRect rect) const override;
+    TRect AdjustClientRect(TRect rect) const override;
     TNotifyEvent OnPaint;
 
 protected:
@@ -166,7 +163,7 @@ public:
     ~TScrollBox() override;
     // Moves the children by (dx, dy).
     void ScrollBy(int dx, int dy);
-    QPoint ScrollPos() const { return scroll_; }
+    TPoint ScrollPos() const { return scroll_; }
     TControlScrollBar* HorzScrollBar() const { return horz_.get(); }
     void SetHorzScrollBar(TControlScrollBar* v) { horz_->Assign(v); }
     TControlScrollBar* VertScrollBar() const { return vert_.get(); }
@@ -175,24 +172,26 @@ public:
     void SetAutoScroll(bool v);
     // Scrolls so that `control` (a child) lies in view.
     void ScrollInView(TControl* control);
-    QRect ClientRect() const override;
+    TRect ClientRect() const override;
     void Loaded() override;
 
 protected:
     void Paint() override;
-    bool DoMouseWheelDown(TShiftState shift, QPoint mousePos) override;
-    bool DoMouseWheelUp(TShiftState shift, QPoint mousePos) override;
-    void AlignControls(TControl* control, QRect& rect) override;
+    bool DoMouseWheelDown(TShiftState shift, TPoint mousePos) override;
+    bool DoMouseWheelUp(TShiftState shift, TPoint mousePos) override;
+    void AlignControls(TControl* control, TRect& rect) override;
     void Resize() override;
 
 private:
     // Works out the ranges, which bars show, and places their windows.
     // True when the client area changed.
     bool UpdateScrollBars();
-    void PlaceBar(TControlScrollBar& bar, QPointer<QScrollBar>& window, const QRect& where);
-    QPoint scroll_;
+    void PlaceBar(TControlScrollBar& bar, const TRect& where);
+    TPoint scroll_;
     std::unique_ptr<TControlScrollBar> horz_, vert_;
-    QPointer<QScrollBar> horzWindow_, vertWindow_;
+    // The bars' windows.
+    struct BarWindows;
+    std::unique_ptr<BarWindows> barWindows_;
     bool autoScroll_ = true;
     bool updatingBars_ = false;
 };

@@ -5,6 +5,7 @@
 #include "platform/forms/ExceptionGuard.h"
 #include "platform/forms/Menus.h"
 #include "platform/forms/Messages.h"
+#include "platform/forms/QtGeometry.h"
 #include "platform/forms/VirtualKeys.h"
 #include "platform/text/Exception.h"
 
@@ -12,6 +13,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -57,7 +59,7 @@ private:
 namespace {
 
 // Border and caption of the outer frame, by border style.
-QSize FrameMetrics(TFormBorderStyle style) {
+TSize FrameMetrics(TFormBorderStyle style) {
     switch (style) {
     case bsNone:
         return {0, 0};
@@ -100,12 +102,16 @@ const TClassInfo& TCustomForm::StaticClassInfo() {
     return info;
 }
 
-TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
+struct TCustomForm::Frame {
+    QPointer<QWidget> window;
+};
+
+TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner), frame_(std::make_unique<Frame>()) {
     korvan::forms::RegisterStandardClasses();
     SetVisible(false);
     SetBounds(0, 0, 320, 240);
     Window();
-    Application->FormCreated(this, window_);
+    Application->FormCreated(this, frame_->window);
 }
 
 TCustomForm::~TCustomForm() {
@@ -120,59 +126,60 @@ TCustomForm::~TCustomForm() {
         delete c;
     }
     DetachWidget();
-    if (window_) {
-        static_cast<korvan_FormWindow*>(window_.data())->Detach();
-        delete window_.data();
+    if (frame_->window) {
+        static_cast<korvan_FormWindow*>(frame_->window.data())->Detach();
+        delete frame_->window.data();
     }
 }
 
 QWidget* TCustomForm::Window() {
-    if (!window_) {
+    if (!frame_->window) {
         auto* frame = new korvan_FormWindow(this);
-        window_ = frame;
+        frame_->window = frame;
         frame->setWindowTitle(QString::fromStdString(Caption()));
         frame->Layout()->addWidget(Widget(), 1);
         ApplyWindowFlags();
         UpdateWindowBounds();
     }
-    return window_;
+    return frame_->window;
 }
 
 QWidget* TCustomForm::CreateWidget() {
     return new korvan::forms::ControlWidget(this);
 }
 
-QSize TCustomForm::FrameExtra() const {
-    QSize extra = FrameMetrics(borderStyle_);
+TSize TCustomForm::FrameExtra() const {
+    TSize extra = FrameMetrics(borderStyle_);
     if (menu_ && menu_->Bar())
-        extra.rheight() += menu_->Bar()->sizeHint().height();
+        extra.cy += menu_->Bar()->sizeHint().height();
     return extra;
 }
 
-QRect TCustomForm::ClientRect() const {
-    const QSize extra = FrameExtra();
-    return QRect(0, 0, std::max(Width() - extra.width(), 0), std::max(Height() - extra.height(), 0));
+TRect TCustomForm::ClientRect() const {
+    const TSize extra = FrameExtra();
+    return Rect(0, 0, std::max(Width() - extra.cx, 0), std::max(Height() - extra.cy, 0));
 }
 
 void TCustomForm::UpdateWindowBounds() {
-    if (!window_)
+    if (!frame_->window)
         return;
-    const QSize extra = FrameExtra();
-    const QSize border = FrameMetrics(borderStyle_);
-    int menuHeight = extra.height() - border.height();
-    const QRect client = ClientRect();
+    const TSize extra = FrameExtra();
+    const TSize border = FrameMetrics(borderStyle_);
+    int menuHeight = extra.cy - border.cy;
+    const TRect client = ClientRect();
     // The frame's border and caption belong to the window manager; the
     // window holds the menu bar and the client area.
-    window_->setGeometry(Left() + border.width() / 2, Top() + border.height() - border.width() / 2,
-                         client.width(), client.height() + menuHeight);
+    frame_->window->setGeometry(Left() + border.cx / 2, Top() + border.cy - border.cx / 2, client.Width(),
+                                client.Height() + menuHeight);
     if (borderStyle_ != bsSizeable && borderStyle_ != bsSizeToolWin)
-        window_->setFixedSize(client.width(), client.height() + menuHeight);
+        frame_->window->setFixedSize(client.Width(), client.Height() + menuHeight);
     else
-        window_->setMinimumSize(0, 0), window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        frame_->window->setMinimumSize(0, 0),
+            frame_->window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
 void TCustomForm::ApplyWindowFlags() {
-    if (!window_)
+    if (!frame_->window)
         return;
     Qt::WindowFlags flags = Qt::Window;
     switch (borderStyle_) {
@@ -191,21 +198,21 @@ void TCustomForm::ApplyWindowFlags() {
     }
     if (formStyle_ == fsStayOnTop)
         flags |= Qt::WindowStaysOnTopHint;
-    const bool shown = window_->isVisible();
-    window_->setWindowFlags(flags);
+    const bool shown = frame_->window->isVisible();
+    frame_->window->setWindowFlags(flags);
     if (shown)
-        window_->show();
+        frame_->window->show();
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle style) {
     if (style == borderStyle_)
         return;
-    const QRect client = ClientRect();
+    const TRect client = ClientRect();
     borderStyle_ = style;
     ApplyWindowFlags();
     // The client area keeps its size; the frame follows.
-    const QSize extra = FrameExtra();
-    SetBounds(Left(), Top(), client.width() + extra.width(), client.height() + extra.height());
+    const TSize extra = FrameExtra();
+    SetBounds(Left(), Top(), client.Width() + extra.cx, client.Height() + extra.cy);
     UpdateWindowBounds();
 }
 
@@ -218,20 +225,20 @@ void TCustomForm::SetFormStyle(TFormStyle style) {
 
 void TCustomForm::SetWindowState(TWindowState state) {
     windowState_ = state;
-    if (!window_)
+    if (!frame_->window)
         return;
     if (state == wsMinimized)
-        window_->setWindowState(Qt::WindowMinimized);
+        frame_->window->setWindowState(Qt::WindowMinimized);
     else if (state == wsMaximized)
-        window_->setWindowState(Qt::WindowMaximized);
+        frame_->window->setWindowState(Qt::WindowMaximized);
     else
-        window_->setWindowState(Qt::WindowNoState);
+        frame_->window->setWindowState(Qt::WindowNoState);
 }
 
 void TCustomForm::SetMenu(TMainMenu* menu) {
     if (menu == menu_)
         return;
-    const QRect client = ClientRect();
+    const TRect client = ClientRect();
     if (menu_ && menu_->Bar())
         menu_->Bar()->hide();
     menu_ = menu;
@@ -240,8 +247,8 @@ void TCustomForm::SetMenu(TMainMenu* menu) {
         static_cast<korvan_FormWindow*>(Window())->Layout()->setMenuBar(bar);
         bar->show();
     }
-    const QSize extra = FrameExtra();
-    SetBounds(Left(), Top(), client.width() + extra.width(), client.height() + extra.height());
+    const TSize extra = FrameExtra();
+    SetBounds(Left(), Top(), client.Width() + extra.cx, client.Height() + extra.cy);
     UpdateWindowBounds();
 }
 
@@ -253,8 +260,8 @@ void TCustomForm::Paint() {
 }
 
 void TCustomForm::TextChanged() {
-    if (window_)
-        window_->setWindowTitle(QString::fromStdString(Caption()));
+    if (frame_->window)
+        frame_->window->setWindowTitle(QString::fromStdString(Caption()));
     TWinControl::TextChanged();
 }
 
@@ -271,25 +278,25 @@ void TCustomForm::Show() {
 }
 
 void TCustomForm::BringToFront() {
-    if (window_ && window_->isVisible()) {
-        window_->raise();
-        window_->activateWindow();
+    if (frame_->window && frame_->window->isVisible()) {
+        frame_->window->raise();
+        frame_->window->activateWindow();
     }
 }
 
 bool TCustomForm::Active() const {
-    return window_ && window_->isActiveWindow();
+    return frame_->window && frame_->window->isActiveWindow();
 }
 
 void TCustomForm::PlaceWindow() {
     if (placed_)
         return;
     placed_ = true;
-    QRect area(0, 0, 1024, 768);
+    TRect area = Rect(0, 0, 1024, 768);
     if (QScreen* s = QGuiApplication::primaryScreen())
-        area = s->availableGeometry();
-    auto centreIn = [this](const QRect& r) {
-        SetBounds(r.x() + (r.width() - Width()) / 2, r.y() + (r.height() - Height()) / 2, Width(), Height());
+        area = korvan::forms::ToTRect(s->availableGeometry());
+    auto centreIn = [this](const TRect& r) {
+        SetBounds(r.Left + (r.Width() - Width()) / 2, r.Top + (r.Height() - Height()) / 2, Width(), Height());
     };
     switch (position_) {
     case poScreenCenter:
@@ -330,8 +337,8 @@ void TCustomForm::VisibleChanged() {
                 FocusControl(target);
         } else {
             DoHide();
-            if (window_)
-                window_->hide();
+            if (frame_->window)
+                frame_->window->hide();
         }
     } catch (...) {
         showingWindow_ = false;
@@ -424,7 +431,7 @@ int TCustomForm::ShowModal() {
     modalLoop_ = nullptr;
     if (!HasState(csDestroying)) {
         Hide();
-        window_->setWindowModality(Qt::NonModal);
+        frame_->window->setWindowModality(Qt::NonModal);
     }
     return modalResult_;
 }

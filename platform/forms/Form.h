@@ -16,8 +16,6 @@
 
 #include "platform/forms/WinControl.h"
 
-#include <QPointer>
-
 class TMainMenu;
 class QEventLoop;
 
@@ -46,7 +44,7 @@ public:
 
     // The top-level window (frame with menu bar and client area).
     QWidget* Window();
-    QRect ClientRect() const override;
+    TRect ClientRect() const override;
     bool Showing() const override { return Visible(); }
     bool IsPainted() const override { return true; }
 
@@ -75,7 +73,7 @@ public:
     TMainMenu* Menu() const { return menu_; }
     void SetMenu(TMainMenu* menu);
     // Outer size less the client size.
-    QSize FrameExtra() const;
+    TSize FrameExtra() const;
 
     // --- focus ---
     TWinControl* ActiveControl() const { return activeControl_; }
@@ -129,7 +127,9 @@ protected:
 private:
     friend class korvan_FormWindow;
     void CloseModal();
-    QPointer<QWidget> window_;
+    // The top-level window.
+    struct Frame;
+    std::unique_ptr<Frame> frame_;
     TWinControl* activeControl_ = nullptr;
     TModalResult modalResult_ = mrNone;
     QEventLoop* modalLoop_ = nullptr;

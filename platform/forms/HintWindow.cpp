@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QLabel>
+#include <QPointer>
 
 namespace korvan::forms {
 
@@ -45,14 +46,23 @@ HintController& Hints() {
     return *hints;
 }
 
-HintController::HintController() : timer_(std::make_unique<TTimer>(nullptr)) {
+struct HintController::Parts {
+    QPointer<QLabel> window;
+};
+
+HintController::HintController()
+    : timer_(std::make_unique<TTimer>(nullptr)), parts_(std::make_unique<Parts>()) {
     timer_->SetEnabled(false);
     timer_->SetOnTimer([this](TObject*) { Tick(); });
 }
 
 HintController::~HintController() {
-    if (window_ && QCoreApplication::instance())
-        delete window_.data();
+    if (parts_->window && QCoreApplication::instance())
+        delete parts_->window.data();
+}
+
+QLabel* HintController::Window() const {
+    return parts_->window;
 }
 
 void HintController::ControlUnderMouse(TControl* control) {
@@ -82,11 +92,11 @@ void HintController::Forget(TControl* control) {
 }
 
 bool HintController::Showing() const {
-    return shown_ && window_ && window_->isVisible();
+    return shown_ && parts_->window && parts_->window->isVisible();
 }
 
 std::string HintController::ShownText() const {
-    return Showing() ? window_->text().toStdString() : std::string();
+    return Showing() ? parts_->window->text().toStdString() : std::string();
 }
 
 void HintController::Tick() {
@@ -108,28 +118,28 @@ void HintController::Show() {
     const std::string text = GetShortHint(HintTextOf(control_));
     if (text.empty())
         return;
-    if (!window_) {
-        window_ = new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint);
-        window_->setMargin(2);
-        window_->setAutoFillBackground(true);
-        window_->setFrameStyle(QFrame::Box | QFrame::Plain);
-        QPalette palette = window_->palette();
+    if (!parts_->window) {
+        parts_->window = new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint);
+        parts_->window->setMargin(2);
+        parts_->window->setAutoFillBackground(true);
+        parts_->window->setFrameStyle(QFrame::Box | QFrame::Plain);
+        QPalette palette = parts_->window->palette();
         palette.setColor(QPalette::Window, ToQColor(clInfoBk));
         palette.setColor(QPalette::WindowText, ToQColor(clInfoText));
-        window_->setPalette(palette);
+        parts_->window->setPalette(palette);
     }
-    window_->setText(QString::fromStdString(text));
-    window_->adjustSize();
+    parts_->window->setText(QString::fromStdString(text));
+    parts_->window->adjustSize();
     // Below the pointer, as tall as a pointer.
-    window_->move(QCursor::pos() + QPoint(0, 20));
-    window_->show();
+    parts_->window->move(QCursor::pos() + QPoint(0, 20));
+    parts_->window->show();
     shown_ = true;
 }
 
 void HintController::Hide() {
     timer_->SetEnabled(false);
-    if (window_)
-        window_->hide();
+    if (parts_->window)
+        parts_->window->hide();
     shown_ = false;
 }
 

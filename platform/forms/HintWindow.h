@@ -9,12 +9,10 @@
 // The pauses run on the framework's timer, so tests drive them with the
 // timer clock.
 
-#include <QLabel>
-#include <QPointer>
-
 #include <memory>
 #include <string>
 
+class QLabel;
 class TControl;
 class TTimer;
 
@@ -34,7 +32,7 @@ public:
     bool Showing() const;
     // The text shown; empty when no hint is up.
     std::string ShownText() const;
-    QLabel* Window() const { return window_; }
+    QLabel* Window() const;
 
 private:
     void Tick();
@@ -43,7 +41,8 @@ private:
     TControl* control_ = nullptr; // the control with the hint
     bool shown_ = false;
     std::unique_ptr<TTimer> timer_;
-    QPointer<QLabel> window_;
+    struct Parts;
+    std::unique_ptr<Parts> parts_; // the hint window
 };
 
 HintController& Hints();

@@ -1,5 +1,6 @@
 #include "platform/forms/Menus.h"
 
+#include "platform/forms/ControlBridge.h"
 #include "platform/forms/ControlTypes.h"
 #include "platform/forms/ExceptionGuard.h"
 #include "platform/forms/VirtualKeys.h"
@@ -8,6 +9,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 
 #include <algorithm>
 #include <sstream>
@@ -83,7 +85,12 @@ const TClassInfo& TMenuItem::StaticClassInfo() {
     return info;
 }
 
-TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) {}
+struct TMenuItem::Parts {
+    QPointer<QAction> action;
+    QPointer<QMenu> subMenu;
+};
+
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), parts_(std::make_unique<Parts>()) {}
 
 TMenuItem::~TMenuItem() {
     Destroying();
@@ -94,8 +101,8 @@ TMenuItem::~TMenuItem() {
     }
     if (parent_)
         parent_->Remove(this);
-    delete action_.data();
-    delete subMenu_.data();
+    delete parts_->action.data();
+    delete parts_->subMenu.data();
 }
 
 void TMenuItem::SetCaption(const std::string& caption) {
@@ -220,45 +227,45 @@ void TMenuItem::GetChildren(const std::function<void(TComponent*)>& proc, TCompo
 }
 
 QAction* TMenuItem::Action() {
-    if (!action_) {
-        action_ = new QAction();
-        QObject::connect(action_.data(), &QAction::triggered,
+    if (!parts_->action) {
+        parts_->action = new QAction();
+        QObject::connect(parts_->action.data(), &QAction::triggered,
                          [this] { korvan::forms::Guarded([this] { Click(); }); });
     }
-    action_->setText(MenuText(caption_));
-    action_->setSeparator(caption_ == "-");
-    action_->setEnabled(enabled_);
-    action_->setVisible(visible_);
-    action_->setCheckable(checked_ || radioItem_);
-    action_->setChecked(checked_);
+    parts_->action->setText(MenuText(caption_));
+    parts_->action->setSeparator(caption_ == "-");
+    parts_->action->setEnabled(enabled_);
+    parts_->action->setVisible(visible_);
+    parts_->action->setCheckable(checked_ || radioItem_);
+    parts_->action->setChecked(checked_);
     // Shown beside the item; the form fires it (Qt's shortcut would see
     // only the keys the controls leave to it).
-    action_->setShortcut(KeySequenceOf(shortCut_));
-    action_->setShortcutContext(Qt::WidgetShortcut);
+    parts_->action->setShortcut(KeySequenceOf(shortCut_));
+    parts_->action->setShortcutContext(Qt::WidgetShortcut);
     if (!items_.empty())
-        action_->setMenu(SubMenu());
-    return action_;
+        parts_->action->setMenu(SubMenu());
+    return parts_->action;
 }
 
 QMenu* TMenuItem::SubMenu() {
-    if (!subMenu_)
-        subMenu_ = new QMenu();
-    subMenu_->clear();
-    subMenu_->setTitle(MenuText(caption_));
+    if (!parts_->subMenu)
+        parts_->subMenu = new QMenu();
+    parts_->subMenu->clear();
+    parts_->subMenu->setTitle(MenuText(caption_));
     for (TMenuItem* item : items_)
-        subMenu_->addAction(item->Action());
-    return subMenu_;
+        parts_->subMenu->addAction(item->Action());
+    return parts_->subMenu;
 }
 
 void TMenuItem::Changed() {
-    if (action_)
+    if (parts_->action)
         Action();
     if (TMenu* menu = GetParentMenu())
         menu->MenuChanged();
 }
 
 void TMenuItem::Rebuild() {
-    if (subMenu_)
+    if (parts_->subMenu)
         SubMenu();
     Changed();
 }
@@ -316,26 +323,34 @@ const TClassInfo& TMainMenu::StaticClassInfo() {
     return info;
 }
 
-TMainMenu::TMainMenu(TComponent* owner) : TMenu(owner) {}
+struct TMainMenu::Parts {
+    QPointer<QMenuBar> bar;
+};
+
+TMainMenu::TMainMenu(TComponent* owner) : TMenu(owner), parts_(std::make_unique<Parts>()) {}
+
+QMenuBar* TMainMenu::Bar() const {
+    return parts_->bar;
+}
 
 TMainMenu::~TMainMenu() {
-    delete bar_.data();
+    delete parts_->bar.data();
 }
 
 QMenuBar* TMainMenu::CreateBar() {
-    if (!bar_)
-        bar_ = new QMenuBar();
+    if (!parts_->bar)
+        parts_->bar = new QMenuBar();
     MenuChanged();
-    return bar_;
+    return parts_->bar;
 }
 
 void TMainMenu::MenuChanged() {
-    if (!bar_ || HasState(csDestroying))
+    if (!parts_->bar || HasState(csDestroying))
         return;
-    bar_->clear();
+    parts_->bar->clear();
     // Items without sub-items act on a click of the bar.
     for (int i = 0; i < Items()->Count(); ++i)
-        bar_->addAction(Items()->Items(i)->Action());
+        parts_->bar->addAction(Items()->Items(i)->Action());
 }
 
 const TClassInfo& TPopupMenu::StaticClassInfo() {
@@ -344,19 +359,27 @@ const TClassInfo& TPopupMenu::StaticClassInfo() {
     return info;
 }
 
-TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner) {}
+struct TPopupMenu::Parts {
+    QPointer<QMenu> shown;
+};
+
+TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner), parts_(std::make_unique<Parts>()) {}
+
+QMenu* TPopupMenu::ShownMenu() const {
+    return parts_->shown;
+}
 
 TPopupMenu::~TPopupMenu() {
-    delete shown_.data();
+    delete parts_->shown.data();
 }
 
 void TPopupMenu::Popup(int x, int y) {
     if (OnPopup)
         OnPopup(this);
-    if (!shown_)
-        shown_ = new QMenu();
-    shown_->clear();
+    if (!parts_->shown)
+        parts_->shown = new QMenu();
+    parts_->shown->clear();
     for (int i = 0; i < Items()->Count(); ++i)
-        shown_->addAction(Items()->Items(i)->Action());
-    shown_->popup(QPoint(x, y));
+        parts_->shown->addAction(Items()->Items(i)->Action());
+    parts_->shown->popup(QPoint(x, y));
 }

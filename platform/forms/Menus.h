@@ -8,14 +8,13 @@
 
 #include "platform/text/Exception.h"
 
-#include <QMenu>
-#include <QMenuBar>
-#include <QPointer>
-
+#include <memory>
 #include <string>
 #include <vector>
 
 class QAction;
+class QMenu;
+class QMenuBar;
 class TMenu;
 
 KORVAN_EXCEPTION_CLASS(EMenuError, Exception)
@@ -86,8 +85,9 @@ private:
     std::vector<TMenuItem*> items_;
     TMenuItem* parent_ = nullptr;
     TMenu* menu_ = nullptr; // set on the root item
-    QPointer<QAction> action_;
-    QPointer<QMenu> subMenu_;
+    // The Qt action and sub-menu.
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
 };
 
 class TMenu : public TComponent {
@@ -117,11 +117,12 @@ public:
     ~TMainMenu() override;
     // The form's menu bar, made by the form.
     QMenuBar* CreateBar();
-    QMenuBar* Bar() const { return bar_; }
+    QMenuBar* Bar() const;
     void MenuChanged() override;
 
 private:
-    QPointer<QMenuBar> bar_;
+    struct Parts;
+    std::unique_ptr<Parts> parts_; // the menu bar
 };
 
 class TPopupMenu : public TMenu {
@@ -134,9 +135,10 @@ public:
     virtual void Popup(int x, int y);
     TComponent* PopupComponent() const { return popupComponent_; }
     void SetPopupComponent(TComponent* c) { popupComponent_ = c; }
-    QMenu* ShownMenu() const { return shown_; }
+    QMenu* ShownMenu() const;
 
 private:
     TComponent* popupComponent_ = nullptr;
-    QPointer<QMenu> shown_;
+    struct Parts;
+    std::unique_ptr<Parts> parts_; // the menu shown
 };

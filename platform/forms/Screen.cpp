@@ -4,6 +4,9 @@
 #include "platform/forms/WinControl.h"
 
 #include <QApplication>
+#include <QCursor>
+
+#include <map>
 
 const TClassInfo& TScreen::StaticClassInfo() {
     static const TClassInfo info =
@@ -83,7 +86,11 @@ void ApplyToWidget(QWidget* widget, TCursor cursor) {
 
 TScreen* const Screen = &TheScreen();
 
-TScreen::TScreen(TComponent* owner) : TComponent(owner) {}
+struct TScreen::Registry {
+    std::map<TCursor, QCursor> cursors;
+};
+
+TScreen::TScreen(TComponent* owner) : TComponent(owner), registered_(std::make_unique<Registry>()) {}
 
 TScreen::~TScreen() = default;
 
@@ -103,14 +110,14 @@ void TScreen::SetCursor(TCursor cursor) {
 }
 
 QCursor TScreen::Cursors(TCursor index) const {
-    auto it = registered_.find(index);
-    if (it != registered_.end())
+    auto it = registered_->cursors.find(index);
+    if (it != registered_->cursors.end())
         return it->second;
     return QCursor(ShapeOf(index));
 }
 
 void TScreen::SetCursors(TCursor index, const QCursor& cursor) {
-    registered_[index] = cursor;
+    registered_->cursors[index] = cursor;
 }
 
 namespace korvan::forms {
@@ -144,6 +151,11 @@ void UpdateCursor(TControl* control) {
     const bool over = under && !under->IsWindowed() && NearestWindow(under) == window;
     const TCursor cursor = over && under->Cursor() != crDefault ? under->Cursor() : window->Cursor();
     ApplyToWidget(window->Widget(), cursor);
+}
+
+TPoint CursorPos() {
+    const QPoint p = QCursor::pos();
+    return Point(p.x(), p.y());
 }
 
 } // namespace korvan::forms

@@ -4,15 +4,16 @@
 // long operation with crHourGlass) and the table of cursors, where a
 // program registers cursors of its own under positive numbers.
 //
-// Controls show their `Cursor` through QtCursorOf; a non-windowed control
+// Controls show their `Cursor` through the layer; a non-windowed control
 // lends its cursor to its parent's window while the pointer is over it.
 
 #include "platform/forms/Component.h"
 #include "platform/forms/ControlTypes.h"
+#include "platform/gfx/Types.h"
 
-#include <QCursor>
+#include <memory>
 
-#include <map>
+class QCursor;
 
 class TScreen : public TComponent {
     KORVAN_CLASS(TScreen)
@@ -29,16 +30,17 @@ public:
 
 private:
     TCursor cursor_ = crDefault;
-    std::map<TCursor, QCursor> registered_;
+    struct Registry;
+    std::unique_ptr<Registry> registered_; // the program's own cursors
 };
 
 // The screen object.
 extern TScreen* const Screen;
 
 namespace korvan::forms {
-// The Qt cursor for a cursor number (crDefault gives the arrow).
-QCursor QtCursorOf(TCursor cursor);
 // Shows `control`'s cursor: on its own window, or for a non-windowed
 // control on its parent's window while the pointer rests on it.
 void UpdateCursor(TControl* control);
+// Where the pointer is, in screen coordinates.
+TPoint CursorPos();
 } // namespace korvan::forms

@@ -7,12 +7,38 @@
 #include "platform/gfx/Fonts.h"
 
 #include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPalette>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 
 #include <algorithm>
 
 namespace korvan::forms {
+namespace {
 
+// Qt makes clicks itself.
+constexpr TControlStyle kNativeStyle = csSetCaption;
+
+// Marks the program's own change of a widget for as long as it lives, so
+// that the change signal the widget sends back at once is not taken for the
+// user's.
+class SyncScope {
+public:
+    explicit SyncScope(bool& syncing) : syncing_(syncing) { syncing_ = true; }
+    ~SyncScope() { syncing_ = false; }
+    SyncScope(const SyncScope&) = delete;
+    SyncScope& operator=(const SyncScope&) = delete;
+
+private:
+    bool& syncing_;
+};
+
+// Gives a widget the control's font and colours.
 void ApplyLook(QWidget* widget, const TControl& control, bool colorIsBase) {
     widget->setFont(gfx::MakeQFont(control.Font()));
     QPalette pal = widget->palette();
@@ -26,6 +52,55 @@ void ApplyLook(QWidget* widget, const TControl& control, bool colorIsBase) {
     widget->setPalette(pal);
 }
 
+} // namespace
+
+void TNativeControl::ApplyEnabled() {
+    if (HandleAllocated())
+        Widget()->setEnabled(Enabled());
+}
+
+void TFieldControl::SetUpField(int width, int height) {
+    controlStyle_ = kNativeStyle | csDoubleClicks;
+    SetTabStop(true);
+    SetColor(clWindow);
+    SetParentColor(false);
+    SetBounds(0, 0, width, height);
+}
+
+void TFieldControl::ColorChanged() {
+    TWinControl::ColorChanged();
+    if (HandleAllocated())
+        ApplyLook(Widget(), *this, true);
+}
+
+void TFieldControl::FontChanged() {
+    TWinControl::FontChanged();
+    if (HandleAllocated())
+        ApplyLook(Widget(), *this, true);
+}
+
+void TButtonControl::WndProc(TMessage& message) {
+    if (message.Msg == CM_DIALOGCHAR) {
+        if (IsAccel(unsigned(message.WParam), Caption()) && CanFocus()) {
+            Accelerated();
+            message.Result = 1;
+        }
+        return;
+    }
+    TWinControl::WndProc(message);
+}
+
+void TButtonControl::TextChanged() {
+    static_cast<QAbstractButton*>(Widget())->setText(QString::fromStdString(Caption()));
+    TWinControl::TextChanged();
+}
+
+void TButtonControl::FontChanged() {
+    TWinControl::FontChanged();
+    if (HandleAllocated())
+        ApplyLook(Widget(), *this, false);
+}
+
 } // namespace korvan::forms
 
 namespace {
@@ -34,9 +109,22 @@ using korvan::forms::ApplyLook;
 using korvan::forms::ClassBuilder;
 using korvan::forms::Guarded;
 using korvan::forms::kNativeStyle;
-using korvan::forms::TQtButtonControl;
 using korvan::forms::SyncScope;
-using korvan::forms::TQtFieldControl;
+using korvan::forms::TButtonControl;
+using korvan::forms::TFieldControl;
+
+// The widget of each standard control.
+template <class C> struct WidgetOf;
+template <> struct WidgetOf<TEdit> { using Type = QLineEdit; };
+template <> struct WidgetOf<TMemo> { using Type = QPlainTextEdit; };
+template <> struct WidgetOf<TButton> { using Type = QPushButton; };
+template <> struct WidgetOf<TCheckBox> { using Type = QCheckBox; };
+template <> struct WidgetOf<TRadioButton> { using Type = QRadioButton; };
+template <> struct WidgetOf<TListBox> { using Type = QListWidget; };
+template <> struct WidgetOf<TComboBox> { using Type = QComboBox; };
+template <class C> typename WidgetOf<C>::Type* Native(C* control) {
+    return static_cast<typename WidgetOf<C>::Type*>(control->Widget());
+}
 
 const std::vector<std::string> kAlignmentNames{"taLeftJustify", "taRightJustify", "taCenter"};
 
@@ -244,7 +332,7 @@ const TClassInfo& TEdit::StaticClassInfo() {
     return info;
 }
 
-TEdit::TEdit(TComponent* owner) : TQtFieldControl<QLineEdit>(owner) {
+TEdit::TEdit(TComponent* owner) : TFieldControl(owner) {
     SetUpField(121, 21);
 }
 
@@ -261,38 +349,38 @@ QWidget* TEdit::CreateWidget() {
 
 std::string TEdit::Text() const {
     auto* self = const_cast<TEdit*>(this);
-    return self->Native()->text().toStdString();
+    return Native(self)->text().toStdString();
 }
 
 void TEdit::SetText(const std::string& text) {
-    if (Native()->text().toStdString() == text)
+    if (Native(this)->text().toStdString() == text)
         return;
-    Native()->setText(QString::fromStdString(text));
+    Native(this)->setText(QString::fromStdString(text));
     Invalidate();
 }
 
 void TEdit::SetMaxLength(int v) {
     maxLength_ = v;
-    Native()->setMaxLength(v > 0 ? v : 32767);
+    Native(this)->setMaxLength(v > 0 ? v : 32767);
 }
 
 void TEdit::SetReadOnly(bool v) {
     readOnly_ = v;
-    Native()->setReadOnly(v);
+    Native(this)->setReadOnly(v);
 }
 
 void TEdit::SetPasswordChar(char c) {
     passwordChar_ = c;
-    Native()->setEchoMode(c ? QLineEdit::Password : QLineEdit::Normal);
+    Native(this)->setEchoMode(c ? QLineEdit::Password : QLineEdit::Normal);
 }
 
 void TEdit::SetAlignment(TAlignment a) {
     alignment_ = a;
-    Native()->setAlignment(QtAlignment(a));
+    Native(this)->setAlignment(QtAlignment(a));
 }
 
 void TEdit::SelectAll() {
-    Native()->selectAll();
+    Native(this)->selectAll();
 }
 
 void TEdit::Change() {
@@ -314,8 +402,7 @@ const TClassInfo& TMemo::StaticClassInfo() {
     return info;
 }
 
-TMemo::TMemo(TComponent* owner)
-    : TQtFieldControl<QPlainTextEdit>(owner), lines_(std::make_unique<TStringList>()) {
+TMemo::TMemo(TComponent* owner) : TFieldControl(owner), lines_(std::make_unique<TStringList>()) {
     SetUpField(185, 89);
     lines_->OnChange = [this](TObject*) { LinesChanged(); };
 }
@@ -332,7 +419,7 @@ QWidget* TMemo::CreateWidget() {
         Guarded([this] {
             {
                 SyncScope sync(syncing_);
-                lines_->SetText(Native()->toPlainText().toStdString());
+                lines_->SetText(Native(this)->toPlainText().toStdString());
             }
             if (OnChange)
                 OnChange(this);
@@ -347,7 +434,7 @@ void TMemo::LinesChanged() {
         return;
     {
         SyncScope sync(syncing_);
-        Native()->setPlainText(LinesText(*lines_));
+        Native(this)->setPlainText(LinesText(*lines_));
     }
     if (OnChange)
         OnChange(this);
@@ -368,7 +455,7 @@ void TMemo::SetText(const std::string& text) {
 
 void TMemo::SetReadOnly(bool v) {
     readOnly_ = v;
-    Native()->setReadOnly(v);
+    Native(this)->setReadOnly(v);
 }
 
 // ---------------------------------------------------------------- TButton
@@ -388,7 +475,7 @@ const TClassInfo& TButton::StaticClassInfo() {
     return info;
 }
 
-TButton::TButton(TComponent* owner) : TQtButtonControl<QPushButton>(owner) {
+TButton::TButton(TComponent* owner) : TButtonControl(owner) {
     controlStyle_ = kNativeStyle;
     SetTabStop(true);
     SetBounds(0, 0, 75, 25);
@@ -406,7 +493,7 @@ QWidget* TButton::CreateWidget() {
 void TButton::SetDefault(bool v) {
     default_ = v;
     active_ = v;
-    Native()->setDefault(v);
+    Native(this)->setDefault(v);
     if (TCustomForm* form = GetParentForm(); form && !HasState(csLoading))
         Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<std::intptr_t>(form->ActiveControl()));
 }
@@ -436,12 +523,12 @@ void TButton::WndProc(TMessage& message) {
         if (active != active_) {
             active_ = active;
             if (HandleAllocated())
-                Native()->setDefault(active);
+                Native(this)->setDefault(active);
         }
         return;
     }
     default:
-        TQtButtonControl::WndProc(message);
+        TButtonControl::WndProc(message);
     }
 }
 
@@ -463,7 +550,7 @@ const TClassInfo& TCheckBox::StaticClassInfo() {
     return info;
 }
 
-TCheckBox::TCheckBox(TComponent* owner) : TQtButtonControl<QCheckBox>(owner) {
+TCheckBox::TCheckBox(TComponent* owner) : TButtonControl(owner) {
     controlStyle_ = kNativeStyle;
     SetTabStop(true);
     SetBounds(0, 0, 97, 17);
@@ -494,10 +581,10 @@ void TCheckBox::SetState(TCheckBoxState s) {
         // user's click may have moved it.
         SyncScope sync(syncing_);
         if (changed)
-            Native()->setTristate(allowGrayed_ || s == cbGrayed);
-        Native()->setCheckState(s == cbChecked  ? Qt::Checked
-                                : s == cbGrayed ? Qt::PartiallyChecked
-                                                : Qt::Unchecked);
+            Native(this)->setTristate(allowGrayed_ || s == cbGrayed);
+        Native(this)->setCheckState(s == cbChecked  ? Qt::Checked
+                                    : s == cbGrayed ? Qt::PartiallyChecked
+                                                    : Qt::Unchecked);
     }
     if (changed && !HasState(csLoading))
         Click();
@@ -520,7 +607,7 @@ const TClassInfo& TRadioButton::StaticClassInfo() {
     return info;
 }
 
-TRadioButton::TRadioButton(TComponent* owner) : TQtButtonControl<QRadioButton>(owner) {
+TRadioButton::TRadioButton(TComponent* owner) : TButtonControl(owner) {
     controlStyle_ = kNativeStyle;
     SetBounds(0, 0, 113, 17);
 }
@@ -547,7 +634,7 @@ void TRadioButton::SetChecked(bool v) {
     if (v == checked_)
         return;
     checked_ = v;
-    Native()->setChecked(v);
+    Native(this)->setChecked(v);
     SetTabStop(v);
     if (!v)
         return;
@@ -605,8 +692,7 @@ const TClassInfo& TListBox::StaticClassInfo() {
     return info;
 }
 
-TListBox::TListBox(TComponent* owner)
-    : TQtFieldControl<QListWidget>(owner), items_(std::make_unique<TStringList>()) {
+TListBox::TListBox(TComponent* owner) : TFieldControl(owner), items_(std::make_unique<TStringList>()) {
     SetUpField(121, 97);
     items_->OnChange = [this](TObject*) { ItemsChanged(); };
 }
@@ -631,11 +717,11 @@ QWidget* TListBox::CreateWidget() {
 
 void TListBox::ItemsChanged() {
     SyncScope sync(syncing_);
-    Native()->clear();
-    Native()->addItems(ItemTexts(*items_));
+    Native(this)->clear();
+    Native(this)->addItems(ItemTexts(*items_));
     if (itemIndex_ >= items_->Count())
         itemIndex_ = -1;
-    Native()->setCurrentRow(itemIndex_);
+    Native(this)->setCurrentRow(itemIndex_);
 }
 
 void TListBox::SetItems(TStrings* items) {
@@ -648,7 +734,7 @@ void TListBox::SetItemIndex(int index) {
         index = -1;
     itemIndex_ = index;
     SyncScope sync(syncing_);
-    Native()->setCurrentRow(index);
+    Native(this)->setCurrentRow(index);
 }
 
 // ---------------------------------------------------------------- TComboBox
@@ -671,8 +757,7 @@ const TClassInfo& TComboBox::StaticClassInfo() {
     return info;
 }
 
-TComboBox::TComboBox(TComponent* owner)
-    : TQtFieldControl<QComboBox>(owner), items_(std::make_unique<TStringList>()) {
+TComboBox::TComboBox(TComponent* owner) : TFieldControl(owner), items_(std::make_unique<TStringList>()) {
     SetUpField(145, 21);
     items_->OnChange = [this](TObject*) { ItemsChanged(); };
 }
@@ -725,8 +810,8 @@ void TComboBox::Select() {
 void TComboBox::ItemsChanged() {
     {
         SyncScope sync(syncing_);
-        Native()->clear();
-        Native()->addItems(ItemTexts(*items_));
+        Native(this)->clear();
+        Native(this)->addItems(ItemTexts(*items_));
     }
     if (itemIndex_ >= items_->Count())
         itemIndex_ = -1;
@@ -735,9 +820,9 @@ void TComboBox::ItemsChanged() {
 
 void TComboBox::ShowChoice(const std::string& text) {
     SyncScope sync(syncing_);
-    Native()->setCurrentIndex(itemIndex_);
-    if (Native()->lineEdit())
-        Native()->lineEdit()->setText(QString::fromStdString(text));
+    Native(this)->setCurrentIndex(itemIndex_);
+    if (Native(this)->lineEdit())
+        Native(this)->lineEdit()->setText(QString::fromStdString(text));
 }
 
 void TComboBox::SetItems(TStrings* items) {
@@ -772,25 +857,25 @@ void TComboBox::SetStyle(TComboBoxStyle s) {
     if (s == style_)
         return;
     style_ = s;
-    Native()->setEditable(s == csDropDown || s == csSimple);
+    Native(this)->setEditable(s == csDropDown || s == csSimple);
     ItemsChanged();
 }
 
 void TComboBox::SetDropDownCount(int v) {
     dropDownCount_ = v;
-    Native()->setMaxVisibleItems(v);
+    Native(this)->setMaxVisibleItems(v);
 }
 
 bool TComboBox::DroppedDown() const {
     auto* self = const_cast<TComboBox*>(this);
-    return self->HandleAllocated() && self->Native()->view()->isVisible();
+    return self->HandleAllocated() && Native(self)->view()->isVisible();
 }
 
 void TComboBox::SetDroppedDown(bool v) {
     if (v)
-        Native()->showPopup();
+        Native(this)->showPopup();
     else
-        Native()->hidePopup();
+        Native(this)->hidePopup();
 }
 
 bool TComboBox::WantSpecialKey(std::uint16_t key) const {
@@ -798,7 +883,7 @@ bool TComboBox::WantSpecialKey(std::uint16_t key) const {
     return (key == VK_RETURN || key == VK_ESCAPE) && DroppedDown();
 }
 
-bool TComboBox::DoMouseWheelDown(TShiftState shift, QPoint mousePos) {
+bool TComboBox::DoMouseWheelDown(TShiftState shift, TPoint mousePos) {
     if (TWinControl::DoMouseWheelDown(shift, mousePos))
         return true;
     if (itemIndex_ + 1 < items_->Count()) {
@@ -808,7 +893,7 @@ bool TComboBox::DoMouseWheelDown(TShiftState shift, QPoint mousePos) {
     return true;
 }
 
-bool TComboBox::DoMouseWheelUp(TShiftState shift, QPoint mousePos) {
+bool TComboBox::DoMouseWheelUp(TShiftState shift, TPoint mousePos) {
     if (TWinControl::DoMouseWheelUp(shift, mousePos))
         return true;
     if (itemIndex_ > 0) {
@@ -834,9 +919,9 @@ TGroupBox::TGroupBox(TComponent* owner) : TCustomControl(owner) {
     SetBounds(0, 0, 185, 105);
 }
 
-QRect TGroupBox::AdjustClientRect(QRect rect) const {
+TRect TGroupBox::AdjustClientRect(TRect rect) const {
     const int h = std::max(-Font().Height(), 8) + 4;
-    return rect.adjusted(2, h, -2, -2);
+    return Rect(rect.Left + 2, rect.Top + h, rect.Right - 2, rect.Bottom - 2);
 }
 
 void TGroupBox::Paint() {

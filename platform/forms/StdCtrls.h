@@ -1,7 +1,7 @@
 #pragma once
 // Standard controls: label, edit, memo, button, check box, radio button,
 // list box, combo box and group box. The windowed ones are thin over Qt
-// widgets and follow the framework's event rules: a program-set ItemIndex
+// widgets (made in the .cpp files) and follow the framework's event rules: a program-set ItemIndex
 // raises no change event; setting Checked raises OnClick; a button's click
 // copies its ModalResult to its form; Return and Escape reach the default
 // and cancel buttons.
@@ -10,92 +10,45 @@
 #include "platform/forms/Strings.h"
 #include "platform/forms/WinControl.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-
 #include <memory>
 
 namespace korvan::forms {
-// Gives a Qt widget the control's font and colours.
-void ApplyLook(QWidget* widget, const TControl& control, bool colorIsBase);
-
-// Qt makes clicks itself.
-constexpr TControlStyle kNativeStyle = csSetCaption;
-
-// Marks the program's own change of a widget for as long as it lives, so
-// that the change signal the widget sends back at once is not taken for the
-// user's.
-class SyncScope {
+// A windowed control whose window is a widget that draws itself (made by
+// the control's CreateWidget) and draws its own disabled look.
+class TNativeControl : public TWinControl {
 public:
-    explicit SyncScope(bool& syncing) : syncing_(syncing) { syncing_ = true; }
-    ~SyncScope() { syncing_ = false; }
-    SyncScope(const SyncScope&) = delete;
-    SyncScope& operator=(const SyncScope&) = delete;
+    using TWinControl::TWinControl;
 
-private:
-    bool& syncing_;
+protected:
+    void ApplyEnabled() override;
 };
 
-// A Qt control with a text field (edit, memo, list, combo): its colour is the
-// field's background; font and colour changes reach the widget.
-template <class W> class TQtFieldControl : public TQtControl<W> {
+// A native control with a text field (edit, memo, list, combo): its colour
+// is the field's background; font and colour changes reach the widget.
+class TFieldControl : public TNativeControl {
 public:
-    using TQtControl<W>::TQtControl;
+    using TNativeControl::TNativeControl;
 
 protected:
     // What every field starts with: a tab stop, the window colour of its
     // own, double clicks, and its default size.
-    void SetUpField(int width, int height) {
-        this->controlStyle_ = kNativeStyle | csDoubleClicks;
-        this->SetTabStop(true);
-        this->SetColor(clWindow);
-        this->SetParentColor(false);
-        this->SetBounds(0, 0, width, height);
-    }
-    void ColorChanged() override {
-        TWinControl::ColorChanged();
-        if (this->HandleAllocated())
-            ApplyLook(this->Native(), *this, true);
-    }
-    void FontChanged() override {
-        TWinControl::FontChanged();
-        if (this->HandleAllocated())
-            ApplyLook(this->Native(), *this, true);
-    }
+    void SetUpField(int width, int height);
+    void ColorChanged() override;
+    void FontChanged() override;
 };
 
-// A captioned Qt button (push, check or radio button): the caption and font
-// reach the widget, and the caption's accelerator character does Accelerated.
-template <class W> class TQtButtonControl : public TQtControl<W> {
+// A captioned native button (push, check or radio button): the caption and
+// font reach the widget, and the caption's accelerator character does
+// Accelerated.
+class TButtonControl : public TNativeControl {
 public:
-    using TQtControl<W>::TQtControl;
-    void WndProc(TMessage& message) override {
-        if (message.Msg == CM_DIALOGCHAR) {
-            if (IsAccel(unsigned(message.WParam), this->Caption()) && this->CanFocus()) {
-                Accelerated();
-                message.Result = 1;
-            }
-            return;
-        }
-        TWinControl::WndProc(message);
-    }
+    using TNativeControl::TNativeControl;
+    void WndProc(TMessage& message) override;
 
 protected:
     virtual void Accelerated() = 0;
-    void TextChanged() override {
-        this->Native()->setText(QString::fromStdString(this->Caption()));
-        TWinControl::TextChanged();
-    }
-    void FontChanged() override {
-        TWinControl::FontChanged();
-        if (this->HandleAllocated())
-            ApplyLook(this->Native(), *this, false);
-    }
+    void TextChanged() override;
+    void FontChanged() override;
 };
 } // namespace korvan::forms
 
@@ -137,7 +90,7 @@ private:
     TWinControl* focusControl_ = nullptr;
 };
 
-class TEdit : public korvan::forms::TQtFieldControl<QLineEdit> {
+class TEdit : public korvan::forms::TFieldControl {
     KORVAN_CLASS(TEdit)
 public:
     explicit TEdit(TComponent* owner);
@@ -167,7 +120,7 @@ private:
     bool settingText_ = false;
 };
 
-class TMemo : public korvan::forms::TQtFieldControl<QPlainTextEdit> {
+class TMemo : public korvan::forms::TFieldControl {
     KORVAN_CLASS(TMemo)
 public:
     explicit TMemo(TComponent* owner);
@@ -197,7 +150,7 @@ private:
     bool syncing_ = false;
 };
 
-class TButton : public korvan::forms::TQtButtonControl<QPushButton> {
+class TButton : public korvan::forms::TButtonControl {
     KORVAN_CLASS(TButton)
 public:
     explicit TButton(TComponent* owner);
@@ -225,7 +178,7 @@ private:
 
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 
-class TCheckBox : public korvan::forms::TQtButtonControl<QCheckBox> {
+class TCheckBox : public korvan::forms::TButtonControl {
     KORVAN_CLASS(TCheckBox)
 public:
     explicit TCheckBox(TComponent* owner);
@@ -246,7 +199,7 @@ private:
     bool syncing_ = false;
 };
 
-class TRadioButton : public korvan::forms::TQtButtonControl<QRadioButton> {
+class TRadioButton : public korvan::forms::TButtonControl {
     KORVAN_CLASS(TRadioButton)
 public:
     explicit TRadioButton(TComponent* owner);
@@ -267,7 +220,7 @@ private:
     bool checked_ = false;
 };
 
-class TListBox : public korvan::forms::TQtFieldControl<QListWidget> {
+class TListBox : public korvan::forms::TFieldControl {
     KORVAN_CLASS(TListBox)
 public:
     explicit TListBox(TComponent* owner);
@@ -292,7 +245,7 @@ private:
 
 enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
 
-class TComboBox : public korvan::forms::TQtFieldControl<QComboBox> {
+class TComboBox : public korvan::forms::TFieldControl {
     KORVAN_CLASS(TComboBox)
 public:
     explicit TComboBox(TComponent* owner);
@@ -324,8 +277,8 @@ public:
 protected:
     QWidget* CreateWidget() override;
     // The wheel moves the selection as the user's choice.
-    bool DoMouseWheelDown(TShiftState shift, QPoint mousePos) override;
-    bool DoMouseWheelUp(TShiftState shift, QPoint mousePos) override;
+    bool DoMouseWheelDown(TShiftState shift, TPoint mousePos) override;
+    bool DoMouseWheelUp(TShiftState shift, TPoint mousePos) override;
     void UserSelected(int index);
 
 private:
@@ -344,7 +297,7 @@ class TGroupBox : public TCustomControl {
     KORVAN_CLASS(TGroupBox)
 public:
     explicit TGroupBox(TComponent* owner);
-    QRect AdjustClientRect(QRect rect) const override;
+    TRect AdjustClientRect(TRect rect) const override;
 
 protected:
     void Paint() override;

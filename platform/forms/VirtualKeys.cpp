@@ -1,5 +1,7 @@
 #include "platform/forms/VirtualKeys.h"
 
+#include "platform/forms/ControlBridge.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 

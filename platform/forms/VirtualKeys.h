@@ -1,13 +1,10 @@
 #pragma once
-// Virtual-key codes as the framework numbers them, and their translation
-// from Qt's key events.
+// Virtual-key codes as the framework numbers them (the layer translates
+// Qt's key events: ControlBridge.h).
 
 #include "platform/forms/ControlTypes.h"
 
 #include <cstdint>
-
-class QKeyEvent;
-class QInputEvent;
 
 constexpr std::uint16_t VK_BACK = 0x08;
 constexpr std::uint16_t VK_TAB = 0x09;
@@ -60,14 +57,3 @@ constexpr std::uint16_t VK_OEM_4 = 0xDB;      // [{
 constexpr std::uint16_t VK_OEM_5 = 0xDC;      // backslash |
 constexpr std::uint16_t VK_OEM_6 = 0xDD;      // ]}
 constexpr std::uint16_t VK_OEM_7 = 0xDE;      // '"
-
-namespace korvan::forms {
-
-// The virtual-key code of a Qt key event; 0 for keys without one.
-std::uint16_t VirtualKeyOf(const QKeyEvent& event);
-// The Qt key of a virtual-key code (for scripted input); 0 when none.
-int QtKeyOf(std::uint16_t vk);
-// Shift, Alt and Ctrl of any input event, plus the held mouse buttons.
-TShiftState ShiftStateOf(const QInputEvent& event);
-
-} // namespace korvan::forms

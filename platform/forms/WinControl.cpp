@@ -8,6 +8,8 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -21,7 +23,21 @@ const TClassInfo& TWinControl::StaticClassInfo() {
     return info;
 }
 
-TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+struct TWinControl::WindowParts {
+    QPointer<QWidget> widget;
+    QObject* bridge = nullptr;
+    QImage composite;
+};
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner), parts_(std::make_unique<WindowParts>()) {}
+
+bool TWinControl::HandleAllocated() const {
+    return parts_->widget != nullptr;
+}
+
+bool TWinControl::WindowVisible() const {
+    return parts_->widget && parts_->widget->isVisible();
+}
 
 TWinControl::~TWinControl() {
     Destroying();
@@ -37,12 +53,12 @@ TWinControl::~TWinControl() {
 }
 
 QWidget* TWinControl::Widget() {
-    if (!widget_ && !creatingWidget_) {
+    if (!parts_->widget && !creatingWidget_) {
         creatingWidget_ = true;
         QWidget* w = CreateWidget();
-        widget_ = w;
+        parts_->widget = w;
         auto* bridge = new korvan::forms::InputBridge(this, w);
-        bridge_ = bridge;
+        parts_->bridge = bridge;
         w->setGeometry(Left(), Top(), Width(), Height());
         w->setMouseTracking(true);
         creatingWidget_ = false;
@@ -52,7 +68,7 @@ QWidget* TWinControl::Widget() {
         for (TControl* c : winControls_)
             static_cast<TWinControl*>(c)->Widget();
     }
-    return widget_;
+    return parts_->widget;
 }
 
 QWidget* TWinControl::CreateWidget() {
@@ -60,26 +76,26 @@ QWidget* TWinControl::CreateWidget() {
 }
 
 void TWinControl::DetachWidget() {
-    if (bridge_)
-        static_cast<korvan::forms::InputBridge*>(bridge_)->Detach();
-    if (widget_) {
-        if (auto* cw = dynamic_cast<korvan::forms::ControlWidget*>(widget_.data()))
+    if (parts_->bridge)
+        static_cast<korvan::forms::InputBridge*>(parts_->bridge)->Detach();
+    if (parts_->widget) {
+        if (auto* cw = dynamic_cast<korvan::forms::ControlWidget*>(parts_->widget.data()))
             cw->Detach();
-        QWidget* w = widget_;
-        widget_ = nullptr;
+        QWidget* w = parts_->widget;
+        parts_->widget = nullptr;
         delete w;
     }
-    bridge_ = nullptr;
+    parts_->bridge = nullptr;
 }
 
 void TWinControl::AttachWidget() {
-    if (!widget_)
+    if (!parts_->widget)
         return;
     TWinControl* p = Parent();
     if (p) {
-        widget_->setParent(p->ChildParentWidget());
-        widget_->setGeometry(Left(), Top(), Width(), Height());
-        widget_->setVisible(Visible());
+        parts_->widget->setParent(p->ChildParentWidget());
+        parts_->widget->setGeometry(Left(), Top(), Width(), Height());
+        parts_->widget->setVisible(Visible());
     }
 }
 
@@ -97,12 +113,11 @@ bool TWinControl::ContainsControl(const TControl* control) const {
     return false;
 }
 
-TControl* TWinControl::ControlAtPos(QPoint pos, bool allowDisabled, bool allowWinControls) const {
+TControl* TWinControl::ControlAtPos(TPoint pos, bool allowDisabled, bool allowWinControls) const {
     auto hit = [&](TControl* c) {
         if (!c->Visible() || (!allowDisabled && !c->Enabled()))
             return false;
-        const QPoint local = pos - QPoint(c->Left(), c->Top());
-        return c->HitTest(local.x(), local.y());
+        return c->HitTest(pos.X - c->Left(), pos.Y - c->Top());
     };
     if (allowWinControls)
         for (auto it = winControls_.rbegin(); it != winControls_.rend(); ++it)
@@ -122,12 +137,12 @@ void TWinControl::InsertControl(TControl* control) {
     control->parent_ = this;
     if (control->IsWindowed()) {
         auto* w = static_cast<TWinControl*>(control);
-        if (w->widget_) {
+        if (w->parts_->widget) {
             w->AttachWidget();
-            w->widget_->raise();
+            w->parts_->widget->raise();
         }
         // Child windows exist with their parent's window.
-        if (widget_)
+        if (parts_->widget)
             w->Widget();
         w->ApplyEnabled();
     }
@@ -148,8 +163,8 @@ void TWinControl::RemoveControl(TControl* control) {
     control->parent_ = nullptr;
     if (control->IsWindowed()) {
         auto* w = static_cast<TWinControl*>(control);
-        if (w->widget_)
-            w->widget_->setParent(nullptr);
+        if (w->parts_->widget)
+            w->parts_->widget->setParent(nullptr);
         if (TCustomForm* form = GetParentForm())
             form->ControlRemoved(w);
     }
@@ -225,7 +240,7 @@ void TWinControl::Realign() {
     alignPending_ = false;
     realigning_ = true;
     try {
-        QRect rect = AdjustClientRect(ClientRect());
+        TRect rect = AdjustClientRect(ClientRect());
         AlignControls(nullptr, rect);
     } catch (...) {
         realigning_ = false;
@@ -236,15 +251,15 @@ void TWinControl::Realign() {
 
 class korvan_AlignAccess {
 public:
-    static void Place(TControl* c, const QRect& r) {
-        c->SetAlignedBounds(r.x(), r.y(), r.width(), r.height());
+    static void Place(TControl* c, const TRect& r) {
+        c->SetAlignedBounds(r.Left, r.Top, r.Width(), r.Height());
     }
     static bool AnchorsSet(TControl* c) { return c->anchorRulesSet_; }
-    static QRect AnchorBounds(TControl* c) { return c->anchorBounds_; }
-    static QSize AnchorParent(TControl* c) { return c->anchorParentSize_; }
+    static TRect AnchorBounds(TControl* c) { return c->anchorBounds_; }
+    static TSize AnchorParent(TControl* c) { return c->anchorParentSize_; }
 };
 
-void TWinControl::AlignControls(TControl* /*control*/, QRect& rect) {
+void TWinControl::AlignControls(TControl* /*control*/, TRect& rect) {
     // Aligned children in the framework's order: top, bottom, left,
     // right, client; within one kind by position. Then anchored ones.
     std::vector<TControl*> all(controls_);
@@ -259,11 +274,11 @@ void TWinControl::AlignControls(TControl* /*control*/, QRect& rect) {
             case alTop:
                 return a->Top() < b->Top();
             case alBottom:
-                return a->Top() + a->Height() > b->Top() + b->Height();
+                return a->BoundsRect().Bottom > b->BoundsRect().Bottom;
             case alLeft:
                 return a->Left() < b->Left();
             case alRight:
-                return a->Left() + a->Width() > b->Left() + b->Width();
+                return a->BoundsRect().Right > b->BoundsRect().Right;
             default:
                 return false;
             }
@@ -271,39 +286,37 @@ void TWinControl::AlignControls(TControl* /*control*/, QRect& rect) {
         return list;
     };
     for (TControl* c : ofKind(alTop)) {
-        korvan_AlignAccess::Place(c, QRect(rect.left(), rect.top(), rect.width(), c->Height()));
-        rect.setTop(rect.top() + c->Height());
+        korvan_AlignAccess::Place(c, Bounds(rect.Left, rect.Top, rect.Width(), c->Height()));
+        rect.Top += c->Height();
     }
     for (TControl* c : ofKind(alBottom)) {
-        korvan_AlignAccess::Place(
-            c, QRect(rect.left(), rect.bottom() + 1 - c->Height(), rect.width(), c->Height()));
-        rect.setBottom(rect.bottom() - c->Height());
+        korvan_AlignAccess::Place(c, Bounds(rect.Left, rect.Bottom - c->Height(), rect.Width(), c->Height()));
+        rect.Bottom -= c->Height();
     }
     for (TControl* c : ofKind(alLeft)) {
-        korvan_AlignAccess::Place(c, QRect(rect.left(), rect.top(), c->Width(), rect.height()));
-        rect.setLeft(rect.left() + c->Width());
+        korvan_AlignAccess::Place(c, Bounds(rect.Left, rect.Top, c->Width(), rect.Height()));
+        rect.Left += c->Width();
     }
     for (TControl* c : ofKind(alRight)) {
-        korvan_AlignAccess::Place(
-            c, QRect(rect.right() + 1 - c->Width(), rect.top(), c->Width(), rect.height()));
-        rect.setRight(rect.right() - c->Width());
+        korvan_AlignAccess::Place(c, Bounds(rect.Right - c->Width(), rect.Top, c->Width(), rect.Height()));
+        rect.Right -= c->Width();
     }
     for (TControl* c : ofKind(alClient))
         korvan_AlignAccess::Place(
-            c, QRect(rect.left(), rect.top(), std::max(rect.width(), 0), std::max(rect.height(), 0)));
+            c, Bounds(rect.Left, rect.Top, std::max(rect.Width(), 0), std::max(rect.Height(), 0)));
     // Anchors: a right or bottom anchor keeps the distance to that edge; both
     // anchors of an axis stretch; neither keeps the control centred.
-    const QSize size = AdjustClientRect(ClientRect()).size();
+    const TRect client = AdjustClientRect(ClientRect());
     for (TControl* c : all) {
         if (c->Align() != alNone || !korvan_AlignAccess::AnchorsSet(c))
             continue;
         const TAnchors a = c->Anchors();
         if ((a & (akLeft | akTop | akRight | akBottom)) == (akLeft | akTop))
             continue;
-        const QRect b = korvan_AlignAccess::AnchorBounds(c);
-        const QSize was = korvan_AlignAccess::AnchorParent(c);
-        const int dw = size.width() - was.width(), dh = size.height() - was.height();
-        int left = b.x(), width = b.width(), top = b.y(), height = b.height();
+        const TRect b = korvan_AlignAccess::AnchorBounds(c);
+        const TSize was = korvan_AlignAccess::AnchorParent(c);
+        const int dw = client.Width() - was.cx, dh = client.Height() - was.cy;
+        int left = b.Left, width = b.Width(), top = b.Top, height = b.Height();
         if ((a & akLeft) && (a & akRight))
             width += dw;
         else if (a & akRight)
@@ -316,13 +329,13 @@ void TWinControl::AlignControls(TControl* /*control*/, QRect& rect) {
             top += dh;
         else if (!(a & akTop))
             top += dh / 2;
-        korvan_AlignAccess::Place(c, QRect(left, top, std::max(width, 0), std::max(height, 0)));
+        korvan_AlignAccess::Place(c, Bounds(left, top, std::max(width, 0), std::max(height, 0)));
     }
 }
 
 void TWinControl::UpdateWindowBounds() {
-    if (widget_ && Parent())
-        widget_->setGeometry(Left(), Top(), Width(), Height());
+    if (parts_->widget && Parent())
+        parts_->widget->setGeometry(Left(), Top(), Width(), Height());
 }
 
 void TWinControl::Resize() {
@@ -331,8 +344,8 @@ void TWinControl::Resize() {
 }
 
 void TWinControl::VisibleChanged() {
-    if (widget_ && Parent())
-        widget_->setVisible(Visible());
+    if (parts_->widget && Parent())
+        parts_->widget->setVisible(Visible());
     if (!Visible())
         if (TCustomForm* form = GetParentForm())
             if (TWinControl* focused = form->ActiveControl(); focused && ContainsControl(focused))
@@ -422,21 +435,21 @@ void TWinControl::DoExit() {
 
 void TWinControl::Invalidate() {
     SetNeedsPaint(true);
-    if (widget_)
-        widget_->update();
+    if (parts_->widget)
+        parts_->widget->update();
     if (Parent() && IsTransparent() && IsPainted())
         Parent()->Invalidate();
 }
 
 void TWinControl::Repaint() {
     Invalidate();
-    if (widget_)
-        widget_->repaint();
+    if (parts_->widget)
+        parts_->widget->repaint();
 }
 
 const QImage& TWinControl::Composite() {
     BuildComposite();
-    return composite_;
+    return parts_->composite;
 }
 
 void TWinControl::BuildComposite() {
@@ -449,11 +462,11 @@ void TWinControl::BuildComposite() {
             PaintSurface();
             repainted = true;
         }
-        composite_ = Surface().copy();
+        parts_->composite = Surface().copy();
     } else {
-        if (composite_.size() != size)
-            composite_ = QImage(size, QImage::Format_RGB32);
-        composite_.fill(Qt::white);
+        if (parts_->composite.size() != size)
+            parts_->composite = QImage(size, QImage::Format_RGB32);
+        parts_->composite.fill(Qt::white);
         repainted = true;
     }
     // Building: children that draw the parent image see the picture so far.
@@ -466,8 +479,9 @@ void TWinControl::BuildComposite() {
                 c->PaintSurface();
                 repainted = true;
             }
-            QPainter p(&composite_);
-            p.drawImage(ClientOrigin() + QPoint(c->Left(), c->Top()), c->Surface());
+            QPainter p(&parts_->composite);
+            const TPoint origin = ClientOrigin();
+            p.drawImage(QPoint(origin.X + c->Left(), origin.Y + c->Top()), c->Surface());
         }
     } catch (...) {
         building_ = false;
@@ -478,7 +492,7 @@ void TWinControl::BuildComposite() {
 
 void TWinControl::PaintWindow(QPainter& painter, const QRect& rect) {
     BuildComposite();
-    painter.drawImage(rect, composite_, rect);
+    painter.drawImage(rect, parts_->composite, rect);
 }
 
 const TClassInfo& TCustomControl::StaticClassInfo() {

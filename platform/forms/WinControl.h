@@ -7,13 +7,17 @@
 // The window is made by CreateWidget (the layer's painting widget by
 // default; standard controls return their Qt widget). One event filter
 // per window turns Qt's input into the framework's: see ControlBridge.h.
+// The window types stay inside the layer: above it a control is reached
+// through this class, never through its widget.
 
 #include "platform/forms/Control.h"
 
-#include <QPointer>
-#include <QWidget>
-
+#include <memory>
 #include <vector>
+
+class QPainter;
+class QRect;
+class QWidget;
 
 class TWinControl : public TControl {
     KORVAN_CLASS(TWinControl)
@@ -24,7 +28,9 @@ public:
     bool IsWindowed() const override { return true; }
     // The window, made on first use.
     QWidget* Widget();
-    bool HandleAllocated() const { return widget_ != nullptr; }
+    bool HandleAllocated() const;
+    // The window exists and shows on the screen.
+    bool WindowVisible() const;
 
     // --- children ---
     int ControlCount() const { return int(controls_.size() + winControls_.size()); }
@@ -33,7 +39,7 @@ public:
     bool ContainsControl(const TControl* control) const;
     // The topmost child at a client point: windowed first, then
     // non-windowed; disabled children only when allowed.
-    TControl* ControlAtPos(QPoint pos, bool allowDisabled, bool allowWinControls = true) const;
+    TControl* ControlAtPos(TPoint pos, bool allowDisabled, bool allowWinControls = true) const;
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
     void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) override;
@@ -43,7 +49,7 @@ public:
 
     // --- alignment ---
     // The client rectangle that aligned children share.
-    virtual QRect AdjustClientRect(QRect rect) const { return rect; }
+    virtual TRect AdjustClientRect(TRect rect) const { return rect; }
     void Realign();
     void DisableAlign() { ++alignDisabled_; }
     void EnableAlign();
@@ -86,7 +92,7 @@ public:
     // Layer internal: composes the window's picture from its surface and
     // its non-windowed children; the image on screen.
     const QImage& Composite();
-    void PaintWindow(class QPainter& painter, const QRect& rect);
+    void PaintWindow(QPainter& painter, const QRect& rect);
 
 protected:
     friend class TControl;
@@ -97,7 +103,7 @@ protected:
     void UpdateWindowBounds() override;
     void Resize() override;
     // Aligns the children inside the client rectangle.
-    virtual void AlignControls(TControl* control, QRect& rect);
+    virtual void AlignControls(TControl* control, TRect& rect);
     void VisibleChanged() override;
     // Parent for child windows (a form's client widget, a group box's body).
     virtual QWidget* ChildParentWidget() { return Widget(); }
@@ -110,9 +116,9 @@ private:
     friend class korvan_AlignAccess;
     std::vector<TControl*> controls_;    // non-windowed, bottom to top
     std::vector<TControl*> winControls_; // windowed, bottom to top
-    QPointer<QWidget> widget_;
-    QObject* bridge_ = nullptr;
-    QImage composite_;
+    // The window, its input bridge and its composed picture.
+    struct WindowParts;
+    std::unique_ptr<WindowParts> parts_;
     bool tabStop_ = false;
     int alignDisabled_ = 0;
     bool alignPending_ = false;
@@ -127,20 +133,4 @@ class TCustomControl : public TWinControl {
 public:
     explicit TCustomControl(TComponent* owner);
     bool IsPainted() const override { return true; }
-};
-
-// A windowed control whose window is a Qt widget that draws itself.
-// Standard controls derive from it; T is the Qt widget class.
-template <class W> class TQtControl : public TWinControl {
-public:
-    using TWinControl::TWinControl;
-    W* Native() { return static_cast<W*>(Widget()); }
-
-protected:
-    QWidget* CreateWidget() override { return new W(); }
-    // The Qt widget draws its own disabled look.
-    void ApplyEnabled() override {
-        if (HandleAllocated())
-            Native()->setEnabled(Enabled());
-    }
 };

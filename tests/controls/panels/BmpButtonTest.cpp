@@ -459,15 +459,15 @@ TEST_F(BmpButton, KeyedFacesLetTheParentPictureShowThrough) {
     ProcessEvents();
     const QImage shot = Grab(form.get());
     korvan::testing::SavePng(shot, "panels_bitmap_buttons");
-    const QPoint origin = form->ClientOrigin();
+    const TPoint origin = form->ClientOrigin();
     auto at = [&](TControl* c, int x, int y) {
-        const QPoint p = c->ClientToParent(QPoint(x, y), form.get()) + origin;
-        return PixelAt(shot, p.x(), p.y());
+        const TPoint p = c->ClientToParent(Point(x, y), form.get());
+        return PixelAt(shot, p.X + origin.X, p.Y + origin.Y);
     };
     auto background_at = [&](TControl* c, int x, int y) {
-        const QPoint p = c->ClientToParent(QPoint(x, y), form.get());
+        const TPoint p = c->ClientToParent(Point(x, y), form.get());
         const QImage pic = background->Picture().Graphic()->ToImage();
-        return PixelAt(pic, p.x(), p.y());
+        return PixelAt(pic, p.X, p.Y);
     };
     EXPECT_TRUE(channels[1]->Down());
     EXPECT_EQ(channels[2]->State(), bsDown);

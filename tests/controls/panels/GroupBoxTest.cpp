@@ -31,7 +31,7 @@ protected:
         return g;
     }
     // Where an alClient child of `g` lands.
-    QRect ClientOf(TRzGroupBox* g) {
+    TRect ClientOf(TRzGroupBox* g) {
         auto* child = new TPanel(form.get());
         child->SetAlign(alClient);
         child->SetParent(g);
@@ -52,17 +52,17 @@ TEST_F(GroupBox, ClientAreasByStyle) {
     struct Case {
         TRzGroupBoxStyle style;
         const char* caption;
-        QRect expected;
+        TRect expected;
     };
     const Case cases[] = {
-        {gsCustom, "", QRect(0, 0, 120, 80)},
-        {gsCustom, "Input", QRect(2, h + 2, 116, 80 - h - 4)},
+        {gsCustom, "", Bounds(0, 0, 120, 80)},
+        {gsCustom, "Input", Bounds(2, h + 2, 116, 80 - h - 4)},
         {gsStandard, "Input",
-         QRect(2, (a < 0 ? a : h) + 2, 116, 80 - (a < 0 ? a : h) - 4)}, // a >= BorderWidth
-        {gsFlat, "", QRect(1, h + 1, 118, 80 - h - 2)},
-        {gsTopLine, "x", QRect(0, h, 120, 80 - h)},
-        {gsBanner, "x", QRect(0, h + 8, 120, 80 - h - 8)},
-        {gsUnderline, "x", QRect(0, h + 4, 120, 80 - h - 4)},
+         Bounds(2, (a < 0 ? a : h) + 2, 116, 80 - (a < 0 ? a : h) - 4)}, // a >= BorderWidth
+        {gsFlat, "", Bounds(1, h + 1, 118, 80 - h - 2)},
+        {gsTopLine, "x", Bounds(0, h, 120, 80 - h)},
+        {gsBanner, "x", Bounds(0, h + 8, 120, 80 - h - 8)},
+        {gsUnderline, "x", Bounds(0, h + 4, 120, 80 - h - 4)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.style) + " " + c.caption);
@@ -72,7 +72,7 @@ TEST_F(GroupBox, ClientAreasByStyle) {
     }
     TRzGroupBox* banner = Add(gsBanner, "x");
     banner->SetBannerHeight(30);
-    EXPECT_EQ(ClientOf(banner), QRect(0, 30, 120, 50));
+    EXPECT_EQ(ClientOf(banner), Bounds(0, 30, 120, 50));
 }
 
 TEST_F(GroupBox, ATransparentCustomBoxWithoutCaptionShowsOnlyItsParent) {
@@ -150,9 +150,9 @@ TEST_F(GroupBox, EveryStyleDrawsItsFrameAndCaption) {
     const QImage shot = Grab(form.get());
     korvan::testing::SavePng(shot, "panels_group_boxes");
     // The standard box's etched frame is interrupted under its caption.
-    const QPoint origin = form->ClientOrigin();
+    const TPoint origin = form->ClientOrigin();
     const int h = TextHeight(form->Font(), "Pp");
-    const QImage box = shot.copy(origin.x() + 10, origin.y() + 10, 130, 100);
+    const QImage box = shot.copy(origin.X + 10, origin.Y + 10, 130, 100);
     EXPECT_EQ(PixelAt(box, 4, h / 2 - 1), ColorToRGB(clBtnShadow));
     EXPECT_EQ(PixelAt(box, 60, 99), ColorToRGB(clBtnHighlight));
 }

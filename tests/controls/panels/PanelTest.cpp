@@ -37,14 +37,14 @@ TEST_F(Panel, AlignedChildrenSitInsideTheFrames) {
         TFrameStyleEx outer, inner;
         TSides sides;
         int borderWidth, bevelWidth;
-        QRect expected;
+        TRect expected;
     };
     const Case cases[] = {
-        {"default raised", fsRaised, fsNone, sdAllSides, 0, 1, QRect(2, 2, 96, 56)},
-        {"no frame", fsNone, fsNone, sdAllSides, 0, 1, QRect(0, 0, 100, 60)},
-        {"flat top only", fsFlat, fsNone, sdTop, 0, 1, QRect(0, 1, 100, 59)},
-        {"status by bevel width", fsStatus, fsNone, sdAllSides, 0, 3, QRect(3, 3, 94, 54)},
-        {"outer, band and inner", fsFlat, fsGroove, sdLeft | sdRight, 2, 1, QRect(5, 2, 90, 56)},
+        {"default raised", fsRaised, fsNone, sdAllSides, 0, 1, Bounds(2, 2, 96, 56)},
+        {"no frame", fsNone, fsNone, sdAllSides, 0, 1, Bounds(0, 0, 100, 60)},
+        {"flat top only", fsFlat, fsNone, sdTop, 0, 1, Bounds(0, 1, 100, 59)},
+        {"status by bevel width", fsStatus, fsNone, sdAllSides, 0, 3, Bounds(3, 3, 94, 54)},
+        {"outer, band and inner", fsFlat, fsGroove, sdLeft | sdRight, 2, 1, Bounds(5, 2, 90, 56)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -69,7 +69,7 @@ TEST_F(Panel, ATransparentPanelWithoutFrameOrCaptionShowsItsParent) {
     p->SetTransparent(true);
     p->SetColor(clRed);
     ShowForm(form.get());
-    EXPECT_EQ(p->ClientRect(), QRect(0, 0, 60, 40));
+    EXPECT_EQ(p->ClientRect(), Rect(0, 0, 60, 40));
     const QImage image = Grab(p);
     for (QPoint pt : {QPoint(0, 0), QPoint(30, 20), QPoint(59, 39)})
         EXPECT_EQ(PixelAt(image, pt.x(), pt.y()), clYellow);
@@ -137,16 +137,16 @@ TEST_F(Panel, ABottomAlignedPanelGrowsUpwards) {
     form->SetClientHeight(200);
     TRzPanel* p = Add(form.get(), 0, 0, 300, 40);
     p->SetAlign(alBottom);
-    const int bottom = p->Top() + p->Height();
+    const int bottom = p->BoundsRect().Bottom;
     EXPECT_EQ(bottom, form->ClientHeight());
     p->SetHeight(70);
     EXPECT_EQ(p->Height(), 70);
-    EXPECT_EQ(p->Top() + p->Height(), bottom);
+    EXPECT_EQ(p->BoundsRect().Bottom, bottom);
     TRzPanel* right = Add(form.get(), 0, 0, 50, 40);
     right->SetAlign(alRight);
-    const int edge = right->Left() + right->Width();
+    const int edge = right->BoundsRect().Right;
     right->SetWidth(80);
-    EXPECT_EQ(right->Left() + right->Width(), edge);
+    EXPECT_EQ(right->BoundsRect().Right, edge);
 }
 
 TEST_F(Panel, GradientStyleFillsFromStartToStop) {

@@ -6,6 +6,8 @@
 #include "platform/forms/StdCtrls.h"
 #include "tests/support/gui/GuiHarness.h"
 
+#include <QWidget>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -46,20 +48,20 @@ TEST_F(ControlTree, AlignsInTheFrameworksOrderInsideThePanelsBevels) {
     top->SetAlign(alTop);
     top->SetParent(panel);
 
-    EXPECT_EQ(panel->BoundsRect(), QRect(0, 0, 300, 200));
+    EXPECT_EQ(panel->BoundsRect(), Bounds(0, 0, 300, 200));
     // Top and bottom take the full width inside the 2-pixel bevel; left
     // and right share what is left between them; client fills the rest.
-    EXPECT_EQ(top->BoundsRect(), QRect(2, 2, 296, 10));
-    EXPECT_EQ(bottom->BoundsRect(), QRect(2, 173, 296, 25));
-    EXPECT_EQ(left->BoundsRect(), QRect(2, 12, 20, 161));
-    EXPECT_EQ(right->BoundsRect(), QRect(268, 12, 30, 161));
-    EXPECT_EQ(client->BoundsRect(), QRect(22, 12, 246, 161));
+    EXPECT_EQ(top->BoundsRect(), Bounds(2, 2, 296, 10));
+    EXPECT_EQ(bottom->BoundsRect(), Bounds(2, 173, 296, 25));
+    EXPECT_EQ(left->BoundsRect(), Bounds(2, 12, 20, 161));
+    EXPECT_EQ(right->BoundsRect(), Bounds(268, 12, 30, 161));
+    EXPECT_EQ(client->BoundsRect(), Bounds(22, 12, 246, 161));
 
     // A change of the client area re-aligns; a hidden control gives its room back.
     form->SetClientWidth(400);
-    EXPECT_EQ(right->BoundsRect(), QRect(368, 12, 30, 161));
+    EXPECT_EQ(right->BoundsRect(), Bounds(368, 12, 30, 161));
     top->SetVisible(false);
-    EXPECT_EQ(left->BoundsRect(), QRect(2, 2, 20, 171));
+    EXPECT_EQ(left->BoundsRect(), Bounds(2, 2, 20, 171));
 }
 
 TEST_F(ControlTree, SameKindAlignsByPosition) {
@@ -86,13 +88,13 @@ TEST_F(ControlTree, AnchorsKeepDistancesWhenTheParentGrows) {
     form->SetClientHeight(100);
     struct Case {
         TAnchors anchors;
-        QRect after;
+        TRect after;
     } cases[] = {
-        {akLeft | akTop, QRect(10, 10, 50, 20)},
-        {akRight | akBottom, QRect(60, 60, 50, 20)},
-        {akLeft | akRight | akTop, QRect(10, 10, 100, 20)},
-        {akLeft | akTop | akBottom, QRect(10, 10, 50, 70)},
-        {0, QRect(35, 35, 50, 20)},
+        {akLeft | akTop, Bounds(10, 10, 50, 20)},
+        {akRight | akBottom, Bounds(60, 60, 50, 20)},
+        {akLeft | akRight | akTop, Bounds(10, 10, 100, 20)},
+        {akLeft | akTop | akBottom, Bounds(10, 10, 50, 70)},
+        {0, Bounds(35, 35, 50, 20)},
     };
     std::vector<TControl*> controls;
     for (const Case& c : cases) {
@@ -122,11 +124,11 @@ TEST_F(ControlTree, VisibleAndEnabledAreTheControlsOwnFlags) {
     EXPECT_FALSE(edit->InputEnabled());
     EXPECT_FALSE(edit->Showing());
     // Qt does not grey the child of a disabled container.
-    EXPECT_TRUE(edit->Native()->isEnabled());
+    EXPECT_TRUE(edit->Widget()->isEnabled());
     panel->SetEnabled(true);
     EXPECT_TRUE(edit->InputEnabled());
     edit->SetEnabled(false);
-    EXPECT_FALSE(edit->Native()->isEnabled());
+    EXPECT_FALSE(edit->Widget()->isEnabled());
 }
 
 TEST_F(ControlTree, NonWindowedChildrenStayBelowWindowedSiblings) {
@@ -145,7 +147,35 @@ TEST_F(ControlTree, NonWindowedChildrenStayBelowWindowedSiblings) {
     EXPECT_EQ(form->Controls(1), label);
     label->SendToBack();
     EXPECT_EQ(form->Controls(0), label);
-    EXPECT_EQ(form->ControlAtPos(QPoint(5, 5), false), edit);
+    EXPECT_EQ(form->ControlAtPos(Point(5, 5), false), edit);
+}
+
+// Rectangles of the control API exclude their right and bottom edges, as
+// the canvas does: the hit test, the alignment and the point mapping agree.
+TEST_F(ControlTree, GeometryExcludesTheRightAndBottomEdges) {
+    auto form = std::make_unique<TForm>(nullptr);
+    form->SetClientWidth(200);
+    form->SetClientHeight(150);
+    auto* panel = new TPanel(form.get());
+    panel->SetBevelOuter(bvNone);
+    panel->SetBounds(10, 20, 30, 40);
+    panel->SetParent(form.get());
+    EXPECT_EQ(panel->BoundsRect(), Rect(10, 20, 40, 60));
+    EXPECT_EQ(panel->ClientRect(), Rect(0, 0, 30, 40));
+    EXPECT_EQ(form->ControlAtPos(Point(39, 59), false), panel);
+    EXPECT_EQ(form->ControlAtPos(Point(40, 20), false), nullptr);
+    EXPECT_EQ(form->ControlAtPos(Point(10, 60), false), nullptr);
+    // An alBottom child's bottom edge is the parent's client bottom.
+    auto* bottom = new TPaintBox(form.get());
+    bottom->SetHeight(5);
+    bottom->SetAlign(alBottom);
+    bottom->SetParent(panel);
+    EXPECT_EQ(bottom->BoundsRect(), Rect(0, 35, 30, 40));
+    EXPECT_EQ(bottom->ClientToParent(Point(2, 3), form.get()), Point(12, 58));
+    ShowForm(form.get());
+    const TPoint screen = bottom->ClientToScreen(Point(2, 3));
+    EXPECT_EQ(bottom->ScreenToClient(screen), Point(2, 3));
+    EXPECT_EQ(panel->ScreenToClient(screen), Point(2, 38));
 }
 
 TEST_F(ControlTree, ParentFontAndColourFollowUntilSetOnTheChild) {

@@ -10,6 +10,8 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QMenuBar>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 

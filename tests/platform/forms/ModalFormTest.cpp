@@ -8,6 +8,8 @@
 #include "platform/text/Exception.h"
 #include "tests/support/gui/GuiHarness.h"
 
+#include <QWidget>
+
 #include <gtest/gtest.h>
 
 #include <memory>

@@ -7,6 +7,8 @@
 #include "platform/forms/StdCtrls.h"
 #include "tests/support/gui/GuiHarness.h"
 
+#include <QMenu>
+
 #include <gtest/gtest.h>
 
 #include <memory>

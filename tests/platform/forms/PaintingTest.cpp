@@ -217,8 +217,8 @@ TEST_F(Painting, DemoFormFromAFormStream) {
     const QImage image = Grab(form.get());
     SavePng(image, "demo_form");
     // The label's transparent background shows the picture.
-    const QPoint p = label->ClientToParent(QPoint(1, 1), form.get());
-    const QRgb under = image.pixel(p);
+    const TPoint p = label->ClientToParent(Point(1, 1), form.get());
+    const QRgb under = image.pixel(p.X, p.Y);
     EXPECT_EQ(qBlue(under), 160);
     // Return on the edit presses the OK button, which ends the modal form.
     form->Hide();

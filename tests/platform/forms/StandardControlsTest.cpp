@@ -8,6 +8,7 @@
 #include "platform/forms/VirtualKeys.h"
 #include "tests/support/gui/GuiHarness.h"
 
+#include <QComboBox>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -53,7 +54,7 @@ TEST_F(StandardControls, AProgramSetItemIndexRaisesNoEventButTheUsersChoiceDoes)
     EXPECT_TRUE(log.empty());
     ShowForm(form.get());
     // The user picks an item in the list.
-    emit combo->Native()->activated(1);
+    emit static_cast<QComboBox*>(combo->Widget())->activated(1);
     EXPECT_EQ(combo->ItemIndex(), 1);
     EXPECT_EQ(log, (std::vector<std::string>{"click", "change"}));
     // The wheel moves the selection as a user's choice, unless handled.
@@ -171,7 +172,7 @@ TEST_F(StandardControls, ScrollBoxShowsTheBarsItsContentNeeds) {
     EXPECT_TRUE(vert->IsScrollBarVisible());
     EXPECT_FALSE(horz->IsScrollBarVisible());
     EXPECT_EQ(vert->Range(), 200);
-    EXPECT_EQ(box->ClientRect(), QRect(0, 0, 83, 100)); // less the bar
+    EXPECT_EQ(box->ClientRect(), Rect(0, 0, 83, 100)); // less the bar
     // Position scrolls the content, within 0 .. Range less the client.
     vert->SetPosition(50);
     EXPECT_EQ(panel->Top(), 100);
@@ -194,7 +195,7 @@ TEST_F(StandardControls, ScrollBoxShowsTheBarsItsContentNeeds) {
     // Content wider than the room: both bars, each taking room from the other.
     panel->SetLeft(90);
     EXPECT_TRUE(horz->IsScrollBarVisible());
-    EXPECT_EQ(box->ClientRect(), QRect(0, 0, 83, 83));
+    EXPECT_EQ(box->ClientRect(), Rect(0, 0, 83, 83));
     EXPECT_EQ(vert->MaxPosition(), 200 - 83);
     korvan::testing::SavePng(korvan::testing::Grab(box), "scroll_box_both_bars");
     // Content that fits: the bars go and the content scrolls back.
@@ -203,7 +204,7 @@ TEST_F(StandardControls, ScrollBoxShowsTheBarsItsContentNeeds) {
     EXPECT_FALSE(horz->IsScrollBarVisible());
     EXPECT_EQ(vert->Position(), 0);
     EXPECT_EQ(panel->Top(), 10 + 30 + vert->Increment());
-    EXPECT_EQ(box->ClientRect(), QRect(0, 0, 100, 100));
+    EXPECT_EQ(box->ClientRect(), Rect(0, 0, 100, 100));
 }
 
 TEST_F(StandardControls, AStreamedScrollPositionWaitsForTheContent) {

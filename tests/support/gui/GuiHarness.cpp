@@ -77,11 +77,13 @@ Qt::MouseButton QtButton(TMouseButton b) {
 QWidget* InputScript::WindowOf(TControl* control, QPoint& pos) {
     TControl* c = control;
     while (c && !c->IsWindowed()) {
-        pos += c->ClientOrigin() + QPoint(c->Left(), c->Top());
+        const TPoint origin = c->ClientOrigin();
+        pos += QPoint(origin.X + c->Left(), origin.Y + c->Top());
         c = c->Parent();
     }
     auto* w = static_cast<TWinControl*>(c);
-    pos += w->ClientOrigin();
+    const TPoint origin = w->ClientOrigin();
+    pos += QPoint(origin.X, origin.Y);
     return w->Widget();
 }
 
@@ -285,8 +287,9 @@ QImage Grab(TControl* control) {
     }
     TWinControl* parent = control->Parent();
     QImage whole = Grab(parent);
-    const QPoint origin = parent->ClientOrigin() + QPoint(control->Left(), control->Top());
-    return whole.copy(QRect(origin, QSize(control->Width(), control->Height())));
+    const TPoint origin = parent->ClientOrigin();
+    return whole.copy(origin.X + control->Left(), origin.Y + control->Top(), control->Width(),
+                      control->Height());
 }
 
 std::string SavePngIn(const std::string& folder, const QImage& image, const std::string& name) {

@@ -215,7 +215,7 @@ TEST_F(DisplayControl, AStoredFormCreatesDisplaysByNameWithTheirProperties) {
     auto* d = korvan::testing::Find<LMyFFTDrawHpLp6dB>(form.get(), "fftDrawOut2");
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(d->Parent(), form.get());
-    EXPECT_EQ(d->BoundsRect(), QRect(5, 6, 530, 255));
+    EXPECT_EQ(d->BoundsRect(), Bounds(5, 6, 530, 255));
     EXPECT_EQ(d->Color(), clBlack);
     EXPECT_FALSE(d->YAutoScale());
     EXPECT_EQ(d->XMin(), 966.0);
