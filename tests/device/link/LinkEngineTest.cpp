@@ -213,6 +213,8 @@ TEST_F(EngineFixture, GarbledReplyIsDroppedAndTheRequestIsSentAgain) {
         EXPECT_TRUE(link.Engine().IsBusy());
     }
     const std::size_t writes = link.Writes().Count();
+    // The I/O thread waits again, its time-out counted from now.
+    ASSERT_TRUE(clock.AwaitWaiters(1));
     clock.Advance(100);
     ASSERT_TRUE(link.Writes().WaitForCount(writes + 1));
     EXPECT_EQ(link.Writes().Frames().back(), Cmd(MCS_IDENTITY));
