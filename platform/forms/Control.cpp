@@ -438,9 +438,11 @@ void TControl::ReleaseSurface() {
 }
 
 void TControl::Present() {
-    if (IsWindowed())
-        static_cast<TWinControl*>(this)->Widget()->update();
-    else if (parent_)
+    if (IsWindowed()) {
+        auto* window = static_cast<TWinControl*>(this);
+        window->CompositeChanged();
+        window->Widget()->update();
+    } else if (parent_)
         parent_->Present();
 }
 

@@ -23,10 +23,23 @@ const TClassInfo& TWinControl::StaticClassInfo() {
     return info;
 }
 
+// Where a child stood when the composed picture was last built.
+struct TWinControl::ComposedChild {
+    TControl* control;
+    int left, top, width, height;
+    bool operator==(const ComposedChild&) const = default;
+};
+
 struct TWinControl::WindowParts {
     QPointer<QWidget> widget;
     QObject* bridge = nullptr;
     QImage composite;
+    // The composed picture is built again only when something in it may
+    // have changed: the control's own picture, a child's picture or
+    // place, or a drawing made outside a paint. A window uncovered or
+    // repainted for another reason shows the picture it has.
+    std::vector<TWinControl::ComposedChild> composedChildren;
+    bool compositeStale = true;
 };
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner), parts_(std::make_unique<WindowParts>()) {}
@@ -433,8 +446,13 @@ void TWinControl::DoExit() {
         OnExit(this);
 }
 
+void TWinControl::CompositeChanged() {
+    parts_->compositeStale = true;
+}
+
 void TWinControl::Invalidate() {
     SetNeedsPaint(true);
+    parts_->compositeStale = true;
     if (parts_->widget)
         parts_->widget->update();
     if (Parent() && IsTransparent() && IsPainted())
@@ -452,10 +470,30 @@ const QImage& TWinControl::Composite() {
     return parts_->composite;
 }
 
+bool TWinControl::CompositeCurrent(const std::vector<ComposedChild>& children) {
+    const QSize size(std::max(Width(), 1), std::max(Height(), 1));
+    if (parts_->compositeStale || parts_->composite.size() != size || children != parts_->composedChildren)
+        return false;
+    if (IsPainted() && (NeedsPaint() || Surface().size() != size))
+        return false;
+    for (const ComposedChild& child : children)
+        if (child.control->NeedsPaint() || child.control->Surface().isNull())
+            return false;
+    return true;
+}
+
 void TWinControl::BuildComposite() {
     if (building_)
         return;
     const QSize size(std::max(Width(), 1), std::max(Height(), 1));
+    std::vector<ComposedChild> children;
+    for (TControl* c : controls_)
+        if (c->Visible() && c->Width() > 0 && c->Height() > 0)
+            children.push_back({c, c->Left(), c->Top(), c->Width(), c->Height()});
+    if (CompositeCurrent(children))
+        return;
+    parts_->compositeStale = false;
+    parts_->composedChildren = std::move(children);
     bool repainted = false;
     if (IsPainted()) {
         if (NeedsPaint() || Surface().size() != size) {
@@ -472,9 +510,8 @@ void TWinControl::BuildComposite() {
     // Building: children that draw the parent image see the picture so far.
     building_ = true;
     try {
-        for (TControl* c : controls_) {
-            if (!c->Visible() || c->Width() <= 0 || c->Height() <= 0)
-                continue;
+        for (const ComposedChild& child : parts_->composedChildren) {
+            TControl* c = child.control;
             if (c->NeedsPaint() || (repainted && c->IsTransparent()) || c->Surface().isNull()) {
                 c->PaintSurface();
                 repainted = true;
@@ -485,6 +522,7 @@ void TWinControl::BuildComposite() {
         }
     } catch (...) {
         building_ = false;
+        parts_->compositeStale = true;
         throw;
     }
     building_ = false;

@@ -92,6 +92,9 @@ public:
     // Layer internal: composes the window's picture from its surface and
     // its non-windowed children; the image on screen.
     const QImage& Composite();
+    // Something was drawn on the surface outside a paint: the composed
+    // picture is built again at the next paint.
+    void CompositeChanged();
     void PaintWindow(QPainter& painter, const QRect& rect);
 
 protected:
@@ -111,6 +114,9 @@ protected:
     void AttachWidget();
     void DetachWidget();
     void BuildComposite();
+    struct ComposedChild;
+    // Whether the composed picture still shows the surface and `children`.
+    bool CompositeCurrent(const std::vector<ComposedChild>& children);
 
 private:
     friend class korvan_AlignAccess;

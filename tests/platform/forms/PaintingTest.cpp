@@ -116,6 +116,41 @@ TEST_F(Painting, DrawingOnAPaintBoxOutsideAPaintShows) {
     EXPECT_EQ(paints, before + 1);
 }
 
+// A window keeps its composed picture while nothing in it changes, and
+// composes again when a child moves, hides or is drawn on.
+TEST_F(Painting, AWindowShowsItsChildrenWhereTheyAreNow) {
+    auto* panel = new TPanel(form.get());
+    panel->SetBounds(0, 0, 100, 40);
+    panel->SetBevelOuter(bvNone);
+    panel->SetColor(clRed);
+    panel->SetParent(form.get());
+    auto* shape = new TShape(form.get());
+    shape->SetBounds(0, 0, 20, 20);
+    shape->Brush().SetColor(clLime);
+    shape->Pen().SetStyle(psClear);
+    shape->SetParent(panel);
+    auto* box = new TPaintBox(form.get());
+    box->SetBounds(60, 0, 20, 20);
+    box->SetParent(panel);
+    ShowForm(form.get());
+
+    const QImage first = Grab(panel);
+    EXPECT_EQ(At(first, 5, 5), clLime);
+    EXPECT_EQ(Grab(panel), first); // nothing changed, the same picture
+
+    shape->SetBounds(30, 0, 20, 20);
+    QImage image = Grab(panel);
+    EXPECT_EQ(At(image, 5, 5), clRed);
+    EXPECT_EQ(At(image, 35, 5), clLime);
+
+    shape->SetVisible(false);
+    EXPECT_EQ(At(Grab(panel), 35, 5), clRed);
+
+    box->Canvas().Brush().SetColor(clBlue);
+    box->Canvas().FillRect(TRect{0, 0, 20, 20});
+    EXPECT_EQ(At(Grab(panel), 65, 5), clBlue);
+}
+
 // The demo form: a panel, a picture with a transparent label over it, an
 // edit with an up-down and a button with a modal result, read from text.
 std::string DemoFormText() {
