@@ -261,7 +261,9 @@ std::optional<std::pair<std::uint8_t, Bytes>> SimUnit::Answer(const UnitRequest&
     case MCS_PASS_SUBMIT: {
         const std::uint8_t kind = p.empty() ? 0 : p[0];
         const bool match =
-            p.size() >= 5 && std::equal(p.begin() + 1, p.begin() + 5, password_.begin(), password_.end());
+            p.size() >= 5 && password_.size() == 4 &&
+            std::equal(p.begin() + 1, p.begin() + 5, password_.begin(),
+                       [](std::uint8_t a, char b) { return a == static_cast<std::uint8_t>(b); });
         if (match && kind == 0)
             locked_ = false;
         return std::make_pair(MCS_PASS_SUBMIT, Bytes{kind, static_cast<std::uint8_t>(match ? 1 : 0)});
