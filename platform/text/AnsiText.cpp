@@ -20,27 +20,24 @@ std::atomic<int> g_override{kNoOverride};
 // Reads one character at `at`; returns its code point and advances `at`, or
 // returns -1 and advances by one byte when no valid character starts there.
 long NextCodePoint(std::string_view s, std::size_t& at) {
+    struct Form {
+        unsigned char mask, lead; // lead byte & mask == lead
+        std::size_t extra;        // continuation bytes
+        long minimum;             // smallest code point of the form (no overlong forms)
+    };
+    static constexpr Form kForms[] = {
+        {0x80, 0x00, 0, 0}, {0xE0, 0xC0, 1, 0x80}, {0xF0, 0xE0, 2, 0x800}, {0xF8, 0xF0, 3, 0x10000}};
     const auto lead = static_cast<unsigned char>(s[at]);
-    std::size_t extra = 0;
-    long cp = 0;
-    long minimum = 0;
-    if (lead < 0x80) {
-        ++at;
-        return lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-        extra = 1, cp = lead & 0x1F, minimum = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2, cp = lead & 0x0F, minimum = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3, cp = lead & 0x07, minimum = 0x10000;
-    } else {
+    const Form* form = nullptr;
+    for (const Form& f : kForms)
+        if ((lead & f.mask) == f.lead)
+            form = &f;
+    if (form == nullptr || at + form->extra >= s.size()) {
         ++at;
         return -1;
     }
-    if (at + extra >= s.size()) {
-        ++at;
-        return -1;
-    }
+    const std::size_t extra = form->extra;
+    long cp = lead & static_cast<unsigned char>(~form->mask);
     for (std::size_t i = 1; i <= extra; ++i) {
         const auto b = static_cast<unsigned char>(s[at + i]);
         if ((b & 0xC0) != 0x80) {
@@ -49,7 +46,7 @@ long NextCodePoint(std::string_view s, std::size_t& at) {
         }
         cp = (cp << 6) | (b & 0x3F);
     }
-    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+    if (cp < form->minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
         ++at;
         return -1;
     }

@@ -81,6 +81,17 @@ TEST_P(StrictUnit, ConnectReadAndJobsRunAsAgainstTheLenientUnit) {
     EXPECT_EQ(core->JobState, JobIdle);
     EXPECT_TRUE(unit.IsSlotUsed(4));
 
+    // Upload of slot 3, as far as the core drives it: the device information
+    // read, the slot selected and acknowledged, its first page asked for.
+    core->UploadPresetIndex = 3;
+    const std::vector<std::string> upload = {std::to_string(MCS_READ_EEPROM),
+                                             std::to_string(MCS_SELECT_PRESET),
+                                             std::to_string(MCS_READ_PRESET_PAGE)};
+    EXPECT_EQ(RunJob(JobIdle, CM_MCS_READ_EEPROM(core->GetUnitId(), 0, 18), 3), upload);
+    const auto& info = core->UnitControl->GetDeviceInfo();
+    EXPECT_EQ(Bytes(info.begin(), info.end()), unit.DeviceInfo());
+    EXPECT_EQ(unit.Received().back().payload, Bytes{0});
+
     // Factory reset: acknowledged, then the read from the preset flags on,
     // every slot now empty.
     std::vector<std::string> reset = {std::to_string(MCS_FACTORY_RESET)};
