@@ -7,8 +7,8 @@
 
 #include "device/model/PresetFiles.h"
 #include "device/model/PresetImage.h"
-#include "device/protocol/PresetTypes.h"
 #include "device/model/UnitHost.h"
+#include "device/protocol/PresetTypes.h"
 
 #include <array>
 #include <cstdint>
@@ -93,7 +93,7 @@ public:
     void SetMix(int output, int input, std::uint16_t level);
     void SetDelayUnit(std::uint8_t unit);
     void SetLinkMask(int ch, std::uint16_t mask);
-    // Reads exactly 8 bytes from name.
+    // Reads exactly 8 bytes from name (the system's 8-bit code page).
     void SetChName(int ch, const char* name);
     // Store only; the bypass switches send their own records.
     void SetPeqBypassMask(int ch, std::uint16_t mask);
@@ -103,9 +103,11 @@ public:
     // Slot i used when payload byte i is 0xFF; a short payload reads as zeros.
     void SetPresetFlags(std::span<const std::uint8_t> payload);
     void ResetPresetNames();
-    // Name reply of slot (1..20): bytes 1..14, NUL shown as a blank.
+    // Name reply of slot (1..20): bytes 1..14, NUL shown as a blank, shown
+    // through the system's 8-bit code page.
     void SetPresetListName(int slot, std::span<const std::uint8_t> payload);
-    // The preset name := name, cut or padded with blanks to 14 characters.
+    // The preset name := name (bytes of the system's 8-bit code page, as
+    // text::ToAnsiField gives them), cut or padded with blanks to 14 bytes.
     void SetCurrentName(std::string_view name);
     korvan::PageResult ReceiveStateBlock(std::span<const std::uint8_t> payload);
     korvan::PageResult ReceivePresetBlock(int slot, std::span<const std::uint8_t> payload);

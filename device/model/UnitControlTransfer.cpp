@@ -2,6 +2,7 @@
 // channel copy inside the model.
 
 #include "device/model/LUnitControl.h"
+#include "platform/text/AnsiText.h"
 
 #include <algorithm>
 #include <cstring>
@@ -37,12 +38,13 @@ void LUnitControl::ResetPresetNames() {
 void LUnitControl::SetPresetListName(int slot, std::span<const std::uint8_t> payload) {
     if (slot < 1 || slot > korvan::kPresetSlots)
         return;
-    std::string name(kPresetNameLen, ' ');
+    std::string bytes(kPresetNameLen, ' ');
     for (std::size_t i = 0; i < kPresetNameLen; ++i) {
         const std::uint8_t c = PayloadByte(payload, i + 1);
         if (c != 0)
-            name[i] = static_cast<char>(c);
+            bytes[i] = static_cast<char>(c);
     }
+    const std::string name = korvan::text::FromAnsiBuffer(bytes);
     host_.SetRecallPresetRow(slot, name);
     host_.SetStorePresetRow(slot - 1, name);
 }

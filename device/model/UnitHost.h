@@ -28,7 +28,8 @@ public:
     // A channel's filter curve changed: its overlays on other displays are stale.
     virtual void MarkOverlayChanged(int ch) = 0;
 
-    // Name rows of the preset lists; name is exactly 14 characters.
+    // Name rows of the preset lists; name is the row's text as shown: the 14
+    // name bytes (a NUL as a blank) through the system's 8-bit code page.
     // Recall rows 0..20 (0 = the factory preset), store rows 0..19.
     virtual void SetRecallPresetRow(int row, const std::string& name) = 0;
     virtual void SetStorePresetRow(int row, const std::string& name) = 0;

@@ -1,4 +1,5 @@
 #include "platform/sys/SerialPort.h"
+#include "platform/sys/SerialRate.h"
 
 #include <cerrno>
 #include <chrono>
@@ -19,6 +20,8 @@ struct RateEntry {
     speed_t speed;
 };
 
+// Rates of the termios speed table; every other rate goes through the
+// arbitrary-rate interface.
 constexpr RateEntry kRates[] = {{1200, B1200},     {1800, B1800},    {2400, B2400},   {4800, B4800},
                                 {9600, B9600},     {19200, B19200},  {38400, B38400}, {57600, B57600},
                                 {115200, B115200}, {230400, B230400}};
@@ -32,13 +35,6 @@ bool SpeedOf(int rate, speed_t& speed) {
     return false;
 }
 
-int RateOf(speed_t speed) {
-    for (const auto& entry : kRates)
-        if (entry.speed == speed)
-            return entry.rate;
-    return 0;
-}
-
 } // namespace
 
 SerialPort::~SerialPort() {
@@ -46,8 +42,7 @@ SerialPort::~SerialPort() {
 }
 
 bool SerialPort::IsSupportedBaudRate(int baudRate) {
-    speed_t speed;
-    return SpeedOf(baudRate, speed);
+    return baudRate > 0;
 }
 
 bool SerialPort::Fail(const std::string& what) {
@@ -59,8 +54,7 @@ bool SerialPort::Fail(const std::string& what) {
 bool SerialPort::Open(const std::string& path, const SerialSettings& settings) {
     Close();
     error_.clear();
-    speed_t speed;
-    if (!SpeedOf(settings.baudRate, speed)) {
+    if (!IsSupportedBaudRate(settings.baudRate)) {
         error_ = "unsupported baud rate " + std::to_string(settings.baudRate);
         return false;
     }
@@ -94,10 +88,16 @@ bool SerialPort::Open(const std::string& path, const SerialSettings& settings) {
         tio.c_cflag |= CSTOPB;
     tio.c_cc[VMIN] = 0;
     tio.c_cc[VTIME] = 0;
-    ::cfsetispeed(&tio, speed);
-    ::cfsetospeed(&tio, speed);
+    speed_t speed;
+    const bool inTable = SpeedOf(settings.baudRate, speed);
+    if (inTable) {
+        ::cfsetispeed(&tio, speed);
+        ::cfsetospeed(&tio, speed);
+    }
     if (::tcsetattr(fd_, TCSANOW, &tio) != 0)
         return Fail("write settings " + path);
+    if (!inTable && !SetArbitraryRate(fd_, settings.baudRate))
+        return Fail("baud rate " + std::to_string(settings.baudRate) + " " + path);
     Purge();
     return true;
 }
@@ -171,10 +171,7 @@ bool SerialPort::ReadAvailable(std::vector<std::uint8_t>& out) {
 }
 
 int SerialPort::CurrentBaudRate() const {
-    termios tio{};
-    if (fd_ < 0 || ::tcgetattr(fd_, &tio) != 0)
-        return 0;
-    return RateOf(::cfgetospeed(&tio));
+    return fd_ < 0 ? 0 : ReportedRate(fd_);
 }
 
 } // namespace korvan::sys

@@ -51,7 +51,9 @@ public:
 
     const std::string& Error() const { return error_; }
 
-    // Whether `baudRate` is one the port can be set to.
+    // Whether Open takes `baudRate`: any positive rate, those of the termios
+    // table as such, every other one through the arbitrary-rate interface
+    // (the device may still refuse it, and then Open fails).
     static bool IsSupportedBaudRate(int baudRate);
 
 private:

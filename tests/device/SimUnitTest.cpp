@@ -226,3 +226,70 @@ TEST_F(SimFixture, RequestsSplitAcrossFeedsAreRecordedWhole) {
 }
 
 } // namespace
+
+namespace {
+
+// Each strict switch changes its own answer, and the defaults keep the
+// lenient one.
+TEST_F(SimFixture, StrictnessChangesOnlyWhatTheCommandTableLeavesOpen) {
+    unit.SetStoredPreset(2, SimUnit::DefaultImage());
+    const auto lenient = [&] {
+        return std::vector<LCmd>{Ask(CM_MCS_CMD(1, MCS_ALIVE)),
+                                 Ask(CM_MCS_CMD(1, MCS_RELEASE)),
+                                 Ask(CM_MCS_CMD(1, MCS_READ_PRESET_NAME, 0)),
+                                 Ask(CM_MCS_CMD(1, MCS_READ_PRESET_NAME, 1)),
+                                 Ask(CM_MCS_CMD(1, MCS_LEVELS)),
+                                 Ask(CM_MCS_READ_EEPROM(1, 16, 8))};
+    };
+    const auto before = lenient();
+    EXPECT_EQ(before[0].GetCode(), MCS_ALIVE);
+    EXPECT_EQ(before[1].GetCode(), MCS_RELEASE);
+    EXPECT_EQ(before[2].GetPayload()[1], 'D') << "an empty slot keeps the default name";
+    EXPECT_EQ(before[4].GetPayload(), Bytes(38, 0));
+
+    unit.SetStrictness(SimStrictness::Strict());
+    const auto after = lenient();
+    EXPECT_EQ(after[0].GetCode(), MCS_ACK);
+    EXPECT_EQ(after[1].GetCode(), MCS_ACK);
+    EXPECT_EQ(after[2].GetPayload(), (Bytes{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(after[3].GetPayload(), before[3].GetPayload()) << "a used slot keeps its name";
+    const Bytes levels = after[4].GetPayload();
+    ASSERT_EQ(levels.size(), 38u);
+    EXPECT_EQ(levels[36], 0xA5);
+    EXPECT_EQ(levels[37], 0x5A);
+    for (int k = 0; k < 12; ++k)
+        EXPECT_NE(levels[3 * k + 1], 0) << "channel " << k;
+    EXPECT_EQ(after[5].GetPayload(), (Bytes{0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(before[5].GetPayload().size(), 8u);
+
+    // Levels set on purpose win over the busy ones.
+    unit.SetLevels(Bytes(38, 7));
+    EXPECT_EQ(Ask(CM_MCS_CMD(1, MCS_LEVELS)).GetPayload(), Bytes(38, 7));
+}
+
+TEST_F(SimFixture, StrictUnitReadsZerosFromAnEmptySlot) {
+    SimStrictness strict;
+    strict.blankEmptySlots = true;
+    unit.SetStrictness(strict);
+    unit.SetStoredPreset(5, SimUnit::DefaultImage());
+    ASSERT_EQ(Ask(CM_MCS_CMD(1, MCS_SELECT_PRESET, 4)).GetCode(), MCS_ACK);
+    EXPECT_EQ(Ask(CM_MCS_CMD(1, MCS_READ_PRESET_PAGE, 0)).GetPayload(), Bytes(51, 0));
+    ASSERT_EQ(Ask(CM_MCS_CMD(1, MCS_SELECT_PRESET, 5)).GetCode(), MCS_ACK);
+    const Bytes used = Ask(CM_MCS_CMD(1, MCS_READ_PRESET_PAGE, 0)).GetPayload();
+    EXPECT_EQ(used[1], 0xFF) << "a used slot's head";
+    EXPECT_EQ(used[3], 'D');
+}
+
+TEST_F(SimFixture, StrictUnitIgnoresFramesWithAWrongCheckByte) {
+    Bytes frame = BuildFrame(CM_MCS_CMD(1, MCS_CONNECT));
+    frame.back() ^= 0x01;
+    EXPECT_EQ(unit.Feed(frame.data(), frame.size()).size(), 1u) << "the lenient unit answers";
+    SimStrictness strict;
+    strict.checkFrames = true;
+    unit.SetStrictness(strict);
+    EXPECT_TRUE(unit.Feed(frame.data(), frame.size()).empty());
+    EXPECT_EQ(unit.ReceivedCount(), 2u) << "the frame is still received";
+    EXPECT_EQ(Ask(CM_MCS_CMD(1, MCS_CONNECT)).GetCode(), MCS_CONNECT);
+}
+
+} // namespace

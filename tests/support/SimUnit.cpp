@@ -3,6 +3,7 @@
 #include "device/protocol/CommandCodes.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace korvan::test {
@@ -39,7 +40,36 @@ std::uint16_t WordAt(const Bytes& payload, std::size_t i) {
     return static_cast<std::uint16_t>(payload[i] | (payload[i + 1] << 8));
 }
 
+// The last byte of a frame is the XOR of all bytes before it.
+bool CheckByteMatches(const Bytes& frame) {
+    if (frame.empty())
+        return false;
+    std::uint8_t check = 0;
+    for (std::size_t i = 0; i + 1 < frame.size(); ++i)
+        check ^= frame[i];
+    return check == frame.back();
+}
+
 } // namespace
+
+SimStrictness SimStrictness::Strict() {
+    return {true, true, true, true, true};
+}
+
+Bytes SimUnit::BusyLevels() {
+    Bytes levels(LevelsSize, 0);
+    for (int k = 0; k < 12; ++k) {
+        // The float's bytes from the most significant down are payload bytes
+        // 3k+1, 3k and 3k+2; its lowest byte is not sent.
+        const std::uint32_t bits = std::bit_cast<std::uint32_t>(-42.0f + 5.0f * static_cast<float>(k));
+        levels[3 * k + 1] = static_cast<std::uint8_t>(bits >> 24);
+        levels[3 * k] = static_cast<std::uint8_t>(bits >> 16);
+        levels[3 * k + 2] = static_cast<std::uint8_t>(bits >> 8);
+    }
+    levels[36] = 0xA5; // compressors of outputs 1, 3, 6 and 8
+    levels[37] = 0x5A; // limiters of outputs 2, 4, 5 and 7
+    return levels;
+}
 
 Bytes SimUnit::DefaultImage() {
     Bytes image(img::Size, 0);
@@ -120,6 +150,10 @@ void SimUnit::SetFaults(const SimFaults& faults) {
 SimFaults SimUnit::Faults() const {
     std::lock_guard lock(mutex_);
     return faults_;
+}
+void SimUnit::SetStrictness(const SimStrictness& strictness) {
+    std::lock_guard lock(mutex_);
+    strict_ = strictness;
 }
 void SimUnit::SetLevels(const Bytes& payload) {
     std::lock_guard lock(mutex_);
@@ -222,6 +256,8 @@ std::vector<SimOutput> SimUnit::Feed(const std::uint8_t* bytes, std::size_t leng
                 outputs.push_back(std::move(output));
                 continue;
             }
+            if (strict_.checkFrames && !CheckByteMatches(request.frame))
+                continue;
             const auto answer = Answer(request);
             if (faults_.silent || !answer)
                 continue;
@@ -250,7 +286,7 @@ std::optional<std::pair<std::uint8_t, Bytes>> SimUnit::Answer(const UnitRequest&
         return std::make_pair(MCS_CONNECT, Bytes{});
     case MCS_ALIVE:
     case MCS_RELEASE:
-        return std::make_pair(request.code, Bytes{});
+        return strict_.ackAliveAndRelease ? ack : std::make_pair(request.code, Bytes{});
     case MCS_IDENTITY:
         return std::make_pair(MCS_IDENTITY, Bytes(identity_.begin(), identity_.end()));
     case MCS_CURRENT_PRESET:
@@ -261,7 +297,9 @@ std::optional<std::pair<std::uint8_t, Bytes>> SimUnit::Answer(const UnitRequest&
     case MCS_PASS_SUBMIT: {
         const std::uint8_t kind = p.empty() ? 0 : p[0];
         const bool match =
-            p.size() >= 5 && std::equal(p.begin() + 1, p.begin() + 5, password_.begin(), password_.end());
+            p.size() >= 5 && password_.size() == 4 &&
+            std::equal(p.begin() + 1, p.begin() + 5, password_.begin(),
+                       [](std::uint8_t a, char b) { return a == static_cast<std::uint8_t>(b); });
         if (match && kind == 0)
             locked_ = false;
         return std::make_pair(MCS_PASS_SUBMIT, Bytes{kind, static_cast<std::uint8_t>(match ? 1 : 0)});
@@ -278,40 +316,13 @@ std::optional<std::pair<std::uint8_t, Bytes>> SimUnit::Answer(const UnitRequest&
             flags[i] = used_[i] ? 0xFF : 0x00;
         return std::make_pair(MCS_PRESET_FLAGS, flags);
     }
-    case MCS_READ_PRESET_NAME: {
-        const int index = p.empty() ? 0 : p[0];
-        Bytes reply{static_cast<std::uint8_t>(index)};
-        if (index < PresetSlots) {
-            const Bytes& slot = slots_[index];
-            reply.insert(reply.end(), slot.begin() + img::PresetName,
-                         slot.begin() + img::PresetName + img::NameLength);
-        } else {
-            reply.resize(1 + img::NameLength, 0);
-        }
-        return std::make_pair(MCS_READ_PRESET_NAME, reply);
-    }
+    case MCS_READ_PRESET_NAME:
+        return std::make_pair(MCS_READ_PRESET_NAME, PresetName(p.empty() ? 0 : p[0]));
     case MCS_READ_STATE_PAGE:
-    case MCS_READ_PRESET_PAGE: {
-        const int page = p.empty() ? 0 : p[0];
-        const Bytes& source =
-            request.code == MCS_READ_STATE_PAGE || selectedSlot_ < 1 || selectedSlot_ > PresetSlots
-                ? image_
-                : slots_[selectedSlot_ - 1];
-        int number = page;
-        if (faults_.wrongPages > 0) {
-            --faults_.wrongPages;
-            number = page + 1;
-        }
-        Bytes reply{static_cast<std::uint8_t>(number)};
-        for (std::size_t i = 0; i < PageSize; ++i) {
-            const std::size_t at = static_cast<std::size_t>(page) * PageSize + i;
-            reply.push_back(at < source.size() ? source[at] : 0);
-        }
-        reply.insert(reply.end(), faults_.pageExtraBytes, 0);
         // A state page comes back under 0x24.
-        return std::make_pair(request.code == MCS_READ_STATE_PAGE ? MCS_STATE_PAGE : MCS_READ_PRESET_PAGE,
-                              reply);
-    }
+        return std::make_pair(MCS_STATE_PAGE, Page(request.code, p.empty() ? 0 : p[0]));
+    case MCS_READ_PRESET_PAGE:
+        return std::make_pair(MCS_READ_PRESET_PAGE, Page(request.code, p.empty() ? 0 : p[0]));
     case MCS_SELECT_PRESET:
         selectedSlot_ = p.empty() ? 0 : p[0];
         return ack;
@@ -346,15 +357,8 @@ std::optional<std::pair<std::uint8_t, Bytes>> SimUnit::Answer(const UnitRequest&
         if (p.size() >= img::NameLength)
             std::copy_n(p.begin(), img::NameLength, image_.begin() + img::PresetName);
         return ack;
-    case MCS_READ_EEPROM: {
-        Bytes reply;
-        if (p.size() >= 3) {
-            const std::size_t address = WordAt(p, 0);
-            for (std::size_t i = 0; i < p[2]; ++i)
-                reply.push_back(address + i < eeprom_.size() ? eeprom_[address + i] : 0xFF);
-        }
-        return std::make_pair(MCS_READ_EEPROM, reply);
-    }
+    case MCS_READ_EEPROM:
+        return std::make_pair(MCS_READ_EEPROM, ReadEeprom(p));
     case MCS_WRITE_EEPROM:
         if (p.size() >= 3) {
             const std::size_t address = WordAt(p, 0);
@@ -386,11 +390,57 @@ std::optional<std::pair<std::uint8_t, Bytes>> SimUnit::Answer(const UnitRequest&
         }
         return ack;
     case MCS_LEVELS:
-        return std::make_pair(MCS_LEVELS, levels_);
+        return std::make_pair(MCS_LEVELS, levels_              ? *levels_
+                                          : strict_.busyLevels ? BusyLevels()
+                                                               : Bytes(LevelsSize, 0));
     default:
         ApplySetter(request);
         return ack;
     }
+}
+
+Bytes SimUnit::PresetName(int index) const {
+    Bytes reply{static_cast<std::uint8_t>(index)};
+    if (index < PresetSlots && (used_[index] || !strict_.blankEmptySlots)) {
+        const Bytes& slot = slots_[index];
+        reply.insert(reply.end(), slot.begin() + img::PresetName,
+                     slot.begin() + img::PresetName + img::NameLength);
+    } else {
+        reply.resize(1 + img::NameLength, 0);
+    }
+    return reply;
+}
+
+Bytes SimUnit::Page(std::uint8_t code, int page) {
+    const bool slot = code == MCS_READ_PRESET_PAGE && selectedSlot_ >= 1 && selectedSlot_ <= PresetSlots;
+    const bool blank = slot && strict_.blankEmptySlots && !used_[selectedSlot_ - 1];
+    const Bytes& source = slot ? slots_[selectedSlot_ - 1] : image_;
+    int number = page;
+    if (faults_.wrongPages > 0) {
+        --faults_.wrongPages;
+        number = page + 1;
+    }
+    Bytes reply{static_cast<std::uint8_t>(number)};
+    for (std::size_t i = 0; i < PageSize; ++i) {
+        const std::size_t at = static_cast<std::size_t>(page) * PageSize + i;
+        reply.push_back(!blank && at < source.size() ? source[at] : 0);
+    }
+    reply.insert(reply.end(), faults_.pageExtraBytes, 0);
+    return reply;
+}
+
+Bytes SimUnit::ReadEeprom(const Bytes& request) const {
+    Bytes reply;
+    if (request.size() >= 3) {
+        const std::size_t address = WordAt(request, 0);
+        for (std::size_t at = address; at < address + request[2]; ++at) {
+            if (strict_.blankEeprom && at >= DeviceInfoSize)
+                reply.push_back(0x00);
+            else
+                reply.push_back(at < eeprom_.size() ? eeprom_[at] : 0xFF);
+        }
+    }
+    return reply;
 }
 
 void SimUnit::ApplySetter(const UnitRequest& request) {

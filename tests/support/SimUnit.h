@@ -2,8 +2,9 @@
 // A simulated KORVAN unit: it reads request frames, answers them as the
 // command table says, keeps a preset image, 20 stored preset slots with their
 // names, 18 bytes of device information and a front-panel lock, applies every
-// setter to its image, records every frame it receives, and misbehaves on
-// demand.
+// setter to its image, records every frame it receives, misbehaves on demand
+// (SimFaults) and, on demand, answers the points the command table leaves
+// open the stricter way a real unit may (SimStrictness).
 //
 // The unit is transport-free: a transport feeds it the bytes it received and
 // carries out the SimOutputs it gets back (write these bytes, after this
@@ -37,6 +38,19 @@ struct SimFaults {
     bool dropLink = false;               // hang up at the next request (then cleared)
     int wrongPages = 0;                  // answer this many page requests with the next page's number
     std::size_t pageExtraBytes = 0;      // data bytes added to each page reply beyond its 50
+};
+
+// Answers the command table leaves to the unit, each switch the stricter way
+// a real unit may take; the defaults are the lenient answers.
+struct SimStrictness {
+    bool ackAliveAndRelease = false; // ACK (0x01) in place of echoing ALIVE and RELEASE
+    bool blankEmptySlots = false;    // an empty slot: 14 NULs as its name, zeros for its pages
+    bool busyLevels = false;         // non-zero levels and compressor/limiter masks (unless SetLevels)
+    bool checkFrames = false;        // a frame with a wrong check byte is not answered
+    bool blankEeprom = false;        // EEPROM bytes beyond the device information read 0x00
+
+    // Every switch on.
+    static SimStrictness Strict();
 };
 
 // What a transport does for one received request.
@@ -123,6 +137,7 @@ public:
     std::string Password() const;
     void SetFaults(const SimFaults& faults);
     SimFaults Faults() const;
+    void SetStrictness(const SimStrictness& strictness);
     void SetLevels(const Bytes& payload);
     void SetCurrentPreset(std::uint8_t preset);
     std::uint8_t CurrentPreset() const;
@@ -148,10 +163,16 @@ public:
 
     // The image a factory reset gives.
     static Bytes DefaultImage();
+    // The level reply of a busy unit: every channel at a level of its own,
+    // every compressor and limiter active.
+    static Bytes BusyLevels();
 
 private:
     // The reply payload and code, or nothing; applies the request.
     std::optional<std::pair<std::uint8_t, Bytes>> Answer(const UnitRequest& request);
+    Bytes PresetName(int index) const;
+    Bytes Page(std::uint8_t code, int page);
+    Bytes ReadEeprom(const Bytes& request) const;
     void ApplySetter(const UnitRequest& request);
     void SetWord(std::size_t offset, std::uint16_t value);
     void SetBit(std::size_t maskOffset, int bit, bool on);
@@ -167,7 +188,8 @@ private:
     bool locked_ = false;
     std::string password_ = "8362";
     SimFaults faults_;
-    Bytes levels_ = Bytes(LevelsSize, 0);
+    SimStrictness strict_;
+    std::optional<Bytes> levels_; // set by SetLevels
     std::uint8_t currentPreset_ = 0;
     std::uint8_t selectedSlot_ = 0;
     Bytes image_;

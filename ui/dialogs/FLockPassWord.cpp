@@ -5,9 +5,9 @@
 #include "platform/forms/Application.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/LoadScope.h"
+#include "platform/text/AnsiText.h"
 #include "ui/dialogs/ModalWindows.h"
 
-#include <array>
 #include <cctype>
 
 TfmLockPassWord* fmLockPassWord = nullptr;
@@ -78,11 +78,10 @@ void TfmLockPassWord::edNameChange() {
 }
 
 void TfmLockPassWord::RzBmpButton1Click(TObject* /*Sender*/) {
-    // The record carries four bytes: a shorter password is padded with NUL.
-    std::array<char, CM_MCS_PASS_SUBMIT::PasswordLength> password{};
-    const std::string text = edName->Text();
-    for (std::size_t i = 0; i < password.size() && i < text.size(); ++i)
-        password[i] = text[i];
+    // The record carries four bytes of the system code page: a shorter
+    // password is padded with NUL.
+    const std::string password =
+        korvan::text::ToAnsiField(edName->Text(), CM_MCS_PASS_SUBMIT::PasswordLength, '\0');
     host_.SendCmd(CM_MCS_PASS_SUBMIT(host_.GetUnitId(), PanelPassword, password.data()), true);
     CheckCount = 0;
     CheckResult = Waiting;

@@ -87,6 +87,11 @@ void TfmMainConnection::OnFrameReceived(const std::vector<std::uint8_t>& frame) 
 }
 
 void TfmMainConnection::OnAcknowledge() {
+    // An acknowledgement advances a transfer job. With none running it
+    // changes nothing: a unit may acknowledge its keep-alive, also while a
+    // locked unit's unlock prompt is still due.
+    if (JobState == JobIdle || JobState == JobUnlockPanel)
+        return;
     const TJobState job = JobState;
     JobState = JobIdle;
     switch (job) {

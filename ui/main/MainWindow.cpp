@@ -2,6 +2,7 @@
 
 #include "device/protocol/SharedConstants.h"
 #include "platform/forms/Application.h"
+#include "platform/text/AnsiText.h"
 #include "ui/dialogs/FExit.h"
 #include "ui/dialogs/FInformation.h"
 #include "ui/dialogs/FLockPassWord.h"
@@ -191,9 +192,7 @@ void TfmMain::RefreshFromModel() {
     std::snprintf(number, sizeof number, preset >= 1 ? "U%02d" : "F%02d", preset);
     lbPstNum->SetCaption(number);
     const char* name = connection_.UnitControl->GetPresetNameChars();
-    std::string text(name, PresetNameLength);
-    text.resize(text.find('\0') == std::string::npos ? text.size() : text.find('\0'));
-    lbPstName->SetCaption(text);
+    lbPstName->SetCaption(korvan::text::FromAnsiField({name, PresetNameLength}));
 }
 
 // --- connection ------------------------------------------------------------------

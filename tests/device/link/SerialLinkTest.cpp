@@ -1,10 +1,10 @@
 // The serial link end to end: LCommProc on a pseudo-terminal, the simulated
 // unit at the other end, time-outs on a driven clock.
 
+#include "device/link/LCommProc.h"
 #include "device/protocol/CommandCodes.h"
 #include "device/protocol/CommandRecords.h"
 #include "device/protocol/Frame.h"
-#include "device/link/LCommProc.h"
 #include "tests/support/RecordingLinkOwner.h"
 #include "tests/support/SimPtyTransport.h"
 #include "tests/support/SimUnit.h"
@@ -157,7 +157,8 @@ TEST(SerialLinkOpen, RefusesPortsAndRatesOutsideItsRange) {
     };
     for (const Case& c :
          {Case{99, 115200, false}, Case{0, 115200, false}, Case{3, 115200, false}, Case{1, 1100, false},
-          Case{1, 128001, false}, Case{12, 115200, true}, Case{98, 9600, true}}) {
+          Case{1, 128001, false}, Case{12, 115200, true}, Case{98, 9600, true}, Case{1, 1200, true},
+          Case{1, 76800, true}, Case{1, 128000, true}}) {
         LCommProc link(owner);
         EXPECT_EQ(link.Open(c.port, c.baud, 8, Parity::None, StopBits::One), c.opens)
             << "port " << c.port << " baud " << c.baud;

@@ -1,5 +1,6 @@
 #include "device/model/LUnitControl.h"
 #include "platform/sys/FileIo.h"
+#include "platform/text/AnsiText.h"
 #include "tests/support/FakeUnitHost.h"
 #include "tests/support/ScratchFolder.h"
 
@@ -69,6 +70,36 @@ TEST_F(ModelPresetFiles, SaveThenOpenIsByteExact) {
     EXPECT_EQ(model.GetDelayUnit(), 1) << "bytes after 1435 are not in the file";
     EXPECT_EQ(model.GetGeqBypassMask(), 3);
     EXPECT_TRUE(host.information.empty());
+}
+
+// A typed name goes to the file and back to the unit as bytes of the
+// system code page, one byte per accented letter.
+TEST_F(ModelPresetFiles, NamesAreStoredAndSentInTheSystemCodePage) {
+    korvan::text::ScopedAnsiCodePage latin(korvan::text::AnsiCodePage::Windows1252);
+    LUnitControl source(host);
+    source.SetCurrentName(korvan::text::ToAnsiField("Caf\u00e9 \u20ac", 14, ' '));
+    source.SetChName(2, korvan::text::ToAnsiField("B\u00e4sse", 8, '\0').data());
+    host.saveFileName = Path("accents.prs");
+    ASSERT_TRUE(source.SavePresetFile());
+    const auto file = korvan::sys::ReadFileBytes(Path("accents.prs"), 2000);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(Bytes(file->begin() + 16, file->begin() + 30), ToBytes("Caf\xE9 \x80        "));
+    const std::size_t channel2 = 16 + korvan::layout::NameOffset(2) - 2;
+    EXPECT_EQ(Bytes(file->begin() + channel2, file->begin() + channel2 + 8),
+              (Bytes{'B', 0xE4, 's', 's', 'e', 0, 0, 0}));
+
+    host.Clear();
+    ASSERT_TRUE(model.OpenPresetFile(Path("accents.prs")));
+    ASSERT_FALSE(host.sent.empty());
+    EXPECT_EQ(host.sent.front().payload, ToBytes("Caf\xE9 \x80        "));
+    bool channelNameSent = false;
+    for (const auto& record : host.sent)
+        if (record.code == 0x3D && record.payload.at(0) == 2) {
+            EXPECT_EQ(record.payload, (Bytes{2, 'B', 0xE4, 's', 's', 'e', 0, 0, 0}));
+            channelNameSent = true;
+        }
+    EXPECT_TRUE(channelNameSent);
+    EXPECT_EQ(korvan::text::FromAnsiField({model.GetPresetNameChars(), 14}), "Caf\u00e9 \u20ac        ");
 }
 
 TEST_F(ModelPresetFiles, RejectedPresetFilesChangeAndSendNothing) {

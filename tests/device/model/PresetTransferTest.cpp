@@ -1,4 +1,5 @@
 #include "device/model/LUnitControl.h"
+#include "platform/text/AnsiText.h"
 #include "tests/support/FakeUnitHost.h"
 
 #include <gtest/gtest.h>
@@ -70,6 +71,19 @@ TEST_F(PresetTransfer, PresetNamesFillBothListsWithBlanksForNul) {
     model.SetPresetListName(0, Payload{0, 'X'});
     EXPECT_TRUE(host.recallRows.empty());
     EXPECT_TRUE(host.storeRows.empty());
+}
+
+// The unit's name bytes are 8-bit text of the system code page.
+TEST_F(PresetTransfer, ListNamesAreShownThroughTheSystemCodePage) {
+    {
+        korvan::text::ScopedAnsiCodePage latin(korvan::text::AnsiCodePage::Windows1252);
+        model.SetPresetListName(1, Payload{0, 'C', 'a', 'f', 0xE9, ' ', 0x80, 0, 0, 0, 0, 0, 0, 0, 0});
+        EXPECT_EQ(host.recallRows[1], "Caf\u00e9 \u20ac        ");
+    }
+    korvan::text::ScopedAnsiCodePage chinese(korvan::text::AnsiCodePage::Gbk);
+    model.SetPresetListName(2, Payload{1, 0xD6, 0xD0, 0xCE, 0xC4, 0xFF, 0});
+    EXPECT_EQ(host.recallRows[2], "\u4e2d\u6587?         ");
+    EXPECT_EQ(host.storeRows[1], host.recallRows[2]);
 }
 
 TEST_F(PresetTransfer, CurrentNameIsPaddedWithBlanks) {

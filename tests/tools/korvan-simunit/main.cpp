@@ -81,6 +81,12 @@ void Usage() {
                 "  --locked          front panel locked\n"
                 "  --password XXXX   panel password (default 8362)\n"
                 "  --silent          answer nothing\n"
+                "  --strict          every strict answer below at once\n"
+                "  --ack-alive       acknowledge ALIVE and RELEASE (0x01) instead of echoing them\n"
+                "  --blank-slots     empty slots: 14 NULs as name, zeros for their pages\n"
+                "  --busy-levels     non-zero levels and compressor/limiter masks\n"
+                "  --check-frames    leave frames with a wrong check byte unanswered\n"
+                "  --blank-eeprom    EEPROM bytes beyond the device information read 0x00\n"
                 "  --delay MS        answer each request this late\n"
                 "  --link PATH       also make PATH a symbolic link to the terminal\n"
                 "  --tcp [PORT]      listen on 127.0.0.1:PORT (default 9761) instead of a terminal\n");
@@ -92,6 +98,7 @@ int main(int argc, char** argv) {
     using korvan::test::SimUnit;
     SimUnit unit;
     korvan::test::SimFaults faults;
+    korvan::test::SimStrictness strict;
     std::string link;
     int tcpPort = -1; // no TCP server
     for (int i = 1; i < argc; ++i) {
@@ -107,6 +114,18 @@ int main(int argc, char** argv) {
             unit.SetPassword(argv[++i]);
         else if (arg == "--silent")
             faults.silent = true;
+        else if (arg == "--strict")
+            strict = korvan::test::SimStrictness::Strict();
+        else if (arg == "--ack-alive")
+            strict.ackAliveAndRelease = true;
+        else if (arg == "--blank-slots")
+            strict.blankEmptySlots = true;
+        else if (arg == "--busy-levels")
+            strict.busyLevels = true;
+        else if (arg == "--check-frames")
+            strict.checkFrames = true;
+        else if (arg == "--blank-eeprom")
+            strict.blankEeprom = true;
         else if (arg == "--delay" && hasValue)
             faults.delayMs = std::atoi(argv[++i]);
         else if (arg == "--link" && hasValue)
@@ -119,6 +138,7 @@ int main(int argc, char** argv) {
         }
     }
     unit.SetFaults(faults);
+    unit.SetStrictness(strict);
 
     // Signals are taken by sigwait below, not by the unit's thread.
     sigset_t stopSignals;

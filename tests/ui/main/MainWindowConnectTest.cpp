@@ -3,6 +3,7 @@
 // window ends on line with the level poll; a unit of the wrong type or
 // version is released, reported and dropped.
 
+#include "platform/text/AnsiText.h"
 #include "tests/ui/main/ConnectionFixture.h"
 #include "tests/ui/main/MainWindowFixture.h"
 
@@ -58,6 +59,15 @@ TEST_F(MainWindowTest, ConnectsOverTheNetworkAndEndsOnLineWithTheLevelPoll) {
 
     const std::string path = korvan::testing::SavePng(korvan::testing::Grab(fmMain), "main-window-online");
     SCOPED_TRACE(path);
+}
+
+// The name bytes of the unit are 8-bit text of the system code page: GBK
+// double bytes under a Chinese locale.
+TEST_F(MainWindowTest, UnitPresetNameIsShownThroughTheSystemCodePage) {
+    text::ScopedAnsiCodePage chinese(text::AnsiCodePage::Gbk);
+    NameUnitPreset(unit, "\xD6\xF7\xD2\xF4\xCF\xE4 A");
+    ASSERT_TRUE(ConnectToUnit(1));
+    EXPECT_EQ(fmMain->lbPstName->Caption(), "\u4e3b\u97f3\u7bb1 A");
 }
 
 struct IdentityCase {

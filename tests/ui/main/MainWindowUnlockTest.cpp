@@ -1,6 +1,7 @@
 // A locked front panel through the real unlock prompt: a wrong password is
 // reported and the prompt stays; the right one lets the connect read go on.
 
+#include "platform/text/AnsiText.h"
 #include "tests/ui/main/MainWindowFixture.h"
 
 using namespace korvan;
@@ -36,6 +37,31 @@ TEST_F(MainWindowTest, LockedUnitTakesTheUnlockPromptWrongThenRightPassword) {
     EXPECT_FALSE(fmMain->Connection().IsUnlockPromptOpen());
     EXPECT_EQ(CountOf(MCS_READ_STATE_PAGE), 29u);
     EXPECT_TRUE(fmMain->Connection().Online);
+}
+
+// The password goes out as four bytes of the system code page.
+TEST_F(MainWindowTest, UnlockPasswordIsSentInTheSystemCodePage) {
+    text::ScopedAnsiCodePage latin(text::AnsiCodePage::Windows1252);
+    unit.SetLocked(true);
+    unit.SetPassword("\xC9"
+                     "123");
+    StartUnit();
+    CreateWindows();
+    bool typed = false;
+    pump.reactions.push_back([&] {
+        if (typed || !fmLockPassWord->Visible())
+            return;
+        typed = true;
+        fmLockPassWord->edName->SetText("\u00c9123");
+        fmLockPassWord->btnOK->Click();
+    });
+    ASSERT_TRUE(pump.RunUntil([&] { return ReadEnded() && CountOf(MCS_LEVELS) >= 1; }));
+    EXPECT_TRUE(dialogs->boxes.empty());
+    EXPECT_TRUE(fmMain->Connection().Online);
+    EXPECT_EQ(CountOf(MCS_PASS_SUBMIT), 1u);
+    for (const auto& request : unit.Received())
+        if (request.code == MCS_PASS_SUBMIT)
+            EXPECT_EQ(request.payload, (Bytes{0, 0xC9, '1', '2', '3'}));
 }
 
 TEST_F(MainWindowTest, UnlockPromptStoresUpperCase) {
