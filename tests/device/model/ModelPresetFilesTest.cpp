@@ -5,8 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <fcntl.h>
 #include <filesystem>
+#include <future>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -221,6 +226,32 @@ TEST_F(ModelPresetFiles, ShortUnitFileIsRefusedWithTheDownloadError) {
     EXPECT_FALSE(model.ReadUnitFile(Path("short.unt")));
     EXPECT_FALSE(model.ReadUnitFile(Path("none.unt")));
     EXPECT_EQ(host.information, std::vector<std::string>(2, "SID_INFO_ERROR_DOWNLAOD"));
+}
+
+// A FIFO (or a device) chosen as a preset or unit file: refused at once with
+// the file's error, never a read that waits for a writer and blocks the GUI.
+TEST_F(ModelPresetFiles, FifoOrDeviceIsRefusedAtOnce) {
+    const std::string fifo = Path("pipe.prs");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    // Bounded: should the open wait for a writer, a writer is let in so the
+    // test fails instead of hanging.
+    auto refusedAtOnce = [&](auto open) {
+        auto result = std::async(std::launch::async, open);
+        if (result.wait_for(std::chrono::seconds(10)) == std::future_status::ready)
+            return !result.get();
+        const int writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0)
+            ::close(writer);
+        result.get();
+        return false;
+    };
+    for (const std::string& path : {fifo, std::string("/dev/null")}) {
+        EXPECT_TRUE(refusedAtOnce([&] { return model.OpenPresetFile(path); })) << path;
+        EXPECT_TRUE(refusedAtOnce([&] { return model.ReadUnitFile(path).has_value(); })) << path;
+    }
+    EXPECT_EQ(host.information, (std::vector<std::string>{"SID_INFO_ERROR_FILE", "SID_INFO_ERROR_DOWNLAOD",
+                                                          "SID_INFO_ERROR_FILE", "SID_INFO_ERROR_DOWNLAOD"}));
+    EXPECT_TRUE(host.sent.empty());
 }
 
 } // namespace
