@@ -80,7 +80,8 @@ fuzz: fuzz-build
 	@mkdir -p build-fuzz/findings; status=0; \
 	for p in $(FUZZ); do \
 		echo "== fuzz_$$p for $(FUZZ_SECONDS) s"; mkdir -p build-fuzz/corpus/$$p; \
-		build-fuzz/fuzz/fuzz_$$p -max_total_time=$(FUZZ_SECONDS) -timeout=20 -rss_limit_mb=3072 \
+		LSAN_OPTIONS=suppressions=$(SANITIZER_DIR)/lsan.supp:print_suppressions=0 \
+		UBSAN_OPTIONS=print_stacktrace=1 build-fuzz/fuzz/fuzz_$$p -max_total_time=$(FUZZ_SECONDS) -timeout=20 -rss_limit_mb=3072 \
 			-print_final_stats=1 -artifact_prefix=build-fuzz/findings/$$p- \
 			build-fuzz/corpus/$$p fuzz/corpus/$$p || status=1; \
 	done; exit $$status

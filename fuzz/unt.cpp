@@ -10,10 +10,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto unit = korvan::ParseUnitFile({data, size});
     if (!unit)
         return 0;
+    // Written back, the identity, device information and every record come
+    // out as read (the bytes between records are not looked at).
     const korvan::Bytes back = korvan::BuildUnitFile(unit->deviceInfo, unit->records);
     FuzzCheck(back.size() == korvan::kUnitFileSize);
-    // The 20th record's CR LF is not read, so compare up to it.
-    FuzzCheck(std::equal(back.begin(), back.begin() + korvan::kUnitFileMinSize, data));
+    FuzzCheck(std::equal(back.begin(), back.begin() + korvan::kUnitFileRecords, data));
+    for (std::size_t r = 0; r < korvan::kPresetSlots; ++r) {
+        const std::size_t at = korvan::kUnitFileRecords + r * korvan::kUnitRecordStride;
+        FuzzCheck(std::equal(back.begin() + at, back.begin() + at + korvan::kUnitRecordSize, data + at));
+    }
     for (int r = 0; r < korvan::kPresetSlots; ++r)
         for (int page = 0; page < korvan::kPageCount; ++page)
             (void)unit->DownloadPage(r, page);
