@@ -1,17 +1,14 @@
 #include "device/model/LUnitControl.h"
 #include "platform/sys/FileIo.h"
 #include "tests/support/FakeUnitHost.h"
+#include "tests/support/FifoWait.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <fcntl.h>
 #include <filesystem>
-#include <future>
 #include <string>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -19,6 +16,7 @@ namespace {
 
 using korvan::Bytes;
 using korvan::test::FakeUnitHost;
+using korvan::testing::ReturnsWithoutAWriter;
 namespace fs = std::filesystem;
 
 Bytes ToBytes(const std::string& text) {
@@ -233,21 +231,12 @@ TEST_F(ModelPresetFiles, ShortUnitFileIsRefusedWithTheDownloadError) {
 TEST_F(ModelPresetFiles, FifoOrDeviceIsRefusedAtOnce) {
     const std::string fifo = Path("pipe.prs");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    // Bounded: should the open wait for a writer, a writer is let in so the
-    // test fails instead of hanging.
-    auto refusedAtOnce = [&](auto open) {
-        auto result = std::async(std::launch::async, open);
-        if (result.wait_for(std::chrono::seconds(10)) == std::future_status::ready)
-            return !result.get();
-        const int writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
-        if (writer >= 0)
-            ::close(writer);
-        result.get();
-        return false;
-    };
     for (const std::string& path : {fifo, std::string("/dev/null")}) {
-        EXPECT_TRUE(refusedAtOnce([&] { return model.OpenPresetFile(path); })) << path;
-        EXPECT_TRUE(refusedAtOnce([&] { return model.ReadUnitFile(path).has_value(); })) << path;
+        bool opened = true, read = true;
+        EXPECT_TRUE(ReturnsWithoutAWriter(fifo, [&] { opened = model.OpenPresetFile(path); })) << path;
+        EXPECT_TRUE(ReturnsWithoutAWriter(fifo, [&] { read = model.ReadUnitFile(path).has_value(); }))
+            << path;
+        EXPECT_FALSE(opened || read) << path;
     }
     EXPECT_EQ(host.information, (std::vector<std::string>{"SID_INFO_ERROR_FILE", "SID_INFO_ERROR_DOWNLAOD",
                                                           "SID_INFO_ERROR_FILE", "SID_INFO_ERROR_DOWNLAOD"}));
