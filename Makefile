@@ -61,3 +61,27 @@ format:
 
 clean:
 	rm -rf $(BUILD) build-asan build-tsan
+
+# Fuzzing with clang's libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer.
+# `make fuzz-build` builds build-fuzz/fuzz/fuzz_<parser>, one per harness in
+# fuzz/; `make fuzz` runs each for FUZZ_SECONDS (FUZZ=<parser> for one only),
+# starting from its checked-in corpus. New inputs go to build-fuzz/corpus/,
+# failing ones to build-fuzz/findings/. `make test` replays fuzz/corpus/
+# through plain builds of the same harnesses.
+FUZZ_SECONDS ?= 60
+FUZZ ?= $(notdir $(wildcard fuzz/corpus/*))
+.PHONY: fuzz-build fuzz
+fuzz-build:
+	scripts/install-deps.sh fuzz
+	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVAN_FUZZ=ON \
+		-DKORVAN_BUILD_TESTS=OFF -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14
+	cmake --build build-fuzz -j $(JOBS) --target fuzzers
+fuzz: fuzz-build
+	@mkdir -p build-fuzz/findings; status=0; \
+	for p in $(FUZZ); do \
+		echo "== fuzz_$$p for $(FUZZ_SECONDS) s"; mkdir -p build-fuzz/corpus/$$p; \
+		LSAN_OPTIONS=suppressions=$(SANITIZER_DIR)/lsan.supp:print_suppressions=0 \
+		UBSAN_OPTIONS=print_stacktrace=1 build-fuzz/fuzz/fuzz_$$p -max_total_time=$(FUZZ_SECONDS) -timeout=20 -rss_limit_mb=3072 \
+			-print_final_stats=1 -artifact_prefix=build-fuzz/findings/$$p- \
+			build-fuzz/corpus/$$p fuzz/corpus/$$p || status=1; \
+	done; exit $$status

@@ -13,6 +13,11 @@ xvfb xauth
 python3 python3-scipy
 "
 
+# `install-deps.sh fuzz`: also the compiler and runtime of the fuzz harnesses.
+if [ "${1:-}" = "fuzz" ]; then
+    PACKAGES="$PACKAGES clang-14 libclang-rt-14-dev"
+fi
+
 missing=""
 for p in $PACKAGES; do
     status=$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null || true)

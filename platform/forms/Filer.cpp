@@ -5,6 +5,7 @@
 #include "platform/text/Format.h"
 #include "platform/text/StrUtils.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -409,6 +410,7 @@ void TReader::ReadRootComponent(TComponent* root) {
     root_ = root;
     loaded_.clear();
     fixups_.clear();
+    reading_.assign(1, root);
     try {
         const FormToken& header = Take();
         if (header.kind != FormToken::Kind::Header)
@@ -458,17 +460,31 @@ TComponent* TReader::ReadComponent(TComponent* parent) {
         }
         component->SetName(header.text);
     }
+    // Made the child of its own descendant, it would close a parent cycle.
+    if (IsAncestor(component, parent))
+        throw EReadError(Format("Component %s is nested in itself", {header.text}));
     component->SetLoadingState(true);
     component->SetReadingState(true);
     loaded_.push_back(component);
     component->SetParentComponent(parent);
     ReadProperties(component);
     ReadListEnd();
+    reading_.push_back(component);
     while (!EndOfList())
         ReadComponent(component);
+    reading_.pop_back();
     ReadListEnd();
     --depth_;
     return component;
+}
+
+bool TReader::IsAncestor(const TComponent* component, const TComponent* parent) const {
+    if (std::find(reading_.begin(), reading_.end(), component) != reading_.end())
+        return true;
+    for (const TComponent* up = parent; up; up = up->GetParentComponent())
+        if (up == component)
+            return true;
+    return false;
 }
 
 void TReader::ReadProperties(TPersistent* instance) {

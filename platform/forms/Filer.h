@@ -161,6 +161,9 @@ private:
     const korvan::forms::FormToken& Peek() const;
     const korvan::forms::FormToken& Take();
     TComponent* ReadComponent(TComponent* parent);
+    // Whether `component` is `parent` or above it, in the stream being read
+    // or in the parents it already has.
+    bool IsAncestor(const TComponent* component, const TComponent* parent) const;
     void ReadObjectProperty(const ObjectRef& object, TPersistent* persistent, const std::string& path);
     void ReadPropValue(const ObjectRef& object, const TPropInfo& prop);
     std::int64_t ReadSetValue(const TPropInfo& prop);
@@ -171,6 +174,7 @@ private:
     size_t pos_ = 0;
     TComponent* root_ = nullptr;
     std::vector<TComponent*> loaded_;
+    std::vector<TComponent*> reading_; // the root and the components whose children are being read
     std::vector<Fixup> fixups_;
     std::string pendingName_; // the defined property DefineProperties should read
     bool pendingDone_ = false;

@@ -292,6 +292,8 @@ private:
     }
 
     void Number() {
+        if (p_ >= s_.size())
+            Fail("number expected");
         const size_t start = p_;
         if (s_[p_] == '$') {
             ++p_;

@@ -53,7 +53,9 @@ QImage DecodeBmp(ByteView d, int* bitsPerPixel) {
     const std::uint32_t headerSize = U32(d, 14);
     if (headerSize < 12 || 14 + std::size_t(headerSize) > d.size())
         return {};
-    int width, height, bits;
+    // 64 bits: a stored height of -2^31 still negates.
+    std::int64_t width, height;
+    int bits;
     std::uint32_t compression = 0, colorsUsed = 0;
     std::size_t paletteEntry = 4;
     if (headerSize == 12) {
@@ -73,7 +75,7 @@ QImage DecodeBmp(ByteView d, int* bitsPerPixel) {
     const bool topDown = height < 0;
     if (topDown)
         height = -height;
-    if (width <= 0 || height <= 0 || width > 32768 || height > 32768)
+    if (!FitsPictureBudget(width, height))
         return {};
     std::uint32_t rMask = 0x00FF0000, gMask = 0x0000FF00, bMask = 0x000000FF, aMask = 0;
     if (bits == 16) {
@@ -109,12 +111,13 @@ QImage DecodeBmp(ByteView d, int* bitsPerPixel) {
     const std::size_t stride = ((std::size_t(width) * bits + 31) / 32) * 4;
     if (dataOffset > d.size() || stride * height > d.size() - dataOffset)
         return {};
-    QImage img(width, height, aMask ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    for (int row = 0; row < height; ++row) {
+    QImage img(static_cast<int>(width), static_cast<int>(height),
+               aMask ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    for (int row = 0; row < img.height(); ++row) {
         const std::uint8_t* src = d.data() + dataOffset + stride * row;
-        const int y = topDown ? row : height - 1 - row;
+        const int y = topDown ? row : img.height() - 1 - row;
         auto* out = reinterpret_cast<std::uint32_t*>(img.scanLine(y));
-        for (int x = 0; x < width; ++x) {
+        for (int x = 0; x < img.width(); ++x) {
             std::uint32_t px = 0;
             switch (bits) {
             case 1:
@@ -155,6 +158,8 @@ Bytes EncodeBmp(const QImage& source, int bits) {
         return {};
     if (bits != 1 && bits != 32)
         bits = 24;
+    if (!FitsPictureBudget(source.width(), source.height()))
+        return {};
     const QImage img = source.convertToFormat(QImage::Format_ARGB32);
     const int w = img.width(), h = img.height();
     const std::uint32_t stride = ((std::uint32_t(w) * bits + 31) / 32) * 4;

@@ -12,10 +12,22 @@ namespace korvan::gfx {
 using Bytes = std::vector<std::uint8_t>;
 using ByteView = std::span<const std::uint8_t>;
 
+// The largest picture we read or write: 32768 pixels a side and 64
+// megapixels in all (256 MiB as ARGB32). Decoders refuse a larger header
+// before they allocate anything; encoders refuse a larger image, so what
+// one writes the other reads.
+inline constexpr std::int64_t kMaxPictureSide = 32768;
+inline constexpr std::int64_t kMaxPicturePixels = std::int64_t(64) << 20;
+constexpr bool FitsPictureBudget(std::int64_t width, std::int64_t height) {
+    return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide &&
+           width * height <= kMaxPicturePixels;
+}
+
 // BMP: 1, 4, 8, 16, 24 and 32 bits, bottom-up and top-down. bitsPerPixel
 // receives the stored depth.
 QImage DecodeBmp(ByteView data, int* bitsPerPixel = nullptr);
-// bitsPerPixel 1 (black and white), 24 or 32.
+// bitsPerPixel 1 (black and white), 24 or 32. Empty for an image beyond
+// the picture budget.
 Bytes EncodeBmp(const QImage& image, int bitsPerPixel = 24);
 
 // PNG through libpng: ARGB32 with the file's alpha. Level 0..9.
@@ -29,7 +41,7 @@ struct JpegOptions {
     JpegDct Dct = JpegDct::Integer;
     bool Grayscale = false;
 };
-// JPEG through libjpeg.
+// JPEG through libjpeg. Data that ends before the last line is refused.
 QImage DecodeJpeg(ByteView data);
 Bytes EncodeJpeg(const QImage& image, const JpegOptions& options = {});
 

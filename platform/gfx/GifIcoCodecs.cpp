@@ -1,6 +1,7 @@
 // Readers for GIF (first frame) and ICO (largest image) files.
 
 #include "platform/gfx/Codecs.h"
+#include "platform/gfx/GifLzw.h"
 
 namespace korvan::gfx {
 
@@ -11,73 +12,6 @@ std::uint16_t U16(ByteView d, std::size_t o) {
 }
 std::uint32_t U32(ByteView d, std::size_t o) {
     return d[o] | (d[o + 1] << 8) | (d[o + 2] << 16) | (std::uint32_t(d[o + 3]) << 24);
-}
-
-// Variable-length LZW as GIF stores it; returns false on malformed codes.
-bool DecodeLzw(const Bytes& in, int minCodeSize, std::size_t pixelCount, std::vector<std::uint8_t>& out) {
-    if (minCodeSize < 2 || minCodeSize > 11)
-        return false;
-    const int clear = 1 << minCodeSize, end = clear + 1;
-    std::vector<std::uint16_t> prefix(4096);
-    std::vector<std::uint8_t> suffix(4096), stack;
-    int codeSize = minCodeSize + 1, next = end + 1, old = -1;
-    std::uint8_t first = 0;
-    std::uint32_t bits = 0;
-    int bitCount = 0;
-    for (std::size_t i = 0; i < in.size() && out.size() < pixelCount;) {
-        while (bitCount < codeSize && i < in.size()) {
-            bits |= std::uint32_t(in[i++]) << bitCount;
-            bitCount += 8;
-        }
-        if (bitCount < codeSize)
-            break;
-        const int code = static_cast<int>(bits & ((1u << codeSize) - 1));
-        bits >>= codeSize;
-        bitCount -= codeSize;
-        if (code == clear) {
-            codeSize = minCodeSize + 1;
-            next = end + 1;
-            old = -1;
-            continue;
-        }
-        if (code == end)
-            break;
-        if (old < 0) {
-            if (code >= clear)
-                return false;
-            out.push_back(static_cast<std::uint8_t>(code));
-            first = static_cast<std::uint8_t>(code);
-            old = code;
-            continue;
-        }
-        int cur = code;
-        stack.clear();
-        if (code >= next) {
-            if (code > next)
-                return false;
-            stack.push_back(first);
-            cur = old;
-        }
-        while (cur >= clear) {
-            if (cur >= 4096 || stack.size() > 4096)
-                return false;
-            stack.push_back(suffix[static_cast<std::size_t>(cur)]);
-            cur = prefix[static_cast<std::size_t>(cur)];
-        }
-        first = static_cast<std::uint8_t>(cur);
-        stack.push_back(first);
-        for (auto it = stack.rbegin(); it != stack.rend(); ++it)
-            out.push_back(*it);
-        if (next < 4096) {
-            prefix[static_cast<std::size_t>(next)] = static_cast<std::uint16_t>(old);
-            suffix[static_cast<std::size_t>(next)] = first;
-            ++next;
-            if (next == (1 << codeSize) && codeSize < 12)
-                ++codeSize;
-        }
-        old = code;
-    }
-    return true;
 }
 
 } // namespace
@@ -120,7 +54,7 @@ QImage DecodeGif(ByteView d) {
             if ((flags & 0x80) && !readTable(flags, local))
                 return {};
             const auto& palette = (flags & 0x80) ? local : global;
-            if (p >= d.size() || w == 0 || h == 0)
+            if (p >= d.size() || !FitsPictureBudget(w, h))
                 return {};
             const int minCode = d[p++];
             Bytes data;
@@ -132,10 +66,13 @@ QImage DecodeGif(ByteView d) {
                             d.begin() + static_cast<std::ptrdiff_t>(p + 1 + n));
                 p += n + 1;
             }
-            std::vector<std::uint8_t> indices;
-            if (!DecodeLzw(data, minCode, std::size_t(w) * h, indices))
-                return {};
+            // A header without a canvas size takes the frame's.
             const int cw = width ? width : w, ch = height ? height : h;
+            if (!FitsPictureBudget(cw, ch))
+                return {};
+            std::vector<std::uint8_t> indices;
+            if (!DecodeGifLzw(data, minCode, std::size_t(w) * h, indices))
+                return {};
             QImage img(cw, ch, QImage::Format_ARGB32);
             img.fill(0);
             const bool interlaced = flags & 0x40;

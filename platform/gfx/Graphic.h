@@ -5,22 +5,19 @@
 
 #include "platform/gfx/GraphicsObjects.h"
 #include "platform/gfx/Types.h"
+#include "platform/text/Exception.h"
 
 #include <QImage>
 #include <cstdint>
 #include <memory>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 class TCanvas;
 
 // Raised for picture bytes that cannot be decoded or a kind that cannot be stored.
-class EInvalidGraphic : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+KORVAN_EXCEPTION_CLASS(EInvalidGraphic, Exception)
 
 using TBytes = std::vector<std::uint8_t>;
 

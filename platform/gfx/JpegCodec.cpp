@@ -3,6 +3,8 @@
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
+// After jpeglib.h, which it needs.
+#include <jerror.h>
 
 namespace korvan::gfx {
 
@@ -18,6 +20,15 @@ void OnError(j_common_ptr info) {
 }
 void Silent(j_common_ptr) {}
 
+// The library pads data that ends early with an end marker and goes on to
+// decode every missing line: data that ends (or breaks off at a marker)
+// before the picture does is refused instead.
+void OnMessage(j_common_ptr info, int level) {
+    const int code = info->err->msg_code;
+    if (level < 0 && (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER))
+        OnError(info);
+}
+
 } // namespace
 
 QImage DecodeJpeg(ByteView data) {
@@ -27,6 +38,7 @@ QImage DecodeJpeg(ByteView data) {
     ErrorManager err{};
     cinfo.err = jpeg_std_error(&err.base);
     err.base.error_exit = OnError;
+    err.base.emit_message = OnMessage;
     err.base.output_message = Silent;
     QImage img;
     std::vector<unsigned char> row; // declared before the jump point so that it is always freed
@@ -37,10 +49,14 @@ QImage DecodeJpeg(ByteView data) {
     jpeg_create_decompress(&cinfo);
     jpeg_mem_src(&cinfo, const_cast<unsigned char*>(data.data()), static_cast<unsigned long>(data.size()));
     jpeg_read_header(&cinfo, TRUE);
+    // Refused before the library allocates its buffers for the whole picture.
+    if (!FitsPictureBudget(cinfo.image_width, cinfo.image_height)) {
+        jpeg_destroy_decompress(&cinfo);
+        return {};
+    }
     cinfo.out_color_space = JCS_RGB;
     jpeg_start_decompress(&cinfo);
-    if (cinfo.output_width == 0 || cinfo.output_height == 0 || cinfo.output_width > 32768 ||
-        cinfo.output_height > 32768 || cinfo.output_components != 3) {
+    if (!FitsPictureBudget(cinfo.output_width, cinfo.output_height) || cinfo.output_components != 3) {
         jpeg_destroy_decompress(&cinfo);
         return {};
     }

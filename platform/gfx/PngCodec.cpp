@@ -47,7 +47,7 @@ QImage DecodePng(ByteView data) {
     png_set_read_fn(png, &cursor, ReadFromMemory);
     png_read_info(png, info);
     const png_uint_32 w = png_get_image_width(png, info), h = png_get_image_height(png, info);
-    if (w == 0 || h == 0 || w > 32768 || h > 32768)
+    if (!FitsPictureBudget(w, h))
         png_error(png, "size");
     // Everything becomes 8-bit BGRA, which is ARGB32 in memory.
     png_set_expand(png);

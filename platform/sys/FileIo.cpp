@@ -58,7 +58,10 @@ int CreateTemporary(const std::string& path, std::string& tempPath) {
 } // namespace
 
 std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path, std::size_t maxBytes) {
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK, opening a FIFO waits for a writer (and a serial
+    // device for its carrier): only a regular file is read, and the open
+    // never waits to find out.
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.Get() < 0)
         return std::nullopt;
     struct stat info {};

@@ -11,7 +11,8 @@
 namespace korvan::sys {
 
 // Reads at most maxBytes from the start of the file; nullopt when it cannot
-// be opened or read. A caller that needs to know the exact size asks for one
+// be opened or read, or is not a regular file (a FIFO or a device is refused
+// without waiting for it). A caller that needs to know the exact size asks for one
 // byte more than it accepts.
 std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path, std::size_t maxBytes);
 

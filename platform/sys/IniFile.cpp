@@ -56,7 +56,12 @@ void IniFile::Load() {
         return;
     std::stringstream buffer;
     buffer << in.rdbuf();
-    std::string text = buffer.str();
+    SetText(buffer.str());
+}
+
+void IniFile::SetText(std::string_view bytes) {
+    sections_.clear();
+    std::string text(bytes);
     if (text.size() >= 2 && std::uint8_t(text[0]) == 0xFF && std::uint8_t(text[1]) == 0xFE)
         text = Utf16LeToUtf8(std::string_view(text).substr(2));
     else if (text.size() >= 3 && text.compare(0, 3, "\xEF\xBB\xBF") == 0)

@@ -62,6 +62,9 @@ public:
     void EraseSection(std::string_view section);
     void DeleteKey(std::string_view section, std::string_view key);
 
+    // Replaces what is held with the sections of a file's bytes, read as
+    // the file is (a UTF-16 or UTF-8 byte-order mark is taken off).
+    void SetText(std::string_view bytes);
     // Writes the whole file; raises EFCreateError when it cannot.
     void UpdateFile() const;
     // The file's text as it would be written (always UTF-8 here).

@@ -38,6 +38,17 @@ void CivilFromDays(long z, int& year, int& month, int& day) {
 }
 
 // Milliseconds of the time of day, rounded to the nearest one.
+// The day count of a value within years 1..9999. Beyond them (or for a
+// value that is not a number) there is no calendar date, and the count
+// would not fit the integer it is taken into.
+long DayNumber(TDateTime value) {
+    constexpr double kFirstDay = -693593; // 0001-01-01
+    constexpr double kLastDay = 2958465;  // 9999-12-31
+    if (!(value > kFirstDay - 1 && value < kLastDay + 1))
+        throw EConvertError("Invalid argument to date decode");
+    return long(std::trunc(value));
+}
+
 long TimeMs(TDateTime value) {
     double f = std::fabs(value - std::trunc(value));
     long ms = std::lround(f * MSecsPerDay);
@@ -87,7 +98,7 @@ TDateTime EncodeTime(int hour, int minute, int second, int msec) {
 }
 
 void DecodeDate(TDateTime value, int& year, int& month, int& day) {
-    CivilFromDays(long(std::trunc(value)) - kUnixEpochOffset, year, month, day);
+    CivilFromDays(DayNumber(value) - kUnixEpochOffset, year, month, day);
 }
 
 void DecodeTime(TDateTime value, int& hour, int& minute, int& second, int& msec) {
@@ -100,7 +111,7 @@ void DecodeTime(TDateTime value, int& hour, int& minute, int& second, int& msec)
 
 int DayOfWeek(TDateTime value) {
     // 1899-12-30 was a Saturday.
-    long d = long(std::trunc(value));
+    long d = DayNumber(value);
     long r = (d + 6) % 7;
     if (r < 0)
         r += 7;

@@ -2,12 +2,14 @@
 #include "platform/sys/FileIo.h"
 #include "platform/text/AnsiText.h"
 #include "tests/support/FakeUnitHost.h"
+#include "tests/support/FifoWait.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
 #include <utility>
 #include <vector>
 
@@ -15,6 +17,7 @@ namespace {
 
 using korvan::Bytes;
 using korvan::test::FakeUnitHost;
+using korvan::testing::ReturnsWithoutAWriter;
 namespace fs = std::filesystem;
 
 Bytes ToBytes(const std::string& text) {
@@ -252,6 +255,23 @@ TEST_F(ModelPresetFiles, ShortUnitFileIsRefusedWithTheDownloadError) {
     EXPECT_FALSE(model.ReadUnitFile(Path("short.unt")));
     EXPECT_FALSE(model.ReadUnitFile(Path("none.unt")));
     EXPECT_EQ(host.information, std::vector<std::string>(2, "SID_INFO_ERROR_DOWNLAOD"));
+}
+
+// A FIFO (or a device) chosen as a preset or unit file: refused at once with
+// the file's error, never a read that waits for a writer and blocks the GUI.
+TEST_F(ModelPresetFiles, FifoOrDeviceIsRefusedAtOnce) {
+    const std::string fifo = Path("pipe.prs");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {fifo, std::string("/dev/null")}) {
+        bool opened = true, read = true;
+        EXPECT_TRUE(ReturnsWithoutAWriter(fifo, [&] { opened = model.OpenPresetFile(path); })) << path;
+        EXPECT_TRUE(ReturnsWithoutAWriter(fifo, [&] { read = model.ReadUnitFile(path).has_value(); }))
+            << path;
+        EXPECT_FALSE(opened || read) << path;
+    }
+    EXPECT_EQ(host.information, (std::vector<std::string>{"SID_INFO_ERROR_FILE", "SID_INFO_ERROR_DOWNLAOD",
+                                                          "SID_INFO_ERROR_FILE", "SID_INFO_ERROR_DOWNLAOD"}));
+    EXPECT_TRUE(host.sent.empty());
 }
 
 } // namespace

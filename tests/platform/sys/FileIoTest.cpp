@@ -1,13 +1,16 @@
 // Whole-file reads and replacing writes.
 
 #include "platform/sys/FileIo.h"
+#include "tests/support/FifoWait.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <optional>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -52,4 +55,15 @@ TEST_F(FileIo, FailedWriteLeavesNothingBehind) {
 TEST_F(FileIo, ReadingMissingFileOrDirectoryFails) {
     EXPECT_FALSE(ReadFileBytes(Path("none.prs"), 10));
     EXPECT_FALSE(ReadFileBytes(dir_.string(), 10));
+}
+
+TEST_F(FileIo, FifoOrDeviceIsRefusedWithoutWaitingForAWriter) {
+    const std::string fifo = Path("pipe.prs");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {fifo, std::string("/dev/null"), std::string("/dev/zero")}) {
+        std::optional<Bytes> read = Bytes{};
+        EXPECT_TRUE(korvan::testing::ReturnsWithoutAWriter(fifo, [&] { read = ReadFileBytes(path, 10); }))
+            << path;
+        EXPECT_FALSE(read) << path;
+    }
 }

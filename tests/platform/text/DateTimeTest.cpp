@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <vector>
+
 namespace {
 
 TEST(DateTime, DaysCountFrom1899_12_30) {
@@ -23,6 +26,23 @@ TEST(DateTime, DaysCountFrom1899_12_30) {
     EXPECT_EQ(DayOfWeek(EncodeDate(2024, 6, 2)), 1); // a Sunday
     EXPECT_THROW(EncodeDate(2023, 2, 29), EConvertError);
     EXPECT_THROW(EncodeTime(24, 0, 0, 0), EConvertError);
+}
+
+TEST(DateTime, ValuesBeyondTheCalendarAreRefusedNotOverflowed) {
+    // The first and last days of years 1..9999 still decode.
+    int y, m, d;
+    DecodeDate(EncodeDate(1, 1, 1), y, m, d);
+    EXPECT_EQ((std::vector<int>{y, m, d}), (std::vector<int>{1, 1, 1}));
+    DecodeDate(EncodeDate(9999, 12, 31) + 0.999, y, m, d);
+    EXPECT_EQ((std::vector<int>{y, m, d}), (std::vector<int>{9999, 12, 31}));
+    // Beyond them the day count would not even fit an integer.
+    for (const double v :
+         {3.23e174, -1e300, EncodeDate(9999, 12, 31) + 1, EncodeDate(1, 1, 1) - 1,
+          std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
+        EXPECT_THROW(DecodeDate(v, y, m, d), EConvertError) << v;
+        EXPECT_THROW(DayOfWeek(v), EConvertError) << v;
+        EXPECT_THROW(FormatDateTime("c", v), EConvertError) << v;
+    }
 }
 
 TEST(DateTime, FormatsWithTheFrameworkPatterns) {
