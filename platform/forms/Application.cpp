@@ -2,6 +2,7 @@
 
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/ExceptionGuard.h"
+#include "platform/forms/Form.h"
 #include "platform/forms/GuiThread.h"
 #include "platform/forms/HintWindow.h"
 #include "platform/sys/SingleInstance.h"
@@ -58,11 +59,19 @@ void TApplication::FormDestroyed(TComponent* form) {
     }
 }
 
+void TApplication::ShowMainWindow() {
+    // A form is shown as a form, so it is placed as its Position says.
+    if (auto* form = dynamic_cast<TCustomForm*>(mainForm_))
+        form->Show();
+    else if (mainWindow_->window)
+        mainWindow_->window->show();
+}
+
 void TApplication::Run() {
     if (terminated_)
         return;
-    if (showMainForm_ && mainWindow_->window)
-        mainWindow_->window->show();
+    if (showMainForm_)
+        ShowMainWindow();
     loop_ = std::make_unique<Loop>();
     // Calls queued before the loop started run as soon as it turns.
     korvan::forms::Gui().Post([] {});

@@ -51,6 +51,9 @@ public:
     bool MainFormOnTaskBar() const { return mainFormOnTaskBar_; }
     void SetMainFormOnTaskBar(bool value) { mainFormOnTaskBar_ = value; }
 
+    // Shows the main form as a form (placed as its Position says), as Run
+    // does first when ShowMainForm is set.
+    void ShowMainWindow();
     // Shows the main form (unless ShowMainForm is off) and runs the event
     // loop until Terminate. Returns at once when already terminated.
     void Run();

@@ -232,8 +232,11 @@ QAction* TMenuItem::Action() {
         QObject::connect(parts_->action.data(), &QAction::triggered,
                          [this] { korvan::forms::Guarded([this] { Click(); }); });
     }
-    parts_->action->setText(MenuText(caption_));
-    parts_->action->setSeparator(caption_ == "-");
+    // A separator is a line only: some styles write a separator's text
+    // beside its line.
+    const bool separator = caption_ == "-";
+    parts_->action->setText(separator ? QString() : MenuText(caption_));
+    parts_->action->setSeparator(separator);
     parts_->action->setEnabled(enabled_);
     parts_->action->setVisible(visible_);
     parts_->action->setCheckable(checked_ || radioItem_);

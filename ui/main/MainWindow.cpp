@@ -99,13 +99,15 @@ void TfmMain::BuildControls(korvan::forms::LoadScope& scope) {
     rzgParamGain->SetCaption("Gain");
     rzgParamGain->SetVisible(false);
 
-    rzgPreset = scope.Place<TPanel>(this, "rzgPreset", 10, 600, 1090, 40);
+    // Low enough to show whole below its top of 626 at the design size,
+    // with room left for a menu bar taller than the design's.
+    rzgPreset = scope.Place<TPanel>(this, "rzgPreset", 10, 600, 1090, 32);
     rzgPreset->SetBevelOuter(bvLowered);
     rzgPreset->SetColor(TColor(0x303030));
     rzgPreset->Font().SetColor(clWhite);
-    lPreset = scope.Place<TLabel>(rzgPreset, "lPreset", 12, 12, 60, 16);
-    lbPstNum = scope.Place<TLabel>(rzgPreset, "lbPstNum", 80, 12, 40, 16);
-    lbPstName = scope.Place<TLabel>(rzgPreset, "lbPstName", 130, 12, 200, 16);
+    lPreset = scope.Place<TLabel>(rzgPreset, "lPreset", 12, 8, 60, 16);
+    lbPstNum = scope.Place<TLabel>(rzgPreset, "lbPstNum", 80, 8, 40, 16);
+    lbPstName = scope.Place<TLabel>(rzgPreset, "lbPstName", 130, 8, 200, 16);
     for (TLabel* label : {lPreset, lbPstNum, lbPstName}) {
         label->SetAutoSize(false);
         label->SetTransparent(true);

@@ -1,11 +1,14 @@
 #include "platform/forms/Application.h"
+#include "platform/forms/Form.h"
 #include "platform/forms/GuiThread.h"
 #include "platform/sys/Clock.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/gui/GuiHarness.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QProcess>
+#include <QScreen>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -25,6 +28,18 @@ TEST(Application, RunReturnsAtTerminateAndProcessesQueuedCalls) {
     EXPECT_TRUE(ran);
     EXPECT_TRUE(Application->Terminated());
     Application->Run(); // already terminated: returns at once
+}
+
+TEST(Application, TheMainFormIsShownWhereItsPositionSays) {
+    TForm form(nullptr);
+    ASSERT_EQ(Application->MainForm(), &form);
+    form.SetPosition(poScreenCenter);
+    form.SetBounds(0, 0, 400, 300);
+    Application->ShowMainWindow();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(form.Visible());
+    EXPECT_EQ(form.Left(), screen.left() + (screen.width() - 400) / 2);
+    EXPECT_EQ(form.Top(), screen.top() + (screen.height() - 300) / 2);
 }
 
 TEST(Application, MessageBoxGoesThroughTheService) {

@@ -8,7 +8,10 @@
 #include "platform/forms/VirtualKeys.h"
 #include "tests/support/gui/GuiHarness.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QImage>
+#include <QMenu>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -267,6 +270,30 @@ TEST_F(StandardControls, TopLevelMenuItemsActOnClick) {
     open->SetEnabled(false);
     open->Action()->trigger();
     EXPECT_EQ(clicks, 2);
+}
+
+// A "-" item is a separator line and nothing else: no text beside it.
+TEST_F(StandardControls, SeparatorItemsAreLinesOnly) {
+    auto* menu = new TMainMenu(form.get());
+    auto* file = new TMenuItem(form.get());
+    file->SetCaption("&File");
+    menu->Items()->Add(file);
+    for (const char* caption : {"&Open", "-", "E&xit"}) {
+        auto* item = new TMenuItem(form.get());
+        item->SetCaption(caption);
+        file->Add(item);
+    }
+    form->SetMenu(menu);
+    ShowForm(form.get());
+    QAction* separator = file->Items(1)->Action();
+    EXPECT_TRUE(separator->isSeparator());
+    EXPECT_TRUE(separator->text().isEmpty());
+    EXPECT_EQ(file->Items(1)->Caption(), "-"); // the item keeps its caption
+    QMenu* shown = file->SubMenu();
+    shown->adjustSize();
+    QImage image(shown->size(), QImage::Format_RGB32);
+    shown->render(&image);
+    korvan::testing::SavePng(image, "menu_with_separator");
 }
 
 } // namespace

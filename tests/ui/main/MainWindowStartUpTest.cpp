@@ -40,6 +40,9 @@ TEST_F(MainWindowTest, StartUpBuildsTheWindowsAndRefreshesFromTheDefaultPreset) 
     }
     EXPECT_TRUE(fmMain->rzgParamGain->Visible());
     EXPECT_EQ(fmMain->rzgPreset->Top(), 626);
+    // At the design size the preset strip is wholly inside the window.
+    EXPECT_LE(fmMain->rzgPreset->Top() + fmMain->rzgPreset->Height(), fmMain->ClientHeight())
+        << "client height " << fmMain->ClientHeight() << ", strip height " << fmMain->rzgPreset->Height();
 
     // English texts, off line.
     EXPECT_EQ(fmMain->Connection().Languages.Language, "English");
