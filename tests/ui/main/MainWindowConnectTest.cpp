@@ -63,6 +63,23 @@ TEST_F(MainWindowTest, ConnectsOverTheNetworkAndEndsOnLineWithTheLevelPoll) {
 
 // The name bytes of the unit are 8-bit text of the system code page: GBK
 // double bytes under a Chinese locale.
+// A status posted by a link that has been closed since says nothing about
+// the link open now: the window stays on line and the level poll goes on.
+TEST_F(MainWindowTest, StatusOfALinkNoLongerOpenIsIgnored) {
+    ASSERT_TRUE(ConnectToUnit());
+    TfmMainConnection& core = fmMain->Connection();
+    ASSERT_TRUE(core.NetLink);
+    const LinkId open = core.NetLink->GetLinkId();
+    for (LinkStatus code : {LinkTimeout, LinkCommError, LinkWaitFailed})
+        core.OnLinkStatus(LinkStatusMessage{open + 1000, code, 0});
+    const std::size_t polls = CountOf(MCS_LEVELS);
+    ASSERT_TRUE(pump.RunUntil([&] { return CountOf(MCS_LEVELS) >= polls + 2; }));
+    EXPECT_TRUE(core.Online);
+    EXPECT_TRUE(core.IsLinkOpen());
+    EXPECT_FALSE(fmNetwork->Visible());
+    EXPECT_EQ(fmMain->rzbMenuLink->Caption(), "OnLine");
+}
+
 TEST_F(MainWindowTest, UnitPresetNameIsShownThroughTheSystemCodePage) {
     text::ScopedAnsiCodePage chinese(text::AnsiCodePage::Gbk);
     NameUnitPreset(unit, "\xD6\xF7\xD2\xF4\xCF\xE4 A");
