@@ -26,7 +26,7 @@ bool WouldBlock(int error) {
 } // namespace
 
 struct TcpClient::Connection {
-    explicit Connection(GuiThread& gui) : gui(gui) {}
+    explicit Connection(GuiThread& thread) : gui(thread) {}
     ~Connection() {
         if (fd >= 0)
             ::close(fd);
