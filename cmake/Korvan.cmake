@@ -71,8 +71,8 @@ function(korvan_test target)
         KORVAN_TEST_OUTPUT_DIR="${PROJECT_BINARY_DIR}/test-output")
     gtest_discover_tests(${target}
         DISCOVERY_MODE PRE_TEST
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KORVAN_UNIT_ADDRESS=127.0.0.1"
-                   LABELS ${ARG_LABEL}
-                   TIMEOUT 120)
+        PROPERTIES LABELS ${ARG_LABEL}
+                   TIMEOUT 120
+                   ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KORVAN_UNIT_ADDRESS=127.0.0.1")
     add_dependencies(korvan_tests_${ARG_LABEL} ${target})
 endfunction()
