@@ -178,13 +178,14 @@ int main(int argc, char** argv) {
     std::vector<korvan::curves::ShadedAreaShape> freshShapes(5);
     const int plotWidth = page.GetPlotWidth(), plotHeight = page.GetPlotHeight();
     for (std::size_t s = 0; s < freshShapes.size(); ++s) {
+        const double shape = static_cast<double>(s);
         for (int k = 0; k < 4096; ++k) {
-            const double db = (3.0 + s) * std::exp(-std::pow((k - 2400 - 60.0 * s) / 180.0, 2));
+            const double db = (3.0 + shape) * std::exp(-std::pow((k - 2400 - 60.0 * shape) / 180.0, 2));
             freshShapes[s].Points.push_back({static_cast<int>(plotWidth * (k - 966) / 2874.0),
                                              static_cast<int>(plotHeight - plotHeight * (db + 18) / 36.0)});
         }
-        freshShapes[s].Lines.push_back(
-            {0.0f, plotHeight / 2.0f, static_cast<float>(plotWidth), plotHeight / 2.0f});
+        freshShapes[s].Lines.push_back({0.0f, static_cast<float>(plotHeight) / 2,
+                                        static_cast<float>(plotWidth), static_cast<float>(plotHeight) / 2});
     }
     korvan::curves::ShadedArea freshArea;
     std::size_t freshShape = 0;

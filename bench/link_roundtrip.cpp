@@ -5,10 +5,10 @@
 // request). The reference is the same exchange done by a bare loop on the
 // port with no engine, threads or hand-over.
 
+#include "device/link/LCommProc.h"
 #include "device/protocol/CommandCodes.h"
 #include "device/protocol/CommandRecords.h"
 #include "device/protocol/Frame.h"
-#include "device/link/LCommProc.h"
 #include "platform/sys/SerialPort.h"
 #include "tests/support/RecordingLinkOwner.h"
 #include "tests/support/SimPtyTransport.h"

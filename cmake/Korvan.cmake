@@ -37,14 +37,18 @@ function(korvan_library target)
     endif()
 endfunction()
 
-# korvan_test(<target> DIR <dir> [DEPS <target>...])
+# korvan_test(<target> DIR <dir> LABEL <label> [DEPS <target>...])
 # One test program per test folder, made from every .cpp file in it and in
 # its sub-folders that are not test folders themselves; each
-# GoogleTest case becomes its own CTest test. Does nothing while the folder is
-# empty. Tests run on Qt's offscreen platform and never see a real unit
-# address: KORVAN_UNIT_ADDRESS is loopback for all of them.
+# GoogleTest case becomes its own CTest test, labelled <label> (ctest -L), and
+# the program joins the build target korvan_tests_<label>. Does nothing while
+# the folder is empty. Tests run on Qt's offscreen platform and never see a
+# real unit address: KORVAN_UNIT_ADDRESS is loopback for all of them.
 function(korvan_test target)
-    cmake_parse_arguments(ARG "" "DIR" "DEPS" ${ARGN})
+    cmake_parse_arguments(ARG "" "DIR;LABEL" "DEPS" ${ARGN})
+    if(NOT TARGET korvan_tests_${ARG_LABEL})
+        add_custom_target(korvan_tests_${ARG_LABEL})
+    endif()
     # Sub-folders belong to the program unless they are test folders of
     # their own (KORVAN_TEST_DIRS lists them all).
     file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${ARG_DIR}/*.cpp ${ARG_DIR}/*.h)
@@ -65,8 +69,13 @@ function(korvan_test target)
     target_compile_definitions(${target} PRIVATE
         KORVAN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
         KORVAN_TEST_OUTPUT_DIR="${PROJECT_BINARY_DIR}/test-output")
+    # The test programs run (and list their tests) under env, which sets the
+    # two variables: a list-valued ENVIRONMENT property would be split
+    # apart by the test discovery.
+    set_property(TARGET ${target} PROPERTY CROSSCOMPILING_EMULATOR
+                 env QT_QPA_PLATFORM=offscreen KORVAN_UNIT_ADDRESS=127.0.0.1)
     gtest_discover_tests(${target}
         DISCOVERY_MODE PRE_TEST
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KORVAN_UNIT_ADDRESS=127.0.0.1"
-                   TIMEOUT 120)
+        PROPERTIES LABELS ${ARG_LABEL} TIMEOUT 120)
+    add_dependencies(korvan_tests_${ARG_LABEL} ${target})
 endfunction()

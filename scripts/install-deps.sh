@@ -4,7 +4,7 @@
 set -eu
 
 PACKAGES="
-build-essential cmake ninja-build ccache pkg-config make
+build-essential cmake ninja-build ccache pkg-config make clang-format-14
 qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev
 zlib1g-dev libjpeg62-turbo-dev libpng-dev libudev-dev
 libgtest-dev libgmock-dev googletest

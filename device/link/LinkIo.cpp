@@ -28,8 +28,9 @@ const LinkTraits& LinkTraitsOf(LinkKind kind) {
 }
 
 struct LinkIo::Shared {
-    Shared(const LinkTraits& traits, LinkOwner& owner)
-        : traits(traits), owner(owner), clock(owner.LinkClock()), transmit(traits.transmitCapacity, 0) {}
+    Shared(const LinkTraits& linkTraits, LinkOwner& linkOwner)
+        : traits(linkTraits), owner(linkOwner), clock(linkOwner.LinkClock()),
+          transmit(linkTraits.transmitCapacity, 0) {}
 
     const LinkTraits& traits;
     LinkOwner& owner;

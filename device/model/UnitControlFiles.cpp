@@ -1,8 +1,8 @@
 // The device model's side of the ".prs" and ".unt" files.
 
+#include "device/model/LUnitControl.h"
 #include "device/protocol/CommandCodes.h"
 #include "device/protocol/CommandRecords.h"
-#include "device/model/LUnitControl.h"
 #include "platform/sys/FileIo.h"
 
 #include <algorithm>

@@ -1,9 +1,9 @@
 // Setters of the device model: store into the image, over the link group
 // where the parameter is linked, then send one record for the edited channel.
 
+#include "device/model/LUnitControl.h"
 #include "device/protocol/CommandCodes.h"
 #include "device/protocol/CommandRecords.h"
-#include "device/model/LUnitControl.h"
 
 #include <cstring>
 

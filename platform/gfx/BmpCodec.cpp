@@ -14,8 +14,8 @@ std::uint16_t U16(ByteView d, std::size_t o) {
 }
 
 void Put16(Bytes& b, std::uint16_t v) {
-    b.push_back(v & 0xFF);
-    b.push_back(v >> 8);
+    b.push_back(static_cast<std::uint8_t>(v & 0xFF));
+    b.push_back(static_cast<std::uint8_t>(v >> 8));
 }
 void Put32(Bytes& b, std::uint32_t v) {
     for (int i = 0; i < 4; ++i)

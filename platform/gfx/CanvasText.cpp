@@ -194,7 +194,7 @@ QString Ellipsize(const Layout& lay, const QString& s, int maxWidth, unsigned fl
     if (lay.Width(s) <= maxWidth)
         return s;
     if (flags & DT_PATH_ELLIPSIS) {
-        int slash = std::max(s.lastIndexOf(u'\\'), s.lastIndexOf(u'/'));
+        const qsizetype slash = std::max(s.lastIndexOf(u'\\'), s.lastIndexOf(u'/'));
         const QString tail = slash >= 0 ? s.mid(slash) : QString();
         QString head = slash >= 0 ? s.left(slash) : s;
         while (!head.isEmpty() && lay.Width(head + dots + tail) > maxWidth)

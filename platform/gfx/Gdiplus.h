@@ -57,7 +57,7 @@ public:
         : argb_((ARGB(a) << 24) | (ARGB(r) << 16) | (ARGB(g) << 8) | b) {}
     Color(std::uint8_t r, std::uint8_t g, std::uint8_t b) : Color(255, r, g, b) {}
     ARGB GetValue() const { return argb_; }
-    std::uint8_t GetA() const { return argb_ >> 24; }
+    std::uint8_t GetA() const { return static_cast<std::uint8_t>(argb_ >> 24); }
     std::uint8_t GetR() const { return (argb_ >> 16) & 0xFF; }
     std::uint8_t GetG() const { return (argb_ >> 8) & 0xFF; }
     std::uint8_t GetB() const { return argb_ & 0xFF; }

@@ -142,7 +142,7 @@ TEST_F(SimFixture, StoreNamesAndReadsBackAPreset) {
     // Upload: select, then read its pages.
     Exchange(CM_MCS_CMD(1, MCS_SELECT_PRESET, 5));
     Bytes image;
-    for (int page = 0; page < 29; ++page) {
+    for (std::uint8_t page = 0; page < 29; ++page) {
         const auto p = Ask(CM_MCS_CMD(1, MCS_READ_PRESET_PAGE, page)).GetPayload();
         ASSERT_EQ(p[0], page);
         image.insert(image.end(), p.begin() + 1, p.end());

@@ -54,5 +54,4 @@ private:
     std::vector<std::string> monitor_;
 };
 
-
 } // namespace korvan::test

@@ -400,14 +400,10 @@ std::optional<std::pair<std::uint8_t, Bytes>> SimUnit::Answer(const UnitRequest&
 }
 
 Bytes SimUnit::PresetName(int index) const {
-    Bytes reply{static_cast<std::uint8_t>(index)};
-    if (index < PresetSlots && (used_[index] || !strict_.blankEmptySlots)) {
-        const Bytes& slot = slots_[index];
-        reply.insert(reply.end(), slot.begin() + img::PresetName,
-                     slot.begin() + img::PresetName + img::NameLength);
-    } else {
-        reply.resize(1 + img::NameLength, 0);
-    }
+    Bytes reply(1 + img::NameLength, 0);
+    reply[0] = static_cast<std::uint8_t>(index);
+    if (index < PresetSlots && (used_[index] || !strict_.blankEmptySlots))
+        std::copy_n(slots_[index].begin() + img::PresetName, img::NameLength, reply.begin() + 1);
     return reply;
 }
 

@@ -144,7 +144,8 @@ TEST_F(HidRebuild, WhenTheInterfaceSetCannotBeHadEveryDeviceIsGone) {
 }
 
 TEST_F(HidRebuild, InterfacesThatCannotBeOpenedIdentifiedOrDescribedAreLeftOut) {
-    FakeHidDeviceInfo closed = FakeDeviceInfo(1, 1), anonymous = FakeDeviceInfo(1, 2), hidden = FakeDeviceInfo(1, 3);
+    FakeHidDeviceInfo closed = FakeDeviceInfo(1, 1), anonymous = FakeDeviceInfo(1, 2),
+                      hidden = FakeDeviceInfo(1, 3);
     closed.openable = false;
     anonymous.identifiable = false;
     hidden.describable = false;

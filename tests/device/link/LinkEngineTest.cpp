@@ -136,7 +136,7 @@ TEST_P(Coalescing, QueueHolds) {
 }
 
 INSTANTIATE_TEST_SUITE_P(LinkEngine, Coalescing, ::testing::ValuesIn(CoalescingCases()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& instance) { return std::string(instance.param.name); });
 
 TEST_F(EngineFixture, FrameSentOnIsNoLongerReplaceable) {
     MakeBusy();

@@ -105,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
         TimingCase{"UsbOneRetry", LinkKind::Usb, 5000, 1, 0, 6, {0, 5000}, {30000}},
         // Forced re-sends are a serial matter only.
         TimingCase{"NetworkConnect", LinkKind::Net, 4000, 0, 1, 1, {0}, {4000}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 TEST(LinkTimingIdle, AnsweredLinkNeitherResendsNorTimesOut) {
     TimingFixture fixture(LinkKind::Serial, 100, 2);

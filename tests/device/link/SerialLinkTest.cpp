@@ -75,7 +75,7 @@ TEST_F(SerialFixture, ConnectAndStateReadOfTwentyNinePages) {
     ASSERT_EQ(requests.size(), 31u);
     EXPECT_EQ(requests[0].code, MCS_CONNECT);
     EXPECT_EQ(requests[1].code, MCS_IDENTITY);
-    for (int page = 0; page < 29; ++page)
+    for (std::uint8_t page = 0; page < 29; ++page)
         EXPECT_EQ(requests[2 + page].frame, BuildFrame(CM_MCS_CMD(1, MCS_READ_STATE_PAGE, page)));
     // The serial link makes the monitor lines itself.
     const auto lines = owner.MonitorLines();

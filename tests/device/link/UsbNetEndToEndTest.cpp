@@ -3,11 +3,11 @@
 // the transport played by small test hosts. Reply time-outs run on a driven
 // clock, so nothing is re-sent behind the test's back.
 
+#include "device/link/LNetProc.h"
+#include "device/link/LUsbProc.h"
 #include "device/protocol/CommandCodes.h"
 #include "device/protocol/CommandRecords.h"
 #include "device/protocol/Frame.h"
-#include "device/link/LNetProc.h"
-#include "device/link/LUsbProc.h"
 #include "tests/support/FakeHidReportChannel.h"
 #include "tests/support/NetTestHost.h"
 #include "tests/support/RecordingLinkOwner.h"
@@ -69,7 +69,7 @@ template <class Link> void ConnectAndReadState(RecordingLinkOwner& owner, Link& 
     ASSERT_EQ(requests.size(), 2u + SimUnit::PageCount);
     EXPECT_EQ(requests[0].frame, BuildFrame(CM_MCS_CMD(1, MCS_CONNECT)));
     EXPECT_EQ(requests[1].code, MCS_IDENTITY);
-    for (int page = 0; page < SimUnit::PageCount; ++page)
+    for (std::uint8_t page = 0; page < SimUnit::PageCount; ++page)
         EXPECT_EQ(requests[2 + page].frame, BuildFrame(CM_MCS_CMD(1, MCS_READ_STATE_PAGE, page)));
     for (const auto& frame : owner.frames)
         EXPECT_EQ(frame.link, link.GetLinkId());

@@ -2,11 +2,11 @@
 // and no window: pushes of received bytes, the time-out rule of each kind on
 // a driven clock, and what the write hook gets.
 
+#include "device/link/LNetProc.h"
+#include "device/link/LUsbProc.h"
 #include "device/protocol/CommandCodes.h"
 #include "device/protocol/CommandRecords.h"
 #include "device/protocol/Frame.h"
-#include "device/link/LNetProc.h"
-#include "device/link/LUsbProc.h"
 #include "tests/support/FakeLink.h"
 #include "tests/support/RecordingLinkOwner.h"
 #include "tests/support/UnitFrames.h"
@@ -215,6 +215,6 @@ INSTANTIATE_TEST_SUITE_P(Kinds, PushedLinkTiming,
                              // The network connect request: 4000 ms and no re-send.
                              TimingCase{"NetworkConnect", false, 4000, 0, 2, {0}, {4000, 8000}},
                              TimingCase{"NetworkOneRetry", false, 1000, 1, 4, {0, 1000}, {2000, 4000}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& instance) { return std::string(instance.param.name); });
 
 } // namespace

@@ -255,6 +255,6 @@ TEST_P(FrameAssemblerTest, BuiltFrameRoundTripsThroughAssemblerAndParser) {
 
 INSTANTIATE_TEST_SUITE_P(Kinds, FrameAssemblerTest,
                          ::testing::Values(AssemblerKind::Serial, AssemblerKind::UsbNet),
-                         [](const auto& info) {
-                             return info.param == AssemblerKind::Serial ? "Serial" : "UsbNet";
+                         [](const auto& instance) {
+                             return instance.param == AssemblerKind::Serial ? "Serial" : "UsbNet";
                          });

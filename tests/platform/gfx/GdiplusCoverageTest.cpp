@@ -37,8 +37,9 @@ GraphicsPath Wiggle(int w, int h, int points, double phase, double reach = 0.6) 
     }
     GraphicsPath path;
     path.AddCurve(pts);
-    path.AddLine(static_cast<REAL>(w + 2), h / 2.0f, -3.0f, h / 2.0f);
-    path.AddLine(-3.0f, h / 2.0f, -3.0f, 1.5f);
+    const REAL middle = static_cast<REAL>(h) / 2;
+    path.AddLine(static_cast<REAL>(w + 2), middle, -3.0f, middle);
+    path.AddLine(-3.0f, middle, -3.0f, 1.5f);
     return path;
 }
 

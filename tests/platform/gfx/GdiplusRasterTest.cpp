@@ -410,7 +410,8 @@ TEST(GdiplusRaster, PathsReachingFarOrThroughInvalidPointsDrawSafely) {
                 break;
             }
         }
-        const Pen pen(Color(30 + round % 200, 128, 20, 200), round % 3 ? 1.0f : (round % 6 ? 0.5f : 2.5f));
+        const Pen pen(Color(static_cast<std::uint8_t>(30 + round % 200), 128, 20, 200),
+                      round % 3 ? 1.0f : (round % 6 ? 0.5f : 2.5f));
         const Color fill(30, 128, 128, 128);
         g.DrawPath(pen, path);
         g.FillPath(SolidBrush(fill), path);

@@ -21,8 +21,8 @@ using namespace korvan::gfx;
 namespace {
 
 void PutU16(Bytes& b, std::size_t at, std::uint16_t v) {
-    b[at] = v & 0xFF;
-    b[at + 1] = v >> 8;
+    b[at] = static_cast<std::uint8_t>(v & 0xFF);
+    b[at + 1] = static_cast<std::uint8_t>(v >> 8);
 }
 
 // A GIF with the given canvas and one frame of 3 x 1 pixels at the top
@@ -50,10 +50,10 @@ std::size_t StartOfFrame(const Bytes& jpeg) {
 
 Bytes WithJpegSize(Bytes jpeg, std::uint16_t width, std::uint16_t height) {
     const std::size_t sof = StartOfFrame(jpeg);
-    jpeg[sof + 5] = height >> 8;
-    jpeg[sof + 6] = height & 0xFF;
-    jpeg[sof + 7] = width >> 8;
-    jpeg[sof + 8] = width & 0xFF;
+    jpeg[sof + 5] = static_cast<std::uint8_t>(height >> 8);
+    jpeg[sof + 6] = static_cast<std::uint8_t>(height & 0xFF);
+    jpeg[sof + 7] = static_cast<std::uint8_t>(width >> 8);
+    jpeg[sof + 8] = static_cast<std::uint8_t>(width & 0xFF);
     return jpeg;
 }
 

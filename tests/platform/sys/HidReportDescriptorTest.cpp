@@ -56,8 +56,8 @@ INSTANTIATE_TEST_SUITE_P(Fixtures, DescriptorCaps,
                              CapsCase{"mouse-report-ids", 0x01, 2, 5, 0, 5, 1, 3, 6, 2, true},
                              // X, the value array, four buttons and four padding bits
                              CapsCase{"gamepad", 0x01, 5, 7, 0, 0, 1, 2, 6, 1, false}),
-                         [](const auto& info) {
-                             std::string name = info.param.fixture;
+                         [](const auto& instance) {
+                             std::string name = instance.param.fixture;
                              std::erase(name, '-');
                              return name;
                          });

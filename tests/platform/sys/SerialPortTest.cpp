@@ -34,8 +34,7 @@ std::vector<std::uint8_t> EveryByteValue() {
     for (int i = 0; i < 256; ++i)
         bytes.push_back(static_cast<std::uint8_t>(i));
     // The values a cooked line would eat or change, once more in a row.
-    for (std::uint8_t b : {0x03, 0x0D, 0x0A, 0x11, 0x13, 0x7F, 0x00})
-        bytes.push_back(b);
+    bytes.insert(bytes.end(), {0x03, 0x0D, 0x0A, 0x11, 0x13, 0x7F, 0x00});
     return bytes;
 }
 

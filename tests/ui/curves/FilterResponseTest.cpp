@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <initializer_list>
 #include <limits>
 
 using korvan::curves::CurvePointCount;
@@ -117,7 +118,8 @@ TEST(FilterResponse, CascadeSlopesFollowTheOrder) {
     // -12n dB; the pass band stays flat.
     Plot plot(nullptr);
     const double fc = GridFrequency(CornerPoint);
-    const int twoOctavesDown = CornerPoint - 2 * 4096 * std::log10(2.0) / std::log10(48000.0);
+    const int twoOctavesDown =
+        static_cast<int>(CornerPoint - 2 * 4096 * std::log10(2.0) / std::log10(48000.0));
     for (int order = 1; order <= 8; ++order) {
         BuildCascade(plot, 31, true, order, fc);
         const double expected = -10.0 * std::log10(1.0 + std::pow(4.0, 2 * order));
@@ -212,7 +214,7 @@ TEST(FilterResponse, UnknownTypeIsFlatNotTheLastDesign) {
         EXPECT_EQ(c.b1, 0.25); // left untouched
         // A design just before must not leak into this section.
         SetSection(peak, 12.0, 1000.0, 1.0, 1);
-        for (std::uint8_t mode : {0, 1}) {
+        for (std::uint8_t mode : std::initializer_list<std::uint8_t>{0, 1}) {
             s.PhaseMode = mode;
             SetSection(s, 12.0, 1000.0, 1.0, type);
             for (double v : s.Response) {
@@ -231,7 +233,7 @@ TEST(FilterResponse, SetSectionExStoresPrototypeCoefficients) {
     EXPECT_EQ(s.Gain, 1.0);
     EXPECT_EQ(s.Frequency, 500.0);
     EXPECT_EQ(s.Q, 0.7);
-    EXPECT_NEAR(At(s, korvan::curves::GridPosition(500.0)), -3.01, 0.05);
+    EXPECT_NEAR(At(s, static_cast<int>(korvan::curves::GridPosition(500.0))), -3.01, 0.05);
     EXPECT_DOUBLE_EQ(ComplexAbs(3.0, -4.0), 5.0);
 }
 

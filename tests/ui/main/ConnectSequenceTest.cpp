@@ -5,6 +5,7 @@
 #include "device/protocol/CommandRecords.h"
 #include "tests/ui/main/ConnectionFixture.h"
 
+#include <initializer_list>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -131,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(Links, ConnectSequence,
                          ::testing::Values(ExpectedTimeouts{LinkKind::Serial, 100, 0, 1000},
                                            ExpectedTimeouts{LinkKind::Usb, 100, 3, 5000},
                                            ExpectedTimeouts{LinkKind::Net, 4000, 0, 1000}),
-                         [](const auto& info) { return std::string(KindName(info.param.kind)); });
+                         [](const auto& instance) { return std::string(KindName(instance.param.kind)); });
 
 TEST_F(ConnectionTest, ProgressWindowShownWhileTheReadStillRuns) {
     ASSERT_TRUE(OpenTo(LinkKind::Serial));
@@ -152,7 +153,7 @@ TEST_F(ConnectionTest, NameReplyBeyondTheTwentySlotsWritesNoRowAndTheReadGoesOn)
     const auto storeRows = view.storeRows;
     const std::size_t before = unit.ReceivedCount();
 
-    for (std::uint8_t index : {20, 21, 255}) {
+    for (std::uint8_t index : std::initializer_list<std::uint8_t>{20, 21, 255}) {
         Bytes payload(15, 'x');
         payload[0] = index;
         core->OnFrameReceived(UnitReply(1, MCS_READ_PRESET_NAME, payload));

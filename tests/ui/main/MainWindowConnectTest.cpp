@@ -136,6 +136,6 @@ INSTANTIATE_TEST_SUITE_P(Identities, MainWindowIdentityTest,
                          ::testing::Values(IdentityCase{"BRAND V010", "Unit's Type Error !!"},
                                            IdentityCase{"", "Unit's Type Error !!"},
                                            IdentityCase{"KORVAN V020", "Unit's Version Error !!"}),
-                         [](const auto& info) { return std::to_string(info.index); });
+                         [](const auto& instance) { return std::to_string(instance.index); });
 
 } // namespace

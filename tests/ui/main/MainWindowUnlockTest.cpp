@@ -59,9 +59,11 @@ TEST_F(MainWindowTest, UnlockPasswordIsSentInTheSystemCodePage) {
     EXPECT_TRUE(dialogs->boxes.empty());
     EXPECT_TRUE(fmMain->Connection().Online);
     EXPECT_EQ(CountOf(MCS_PASS_SUBMIT), 1u);
-    for (const auto& request : unit.Received())
-        if (request.code == MCS_PASS_SUBMIT)
+    for (const auto& request : unit.Received()) {
+        if (request.code == MCS_PASS_SUBMIT) {
             EXPECT_EQ(request.payload, (Bytes{0, 0xC9, '1', '2', '3'}));
+        }
+    }
 }
 
 TEST_F(MainWindowTest, UnlockPromptStoresUpperCase) {

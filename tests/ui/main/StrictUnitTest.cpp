@@ -105,7 +105,7 @@ TEST_P(StrictUnit, ConnectReadAndJobsRunAsAgainstTheLenientUnit) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, StrictUnit, ::testing::Values(LinkKind::Serial, LinkKind::Usb, LinkKind::Net),
-                         [](const auto& info) { return std::string(KindName(info.param)); });
+                         [](const auto& param) { return std::string(KindName(param.param)); });
 
 // The unit may acknowledge its keep-alive at any time: with no job running,
 // the acknowledgement sends nothing and changes no state.
