@@ -46,20 +46,30 @@ protected:
         form.reset();
         GuiTest::TearDown();
     }
+    // A borderless red panel 100 px wide on the form.
+    TPanel* RedPanel(int height) {
+        auto* panel = new TPanel(form.get());
+        panel->SetBounds(0, 0, 100, height);
+        panel->SetBevelOuter(bvNone);
+        panel->SetColor(clRed);
+        panel->SetParent(form.get());
+        return panel;
+    }
+    // A lime 20 px square at the top left of `parent`.
+    TShape* LimeSquareOn(TWinControl* parent) {
+        auto* shape = new TShape(form.get());
+        shape->SetBounds(0, 0, 20, 20);
+        shape->Brush().SetColor(clLime);
+        shape->Pen().SetStyle(psClear);
+        shape->SetParent(parent);
+        return shape;
+    }
     std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);
 };
 
 TEST_F(Painting, ATransparentControlShowsItsParentAndTheControlsBelowIt) {
-    auto* panel = new TPanel(form.get());
-    panel->SetBounds(0, 0, 100, 60);
-    panel->SetBevelOuter(bvNone);
-    panel->SetColor(clRed);
-    panel->SetParent(form.get());
-    auto* shape = new TShape(form.get());
-    shape->SetBounds(0, 0, 20, 20);
-    shape->Brush().SetColor(clLime);
-    shape->Pen().SetStyle(psClear);
-    shape->SetParent(panel);
+    auto* panel = RedPanel(60);
+    LimeSquareOn(panel);
     auto* clear = new TClearControl(form.get());
     clear->SetBounds(10, 10, 40, 40);
     clear->SetParent(panel);
@@ -119,16 +129,8 @@ TEST_F(Painting, DrawingOnAPaintBoxOutsideAPaintShows) {
 // A window keeps its composed picture while nothing in it changes, and
 // composes again when a child moves, hides or is drawn on.
 TEST_F(Painting, AWindowShowsItsChildrenWhereTheyAreNow) {
-    auto* panel = new TPanel(form.get());
-    panel->SetBounds(0, 0, 100, 40);
-    panel->SetBevelOuter(bvNone);
-    panel->SetColor(clRed);
-    panel->SetParent(form.get());
-    auto* shape = new TShape(form.get());
-    shape->SetBounds(0, 0, 20, 20);
-    shape->Brush().SetColor(clLime);
-    shape->Pen().SetStyle(psClear);
-    shape->SetParent(panel);
+    auto* panel = RedPanel(40);
+    auto* shape = LimeSquareOn(panel);
     auto* box = new TPaintBox(form.get());
     box->SetBounds(60, 0, 20, 20);
     box->SetParent(panel);
