@@ -474,10 +474,10 @@ bool TWinControl::CompositeCurrent(const std::vector<ComposedChild>& children) {
     const QSize size(std::max(Width(), 1), std::max(Height(), 1));
     if (parts_->compositeStale || parts_->composite.size() != size || children != parts_->composedChildren)
         return false;
-    if (IsPainted() && (NeedsPaint() || Surface().size() != size))
+    if (IsPainted() && (NeedsPaint() || !SurfaceFits()))
         return false;
     for (const ComposedChild& child : children)
-        if (child.control->NeedsPaint() || child.control->Surface().isNull())
+        if (child.control->NeedsPaint() || !child.control->SurfaceFits())
             return false;
     return true;
 }
@@ -496,7 +496,7 @@ void TWinControl::BuildComposite() {
     parts_->composedChildren = std::move(children);
     bool repainted = false;
     if (IsPainted()) {
-        if (NeedsPaint() || Surface().size() != size) {
+        if (NeedsPaint() || !SurfaceFits()) {
             PaintSurface();
             repainted = true;
         }
@@ -512,7 +512,7 @@ void TWinControl::BuildComposite() {
     try {
         for (const ComposedChild& child : parts_->composedChildren) {
             TControl* c = child.control;
-            if (c->NeedsPaint() || (repainted && c->IsTransparent()) || c->Surface().isNull()) {
+            if (c->NeedsPaint() || (repainted && c->IsTransparent()) || !c->SurfaceFits()) {
                 c->PaintSurface();
                 repainted = true;
             }
