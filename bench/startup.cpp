@@ -174,7 +174,7 @@ void ProgramStarts(const std::string& program, int starts) {
     if (paint.empty())
         return;
     PrintRow("exec to first paint", SpreadOf(paint), "ms", GoalFirstPaintMs);
-    PrintRow("  (from process start)", SpreadOf(spawnPaint), "ms", 0);
+    PrintRow("  (from process start)", SpreadOf(spawnPaint), "ms", GoalFirstPaintMs);
     PrintRow("exec to end of connect read", SpreadOf(read), "ms", 0);
     PrintRow("resident after connect read", SpreadOf(rss), "MB", GoalResidentMb);
 }

@@ -500,7 +500,9 @@ void TWinControl::BuildComposite() {
             PaintSurface();
             repainted = true;
         }
-        parts_->composite = Surface().copy();
+        // Shared until a child is drawn on it: a window whose children
+        // are all windows of their own never holds a second copy.
+        parts_->composite = Surface();
     } else {
         if (parts_->composite.size() != size)
             parts_->composite = QImage(size, QImage::Format_RGB32);
