@@ -1,6 +1,7 @@
 // Program entry: the application object, the editor's windows in start-up
 // order (the main window first) and the message loop. An exception that
 // escapes goes to the application's exception box.
+#include "app/StartupReport.h"
 #include "device/protocol/SharedConstants.h"
 #include "platform/forms/Application.h"
 #include "platform/text/Exception.h"
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
         Application->SetMainFormOnTaskBar(true);
         Application->SetTitle(std::string(AppTitle) + " " + AppVersion);
         korvan::CreateEditorWindows(Application);
+        const korvan::StartupReport startupReport; // inert unless asked for
         Application->Run();
         // The links' and the HID controller's threads end with the windows.
         korvan::FreeEditorWindows();

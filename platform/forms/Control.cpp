@@ -433,6 +433,14 @@ QImage& TControl::Surface() {
     return *surface_;
 }
 
+bool TControl::HasSurface() const {
+    return !surface_->isNull();
+}
+
+bool TControl::SurfaceFits() const {
+    return surface_->size() == QSize(std::max(width_, 1), std::max(height_, 1));
+}
+
 void TControl::ReleaseSurface() {
     *surface_ = QImage();
 }

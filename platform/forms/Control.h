@@ -136,6 +136,11 @@ public:
     // The control's off-screen image (painted controls); sized to the
     // control. Drawing on it outside a paint shows through Present.
     QImage& Surface();
+    // Whether the surface has been made (at the first paint or canvas use;
+    // never at creation or on a change of bounds), and whether it has the
+    // control's current size.
+    bool HasSurface() const;
+    bool SurfaceFits() const;
     // Shows what was drawn on the surface outside a paint.
     void Present();
     // True for controls that paint themselves into their surface.

@@ -474,10 +474,10 @@ bool TWinControl::CompositeCurrent(const std::vector<ComposedChild>& children) {
     const QSize size(std::max(Width(), 1), std::max(Height(), 1));
     if (parts_->compositeStale || parts_->composite.size() != size || children != parts_->composedChildren)
         return false;
-    if (IsPainted() && (NeedsPaint() || Surface().size() != size))
+    if (IsPainted() && (NeedsPaint() || !SurfaceFits()))
         return false;
     for (const ComposedChild& child : children)
-        if (child.control->NeedsPaint() || child.control->Surface().isNull())
+        if (child.control->NeedsPaint() || !child.control->SurfaceFits())
             return false;
     return true;
 }
@@ -496,11 +496,13 @@ void TWinControl::BuildComposite() {
     parts_->composedChildren = std::move(children);
     bool repainted = false;
     if (IsPainted()) {
-        if (NeedsPaint() || Surface().size() != size) {
+        if (NeedsPaint() || !SurfaceFits()) {
             PaintSurface();
             repainted = true;
         }
-        parts_->composite = Surface().copy();
+        // Shared until a child is drawn on it: a window whose children
+        // are all windows of their own never holds a second copy.
+        parts_->composite = Surface();
     } else {
         if (parts_->composite.size() != size)
             parts_->composite = QImage(size, QImage::Format_RGB32);
@@ -512,7 +514,7 @@ void TWinControl::BuildComposite() {
     try {
         for (const ComposedChild& child : parts_->composedChildren) {
             TControl* c = child.control;
-            if (c->NeedsPaint() || (repainted && c->IsTransparent()) || c->Surface().isNull()) {
+            if (c->NeedsPaint() || (repainted && c->IsTransparent()) || !c->SurfaceFits()) {
                 c->PaintSurface();
                 repainted = true;
             }

@@ -7,13 +7,34 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
+#include <utility>
 
 using korvan::curves::CurvePointCount;
+
+namespace {
+
+// Every section starts designed as a PlotSection's own defaults (0 dB high
+// shelf at 1000 Hz, Q 0.4, magnitude): that curve is computed once and
+// shared by every fresh section until it is designed anew.
+std::shared_ptr<const korvan::curves::CurveValues> FreshSectionCurve() {
+    static const auto curve = [] {
+        PlotSection fresh;
+        SetSection(fresh, fresh.Gain, fresh.Frequency, fresh.Q, fresh.Type);
+        auto values = std::make_shared<korvan::curves::CurveValues>();
+        std::copy(std::as_const(fresh.Response).begin(), std::as_const(fresh.Response).end(),
+                  values->begin());
+        return std::shared_ptr<const korvan::curves::CurveValues>(std::move(values));
+    }();
+    return curve;
+}
+
+} // namespace
 
 Plot::Plot(LMyFFTDrawHpLp6dB* display) : Display(display) {
     for (auto& section : Sections) {
         section = std::make_unique<PlotSection>();
-        SetSection(*section, 0.0, 1000.0, 0.4, 3);
+        section->Response = korvan::curves::SectionCurve(FreshSectionCurve());
     }
 }
 
@@ -36,7 +57,7 @@ void Plot::BuildTotal() {
     for (int k0 = 0; k0 < CurvePointCount; k0 += Block) {
         std::array<double, Block> sum{};
         for (int n = 0; n < SummedSections; ++n) {
-            const double* r = Sections[static_cast<std::size_t>(n)]->Response.data() + k0;
+            const double* r = std::as_const(Sections[static_cast<std::size_t>(n)]->Response).data() + k0;
             for (int i = 0; i < Block; ++i) {
                 sum[static_cast<std::size_t>(i)] += r[i];
             }
@@ -74,15 +95,16 @@ void Plot::DrawTotalCurve(int colourIndex) {
         return;
     }
     const auto color = static_cast<TColor>(TotalCurveColors[static_cast<std::size_t>(colourIndex)]);
-    Display->FFTDraw(Sections[TotalSection]->Response.data(), CurvePointCount, TotalSection, color, PlotLine);
+    Display->FFTDraw(std::as_const(Sections[TotalSection]->Response).data(), CurvePointCount, TotalSection,
+                     color, PlotLine);
 }
 
 void Plot::DrawSectionCurve(int n, TColor colour) {
     if (Display == nullptr || !IsSection(n)) {
         return;
     }
-    Display->FFTDraw(Sections[static_cast<std::size_t>(n)]->Response.data(), CurvePointCount, n, colour,
-                     PlotLine);
+    Display->FFTDraw(std::as_const(Sections[static_cast<std::size_t>(n)]->Response).data(), CurvePointCount,
+                     n, colour, PlotLine);
 }
 
 void Plot::RemoveCurve(int n) {

@@ -199,10 +199,11 @@ void ComputeResponse(PlotSection& section) {
     if (section.Type == 10 || !DesignBiquad(section, c)) {
         // Flat: 0 dB and 0 phase at every point, with no evaluation (the
         // crossover editor resets five work sections to flat on every edit).
-        section.Response.fill(0.0);
+        section.Response.SetZero();
         return;
     }
     const auto& grid = korvan::curves::Grid();
+    double* response = section.Response.data();
     for (int k = 0; k < korvan::curves::CurvePointCount; ++k) {
         const korvan::curves::GridPoint& g = grid[static_cast<std::size_t>(k)];
         Complex a{c.a0, 0.0};
@@ -211,7 +212,7 @@ void ComputeResponse(PlotSection& section) {
         Complex b{c.b0, 0.0};
         ComplexAdd(b, b, {c.b1 * g.Cos1, c.b1 * g.Sin1});
         ComplexAdd(b, b, {c.b2 * g.Cos2, c.b2 * g.Sin2});
-        double& out = section.Response[static_cast<std::size_t>(k)];
+        double& out = response[k];
         if (section.PhaseMode == 0) {
             // -20 log10(|A| / |B|), taken as 10 log10 of the squared ratio
             // through the natural logarithm, which is the faster one.

@@ -4,6 +4,7 @@
 // degrees) on the 4096-point curve grid.
 
 #include "ui/curves/CurveGrid.h"
+#include "ui/curves/SectionCurve.h"
 
 #include <cstdint>
 
@@ -20,7 +21,8 @@ struct PlotSection {
     double Frequency = 1000.0; // corner or centre frequency in Hz
     double Gain = 0.0;         // dB (types 1 to 3)
     double Q = 0.4;            // types 1 to 6 and 17
-    korvan::curves::CurveValues Response{};
+    // Reads 0 everywhere until the section is first computed.
+    korvan::curves::SectionCurve Response;
 };
 
 namespace korvan::curves {

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <initializer_list>
 #include <memory>
 
 namespace {
@@ -124,6 +125,40 @@ TEST_F(Painting, DrawingOnAPaintBoxOutsideAPaintShows) {
     box->Invalidate();
     Grab(box);
     EXPECT_EQ(paints, before + 1);
+}
+
+// A control takes its off-screen surface at its first paint, at the size
+// it paints then: creating, placing, captioning or resizing it makes none.
+TEST_F(Painting, ASurfaceIsMadeAtTheFirstPaintAtTheSizeThen) {
+    auto* panel = new TPanel(form.get());
+    panel->SetBounds(0, 0, 100, 40);
+    panel->SetParent(form.get());
+    auto* shape = new TShape(form.get());
+    shape->SetBounds(0, 0, 20, 20);
+    shape->Brush().SetColor(clLime);
+    shape->Pen().SetStyle(psClear);
+    shape->SetParent(panel);
+    auto* label = new TLabel(form.get());
+    label->SetCaption("Never shown");
+    label->Font().SetSize(14);
+    label->SetParent(panel);
+    label->SetVisible(false);
+    shape->SetBounds(0, 0, 30, 20);
+    for (TControl* c : std::initializer_list<TControl*>{form.get(), panel, shape, label})
+        EXPECT_FALSE(c->HasSurface()) << c->Name();
+
+    ShowForm(form.get());
+    const QImage first = Grab(shape);
+    EXPECT_TRUE(shape->HasSurface());
+    EXPECT_TRUE(shape->SurfaceFits());
+    EXPECT_EQ(At(first, 25, 15), clLime); // beyond the 20x20 it was made with
+    EXPECT_FALSE(label->HasSurface());    // hidden: never painted
+
+    shape->SetBounds(0, 0, 40, 30);
+    const QImage grown = Grab(shape);
+    EXPECT_TRUE(shape->SurfaceFits());
+    EXPECT_EQ(grown.size(), QSize(40, 30));
+    EXPECT_EQ(At(grown, 35, 25), clLime);
 }
 
 // A window keeps its composed picture while nothing in it changes, and
