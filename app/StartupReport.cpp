@@ -1,6 +1,7 @@
 #include "app/StartupReport.h"
 
 #include "platform/forms/Application.h"
+#include "platform/sys/ProcessMemory.h"
 #include "ui/dialogs/FNetWorkScan.h"
 #include "ui/main/MainWindow.h"
 
@@ -15,15 +16,6 @@
 #include <string>
 
 namespace korvan {
-
-long ResidentKiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::strtol(line.c_str() + 6, nullptr, 10);
-    return 0;
-}
 
 namespace {
 
@@ -68,7 +60,7 @@ struct StartupReport::Probe : QObject {
             return;
         poll_.stop();
         report_ << "connect_read_ms " << MsSince(start_) << "\n";
-        report_ << "rss_kb " << ResidentKiB() << "\n";
+        report_ << "rss_kb " << sys::ResidentKiB() << "\n";
         std::ofstream(path_) << report_.str();
         Application->Terminate();
     }

@@ -30,7 +30,4 @@ private:
     std::unique_ptr<Probe> probe_;
 };
 
-// The resident set of this process in KiB (VmRSS), 0 when unknown.
-long ResidentKiB();
-
 } // namespace korvan

@@ -11,6 +11,7 @@
 #include "platform/forms/GuiThread.h"
 #include "tests/support/SimTcpTransport.h"
 #include "tests/support/SimUnit.h"
+#include "tests/ui/main/RecordingConnectionView.h"
 #include "ui/dialogs/FNetWorkScan.h"
 #include "ui/main/MainConnection.h"
 #include "ui/main/MainWindow.h"
@@ -37,47 +38,6 @@ constexpr int Reads = 30;
 constexpr int WindowReads = 10;
 constexpr double WireBitsPerByte = 10;
 constexpr double WireBaud = 115200;
-
-// A view that shows nothing and notes the end of the read.
-class BenchView final : public korvan::MainConnectionView {
-public:
-    bool ended = false;
-    void PrepareProgress(const std::string&, int, int) override {}
-    void SetProgressPosition(int) override {}
-    void FillProgress() override {}
-    void ShowProgressModal() override {}
-    void CloseProgress() override {}
-    void ShowInformation(const std::string&) override {}
-    void ShowMessage(const std::string&) override {}
-    void ShowUnlockPrompt() override {}
-    void SetCheckResult(std::uint8_t) override {}
-    bool IsScanDialogVisible() const override { return false; }
-    bool IsScanConnected() const override { return true; }
-    void ScanResult(std::uint8_t) override {}
-    void ReportLinkBroken() override {}
-    void HideScanDialog() override {}
-    void ShowScanDialogModal() override {}
-    void SetScanPosition(int) override {}
-    void SetScanStatus(const std::string&) override {}
-    void ShowOnLine(const std::string&, const std::string&, const std::string&) override {}
-    void ShowOffLine(const std::string&, const std::string&, const std::string&) override {}
-    void EnableConnectButton() override { ended = true; }
-    void ShowUnitId(const std::string&) override {}
-    void SetStatusText(const std::string&) override {}
-    std::string StatusText() const override { return {}; }
-    bool IsMainWindowVisible() const override { return false; }
-    void RefreshFromModel() override {}
-    void HidePendingGeqCurve() override {}
-    void MarkOverlayChanged(int) override {}
-    void OnLevelMeters(std::span<const std::uint8_t>) override {}
-    void ClearMeters() override {}
-    void SetRecallPresetRow(int, const std::string&) override {}
-    void SetStorePresetRow(int, const std::string&) override {}
-    std::optional<std::string> AskSaveFileName(korvan::PresetFileKind) override { return std::nullopt; }
-    void ShowFileWriteError(const std::string&) override {}
-    bool IsMonitorVisible() const override { return false; }
-    void AddMonitorLine(const std::string&) override {}
-};
 
 // Turns the application's loop until `done` holds (10 s at most).
 bool RunUntil(const std::function<bool()>& done) {
@@ -160,7 +120,7 @@ void Measure(const Requests& requests, ReadFigures& out) {
 
 // The connection core alone.
 bool CoreRead(korvan::test::SimUnit& unit, korvan::test::SimTcpTransport& server, ReadFigures& out) {
-    BenchView view;
+    korvan::test::RecordingConnectionView view;
     RequestLog log(unit);
     TfmMainConnection core(view, korvan::ConnectionServices{korvan::forms::Gui()});
     core.ClientSocket.SetAddress("127.0.0.1");
@@ -168,7 +128,7 @@ bool CoreRead(korvan::test::SimUnit& unit, korvan::test::SimTcpTransport& server
     if (!core.ClientSocket.Open() || !RunUntil([&] { return core.ClientSocket.IsConnected(); }))
         return false;
     core.OpenNetLink();
-    if (!RunUntil([&] { return view.ended; }))
+    if (!RunUntil([&] { return view.Has("EnableConnectButton"); }))
         return false;
     Measure(log.Taken(), out);
     core.CloseLink();

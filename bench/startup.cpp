@@ -16,6 +16,7 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/LoadScope.h"
 #include "platform/forms/StdCtrls.h"
+#include "platform/sys/ProcessMemory.h"
 #include "tests/support/SimTcpTransport.h"
 #include "tests/support/SimUnit.h"
 #include "ui/main/UnitAddress.h"
@@ -54,15 +55,6 @@ constexpr auto StartBound = std::chrono::seconds(30);
 
 double KibToMb(double kib) {
     return kib * 1024.0 / 1e6;
-}
-
-long ResidentKiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::strtol(line.c_str() + 6, nullptr, 10);
-    return 0;
 }
 
 struct Spread {
@@ -239,7 +231,7 @@ void LargeForm(int rounds) {
     std::vector<double> build, paint, memory;
     int controls = 0;
     for (int r = 0; r < rounds; ++r) {
-        const long before = ResidentKiB();
+        const long before = korvan::sys::ResidentKiB();
         auto start = Steady::now();
         auto form = std::make_unique<TForm>(nullptr);
         form->SetBounds(0, 0, PanelColumns * PanelWidth + 16, PanelRows * PanelHeight + 40);
@@ -249,7 +241,7 @@ void LargeForm(int rounds) {
         form->Show();
         WaitForPaint(form->Widget());
         paint.push_back(std::chrono::duration<double, std::milli>(Steady::now() - start).count());
-        memory.push_back(KibToMb(static_cast<double>(ResidentKiB() - before)));
+        memory.push_back(KibToMb(static_cast<double>(korvan::sys::ResidentKiB() - before)));
         form.reset();
     }
     std::printf("a form of %d controls (%d panels; labels, shapes, bevels), %d rounds\n", controls,

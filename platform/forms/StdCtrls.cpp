@@ -5,6 +5,7 @@
 #include "platform/forms/Messages.h"
 #include "platform/forms/VirtualKeys.h"
 #include "platform/gfx/Fonts.h"
+#include "platform/sys/FlagScope.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -27,16 +28,7 @@ constexpr TControlStyle kNativeStyle = csSetCaption;
 // Marks the program's own change of a widget for as long as it lives, so
 // that the change signal the widget sends back at once is not taken for the
 // user's.
-class SyncScope {
-public:
-    explicit SyncScope(bool& syncing) : syncing_(syncing) { syncing_ = true; }
-    ~SyncScope() { syncing_ = false; }
-    SyncScope(const SyncScope&) = delete;
-    SyncScope& operator=(const SyncScope&) = delete;
-
-private:
-    bool& syncing_;
-};
+using SyncScope = korvan::sys::FlagScope;
 
 // Gives a widget the control's font and colours.
 void ApplyLook(QWidget* widget, const TControl& control, bool colorIsBase) {

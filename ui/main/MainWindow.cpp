@@ -2,6 +2,7 @@
 
 #include "device/protocol/SharedConstants.h"
 #include "platform/forms/Application.h"
+#include "platform/sys/FlagScope.h"
 #include "platform/text/AnsiText.h"
 #include "ui/dialogs/FExit.h"
 #include "ui/dialogs/FInformation.h"
@@ -25,18 +26,6 @@ constexpr std::size_t PresetNameLength = 14;
 // The colours of the first curves: InA to InD.
 constexpr std::array<TColor, 4> InputColours = {clPurple, clOlive, clTeal, clMaroon};
 constexpr TColor Out1Colour = clRed;
-
-// The update guard, raised for the life of the scope.
-class UpdateGuard {
-public:
-    explicit UpdateGuard(bool& flag) : flag_(flag) { flag_ = true; }
-    ~UpdateGuard() { flag_ = false; }
-    UpdateGuard(const UpdateGuard&) = delete;
-    UpdateGuard& operator=(const UpdateGuard&) = delete;
-
-private:
-    bool& flag_;
-};
 
 } // namespace
 
@@ -188,7 +177,7 @@ void TfmMain::FormClose(TObject* /*Sender*/, TCloseAction& Action) {
 // --- refresh -----------------------------------------------------------------------
 
 void TfmMain::RefreshFromModel() {
-    UpdateGuard guard(connection_.Updating);
+    korvan::sys::FlagScope guard(connection_.Updating);
     const int preset = connection_.CurrentPreset;
     char number[8];
     std::snprintf(number, sizeof number, preset >= 1 ? "U%02d" : "F%02d", preset);
