@@ -7,6 +7,7 @@
 #include "device/protocol/CommandCodes.h"
 #include "device/protocol/Frame.h"
 #include "fuzz/FuzzTarget.h"
+#include "platform/text/AnsiText.h"
 
 namespace {
 
@@ -17,11 +18,18 @@ public:
     std::uint8_t GetUnitId() const override { return 1; }
     void SendCmd(const LCmd&, bool) override {}
     void MarkOverlayChanged(int) override {}
-    void SetRecallPresetRow(int, const std::string& name) override { FuzzCheck(name.size() == 14); }
-    void SetStorePresetRow(int, const std::string& name) override { FuzzCheck(name.size() == 14); }
+    // A row is display text of the unit's 14 name bytes: back in the system
+    // code page it takes at most those 14 bytes.
+    void SetRecallPresetRow(int, const std::string& name) override { CheckRow(name); }
+    void SetStorePresetRow(int, const std::string& name) override { CheckRow(name); }
     std::optional<std::string> AskSaveFileName(korvan::PresetFileKind) override { return std::nullopt; }
     void ShowInformation(std::string_view) override {}
     void ShowFileWriteError(const std::string&) override {}
+
+private:
+    static void CheckRow(const std::string& name) {
+        FuzzCheck(korvan::text::ToAnsiBuffer(name).size() <= 14);
+    }
 };
 
 } // namespace

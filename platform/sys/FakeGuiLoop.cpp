@@ -23,6 +23,10 @@ template <class State> struct ClearOnReturn {
             it->second.*flag = false;
     }
 };
+// Spelled out for compilers that deduce no aggregate's arguments.
+template <class State>
+ClearOnReturn(std::mutex&, std::map<std::uint64_t, State>&, std::uint64_t, bool State::*)
+    -> ClearOnReturn<State>;
 
 } // namespace
 

@@ -205,12 +205,14 @@ bool TfmMainConnection::UsbWriteReport(const std::uint8_t* bytes, std::size_t le
         const auto report = korvan::BuildOutputReport(bytes, length, reportLength);
         if (!report)
             return false;
+        // The line goes ahead of the write, so that the reply's line, made
+        // on the GUI thread, never comes before it.
+        PostMonitorLine(korvan::LinkKind::Usb, [&] {
+            return "USB W " + ReportIdText(korvan::UsbReportId) + korvan::text::HexList(bytes, length);
+        });
         std::uint32_t written = 0;
         HidDevice->WriteFile(report->data(), std::uint32_t(report->size()), written);
     }
-    PostMonitorLine(korvan::LinkKind::Usb, [&] {
-        return "USB W " + ReportIdText(korvan::UsbReportId) + korvan::text::HexList(bytes, length);
-    });
     return true;
 }
 
@@ -268,8 +270,9 @@ void TfmMainConnection::HidCtlDeviceDataError(TJvHidDevice* /*HidDev*/, std::uin
 // --- network -------------------------------------------------------------------------
 
 void TfmMainConnection::NetWriteFrame(const std::uint8_t* bytes, std::size_t length) {
-    ClientSocket.SendBuf(bytes, length);
+    // Ahead of the write, as for USB: the reply's line never comes first.
     PostMonitorLine(korvan::LinkKind::Net, [&] { return "NET W " + korvan::text::HexList(bytes, length); });
+    ClientSocket.SendBuf(bytes, length);
 }
 
 void TfmMainConnection::ClientSocketConnecting() {
