@@ -151,9 +151,12 @@ TEST(FormsGuiThreadSystemClock, AModalWindowOpenedFromATimerLeavesTheOtherTimers
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
     opener.SetEnabled(false);
     other.SetEnabled(false);
+    // The ticks closed the window, not the guard. On a busy machine the
+    // other timer may tick once before the opener runs, and once more
+    // before the closed window's loop has ended.
     EXPECT_FALSE(modal.guardFired);
     EXPECT_EQ(modal.opened, 1);
-    EXPECT_EQ(modal.otherTicks.size(), 3u);
+    EXPECT_GE(modal.otherTicks.size(), 3u);
 }
 
 using Pipe = korvan::test::PipeEnds;
