@@ -19,6 +19,43 @@ namespace {
 constexpr char kRequest[] = "activate\n";
 constexpr char kReply[] = "ok\n";
 
+// The address of the socket at `path`. A socket address holds about a
+// hundred bytes, and a user's folder may be deeper than that; such a path is
+// reached through the process's own handle on its folder instead, which
+// names the same file in a few bytes.
+class SocketAddress {
+public:
+    explicit SocketAddress(const std::filesystem::path& path) {
+        std::string text = path.string();
+        if (text.size() >= sizeof addr_.sun_path) {
+            folderFd_ = ::open(path.parent_path().c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+            if (folderFd_ < 0)
+                return;
+            text = "/proc/self/fd/" + std::to_string(folderFd_) + "/" + path.filename().string();
+            if (text.size() >= sizeof addr_.sun_path)
+                return;
+        }
+        addr_.sun_family = AF_UNIX;
+        std::memcpy(addr_.sun_path, text.c_str(), text.size() + 1);
+        valid_ = true;
+    }
+    ~SocketAddress() {
+        if (folderFd_ >= 0)
+            ::close(folderFd_);
+    }
+    SocketAddress(const SocketAddress&) = delete;
+    SocketAddress& operator=(const SocketAddress&) = delete;
+
+    bool Valid() const { return valid_; }
+    const sockaddr* Get() const { return reinterpret_cast<const sockaddr*>(&addr_); }
+    socklen_t Size() const { return sizeof addr_; }
+
+private:
+    sockaddr_un addr_{};
+    int folderFd_ = -1;
+    bool valid_ = false;
+};
+
 std::string SafeKey(const std::string& key) {
     std::string s;
     for (char c : key)
@@ -109,38 +146,29 @@ bool SingleInstance::Claim(GuiThread& gui, std::function<void()> onActivate) {
     std::filesystem::remove(SocketPath(), ec);
     server_ = std::make_unique<Server>();
     server_->onActivate = std::move(onActivate);
-    const std::string path = SocketPath().string();
-    sockaddr_un addr{};
-    const int sfd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (sfd < 0 || path.size() >= sizeof(addr.sun_path)) {
-        if (sfd >= 0)
-            ::close(sfd);
+    const SocketAddress addr(SocketPath());
+    const int sfd = addr.Valid() ? ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0) : -1;
+    if (sfd < 0)
         return true; // first instance, but not reachable by later starts
-    }
     server_->fd = sfd;
-    addr.sun_family = AF_UNIX;
-    std::memcpy(addr.sun_path, path.c_str(), path.size() + 1);
-    if (::bind(sfd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 || ::listen(sfd, 4) != 0)
+    if (::bind(sfd, addr.Get(), addr.Size()) != 0 || ::listen(sfd, 4) != 0)
         return true;
-    ::chmod(path.c_str(), 0600);
+    ::chmod(SocketPath().c_str(), 0600);
     Server* s = server_.get();
     s->watch = gui.WatchIo(sfd, IoReady::Readable, [s] { s->Serve(); });
     return true;
 }
 
 bool SingleInstance::ActivateFirst(int timeoutMs) {
-    const std::string path = SocketPath().string();
-    sockaddr_un addr{};
-    if (path.size() >= sizeof(addr.sun_path))
+    const SocketAddress addr(SocketPath());
+    if (!addr.Valid())
         return false;
-    addr.sun_family = AF_UNIX;
-    std::memcpy(addr.sun_path, path.c_str(), path.size() + 1);
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
         return false;
     bool ok = false;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0 &&
+    if (::connect(fd, addr.Get(), addr.Size()) == 0 &&
         ::send(fd, kRequest, sizeof kRequest - 1, MSG_NOSIGNAL) == ssize_t(sizeof kRequest - 1)) {
         std::string reply;
         char buf[16];

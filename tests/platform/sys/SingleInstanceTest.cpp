@@ -20,21 +20,30 @@ using korvan::sys::SingleInstance;
 
 namespace {
 
-// A short folder of the test's own: the socket's path must fit a socket
-// address.
-struct ShortFolder {
-    ShortFolder() { std::filesystem::create_directories(path); }
-    ~ShortFolder() {
+// A folder of the test's own, `depth` characters below the output folder at
+// least: a socket address holds about a hundred bytes, and a user's folder
+// can be deeper than that.
+struct GuardFolder {
+    explicit GuardFolder(size_t depth) {
+        path = std::filesystem::path(KORVAN_TEST_OUTPUT_DIR) / ("guard-" + std::to_string(::getpid()));
+        root = path;
+        while (path.string().size() < root.string().size() + depth)
+            path /= std::string(40, 'd');
+        std::filesystem::create_directories(path);
+    }
+    ~GuardFolder() {
         std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
+        std::filesystem::remove_all(root, ignored);
     }
     const std::filesystem::path& Path() const { return path; }
-    std::filesystem::path path =
-        std::filesystem::path(KORVAN_TEST_OUTPUT_DIR) / ("guard-" + std::to_string(::getpid()));
+    std::filesystem::path root;
+    std::filesystem::path path;
 };
 
-TEST(SingleInstanceGuard, ALaterStartAsksTheFirstThroughItsGuiLoop) {
-    const ShortFolder scratch;
+class SingleInstanceGuard : public ::testing::TestWithParam<size_t> {};
+
+TEST_P(SingleInstanceGuard, ALaterStartAsksTheFirstThroughItsGuiLoop) {
+    const GuardFolder scratch(GetParam());
     FakeGuiLoop gui;
     int activations = 0;
     auto first = std::make_unique<SingleInstance>("korvan test", scratch.Path());
@@ -61,5 +70,7 @@ TEST(SingleInstanceGuard, ALaterStartAsksTheFirstThroughItsGuiLoop) {
     SingleInstance next("korvan test", scratch.Path());
     EXPECT_TRUE(next.Claim(gui, [] {}));
 }
+
+INSTANTIATE_TEST_SUITE_P(ShortAndDeepFolders, SingleInstanceGuard, ::testing::Values(0u, 200u));
 
 } // namespace
