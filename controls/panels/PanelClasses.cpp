@@ -1,9 +1,11 @@
 #include "controls/panels/PanelClasses.h"
 
 #include "controls/panels/BmpButton.h"
+#include "controls/panels/DemoButton.h"
 #include "controls/panels/FrameController.h"
 #include "controls/panels/GroupBox.h"
 #include "controls/panels/Panel.h"
+#include "controls/panels/PowerButton.h"
 #include "controls/panels/RegIniFile.h"
 #include "platform/forms/Form.h"
 
@@ -16,6 +18,9 @@ void RegisterPanelClasses() {
              {&TRzBmpButton::StaticClassInfo(), &TRzPanel::StaticClassInfo(), &TRzGroupBox::StaticClassInfo(),
               &TRzFrameController::StaticClassInfo(), &TRzRegIniFile::StaticClassInfo()})
             RegisterClass(*info);
+        for (const TClassInfo* info : {&TVrPowerButton::StaticClassInfo(), &TVrDemoButton::StaticClassInfo()})
+            RegisterClass(*info);
+        RegisterVrCursors();
         return true;
     }();
     (void)done;

@@ -1,0 +1,112 @@
+#include "controls/panels/ImageControlDrawing.h"
+
+TRect DrawFrame3D(TCanvas& canvas, TRect r, TColor topColor, TColor bottomColor, int width) {
+    canvas.Pen().SetWidth(1);
+    canvas.Pen().SetStyle(psSolid);
+    --r.Right;
+    --r.Bottom;
+    for (int i = 0; i < width; ++i) {
+        canvas.Pen().SetColor(topColor);
+        canvas.Polyline({Point(r.Left, r.Bottom), Point(r.Left, r.Top), Point(r.Right, r.Top)});
+        canvas.Pen().SetColor(bottomColor);
+        canvas.Polyline({Point(r.Right, r.Top), Point(r.Right, r.Bottom), Point(r.Left - 1, r.Bottom)});
+        r = r.Inflate(-1, -1);
+    }
+    ++r.Right;
+    ++r.Bottom;
+    return r;
+}
+
+ImageTextPlacement CalcImageTextLayout(TCanvas& canvas, const TRect& client, const std::string& caption,
+                                       TVrImageTextLayout layout, int margin, int spacing, TSize imageSize) {
+    const TPoint clientSize = Point(client.Width(), client.Height());
+    TRect textBounds;
+    TPoint textSize;
+    if (!caption.empty()) {
+        textBounds = Rect(0, 0, clientSize.X, 0);
+        canvas.DrawText(caption, textBounds, DT_CALCRECT);
+        textSize = Point(textBounds.Width(), textBounds.Height());
+    }
+    const TPoint image = Point(imageSize.cx, imageSize.cy);
+    const bool horizontal = layout == ImageLeft || layout == ImageRight;
+    // The layout direction, and the direction across it in which both are centred.
+    int TPoint::*along = horizontal ? &TPoint::X : &TPoint::Y;
+    int TPoint::*across = horizontal ? &TPoint::Y : &TPoint::X;
+
+    TPoint imagePos, textPos;
+    imagePos.*across = (clientSize.*across - image.*across + 1) / 2;
+    textPos.*across = (clientSize.*across - textSize.*across + 1) / 2;
+
+    if (textSize.X == 0 || image.X == 0)
+        spacing = 0;
+    const int room = clientSize.*along;
+    const int imageLen = image.*along;
+    const int textLen = textSize.*along;
+    if (margin == -1 && spacing == -1) {
+        margin = (room - (imageLen + textLen)) / 3;
+        spacing = margin;
+    } else if (margin == -1) {
+        margin = (room - (imageLen + spacing + textLen) + 1) / 2;
+    } else if (spacing == -1) {
+        spacing = ((room - (margin + imageLen)) - textLen) / 2;
+    }
+    if (layout == ImageLeft || layout == ImageTop) {
+        imagePos.*along = margin;
+        textPos.*along = margin + imageLen + spacing;
+    } else {
+        imagePos.*along = room - margin - imageLen;
+        textPos.*along = imagePos.*along - spacing - textLen;
+    }
+    ImageTextPlacement out;
+    out.ImagePos = Point(imagePos.X + client.Left, imagePos.Y + client.Top);
+    out.TextBounds = textBounds.Offset(client.Left + textPos.X, client.Top + textPos.Y);
+    return out;
+}
+
+void DrawEnabledText(TCanvas& canvas, const std::string& text, const TRect& r, bool enabled) {
+    canvas.Brush().SetStyle(bsClear);
+    TRect t = r;
+    if (enabled) {
+        canvas.DrawText(text, t, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+        return;
+    }
+    t = r.Offset(1, 1);
+    canvas.Font().SetColor(clBtnHighlight);
+    canvas.DrawText(text, t, 0);
+    t = r;
+    canvas.Font().SetColor(clBtnShadow);
+    canvas.DrawText(text, t, 0);
+}
+
+void TileBitmap(TCanvas& canvas, const TRect& r, TBitmap& bitmap) {
+    const int w = bitmap.Width(), h = bitmap.Height();
+    if (w <= 0 || h <= 0)
+        return;
+    for (int x = r.Left; x < r.Right; x += w)
+        for (int y = r.Top; y < r.Bottom; y += h)
+            canvas.Draw(x, y, bitmap);
+}
+
+unsigned TextAlignmentFlags(TVrTextAlignment alignment) {
+    switch (alignment) {
+    case vtaLeft:
+        return DT_VCENTER | DT_LEFT;
+    case vtaCenter:
+        return DT_VCENTER | DT_CENTER;
+    case vtaRight:
+        return DT_VCENTER | DT_RIGHT;
+    case vtaTopLeft:
+        return DT_TOP | DT_LEFT;
+    case vtaTop:
+        return DT_CENTER;
+    case vtaTopRight:
+        return DT_RIGHT;
+    case vtaBottomLeft:
+        return DT_BOTTOM;
+    case vtaBottom:
+        return DT_BOTTOM | DT_CENTER;
+    case vtaBottomRight:
+        return DT_BOTTOM | DT_RIGHT;
+    }
+    return DT_VCENTER | DT_CENTER;
+}
