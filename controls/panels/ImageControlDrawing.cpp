@@ -1,5 +1,9 @@
 #include "controls/panels/ImageControlDrawing.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 TRect DrawFrame3D(TCanvas& canvas, TRect r, TColor topColor, TColor bottomColor, int width) {
     canvas.Pen().SetWidth(1);
     canvas.Pen().SetStyle(psSolid);
@@ -33,30 +37,35 @@ ImageTextPlacement CalcImageTextLayout(TCanvas& canvas, const TRect& client, con
     int TPoint::*along = horizontal ? &TPoint::X : &TPoint::Y;
     int TPoint::*across = horizontal ? &TPoint::Y : &TPoint::X;
 
+    // Margin and spacing may be any integers: the sums are taken wide.
+    using Wide = std::int64_t;
+    auto narrow = [](Wide v) {
+        return int(
+            std::clamp<Wide>(v, std::numeric_limits<int>::min() / 2, std::numeric_limits<int>::max() / 2));
+    };
     TPoint imagePos, textPos;
-    imagePos.*across = (clientSize.*across - image.*across + 1) / 2;
-    textPos.*across = (clientSize.*across - textSize.*across + 1) / 2;
+    imagePos.*across = narrow((Wide(clientSize.*across) - image.*across + 1) / 2);
+    textPos.*across = narrow((Wide(clientSize.*across) - textSize.*across + 1) / 2);
 
+    Wide m = margin, s = spacing;
     if (textSize.X == 0 || image.X == 0)
-        spacing = 0;
-    const int room = clientSize.*along;
-    const int imageLen = image.*along;
-    const int textLen = textSize.*along;
-    if (margin == -1 && spacing == -1) {
-        margin = (room - (imageLen + textLen)) / 3;
-        spacing = margin;
-    } else if (margin == -1) {
-        margin = (room - (imageLen + spacing + textLen) + 1) / 2;
-    } else if (spacing == -1) {
-        spacing = ((room - (margin + imageLen)) - textLen) / 2;
+        s = 0;
+    const Wide room = clientSize.*along;
+    const Wide imageLen = image.*along;
+    const Wide textLen = textSize.*along;
+    if (m == -1 && s == -1) {
+        m = (room - (imageLen + textLen)) / 3;
+        s = m;
+    } else if (m == -1) {
+        m = (room - (imageLen + s + textLen) + 1) / 2;
+    } else if (s == -1) {
+        s = ((room - (m + imageLen)) - textLen) / 2;
     }
-    if (layout == ImageLeft || layout == ImageTop) {
-        imagePos.*along = margin;
-        textPos.*along = margin + imageLen + spacing;
-    } else {
-        imagePos.*along = room - margin - imageLen;
-        textPos.*along = imagePos.*along - spacing - textLen;
-    }
+    const bool imageFirst = layout == ImageLeft || layout == ImageTop;
+    const Wide imageAt = imageFirst ? m : room - m - imageLen;
+    const Wide textAt = imageFirst ? m + imageLen + s : imageAt - s - textLen;
+    imagePos.*along = narrow(imageAt);
+    textPos.*along = narrow(textAt);
     ImageTextPlacement out;
     out.ImagePos = Point(imagePos.X + client.Left, imagePos.Y + client.Top);
     out.TextBounds = textBounds.Offset(client.Left + textPos.X, client.Top + textPos.Y);

@@ -75,12 +75,17 @@ void TVrPowerButton::SetActive(bool value) {
     Store(active_, value, false);
 }
 
+namespace {
+// LED sizes are kept within what a window can show.
+constexpr TVrMaxInt MaxLedSize = 0x7FFF;
+} // namespace
+
 void TVrPowerButton::SetLedWidth(TVrMaxInt value) {
-    Store(ledWidth_, std::max(value, 0), true);
+    Store(ledWidth_, std::clamp(value, 0, MaxLedSize), true);
 }
 
 void TVrPowerButton::SetLedHeight(TVrMaxInt value) {
-    Store(ledHeight_, std::max(value, 0), true);
+    Store(ledHeight_, std::clamp(value, 0, MaxLedSize), true);
 }
 
 void TVrPowerButton::SetLayout(TVrImageTextLayout value) {

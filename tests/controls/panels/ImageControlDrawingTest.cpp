@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 namespace {
@@ -46,6 +47,8 @@ TEST(DrawFrame3D, WidthZeroDrawsNothing) {
 }
 
 TEST(CalcImageTextLayout, PlacesImageAndCaption) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
     // Every character 6 wide, lines 13 high.
     korvan::gfx::ScopedTextMeasurer fixed{std::make_unique<korvan::gfx::FixedTextMeasurer>(6, 11, 2)};
     struct Case {
@@ -121,6 +124,25 @@ TEST(CalcImageTextLayout, PlacesImageAndCaption) {
         {"no image", Rect(0, 0, 100, 20), "ABCD", ImageLeft, -1, 5, {0, 0}, {38, 10}, Rect(38, 4, 62, 17)},
         // Too little room: margins go negative, division truncates toward 0.
         {"crowded", Rect(0, 0, 20, 10), "ABCD", ImageLeft, -1, -1, {12, 12}, {-5, 0}, Rect(2, -1, 26, 12)},
+        // Any margin lays out; far-off places stop at half the integer range.
+        {"huge margin",
+         Rect(0, 0, 20, 10),
+         "AB",
+         ImageLeft,
+         kMax,
+         5,
+         {4, 4},
+         {kMax / 2, 3},
+         Rect(kMax / 2, -1, kMax / 2 + 12, 12)},
+        {"lowest spacing",
+         Rect(0, 0, 20, 10),
+         "AB",
+         ImageRight,
+         0,
+         kMin,
+         {4, 4},
+         {16, 3},
+         Rect(kMax / 2, -1, kMax / 2 + 12, 12)},
     };
     TBitmap b(1, 1);
     for (const Case& c : cases) {

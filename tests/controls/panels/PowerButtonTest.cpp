@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -85,9 +86,13 @@ TEST_F(PowerButton, TheLedSitsInsideTheBevelAndFollowsItsWidth) {
     // No bevel or outline, 16 high: a 12 x 12 LED 2 pixels from the top.
     EXPECT_EQ(b->ImageRect().Top, 2);
     EXPECT_EQ(b->ImageRect().Height(), 12);
-    // Rings narrow the room, and the LED moves with them.
+    // Rings narrow the room, and the LED moves with them at once.
+    b->SetMargin(2);
+    EXPECT_EQ(b->ImageRect().Left, 2);
     b->SetBevelWidth(2);
+    EXPECT_EQ(b->ImageRect().Left, 4);
     b->SetOutlineWidth(1);
+    EXPECT_EQ(b->ImageRect().Left, 5);
     b->SetHeight(25);
     EXPECT_EQ(b->ImageRect().Top, 3 + (19 - 12 + 1) / 2);
     b->SetLedWidth(20);
@@ -95,6 +100,18 @@ TEST_F(PowerButton, TheLedSitsInsideTheBevelAndFollowsItsWidth) {
     b->SetMargin(4);
     EXPECT_EQ(b->ImageRect(), Bounds(118 - 3 - 4 - 20, 7, 20, 12));
     EXPECT_LT(b->TextBounds().Right, b->ImageRect().Left);
+    // Sizes out of range come into range; any margin lays out and paints.
+    b->SetLedWidth(-5);
+    EXPECT_EQ(b->LedWidth(), 0);
+    b->SetLedWidth(std::numeric_limits<int>::max());
+    EXPECT_EQ(b->LedWidth(), 0x7FFF);
+    b->SetBevelWidth(1000);
+    EXPECT_EQ(b->BevelWidth(), 255);
+    b->SetMargin(std::numeric_limits<int>::min());
+    ShowForm(form.get());
+    b->Repaint();
+    // The LED stands right of the caption, pushed as far off as a place goes.
+    EXPECT_EQ(b->ImageRect().Left, std::numeric_limits<int>::max() / 2 + 256);
 }
 
 TEST_F(PowerButton, TheLedShowsLowInactiveHighActiveAndColorDisabled) {
@@ -211,6 +228,16 @@ TEST_F(PowerButton, SpaceTogglesOnlyAfterASpacePressOnThisButton) {
     input.Key(b, VK_RETURN);
     EXPECT_FALSE(b->IsPressed());
     EXPECT_TRUE(b->Active());
+    // The focus moves away during a space press: the press is over, and
+    // the release that comes back later does nothing.
+    input.KeyDown(b, VK_SPACE);
+    EXPECT_TRUE(b->IsPressed());
+    other->SetFocus();
+    EXPECT_FALSE(b->IsPressed());
+    b->SetFocus();
+    input.KeyUp(b, VK_SPACE);
+    EXPECT_TRUE(b->Active());
+    EXPECT_TRUE(log.empty());
 }
 
 TEST_F(PowerButton, AFocusedButtonOutlinesInTheFocusColour) {
