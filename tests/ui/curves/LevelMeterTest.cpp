@@ -263,6 +263,22 @@ TEST_F(LevelMeter, AResizeReachesTheSegmentsAtTheNextPaintOnly) {
     EXPECT_EQ(m->SegmentBounds(7), Bounds(0, int(185.0 / 8 * 7) - 1, 14, 185 / 8 + 2));
 }
 
+TEST_F(LevelMeter, OnlyAChangeOfTheLitSegmentsAsksForAPaint) {
+    LProgressBar* m = Meter(1, 1, 3, 100);
+    m->SetPosition(20);
+    ShowForm(form.get());
+    korvan::testing::Grab(m);
+    ASSERT_FALSE(m->NeedsPaint());
+    m->SetPosition(39); // still one segment
+    EXPECT_FALSE(m->NeedsPaint());
+    m->SetPosition(40);
+    EXPECT_TRUE(m->NeedsPaint());
+    korvan::testing::Grab(m);
+    m->SetThirdColor(clGreen); // the colour it has
+    m->SetMax(50);
+    EXPECT_FALSE(m->NeedsPaint());
+}
+
 TEST_F(LevelMeter, AMeterWithoutSegmentsOrScaleLightsNothing) {
     LProgressBar* empty = Meter(0, 0, 0, 8);
     empty->SetPosition(5);
