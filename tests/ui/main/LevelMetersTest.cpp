@@ -132,9 +132,18 @@ TEST_F(LevelMetersTest, TheMetersTakeTheBytesOfTheReplyAsTheUnitSendsThem) {
         payload[std::size_t(3 * k + 1)] = 0x3F;
         payload[std::size_t(3 * k + 2)] = 0x80;
     }
+    // 0x80 0x3F 0x00 (the float 0x3F800000, 1.0: 0 dB exactly) for InC and
+    // Out3: one segment short of full.
+    for (int k : {2, 6}) {
+        payload[std::size_t(3 * k)] = 0x80;
+        payload[std::size_t(3 * k + 1)] = 0x3F;
+        payload[std::size_t(3 * k + 2)] = 0x00;
+    }
     Show(payload);
     EXPECT_EQ(At(LevelIn, 1), 7);
     EXPECT_EQ(At(LevelOut, 5), 6);
+    EXPECT_EQ(At(LevelIn, 2), 8);
+    EXPECT_EQ(At(LevelOut, 6), 7);
     // Zero bytes beside them show nothing.
     EXPECT_EQ(At(LevelIn, 0), 0);
     EXPECT_EQ(At(LevelOut, 4), 0);

@@ -16,9 +16,10 @@ namespace {
 std::size_t QueuedPolls(const RecordingConnection& core) {
     const auto queued = core.ComLink->Engine().QueuedFrames();
     // Frame: 0x10 0x02, source, destination, length, code ...
-    return std::size_t(std::count_if(queued.begin(), queued.end(), [](const std::vector<std::uint8_t>& frame) {
-        return frame.size() > 5 && frame[5] == MCS_LEVELS;
-    }));
+    return std::size_t(
+        std::count_if(queued.begin(), queued.end(), [](const std::vector<std::uint8_t>& frame) {
+            return frame.size() > 5 && frame[5] == MCS_LEVELS;
+        }));
 }
 
 TEST_F(ConnectionTest, PollsWaitingBehindAnUnansweredRequestNeverPileUp) {
