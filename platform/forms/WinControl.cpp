@@ -74,6 +74,12 @@ QWidget* TWinControl::Widget() {
         parts_->bridge = bridge;
         w->setGeometry(Left(), Top(), Width(), Height());
         w->setMouseTracking(true);
+        // A painted control's window shows its whole picture, which its
+        // parent's image is already part of: Qt need not paint the parent
+        // behind it first (with many small windows changing at once, that
+        // would repaint the parents over their whole bounding area).
+        if (IsPainted())
+            w->setAttribute(Qt::WA_OpaquePaintEvent);
         creatingWidget_ = false;
         AttachWidget();
         ApplyEnabled();

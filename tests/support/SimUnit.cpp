@@ -56,19 +56,27 @@ SimStrictness SimStrictness::Strict() {
     return {true, true, true, true, true};
 }
 
-Bytes SimUnit::BusyLevels() {
-    Bytes levels(LevelsSize, 0);
-    for (int k = 0; k < 12; ++k) {
+Bytes SimUnit::LevelPayload(const std::array<float, 12>& levels, std::uint16_t activity) {
+    Bytes payload(LevelsSize, 0);
+    for (std::size_t k = 0; k < levels.size(); ++k) {
         // The float's bytes from the most significant down are payload bytes
         // 3k+1, 3k and 3k+2; its lowest byte is not sent.
-        const std::uint32_t bits = std::bit_cast<std::uint32_t>(-42.0f + 5.0f * static_cast<float>(k));
-        levels[3 * k + 1] = static_cast<std::uint8_t>(bits >> 24);
-        levels[3 * k] = static_cast<std::uint8_t>(bits >> 16);
-        levels[3 * k + 2] = static_cast<std::uint8_t>(bits >> 8);
+        const std::uint32_t bits = std::bit_cast<std::uint32_t>(levels[k]);
+        payload[3 * k + 1] = static_cast<std::uint8_t>(bits >> 24);
+        payload[3 * k] = static_cast<std::uint8_t>(bits >> 16);
+        payload[3 * k + 2] = static_cast<std::uint8_t>(bits >> 8);
     }
-    levels[36] = 0xA5; // compressors of outputs 1, 3, 6 and 8
-    levels[37] = 0x5A; // limiters of outputs 2, 4, 5 and 7
-    return levels;
+    payload[36] = static_cast<std::uint8_t>(activity);
+    payload[37] = static_cast<std::uint8_t>(activity >> 8);
+    return payload;
+}
+
+Bytes SimUnit::BusyLevels() {
+    std::array<float, 12> levels{};
+    for (std::size_t k = 0; k < levels.size(); ++k)
+        levels[k] = -42.0f + 5.0f * static_cast<float>(k);
+    // Compressors of outputs 1, 3, 6 and 8; limiters of outputs 2, 4, 5 and 7.
+    return LevelPayload(levels, 0x5AA5);
 }
 
 Bytes SimUnit::DefaultImage() {

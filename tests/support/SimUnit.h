@@ -138,6 +138,7 @@ public:
     void SetFaults(const SimFaults& faults);
     SimFaults Faults() const;
     void SetStrictness(const SimStrictness& strictness);
+    // The payload of every level reply from now on.
     void SetLevels(const Bytes& payload);
     void SetCurrentPreset(std::uint8_t preset);
     std::uint8_t CurrentPreset() const;
@@ -166,6 +167,10 @@ public:
     // The level reply of a busy unit: every channel at a level of its own,
     // every compressor and limiter active.
     static Bytes BusyLevels();
+    // A level reply payload: channel k's level as the unit sends it (the
+    // float's three high bytes; its lowest byte is lost), then the activity
+    // mask (low byte compressors, high byte limiters).
+    static Bytes LevelPayload(const std::array<float, 12>& levels, std::uint16_t activity);
 
 private:
     // The reply payload and code, or nothing; applies the request.

@@ -2,6 +2,7 @@
 
 #include "ui/curves/LMyFFTDrawHpLp6dB.h"
 #include "ui/curves/LMyFFTDrawPhase.h"
+#include "ui/curves/LProgressBar.h"
 
 namespace korvan::curves {
 
@@ -125,6 +126,7 @@ void RegisterCurveClasses() {
     static const bool done = [] {
         RegisterClass(LMyFFTDrawHpLp6dB::StaticClassInfo());
         RegisterClass(LMyFFTDrawPhase::StaticClassInfo());
+        RegisterClass(LProgressBar::StaticClassInfo());
         return true;
     }();
     (void)done;

@@ -170,6 +170,14 @@ void TfmMainConnection::tmProcessShowTimer() {
     view_.ShowProgressModal();
 }
 
+// Each tick asks for the levels as a replaceable request, so that a slow
+// link never piles polls up in its queue.
 void TfmMainConnection::tmInLevelDetTimer() {
     SendCode(MCS_LEVELS, false);
+}
+
+void TfmMainConnection::StopLevelPoll(Meters meters) {
+    tmInLevelDet.SetEnabled(false);
+    if (meters == Meters::Clear)
+        view_.ClearMeters();
 }

@@ -114,6 +114,18 @@ public:
     void OnFrameReceived(const std::vector<std::uint8_t>& frame);
     void OnLinkStatus(const korvan::LinkStatusMessage& message) override;
 
+    // --- the level-meter poll (tmInLevelDet) ---
+    // It runs while the unit is on line and no transfer holds the link:
+    // started at the end of a parameter read (connect or recall) and of a
+    // preset store, and by the transfers that read stored presets or save a
+    // unit file when they end; stopped, with the meters cleared, when the
+    // link closes and when a store, recall, unit-file transfer or factory
+    // reset starts; the link dialog's sync stops it and keeps the meters.
+    enum class Meters { Clear, Keep };
+    void StartLevelPoll() { tmInLevelDet.SetEnabled(true); }
+    void StopLevelPoll(Meters meters);
+    bool IsLevelPollRunning() const { return tmInLevelDet.Enabled(); }
+
     // --- the unlock prompt reports that it has gone ---
     void UnlockPromptClosed() { UnlockPromptOpen = false; }
     bool IsUnlockPromptOpen() const { return UnlockPromptOpen; }

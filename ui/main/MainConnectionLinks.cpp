@@ -125,8 +125,7 @@ void TfmMainConnection::CloseLink() {
     view_.ShowOffLine(Translate("SID_CONNECT"), Translate("SID_OFFLINE"),
                       std::string(AppTitle) + " " + AppVersion);
     Online = false;
-    tmInLevelDet.SetEnabled(false);
-    view_.ClearMeters();
+    StopLevelPoll(Meters::Clear);
 }
 
 void TfmMainConnection::FreeLinksOnClose() {

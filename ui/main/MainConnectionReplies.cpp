@@ -109,7 +109,7 @@ void TfmMainConnection::OnAcknowledge() {
         view_.FillProgress();
         SendCode(MCS_ALIVE, false);
         CloseProgress();
-        tmInLevelDet.SetEnabled(true);
+        StartLevelPoll();
         break;
     case JobFactoryReset:
     case JobReread:
@@ -271,7 +271,7 @@ void TfmMainConnection::EndParameterRead() {
     CloseProgress();
     view_.HidePendingGeqCurve();
     view_.RefreshFromModel();
-    tmInLevelDet.SetEnabled(true);
+    StartLevelPoll();
     view_.EnableConnectButton();
 }
 

@@ -10,6 +10,7 @@
 #include "ui/dialogs/FNetWorkScan.h"
 #include "ui/dialogs/FProcess.h"
 #include "ui/dialogs/ModalWindows.h"
+#include "ui/main/MeterPlacement.h"
 
 #include <cstdio>
 
@@ -87,6 +88,9 @@ void TfmMain::BuildControls(korvan::forms::LoadScope& scope) {
     rzgParamGain->Font().SetColor(clWhite);
     rzgParamGain->SetCaption("Gain");
     rzgParamGain->SetVisible(false);
+    // The other pages' meters have no page yet: they exist, found by name,
+    // and are not shown.
+    korvan::PlaceLevelMeters(scope, rzgParamGain, nullptr);
 
     // Low enough to show whole below its top of 626 at the design size,
     // with room left for a menu bar taller than the design's.

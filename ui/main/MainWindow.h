@@ -23,6 +23,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,11 @@ public:
     void RefreshFromModel();
     // Sets every text of the main window from the current language table.
     void ApplyLanguage();
+    // A level reply (MCS_LEVELS payload) shown on the level meters; a reply
+    // shorter than its 38 bytes changes nothing.
+    void OnLevelMeters(std::span<const std::uint8_t> payload);
+    // Every level meter and activity indicator to 0.
+    void ClearMeters();
     std::uint8_t SetQuitConfirmed(std::uint8_t value) {
         QuitConfirmed = value;
         return value;

@@ -197,12 +197,20 @@ void MainWindowView::MarkOverlayChanged(int ch) {
     window_->OverlayChanged[GainOutDisplay] |= 1 << ch;
 }
 
-// --- meters, preset lists, files and the frame monitor: their windows and
-// controls come with their own parts ---------------------------------------------------
+// --- level meters ----------------------------------------------------------------------
 
-void MainWindowView::OnLevelMeters(std::span<const std::uint8_t> /*payload*/) {}
+void MainWindowView::OnLevelMeters(std::span<const std::uint8_t> payload) {
+    if (window_)
+        window_->OnLevelMeters(payload);
+}
 
-void MainWindowView::ClearMeters() {}
+void MainWindowView::ClearMeters() {
+    if (window_)
+        window_->ClearMeters();
+}
+
+// --- preset lists, files and the frame monitor: their windows and controls
+// come with their own parts -------------------------------------------------------------
 
 void MainWindowView::SetRecallPresetRow(int /*row*/, const std::string& /*name*/) {}
 
