@@ -3,8 +3,11 @@
 #include "controls/panels/BmpButton.h"
 #include "controls/panels/FrameController.h"
 #include "controls/panels/GroupBox.h"
+#include "controls/panels/Label.h"
 #include "controls/panels/Panel.h"
+#include "controls/panels/PushButton.h"
 #include "controls/panels/RegIniFile.h"
+#include "controls/panels/ShapeButton.h"
 #include "platform/forms/Form.h"
 
 namespace korvan::panels {
@@ -14,7 +17,9 @@ void RegisterPanelClasses() {
         korvan::forms::RegisterStandardClasses();
         for (const TClassInfo* info :
              {&TRzBmpButton::StaticClassInfo(), &TRzPanel::StaticClassInfo(), &TRzGroupBox::StaticClassInfo(),
-              &TRzFrameController::StaticClassInfo(), &TRzRegIniFile::StaticClassInfo()})
+              &TRzFrameController::StaticClassInfo(), &TRzRegIniFile::StaticClassInfo(),
+              &TRzLabel::StaticClassInfo(), &TRzButton::StaticClassInfo(),
+              &TRzShapeButton::StaticClassInfo()})
             RegisterClass(*info);
         return true;
     }();
