@@ -1,6 +1,7 @@
 #include "controls/panels/CustomButton.h"
 
 #include "controls/panels/PackText.h"
+#include "controls/panels/Setters.h"
 #include "platform/forms/GraphicsProperties.h"
 
 using korvan::forms::ClassBuilder;
@@ -53,18 +54,11 @@ TRzCustomButton::TRzCustomButton(TComponent* owner) : TCustomControl(owner) {
 
 // ---------------------------------------------------------------- setters
 
-namespace {
-template <class T> bool Store(T& field, const T& value) {
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
-} // namespace
+using korvan::panels::StoreChanged;
 
 #define KORVAN_REPAINT_SETTER(Name, field, Type)                                                             \
     void TRzCustomButton::Set##Name(Type value) {                                                            \
-        if (Store(field, value))                                                                             \
+        if (StoreChanged(field, value))                                                                      \
             Invalidate();                                                                                    \
     }
 KORVAN_REPAINT_SETTER(AlignmentVertical, alignmentVertical_, TAlignmentVertical)
@@ -107,7 +101,7 @@ void TRzCustomButton::MouseMove(TShiftState shift, int x, int y) {
     // The row just below the button counts as over it; the column to its
     // right does not.
     const bool over = x >= 0 && x < ClientWidth() && y >= 0 && y <= ClientHeight();
-    if (Store(showDownVersion_, over))
+    if (StoreChanged(showDownVersion_, over))
         ButtonStateChanged();
 }
 

@@ -2,6 +2,7 @@
 
 #include "controls/panels/ColorShading.h"
 #include "controls/panels/PackText.h"
+#include "controls/panels/Setters.h"
 #include "platform/forms/Filer.h"
 #include "platform/forms/GraphicsProperties.h"
 
@@ -112,14 +113,7 @@ TRzLabel::~TRzLabel() {
 
 // ---------------------------------------------------------------- setters
 
-namespace {
-template <class T> bool Store(T& field, const T& value) {
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
-} // namespace
+using korvan::panels::StoreChanged;
 
 void TRzLabel::UseOutlineFont() {
     // Turned text needs an outline font.
@@ -142,7 +136,7 @@ void TRzLabel::SetAngle(int value) {
 }
 
 void TRzLabel::SetRotation(TRotation value) {
-    if (!Store(rotation_, value))
+    if (!StoreChanged(rotation_, value))
         return;
     if (value != roNone)
         UseOutlineFont();
@@ -154,7 +148,7 @@ void TRzLabel::SetRotation(TRotation value) {
 }
 
 void TRzLabel::SetBlinking(bool value) {
-    if (!Store(blinking_, value))
+    if (!StoreChanged(blinking_, value))
         return;
     if (!value) {
         blinkState_ = bsOff;
@@ -187,12 +181,12 @@ void TRzLabel::SetBlinkIntervalOn(int value) {
 
 #define KORVAN_REPAINT_SETTER(Name, field, Type)                                                             \
     void TRzLabel::Set##Name(Type value) {                                                                   \
-        if (Store(field, value))                                                                             \
+        if (StoreChanged(field, value))                                                                      \
             Invalidate();                                                                                    \
     }
 #define KORVAN_RESIZE_SETTER(Name, field, Type)                                                              \
     void TRzLabel::Set##Name(Type value) {                                                                   \
-        if (!Store(field, value))                                                                            \
+        if (!StoreChanged(field, value))                                                                     \
             return;                                                                                          \
         AdjustBounds();                                                                                      \
         Invalidate();                                                                                        \
@@ -221,7 +215,7 @@ KORVAN_RESIZE_SETTER(BorderWidth, borderWidth_, int)
 #undef KORVAN_RESIZE_SETTER
 
 void TRzLabel::SetCondenseCaption(TRzCondenseCaption value) {
-    if (!Store(condenseCaption_, value))
+    if (!StoreChanged(condenseCaption_, value))
         return;
     // A condensed caption fits the label; the label does not fit it.
     if (value != ccNone)
@@ -230,7 +224,7 @@ void TRzLabel::SetCondenseCaption(TRzCondenseCaption value) {
 }
 
 void TRzLabel::SetFlyByEnabled(bool value) {
-    if (!Store(flyByEnabled_, value))
+    if (!StoreChanged(flyByEnabled_, value))
         return;
     if (!value)
         Font().SetColor(origColor_);

@@ -1,5 +1,6 @@
 #include "controls/panels/PushButton.h"
 
+#include "controls/panels/Setters.h"
 #include "platform/forms/Filer.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/GraphicsProperties.h"
@@ -47,32 +48,25 @@ TRzButton::TRzButton(TComponent* owner) : TRzCustomButton(owner) {
     SetColor(clBtnFace);
 }
 
-namespace {
-template <class T> bool Store(T& field, const T& value) {
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
-} // namespace
+using korvan::panels::StoreChanged;
 
 void TRzButton::SetAlignment(TAlignment value) {
-    if (Store(alignment_, value))
+    if (StoreChanged(alignment_, value))
         Invalidate();
 }
 
 void TRzButton::SetFrameColor(TColor value) {
-    if (Store(frameColor_, value))
+    if (StoreChanged(frameColor_, value))
         Invalidate();
 }
 
 void TRzButton::SetShowDownPattern(bool value) {
-    if (Store(showDownPattern_, value))
+    if (StoreChanged(showDownPattern_, value))
         Invalidate();
 }
 
 void TRzButton::SetShowFocusRect(bool value) {
-    if (Store(showFocusRect_, value))
+    if (StoreChanged(showFocusRect_, value))
         Invalidate();
 }
 
@@ -110,7 +104,7 @@ void TRzButton::FocusChanged(const TControl* focused) {
     if (HasState(csDestroying))
         return;
     const bool isButton = dynamic_cast<const TRzButton*>(focused) || dynamic_cast<const TButton*>(focused);
-    if (Store(active_, isButton ? focused == this : default_))
+    if (StoreChanged(active_, isButton ? focused == this : default_))
         Repaint();
 }
 
@@ -219,12 +213,12 @@ void TRzButton::SetDown(bool value) {
 }
 
 void TRzButton::SetGroupIndex(int value) {
-    if (Store(groupIndex_, value))
+    if (StoreChanged(groupIndex_, value))
         NotifyGroup();
 }
 
 void TRzButton::SetAllowAllUp(bool value) {
-    if (Store(allowAllUp_, value))
+    if (StoreChanged(allowAllUp_, value))
         NotifyGroup();
 }
 

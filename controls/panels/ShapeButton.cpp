@@ -2,6 +2,7 @@
 
 #include "controls/panels/BitmapData.h"
 #include "controls/panels/PackText.h"
+#include "controls/panels/Setters.h"
 #include "platform/forms/Filer.h"
 #include "platform/forms/GraphicsProperties.h"
 #include "platform/forms/Messages.h"
@@ -58,14 +59,9 @@ TRzShapeButton::~TRzShapeButton() {
 
 // ---------------------------------------------------------------- setters
 
-namespace {
-template <class T> bool Store(T& field, const T& value) {
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
+using korvan::panels::StoreChanged;
 
+namespace {
 // The hourglass while the images are made.
 struct HourGlass {
     TCursor saved = Screen->Cursor();
@@ -75,32 +71,32 @@ struct HourGlass {
 } // namespace
 
 void TRzShapeButton::SetAutoSize(bool value) {
-    if (Store(autoSize_, value))
+    if (StoreChanged(autoSize_, value))
         SetBounds(Left(), Top(), Width(), Height());
 }
 
 void TRzShapeButton::SetBevelHighlightColor(TColor value) {
-    if (Store(bevelHighlightColor_, value))
+    if (StoreChanged(bevelHighlightColor_, value))
         RebuildImages();
 }
 
 void TRzShapeButton::SetBevelShadowColor(TColor value) {
-    if (Store(bevelShadowColor_, value))
+    if (StoreChanged(bevelShadowColor_, value))
         RebuildImages();
 }
 
 void TRzShapeButton::SetBevelWidth(int value) {
-    if (Store(bevelWidth_, std::clamp(value, 0, 2)))
+    if (StoreChanged(bevelWidth_, std::clamp(value, 0, 2)))
         RebuildImages();
 }
 
 void TRzShapeButton::SetBorderStyle(TBorderStyle value) {
-    if (Store(borderStyle_, value))
+    if (StoreChanged(borderStyle_, value))
         RebuildImages();
 }
 
 void TRzShapeButton::SetBorderColor(TColor value) {
-    if (Store(borderColor_, value))
+    if (StoreChanged(borderColor_, value))
         RebuildImages();
 }
 
@@ -120,7 +116,7 @@ void TRzShapeButton::SetBitmapDown(TBitmap* value) {
 }
 
 void TRzShapeButton::SetCaptionPosition(TRzCaptionPosition value) {
-    if (Store(captionPosition_, value))
+    if (StoreChanged(captionPosition_, value))
         Invalidate();
 }
 
@@ -133,7 +129,7 @@ void TRzShapeButton::SetCaptionY(int value) {
 }
 
 void TRzShapeButton::SetCaptionXY(int x, int y) {
-    const bool changed = Store(captionX_, x) | Store(captionY_, y);
+    const bool changed = StoreChanged(captionX_, x) | StoreChanged(captionY_, y);
     if (!changed)
         return;
     captionPosition_ = cpXY;
@@ -274,7 +270,7 @@ void TRzShapeButton::DrawCaption(TCanvas& c, const std::string& caption, TButton
 // ---------------------------------------------------------------- input
 
 void TRzShapeButton::SetState(TButtonState state) {
-    if (Store(state_, state))
+    if (StoreChanged(state_, state))
         Repaint();
 }
 
