@@ -226,8 +226,11 @@ void TRzLabel::SetCondenseCaption(TRzCondenseCaption value) {
 void TRzLabel::SetFlyByEnabled(bool value) {
     if (!StoreChanged(flyByEnabled_, value))
         return;
-    if (!value)
+    // Switched off while the mouse is over: the font colour comes back.
+    if (!value && flyByShowing_) {
+        flyByShowing_ = false;
         Font().SetColor(origColor_);
+    }
     Invalidate();
 }
 
@@ -311,14 +314,17 @@ void TRzLabel::WndProc(TMessage& message) {
             Blink(TBlinkState(message.WParam));
         return;
     case CM_MOUSEENTER:
-        if (!HasState(csDesigning) && flyByEnabled_) {
+        if (!HasState(csDesigning) && flyByEnabled_ && !flyByShowing_) {
             origColor_ = Font().Color();
+            flyByShowing_ = true;
             Font().SetColor(flyByColor_);
         }
         break;
     case CM_MOUSELEAVE:
-        if (!HasState(csDesigning) && flyByEnabled_)
+        if (flyByShowing_) {
+            flyByShowing_ = false;
             Font().SetColor(origColor_);
+        }
         break;
     default:
         break;

@@ -130,6 +130,7 @@ private:
     TCenterPoint centerPoint_ = cpCenter;
     TColor origColor_ = clWindowText;
     bool flyByEnabled_ = false;
+    bool flyByShowing_ = false; // the font shows FlyByColor now
     TColor flyByColor_ = clHighlight;
     bool lightTextStyle_ = false;
     TTextStyle textStyle_ = tsNormal;

@@ -93,7 +93,7 @@ TEST_F(LabelButtonSampler, WritesThePicture) {
         l->SetAlignment(taCenter);
         x += 80;
     }
-    TRzLabel* condensed = AddLabel("C:\\Presets\\Hall\\A long preset name.prs", x, 60);
+    TRzLabel* condensed = AddLabel("C:\\Presets\\Hall\\Live.prs", x, 60);
     condensed->SetCondenseCaption(ccWithinPath);
     condensed->SetBounds(x, 60, 110, 17);
     TRzLabel* ellipsis = AddLabel("A caption far too long to fit", x, 85);

@@ -291,6 +291,13 @@ TEST_F(Label, FlyByColourWhileTheMouseIsOver) {
     input.MouseMove(l, 5, 5);
     l->SetFlyByEnabled(false); // switched off while over: the colour returns
     EXPECT_EQ(l->Font().Color(), clBlack);
+    input.MoveOutside();
+    EXPECT_EQ(l->Font().Color(), clBlack);
+    // Switched on and off away from the mouse: a colour set meanwhile stays.
+    l->SetFlyByEnabled(true);
+    l->Font().SetColor(clGreen);
+    l->SetFlyByEnabled(false);
+    EXPECT_EQ(l->Font().Color(), clGreen);
 }
 
 TEST_F(Label, ACondensedCaptionShowsItsEllipsis) {
