@@ -70,9 +70,23 @@ TEST_F(PushButton, TheFocusedClassicButtonShowsItsRingFrameAndFocusRectangle) {
     EXPECT_EQ(PixelAt(image, 4, 5), clBlack);
     EXPECT_EQ(PixelAt(image, 55, 5), clBlack);
 
-    // Pressed: no ring, a sunken frame; the focus rectangle stays.
+    // Pressed: no ring, a sunken frame, the caption one pixel down and
+    // right; the focus rectangle stays.
+    auto inkBox = [](const QImage& shot) {
+        TRect box = Rect(1000, 1000, -1, -1);
+        for (int y = 6; y < 17; ++y)
+            for (int x = 6; x < 54; ++x)
+                if (PixelAt(shot, x, y) == ColorToRGB(clBtnText)) {
+                    box.Left = std::min(box.Left, x);
+                    box.Top = std::min(box.Top, y);
+                }
+        return box;
+    };
+    const TRect upInk = inkBox(image);
     input.MouseDown(b, 30, 10);
     image = Shot(b);
+    EXPECT_EQ(inkBox(image).Left, upInk.Left + 1);
+    EXPECT_EQ(inkBox(image).Top, upInk.Top + 1);
     EXPECT_TRUE(b->ShowDownVersion());
     EXPECT_EQ(PixelAt(image, 0, 10), ColorToRGB(clBtnText)); // the pressed frame's dark ring
     EXPECT_EQ(PixelAt(image, 5, 4), clBlack);
@@ -183,6 +197,17 @@ TEST_F(PushButton, ReturnAndEscapeReachTheDefaultAndCancelButtons) {
     EXPECT_EQ(form->ModalResult(), mrNone); // its ModalResult 0 is copied too
     edit->SetFocus();
     EXPECT_TRUE(ok->Active());
+
+    // With DropDownOnEnter off a click by Return or Escape says so while it
+    // runs.
+    std::vector<bool> byKey;
+    cancel->OnClick = [&](TObject*) { byKey.push_back(cancel->KeyWasPressed()); };
+    cancel->SetDropDownOnEnter(false);
+    input.Key(edit, VK_ESCAPE);
+    input.Click(cancel);
+    EXPECT_EQ(byKey, (std::vector<bool>{true, false}));
+    EXPECT_FALSE(cancel->KeyWasPressed());
+    edit->SetFocus();
 
     // A disabled default button cannot be pressed by Return.
     clicked.clear();
