@@ -29,12 +29,14 @@ void TRzBlinkingControlsList::Remove(TControl* control) {
 }
 
 void TRzBlinkingControlsList::TimerFired() {
+    // The on phase (the blink colour) lasts IntervalOn, the off phase
+    // IntervalOff.
     if (blinkState_ == bsOff) {
         blinkState_ = bsOn;
-        timer_->SetInterval(intervalOff_);
+        timer_->SetInterval(intervalOn_);
     } else {
         blinkState_ = bsOff;
-        timer_->SetInterval(intervalOn_);
+        timer_->SetInterval(intervalOff_);
     }
     for (TControl* c : std::vector<TControl*>(controls_))
         if (c->Perform(CM_BLINKQUERY) == 1)

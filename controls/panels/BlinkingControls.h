@@ -15,7 +15,7 @@ class TTimer;
 enum TBlinkState { bsOn, bsOff };
 
 // Asks a control whether it blinks (answer 1); tells it the new state
-// (WParam).
+// (WParam): bsOn shows the blink colour, bsOff the normal one.
 constexpr unsigned CM_BLINKQUERY = 0xB3E8;
 constexpr unsigned CM_BLINKSTATE = 0xB3E9;
 

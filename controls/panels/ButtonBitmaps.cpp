@@ -52,10 +52,10 @@ void TRzButtonBitmaps::Assign(TPersistent* source) {
 }
 
 void TRzButtonBitmaps::DefineProperties(TFiler& filer) {
-    DefineBitmapData(filer, "Up", up_);
-    DefineBitmapData(filer, "UpAndFocused", upAndFocused_);
-    DefineBitmapData(filer, "Disabled", disabled_);
-    DefineBitmapData(filer, "Down", down_);
-    DefineBitmapData(filer, "StayDown", stayDown_);
-    DefineBitmapData(filer, "Hot", hot_);
+    korvan::panels::DefineBitmapData(filer, "Up.Data", up_);
+    korvan::panels::DefineBitmapData(filer, "UpAndFocused.Data", upAndFocused_);
+    korvan::panels::DefineBitmapData(filer, "Disabled.Data", disabled_);
+    korvan::panels::DefineBitmapData(filer, "Down.Data", down_);
+    korvan::panels::DefineBitmapData(filer, "StayDown.Data", stayDown_);
+    korvan::panels::DefineBitmapData(filer, "Hot.Data", hot_);
 }

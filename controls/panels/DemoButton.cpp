@@ -82,7 +82,7 @@ TVrDemoButton::~TVrDemoButton() {
 
 void TVrDemoButton::DefineProperties(TFiler& filer) {
     TVrCustomImageControl::DefineProperties(filer);
-    DefineBitmapData(filer, "Bitmap", *bitmap_);
+    korvan::panels::DefineBitmapData(filer, "Bitmap.Data", *bitmap_);
 }
 
 // ---------------------------------------------------------------- setters

@@ -4,9 +4,12 @@
 #include "controls/panels/DemoButton.h"
 #include "controls/panels/FrameController.h"
 #include "controls/panels/GroupBox.h"
+#include "controls/panels/Label.h"
 #include "controls/panels/Panel.h"
 #include "controls/panels/PowerButton.h"
+#include "controls/panels/PushButton.h"
 #include "controls/panels/RegIniFile.h"
+#include "controls/panels/ShapeButton.h"
 #include "platform/forms/Form.h"
 
 namespace korvan::panels {
@@ -16,7 +19,9 @@ void RegisterPanelClasses() {
         korvan::forms::RegisterStandardClasses();
         for (const TClassInfo* info :
              {&TRzBmpButton::StaticClassInfo(), &TRzPanel::StaticClassInfo(), &TRzGroupBox::StaticClassInfo(),
-              &TRzFrameController::StaticClassInfo(), &TRzRegIniFile::StaticClassInfo()})
+              &TRzFrameController::StaticClassInfo(), &TRzRegIniFile::StaticClassInfo(),
+              &TRzLabel::StaticClassInfo(), &TRzButton::StaticClassInfo(),
+              &TRzShapeButton::StaticClassInfo()})
             RegisterClass(*info);
         for (const TClassInfo* info : {&TVrPowerButton::StaticClassInfo(), &TVrDemoButton::StaticClassInfo()})
             RegisterClass(*info);

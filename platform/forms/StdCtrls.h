@@ -78,7 +78,7 @@ protected:
     void TextChanged() override;
     void FontChanged() override;
     unsigned DrawFlags() const;
-    void AdjustBounds();
+    virtual void AdjustBounds();
 
 private:
     TAlignment alignment_ = taLeftJustify;
