@@ -1,6 +1,7 @@
 #include "controls/panels/PanelClasses.h"
 
 #include "controls/panels/BmpButton.h"
+#include "controls/panels/ComboBox.h"
 #include "controls/panels/FrameController.h"
 #include "controls/panels/GroupBox.h"
 #include "controls/panels/Panel.h"
@@ -14,7 +15,8 @@ void RegisterPanelClasses() {
         korvan::forms::RegisterStandardClasses();
         for (const TClassInfo* info :
              {&TRzBmpButton::StaticClassInfo(), &TRzPanel::StaticClassInfo(), &TRzGroupBox::StaticClassInfo(),
-              &TRzFrameController::StaticClassInfo(), &TRzRegIniFile::StaticClassInfo()})
+              &TRzFrameController::StaticClassInfo(), &TRzRegIniFile::StaticClassInfo(),
+              &TRzComboBox::StaticClassInfo()})
             RegisterClass(*info);
         return true;
     }();
