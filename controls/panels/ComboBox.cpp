@@ -371,9 +371,16 @@ void TRzCustomComboBox::MouseLeave() {
 }
 
 void TRzCustomComboBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    if (button == mbLeft && readOnly_)
+        return;
     if (button == mbLeft && Style() == csDropDown)
         searchString_ = Text();
     TComboBox::MouseDown(button, shift, x, y);
+}
+
+void TRzCustomComboBox::DblClick() {
+    if (!readOnly_)
+        TComboBox::DblClick();
 }
 
 // ---------------------------------------------------------------- wheel
@@ -493,12 +500,12 @@ void TRzCustomComboBox::CloseUp() {
 }
 
 void TRzCustomComboBox::ListSelectEnd(bool ok) {
-    if (!ok) {
+    // The chosen item's text reaches the edit field as the list's choice,
+    // never as a set text, so nothing needs holding back from completion.
+    if (ok)
+        DoSelEndOk();
+    else
         DoSelEndCancel();
-        return;
-    }
-    typing_ = true;
-    DoSelEndOk();
 }
 
 // ---------------------------------------------------------------- events

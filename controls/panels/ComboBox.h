@@ -147,7 +147,9 @@ public:
     bool WantSpecialKey(std::uint16_t key) const override;
     // A text set from outside completes to its closest item.
     void SetText(const std::string& text) override;
+    // Left presses and double clicks are ignored while read-only.
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void DblClick() override;
     void MouseEnter() override;
     void MouseLeave() override;
     void DoEnter() override;

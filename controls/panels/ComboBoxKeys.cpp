@@ -66,7 +66,7 @@ void TRzCustomComboBox::EditKeyDown(std::uint16_t& key, TShiftState shift) {
     case VK_NEXT:
     case VK_UP:
     case VK_DOWN:
-        typing_ = true;
+        // The list's own step (its choice does not pass through SetText).
         searchString_.clear();
         if (readOnly_)
             key = 0;

@@ -67,6 +67,7 @@ TEST_F(ComboPicture, EachStateDrawsItsFrameAndButton) {
     dropped->SetFlatButtons(true);
     dropped->SetFrameVisible(true);
     dropped->SetFrameStyle(fsLowered);
+    input.MoveOutside(); // wherever an earlier test left the pointer
     ShowForm(form.get());
     hot->SetFocus();
     input.MouseMove(coloured, 120, 10); // hot by the mouse
@@ -120,6 +121,7 @@ TEST_F(ComboPicture, EachStateDrawsItsFrameAndButton) {
 
 TEST_F(ComboPicture, TheMouseMakesTheFlatButtonHot) {
     combo->SetFlatButtons(true);
+    input.MoveOutside(); // wherever an earlier test left the pointer
     ShowForm(form.get());
     other->SetFocus();
     ProcessEvents();
