@@ -15,9 +15,6 @@ int SearchResetInterval = 1500;
 
 namespace {
 
-// The width of a vertical scroll bar, which is also the drop-down button's.
-constexpr int kScrollBarWidth = 17;
-
 const std::vector<std::string> kFrameStyleNames(FrameStyleNames().begin(), FrameStyleNames().begin() + 11);
 
 template <class T> bool Store(T& field, const T& value) {
@@ -484,7 +481,7 @@ int TRzCustomComboBox::MeasureDropDownWidth() {
     for (int i = 0; i < Count(); ++i)
         widest = std::max(widest, c.TextWidth(Items()->Get(i)));
     if (Count() > DropDownCount())
-        widest += kScrollBarWidth;
+        widest += ButtonWidth; // the list's scroll bar
     return std::max(widest + 8, Width());
 }
 

@@ -32,6 +32,9 @@ public:
     explicit TRzCustomComboBox(TComponent* owner);
     ~TRzCustomComboBox() override;
 
+    // The drop-down button's width, which is a vertical scroll bar's.
+    static constexpr int ButtonWidth = 17;
+
     // --- search and editing ---
     bool AllowEdit() const { return allowEdit_; }
     void SetAllowEdit(bool value) { allowEdit_ = value; }

@@ -7,9 +7,6 @@
 
 namespace {
 
-// The width of a vertical scroll bar, which is also the drop-down button's.
-constexpr int kButtonWidth = 17;
-
 // One ring of `color` on `sides`; the rectangle inside.
 TRect Ring(TCanvas& c, const TRect& r, TColor color, TSides sides = sdAllSides) {
     return DrawSidesLines(c, r, color, color, sides);
@@ -21,7 +18,7 @@ void TRzCustomComboBox::PaintOver(TCanvas& c) {
     const bool styles = VisualStylesActive();
     const int b = styles ? 1 : 2;
     const TRect client = ClientRect();
-    const TRect btn{Width() - kButtonWidth - b, b, Width() - b, Height() - b};
+    const TRect btn{Width() - ButtonWidth - b, b, Width() - b, Height() - b};
     const TRect edit = TRect{client.Left, client.Top, btn.Left, client.Bottom}.Inflate(-1, -1);
     const bool ownFrame = frameVisible_ && !UseThemes();
     c.Pen().SetStyle(psSolid);

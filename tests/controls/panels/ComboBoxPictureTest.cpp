@@ -6,6 +6,9 @@
 #include "tests/controls/panels/ComboBoxTestSupport.h"
 #include "tests/controls/panels/PanelTestSupport.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -89,7 +92,8 @@ TEST_F(ComboPicture, EachStateDrawsItsFrameAndButton) {
     EXPECT_EQ(PixelAt(hotImage, 0, 10), clNavy);
     EXPECT_EQ(PixelAt(hotImage, 1, 10), clNavy);
     EXPECT_EQ(ButtonFace(hotImage, 130), ColorToRGB(clBtnFace));
-    EXPECT_EQ(PixelAt(hotImage, 130 - 2 - 17, 4), ColorToRGB(clBtnHighlight)); // the raised ring
+    EXPECT_EQ(PixelAt(hotImage, 130 - 2 - TRzCustomComboBox::ButtonWidth, 4),
+              ColorToRGB(clBtnHighlight)); // the raised ring
     EXPECT_EQ(hot->Color(), TColor(16777183));
     const QImage colouredImage = Grab(coloured);
     EXPECT_EQ(ButtonFace(colouredImage, 130), RGB(255, 200, 120));
@@ -113,8 +117,13 @@ TEST_F(ComboPicture, EachStateDrawsItsFrameAndButton) {
     ProcessEvents();
     const QImage droppedImage = Grab(dropped);
     korvan::testing::SavePng(droppedImage, "combo_dropped");
-    EXPECT_EQ(PixelAt(droppedImage, 130 - 2 - 17, 4), ColorToRGB(clBtnShadow)); // the sunk ring
+    EXPECT_EQ(PixelAt(droppedImage, 130 - 2 - TRzCustomComboBox::ButtonWidth, 4),
+              ColorToRGB(clBtnShadow)); // the sunk ring
     korvan::testing::SavePng(Grab(form.get()), "combo_states_dropped");
+    // The open list itself, as wide as its widest item needs.
+    QWidget* popup = qobject_cast<QComboBox*>(dropped->Widget())->view()->window();
+    korvan::testing::SavePng(popup->grab().toImage(), "combo_list_open");
+    EXPECT_GE(popup->width(), dropped->ActualDropDownWidth());
     dropped->SetDroppedDown(false);
     ProcessEvents();
 }

@@ -321,7 +321,7 @@ TEST_F(ComboBox, TheDropDownWidthIsMeasuredInTheControlsFont) {
     // With more items than the list shows: room for the scroll bar.
     const int without = combo->MeasureDropDownWidth();
     combo->SetDropDownCount(8);
-    EXPECT_EQ(combo->MeasureDropDownWidth(), without + 17);
+    EXPECT_EQ(combo->MeasureDropDownWidth(), without + TRzCustomComboBox::ButtonWidth);
     // Never narrower than the control; a set width wins.
     combo->SetWidth(400);
     EXPECT_EQ(combo->MeasureDropDownWidth(), 400);
