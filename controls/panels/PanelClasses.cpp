@@ -1,6 +1,7 @@
 #include "controls/panels/PanelClasses.h"
 
 #include "controls/panels/BmpButton.h"
+#include "controls/panels/ComboBox.h"
 #include "controls/panels/DemoButton.h"
 #include "controls/panels/FrameController.h"
 #include "controls/panels/GroupBox.h"
@@ -20,10 +21,9 @@ void RegisterPanelClasses() {
         for (const TClassInfo* info :
              {&TRzBmpButton::StaticClassInfo(), &TRzPanel::StaticClassInfo(), &TRzGroupBox::StaticClassInfo(),
               &TRzFrameController::StaticClassInfo(), &TRzRegIniFile::StaticClassInfo(),
-              &TRzLabel::StaticClassInfo(), &TRzButton::StaticClassInfo(),
-              &TRzShapeButton::StaticClassInfo()})
-            RegisterClass(*info);
-        for (const TClassInfo* info : {&TVrPowerButton::StaticClassInfo(), &TVrDemoButton::StaticClassInfo()})
+              &TRzLabel::StaticClassInfo(), &TRzButton::StaticClassInfo(), &TRzShapeButton::StaticClassInfo(),
+              &TRzComboBox::StaticClassInfo(), &TVrPowerButton::StaticClassInfo(),
+              &TVrDemoButton::StaticClassInfo()})
             RegisterClass(*info);
         RegisterVrCursors();
         return true;

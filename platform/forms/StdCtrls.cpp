@@ -12,12 +12,15 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionComboBox>
 
 #include <algorithm>
+#include <utility>
 
 namespace korvan::forms {
 namespace {
@@ -731,6 +734,89 @@ void TListBox::SetItemIndex(int index) {
 
 // ---------------------------------------------------------------- TComboBox
 
+namespace korvan::forms {
+
+// The combo box's window: tells the control when its list opens and closes
+// and how a list choice ended, and lets the control draw over the native
+// look.
+class ComboWidget : public QComboBox {
+public:
+    explicit ComboWidget(TComboBox* control) : control_(control) {}
+
+    void showPopup() override {
+        if (!Live() || !control_->CanDropDown())
+            return;
+        Guarded([this] { control_->DropDown(); });
+        choosing_ = true;
+        QComboBox::showPopup();
+    }
+
+    void hidePopup() override {
+        const bool wasOpen = view()->isVisible();
+        QComboBox::hidePopup();
+        if (!wasOpen)
+            return;
+        // Qt reports a choice right after it closes the list: what has not
+        // come by the next turn of the loop was a cancel.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!Live())
+                    return;
+                if (std::exchange(choosing_, false))
+                    Guarded([this] { control_->ListSelectEnd(false); });
+                Guarded([this] { control_->CloseUp(); });
+            },
+            Qt::QueuedConnection);
+    }
+
+    // A choice from the open list ends it well.
+    void Activated() {
+        if (std::exchange(choosing_, false))
+            control_->ListSelectEnd(true);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        if (!Live() || !control_->PaintsOver()) {
+            QComboBox::paintEvent(event);
+            return;
+        }
+        // The native look into a picture, the control's drawing over it,
+        // the picture onto the window.
+        QImage image(size(), QImage::Format_RGB32);
+        image.fill(palette().color(QPalette::Window));
+        {
+            QPainter p(&image);
+            QStyleOptionComboBox opt;
+            initStyleOption(&opt);
+            if (!control_->NativeButton())
+                opt.subControls &= ~QStyle::SC_ComboBoxArrow;
+            // A list without an edit field shows the control's colour too.
+            opt.palette.setColor(QPalette::Button, palette().color(QPalette::Base));
+            style()->drawComplexControl(QStyle::CC_ComboBox, &opt, &p, this);
+            style()->drawControl(QStyle::CE_ComboBoxLabel, &opt, &p, this);
+            if (!control_->NativeButton()) {
+                // The native button's place, inside the native border, for
+                // the control's own.
+                const QRect arrow =
+                    style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxArrow, this);
+                p.fillRect(arrow.intersected(rect().adjusted(2, 2, -2, -2)), palette().color(QPalette::Base));
+            }
+        }
+        TCanvas canvas(&image);
+        Guarded([&] { control_->PaintOver(canvas); });
+        QPainter(this).drawImage(0, 0, image);
+    }
+
+private:
+    bool Live() const { return control_ && !control_->HasState(csDestroying); }
+    TComboBox* control_;
+    bool choosing_ = false;
+};
+
+} // namespace korvan::forms
+
 const TClassInfo& TComboBox::StaticClassInfo() {
     static const TClassInfo info =
         ClassBuilder<TComboBox>("TComboBox", &TWinControl::StaticClassInfo())
@@ -759,15 +845,20 @@ TComboBox::~TComboBox() {
 }
 
 QWidget* TComboBox::CreateWidget() {
-    auto* combo = new QComboBox();
+    auto* combo = new korvan::forms::ComboWidget(this);
     combo->setEditable(style_ == csDropDown || style_ == csSimple);
+    if (combo->lineEdit() && !autoComplete_)
+        combo->lineEdit()->setCompleter(nullptr);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setMaxVisibleItems(dropDownCount_);
     // Only the user's choice raises events: `activated` is not emitted
     // for program changes.
-    QObject::connect(combo, &QComboBox::activated, [this](int index) {
+    QObject::connect(combo, &QComboBox::activated, [this, combo](int index) {
         if (!syncing_)
-            Guarded([this, index] { UserSelected(index); });
+            Guarded([this, combo, index] {
+                combo->Activated();
+                UserSelected(index);
+            });
     });
     if (combo->lineEdit())
         QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, [this](const QString& text) {
@@ -775,6 +866,7 @@ QWidget* TComboBox::CreateWidget() {
                 text_ = text.toStdString();
                 itemIndex_ = -1;
                 Change();
+                EditTextChanged();
             });
         });
     ApplyLook(combo, *this, true);
@@ -850,6 +942,7 @@ void TComboBox::SetStyle(TComboBoxStyle s) {
         return;
     style_ = s;
     Native(this)->setEditable(s == csDropDown || s == csSimple);
+    SetAutoComplete(autoComplete_);
     ItemsChanged();
 }
 
@@ -868,6 +961,61 @@ void TComboBox::SetDroppedDown(bool v) {
         Native(this)->showPopup();
     else
         Native(this)->hidePopup();
+}
+
+void TComboBox::DropDown() {
+    if (OnDropDown)
+        OnDropDown(this);
+}
+
+void TComboBox::CloseUp() {
+    if (OnCloseUp)
+        OnCloseUp(this);
+}
+
+int TComboBox::SelStart() const {
+    auto* self = const_cast<TComboBox*>(this);
+    QLineEdit* edit = Native(self)->lineEdit();
+    if (!edit)
+        return 0;
+    return edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+}
+
+void TComboBox::SetSelStart(int v) {
+    if (QLineEdit* edit = Native(this)->lineEdit())
+        edit->setCursorPosition(v);
+}
+
+int TComboBox::SelLength() const {
+    auto* self = const_cast<TComboBox*>(this);
+    QLineEdit* edit = Native(self)->lineEdit();
+    return edit && edit->hasSelectedText() ? int(edit->selectedText().size()) : 0;
+}
+
+void TComboBox::SetSelLength(int v) {
+    QLineEdit* edit = Native(this)->lineEdit();
+    if (!edit)
+        return;
+    const int start = SelStart();
+    if (v > 0)
+        edit->setSelection(start, v);
+    else
+        edit->setCursorPosition(start);
+}
+
+void TComboBox::SetDroppedWidth(int width) {
+    Native(this)->view()->setMinimumWidth(std::max(width, Width()));
+}
+
+void TComboBox::SetAutoComplete(bool v) {
+    autoComplete_ = v;
+    if (QLineEdit* edit = Native(this)->lineEdit(); edit && !v)
+        edit->setCompleter(nullptr);
+}
+
+void TComboBox::SetEditReadOnly(bool v) {
+    if (QLineEdit* edit = Native(this)->lineEdit())
+        edit->setReadOnly(v);
 }
 
 bool TComboBox::WantSpecialKey(std::uint16_t key) const {

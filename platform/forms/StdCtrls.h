@@ -25,6 +25,8 @@ protected:
 
 // A native control with a text field (edit, memo, list, combo): its colour
 // is the field's background; font and colour changes reach the widget.
+class ComboWidget;
+
 class TFieldControl : public TNativeControl {
 public:
     using TNativeControl::TNativeControl;
@@ -263,6 +265,18 @@ public:
     void SetDropDownCount(int v);
     bool DroppedDown() const;
     void SetDroppedDown(bool v);
+    // The edit field's selection (styles with an edit field; 0 without).
+    int SelStart() const;
+    void SetSelStart(int v);
+    int SelLength() const;
+    void SetSelLength(int v);
+    // The width of the drop-down list (never below the control's width).
+    void SetDroppedWidth(int width);
+    // The edit field takes no typing, cutting or pasting.
+    void SetEditReadOnly(bool v);
+    // The edit field completes typed text from the items by itself.
+    bool AutoComplete() const { return autoComplete_; }
+    void SetAutoComplete(bool v);
     TNotifyEvent OnChange;
     TNotifyEvent OnSelect;
     TNotifyEvent OnDropDown;
@@ -273,9 +287,26 @@ public:
     // The user's choice of an item: ItemIndex, then Click, Select, Change.
     virtual void Change();
     virtual void Select();
+    // The list opens (raises OnDropDown) and closes (raises OnCloseUp).
+    virtual void DropDown();
+    virtual void CloseUp();
 
 protected:
+    friend class korvan::forms::ComboWidget;
     QWidget* CreateWidget() override;
+    // Whether the user may open the list now.
+    virtual bool CanDropDown() const { return true; }
+    // The user ended a choice in the open list: picked an item (true, before
+    // the choice's events) or closed the list without one (false).
+    virtual void ListSelectEnd(bool /*ok*/) {}
+    // The user changed the edit field's text (after Change).
+    virtual void EditTextChanged() {}
+    // Drawing over the native look of the control's own window (the edit
+    // field's window stays on top of it), with or without the native
+    // drop-down button under it.
+    virtual bool PaintsOver() const { return false; }
+    virtual bool NativeButton() const { return true; }
+    virtual void PaintOver(TCanvas& /*canvas*/) {}
     // The wheel moves the selection as the user's choice.
     bool DoMouseWheelDown(TShiftState shift, TPoint mousePos) override;
     bool DoMouseWheelUp(TShiftState shift, TPoint mousePos) override;
@@ -290,6 +321,7 @@ private:
     TComboBoxStyle style_ = csDropDown;
     int dropDownCount_ = 8;
     bool syncing_ = false;
+    bool autoComplete_ = true;
     std::string text_;
 };
 
