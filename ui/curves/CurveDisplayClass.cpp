@@ -1,4 +1,7 @@
 #include "ui/curves/CurveDisplayClass.h"
+#include "ui/curves/MyPEQ.h"
+#include "ui/curves/MyPEQGain.h"
+#include "ui/curves/MyPEQType8.h"
 
 #include "ui/curves/LMyFFTDrawHpLp6dB.h"
 #include "ui/curves/LMyFFTDrawPhase.h"
@@ -125,6 +128,9 @@ void RegisterCurveClasses() {
     static const bool done = [] {
         RegisterClass(LMyFFTDrawHpLp6dB::StaticClassInfo());
         RegisterClass(LMyFFTDrawPhase::StaticClassInfo());
+        RegisterClass(TMyPEQType8::StaticClassInfo());
+        RegisterClass(TMyPEQGain::StaticClassInfo());
+        RegisterClass(TMyPEQ::StaticClassInfo());
         return true;
     }();
     (void)done;

@@ -12,7 +12,8 @@ namespace korvan::curves {
 // properties first.
 template <class T> TClassInfo DisplayClassInfo(const char* name);
 
-// Makes both display classes known to the form reader by name.
+// Makes the display classes and the PEQ grids known to the form reader by
+// name.
 void RegisterCurveClasses();
 
 } // namespace korvan::curves
