@@ -460,10 +460,21 @@ void TCustomForm::FocusControl(TWinControl* control) {
         for (TWinControl* c = control; c && c != this; c = c->Parent())
             if (!old || !c->ContainsControl(old))
                 enters.insert(enters.begin(), c);
+        // A control whose window goes because it or a parent is being
+        // destroyed hears no more events: its handlers may reach parts
+        // that are gone.
+        auto alive = [](TWinControl* c) {
+            for (TWinControl* p = c; p; p = p->Parent())
+                if (p->HasState(csDestroying))
+                    return false;
+            return true;
+        };
         for (TWinControl* c : exits)
-            c->DoExit();
+            if (alive(c))
+                c->DoExit();
         for (TWinControl* c : enters)
-            c->DoEnter();
+            if (alive(c))
+                c->DoEnter();
         Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<std::intptr_t>(control));
     }
     if (control && control->HandleAllocated() && Visible() && !control->Widget()->hasFocus())

@@ -96,6 +96,12 @@ void TButtonControl::FontChanged() {
         ApplyLook(Widget(), *this, false);
 }
 
+void TButtonControl::ColorChanged() {
+    TWinControl::ColorChanged();
+    if (HandleAllocated())
+        ApplyLook(Widget(), *this, false);
+}
+
 } // namespace korvan::forms
 
 namespace {
@@ -376,6 +382,14 @@ void TEdit::SetAlignment(TAlignment a) {
 
 void TEdit::SelectAll() {
     Native(this)->selectAll();
+}
+
+int TEdit::SelStart() const {
+    return Native(const_cast<TEdit*>(this))->cursorPosition();
+}
+
+void TEdit::SetSelStart(int position) {
+    Native(this)->setCursorPosition(position);
 }
 
 void TEdit::Change() {

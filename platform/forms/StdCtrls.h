@@ -51,6 +51,8 @@ protected:
     virtual void Accelerated() = 0;
     void TextChanged() override;
     void FontChanged() override;
+    // The face takes the control's colour.
+    void ColorChanged() override;
 };
 } // namespace korvan::forms
 
@@ -107,6 +109,10 @@ public:
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment a);
     void SelectAll();
+    // The caret's position (characters before it); setting it clears the
+    // selection.
+    int SelStart() const;
+    void SetSelStart(int position);
     TNotifyEvent OnChange;
     unsigned GetDlgCode() const override { return DLGC_WANTARROWS | DLGC_WANTCHARS; }
 

@@ -1,4 +1,7 @@
 #include "ui/curves/CurveDisplayClass.h"
+#include "ui/curves/MyPEQ.h"
+#include "ui/curves/MyPEQGain.h"
+#include "ui/curves/MyPEQType8.h"
 
 #include "ui/curves/LMyFFTDrawHpLp6dB.h"
 #include "ui/curves/LMyFFTDrawPhase.h"
@@ -127,6 +130,9 @@ void RegisterCurveClasses() {
         RegisterClass(LMyFFTDrawHpLp6dB::StaticClassInfo());
         RegisterClass(LMyFFTDrawPhase::StaticClassInfo());
         RegisterClass(LProgressBar::StaticClassInfo());
+        RegisterClass(TMyPEQType8::StaticClassInfo());
+        RegisterClass(TMyPEQGain::StaticClassInfo());
+        RegisterClass(TMyPEQ::StaticClassInfo());
         return true;
     }();
     (void)done;

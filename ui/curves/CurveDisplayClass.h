@@ -12,8 +12,8 @@ namespace korvan::curves {
 // properties first.
 template <class T> TClassInfo DisplayClassInfo(const char* name);
 
-// Makes the two display classes and the level meter known to the form
-// reader by name.
+// Makes the display classes, the level meter and the PEQ grids known to the
+// form reader by name.
 void RegisterCurveClasses();
 
 } // namespace korvan::curves

@@ -2,6 +2,7 @@
 // virtual keys with Key by reference, dialog keys to the default and
 // cancel buttons, Tab order and accelerators.
 
+#include "platform/forms/ExtCtrls.h"
 #include "platform/forms/Menus.h"
 #include "platform/forms/StdCtrls.h"
 #include "platform/forms/VirtualKeys.h"
@@ -15,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -74,6 +76,23 @@ TEST_F(FocusKeys, EnterAndExitFollowFocusMovesInsideTheForm) {
     EXPECT_EQ(log, (std::vector<std::string>{"edit1 exit", "edit2 enter", "edit2 exit"}));
     input.Key(ok, VK_TAB, ssShift);
     EXPECT_EQ(form->ActiveControl(), edit2);
+}
+
+TEST_F(FocusKeys, ControlsBeingDestroyedHearNoFocusEvents) {
+    // A container whose child's handler reaches the container: when the
+    // container goes while the child has the focus, the handler must not
+    // run on what is left of it.
+    auto* box = new TPanel(form.get());
+    box->SetBounds(150, 10, 120, 60);
+    box->SetParent(form.get());
+    auto* inner = new TEdit(box);
+    inner->SetParent(box);
+    inner->OnExit = [this](TObject*) { log.push_back("inner exit"); };
+    inner->SetFocus();
+    log.clear();
+    box->Destroying();
+    delete box;
+    EXPECT_EQ(std::count(log.begin(), log.end(), "inner exit"), 0);
 }
 
 TEST_F(FocusKeys, NoExitWhenTheWindowIsDeactivated) {
