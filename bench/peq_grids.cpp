@@ -61,7 +61,8 @@ int main(int argc, char** argv) {
         std::sort(v.begin(), v.end());
         return v[v.size() / 2];
     };
-    std::printf("12 PEQ grids: build %.1f ms, fill every band %.2f ms, show and paint %.1f ms (median of %d)\n",
-                median(build), median(fill), median(paint), runs);
+    std::printf(
+        "12 PEQ grids: build %.1f ms, fill every band %.2f ms, show and paint %.1f ms (median of %d)\n",
+        median(build), median(fill), median(paint), runs);
     return 0;
 }

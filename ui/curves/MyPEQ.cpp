@@ -241,11 +241,13 @@ void TMyPEQ::LayOut() {
         row.q->SetBounds(left0 + columnWidth + 24, top - 1, columnWidth, rowHeight);
         row.gain->SetBounds(left0 + 2 * columnWidth + 36, top - 1, columnWidth, rowHeight);
         row.type->SetBounds(left0 + 3 * columnWidth + 48, top - 1, columnWidth, rowHeight);
-        row.bypass->SetBounds(left0 + 4 * columnWidth + 60, top - 1, row.bypass->Width(), row.bypass->Height());
+        row.bypass->SetBounds(left0 + 4 * columnWidth + 60, top - 1, row.bypass->Width(),
+                              row.bypass->Height());
         for (auto [edit, upDown] : {std::pair{row.freq, row.freqUpDown}, std::pair{row.q, row.qUpDown},
                                     std::pair{row.gain, row.gainUpDown}}) {
             edit->SetVisible(true);
-            upDown->SetBounds(edit->Left() + edit->Width() - 22, edit->Top() + 2, 20, few ? 18 : rowHeight - 1);
+            upDown->SetBounds(edit->Left() + edit->Width() - 22, edit->Top() + 2, 20,
+                              few ? 18 : rowHeight - 1);
             upDown->SetVisible(true);
         }
         row.type->SetVisible(true);
@@ -253,9 +255,9 @@ void TMyPEQ::LayOut() {
     }
     for (int b = channelNumber_; b < kRows; ++b) {
         Band& row = Row(b);
-        for (TControl* c : std::initializer_list<TControl*>{row.number, row.freq, row.q, row.gain,
-                                                             row.freqUpDown, row.qUpDown, row.gainUpDown,
-                                                             row.type, row.bypass}) {
+        for (TControl* c :
+             std::initializer_list<TControl*>{row.number, row.freq, row.q, row.gain, row.freqUpDown,
+                                              row.qUpDown, row.gainUpDown, row.type, row.bypass}) {
             c->SetVisible(false);
             c->SetBounds(c->Left(), kHiddenTop, c->Width(), c->Height());
         }

@@ -28,7 +28,8 @@ void TPeqBandGrid::LayOut() {
         if (k == 0)
             title->SetBounds(12, topBottomSpace_, 20, rowHeight);
         else
-            title->SetBounds(8 * k + (k - 1) * columnWidth + 33, topBottomSpace_, columnWidth - 15, rowHeight);
+            title->SetBounds(8 * k + (k - 1) * columnWidth + 33, topBottomSpace_, columnWidth - 15,
+                             rowHeight);
     }
     for (int b = 0; b < channelNumber_; ++b)
         LayOutRow(b, columnWidth, rowHeight, titleHeight);
@@ -78,8 +79,8 @@ void TPeqBandGrid::LayOutRow(int b, int columnWidth, int rowHeight, int titleHei
 void TPeqBandGrid::HideRow(int b) {
     Band& row = Row(b);
     for (TControl* c : std::initializer_list<TControl*>{row.number, row.freq, row.q, row.gain, row.freqUpDown,
-                                                         row.qUpDown, row.gainUpDown, row.freqFrame, row.qFrame,
-                                                         row.gainFrame, row.type, row.bypass}) {
+                                                        row.qUpDown, row.gainUpDown, row.freqFrame,
+                                                        row.qFrame, row.gainFrame, row.type, row.bypass}) {
         c->SetVisible(false);
         c->SetBounds(c->Left(), kHiddenTop, c->Width(), c->Height());
     }

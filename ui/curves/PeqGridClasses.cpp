@@ -1,10 +1,12 @@
+#include "platform/forms/TypeInfo.h"
 #include "ui/curves/MyPEQGain.h"
 #include "ui/curves/MyPEQType8.h"
-#include "platform/forms/TypeInfo.h"
 
 const TClassInfo& TMyPEQType8::StaticClassInfo() {
     static const TClassInfo info =
-        korvan::forms::ClassBuilder<TMyPEQType8>("TMyPEQType8", &TPeqBandGrid::StaticClassInfo()).Creator().Build();
+        korvan::forms::ClassBuilder<TMyPEQType8>("TMyPEQType8", &TPeqBandGrid::StaticClassInfo())
+            .Creator()
+            .Build();
     return info;
 }
 
@@ -14,7 +16,9 @@ TMyPEQType8::TMyPEQType8(TComponent* owner)
 
 const TClassInfo& TMyPEQGain::StaticClassInfo() {
     static const TClassInfo info =
-        korvan::forms::ClassBuilder<TMyPEQGain>("TMyPEQGain", &TPeqBandGrid::StaticClassInfo()).Creator().Build();
+        korvan::forms::ClassBuilder<TMyPEQGain>("TMyPEQGain", &TPeqBandGrid::StaticClassInfo())
+            .Creator()
+            .Build();
     return info;
 }
 

@@ -258,8 +258,8 @@ TEST_F(PeqBandGrid, AWheelHandlerThatHandlesKeepsTheType) {
 
 TEST_F(PeqBandGrid, LanguageTextsReplaceTheBuiltInOnesAndKeepTheChoice) {
     // Texts given before the grid is first shown are kept.
-    const char* english[9] = {"Peak",     "Low Shelf", "High Shelf", "LP -6dB", "LP -12dB",
-                              "HP -6dB",  "HP -12dB",  "Allpass1",   "Allpass2"};
+    const char* english[9] = {"Peak",    "Low Shelf", "High Shelf", "LP -6dB", "LP -12dB",
+                              "HP -6dB", "HP -12dB",  "Allpass1",   "Allpass2"};
     grid->SetEqParamValue(0, 1000, 20, 0, 6, false);
     for (int i = 0; i < 9; ++i)
         grid->SetEqTypeString(english[i], i);
@@ -292,9 +292,15 @@ TEST_F(PeqBandGrid, PictureInBothLanguages) {
     grid->SetNowIndex(2);
     ShowForm(form.get());
     SavePng(Grab(grid), "peq_grid_builtin");
-    const char* chinese[9] = {"\xE5\xB3\xB0\xE5\x80\xBC", "\xE4\xBD\x8E\xE6\x90\x81", "\xE9\xAB\x98\xE6\x90\x81",
-                              "LP -6dB",                  "LP -12dB",                 "HP -6dB",
-                              "HP -12dB",                 "Allpass1",                 "Allpass2"};
+    const char* chinese[9] = {"\xE5\xB3\xB0\xE5\x80\xBC",
+                              "\xE4\xBD\x8E\xE6\x90\x81",
+                              "\xE9\xAB\x98\xE6\x90\x81",
+                              "LP -6dB",
+                              "LP -12dB",
+                              "HP -6dB",
+                              "HP -12dB",
+                              "Allpass1",
+                              "Allpass2"};
     for (int i = 0; i < 9; ++i)
         grid->SetEqTypeString(chinese[i], i);
     grid->SetBypassString("\xE6\x97\x81\xE8\xB7\xAF");

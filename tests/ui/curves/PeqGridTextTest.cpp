@@ -1,9 +1,9 @@
 // The PEQ grids' conversions: every frequency index and gain step survives
 // the way through Hz and dB, and typed texts give the grid's steps.
 
+#include "ui/curves/PeqGridText.h"
 #include "device/protocol/ValueScales.h"
 #include "platform/text/Exception.h"
-#include "ui/curves/PeqGridText.h"
 
 #include <gtest/gtest.h>
 
@@ -64,10 +64,23 @@ struct Typed {
 };
 
 TEST(PeqGridText, TypedFrequency) {
-    for (const Typed& t : {Typed{"1k", 0}, {"1000", 0}, {"1KHz", 0}, {"1.00KHz", 0}, {"500", -30},
-                           {"1.5K", 18}, {"5", -170}, {"10", -170}, {"25000", 130}, {"99999999999999999999", 130},
-                           {"abc", std::nullopt}, {"0", std::nullopt}, {"0.0", std::nullopt}, {".", std::nullopt},
-                           {"", std::nullopt}, {"1.2.3", std::nullopt}, {"Hz", std::nullopt}})
+    for (const Typed& t : {Typed{"1k", 0},
+                           {"1000", 0},
+                           {"1KHz", 0},
+                           {"1.00KHz", 0},
+                           {"500", -30},
+                           {"1.5K", 18},
+                           {"5", -170},
+                           {"10", -170},
+                           {"25000", 130},
+                           {"99999999999999999999", 130},
+                           {"abc", std::nullopt},
+                           {"0", std::nullopt},
+                           {"0.0", std::nullopt},
+                           {".", std::nullopt},
+                           {"", std::nullopt},
+                           {"1.2.3", std::nullopt},
+                           {"Hz", std::nullopt}})
         EXPECT_EQ(ParseTypedFreq(t.text), t.step) << t.text;
     // A comma passes the checks; the number conversion rejects it.
     EXPECT_THROW(ParseTypedFreq("1,5"), EConvertError);
@@ -76,8 +89,16 @@ TEST(PeqGridText, TypedFrequency) {
 }
 
 TEST(PeqGridText, TypedQ) {
-    for (const Typed& t : {Typed{"2", 28}, {"200", 100}, {"128", 100}, {"0.1", 0}, {"0.0", 0}, {"0.4", 0},
-                           {"0", std::nullopt}, {".", std::nullopt}, {"", std::nullopt}, {"2x", std::nullopt}})
+    for (const Typed& t : {Typed{"2", 28},
+                           {"200", 100},
+                           {"128", 100},
+                           {"0.1", 0},
+                           {"0.0", 0},
+                           {"0.4", 0},
+                           {"0", std::nullopt},
+                           {".", std::nullopt},
+                           {"", std::nullopt},
+                           {"2x", std::nullopt}})
         EXPECT_EQ(ParseTypedQ(t.text), t.step) << t.text;
     EXPECT_EQ(QText(*ParseTypedQ("2")), "2.00");
     EXPECT_EQ(ParseTypedQPlain("0.0"), std::nullopt);
@@ -86,16 +107,32 @@ TEST(PeqGridText, TypedQ) {
 }
 
 TEST(PeqGridText, TypedGain) {
-    for (const Typed& t : {Typed{"15", 120}, {"-15", -120}, {"-3.37dB", -33}, {"-3.3", -33}, {"3.3db", 33},
-                           {"0", 0}, {"-.5", -5}, {"3.", std::nullopt}, {"-", std::nullopt}, {".", std::nullopt},
-                           {"--1", std::nullopt}, {"1..2", std::nullopt}, {"dB", std::nullopt}})
+    for (const Typed& t : {Typed{"15", 120},
+                           {"-15", -120},
+                           {"-3.37dB", -33},
+                           {"-3.3", -33},
+                           {"3.3db", 33},
+                           {"0", 0},
+                           {"-.5", -5},
+                           {"3.", std::nullopt},
+                           {"-", std::nullopt},
+                           {".", std::nullopt},
+                           {"--1", std::nullopt},
+                           {"1..2", std::nullopt},
+                           {"dB", std::nullopt}})
         EXPECT_EQ(ParseTypedGain(t.text), t.step) << t.text;
     EXPECT_THROW(ParseTypedGain("1-2"), EConvertError);
 }
 
 TEST(PeqGridText, TypedHalfDecibelGain) {
-    for (const Typed& t : {Typed{"3.7", 7}, {"-3.2dB", -6}, {"-0.4", 0}, {"3.5", 7}, {"20", 24}, {"-20", -24},
-                           {"3.", std::nullopt}, {"1,5", std::nullopt}})
+    for (const Typed& t : {Typed{"3.7", 7},
+                           {"-3.2dB", -6},
+                           {"-0.4", 0},
+                           {"3.5", 7},
+                           {"20", 24},
+                           {"-20", -24},
+                           {"3.", std::nullopt},
+                           {"1,5", std::nullopt}})
         EXPECT_EQ(ParseTypedHalfGain(t.text), t.step) << t.text;
 }
 
