@@ -67,17 +67,16 @@ inline const std::vector<std::string>& OrientationSideNames() {
 }
 inline const std::vector<std::string>& FillDirectionNames() {
     static const std::vector<std::string> names{
-        "ifdTopBottom",          "ifdBottomTop",          "ifdLeftRight",   "ifdRightLeft",
-        "ifdTopLeftBottomRight", "ifdBottomRightTopLeft", "ifdBottomLeftTopRight",
-        "ifdTopRightBottomLeft", "ifdRectangleOut",       "ifdRectangleIn", "ifdCircleOut",
-        "ifdCircleIn"};
+        "ifdTopBottom",          "ifdBottomTop",          "ifdLeftRight",          "ifdRightLeft",
+        "ifdTopLeftBottomRight", "ifdBottomRightTopLeft", "ifdBottomLeftTopRight", "ifdTopRightBottomLeft",
+        "ifdRectangleOut",       "ifdRectangleIn",        "ifdCircleOut",          "ifdCircleIn"};
     return names;
 }
 inline const std::vector<std::string>& MarkerStyleNames() {
-    static const std::vector<std::string> names{
-        "ipmsCircle",        "ipmsSquare",         "ipmsDiamond",         "ipmsCross",
-        "ipmsPlus",          "ipmsTriangleUp",     "ipmsTriangleDown",    "ipmsTriangleLeft",
-        "ipmsTriangleRight", "ipmsVerticalLine",   "ipmsHorizontalLine",  "ipmsCharacter"};
+    static const std::vector<std::string> names{"ipmsCircle",       "ipmsSquare",         "ipmsDiamond",
+                                                "ipmsCross",        "ipmsPlus",           "ipmsTriangleUp",
+                                                "ipmsTriangleDown", "ipmsTriangleLeft",   "ipmsTriangleRight",
+                                                "ipmsVerticalLine", "ipmsHorizontalLine", "ipmsCharacter"};
     return names;
 }
 inline const std::vector<std::string>& LineStyleNames() {

@@ -31,7 +31,8 @@ bool IsOwnedPersistent(const ObjectRef& ref) {
         return false;
     if (!ref.Object)
         return true;
-    return dynamic_cast<TPersistent*>(ref.Object) != nullptr && dynamic_cast<TComponent*>(ref.Object) == nullptr;
+    return dynamic_cast<TPersistent*>(ref.Object) != nullptr &&
+           dynamic_cast<TComponent*>(ref.Object) == nullptr;
 }
 
 ObjectRef NestedObject(const ObjectRef& instance, const TPropInfo& prop) {
@@ -96,12 +97,13 @@ bool OrdinalFits(const TPropInfo& prop, std::int64_t value) {
     case tkChar:
         return value >= 0 && value <= 255;
     default:
-        return value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max();
+        return value >= std::numeric_limits<std::int32_t>::min() &&
+               value <= std::numeric_limits<std::int32_t>::max();
     }
 }
 
-void ApplyLine(const ObjectRef& instance, std::string_view path, std::string_view value, char decimalSeparator,
-               int depth) {
+void ApplyLine(const ObjectRef& instance, std::string_view path, std::string_view value,
+               char decimalSeparator, int depth) {
     if (!instance || !instance.Class || depth > kMaxNesting)
         return;
     const std::size_t dot = path.find('.');
@@ -134,8 +136,8 @@ void ApplyLine(const ObjectRef& instance, std::string_view path, std::string_vie
 
 } // namespace
 
-void WritePropertyLines(const ObjectRef& instance, const std::string& prefix, TStrings& lines, bool skipDefaults,
-                        const TStrings* skipList) {
+void WritePropertyLines(const ObjectRef& instance, const std::string& prefix, TStrings& lines,
+                        bool skipDefaults, const TStrings* skipList) {
     WriteLines(instance, prefix, lines, skipDefaults, skipList, 0);
 }
 
@@ -230,7 +232,8 @@ std::string UnescapeLineBreaks(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '#' && i + 2 < text.size() && text[i + 1] == '1' && (text[i + 2] == '3' || text[i + 2] == '0')) {
+        if (text[i] == '#' && i + 2 < text.size() && text[i + 1] == '1' &&
+            (text[i + 2] == '3' || text[i + 2] == '0')) {
             out += text[i + 2] == '3' ? '\r' : '\n';
             i += 2;
         } else {

@@ -27,8 +27,8 @@ namespace korvan::plot {
 // declared default; skipList (may be null) holds full paths not written,
 // compared without letter case. Nested persistent objects (fonts, pens,
 // owned parts) are written with their path; linked components are not.
-void WritePropertyLines(const ObjectRef& instance, const std::string& prefix, TStrings& lines, bool skipDefaults,
-                        const TStrings* skipList);
+void WritePropertyLines(const ObjectRef& instance, const std::string& prefix, TStrings& lines,
+                        bool skipDefaults, const TStrings* skipList);
 void WritePropertyLines(TObject* instance, const std::string& prefix, TStrings& lines, bool skipDefaults,
                         const TStrings* skipList);
 

@@ -16,8 +16,8 @@ const TClassInfo& TPlotTestThing::StaticClassInfo() {
             .Enum("BorderStyle", &TPlotTestThing::BorderStyle, &TPlotTestThing::SetBorderStyle,
                   korvan::plot::BevelStyleNames(), "TiBevelStyle")
             .Default(ibsNone)
-            .Set("Shapes", &TPlotTestThing::Shapes, &TPlotTestThing::SetShapes, {"tsRound", "tsSquare", "tsLong"},
-                 "TThingShapes")
+            .Set("Shapes", &TPlotTestThing::Shapes, &TPlotTestThing::SetShapes,
+                 {"tsRound", "tsSquare", "tsLong"}, "TThingShapes")
             .Default(0)
             .Property("Active", &TPlotTestThing::Active, &TPlotTestThing::SetActive)
             .Default(false)

@@ -2,8 +2,8 @@
 // the decimal separator exchange, sections, skip lists and defaults, long
 // values, failures, and the property files of a control.
 
-#include "controls/plot/core/PropertyFiles.h"
 #include "controls/plot/core/PropertyLines.h"
+#include "controls/plot/core/PropertyFiles.h"
 #include "platform/forms/Strings.h"
 #include "platform/text/Exception.h"
 #include "platform/text/FormatSettings.h"
@@ -30,8 +30,7 @@ using korvan::plot::testing::tsRound;
 // Sets the decimal separator for one test and restores it.
 class SeparatorScope {
 public:
-    explicit SeparatorScope(char separator)
-        : saved_(korvan::text::CurrentFormatSettings().DecimalSeparator) {
+    explicit SeparatorScope(char separator) : saved_(korvan::text::CurrentFormatSettings().DecimalSeparator) {
         korvan::text::CurrentFormatSettings().DecimalSeparator = separator;
     }
     ~SeparatorScope() { korvan::text::CurrentFormatSettings().DecimalSeparator = saved_; }
@@ -186,8 +185,8 @@ TEST(PropertyLines, SectionStopsAtTheFirstForeignLine) {
 TEST(PropertyLines, UnknownPathsAreConsumedAndChangeNothing) {
     TPlotTestThing t;
     TStringList lines;
-    SetLines(lines, {"Font.Color = 255", "Nothing = 1", "Buddy.Count = 5", "Big = 99", "TitleFont.Nothing.Deep = 1",
-                     "no separator", "", "Count = 8"});
+    SetLines(lines, {"Font.Color = 255", "Nothing = 1", "Buddy.Count = 5", "Big = 99",
+                     "TitleFont.Nothing.Deep = 1", "no separator", "", "Count = 8"});
     ReadPropertyLines(&t, "", lines);
     EXPECT_EQ(lines.Count(), 0);
     EXPECT_EQ(t.Count(), 8);
@@ -205,7 +204,8 @@ TEST(PropertyLines, SkipDefaultsAndSkipList) {
     WritePropertyLines(&t, "Plot", lines, true, &skip);
     // Ordinals at their default are left out, floats are always written.
     const std::vector<std::string> expected{"Plot.Count = 3", "Plot.Letter = 97", "Plot.Span = 0",
-                                            "Plot.TitleFont.Height = -11", "Plot.TitleFont.Name = MS Sans Serif"};
+                                            "Plot.TitleFont.Height = -11",
+                                            "Plot.TitleFont.Name = MS Sans Serif"};
     EXPECT_EQ(Lines(lines), expected);
 }
 
@@ -250,9 +250,11 @@ TEST(PropertyLines, SplitStripAndExtract) {
         const char* rest;
     };
     for (const Case& c :
-         {Case{"Channel", "Channel.Color", "Channel", "Color"}, Case{"Channel", "CHANNEL.A.B", "CHANNEL", "A.B"},
-          Case{"Channel", "Channels.Color", "", "Channels.Color"}, Case{"", "Channel.Color", "", "Channel.Color"},
-          Case{"Channel", "Channel", "Channel", ""}, Case{"Channel", " Channel .X", "Channel", "X"}}) {
+         {Case{"Channel", "Channel.Color", "Channel", "Color"},
+          Case{"Channel", "CHANNEL.A.B", "CHANNEL", "A.B"},
+          Case{"Channel", "Channels.Color", "", "Channels.Color"},
+          Case{"", "Channel.Color", "", "Channel.Color"}, Case{"Channel", "Channel", "Channel", ""},
+          Case{"Channel", " Channel .X", "Channel", "X"}}) {
         std::string path = c.path, found = "stale";
         StripSectionPrefix(c.section, path, found);
         EXPECT_EQ(found, c.found) << c.path;
@@ -281,8 +283,8 @@ class PropertyFiles : public ::testing::Test {
 protected:
     void SetUp() override {
         dir = std::filesystem::temp_directory_path() /
-              ("korvan-plot-props-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+              ("korvan-plot-props-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(dir);
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
