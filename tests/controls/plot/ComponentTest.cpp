@@ -113,7 +113,7 @@ TEST_F(Component, BordersFrameTheBackground) {
     };
     const Case cases[] = {
         {ibsNone, clWhite, clWhite, clWhite},
-        {ibsRaised, clBtnFace, cl3DDkShadow, clWhite},
+        {ibsRaised, cl3DLight, cl3DDkShadow, clWhite},
         {ibsLowered, clBtnShadow, clBtnHighlight, clWhite},
     };
     ShowForm(form.get());
@@ -143,6 +143,23 @@ TEST_F(Component, AKeyReachesTheHooksOnceWithItsRealShiftState) {
     EXPECT_FALSE(c->UserGenerated());
     // Tab, Enter, Escape and the arrows stay with the control.
     EXPECT_TRUE(c->GetDlgCode() & DLGC_WANTALLKEYS);
+}
+
+TEST_F(Component, LeavingTheFocusEndsAPressInProgress) {
+    auto* other = new TTestComponent(form.get());
+    other->SetBounds(200, 10, 50, 50);
+    other->SetParent(form.get());
+    ShowForm(form.get());
+    c->SetFocus();
+    ProcessEvents();
+    EXPECT_TRUE(c->HasFocus());
+    c->hooks.clear();
+    other->SetFocus();
+    ProcessEvents();
+    EXPECT_FALSE(c->HasFocus());
+    EXPECT_TRUE(other->HasFocus());
+    EXPECT_EQ(c->hooks, std::vector<std::string>{"mouse up 0"});
+    EXPECT_EQ(c->userGenerated, std::vector<bool>{true});
 }
 
 TEST_F(Component, ExceptionsOfInputHooksStayInsideTheControl) {
