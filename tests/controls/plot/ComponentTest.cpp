@@ -287,6 +287,29 @@ TEST_F(Component, PaintingOntoAnotherCanvasTransparentlyKeepsWhatLiesBeneath) {
     EXPECT_NO_THROW(c->iPaintToCanvas(page.Canvas(), 0, 0, false));
 }
 
+TEST_F(Component, ATransparentControlShowsWhatLiesBeneathIt) {
+    form->SetColor(clYellow);
+    c->SetBackGroundColor(clBlue);
+    c->paint = [](TCanvas& canvas) {
+        canvas.Brush().SetColor(clRed);
+        canvas.FillRect(Rect(0, 0, 10, 10));
+    };
+    c->SetTransparent(true);
+    EXPECT_TRUE(c->TransparentCapturePending());
+    ShowForm(form.get());
+    QImage image = Grab(c);
+    korvan::testing::SavePng(image, "plot_component_transparent");
+    EXPECT_EQ(PlotPixel(image, 80, 45), clYellow);
+    EXPECT_EQ(PlotPixel(image, 5, 5), clRed);
+    EXPECT_FALSE(c->TransparentCapturePending());
+    // A move asks for a new capture.
+    c->SetLeft(20);
+    EXPECT_TRUE(c->TransparentCapturePending());
+    c->SetTransparent(false);
+    ProcessEvents();
+    EXPECT_EQ(PlotPixel(Grab(c), 80, 45), clBlue);
+}
+
 TEST_F(Component, PropertyKindsAndValuesByDottedPath) {
     struct KindCase {
         const char* path;
