@@ -132,17 +132,18 @@ InterpolatedValue PolynomialInterpolate(std::span<const double> xa, std::span<co
     const int n = PointCount(xa, ya);
     if (n < 1)
         return {};
-    return Tableau(ya, n, ClosestPoint(xa, n, x), 0.0, [&](std::vector<double>& c, std::vector<double>& d, int m, int i) {
-        const double ho = At(xa, i) - x;
-        const double hp = At(xa, i + m) - x;
-        const double w = c[std::size_t(i) + 1] - d[std::size_t(i)];
-        double den = ho - hp;
-        if (den == 0)
-            throw Exception("Polynomial Interpolation Error - Pause in Routine Data");
-        den = w / den;
-        d[std::size_t(i)] = hp * den;
-        c[std::size_t(i)] = ho * den;
-    });
+    return Tableau(ya, n, ClosestPoint(xa, n, x), 0.0,
+                   [&](std::vector<double>& c, std::vector<double>& d, int m, int i) {
+                       const double ho = At(xa, i) - x;
+                       const double hp = At(xa, i + m) - x;
+                       const double w = c[std::size_t(i) + 1] - d[std::size_t(i)];
+                       double den = ho - hp;
+                       if (den == 0)
+                           throw Exception("Polynomial Interpolation Error - Pause in Routine Data");
+                       den = w / den;
+                       d[std::size_t(i)] = hp * den;
+                       c[std::size_t(i)] = ho * den;
+                   });
 }
 
 InterpolatedValue RationalInterpolate(std::span<const double> xa, std::span<const double> ya, double x) {
@@ -154,17 +155,18 @@ InterpolatedValue RationalInterpolate(std::span<const double> xa, std::span<cons
         if (std::fabs(x - At(xa, i)) == 0)
             return {At(ya, i), 0};
     // D starts a tiny step off C so that a zero value does not divide 0 by 0.
-    return Tableau(ya, n, ClosestPoint(xa, n, x), kTiny, [&](std::vector<double>& c, std::vector<double>& d, int m, int i) {
-        const double w = c[std::size_t(i) + 1] - d[std::size_t(i)];
-        const double h = At(xa, i + m) - x;
-        const double t = (At(xa, i) - x) * d[std::size_t(i)] / h;
-        double dd = t - c[std::size_t(i) + 1];
-        if (dd == 0)
-            throw Exception("Rational Interpolation Error - Pause in Routine Data");
-        dd = w / dd;
-        d[std::size_t(i)] = c[std::size_t(i) + 1] * dd;
-        c[std::size_t(i)] = t * dd;
-    });
+    return Tableau(ya, n, ClosestPoint(xa, n, x), kTiny,
+                   [&](std::vector<double>& c, std::vector<double>& d, int m, int i) {
+                       const double w = c[std::size_t(i) + 1] - d[std::size_t(i)];
+                       const double h = At(xa, i + m) - x;
+                       const double t = (At(xa, i) - x) * d[std::size_t(i)] / h;
+                       double dd = t - c[std::size_t(i) + 1];
+                       if (dd == 0)
+                           throw Exception("Rational Interpolation Error - Pause in Routine Data");
+                       dd = w / dd;
+                       d[std::size_t(i)] = c[std::size_t(i) + 1] * dd;
+                       c[std::size_t(i)] = t * dd;
+                   });
 }
 
 } // namespace korvan::plot

@@ -36,15 +36,17 @@ bool SegmentsIntersect(TPoint a1, TPoint a2, TPoint b1, TPoint b2) {
     const bool aVertical = a1.X == a2.X, bVertical = b1.X == b2.X;
     const double x = aVertical ? a1.X : bVertical ? b1.X : double(Round((bb - ba) / (ma - mb)));
     const double y = double(aVertical ? Round(mb * x + bb) : Round(ma * x + ba));
-    return Between(x, a1.X, a2.X) && Between(x, b1.X, b2.X) && Between(y, a1.Y, a2.Y) && Between(y, b1.Y, b2.Y);
+    return Between(x, a1.X, a2.X) && Between(x, b1.X, b2.X) && Between(y, a1.Y, a2.Y) &&
+           Between(y, b1.Y, b2.Y);
 }
 
 bool LineIntersectsRect(TPoint p1, TPoint p2, const TRect& rect) {
     const TPoint topLeft{rect.Left, rect.Top}, topRight{rect.Right, rect.Top};
     const TPoint bottomLeft{rect.Left, rect.Bottom}, bottomRight{rect.Right, rect.Bottom};
     return SegmentsIntersect(p1, p2, topLeft, bottomLeft) || SegmentsIntersect(p1, p2, topLeft, topRight) ||
-           SegmentsIntersect(p1, p2, topRight, bottomRight) || SegmentsIntersect(p1, p2, bottomRight, bottomLeft) ||
-           InsideWithBorders(p1, rect) || InsideWithBorders(p2, rect);
+           SegmentsIntersect(p1, p2, topRight, bottomRight) ||
+           SegmentsIntersect(p1, p2, bottomRight, bottomLeft) || InsideWithBorders(p1, rect) ||
+           InsideWithBorders(p2, rect);
 }
 
 } // namespace korvan::plot

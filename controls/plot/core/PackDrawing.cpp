@@ -15,14 +15,19 @@ struct FlagPair {
     unsigned pack;
     unsigned platform;
 };
-constexpr FlagPair kFlagMap[] = {
-    {itfCenter, DT_CENTER},         {itfRight, DT_RIGHT},
-    {itfVCenter, DT_VCENTER},       {itfBottom, DT_BOTTOM},
-    {itfWordBreak, DT_WORDBREAK},   {itfSingleLine, DT_SINGLELINE},
-    {itfExpandTabs, DT_EXPANDTABS}, {itfNoClip, DT_NOCLIP},
-    {itfCalcRect, DT_CALCRECT},     {itfEndEllipsis, DT_END_ELLIPSIS},
-    {itfPathEllipsis, DT_PATH_ELLIPSIS}, {itfWordEllipsis, DT_WORD_ELLIPSIS},
-    {itfModifyString, DT_MODIFYSTRING}};
+constexpr FlagPair kFlagMap[] = {{itfCenter, DT_CENTER},
+                                 {itfRight, DT_RIGHT},
+                                 {itfVCenter, DT_VCENTER},
+                                 {itfBottom, DT_BOTTOM},
+                                 {itfWordBreak, DT_WORDBREAK},
+                                 {itfSingleLine, DT_SINGLELINE},
+                                 {itfExpandTabs, DT_EXPANDTABS},
+                                 {itfNoClip, DT_NOCLIP},
+                                 {itfCalcRect, DT_CALCRECT},
+                                 {itfEndEllipsis, DT_END_ELLIPSIS},
+                                 {itfPathEllipsis, DT_PATH_ELLIPSIS},
+                                 {itfWordEllipsis, DT_WORD_ELLIPSIS},
+                                 {itfModifyString, DT_MODIFYSTRING}};
 
 int Red(TColor c) {
     return c & 0xFF;
@@ -277,7 +282,8 @@ void GradientFill(TCanvas& canvas, const TRect& rect, TiFillDirection direction,
         // A single step is drawn in the first colour.
         const double hi = steps == 0 ? 0.0 : double(i) / steps;
         const double lo = steps == 0 ? 1.0 : double(steps - i) / steps;
-        canvas.Pen().SetColor(Rgb(Round(hi * Red(to) + lo * Red(from)), Round(hi * Green(to) + lo * Green(from)),
+        canvas.Pen().SetColor(Rgb(Round(hi * Red(to) + lo * Red(from)),
+                                  Round(hi * Green(to) + lo * Green(from)),
                                   Round(hi * Blue(to) + lo * Blue(from))));
         switch (direction) {
         case ifdTopBottom:
@@ -294,7 +300,8 @@ void GradientFill(TCanvas& canvas, const TRect& rect, TiFillDirection direction,
             break;
         case ifdBottomLeftTopRight:
         case ifdTopRightBottomLeft:
-            Line(canvas, 0, rect.Bottom - 1 - Round(2 * hi * bottom1), Round(2 * hi * right1), rect.Bottom - 1);
+            Line(canvas, 0, rect.Bottom - 1 - Round(2 * hi * bottom1), Round(2 * hi * right1),
+                 rect.Bottom - 1);
             break;
         case ifdRectangleOut:
         case ifdRectangleIn:

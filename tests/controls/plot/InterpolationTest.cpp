@@ -47,7 +47,8 @@ TEST(Spline, FailsOnCoincidingOrTooFewPoints) {
     const std::vector<double> y2(3, 0.0);
     EXPECT_EQ(MessageOf([&] { SplineInterpolate(x, y, y2, 1); }), "Splint Error - xa's must be distinct");
     const std::vector<double> one{1};
-    EXPECT_EQ(MessageOf([&] { SplineInterpolate(one, one, one, 1); }), "Splint Error - xa's must be distinct");
+    EXPECT_EQ(MessageOf([&] { SplineInterpolate(one, one, one, 1); }),
+              "Splint Error - xa's must be distinct");
     EXPECT_EQ(SplineSecondDerivatives(one, one), std::vector<double>{0});
     EXPECT_TRUE(SplineSecondDerivatives({}, {}).empty());
 }
@@ -96,7 +97,8 @@ TEST(LimitDataList, GrowsInStepsAndChecksIndexes) {
     for (int bad : {-1, 96})
         EXPECT_EQ(MessageOf([&] { list.Value1(bad); }), "Index out of Bounds") << bad;
 
-    EXPECT_EQ(MessageOf([&] { list.SetCapacity(TiLimitDataList::kMaxCapacity + 1); }), "Exceed Maximum List Size");
+    EXPECT_EQ(MessageOf([&] { list.SetCapacity(TiLimitDataList::kMaxCapacity + 1); }),
+              "Exceed Maximum List Size");
     EXPECT_EQ(list.Capacity(), 118);
     list.SetCapacity(10);
     EXPECT_EQ(list.Count(), 10);

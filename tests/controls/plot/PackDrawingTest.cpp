@@ -76,7 +76,8 @@ TEST(PackDrawing, RotatedTextRectangles) {
         TiRotationAngle angle;
         TRect rect;
     };
-    for (const Case& c : {Case{ira000, across}, Case{ira090, upright}, Case{ira180, across}, Case{ira270, upright}}) {
+    for (const Case& c :
+         {Case{ira000, across}, Case{ira090, upright}, Case{ira180, across}, Case{ira270, upright}}) {
         TRect textRect;
         DrawRotatedText(canvas, text, r, clWhite, true, iahCenter, c.angle, textRect);
         EXPECT_EQ(textRect, c.rect) << c.angle;
@@ -92,7 +93,8 @@ TEST(PackDrawing, TextMeasures) {
     EXPECT_EQ(MultiLineTextWidth(canvas, "wide line\r\n"), canvas.TextWidth("wide line"));
     const int line = GetTextHeight(canvas, "One line");
     EXPECT_EQ(line, canvas.TextHeight("One line"));
-    EXPECT_GE(GetWrappedTextHeight(canvas, "several words that wrap", canvas.TextWidth("several") + 2), 3 * line);
+    EXPECT_GE(GetWrappedTextHeight(canvas, "several words that wrap", canvas.TextWidth("several") + 2),
+              3 * line);
     // The measuring draws nothing where one could see it.
     EXPECT_EQ(b.Canvas().Pixel(5, 5), clWhite);
 }

@@ -1,8 +1,8 @@
 // Numbers and geometry of the plot pack: decimal places, date-times as
 // whole units, paper sizes, swapped axes and line-rectangle tests.
 
-#include "controls/plot/core/LineGeometry.h"
 #include "controls/plot/core/PackNumbers.h"
+#include "controls/plot/core/LineGeometry.h"
 #include "controls/plot/core/PlotTypes.h"
 #include "platform/text/Exception.h"
 
@@ -134,17 +134,15 @@ TEST(PlotGeometry, LineMeetsRectangle) {
         bool meets;
         const char* what;
     };
-    for (const Case& c : {Case{{12, 12}, {15, 15}, true, "wholly inside"},
-                          Case{{0, 15}, {30, 15}, true, "across, horizontal"},
-                          Case{{15, 0}, {15, 30}, true, "across, vertical"},
-                          Case{{0, 0}, {30, 30}, true, "diagonal through"},
-                          Case{{0, 15}, {12, 15}, true, "ends inside"},
-                          Case{{20, 20}, {40, 40}, true, "starts on the corner"},
-                          Case{{0, 0}, {5, 30}, false, "left of it"},
-                          Case{{25, 0}, {25, 30}, false, "vertical, right of it"},
-                          Case{{0, 100}, {30, 101}, false, "below, across its X range"},
-                          Case{{0, 9}, {30, 9}, false, "parallel above"},
-                          Case{{0, 0}, {0, 0}, false, "a point outside"}})
+    for (const Case& c :
+         {Case{{12, 12}, {15, 15}, true, "wholly inside"},
+          Case{{0, 15}, {30, 15}, true, "across, horizontal"},
+          Case{{15, 0}, {15, 30}, true, "across, vertical"}, Case{{0, 0}, {30, 30}, true, "diagonal through"},
+          Case{{0, 15}, {12, 15}, true, "ends inside"},
+          Case{{20, 20}, {40, 40}, true, "starts on the corner"}, Case{{0, 0}, {5, 30}, false, "left of it"},
+          Case{{25, 0}, {25, 30}, false, "vertical, right of it"},
+          Case{{0, 100}, {30, 101}, false, "below, across its X range"},
+          Case{{0, 9}, {30, 9}, false, "parallel above"}, Case{{0, 0}, {0, 0}, false, "a point outside"}})
         EXPECT_EQ(LineIntersectsRect(c.p1, c.p2, r), c.meets) << c.what;
 
     double slope = 0, intercept = 0;
