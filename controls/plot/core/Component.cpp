@@ -258,11 +258,14 @@ void TiComponent::PaintOffScreen() {
     }
 }
 
-void TiComponent::SaveImageToBitmap(const std::string& fileName) {
+void TiComponent::PaintImageTo(TCanvas& canvas) {
+    // The window exists before the control paints.
     Widget();
-    TBitmap bitmap(std::max(Width(), 1), std::max(Height(), 1));
-    iPaintTo(bitmap.Canvas());
-    bitmap.SaveToFile(fileName);
+    iPaintTo(canvas);
+}
+
+void TiComponent::SaveImageToBitmap(const std::string& fileName) {
+    korvan::plot::SaveImageToBitmap(*this, fileName);
 }
 
 void TiComponent::SavePropertiesToFile(const std::string& fileName) {

@@ -14,6 +14,7 @@
 // input reaches the control's own hooks (iKeyDown, iMouseDown, ...) once
 // each, with the real shift state; exceptions from key hooks are swallowed.
 
+#include "controls/plot/core/ImageExport.h"
 #include "controls/plot/core/PlotTypes.h"
 #include "controls/plot/core/PropertyFiles.h"
 #include "controls/plot/core/UpdateObject.h"
@@ -27,7 +28,10 @@
 
 class TBitmap;
 
-class TiComponent : public TCustomControl, public IiUpdateControl, public korvan::plot::IUpdateBlock {
+class TiComponent : public TCustomControl,
+                    public IiUpdateControl,
+                    public korvan::plot::IUpdateBlock,
+                    public korvan::plot::IImageSource {
     KORVAN_CLASS(TiComponent)
 public:
     explicit TiComponent(TComponent* owner);
@@ -121,8 +125,14 @@ public:
     // items. True when some item took it.
     virtual bool OPCPropertyChanged(const std::string& propName, const TiOPCValue& value);
 
-    // --- files ---
-    // The control's picture, painted through iPaintTo, as a bitmap file.
+    // --- pictures and files ---
+    // The control's picture, painted through iPaintTo at its size.
+    int ImageWidth() const override { return Width(); }
+    int ImageHeight() const override { return Height(); }
+    void PaintImageTo(TCanvas& canvas) override;
+    void LockImage() override { Lock(); }
+    void UnlockImage() override { Unlock(); }
+    // The picture as a bitmap file.
     void SaveImageToBitmap(const std::string& fileName);
     void SavePropertiesToFile(const std::string& fileName);
     // Applies the file inside an update block that also ends when reading

@@ -5,6 +5,7 @@
 #include "platform/forms/GuiThread.h"
 #include "platform/forms/Messages.h"
 #include "platform/gfx/Bitmap.h"
+#include "platform/gfx/Pictures.h"
 #include "platform/sys/Timer.h"
 #include "platform/text/Exception.h"
 #include "platform/text/StrUtils.h"
@@ -180,6 +181,32 @@ void TiVCLComponent::iPaintToCanvas(TCanvas& canvas, int x, int y, bool transpar
     }
     paintDCTransparent_ = false;
     canvas.RestoreDC(saved);
+}
+
+// --- pictures ---
+
+void TiVCLComponent::SaveImageToMetaFile(const std::string& fileName) {
+    korvan::plot::SaveImageToMetaFile(*this, fileName);
+}
+
+void TiVCLComponent::SaveImageToJPEG(const std::string& fileName, int compression, bool progressive) {
+    korvan::plot::SaveImageToJPEG(*this, fileName, compression, progressive);
+}
+
+void TiVCLComponent::SaveImageToPNG(const std::string& fileName, int compression) {
+    korvan::plot::SaveImageToPNG(*this, fileName, compression);
+}
+
+std::vector<std::uint8_t> TiVCLComponent::GetBytesJPEG(int compression, bool progressive) {
+    return korvan::plot::GetBytesJPEG(*this, compression, progressive);
+}
+
+std::vector<std::uint8_t> TiVCLComponent::GetBytesPNG(int compression) {
+    return korvan::plot::GetBytesPNG(*this, compression);
+}
+
+std::unique_ptr<TJPEGImage> TiVCLComponent::GetJPEGImage(int compression, bool progressive) {
+    return korvan::plot::GetJPEGImage(*this, compression, progressive);
 }
 
 // --- OPC binding ---

@@ -10,12 +10,16 @@
 #include "controls/plot/core/OPCItemBinding.h"
 #include "platform/sys/RecursiveLock.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace korvan::sys {
 class Timer;
 }
+
+class TJPEGImage;
 
 class TiVCLComponent : public TiComponent {
     KORVAN_CLASS(TiVCLComponent)
@@ -49,6 +53,16 @@ public:
     // control's size. With `transparent` the background is not drawn, so
     // what the canvas holds there stays.
     void iPaintToCanvas(TCanvas& canvas, int x, int y, bool transparent);
+
+    // --- pictures (see ImageExport.h for the formats and their checks) ---
+    void SaveImageToMetaFile(const std::string& fileName);
+    void SaveImageToJPEG(const std::string& fileName, int compression, bool progressive);
+    void SaveImageToPNG(const std::string& fileName, int compression);
+    // Painted under the control's lock.
+    std::vector<std::uint8_t> GetBytesJPEG(int compression, bool progressive);
+    std::vector<std::uint8_t> GetBytesPNG(int compression);
+    // The caller owns the picture (the plot's clipboard copy).
+    std::unique_ptr<TJPEGImage> GetJPEGImage(int compression, bool progressive);
 
     // --- OPC binding ---
     IiOPCItemList* OPCItems() const { return opcItems_.get(); }

@@ -409,6 +409,33 @@ TEST_F(Component, TheImageSavesAsABitmapFileOfTheControlsSize) {
     EXPECT_EQ(PlotPixel(read.Image(), 80, 45), clLime);
 }
 
+TEST_F(Component, PicturesOfTheControlAreExportedAtItsSize) {
+    korvan::testing::ScratchFolder folder("plot-component");
+    c->SetBackGroundColor(clLime);
+    c->SetBorderStyle(ibsRaised);
+    c->paint = [](TCanvas& canvas) {
+        canvas.Brush().SetColor(clRed);
+        canvas.FillRect(Rect(20, 20, 60, 60));
+    };
+    const std::string png = (folder.Path() / "control.png").string();
+    c->SaveImageToPNG(png, 9);
+    QImage read(QString::fromStdString(png));
+    ASSERT_FALSE(read.isNull());
+    EXPECT_EQ(read.size(), QSize(160, 90));
+    EXPECT_EQ(PlotPixel(read, 40, 40), clRed);
+    EXPECT_EQ(PlotPixel(read, 100, 50), clLime);
+    korvan::testing::SavePng(read, "plot_component_exported");
+
+    const std::vector<std::uint8_t> jpeg = c->GetBytesJPEG(80, false);
+    ASSERT_GT(jpeg.size(), 4u);
+    EXPECT_EQ(jpeg[0], 0xFF);
+    EXPECT_EQ(jpeg[1], 0xD8);
+    const std::string emf = (folder.Path() / "control.emf").string();
+    c->SaveImageToMetaFile(emf);
+    EXPECT_GT(std::filesystem::file_size(emf), 160u * 90u);
+    EXPECT_THROW(c->SaveImageToPNG(png, 10), Exception);
+}
+
 // An item list the OPC binding would supply.
 class FakeOPCItems : public IiOPCItemList {
 public:
