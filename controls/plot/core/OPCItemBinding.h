@@ -16,21 +16,50 @@ class TComponent;
 class TReader;
 class TWriter;
 
+// One OPC item: a value of an OPC server bound to a property of the
+// component by its dotted path.
+class IiOPCItem {
+public:
+    virtual ~IiOPCItem() = default;
+    virtual std::string ComputerName() const = 0;
+    virtual void SetComputerName(const std::string& value) = 0;
+    virtual std::string ServerName() const = 0;
+    virtual void SetServerName(const std::string& value) = 0;
+    virtual std::string ItemName() const = 0;
+    virtual void SetItemName(const std::string& value) = 0;
+    virtual std::string PropertyName() const = 0;
+    virtual void SetPropertyName(const std::string& value) = 0;
+    virtual bool AutoConnect() const = 0;
+    virtual void SetAutoConnect(bool value) = 0;
+    virtual int UpdateRate() const = 0;
+    virtual void SetUpdateRate(int value) = 0;
+    // The last value received; writing sends a value to the server.
+    virtual TiOPCValue Data() const = 0;
+    virtual void SetData(const TiOPCValue& value) = 0;
+    virtual std::uint16_t Quality() const = 0;
+    // Both quality bits 0xC0 set.
+    virtual bool QualityGood() const = 0;
+    // Days, as the framework's date-time.
+    virtual double TimeStamp() const = 0;
+    virtual bool Active() const = 0;
+    virtual void Activate() = 0;
+    virtual void Deactivate() = 0;
+    virtual void UpdateResume() = 0;
+    virtual void UpdateSuspend() = 0;
+    // After streaming: connects when it should.
+    virtual void Loaded() = 0;
+};
+
 class IiOPCItemList {
 public:
     virtual ~IiOPCItemList() = default;
     virtual int Count() const = 0;
+    // An index outside the list raises the list's error.
+    virtual IiOPCItem& Item(int index) = 0;
     // Appends a new item; its index.
     virtual int Add() = 0;
     virtual void Delete(int index) = 0;
     virtual void Clear() = 0;
-    // Item access; an index outside the list raises the list's error.
-    virtual std::string PropertyName(int index) const = 0;
-    virtual bool Active(int index) const = 0;
-    virtual TiOPCValue Data(int index) const = 0;
-    virtual void SetData(int index, const TiOPCValue& value) = 0;
-    // Both quality bits 0xC0 set.
-    virtual bool QualityGood(int index) const = 0;
     // The stored property "OPCItems".
     virtual bool DoWriteToStream() const = 0;
     virtual void WriteToStream(TWriter& writer) = 0;

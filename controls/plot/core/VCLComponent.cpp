@@ -211,10 +211,22 @@ std::unique_ptr<TJPEGImage> TiVCLComponent::GetJPEGImage(int compression, bool p
 
 // --- OPC binding ---
 
-int TiVCLComponent::OPCAddItem() {
-    if (!opcItems_)
+namespace {
+
+IiOPCItemList& Available(const std::unique_ptr<IiOPCItemList>& items) {
+    if (!items)
         throw Exception("OPC items are not available");
-    return opcItems_->Add();
+    return *items;
+}
+
+} // namespace
+
+int TiVCLComponent::OPCAddItem() {
+    return Available(opcItems_).Add();
+}
+
+IiOPCItem& TiVCLComponent::OPCItem(int index) {
+    return Available(opcItems_).Item(index);
 }
 
 int TiVCLComponent::OPCItemCount() const {
@@ -227,9 +239,7 @@ void TiVCLComponent::OPCRemoveAllItems() {
 }
 
 void TiVCLComponent::OPCDeleteItem(int index) {
-    if (!opcItems_)
-        throw Exception("OPC items are not available");
-    opcItems_->Delete(index);
+    Available(opcItems_).Delete(index);
 }
 
 bool TiVCLComponent::OPCPropertyUpdate(const std::string& propName, TiOPCValue& data) {
@@ -241,16 +251,17 @@ bool TiVCLComponent::OPCPropertyUpdate(const std::string& propName, TiOPCValue& 
 void TiVCLComponent::DoOPCNewData(int index) {
     if (!opcItems_)
         return;
-    const std::string propertyName = opcItems_->PropertyName(index);
+    IiOPCItem& item = opcItems_->Item(index);
+    const std::string propertyName = item.PropertyName();
     if (propertyName.empty())
         return;
-    TiOPCValue data = opcItems_->Data(index);
+    TiOPCValue data = item.Data();
     if (OnBeforeNewOPCData)
         OnBeforeNewOPCData(index, data);
     // The value that comes in is not echoed back to the items.
     opcIncomingActive_ = true;
     try {
-        if (opcItems_->QualityGood(index) && !OPCPropertyUpdate(propertyName, data))
+        if (item.QualityGood() && !OPCPropertyUpdate(propertyName, data))
             korvan::plot::SetPropertyValueByPath(ObjectRefOf(this), std::string(), data, propertyName);
     } catch (...) {
         opcIncomingActive_ = false;
@@ -267,11 +278,13 @@ bool TiVCLComponent::OPCPropertyChanged(const std::string& propName, const TiOPC
         return false;
     }
     bool taken = false;
-    for (int i = 0; opcItems_ && i < opcItems_->Count(); ++i)
-        if (opcItems_->Active(i) && SameText(opcItems_->PropertyName(i), propName)) {
-            opcItems_->SetData(i, value);
+    for (int i = 0; opcItems_ && i < opcItems_->Count(); ++i) {
+        IiOPCItem& item = opcItems_->Item(i);
+        if (item.Active() && SameText(item.PropertyName(), propName)) {
+            item.SetData(value);
             taken = true;
         }
+    }
     return taken;
 }
 

@@ -66,10 +66,14 @@ public:
 
     // --- OPC binding ---
     IiOPCItemList* OPCItems() const { return opcItems_.get(); }
+    // The item list's operations; without a binding a control counts no
+    // items and the others raise an Exception.
     int OPCAddItem();
     int OPCItemCount() const;
     void OPCRemoveAllItems();
     void OPCDeleteItem(int index);
+    // The item at `index`.
+    IiOPCItem& OPCItem(int index);
     bool OPCPropertyChanged(const std::string& propName, const TiOPCValue& value) override;
     // An item of the list received a value: applies it to the property it
     // names.

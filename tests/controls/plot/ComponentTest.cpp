@@ -436,31 +436,51 @@ TEST_F(Component, PicturesOfTheControlAreExportedAtItsSize) {
     EXPECT_THROW(c->SaveImageToPNG(png, 10), Exception);
 }
 
-// An item list the OPC binding would supply.
+// An item and an item list as the OPC binding would supply them.
+class FakeOPCItem : public IiOPCItem {
+public:
+    std::string property;
+    bool active = true;
+    TiOPCValue data;
+    bool good = true;
+    std::vector<TiOPCValue> sent;
+
+    std::string ComputerName() const override { return "Local"; }
+    void SetComputerName(const std::string&) override {}
+    std::string ServerName() const override { return {}; }
+    void SetServerName(const std::string&) override {}
+    std::string ItemName() const override { return {}; }
+    void SetItemName(const std::string&) override {}
+    std::string PropertyName() const override { return property; }
+    void SetPropertyName(const std::string& value) override { property = value; }
+    bool AutoConnect() const override { return true; }
+    void SetAutoConnect(bool) override {}
+    int UpdateRate() const override { return 500; }
+    void SetUpdateRate(int) override {}
+    TiOPCValue Data() const override { return data; }
+    void SetData(const TiOPCValue& value) override { sent.push_back(value); }
+    std::uint16_t Quality() const override { return good ? 0xC0 : 0; }
+    bool QualityGood() const override { return good; }
+    double TimeStamp() const override { return 0; }
+    bool Active() const override { return active; }
+    void Activate() override { active = true; }
+    void Deactivate() override { active = false; }
+    void UpdateResume() override {}
+    void UpdateSuspend() override {}
+    void Loaded() override {}
+};
+
 class FakeOPCItems : public IiOPCItemList {
 public:
-    struct Item {
-        std::string property;
-        bool active = true;
-        TiOPCValue data;
-        bool good = true;
-        std::vector<TiOPCValue> sent;
-    };
-    std::vector<Item> items;
+    std::vector<std::unique_ptr<FakeOPCItem>> items;
     int Count() const override { return int(items.size()); }
+    FakeOPCItem& Item(int index) override { return *items.at(std::size_t(index)); }
     int Add() override {
-        items.emplace_back();
+        items.push_back(std::make_unique<FakeOPCItem>());
         return Count() - 1;
     }
     void Delete(int index) override { items.erase(items.begin() + index); }
     void Clear() override { items.clear(); }
-    std::string PropertyName(int index) const override { return items.at(std::size_t(index)).property; }
-    bool Active(int index) const override { return items.at(std::size_t(index)).active; }
-    TiOPCValue Data(int index) const override { return items.at(std::size_t(index)).data; }
-    void SetData(int index, const TiOPCValue& value) override {
-        items.at(std::size_t(index)).sent.push_back(value);
-    }
-    bool QualityGood(int index) const override { return items.at(std::size_t(index)).good; }
     bool DoWriteToStream() const override { return !items.empty(); }
     void WriteToStream(TWriter&) override {}
     void ReadFromStream(TReader&) override {}
@@ -482,8 +502,9 @@ TEST_F(Component, IncomingOPCValuesSetPropertiesAndAreNotEchoedBack) {
     EXPECT_EQ(host.getType("UpdateFrameRate"), tkInteger);
 
     const int index = bound->OPCAddItem();
-    items->items[std::size_t(index)].property = "Enabled";
-    items->items[std::size_t(index)].data = std::string("False");
+    FakeOPCItem& item = items->Item(index);
+    bound->OPCItem(index).SetPropertyName("Enabled");
+    item.data = std::string("False");
     std::vector<std::string> events;
     bound->OnBeforeNewOPCData = [&](int i, TiOPCValue& data) {
         events.push_back("before " + std::to_string(i) + " " + korvan::plot::OPCValueText(data));
@@ -496,18 +517,18 @@ TEST_F(Component, IncomingOPCValuesSetPropertiesAndAreNotEchoedBack) {
     // The setter's own report of the incoming value is not sent back; a
     // change of the program's is, to every active item of that property.
     EXPECT_EQ(bound->enabledPassedOn, std::vector<bool>{false});
-    EXPECT_TRUE(items->items[0].sent.empty());
+    EXPECT_TRUE(item.sent.empty());
     bound->SetEnabled(true);
     EXPECT_EQ(bound->enabledPassedOn, (std::vector<bool>{false, true}));
-    ASSERT_EQ(items->items[0].sent.size(), 1u);
-    EXPECT_EQ(korvan::plot::OPCValueText(items->items[0].sent[0]), "True");
-    items->items[0].active = false;
+    ASSERT_EQ(item.sent.size(), 1u);
+    EXPECT_EQ(korvan::plot::OPCValueText(item.sent[0]), "True");
+    bound->OPCItem(index).Deactivate();
     EXPECT_FALSE(bound->OPCPropertyChanged("Enabled", true));
     bound->SetEnabled(false);
 
     // A value of bad quality is not applied, but still reported.
-    items->items[0].good = false;
-    items->items[0].data = std::string("True");
+    item.good = false;
+    item.data = std::string("True");
     events.clear();
     host.newData(index);
     EXPECT_FALSE(bound->Enabled());
@@ -519,6 +540,7 @@ TEST_F(Component, IncomingOPCValuesSetPropertiesAndAreNotEchoedBack) {
     EXPECT_EQ(c->OPCItemCount(), 0);
     EXPECT_EQ(c->OPCItems(), nullptr);
     EXPECT_THROW(c->OPCAddItem(), Exception);
+    EXPECT_THROW(c->OPCItem(0), Exception);
 }
 
 } // namespace
