@@ -7,7 +7,7 @@ namespace korvan::plot {
 namespace {
 
 constexpr std::uint32_t kEmfSignature = 0x464D4520; // " EMF"
-constexpr std::uint32_t kHeaderSize = 108;         // with both header extensions
+constexpr std::uint32_t kHeaderSize = 108;          // with both header extensions
 constexpr std::uint32_t kStretchDIBitsSize = 80;
 constexpr std::uint32_t kBitmapInfoSize = 40;
 constexpr std::uint32_t kEofSize = 20;
@@ -70,7 +70,8 @@ QImage ReadStretchDIBits(const Reader& r, std::size_t record, std::uint32_t size
         return {};
     const std::uint32_t offBmi = r.U32(record + 48), cbBmi = r.U32(record + 52);
     const std::uint32_t offBits = r.U32(record + 56), cbBits = r.U32(record + 60);
-    if (cbBmi < kBitmapInfoSize || offBmi > size || cbBmi > size - offBmi || offBits > size || cbBits > size - offBits)
+    if (cbBmi < kBitmapInfoSize || offBmi > size || cbBmi > size - offBmi || offBits > size ||
+        cbBits > size - offBits)
         return {};
     const std::size_t bmi = record + offBmi;
     const std::int32_t width = r.I32(bmi + 4), rawHeight = r.I32(bmi + 8);
@@ -132,9 +133,9 @@ std::vector<std::uint8_t> EncodeMetaFile(const QImage& source, const std::string
     out.U32(kEmfSignature);
     out.U32(0x10000);
     out.U32(total);
-    out.U32(3);  // records
-    out.U16(1);  // handles: the reserved zeroth one
-    out.U16(0);  // reserved
+    out.U32(3); // records
+    out.U16(1); // handles: the reserved zeroth one
+    out.U16(0); // reserved
     out.U32(std::uint32_t(description.size()));
     out.U32(kHeaderSize);
     out.U32(0); // palette entries

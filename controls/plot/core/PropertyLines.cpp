@@ -102,6 +102,13 @@ bool OrdinalFits(const TPropInfo& prop, std::int64_t value) {
     }
 }
 
+std::int64_t OrdinalOf(const TPropInfo& prop, std::string_view text) {
+    std::int64_t v = 0;
+    if (!TryStrToInt64(Trim(text), v) || !OrdinalFits(prop, v))
+        throw EConvertError("'" + std::string(text) + "' is not a valid value of " + prop.Name);
+    return v;
+}
+
 void ApplyLine(const ObjectRef& instance, std::string_view path, std::string_view value,
                char decimalSeparator, int depth) {
     if (!instance || !instance.Class || depth > kMaxNesting)
@@ -121,10 +128,7 @@ void ApplyLine(const ObjectRef& instance, std::string_view path, std::string_vie
     if (IsLineOrdinal(prop->Kind)) {
         if (!prop->SetOrd)
             return;
-        std::int64_t v = 0;
-        if (!TryStrToInt64(Trim(value), v) || !OrdinalFits(*prop, v))
-            throw EConvertError("'" + std::string(value) + "' is not a valid value of " + prop->Name);
-        prop->SetOrd(instance.Ptr, v);
+        prop->SetOrd(instance.Ptr, OrdinalOf(*prop, value));
     } else if (prop->Kind == tkFloat) {
         if (prop->SetFloat)
             prop->SetFloat(instance.Ptr, PropertyFloatValue(value, decimalSeparator));
@@ -134,7 +138,46 @@ void ApplyLine(const ObjectRef& instance, std::string_view path, std::string_vie
     }
 }
 
+void SetByPath(const ObjectRef& target, const std::string& prefix, const std::string& value,
+               std::string_view path, int depth) {
+    if (!target || !target.Class || depth > kMaxNesting)
+        return;
+    for (const TPropInfo* prop : target.Class->Properties()) {
+        if (!prop->HasSetter())
+            continue;
+        const std::string name = prefix.empty() ? prop->Name : prefix + "." + prop->Name;
+        if (prop->Kind == tkClass) {
+            if (const ObjectRef nested = NestedObject(target, *prop))
+                SetByPath(nested, name, value, path, depth + 1);
+            continue;
+        }
+        if (!SameText(name, path))
+            continue;
+        if (prop->Kind == tkEnumeration && prop->SetOrd) {
+            std::string text = value;
+            if (SameText(text, "True"))
+                text = "1";
+            else if (SameText(text, "False"))
+                text = "0";
+            else if (prop->Names.size() == 2 && text != "0")
+                text = "1";
+            prop->SetOrd(target.Ptr, OrdinalOf(*prop, text));
+        } else if (IsLineOrdinal(prop->Kind) && prop->SetOrd) {
+            prop->SetOrd(target.Ptr, OrdinalOf(*prop, value));
+        } else if (prop->Kind == tkFloat && prop->SetFloat) {
+            prop->SetFloat(target.Ptr, StrToFloat(value, korvan::text::CurrentFormatSettings()));
+        } else if (IsStringKind(prop->Kind) && prop->SetStr) {
+            prop->SetStr(target.Ptr, value);
+        }
+    }
+}
+
 } // namespace
+
+void SetPropertyValueByPath(const ObjectRef& target, const std::string& prefix, const std::string& value,
+                            std::string_view path) {
+    SetByPath(target, prefix, value, path, 0);
+}
 
 void WritePropertyLines(const ObjectRef& instance, const std::string& prefix, TStrings& lines,
                         bool skipDefaults, const TStrings* skipList) {

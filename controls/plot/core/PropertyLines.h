@@ -63,6 +63,16 @@ bool ExtractNamedValue(std::string_view key, std::string& value, TStrings& lines
 // or a null reference.
 ObjectRef GetObjectProperty(const ObjectRef& instance, std::string_view name);
 
+// Sets every non-object property whose full path (prefix + "." + name, or
+// the name alone) equals path without letter case, walking nested
+// persistent objects, from text: integers, characters and sets from its
+// number; enumerations by ordinal, with "True" and "False" (any case) as 1
+// and 0 and, for a two-member enumeration, any text but "0" as 1; floats in
+// the current decimal separator; strings as they stand. A text that does
+// not convert raises EConvertError.
+void SetPropertyValueByPath(const ObjectRef& target, const std::string& prefix, const std::string& value,
+                            std::string_view path);
+
 // CR as "#13" and LF as "#10", and back.
 std::string EscapeLineBreaks(std::string_view text);
 std::string UnescapeLineBreaks(std::string_view text);

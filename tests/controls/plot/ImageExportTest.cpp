@@ -98,8 +98,8 @@ std::string FirstDifference(const QImage& a, const QImage& b) {
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x)
             if (a.pixel(x, y) != b.pixel(x, y))
-                return std::to_string(x) + "," + std::to_string(y) + ": " + std::to_string(a.pixel(x, y)) + " vs " +
-                       std::to_string(b.pixel(x, y));
+                return std::to_string(x) + "," + std::to_string(y) + ": " + std::to_string(a.pixel(x, y)) +
+                       " vs " + std::to_string(b.pixel(x, y));
     return "same";
 }
 
@@ -125,14 +125,18 @@ TEST_F(ImageExport, CompressionRanges) {
     };
     const std::string jpg = Path("range.jpg"), png = Path("range.png");
     for (const Case& c :
-         {Case{"jpeg 0", [&] { SaveImageToJPEG(picture, jpg, 0, false); }, "Compression must be in the range of 1-100"},
+         {Case{"jpeg 0", [&] { SaveImageToJPEG(picture, jpg, 0, false); },
+               "Compression must be in the range of 1-100"},
           Case{"jpeg 101", [&] { SaveImageToJPEG(picture, jpg, 101, false); },
                "Compression must be in the range of 1-100"},
-          Case{"jpeg bytes 0", [&] { GetBytesJPEG(picture, 0, true); }, "Compression must be in the range of 1-100"},
+          Case{"jpeg bytes 0", [&] { GetBytesJPEG(picture, 0, true); },
+               "Compression must be in the range of 1-100"},
           Case{"jpeg image 101", [&] { GetJPEGImage(picture, 101, true); },
                "Compression must be in the range of 1-100"},
-          Case{"png 10", [&] { SaveImageToPNG(picture, png, 10); }, "Compression must be in the range of 0-9"},
-          Case{"png -1", [&] { SaveImageToPNG(picture, png, -1); }, "Compression must be in the range of 0-9"},
+          Case{"png 10", [&] { SaveImageToPNG(picture, png, 10); },
+               "Compression must be in the range of 0-9"},
+          Case{"png -1", [&] { SaveImageToPNG(picture, png, -1); },
+               "Compression must be in the range of 0-9"},
           Case{"png bytes 10", [&] { GetBytesPNG(picture, 10); }, "Compression must be in the range of 0-9"},
           Case{"jpeg 1", [&] { SaveImageToJPEG(picture, jpg, 1, false); }, ""},
           Case{"jpeg 100", [&] { SaveImageToJPEG(picture, jpg, 100, false); }, ""},
@@ -238,6 +242,13 @@ TEST(MetaFileReader, RefusesBrokenFiles) {
     EXPECT_EQ(FirstDifference(info->Picture, image), "same");
 
     EXPECT_TRUE(EncodeMetaFile(QImage(), "x").empty());
+
+    // A file written by another writer: 4 x 2 pixels, bottom-up rows.
+    const auto seed = ReadMetaFile(ReadAll(KORVAN_SOURCE_DIR "/fuzz/corpus/metafile/small.emf"));
+    ASSERT_TRUE(seed);
+    ASSERT_EQ(seed->Picture.size(), QSize(4, 2));
+    EXPECT_EQ(seed->Picture.pixel(3, 1), qRgb(200, 0, 180));
+    EXPECT_EQ(seed->Picture.pixel(0, 0), qRgb(200, 120, 0));
     for (std::size_t cut : {std::size_t(0), std::size_t(40), std::size_t(100), good.size() - 1}) {
         const Bytes shorter(good.begin(), good.begin() + long(cut));
         EXPECT_FALSE(ReadMetaFile(shorter)) << cut;
@@ -247,8 +258,9 @@ TEST(MetaFileReader, RefusesBrokenFiles) {
         std::uint8_t value;
         const char* what;
     };
-    for (const Patch& p : {Patch{40, 'X', "signature"}, Patch{52, 9, "record count"}, Patch{4, 3, "header size"},
-                           Patch{std::size_t(good[4]) + 4, 0xFF, "raster size"}}) {
+    for (const Patch& p :
+         {Patch{40, 'X', "signature"}, Patch{52, 9, "record count"}, Patch{4, 3, "header size"},
+          Patch{std::size_t(good[4]) + 4, 0xFF, "raster size"}}) {
         Bytes bad = good;
         bad[p.at] = p.value;
         EXPECT_FALSE(ReadMetaFile(bad)) << p.what;
