@@ -1,5 +1,6 @@
 #include "controls/plot/core/PropertyPath.h"
 
+#include "controls/plot/core/PropertyLines.h"
 #include "platform/forms/Component.h"
 #include "platform/text/FloatText.h"
 #include "platform/text/IntText.h"
@@ -46,57 +47,6 @@ TTypeKind FindKind(const ObjectRef& object, const std::string& prefix, std::stri
     return tkUnknown;
 }
 
-void SetFromText(const ObjectRef& object, const TPropInfo& prop, const std::string& text) {
-    switch (prop.Kind) {
-    case tkInteger:
-    case tkChar:
-    case tkWChar:
-    case tkSet:
-    case tkInt64:
-        SetOrdProp(object, prop, StrToInt64(text));
-        break;
-    case tkEnumeration: {
-        std::string ordinal = text;
-        if (SameText(ordinal, "True"))
-            ordinal = "1";
-        else if (SameText(ordinal, "False"))
-            ordinal = "0";
-        if (prop.Names.size() == 2 && ordinal != "0")
-            ordinal = "1";
-        SetOrdProp(object, prop, StrToInt64(ordinal));
-        break;
-    }
-    case tkFloat:
-        SetFloatProp(object, prop, StrToFloat(text));
-        break;
-    case tkString:
-    case tkLString:
-    case tkWString:
-    case tkUString:
-        SetStrProp(object, prop, text);
-        break;
-    default:
-        break;
-    }
-}
-
-void SetByPath(const ObjectRef& object, const std::string& prefix, const std::string& text,
-               std::string_view path, int depth) {
-    if (!object || !object.Class || depth > MaxDepth)
-        return;
-    for (const TPropInfo* prop : object.Class->Properties()) {
-        const std::string name = FullName(prefix, prop->Name);
-        if (prop->Kind == tkClass) {
-            if (const ObjectRef child = SearchableChild(object, *prop))
-                SetByPath(child, name, text, path, depth + 1);
-            continue;
-        }
-        // The walk goes on after a match: every property of that path is set.
-        if (prop->HasSetter() && SameText(name, path))
-            SetFromText(object, *prop, text);
-    }
-}
-
 } // namespace
 
 TTypeKind PropertyKindByPath(const ObjectRef& target, std::string_view path) {
@@ -116,7 +66,7 @@ std::string OPCValueText(const TiOPCValue& value) {
 
 void SetPropertyValueByPath(const ObjectRef& target, const std::string& prefix, const TiOPCValue& value,
                             std::string_view path) {
-    SetByPath(target, prefix, OPCValueText(value), path, 0);
+    SetPropertyValueByPath(target, prefix, OPCValueText(value), path);
 }
 
 } // namespace korvan::plot

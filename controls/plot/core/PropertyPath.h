@@ -1,6 +1,6 @@
 #pragma once
 // Published properties reached by dotted paths ("TitleFont.Color"): the
-// kind of one, and setting one from the text of an incoming value.
+// kind of one, and setting one from an incoming OPC value.
 
 #include "controls/plot/core/PlotTypes.h"
 #include "platform/forms/TypeInfo.h"
@@ -15,14 +15,8 @@ namespace korvan::plot {
 // with "Name." prefixes; tkUnknown when none.
 TTypeKind PropertyKindByPath(const ObjectRef& target, std::string_view path);
 
-// Sets every published property of `target` (with a setter) whose full
-// name (`prefix` + "." + name, or the name for an empty prefix) equals
-// `path`, letter case ignored, from the text of `value`: integers, chars
-// and sets from an integer text; enumerations by ordinal, with "True" and
-// "False" read as 1 and 0 and, for a 0..1 range, any text but "0" as 1;
-// floats in the locale's format; strings as they are. Object-valued
-// properties are searched with their full name as prefix. A text that does
-// not convert raises EConvertError.
+// An incoming OPC value applied by its text (see SetPropertyValueByPath in
+// PropertyLines.h for the conversions).
 void SetPropertyValueByPath(const ObjectRef& target, const std::string& prefix, const TiOPCValue& value,
                             std::string_view path);
 
