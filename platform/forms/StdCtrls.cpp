@@ -955,6 +955,9 @@ void TComboBox::SetStyle(TComboBoxStyle s) {
     if (s == style_)
         return;
     style_ = s;
+    // A window made later takes the style when it is made.
+    if (!HandleAllocated())
+        return;
     Native(this)->setEditable(s == csDropDown || s == csSimple);
     SetAutoComplete(autoComplete_);
     ItemsChanged();

@@ -35,6 +35,7 @@ const TClassInfo& TMyPEQ::StaticClassInfo() {
 
 TMyPEQ::TMyPEQ(TComponent* owner) : TGroupBox(owner) {
     SetCaption("");
+    DisableAlign();
     for (int k = 0; k < 5; ++k) {
         auto* title = new TLabel(this);
         title->SetParent(this);
@@ -43,6 +44,7 @@ TMyPEQ::TMyPEQ(TComponent* owner) : TGroupBox(owner) {
     }
     for (int b = 0; b < kRows; ++b)
         CreateRow(b);
+    EnableAlign();
     SetBounds(Left(), Top(), 490, 220);
     layoutWidth_ = 490;
     layoutHeight_ = 220;
@@ -90,8 +92,8 @@ void TMyPEQ::CreateRow(int b) {
     row.gain = makeEdit(HalfGainText(0), -24, 24, 0, row.gainUpDown);
 
     row.type = new TComboBox(this);
-    row.type->SetParent(this);
     row.type->SetStyle(csDropDownList);
+    row.type->SetParent(this);
     row.type->SetTag(b);
     TStringList names;
     for (const char* name : kTypes)

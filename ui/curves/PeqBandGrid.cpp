@@ -44,6 +44,9 @@ const TClassInfo& TPeqBandGrid::StaticClassInfo() {
 TPeqBandGrid::TPeqBandGrid(TComponent* owner, std::vector<std::string> builtInTypes)
     : TRzGroupBox(owner), typeNames_(std::move(builtInTypes)), bypassText_(kBuiltInBypass) {
     SetCaption("");
+    // Nothing of the grid is aligned: 600 children need no realignment
+    // each.
+    DisableAlign();
     for (int k = 0; k < 6; ++k) {
         auto* title = new TLabel(this);
         title->SetParent(this);
@@ -55,6 +58,7 @@ TPeqBandGrid::TPeqBandGrid(TComponent* owner, std::vector<std::string> builtInTy
     }
     for (int b = 0; b < kRows; ++b)
         CreateRow(b);
+    EnableAlign();
     normalEditColor_ = Row(0).freq->Font().Color();
     SetBounds(Left(), Top(), 490, 420);
     layoutWidth_ = 490;
@@ -127,8 +131,9 @@ void TPeqBandGrid::CreateRow(int b) {
     row.gainUpDown = makeUpDown(-kGainStepMax, kGainStepMax, 0, row.gainFrame);
 
     row.type = new TComboBox(this);
-    row.type->SetParent(this);
+    // The style first: its window is then made as a plain list.
     row.type->SetStyle(csDropDownList);
+    row.type->SetParent(this);
     row.type->SetTag(b);
     row.type->OnChange = [this, b](TObject*) { TypeChosen(b); };
     row.type->OnMouseWheel = [this](TObject* sender, TShiftState shift, int delta, int x, int y,
