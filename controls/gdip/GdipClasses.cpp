@@ -4,6 +4,7 @@
 #include "controls/gdip/GDIPFill.h"
 #include "controls/gdip/GDIPPictureContainer.h"
 #include "controls/gdip/GDIPicture.h"
+#include "controls/gdip/TrackBar.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/GraphicsProperties.h"
 
@@ -14,9 +15,10 @@ void RegisterGdipClasses() {
         korvan::forms::RegisterStandardClasses();
         korvan::forms::RegisterColorIdents();
         for (const TClassInfo* info :
-             {&TGDIPPicture::StaticClassInfo(), &TAdvGDIPPicture::StaticClassInfo(), &TGDIPFill::StaticClassInfo(),
-              &TPictureItem::StaticClassInfo(), &TPictureCollection::StaticClassInfo(),
-              &TGDIPPictureContainer::StaticClassInfo()})
+             {&TGDIPPicture::StaticClassInfo(), &TAdvGDIPPicture::StaticClassInfo(),
+              &TGDIPFill::StaticClassInfo(), &TPictureItem::StaticClassInfo(),
+              &TPictureCollection::StaticClassInfo(), &TGDIPPictureContainer::StaticClassInfo(),
+              &TAdvTrackBar::StaticClassInfo()})
             RegisterClass(*info);
         return true;
     }();
