@@ -2,6 +2,7 @@
 
 #include "platform/text/Rounding.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace korvan::gdip {
@@ -33,15 +34,20 @@ void FillStepGradient(TCanvas& canvas, TColor from, TColor to, bool horizontal, 
     const double d = double(extent) / steps;
     const int fr = Channel(from, 0), fg = Channel(from, 8), fb = Channel(from, 16);
     const int dr = Channel(to, 0) - fr, dg = Channel(to, 8) - fg, db = Channel(to, 16) - fb;
+    const auto startOf = [d](int n) { return int(::Round(n * d)); };
+    const int len = int(::Round(d)) + 1;
     for (int n = 0; n < steps; ++n) {
+        // Later bands cover earlier ones: paint only what stays visible.
+        const int start = startOf(n);
+        const int end = n + 1 < steps ? std::min(start + len, startOf(n + 1)) : start + len;
+        if (end <= start)
+            continue;
         const auto part = [&](int delta) { return int(::Round(double(n) * delta / steps)); };
         const TColor c = RGB(fr + part(dr), fg + part(dg), fb + part(db));
-        const int start = int(::Round(n * d));
-        const int len = int(::Round(d)) + 1;
         if (horizontal)
-            Band(canvas, c, Rect(r.Left + start, r.Top, r.Left + start + len, r.Bottom));
+            Band(canvas, c, Rect(r.Left + start, r.Top, r.Left + end, r.Bottom));
         else
-            Band(canvas, c, Rect(r.Left, r.Top + start, r.Right, r.Top + start + len));
+            Band(canvas, c, Rect(r.Left, r.Top + start, r.Right, r.Top + end));
     }
 }
 
