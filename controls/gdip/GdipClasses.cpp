@@ -14,9 +14,9 @@ void RegisterGdipClasses() {
         korvan::forms::RegisterStandardClasses();
         korvan::forms::RegisterColorIdents();
         for (const TClassInfo* info :
-             {&TGDIPPicture::StaticClassInfo(), &TAdvGDIPPicture::StaticClassInfo(), &TGDIPFill::StaticClassInfo(),
-              &TPictureItem::StaticClassInfo(), &TPictureCollection::StaticClassInfo(),
-              &TGDIPPictureContainer::StaticClassInfo()})
+             {&TGDIPPicture::StaticClassInfo(), &TAdvGDIPPicture::StaticClassInfo(),
+              &TGDIPFill::StaticClassInfo(), &TPictureItem::StaticClassInfo(),
+              &TPictureCollection::StaticClassInfo(), &TGDIPPictureContainer::StaticClassInfo()})
             RegisterClass(*info);
         return true;
     }();
