@@ -9,8 +9,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace korvan::gdip;
     const std::span<const std::uint8_t> file(data, size);
-    const HeaderSize sizes[] = {JpegHeaderSize(file), PngHeaderSize(file), BmpHeaderSize(file), TiffHeaderSize(file),
-                                GifHeaderSize(file)};
+    const HeaderSize sizes[] = {JpegHeaderSize(file), PngHeaderSize(file), BmpHeaderSize(file),
+                                TiffHeaderSize(file), GifHeaderSize(file)};
     const char* names[] = {"a.jpg", "a.png", "a.bmp", "a.tiff", "a.gif"};
     for (int i = 0; i < 5; ++i)
         FuzzCheck(HeaderSizeByExtension(names[i], file) == sizes[i]);

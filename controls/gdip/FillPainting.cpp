@@ -98,7 +98,8 @@ void DrawPicturePlaced(Gdiplus::Graphics& graphics, bool aspectRatio, TPictureMo
         break;
     case ppStretched: {
         const double boxW = r.Right - r.Left, boxH = r.Bottom - r.Top;
-        const FitSize fit = aspectRatio ? FitPictureAspect(picW, picH, boxW, boxH, aspectMode) : FitSize{boxW, boxH};
+        const FitSize fit =
+            aspectRatio ? FitPictureAspect(picW, picH, boxW, boxH, aspectMode) : FitSize{boxW, boxH};
         // Halves round to the even neighbour (the default rounding mode).
         x = static_cast<int>(std::lrint((boxW - fit.Width) / 2 + r.Left));
         y = static_cast<int>(std::lrint((boxH - fit.Height) / 2 + r.Top));
@@ -123,9 +124,9 @@ void RadialFill(Gdiplus::Graphics& graphics, const TGPRectF& r, TColor color, TC
         colorTo = color;
     const GraphicsStateGuard keep(graphics);
     const auto path = RoundRectPath(r, rounding, roundingType);
-    graphics.FillPath(
-        Gdiplus::SolidBrush(topCentre ? MakeARGBFromColor(opacityA, color) : MakeARGBFromColor(opacityB, colorTo)),
-        *path);
+    graphics.FillPath(Gdiplus::SolidBrush(topCentre ? MakeARGBFromColor(opacityA, color)
+                                                    : MakeARGBFromColor(opacityB, colorTo)),
+                      *path);
     graphics.SetClip(*path, Gdiplus::CombineModeIntersect);
 
     Gdiplus::GraphicsPath ellipse;
@@ -163,7 +164,8 @@ TGPRectF Grown(const TGPRectF& r) {
 void FillRectOrPath(const TFillParams& p) {
     if (!p.Graphics)
         return;
-    const Gdiplus::Color from(MakeARGBFromColor(p.Opacity, p.Color)), to(MakeARGBFromColor(p.OpacityTo, p.ColorTo));
+    const Gdiplus::Color from(MakeARGBFromColor(p.Opacity, p.Color)),
+        to(MakeARGBFromColor(p.OpacityTo, p.ColorTo));
     const bool painted = p.Color != clNone;
     switch (painted ? p.Kind : gtNone) {
     case gtSolid:
@@ -173,16 +175,17 @@ void FillRectOrPath(const TFillParams& p) {
     case gtHorizontal:
     case gtForwardDiagonal:
     case gtBackwardDiagonal: {
-        const Gdiplus::LinearGradientMode mode = p.Kind == gtVertical     ? Gdiplus::LinearGradientModeVertical
-                                                 : p.Kind == gtHorizontal ? Gdiplus::LinearGradientModeHorizontal
-                                                 : p.Kind == gtForwardDiagonal
-                                                     ? Gdiplus::LinearGradientModeForwardDiagonal
-                                                     : Gdiplus::LinearGradientModeBackwardDiagonal;
+        const Gdiplus::LinearGradientMode mode =
+            p.Kind == gtVertical          ? Gdiplus::LinearGradientModeVertical
+            : p.Kind == gtHorizontal      ? Gdiplus::LinearGradientModeHorizontal
+            : p.Kind == gtForwardDiagonal ? Gdiplus::LinearGradientModeForwardDiagonal
+                                          : Gdiplus::LinearGradientModeBackwardDiagonal;
         Gdiplus::LinearGradientBrush brush(Grown(p.Rect), from, to, mode);
         brush.SetGammaCorrection(true);
         FillTarget(p, brush);
         if (p.Mirror)
-            p.Graphics->FillRectangle(Gdiplus::SolidBrush(from), TGPRectF{p.Rect.X, p.Rect.Y, p.Rect.Width, 1.0f});
+            p.Graphics->FillRectangle(Gdiplus::SolidBrush(from),
+                                      TGPRectF{p.Rect.X, p.Rect.Y, p.Rect.Width, 1.0f});
         break;
     }
     case gtAngle: {
@@ -209,7 +212,8 @@ void FillRectOrPath(const TFillParams& p) {
     }
     if (p.BorderColor == clNone)
         return;
-    Gdiplus::Pen pen(Gdiplus::Color(MakeARGBFromColor(p.Opacity, p.BorderColor)), static_cast<REAL>(p.BorderWidth));
+    Gdiplus::Pen pen(Gdiplus::Color(MakeARGBFromColor(p.Opacity, p.BorderColor)),
+                     static_cast<REAL>(p.BorderWidth));
     pen.SetDashStyle(p.BorderStyle);
     if (p.UsePath && p.Path)
         p.Graphics->DrawPath(pen, *p.Path);

@@ -4,14 +4,66 @@ using korvan::forms::ClassBuilder;
 
 namespace {
 
-const std::vector<std::string> kGradientNames = {"gtSolid",           "gtRadial",           "gtVertical",
-                                                 "gtHorizontal",      "gtForwardDiagonal",  "gtBackwardDiagonal",
-                                                 "gtAngle",           "gtHatch",            "gtPath",
-                                                 "gtTexture",         "gtNone"};
-const std::vector<std::string> kHatchNames = {"HatchStyleHorizontal", "HatchStyleVertical", "HatchStyleForwardDiagonal", "HatchStyleBackwardDiagonal", "HatchStyleCross", "HatchStyleDiagonalCross", "HatchStyle05Percent", "HatchStyle10Percent", "HatchStyle20Percent", "HatchStyle25Percent", "HatchStyle30Percent", "HatchStyle40Percent", "HatchStyle50Percent", "HatchStyle60Percent", "HatchStyle70Percent", "HatchStyle75Percent", "HatchStyle80Percent", "HatchStyle90Percent", "HatchStyleLightDownwardDiagonal", "HatchStyleLightUpwardDiagonal", "HatchStyleDarkDownwardDiagonal", "HatchStyleDarkUpwardDiagonal", "HatchStyleWideDownwardDiagonal", "HatchStyleWideUpwardDiagonal", "HatchStyleLightVertical", "HatchStyleLightHorizontal", "HatchStyleNarrowVertical", "HatchStyleNarrowHorizontal", "HatchStyleDarkVertical", "HatchStyleDarkHorizontal", "HatchStyleDashedDownwardDiagonal", "HatchStyleDashedUpwardDiagonal", "HatchStyleDashedHorizontal", "HatchStyleDashedVertical", "HatchStyleSmallConfetti", "HatchStyleLargeConfetti", "HatchStyleZigZag", "HatchStyleWave", "HatchStyleDiagonalBrick", "HatchStyleHorizontalBrick", "HatchStyleWeave", "HatchStylePlaid", "HatchStyleDivot", "HatchStyleDottedGrid", "HatchStyleDottedDiamond", "HatchStyleShingle", "HatchStyleTrellis", "HatchStyleSphere", "HatchStyleSmallGrid", "HatchStyleSmallCheckerBoard", "HatchStyleLargeCheckerBoard", "HatchStyleOutlinedDiamond", "HatchStyleSolidDiamond", "HatchStyleTotal"};
+const std::vector<std::string> kGradientNames = {
+    "gtSolid", "gtRadial", "gtVertical", "gtHorizontal", "gtForwardDiagonal", "gtBackwardDiagonal", "gtAngle",
+    "gtHatch", "gtPath",   "gtTexture",  "gtNone"};
+const std::vector<std::string> kHatchNames = {"HatchStyleHorizontal",
+                                              "HatchStyleVertical",
+                                              "HatchStyleForwardDiagonal",
+                                              "HatchStyleBackwardDiagonal",
+                                              "HatchStyleCross",
+                                              "HatchStyleDiagonalCross",
+                                              "HatchStyle05Percent",
+                                              "HatchStyle10Percent",
+                                              "HatchStyle20Percent",
+                                              "HatchStyle25Percent",
+                                              "HatchStyle30Percent",
+                                              "HatchStyle40Percent",
+                                              "HatchStyle50Percent",
+                                              "HatchStyle60Percent",
+                                              "HatchStyle70Percent",
+                                              "HatchStyle75Percent",
+                                              "HatchStyle80Percent",
+                                              "HatchStyle90Percent",
+                                              "HatchStyleLightDownwardDiagonal",
+                                              "HatchStyleLightUpwardDiagonal",
+                                              "HatchStyleDarkDownwardDiagonal",
+                                              "HatchStyleDarkUpwardDiagonal",
+                                              "HatchStyleWideDownwardDiagonal",
+                                              "HatchStyleWideUpwardDiagonal",
+                                              "HatchStyleLightVertical",
+                                              "HatchStyleLightHorizontal",
+                                              "HatchStyleNarrowVertical",
+                                              "HatchStyleNarrowHorizontal",
+                                              "HatchStyleDarkVertical",
+                                              "HatchStyleDarkHorizontal",
+                                              "HatchStyleDashedDownwardDiagonal",
+                                              "HatchStyleDashedUpwardDiagonal",
+                                              "HatchStyleDashedHorizontal",
+                                              "HatchStyleDashedVertical",
+                                              "HatchStyleSmallConfetti",
+                                              "HatchStyleLargeConfetti",
+                                              "HatchStyleZigZag",
+                                              "HatchStyleWave",
+                                              "HatchStyleDiagonalBrick",
+                                              "HatchStyleHorizontalBrick",
+                                              "HatchStyleWeave",
+                                              "HatchStylePlaid",
+                                              "HatchStyleDivot",
+                                              "HatchStyleDottedGrid",
+                                              "HatchStyleDottedDiamond",
+                                              "HatchStyleShingle",
+                                              "HatchStyleTrellis",
+                                              "HatchStyleSphere",
+                                              "HatchStyleSmallGrid",
+                                              "HatchStyleSmallCheckerBoard",
+                                              "HatchStyleLargeCheckerBoard",
+                                              "HatchStyleOutlinedDiamond",
+                                              "HatchStyleSolidDiamond",
+                                              "HatchStyleTotal"};
 const std::vector<std::string> kPositionNames = {
-    "ppTopLeft",  "ppTopCenter", "ppTopRight",   "ppBottomLeft",   "ppBottomCenter", "ppBottomRight",
-    "ppTiled",    "ppStretched", "ppCenterLeft", "ppCenterCenter", "ppCenterRight",  "ppCustom"};
+    "ppTopLeft", "ppTopCenter", "ppTopRight",   "ppBottomLeft",   "ppBottomCenter", "ppBottomRight",
+    "ppTiled",   "ppStretched", "ppCenterLeft", "ppCenterCenter", "ppCenterRight",  "ppCustom"};
 const std::vector<std::string> kAspectNames = {"pmStretch", "pmNormal"};
 
 } // namespace
@@ -20,10 +72,16 @@ const TClassInfo& TGDIPFill::StaticClassInfo() {
     using F = TGDIPFill;
     static const TClassInfo info =
         ClassBuilder<F>("TGDIPFill", &TPersistent::StaticClassInfo())
-            .Property("Color", &F::Color, &F::SetColor).TypeName("TColor").Default(clSilver)
-            .Property("ColorTo", &F::ColorTo, &F::SetColorTo).TypeName("TColor").Default(clGray)
-            .Property("ColorMirror", &F::ColorMirror, &F::SetColorMirror).TypeName("TColor")
-            .Property("ColorMirrorTo", &F::ColorMirrorTo, &F::SetColorMirrorTo).TypeName("TColor")
+            .Property("Color", &F::Color, &F::SetColor)
+            .TypeName("TColor")
+            .Default(clSilver)
+            .Property("ColorTo", &F::ColorTo, &F::SetColorTo)
+            .TypeName("TColor")
+            .Default(clGray)
+            .Property("ColorMirror", &F::ColorMirror, &F::SetColorMirror)
+            .TypeName("TColor")
+            .Property("ColorMirrorTo", &F::ColorMirrorTo, &F::SetColorMirrorTo)
+            .TypeName("TColor")
             .Enum("GradientType", &F::GradientType, &F::SetGradientType, kGradientNames, "TAdvGradientType")
             .Default(gtVertical)
             .Enum("GradientMirrorType", &F::GradientMirrorType, &F::SetGradientMirrorType, kGradientNames,
@@ -31,7 +89,8 @@ const TClassInfo& TGDIPFill::StaticClassInfo() {
             .Default(gtSolid)
             .Enum("HatchStyle", &F::HatchStyle, &F::SetHatchStyle, kHatchNames, "HatchStyle")
             .Default(Gdiplus::HatchStyleHorizontal)
-            .Enum("HatchStyleMirror", &F::HatchStyleMirror, &F::SetHatchStyleMirror, kHatchNames, "HatchStyle")
+            .Enum("HatchStyleMirror", &F::HatchStyleMirror, &F::SetHatchStyleMirror, kHatchNames,
+                  "HatchStyle")
             .Default(Gdiplus::HatchStyleHorizontal)
             .Property("BackGroundPictureAspectRatio", &F::BackGroundPictureAspectRatio,
                       &F::SetBackGroundPictureAspectRatio)
@@ -40,11 +99,13 @@ const TClassInfo& TGDIPFill::StaticClassInfo() {
                   {"pmInsideFill", "pmOutsideFill"}, "TFillPictureMode")
             .Default(pmOutsideFill)
             .Property("BackGroundPicture", &F::BackGroundPicture, &F::SetBackGroundPicture)
-            .Enum("BackGroundPicturePosition", &F::BackGroundPicturePosition, &F::SetBackGroundPicturePosition,
-                  kPositionNames, "TFillPicturePosition")
+            .Enum("BackGroundPicturePosition", &F::BackGroundPicturePosition,
+                  &F::SetBackGroundPicturePosition, kPositionNames, "TFillPicturePosition")
             .Default(ppTopLeft)
-            .Property("BackGroundPictureLeft", &F::BackGroundPictureLeft, &F::SetBackGroundPictureLeft).Default(0)
-            .Property("BackGroundPictureTop", &F::BackGroundPictureTop, &F::SetBackGroundPictureTop).Default(0)
+            .Property("BackGroundPictureLeft", &F::BackGroundPictureLeft, &F::SetBackGroundPictureLeft)
+            .Default(0)
+            .Property("BackGroundPictureTop", &F::BackGroundPictureTop, &F::SetBackGroundPictureTop)
+            .Default(0)
             .Enum("BackGroundPictureAspectMode", &F::BackGroundPictureAspectMode,
                   &F::SetBackGroundPictureAspectMode, kAspectNames, "TPictureMode")
             .Default(pmStretch)
@@ -52,34 +113,49 @@ const TClassInfo& TGDIPFill::StaticClassInfo() {
             .Enum("PicturePosition", &F::PicturePosition, &F::SetPicturePosition, kPositionNames,
                   "TFillPicturePosition")
             .Default(ppTopLeft)
-            .Property("PictureLeft", &F::PictureLeft, &F::SetPictureLeft).Default(0)
-            .Property("PictureTop", &F::PictureTop, &F::SetPictureTop).Default(0)
+            .Property("PictureLeft", &F::PictureLeft, &F::SetPictureLeft)
+            .Default(0)
+            .Property("PictureTop", &F::PictureTop, &F::SetPictureTop)
+            .Default(0)
             .Enum("PictureSize", &F::PictureSize, &F::SetPictureSize, {"psOriginal", "psCustom"},
                   "TFillPictureSize")
             .Default(psOriginal)
-            .Property("PictureWidth", &F::PictureWidth, &F::SetPictureWidth).Default(50)
-            .Property("PictureHeight", &F::PictureHeight, &F::SetPictureHeight).Default(50)
-            .Property("PictureAspectRatio", &F::PictureAspectRatio, &F::SetPictureAspectRatio).Default(false)
+            .Property("PictureWidth", &F::PictureWidth, &F::SetPictureWidth)
+            .Default(50)
+            .Property("PictureHeight", &F::PictureHeight, &F::SetPictureHeight)
+            .Default(50)
+            .Property("PictureAspectRatio", &F::PictureAspectRatio, &F::SetPictureAspectRatio)
+            .Default(false)
             .Enum("PictureAspectMode", &F::PictureAspectMode, &F::SetPictureAspectMode, kAspectNames,
                   "TPictureMode")
             .Default(pmStretch)
-            .Property("Opacity", &F::Opacity, &F::SetOpacity).Default(255)
-            .Property("OpacityTo", &F::OpacityTo, &F::SetOpacityTo).Default(255)
-            .Property("OpacityMirror", &F::OpacityMirror, &F::SetOpacityMirror).Default(255)
-            .Property("OpacityMirrorTo", &F::OpacityMirrorTo, &F::SetOpacityMirrorTo).Default(255)
-            .Property("BorderColor", &F::BorderColor, &F::SetBorderColor).TypeName("TColor")
-            .Property("BorderOpacity", &F::BorderOpacity, &F::SetBorderOpacity).Default(255)
-            .Property("BorderWidth", &F::BorderWidth, &F::SetBorderWidth).Default(1)
+            .Property("Opacity", &F::Opacity, &F::SetOpacity)
+            .Default(255)
+            .Property("OpacityTo", &F::OpacityTo, &F::SetOpacityTo)
+            .Default(255)
+            .Property("OpacityMirror", &F::OpacityMirror, &F::SetOpacityMirror)
+            .Default(255)
+            .Property("OpacityMirrorTo", &F::OpacityMirrorTo, &F::SetOpacityMirrorTo)
+            .Default(255)
+            .Property("BorderColor", &F::BorderColor, &F::SetBorderColor)
+            .TypeName("TColor")
+            .Property("BorderOpacity", &F::BorderOpacity, &F::SetBorderOpacity)
+            .Default(255)
+            .Property("BorderWidth", &F::BorderWidth, &F::SetBorderWidth)
+            .Default(1)
             .Property("Rounding", &F::Rounding, &F::SetRounding)
             .Enum("RoundingType", &F::RoundingType, &F::SetRoundingType,
                   {"rtNone", "rtTop", "rtBottom", "rtBoth", "rtLeft", "rtRight"}, "TFillRoundingType")
             .Default(rtBoth)
-            .Property("ShadowColor", &F::ShadowColor, &F::SetShadowColor).TypeName("TColor").Default(clGray)
+            .Property("ShadowColor", &F::ShadowColor, &F::SetShadowColor)
+            .TypeName("TColor")
+            .Default(clGray)
             .Property("ShadowOffset", &F::ShadowOffset, &F::SetShadowOffset)
-            .Enum("ShadowType", &F::ShadowType, &F::SetShadowType, {"stRightBottom", "stBottom", "stSurround"},
-                  "TShadowType")
+            .Enum("ShadowType", &F::ShadowType, &F::SetShadowType,
+                  {"stRightBottom", "stBottom", "stSurround"}, "TShadowType")
             .Default(stRightBottom)
-            .Property("Angle", &F::Angle, &F::SetAngle).Default(0)
+            .Property("Angle", &F::Angle, &F::SetAngle)
+            .Default(0)
             .Enum("Glow", &F::Glow, &F::SetGlow, {"gmNone", "gmGradient", "gmRadial", "gmRadialGradient"},
                   "TGlowMode")
             .Property("GlowGradientColor", &F::GlowGradientColor, &F::SetGlowGradientColor)

@@ -167,8 +167,8 @@ private:
     template <class V> void Store(V& field, V value);
     // Steps of Fill.
     TGPRectF DrawShadow(Gdiplus::Graphics& graphics, TGPRectF r);
-    void DrawBody(Gdiplus::Graphics& graphics, const TGPRectF& r, std::uint8_t opacity, std::uint8_t opacityTo,
-                  std::uint8_t opacityMirror, std::uint8_t opacityMirrorTo);
+    void DrawBody(Gdiplus::Graphics& graphics, const TGPRectF& r, std::uint8_t opacity,
+                  std::uint8_t opacityTo, std::uint8_t opacityMirror, std::uint8_t opacityMirrorTo);
     void DrawBackGroundPicture(Gdiplus::Graphics& graphics, const TRect& pr);
     void DrawForegroundPicture(Gdiplus::Graphics& graphics, const TRect& pr);
     void DrawFocus(Gdiplus::Graphics& graphics, const TGPRectF& r, std::uint8_t opacity);

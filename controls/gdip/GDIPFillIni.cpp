@@ -75,7 +75,8 @@ struct SectionReader {
         if (length <= 0)
             return;
         const std::string text = ini.ReadString(section, key, "");
-        const TBytes bytes = HexBytes(std::string_view(text).substr(0, std::min<std::size_t>(text.size(), std::size_t(length))));
+        const TBytes bytes = HexBytes(
+            std::string_view(text).substr(0, std::min<std::size_t>(text.size(), std::size_t(length))));
         picture.LoadFromStream(bytes);
     }
 };
@@ -150,7 +151,8 @@ void TGDIPFill::LoadFromFile(korvan::sys::IniFile& ini, const std::string& secti
         SetHatchStyle(in.Enum("HatchStyle", hatchStyle_, Gdiplus::HatchStyleTotal + 1));
         SetHatchStyleMirror(in.Enum("HatchStyleMirror", hatchStyleMirror_, Gdiplus::HatchStyleTotal + 1));
         SetBackGroundPictureMode(in.Enum("BackGroundPictureMode", backGroundPictureMode_, pmOutsideFill + 1));
-        SetBackGroundPicturePosition(in.Enum("BackGroundPicturePosition", backGroundPicturePosition_, ppCustom + 1));
+        SetBackGroundPicturePosition(
+            in.Enum("BackGroundPicturePosition", backGroundPicturePosition_, ppCustom + 1));
         SetBackGroundPictureLeft(in.Int("BackGroundPictureLeft", backGroundPictureLeft_));
         SetBackGroundPictureTop(in.Int("BackGroundPictureTop", backGroundPictureTop_));
         SetPicturePosition(in.Enum("PicturePosition", picturePosition_, ppCustom + 1));

@@ -21,7 +21,8 @@ std::uint8_t Effective(std::uint8_t argument, std::uint8_t property) {
 // to the nearest integer (halves to even).
 TRect PictureRect(const TGPRectF& r) {
     const int left = static_cast<int>(std::lrint(r.X)), top = static_cast<int>(std::lrint(r.Y));
-    return {left, top, left + static_cast<int>(std::lrint(r.Width)), top + static_cast<int>(std::lrint(r.Height))};
+    return {left, top, left + static_cast<int>(std::lrint(r.Width)),
+            top + static_cast<int>(std::lrint(r.Height))};
 }
 
 // Which corners a part of a two-part fill rounds.
@@ -53,7 +54,8 @@ TGPRectF TGDIPFill::Fill(Gdiplus::Graphics* graphics, const TGPRectF& rect, std:
     Gdiplus::Graphics& g = *graphics;
     const GraphicsStateGuard keep(g);
     const std::uint8_t bo = Effective(borderOpacity, borderOpacity_), oc = Effective(opacity, opacity_);
-    const std::uint8_t octo = Effective(opacityTo, opacityTo_), ocmr = Effective(opacityMirror, opacityMirror_);
+    const std::uint8_t octo = Effective(opacityTo, opacityTo_),
+                       ocmr = Effective(opacityMirror, opacityMirror_);
     const std::uint8_t ocmrto = Effective(opacityMirrorTo, opacityMirrorTo_);
     TGPRectF r = rect;
     const bool hasBorder = borderWidth_ > 0 && borderColor_ != clNone;
@@ -61,7 +63,8 @@ TGPRectF TGDIPFill::Fill(Gdiplus::Graphics* graphics, const TGPRectF& rect, std:
     if (r.Height == 1.0f || r.Width == 1.0f) {
         // A line of a control: only its border line.
         if (hasBorder)
-            g.DrawLine(Gdiplus::Pen(Gdiplus::Color(MakeARGBFromColor(bo, borderColor_)), static_cast<REAL>(borderWidth_)),
+            g.DrawLine(Gdiplus::Pen(Gdiplus::Color(MakeARGBFromColor(bo, borderColor_)),
+                                    static_cast<REAL>(borderWidth_)),
                        r.X, r.Y, r.X + r.Width, r.Y + r.Height);
     } else {
         r = DrawShadow(g, r);
@@ -73,7 +76,8 @@ TGPRectF TGDIPFill::Fill(Gdiplus::Graphics* graphics, const TGPRectF& rect, std:
             DrawBackGroundPicture(g, pr);
         }
         if (hasBorder) {
-            g.DrawPath(Gdiplus::Pen(Gdiplus::Color(MakeARGBFromColor(bo, borderColor_)), static_cast<REAL>(borderWidth_)),
+            g.DrawPath(Gdiplus::Pen(Gdiplus::Color(MakeARGBFromColor(bo, borderColor_)),
+                                    static_cast<REAL>(borderWidth_)),
                        *RoundRectPath(r, rounding_, roundingType_));
         }
     }
@@ -104,8 +108,8 @@ TGPRectF TGDIPFill::DrawShadow(Gdiplus::Graphics& graphics, TGPRectF r) {
         r.Height -= 2 * s;
         break;
     case stBottom:
-        korvan::gdip::RadialFill(graphics, TGPRectF{r.X, r.Y + r.Height - 2 * s, r.Width, 2 * s}, shadowColor_,
-                                 shadowColor_, 0, 255, true, rounding_, rtBottom);
+        korvan::gdip::RadialFill(graphics, TGPRectF{r.X, r.Y + r.Height - 2 * s, r.Width, 2 * s},
+                                 shadowColor_, shadowColor_, 0, 255, true, rounding_, rtBottom);
         r.Height -= s;
         break;
     }
@@ -116,8 +120,8 @@ void TGDIPFill::DrawBody(Gdiplus::Graphics& graphics, const TGPRectF& r, std::ui
                          std::uint8_t ocmr, std::uint8_t ocmrto) {
     auto upper = [&](const TGPRectF& part, TFillRoundingType radialRounding) {
         if (gradientType_ == gtRadial)
-            korvan::gdip::RadialFill(graphics, part, color_, colorTo_ == clNone ? color_ : colorTo_, oc, octo, true,
-                                     rounding_, radialRounding);
+            korvan::gdip::RadialFill(graphics, part, color_, colorTo_ == clNone ? color_ : colorTo_, oc, octo,
+                                     true, rounding_, radialRounding);
         else
             DrawGradientBackGround(graphics, part, false, oc, octo, ocmr, ocmrto);
     };
@@ -130,14 +134,16 @@ void TGDIPFill::DrawBody(Gdiplus::Graphics& graphics, const TGPRectF& r, std::ui
     upper(TGPRectF{r.X, r.Y, r.Width, r.Height - h + 1}, rtTop);
     const TGPRectF lower{r.X, r.Y + h - 1, r.Width, r.Height - h + 1};
     if (gradientMirrorType_ == gtRadial)
-        korvan::gdip::RadialFill(graphics, lower, colorMirror_, colorMirrorTo_ == clNone ? colorMirror_ : colorMirrorTo_,
-                                 ocmr, ocmrto, false, rounding_, rtBottom);
+        korvan::gdip::RadialFill(graphics, lower, colorMirror_,
+                                 colorMirrorTo_ == clNone ? colorMirror_ : colorMirrorTo_, ocmr, ocmrto,
+                                 false, rounding_, rtBottom);
     else
         DrawGradientBackGround(graphics, lower, true, oc, octo, ocmr, ocmrto);
 }
 
-void TGDIPFill::DrawGradientBackGround(Gdiplus::Graphics& graphics, const TGPRectF& r, bool mirror, std::uint8_t oc,
-                                       std::uint8_t octo, std::uint8_t ocmr, std::uint8_t ocmrto) {
+void TGDIPFill::DrawGradientBackGround(Gdiplus::Graphics& graphics, const TGPRectF& r, bool mirror,
+                                       std::uint8_t oc, std::uint8_t octo, std::uint8_t ocmr,
+                                       std::uint8_t ocmrto) {
     korvan::gdip::TFillParams p;
     p.Graphics = &graphics;
     p.Rect = r;
@@ -158,7 +164,8 @@ void TGDIPFill::DrawGradientBackGround(Gdiplus::Graphics& graphics, const TGPRec
         korvan::gdip::FillRectOrPath(p);
         return;
     }
-    const TFillRoundingType type = colorMirror_ == clNone ? roundingType_ : PartRounding(roundingType_, mirror);
+    const TFillRoundingType type =
+        colorMirror_ == clNone ? roundingType_ : PartRounding(roundingType_, mirror);
     const auto path = RoundRectPath(r, rounding_, type);
     p.Path = path.get();
     p.UsePath = true;
@@ -182,7 +189,8 @@ void TGDIPFill::DrawGlow(Gdiplus::Graphics& graphics, const TGPRectF& r) {
                                          Gdiplus::Color(MakeARGBFromColor(0, glowGradientColor_)),
                                          Gdiplus::LinearGradientModeVertical);
         graphics.FillPolygon(top, {{g.X, g.Y}, {g.X + 5, g.Y}, {g.X + 5, g.Y + 4}});
-        graphics.FillPolygon(top, {{g.X + g.Width, g.Y}, {g.X + g.Width - 5, g.Y}, {g.X + g.Width - 5, g.Y + 4}});
+        graphics.FillPolygon(top,
+                             {{g.X + g.Width, g.Y}, {g.X + g.Width - 5, g.Y}, {g.X + g.Width - 5, g.Y + 4}});
         graphics.FillRectangle(top, b1);
         const TGPRectF b2{g.X + 5, g.Y + g.Height - 7, g.Width - 10, 7};
         Gdiplus::LinearGradientBrush bottom(TGPRectF{b2.X - 1, b2.Y - 1, b2.Width + 2, b2.Height + 2},
@@ -191,8 +199,9 @@ void TGDIPFill::DrawGlow(Gdiplus::Graphics& graphics, const TGPRectF& r) {
                                             Gdiplus::LinearGradientModeVertical);
         const REAL bottomY = g.Y + g.Height;
         graphics.FillPolygon(bottom, {{g.X, bottomY}, {g.X + 5, bottomY}, {g.X + 5, bottomY - 7}});
-        graphics.FillPolygon(bottom, {{g.X + g.Width, bottomY}, {g.X + g.Width - 5, bottomY},
-                                      {g.X + g.Width - 5, bottomY - 7}});
+        graphics.FillPolygon(
+            bottom,
+            {{g.X + g.Width, bottomY}, {g.X + g.Width - 5, bottomY}, {g.X + g.Width - 5, bottomY - 7}});
         graphics.FillRectangle(bottom, b2);
     }
     if (glow_ == gmRadial || glow_ == gmRadialGradient) {
@@ -224,8 +233,9 @@ void TGDIPFill::DrawBackGroundPicture(Gdiplus::Graphics& graphics, const TRect& 
         return;
     backGroundPicture_->GetImageSizes();
     korvan::gdip::DrawPicturePlaced(graphics, backGroundPictureAspectRatio_, backGroundPictureAspectMode_,
-                                    backGroundPicture_.get(), backGroundPicturePosition_, backGroundPicture_->Width(),
-                                    backGroundPicture_->Height(), pr, backGroundPictureLeft_, backGroundPictureTop_);
+                                    backGroundPicture_.get(), backGroundPicturePosition_,
+                                    backGroundPicture_->Width(), backGroundPicture_->Height(), pr,
+                                    backGroundPictureLeft_, backGroundPictureTop_);
 }
 
 void TGDIPFill::DrawForegroundPicture(Gdiplus::Graphics& graphics, const TRect& pr) {
@@ -233,7 +243,8 @@ void TGDIPFill::DrawForegroundPicture(Gdiplus::Graphics& graphics, const TRect& 
         return;
     picture_->GetImageSizes();
     const bool custom = pictureSize_ == psCustom;
-    korvan::gdip::DrawPicturePlaced(graphics, pictureAspectRatio_, pictureAspectMode_, picture_.get(), picturePosition_,
-                                    custom ? pictureWidth_ : picture_->Width(),
-                                    custom ? pictureHeight_ : picture_->Height(), pr, pictureLeft_, pictureTop_);
+    korvan::gdip::DrawPicturePlaced(graphics, pictureAspectRatio_, pictureAspectMode_, picture_.get(),
+                                    picturePosition_, custom ? pictureWidth_ : picture_->Width(),
+                                    custom ? pictureHeight_ : picture_->Height(), pr, pictureLeft_,
+                                    pictureTop_);
 }

@@ -8,7 +8,8 @@ namespace korvan::gdip {
 
 const TClassInfo& GDIPPictureBase::StaticClassInfo() {
     static const TClassInfo info =
-        korvan::forms::ClassBuilder<GDIPPictureBase>("TGDIPPictureBase", &TPersistent::StaticClassInfo()).Build();
+        korvan::forms::ClassBuilder<GDIPPictureBase>("TGDIPPictureBase", &TPersistent::StaticClassInfo())
+            .Build();
     return info;
 }
 
@@ -68,9 +69,8 @@ void GDIPPictureBase::LoadFromResourceName(const std::string& resName) {
 void GDIPPictureBase::LoadFromURL(const std::string& url) {
     auto startsWith = [&url](std::string_view prefix) {
         return url.size() >= prefix.size() &&
-               std::equal(prefix.begin(), prefix.end(), url.begin(), [](char p, char u) {
-                   return p == std::toupper(static_cast<unsigned char>(u));
-               });
+               std::equal(prefix.begin(), prefix.end(), url.begin(),
+                          [](char p, char u) { return p == std::toupper(static_cast<unsigned char>(u)); });
     };
     if (startsWith("RES://")) {
         if (url.size() > 6)

@@ -20,13 +20,14 @@ std::string Upper(std::string s) {
 // ---------------------------------------------------------------- TPictureItem
 
 const TClassInfo& TPictureItem::StaticClassInfo() {
-    static const TClassInfo info = ClassBuilder<TPictureItem>("TPictureItem", &TCollectionItem::StaticClassInfo())
-                                       .Creator()
-                                       .Property("Picture", &TPictureItem::Picture, &TPictureItem::SetPicture)
-                                       .Property("Name", &TPictureItem::Name, &TPictureItem::SetName)
-                                       .Property("Tag", &TPictureItem::Tag, &TPictureItem::SetTag)
-                                       .Default(0)
-                                       .Build();
+    static const TClassInfo info =
+        ClassBuilder<TPictureItem>("TPictureItem", &TCollectionItem::StaticClassInfo())
+            .Creator()
+            .Property("Picture", &TPictureItem::Picture, &TPictureItem::SetPicture)
+            .Property("Name", &TPictureItem::Name, &TPictureItem::SetName)
+            .Property("Tag", &TPictureItem::Tag, &TPictureItem::SetTag)
+            .Default(0)
+            .Build();
     return info;
 }
 

@@ -5,7 +5,8 @@
 
 const TClassInfo& TGDIPPicture::StaticClassInfo() {
     static const TClassInfo info =
-        korvan::forms::ClassBuilder<TGDIPPicture>("TGDIPPicture", &GDIPPictureBase::StaticClassInfo()).Build();
+        korvan::forms::ClassBuilder<TGDIPPicture>("TGDIPPicture", &GDIPPictureBase::StaticClassInfo())
+            .Build();
     return info;
 }
 
@@ -61,9 +62,10 @@ void TGDIPPicture::Draw(TCanvas& canvas, const TRect& r) {
     if (!IsBmp())
         SetMeasuredSize(static_cast<int>(image->GetWidth()), static_cast<int>(image->GetHeight()));
     Gdiplus::Graphics graphics(canvas);
-    graphics.DrawImage(*image, Gdiplus::RectF{static_cast<Gdiplus::REAL>(r.Left), static_cast<Gdiplus::REAL>(r.Top),
-                                              static_cast<Gdiplus::REAL>(r.Width()),
-                                              static_cast<Gdiplus::REAL>(r.Height())});
+    graphics.DrawImage(*image,
+                       Gdiplus::RectF{static_cast<Gdiplus::REAL>(r.Left), static_cast<Gdiplus::REAL>(r.Top),
+                                      static_cast<Gdiplus::REAL>(r.Width()),
+                                      static_cast<Gdiplus::REAL>(r.Height())});
 }
 
 void TGDIPPicture::LoadFromFile(const std::string& fileName) {
@@ -95,6 +97,7 @@ void TGDIPPicture::DrawImage(Gdiplus::Graphics& graphics, int x, int y) const {
 
 void TGDIPPicture::DrawImageRect(Gdiplus::Graphics& graphics, int x, int y, int w, int h) const {
     if (const Gdiplus::Image* image = DecodedImage())
-        graphics.DrawImage(*image, Gdiplus::RectF{static_cast<Gdiplus::REAL>(x), static_cast<Gdiplus::REAL>(y),
-                                                  static_cast<Gdiplus::REAL>(w), static_cast<Gdiplus::REAL>(h)});
+        graphics.DrawImage(*image,
+                           Gdiplus::RectF{static_cast<Gdiplus::REAL>(x), static_cast<Gdiplus::REAL>(y),
+                                          static_cast<Gdiplus::REAL>(w), static_cast<Gdiplus::REAL>(h)});
 }

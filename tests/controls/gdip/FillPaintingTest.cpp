@@ -1,5 +1,5 @@
-#include "PictureTestSupport.h"
 #include "controls/gdip/FillPainting.h"
+#include "PictureTestSupport.h"
 #include "controls/gdip/GDIPFill.h"
 #include "tests/support/gui/GuiHarness.h"
 
@@ -51,10 +51,10 @@ TEST(FillPainting, RoundedPathsRoundTheChosenCornersAndSkipArcsWithoutRoom) {
         int arcs; // each 90-degree arc is one Bezier
         bool topRounded, bottomRounded;
     };
-    for (const Case c : {Case{8, rtBoth, 4, true, true}, Case{8, rtTop, 2, true, false},
-                         Case{8, rtBottom, 2, false, true}, Case{8, rtLeft, 2, true, true},
-                         Case{8, rtRight, 2, true, true}, Case{8, rtNone, 0, false, false},
-                         Case{0, rtBoth, 0, false, false}, Case{-2, rtBoth, 0, false, false}}) {
+    for (const Case c :
+         {Case{8, rtBoth, 4, true, true}, Case{8, rtTop, 2, true, false}, Case{8, rtBottom, 2, false, true},
+          Case{8, rtLeft, 2, true, true}, Case{8, rtRight, 2, true, true}, Case{8, rtNone, 0, false, false},
+          Case{0, rtBoth, 0, false, false}, Case{-2, rtBoth, 0, false, false}}) {
         const auto path = RoundRectPath(r, c.radius, c.type);
         EXPECT_EQ(CurveCount(*path), c.arcs) << c.radius << " " << int(c.type);
         Gdiplus::RectF bounds;
@@ -91,7 +91,8 @@ TEST(FillPainting, PlacedPicturesFollowTheirPosition) {
     TAdvGDIPPicture picture = SolidPicture(17, 17, kRed);
     // Larger than the rectangle: the centred offset truncates toward zero.
     Surface s(30, 30);
-    DrawPicturePlaced(s.graphics, false, pmStretch, &picture, ppCenterCenter, 17, 17, TRect{5, 5, 15, 15}, 0, 0);
+    DrawPicturePlaced(s.graphics, false, pmStretch, &picture, ppCenterCenter, 17, 17, TRect{5, 5, 15, 15}, 0,
+                      0);
     EXPECT_EQ(s.At(2, 2), kRed);
     EXPECT_EQ(s.At(1, 1), kWhite);
     EXPECT_EQ(s.At(18, 18), kRed);
@@ -103,11 +104,12 @@ TEST(FillPainting, PlacedPicturesFollowTheirPosition) {
     };
     TAdvGDIPPicture small = SolidPicture(4, 4, kBlue);
     for (const Case c : {Case{ppTopLeft, 10, 10}, Case{ppTopCenter, 18, 10}, Case{ppTopRight, 26, 10},
-                         Case{ppBottomLeft, 10, 16}, Case{ppBottomCenter, 18, 16}, Case{ppBottomRight, 26, 16},
-                         Case{ppCenterLeft, 10, 13}, Case{ppCenterCenter, 18, 13}, Case{ppCenterRight, 26, 13},
-                         Case{ppCustom, 2, 3}}) {
+                         Case{ppBottomLeft, 10, 16}, Case{ppBottomCenter, 18, 16},
+                         Case{ppBottomRight, 26, 16}, Case{ppCenterLeft, 10, 13},
+                         Case{ppCenterCenter, 18, 13}, Case{ppCenterRight, 26, 13}, Case{ppCustom, 2, 3}}) {
         Surface t(40, 30);
-        DrawPicturePlaced(t.graphics, false, pmStretch, &small, c.position, 4, 4, TRect{10, 10, 30, 20}, 2, 3);
+        DrawPicturePlaced(t.graphics, false, pmStretch, &small, c.position, 4, 4, TRect{10, 10, 30, 20}, 2,
+                          3);
         EXPECT_EQ(t.At(c.x, c.y), kBlue) << int(c.position);
         EXPECT_EQ(t.At(c.x + 3, c.y + 3), kBlue) << int(c.position);
         EXPECT_EQ(t.At(c.x - 1, c.y), kWhite) << int(c.position);
@@ -300,47 +302,123 @@ TEST_F(FillSheet, EveryFillKind) {
     checker.LoadFromStream(CheckerPng(0xFFE0E0F0u, 0xFF6070A0u, 6));
     TAdvGDIPPicture logo = SolidPicture(24, 16, 0xFFE08020u);
     const std::vector<Sample> samples = {
-        {"solid", [](TGDIPFill& f) { f.SetGradientType(gtSolid); f.SetColor(0x3070D0); }},
-        {"vertical", [](TGDIPFill& f) { f.SetColor(clWhite); f.SetColorTo(0x804000); }},
-        {"horizontal", [](TGDIPFill& f) { f.SetGradientType(gtHorizontal); f.SetColorTo(clNavy); }},
-        {"forward diagonal", [](TGDIPFill& f) { f.SetGradientType(gtForwardDiagonal); f.SetColorTo(clMaroon); }},
-        {"backward diagonal", [](TGDIPFill& f) { f.SetGradientType(gtBackwardDiagonal); f.SetColorTo(clGreen); }},
+        {"solid",
+         [](TGDIPFill& f) {
+             f.SetGradientType(gtSolid);
+             f.SetColor(0x3070D0);
+         }},
+        {"vertical",
+         [](TGDIPFill& f) {
+             f.SetColor(clWhite);
+             f.SetColorTo(0x804000);
+         }},
+        {"horizontal",
+         [](TGDIPFill& f) {
+             f.SetGradientType(gtHorizontal);
+             f.SetColorTo(clNavy);
+         }},
+        {"forward diagonal",
+         [](TGDIPFill& f) {
+             f.SetGradientType(gtForwardDiagonal);
+             f.SetColorTo(clMaroon);
+         }},
+        {"backward diagonal",
+         [](TGDIPFill& f) {
+             f.SetGradientType(gtBackwardDiagonal);
+             f.SetColorTo(clGreen);
+         }},
         {"angle 30",
-         [](TGDIPFill& f) { f.SetGradientType(gtAngle); f.SetAngle(30); f.SetColor(clYellow); f.SetColorTo(clRed); }},
-        {"radial", [](TGDIPFill& f) { f.SetGradientType(gtRadial); f.SetColor(clWhite); f.SetColorTo(clBlue); }},
+         [](TGDIPFill& f) {
+             f.SetGradientType(gtAngle);
+             f.SetAngle(30);
+             f.SetColor(clYellow);
+             f.SetColorTo(clRed);
+         }},
+        {"radial",
+         [](TGDIPFill& f) {
+             f.SetGradientType(gtRadial);
+             f.SetColor(clWhite);
+             f.SetColorTo(clBlue);
+         }},
         {"hatch",
          [](TGDIPFill& f) {
-             f.SetGradientType(gtHatch); f.SetHatchStyle(Gdiplus::HatchStyleDiagonalCross); f.SetColor(clNavy),
-                 f.SetColorTo(clWhite);
+             f.SetGradientType(gtHatch);
+             f.SetHatchStyle(Gdiplus::HatchStyleDiagonalCross);
+             f.SetColor(clNavy), f.SetColorTo(clWhite);
          }},
         {"texture tiled",
          [&](TGDIPFill& f) {
-             f.SetGradientType(gtTexture); f.SetBackGroundPicture(&checker); f.SetBackGroundPicturePosition(ppTiled);
+             f.SetGradientType(gtTexture);
+             f.SetBackGroundPicture(&checker);
+             f.SetBackGroundPicturePosition(ppTiled);
          }},
         {"texture centred",
          [&](TGDIPFill& f) {
-             f.SetGradientType(gtTexture); f.SetColor(clSilver); f.SetColorTo(clWhite),
-                 f.SetBackGroundPicture(&checker); f.SetBackGroundPicturePosition(ppCenterCenter);
+             f.SetGradientType(gtTexture);
+             f.SetColor(clSilver);
+             f.SetColorTo(clWhite), f.SetBackGroundPicture(&checker);
+             f.SetBackGroundPicturePosition(ppCenterCenter);
          }},
         {"picture",
-         [&](TGDIPFill& f) { f.SetPicture(&logo); f.SetPicturePosition(ppCenterRight); f.SetBorderColor(clBlack); }},
+         [&](TGDIPFill& f) {
+             f.SetPicture(&logo);
+             f.SetPicturePosition(ppCenterRight);
+             f.SetBorderColor(clBlack);
+         }},
         {"mirror",
          [](TGDIPFill& f) {
-             f.SetColor(0xF0E0D0); f.SetColorTo(0xD0B090); f.SetColorMirror(0x906030),
-                 f.SetColorMirrorTo(0xC09060); f.SetGradientMirrorType(gtVertical);
+             f.SetColor(0xF0E0D0);
+             f.SetColorTo(0xD0B090);
+             f.SetColorMirror(0x906030), f.SetColorMirrorTo(0xC09060);
+             f.SetGradientMirrorType(gtVertical);
          }},
         {"rounded + border",
-         [](TGDIPFill& f) { f.SetRounding(12); f.SetBorderColor(clNavy); f.SetBorderWidth(2); }},
+         [](TGDIPFill& f) {
+             f.SetRounding(12);
+             f.SetBorderColor(clNavy);
+             f.SetBorderWidth(2);
+         }},
         {"rounded top",
-         [](TGDIPFill& f) { f.SetRounding(12); f.SetRoundingType(rtTop); f.SetBorderColor(clBlack); }},
+         [](TGDIPFill& f) {
+             f.SetRounding(12);
+             f.SetRoundingType(rtTop);
+             f.SetBorderColor(clBlack);
+         }},
         {"shadow right-bottom",
-         [](TGDIPFill& f) { f.SetRounding(8); f.SetShadowOffset(8); f.SetBorderColor(clGray); }},
-        {"shadow surround", [](TGDIPFill& f) { f.SetShadowOffset(8); f.SetShadowType(stSurround); }},
-        {"shadow bottom", [](TGDIPFill& f) { f.SetShadowOffset(8); f.SetShadowType(stBottom); }},
+         [](TGDIPFill& f) {
+             f.SetRounding(8);
+             f.SetShadowOffset(8);
+             f.SetBorderColor(clGray);
+         }},
+        {"shadow surround",
+         [](TGDIPFill& f) {
+             f.SetShadowOffset(8);
+             f.SetShadowType(stSurround);
+         }},
+        {"shadow bottom",
+         [](TGDIPFill& f) {
+             f.SetShadowOffset(8);
+             f.SetShadowType(stBottom);
+         }},
         {"glow gradient",
-         [](TGDIPFill& f) { f.SetColor(0x804020); f.SetColorTo(0x402010); f.SetGlow(gmGradient); f.SetRounding(6); }},
-        {"glow radial", [](TGDIPFill& f) { f.SetColor(0x804020); f.SetColorTo(0x402010); f.SetGlow(gmRadial); }},
-        {"focus", [](TGDIPFill& f) { f.SetFocus(true); f.SetBorderColor(clBlack); f.SetRounding(6); }},
+         [](TGDIPFill& f) {
+             f.SetColor(0x804020);
+             f.SetColorTo(0x402010);
+             f.SetGlow(gmGradient);
+             f.SetRounding(6);
+         }},
+        {"glow radial",
+         [](TGDIPFill& f) {
+             f.SetColor(0x804020);
+             f.SetColorTo(0x402010);
+             f.SetGlow(gmRadial);
+         }},
+        {"focus",
+         [](TGDIPFill& f) {
+             f.SetFocus(true);
+             f.SetBorderColor(clBlack);
+             f.SetRounding(6);
+         }},
     };
     const int rows = int(samples.size() + columns - 1) / columns;
     Surface sheet(columns * cellW, rows * cellH, kWhite);

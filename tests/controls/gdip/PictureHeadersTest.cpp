@@ -45,13 +45,27 @@ Bytes JpegThumbnailSegment() {
 }
 
 Bytes Png(std::uint32_t width, std::uint32_t height) {
-    return Cat({{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A}, Be32(13), {'I', 'H', 'D', 'R'}, Be32(width),
-                Be32(height), {8, 6, 0, 0, 0}, Zeros(4)});
+    return Cat({{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A},
+                Be32(13),
+                {'I', 'H', 'D', 'R'},
+                Be32(width),
+                Be32(height),
+                {8, 6, 0, 0, 0},
+                Zeros(4)});
 }
 
 Bytes Bmp(std::int32_t width, std::int32_t height) {
-    return Cat({{'B', 'M'}, Le32(70), Zeros(4), Le32(54), Le32(40), Le32(std::uint32_t(width)),
-                Le32(std::uint32_t(height)), Le16(1), Le16(24), Zeros(24), Zeros(16)});
+    return Cat({{'B', 'M'},
+                Le32(70),
+                Zeros(4),
+                Le32(54),
+                Le32(40),
+                Le32(std::uint32_t(width)),
+                Le32(std::uint32_t(height)),
+                Le16(1),
+                Le16(24),
+                Zeros(24),
+                Zeros(16)});
 }
 
 // One directory after the header with a tag of another kind first; the
@@ -61,16 +75,29 @@ Bytes Tiff(bool bigEndian, unsigned width, unsigned height, unsigned type) {
     auto u32 = [&](std::uint32_t v) { return bigEndian ? Be32(v) : Le32(v); };
     auto value = [&](unsigned v) { return type == 3 ? Cat({u16(v), Zeros(2)}) : u32(v); };
     return Cat({bigEndian ? Bytes{'M', 'M'} : Bytes{'I', 'I'}, u16(42), u32(8), u16(3),
-                Cat({u16(259), u16(3), u32(1), u16(1), Zeros(2)}), Cat({u16(256), u16(type), u32(1), value(width)}),
+                Cat({u16(259), u16(3), u32(1), u16(1), Zeros(2)}),
+                Cat({u16(256), u16(type), u32(1), value(width)}),
                 Cat({u16(257), u16(type), u32(1), value(height)}), u32(0)});
 }
 
 // GIF89a with a 256-entry global colour table, a graphic control
 // extension and a comment whose text holds an image separator byte.
 Bytes GifWithExtensions(unsigned width, unsigned height) {
-    return Cat({{'G', 'I', 'F', '8', '9', 'a'}, Le16(300), Le16(200), {0x87, 0, 0}, Bytes(768, 0x2C),
-                {0x21, 0xF9, 4, 1, 0, 0, 0, 0}, {0x21, 0xFE, 3, 0x2C, 0x2C, 0x2C, 2, 'h', 'i', 0}, {0x2C},
-                Le16(1), Le16(2), Le16(width), Le16(height), {0}, {2, 2, 0x4C, 0x01, 0}, {0x3B}});
+    return Cat({{'G', 'I', 'F', '8', '9', 'a'},
+                Le16(300),
+                Le16(200),
+                {0x87, 0, 0},
+                Bytes(768, 0x2C),
+                {0x21, 0xF9, 4, 1, 0, 0, 0, 0},
+                {0x21, 0xFE, 3, 0x2C, 0x2C, 0x2C, 2, 'h', 'i', 0},
+                {0x2C},
+                Le16(1),
+                Le16(2),
+                Le16(width),
+                Le16(height),
+                {0},
+                {2, 2, 0x4C, 0x01, 0},
+                {0x3B}});
 }
 
 } // namespace
@@ -86,7 +113,11 @@ TEST(PictureHeaders, JpegSkipsSegmentsByLengthAndStandaloneMarkers) {
     // Huffman tables (C4) share the frame range but are skipped; fill
     // bytes and a restart marker precede the frame.
     const Bytes tables = Cat({{0xFF, 0xC4}, Be16(5), {1, 2, 3}});
-    const Bytes file = Cat({{0xFF, 0xD8}, JpegThumbnailSegment(), tables, {0xFF, 0xD0}, {0xFF, 0xFF, 0xFF},
+    const Bytes file = Cat({{0xFF, 0xD8},
+                            JpegThumbnailSegment(),
+                            tables,
+                            {0xFF, 0xD0},
+                            {0xFF, 0xFF, 0xFF},
                             JpegFrame(0xC2, 1024, 768)});
     EXPECT_EQ(JpegHeaderSize(file), (HeaderSize{1024, 768}));
 }
@@ -95,7 +126,8 @@ TEST(PictureHeaders, JpegWithoutAFrameOrSignatureHasNoSize) {
     const Bytes frame = Cat({{0xFF, 0xD8}, JpegFrame(0xC0, 10, 20)});
     EXPECT_EQ(JpegHeaderSize(Bytes{0xFF, 0xD9, 0xFF, 0xC0}), HeaderSize{});
     for (std::size_t cut = 0; cut < frame.size() - 4; ++cut)
-        EXPECT_EQ(JpegHeaderSize(Bytes(frame.begin(), frame.begin() + std::ptrdiff_t(cut))), HeaderSize{}) << cut;
+        EXPECT_EQ(JpegHeaderSize(Bytes(frame.begin(), frame.begin() + std::ptrdiff_t(cut))), HeaderSize{})
+            << cut;
     // A segment length below its own two bytes would loop.
     EXPECT_EQ(JpegHeaderSize(Cat({{0xFF, 0xD8, 0xFF, 0xE0}, Be16(0), JpegFrame(0xC0, 1, 1)})), HeaderSize{});
     // Something other than a marker where one belongs.
@@ -148,14 +180,23 @@ TEST(PictureHeaders, TiffWithABadDirectoryHasNoSize) {
 
 TEST(PictureHeaders, GifWalksExtensionsToTheImageDescriptor) {
     EXPECT_EQ(GifHeaderSize(GifWithExtensions(48, 36)), (HeaderSize{48, 36}));
-    const Bytes plain = Cat({{'G', 'I', 'F', '8', '7', 'a'}, Le16(8), Le16(8), {0, 0, 0}, {0x2C}, Zeros(4), Le16(8),
-                             Le16(9), {0}});
+    const Bytes plain = Cat({{'G', 'I', 'F', '8', '7', 'a'},
+                             Le16(8),
+                             Le16(8),
+                             {0, 0, 0},
+                             {0x2C},
+                             Zeros(4),
+                             Le16(8),
+                             Le16(9),
+                             {0}});
     EXPECT_EQ(GifHeaderSize(plain), (HeaderSize{8, 9}));
     const Bytes gif = GifWithExtensions(48, 36);
-    for (std::size_t cut : {std::size_t(5), std::size_t(12), std::size_t(500), std::size_t(790), std::size_t(805)})
+    for (std::size_t cut :
+         {std::size_t(5), std::size_t(12), std::size_t(500), std::size_t(790), std::size_t(805)})
         EXPECT_EQ(GifHeaderSize(Bytes(gif.begin(), gif.begin() + std::ptrdiff_t(cut))), HeaderSize{}) << cut;
     // The trailer before any image.
-    EXPECT_EQ(GifHeaderSize(Cat({{'G', 'I', 'F', '8', '9', 'a'}, Zeros(7), {0x3B}, {0x2C}, Zeros(9)})), HeaderSize{});
+    EXPECT_EQ(GifHeaderSize(Cat({{'G', 'I', 'F', '8', '9', 'a'}, Zeros(7), {0x3B}, {0x2C}, Zeros(9)})),
+              HeaderSize{});
 }
 
 TEST(PictureHeaders, TheExtensionChoosesTheReader) {
@@ -168,7 +209,8 @@ TEST(PictureHeaders, TheExtensionChoosesTheReader) {
     const Bytes tiff = Tiff(true, 7, 8, 3);
     EXPECT_EQ(HeaderSizeByExtension("scan.tif", tiff), (HeaderSize{7, 8}));
     EXPECT_EQ(HeaderSizeByExtension("scan.TIFF", tiff), (HeaderSize{7, 8}));
-    EXPECT_EQ(HeaderSizeByExtension("p.JPEG", Cat({{0xFF, 0xD8}, JpegFrame(0xC0, 2, 3)})), (HeaderSize{2, 3}));
+    EXPECT_EQ(HeaderSizeByExtension("p.JPEG", Cat({{0xFF, 0xD8}, JpegFrame(0xC0, 2, 3)})),
+              (HeaderSize{2, 3}));
     EXPECT_EQ(HeaderSizeByExtension("p.bmp", Bmp(2, -3)), (HeaderSize{2, 3}));
     EXPECT_EQ(HeaderSizeByExtension("p.gif", GifWithExtensions(4, 5)), (HeaderSize{4, 5}));
 }
