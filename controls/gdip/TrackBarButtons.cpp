@@ -9,7 +9,7 @@ using Self = TTrackBarButtons;
 
 const TClassInfo& TTrackBarButtons::StaticClassInfo() {
     static const TClassInfo info = [] {
-        ClassBuilder<Self> builder("TTrackBarButtons", &TPersistent::StaticClassInfo());
+        ClassBuilder<Self> builder("TTrackBarButtons", &TTrackBarPart::StaticClassInfo());
         KORVAN_BUTTON_COLORS(KORVAN_REGISTER_PART_COLOR)
         KORVAN_BUTTON_MIRROR_COLORS(KORVAN_REGISTER_PART_COLOR)
         builder

@@ -8,7 +8,7 @@ using Self = TTrackBarLabel;
 } // namespace
 
 const TClassInfo& TTrackBarLabel::StaticClassInfo() {
-    static const TClassInfo info = ClassBuilder<Self>("TTrackBarLabel", &TPersistent::StaticClassInfo())
+    static const TClassInfo info = ClassBuilder<Self>("TTrackBarLabel", &TTrackBarPart::StaticClassInfo())
                                        .Property("Visible", &Self::Visible, &Self::SetVisible)
                                        .Default(false)
                                        .Enum("Position", &Self::Position, &Self::SetPosition,

@@ -9,6 +9,7 @@
 #include "platform/forms/Persistent.h"
 #include "platform/gfx/Color.h"
 
+#include <functional>
 #include <memory>
 
 class TCustomTrackBar;

@@ -9,7 +9,7 @@ using Self = TTrackBarSlider;
 
 const TClassInfo& TTrackBarSlider::StaticClassInfo() {
     static const TClassInfo info = [] {
-        ClassBuilder<Self> builder("TTrackBarSlider", &TPersistent::StaticClassInfo());
+        ClassBuilder<Self> builder("TTrackBarSlider", &TTrackBarPart::StaticClassInfo());
         KORVAN_SLIDER_COLORS(KORVAN_REGISTER_PART_COLOR)
         builder
             .Enum("Direction", &Self::Direction, &Self::SetDirection,

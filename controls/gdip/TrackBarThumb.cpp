@@ -9,7 +9,7 @@ using Self = TTrackBarThumb;
 
 const TClassInfo& TTrackBarThumb::StaticClassInfo() {
     static const TClassInfo info = [] {
-        ClassBuilder<Self> builder("TTrackBarThumb", &TPersistent::StaticClassInfo());
+        ClassBuilder<Self> builder("TTrackBarThumb", &TTrackBarPart::StaticClassInfo());
         KORVAN_THUMB_COLORS(KORVAN_REGISTER_PART_COLOR)
         builder
             .Enum("Gradient", &Self::Gradient, &Self::SetGradient,

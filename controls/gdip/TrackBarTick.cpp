@@ -9,7 +9,7 @@ using Self = TTrackBarTick;
 
 const TClassInfo& TTrackBarTick::StaticClassInfo() {
     static const TClassInfo info = [] {
-        ClassBuilder<Self> builder("TTrackBarTick", &TPersistent::StaticClassInfo());
+        ClassBuilder<Self> builder("TTrackBarTick", &TTrackBarPart::StaticClassInfo());
         builder.Property("Color", &Self::Color, &Self::SetColor)
             .TypeName("TColor")
             .Default(clBlack)
