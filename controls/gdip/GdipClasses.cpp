@@ -2,6 +2,7 @@
 
 #include "controls/gdip/AdvGDIP.h"
 #include "controls/gdip/GDIPFill.h"
+#include "controls/gdip/GDIPFillSaver.h"
 #include "controls/gdip/GDIPPictureContainer.h"
 #include "controls/gdip/GDIPicture.h"
 #include "platform/forms/Form.h"
@@ -13,10 +14,10 @@ void RegisterGdipClasses() {
     static const bool done = [] {
         korvan::forms::RegisterStandardClasses();
         korvan::forms::RegisterColorIdents();
-        for (const TClassInfo* info :
-             {&TGDIPPicture::StaticClassInfo(), &TAdvGDIPPicture::StaticClassInfo(),
-              &TGDIPFill::StaticClassInfo(), &TPictureItem::StaticClassInfo(),
-              &TPictureCollection::StaticClassInfo(), &TGDIPPictureContainer::StaticClassInfo()})
+        for (const TClassInfo* info : {&TGDIPPicture::StaticClassInfo(), &TAdvGDIPPicture::StaticClassInfo(),
+                                       &TGDIPFill::StaticClassInfo(), &TPictureItem::StaticClassInfo(),
+                                       &TPictureCollection::StaticClassInfo(),
+                                       &TGDIPPictureContainer::StaticClassInfo(), &TSaver::StaticClassInfo()})
             RegisterClass(*info);
         return true;
     }();
