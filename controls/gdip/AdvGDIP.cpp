@@ -137,11 +137,8 @@ const Gdiplus::Image* TAdvGDIPPicture::DrawableImage(bool* keyed) const {
 }
 
 void TAdvGDIPPicture::TakeFacts(const Gdiplus::Image& image) {
-    if (factsOf_ == &image)
-        return;
-    factsOf_ = &image;
     pixelDepth_ = image.GetPixelDepth();
-    hasAlpha_ = image.HasAlpha();
+    hasAlpha_ = Data().HasAlpha();
     hasPalette_ = pixelDepth_ <= 8;
     pixelFormat_ = PixelFormatOf(pixelDepth_, hasAlpha_);
     SetMeasuredSize(static_cast<int>(image.GetWidth()), static_cast<int>(image.GetHeight()));

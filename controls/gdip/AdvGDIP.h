@@ -73,7 +73,6 @@ private:
     void TakeFacts(const Gdiplus::Image& image);
 
     bool drawing_ = false;
-    const Gdiplus::Image* factsOf_ = nullptr; // the image the facts were taken from
     TTransparentMode transparentMode_ = tmAuto;
     TColor transparentColor_ = clWhite;
     std::string id_;

@@ -249,6 +249,16 @@ TEST(GDIPPictures, GraphicsDrawKeysATransparentBitmapOnly) {
     EXPECT_EQ(keyed.pixel(3, 0), kRed);
     EXPECT_EQ(keyed.pixel(5, 5), kBlue);
 
+    // The facts follow the image drawn last.
+    TAdvGDIPPicture clear;
+    clear.LoadFromStream(PngFile(Swatch(2, 2, 0x80FF0000u, 0xFF000000u)));
+    Gdiplus::Bitmap elsewhere(4, 4);
+    Gdiplus::Graphics eg(elsewhere);
+    clear.GDIPDraw(eg, Gdiplus::RectF{0, 0, 2, 2});
+    EXPECT_TRUE(clear.HasAlpha());
+    EXPECT_EQ(clear.PixelFormat(), 0x26200A);
+    EXPECT_EQ(clear.Width(), 2);
+
     adv.SetTransparentMode(tmFixed);
     adv.SetTransparentColor(clRed);
     QImage fixed = drawn(TRect{1, 1, 2, 2});
