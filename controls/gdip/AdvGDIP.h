@@ -30,8 +30,6 @@ public:
     // top-left corner in its own size; other kinds stretched into r.
     void Draw(TCanvas& canvas, const TRect& r) override;
 
-    // Measures from the header (by the file name's extension).
-    void LoadFromFile(const std::string& fileName) override;
     // Ignores an empty byte block.
     void LoadFromStream(std::span<const std::uint8_t> bytes) override;
     // Stores a non-empty block and measures it.
@@ -65,6 +63,10 @@ public:
     int PixelDepth() const { return pixelDepth_; }
     bool HasAlpha() const { return hasAlpha_; }
     bool HasPalette() const { return hasPalette_; }
+
+protected:
+    // A file is measured from its header (by the file name's extension).
+    void MeasureFile(const std::string& fileName) override { GetImageSizesFromFileName(fileName); }
 
 private:
     // The image to draw: colour-keyed for a BMP file when the picture is
