@@ -44,18 +44,11 @@ TAdvGDIPPicture::TAdvGDIPPicture(const TAdvGDIPPicture& other)
 
 void TAdvGDIPPicture::Assign(TPersistent* source) {
     if (!source) {
-        ClearBytes();
-        MarkEmpty();
-        RaiseChange();
-        RaiseClear();
+        Clear();
         return;
     }
-    auto* other = dynamic_cast<TAdvGDIPPicture*>(source);
-    if (!other || other == this)
-        return;
-    CopyFrom(*other);
-    GetImageSizes();
-    RaiseChange();
+    if (auto* other = dynamic_cast<TAdvGDIPPicture*>(source); other && other != this)
+        TakeCopy(*other);
 }
 
 void TAdvGDIPPicture::Assign(const TGraphic& source) {
@@ -63,10 +56,7 @@ void TAdvGDIPPicture::Assign(const TGraphic& source) {
         Assign(const_cast<TAdvGDIPPicture*>(other));
         return;
     }
-    const TBytes bytes = source.SaveToBytes();
-    StoreBytes(bytes);
-    GetImageSizes();
-    RaiseChange();
+    TakeBytes(source.SaveToBytes());
 }
 
 void TAdvGDIPPicture::Assign(const TPicture& source) {
@@ -90,24 +80,9 @@ void TAdvGDIPPicture::Draw(TCanvas& canvas, const TRect& r) {
     graphics.DrawImage(*image, ToRectF(r));
 }
 
-void TAdvGDIPPicture::LoadFromFile(const std::string& fileName) {
-    try {
-        const TBytes bytes = korvan::gfx::ReadFileBytes(fileName);
-        StoreBytes(bytes);
-        RaiseClear();
-        GetImageSizesFromFileName(fileName);
-        RaiseChange();
-    } catch (const std::exception&) {
-        MarkEmpty();
-    }
-}
-
 void TAdvGDIPPicture::LoadFromStream(std::span<const std::uint8_t> bytes) {
-    if (bytes.empty())
-        return;
-    StoreBytes(bytes);
-    GetImageSizes();
-    RaiseChange();
+    if (!bytes.empty())
+        TakeBytes(bytes);
 }
 
 void TAdvGDIPPicture::ReadData(const std::vector<std::uint8_t>& bytes) {
@@ -137,11 +112,8 @@ const Gdiplus::Image* TAdvGDIPPicture::DrawableImage(bool* keyed) const {
 }
 
 void TAdvGDIPPicture::TakeFacts(const Gdiplus::Image& image) {
-    if (factsOf_ == &image)
-        return;
-    factsOf_ = &image;
     pixelDepth_ = image.GetPixelDepth();
-    hasAlpha_ = image.HasAlpha();
+    hasAlpha_ = Data().HasAlpha();
     hasPalette_ = pixelDepth_ <= 8;
     pixelFormat_ = PixelFormatOf(pixelDepth_, hasAlpha_);
     SetMeasuredSize(static_cast<int>(image.GetWidth()), static_cast<int>(image.GetHeight()));

@@ -30,8 +30,6 @@ public:
     // top-left corner in its own size; other kinds stretched into r.
     void Draw(TCanvas& canvas, const TRect& r) override;
 
-    // Measures from the header (by the file name's extension).
-    void LoadFromFile(const std::string& fileName) override;
     // Ignores an empty byte block.
     void LoadFromStream(std::span<const std::uint8_t> bytes) override;
     // Stores a non-empty block and measures it.
@@ -66,6 +64,10 @@ public:
     bool HasAlpha() const { return hasAlpha_; }
     bool HasPalette() const { return hasPalette_; }
 
+protected:
+    // A file is measured from its header (by the file name's extension).
+    void MeasureFile(const std::string& fileName) override { GetImageSizesFromFileName(fileName); }
+
 private:
     // The image to draw: colour-keyed for a BMP file when the picture is
     // transparent, else the decoded image; null when undecodable.
@@ -73,7 +75,6 @@ private:
     void TakeFacts(const Gdiplus::Image& image);
 
     bool drawing_ = false;
-    const Gdiplus::Image* factsOf_ = nullptr; // the image the facts were taken from
     TTransparentMode transparentMode_ = tmAuto;
     TColor transparentColor_ = clWhite;
     std::string id_;

@@ -56,6 +56,11 @@ public:
     // The glow over r, clipped to r; the caller's clip is kept.
     void DrawGlow(Gdiplus::Graphics& graphics, const TGPRectF& r);
 
+    // The fill on the clipboard in the private format "GDI+ Fill", and back
+    // (nothing when the clipboard holds no fill).
+    void SaveToClipBoard();
+    void LoadFromClipBoard();
+
     // The fill as keys of one INI section, and back. The picture-size mode
     // has a key of its own ("PictureSizeMode"); "PictureSize" holds the
     // length of the picture's hex text as files expect it.

@@ -59,34 +59,28 @@ TGPRectF TGDIPFill::Fill(Gdiplus::Graphics* graphics, const TGPRectF& rect, std:
     const std::uint8_t ocmrto = Effective(opacityMirrorTo, opacityMirrorTo_);
     TGPRectF r = rect;
     const bool hasBorder = borderWidth_ > 0 && borderColor_ != clNone;
-
+    const Gdiplus::Pen borderPen(Gdiplus::Color(MakeARGBFromColor(bo, borderColor_)),
+                                 static_cast<REAL>(borderWidth_));
     if (r.Height == 1.0f || r.Width == 1.0f) {
         // A line of a control: only its border line.
         if (hasBorder)
-            g.DrawLine(Gdiplus::Pen(Gdiplus::Color(MakeARGBFromColor(bo, borderColor_)),
-                                    static_cast<REAL>(borderWidth_)),
-                       r.X, r.Y, r.X + r.Width, r.Y + r.Height);
+            g.DrawLine(borderPen, r.X, r.Y, r.X + r.Width, r.Y + r.Height);
     } else {
         r = DrawShadow(g, r);
         DrawBody(g, r, oc, octo, ocmr, ocmrto);
-        const TRect pr = PictureRect(r);
         if (backGroundPictureMode_ == pmInsideFill && gradientType_ == gtTexture) {
             const GraphicsStateGuard keepClip(g);
             g.SetClip(*RoundRectPath(r, rounding_, roundingType_), Gdiplus::CombineModeIntersect);
-            DrawBackGroundPicture(g, pr);
+            DrawBackGroundPicture(g, PictureRect(r));
         }
-        if (hasBorder) {
-            g.DrawPath(Gdiplus::Pen(Gdiplus::Color(MakeARGBFromColor(bo, borderColor_)),
-                                    static_cast<REAL>(borderWidth_)),
-                       *RoundRectPath(r, rounding_, roundingType_));
-        }
+        if (hasBorder)
+            g.DrawPath(borderPen, *RoundRectPath(r, rounding_, roundingType_));
     }
     DrawGlow(g, r);
     DrawFocus(g, r, oc);
-    const TRect pr = PictureRect(r);
     if (backGroundPictureMode_ == pmOutsideFill && gradientType_ == gtTexture)
-        DrawBackGroundPicture(g, pr);
-    DrawForegroundPicture(g, pr);
+        DrawBackGroundPicture(g, PictureRect(r));
+    DrawForegroundPicture(g, PictureRect(r));
     return r;
 }
 

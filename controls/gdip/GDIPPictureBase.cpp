@@ -118,4 +118,35 @@ void GDIPPictureBase::CopyFrom(const GDIPPictureBase& other) {
     isEmpty_ = !data_.HasBytes();
 }
 
+void GDIPPictureBase::Clear() {
+    data_.Clear();
+    isEmpty_ = true;
+    RaiseChange();
+    RaiseClear();
+}
+
+void GDIPPictureBase::TakeBytes(std::span<const std::uint8_t> bytes) {
+    StoreBytes(bytes);
+    GetImageSizes();
+    RaiseChange();
+}
+
+void GDIPPictureBase::TakeCopy(const GDIPPictureBase& other) {
+    CopyFrom(other);
+    GetImageSizes();
+    RaiseChange();
+}
+
+void GDIPPictureBase::LoadFromFile(const std::string& fileName) {
+    try {
+        const TBytes bytes = korvan::gfx::ReadFileBytes(fileName);
+        StoreBytes(bytes);
+        RaiseClear();
+        MeasureFile(fileName);
+        RaiseChange();
+    } catch (const std::exception&) {
+        isEmpty_ = true;
+    }
+}
+
 } // namespace korvan::gdip

@@ -43,9 +43,10 @@ public:
     std::string DefaultExtension() const override;
 
     // ---- loading and saving
-    // The whole file; any failure (missing, unreadable) leaves the picture
-    // empty and is not passed on.
-    virtual void LoadFromFile(const std::string& fileName) = 0;
+    // The whole file, then OnClear, the size (MeasureFile) and OnChange; any
+    // failure (missing, unreadable) leaves the picture empty and is not
+    // passed on.
+    virtual void LoadFromFile(const std::string& fileName);
     // The whole byte block becomes the picture; measured; OnChange.
     virtual void LoadFromStream(std::span<const std::uint8_t> bytes) = 0;
     // Appends the held bytes unchanged.
@@ -79,6 +80,18 @@ public:
     TNotifyEvent OnClear;
 
 protected:
+    // How a file just loaded is measured (by decoding it, unless a kind
+    // knows better).
+    virtual void MeasureFile(const std::string& fileName) {
+        (void)fileName;
+        GetImageSizes();
+    }
+    // None assigned: no bytes, empty, OnChange, OnClear.
+    void Clear();
+    // New bytes assigned or loaded: stored, measured, OnChange.
+    void TakeBytes(std::span<const std::uint8_t> bytes);
+    // Another picture's bytes assigned: shared, measured, OnChange.
+    void TakeCopy(const GDIPPictureBase& other);
     // Whether the held file decodes as a BMP file.
     bool IsBmp() const;
     // The decoded image with the colour of its bottom-left pixel made
@@ -87,9 +100,6 @@ protected:
     // Stores the bytes; the picture is not empty afterwards (even with no bytes).
     void StoreBytes(std::span<const std::uint8_t> bytes);
     void CopyFrom(const GDIPPictureBase& other); // bytes, empty flag
-    void MarkEmpty() { isEmpty_ = true; }
-    void SetEmpty(bool value) { isEmpty_ = value; }
-    void ClearBytes() { data_.Clear(); }
     void SetMeasuredSize(int width, int height) {
         width_ = width;
         height_ = height;

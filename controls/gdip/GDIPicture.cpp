@@ -12,18 +12,11 @@ const TClassInfo& TGDIPPicture::StaticClassInfo() {
 
 void TGDIPPicture::Assign(TPersistent* source) {
     if (!source) {
-        ClearBytes();
-        MarkEmpty();
-        RaiseChange();
-        RaiseClear();
+        Clear();
         return;
     }
-    auto* other = dynamic_cast<TGDIPPicture*>(source);
-    if (!other || other == this)
-        return;
-    CopyFrom(*other);
-    GetImageSizes();
-    RaiseChange();
+    if (auto* other = dynamic_cast<TGDIPPicture*>(source); other && other != this)
+        TakeCopy(*other);
 }
 
 void TGDIPPicture::Assign(const TGraphic& source) {
@@ -31,12 +24,8 @@ void TGDIPPicture::Assign(const TGraphic& source) {
         Assign(const_cast<TGDIPPicture*>(other));
         return;
     }
-    if (!dynamic_cast<const TBitmap*>(&source))
-        return;
-    const TBytes bytes = source.SaveToBytes();
-    StoreBytes(bytes);
-    GetImageSizes();
-    RaiseChange();
+    if (dynamic_cast<const TBitmap*>(&source))
+        TakeBytes(source.SaveToBytes());
 }
 
 void TGDIPPicture::Assign(const TPicture& source) {
@@ -45,14 +34,10 @@ void TGDIPPicture::Assign(const TPicture& source) {
         Assign(static_cast<TPersistent*>(nullptr));
         return;
     }
-    if (dynamic_cast<const TGDIPPicture*>(graphic)) {
+    if (dynamic_cast<const TGDIPPicture*>(graphic))
         Assign(*graphic);
-        return;
-    }
-    const TBytes bytes = graphic->SaveToBytes();
-    StoreBytes(bytes);
-    GetImageSizes();
-    RaiseChange();
+    else
+        TakeBytes(graphic->SaveToBytes());
 }
 
 void TGDIPPicture::Draw(TCanvas& canvas, const TRect& r) {
@@ -68,22 +53,8 @@ void TGDIPPicture::Draw(TCanvas& canvas, const TRect& r) {
                                       static_cast<Gdiplus::REAL>(r.Height())});
 }
 
-void TGDIPPicture::LoadFromFile(const std::string& fileName) {
-    try {
-        const TBytes bytes = korvan::gfx::ReadFileBytes(fileName);
-        StoreBytes(bytes);
-        RaiseClear();
-        GetImageSizes();
-        RaiseChange();
-    } catch (const std::exception&) {
-        MarkEmpty();
-    }
-}
-
 void TGDIPPicture::LoadFromStream(std::span<const std::uint8_t> bytes) {
-    StoreBytes(bytes);
-    GetImageSizes();
-    RaiseChange();
+    TakeBytes(bytes);
 }
 
 void TGDIPPicture::ReadData(const std::vector<std::uint8_t>& bytes) {

@@ -28,7 +28,6 @@ public:
     // stretched into r; other kinds are drawn stretched into r.
     void Draw(TCanvas& canvas, const TRect& r) override;
 
-    void LoadFromFile(const std::string& fileName) override;
     // Takes any byte block, an empty one too.
     void LoadFromStream(std::span<const std::uint8_t> bytes) override;
     // Stores without measuring: the owner calls GetImageSizes before use.

@@ -2,6 +2,7 @@
 
 #include "controls/gdip/AdvGDIP.h"
 #include "controls/gdip/GDIPFill.h"
+#include "controls/gdip/GDIPFillSaver.h"
 #include "controls/gdip/GDIPPictureContainer.h"
 #include "controls/gdip/GDIPicture.h"
 #include "controls/gdip/TrackBar.h"
@@ -18,7 +19,7 @@ void RegisterGdipClasses() {
              {&TGDIPPicture::StaticClassInfo(), &TAdvGDIPPicture::StaticClassInfo(),
               &TGDIPFill::StaticClassInfo(), &TPictureItem::StaticClassInfo(),
               &TPictureCollection::StaticClassInfo(), &TGDIPPictureContainer::StaticClassInfo(),
-              &TAdvTrackBar::StaticClassInfo()})
+              &TSaver::StaticClassInfo(), &TAdvTrackBar::StaticClassInfo()})
             RegisterClass(*info);
         return true;
     }();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <string_view>
 #include <unordered_map>
 
@@ -13,6 +14,7 @@ struct PictureData::Shared {
     std::size_t hash = 0;
     bool decoded = false;
     std::unique_ptr<Gdiplus::Image> image;
+    std::optional<bool> hasAlpha;
     bool keyedValid = false;
     Gdiplus::ARGB key = 0;
     std::unique_ptr<Gdiplus::Image> keyed;
@@ -94,6 +96,15 @@ const Gdiplus::Image* PictureData::Image() const {
             shared_->image = std::move(image);
     }
     return shared_->image.get();
+}
+
+bool PictureData::HasAlpha() const {
+    const Gdiplus::Image* image = Image();
+    if (!image)
+        return false;
+    if (!shared_->hasAlpha)
+        shared_->hasAlpha = image->HasAlpha();
+    return *shared_->hasAlpha;
 }
 
 const Gdiplus::Image* PictureData::KeyedImage(Gdiplus::ARGB key) const {

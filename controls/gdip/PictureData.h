@@ -27,6 +27,9 @@ public:
     // The decoded image; null when there are no bytes or they do not
     // decode. Decoded at the first call for these bytes, then kept.
     const Gdiplus::Image* Image() const;
+    // Whether the decoded image has a pixel that is not opaque (looked at
+    // once per image).
+    bool HasAlpha() const;
     // The image with every pixel of colour `key` (ARGB, alpha ignored)
     // made transparent; kept for the last key asked for.
     const Gdiplus::Image* KeyedImage(Gdiplus::ARGB key) const;

@@ -6,6 +6,7 @@
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/Graphic.h"
 #include "platform/gfx/Pictures.h"
+#include "tests/support/gui/GuiHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -248,6 +249,16 @@ TEST(GDIPPictures, GraphicsDrawKeysATransparentBitmapOnly) {
     EXPECT_EQ(keyed.pixel(3, 0), kRed);
     EXPECT_EQ(keyed.pixel(5, 5), kBlue);
 
+    // The facts follow the image drawn last.
+    TAdvGDIPPicture clear;
+    clear.LoadFromStream(PngFile(Swatch(2, 2, 0x80FF0000u, 0xFF000000u)));
+    Gdiplus::Bitmap elsewhere(4, 4);
+    Gdiplus::Graphics eg(elsewhere);
+    clear.GDIPDraw(eg, Gdiplus::RectF{0, 0, 2, 2});
+    EXPECT_TRUE(clear.HasAlpha());
+    EXPECT_EQ(clear.PixelFormat(), 0x26200A);
+    EXPECT_EQ(clear.Width(), 2);
+
     adv.SetTransparentMode(tmFixed);
     adv.SetTransparentColor(clRed);
     QImage fixed = drawn(TRect{1, 1, 2, 2});
@@ -315,4 +326,41 @@ TEST(GDIPPictures, UrlsLoadFilesAndIgnoreOtherSchemes) {
     adv.LoadFromURL("FiLe://" + path);
     EXPECT_EQ(adv.Width(), 7);
     EXPECT_EQ(adv.Bytes(), png);
+}
+
+// Every file kind the pack holds: measured from its header on loading,
+// decoded to the same size, and drawn (a sheet written to look at).
+TEST(GDIPPictures, EveryFileKindLoadsMeasuresAndDraws) {
+    QImage art(24, 16, QImage::Format_ARGB32);
+    for (int y = 0; y < art.height(); ++y)
+        for (int x = 0; x < art.width(); ++x)
+            art.setPixel(x, y, qRgb(40 + 8 * x, 60 + 10 * y, x < 12 ? 200 : 40));
+    struct Kind {
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+        int w, h;
+    };
+    const std::vector<Kind> kinds = {{"a.bmp", BmpFile(art), 24, 16},
+                                     {"a.png", PngFile(art), 24, 16},
+                                     {"a.jpg", korvan::gfx::EncodeJpeg(art), 24, 16},
+                                     {"a.gif", GifFile(), 2, 1},
+                                     {"a.tiff", TiffFile(art), 24, 16}};
+    Gdiplus::Bitmap sheet(int(kinds.size()) * 60, 50);
+    sheet.Pixels().fill(0xFFF0F0F0u);
+    Gdiplus::Graphics g(sheet);
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        TAdvGDIPPicture picture;
+        picture.LoadFromFile(TempFile(kinds[i].name, kinds[i].bytes));
+        EXPECT_EQ(picture.Width(), kinds[i].w) << kinds[i].name;
+        EXPECT_EQ(picture.Height(), kinds[i].h) << kinds[i].name;
+        const Gdiplus::Image* image = picture.DecodedImage();
+        ASSERT_NE(image, nullptr) << kinds[i].name;
+        EXPECT_EQ(int(image->GetWidth()), kinds[i].w) << kinds[i].name;
+        EXPECT_EQ(int(image->GetHeight()), kinds[i].h) << kinds[i].name;
+        const int left = int(i) * 60 + 6;
+        picture.GDIPDraw(g, TRect{left, 9, left + 48, 41});
+        const QRgb middle = sheet.Pixels().pixel(left + 10, 25);
+        EXPECT_NE(middle, 0xFFF0F0F0u) << kinds[i].name << " drew nothing";
+    }
+    korvan::testing::SavePng(sheet.Pixels(), "gdip_picture_kinds");
 }
