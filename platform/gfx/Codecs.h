@@ -49,5 +49,8 @@ Bytes EncodeJpeg(const QImage& image, const JpegOptions& options = {});
 QImage DecodeGif(ByteView data);
 // ICO: the largest image (BMP with AND mask, or PNG inside).
 QImage DecodeIco(ByteView data);
+// TIFF, either byte order: the first image, 8 bits a sample in strips,
+// uncompressed or PackBits; grey, palette, RGB and RGBA.
+QImage DecodeTiff(ByteView data);
 
 } // namespace korvan::gfx

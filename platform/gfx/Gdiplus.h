@@ -168,7 +168,7 @@ enum StringFormatFlags {
     StringFormatFlagsNoWrap = 0x1000,
     StringFormatFlagsNoClip = 0x4000
 };
-enum class ImageFormat { Unknown, Bmp, Png, Jpeg, Gif, Icon };
+enum class ImageFormat { Unknown, Bmp, Png, Jpeg, Gif, Icon, Tiff };
 
 // ---- paths and regions --------------------------------------------------------
 
@@ -522,6 +522,13 @@ public:
     Status SetClip(const Region& r, CombineMode mode = CombineModeReplace);
     Status ResetClip();
     bool IsClipInfinite() const { return clip_.IsInfinite(); }
+    // The clip set through SetClip (infinite when there is none).
+    Status GetClip(Region* region) const {
+        if (!region)
+            return InvalidParameter;
+        *region = clip_;
+        return Ok;
+    }
 
     Status DrawLine(const Pen& pen, REAL x1, REAL y1, REAL x2, REAL y2);
     Status DrawLines(const Pen& pen, const std::vector<PointF>& pts);

@@ -24,6 +24,9 @@ std::unique_ptr<Image> Image::FromBytes(korvan::gfx::ByteView b) {
         return std::make_unique<Image>(DecodeGif(b), ImageFormat::Gif);
     if (b.size() >= 4 && b[0] == 0 && b[1] == 0 && b[2] == 1 && b[3] == 0)
         return std::make_unique<Image>(DecodeIco(b), ImageFormat::Icon);
+    if (b.size() >= 4 && ((b[0] == 'I' && b[1] == 'I' && b[2] == 42 && b[3] == 0) ||
+                          (b[0] == 'M' && b[1] == 'M' && b[2] == 0 && b[3] == 42)))
+        return std::make_unique<Image>(DecodeTiff(b), ImageFormat::Tiff);
     return std::make_unique<Image>();
 }
 

@@ -1,0 +1,29 @@
+#include "controls/gdip/GdipClasses.h"
+
+#include "controls/gdip/AdvGDIP.h"
+#include "controls/gdip/GDIPFill.h"
+#include "controls/gdip/GDIPFillSaver.h"
+#include "controls/gdip/GDIPPictureContainer.h"
+#include "controls/gdip/GDIPicture.h"
+#include "controls/gdip/TrackBar.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/GraphicsProperties.h"
+
+namespace korvan::gdip {
+
+void RegisterGdipClasses() {
+    static const bool done = [] {
+        korvan::forms::RegisterStandardClasses();
+        korvan::forms::RegisterColorIdents();
+        for (const TClassInfo* info :
+             {&TGDIPPicture::StaticClassInfo(), &TAdvGDIPPicture::StaticClassInfo(),
+              &TGDIPFill::StaticClassInfo(), &TPictureItem::StaticClassInfo(),
+              &TPictureCollection::StaticClassInfo(), &TGDIPPictureContainer::StaticClassInfo(),
+              &TSaver::StaticClassInfo(), &TAdvTrackBar::StaticClassInfo()})
+            RegisterClass(*info);
+        return true;
+    }();
+    (void)done;
+}
+
+} // namespace korvan::gdip
