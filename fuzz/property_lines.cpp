@@ -50,17 +50,18 @@ private:
 };
 
 const TClassInfo& TFuzzThing::StaticClassInfo() {
-    static const TClassInfo info = korvan::forms::ClassBuilder<TFuzzThing>("TFuzzThing", &TComponent::StaticClassInfo())
-                                       .Property("Count", &TFuzzThing::Count, &TFuzzThing::SetCount)
-                                       .Default(0)
-                                       .Enum("Kind", &TFuzzThing::Kind, &TFuzzThing::SetKind, {"kA", "kB", "kC"})
-                                       .Set("Flags", &TFuzzThing::Flags, &TFuzzThing::SetFlags, {"fA", "fB", "fC"})
-                                       .Property("Active", &TFuzzThing::Active, &TFuzzThing::SetActive)
-                                       .Property("Letter", &TFuzzThing::Letter, &TFuzzThing::SetLetter)
-                                       .Property("Span", &TFuzzThing::Span, &TFuzzThing::SetSpan)
-                                       .Property("Caption", &TFuzzThing::Caption, &TFuzzThing::SetCaption)
-                                       .Property("Font", &TFuzzThing::Font, &TFuzzThing::SetFont)
-                                       .Build();
+    static const TClassInfo info =
+        korvan::forms::ClassBuilder<TFuzzThing>("TFuzzThing", &TComponent::StaticClassInfo())
+            .Property("Count", &TFuzzThing::Count, &TFuzzThing::SetCount)
+            .Default(0)
+            .Enum("Kind", &TFuzzThing::Kind, &TFuzzThing::SetKind, {"kA", "kB", "kC"})
+            .Set("Flags", &TFuzzThing::Flags, &TFuzzThing::SetFlags, {"fA", "fB", "fC"})
+            .Property("Active", &TFuzzThing::Active, &TFuzzThing::SetActive)
+            .Property("Letter", &TFuzzThing::Letter, &TFuzzThing::SetLetter)
+            .Property("Span", &TFuzzThing::Span, &TFuzzThing::SetSpan)
+            .Property("Caption", &TFuzzThing::Caption, &TFuzzThing::SetCaption)
+            .Property("Font", &TFuzzThing::Font, &TFuzzThing::SetFont)
+            .Build();
     return info;
 }
 
