@@ -98,7 +98,8 @@ void TiColorSchemes::LoadSchemeXML(TiXMLMemoryStream& stream, bool isUser) {
             category.Schemes.push_back(std::move(scheme));
             std::vector<std::string>& lines = category.Schemes.back().Lines;
             stream.GotoElementStart("Properties");
-            for (std::string tag = stream.PeekNextPiece(); tag != "/Properties"; tag = stream.PeekNextPiece()) {
+            for (std::string tag = stream.PeekNextPiece(); tag != "/Properties";
+                 tag = stream.PeekNextPiece()) {
                 const std::string value = stream.GetElement(tag);
                 if (!tag.empty())
                     lines.push_back(Text(tag) + " = " + Text(value));

@@ -168,9 +168,9 @@ TEST(ColorSchemes, SplitSchemeLine) {
         const char* path;
         const char* value;
     };
-    for (const Case& c : {Case{"TitleFont.Color = 255", "TitleFont.Color", "255"}, Case{" A =  two ", "A", " two "},
-                          Case{"A=1", "A", ""}, Case{"A =", "A", ""}, Case{"no separator", "", ""},
-                          Case{"A = x = y", "A", "x = y"}}) {
+    for (const Case& c : {Case{"TitleFont.Color = 255", "TitleFont.Color", "255"},
+                          Case{" A =  two ", "A", " two "}, Case{"A=1", "A", ""}, Case{"A =", "A", ""},
+                          Case{"no separator", "", ""}, Case{"A = x = y", "A", "x = y"}}) {
         std::string path = "stale", value = "stale";
         SplitSchemeLine(c.line, path, value);
         EXPECT_EQ(path, c.path) << c.line;
@@ -189,7 +189,8 @@ TEST(ColorSchemes, ValuesByPath) {
           Case{"Active", "yes", [](const TPlotTestThing& t) { return t.Active(); }},
           Case{"Active", "false", [](const TPlotTestThing& t) { return !t.Active(); }},
           Case{"BorderStyle", "2", [](const TPlotTestThing& t) { return t.BorderStyle() == ibsLowered; }},
-          Case{"titlefont.COLOR", "255", [](const TPlotTestThing& t) { return t.TitleFont()->Color() == clRed; }},
+          Case{"titlefont.COLOR", "255",
+               [](const TPlotTestThing& t) { return t.TitleFont()->Color() == clRed; }},
           Case{"Span", "2.5", [](const TPlotTestThing& t) { return t.Span() == 2.5; }},
           Case{"Shapes", "6", [](const TPlotTestThing& t) { return t.Shapes() == 6; }},
           Case{"Caption", " as is ", [](const TPlotTestThing& t) { return t.Caption() == " as is "; }},
@@ -222,8 +223,9 @@ TEST(ColorSchemes, FoldersAndFiles) {
     schemes.LoadThemes("TPlotTestThing", ReadThemePaths(settings));
     EXPECT_EQ(schemes.GetThemeCategoryCount(), 0);
 
-    const auto root = std::filesystem::temp_directory_path() /
-                      ("korvan-plot-schemes-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    const auto root =
+        std::filesystem::temp_directory_path() /
+        ("korvan-plot-schemes-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
     std::filesystem::create_directories(root / "pack");
     std::filesystem::create_directories(root / "user");
     settings.values[{false, "Tashel Defined Theme Path"}] = " " + (root / "machine").string() + " ";
