@@ -56,6 +56,7 @@ TEST_F(PackForms, StoredPropertiesAreWrittenByName) {
     korvan::plot::testing::TPlotTestThing thing;
     thing.SetCount(5);
     thing.SetCaption("text");
+    thing.SetBorderStyle(ibsLowered);
     korvan::forms::FormTokens tokens;
     TWriter writer(tokens);
     WriteStoredProperties(writer, &thing);
@@ -65,6 +66,13 @@ TEST_F(PackForms, StoredPropertiesAreWrittenByName) {
             names.push_back(t.text);
     EXPECT_NE(std::find(names.begin(), names.end(), "Count"), names.end());
     EXPECT_NE(std::find(names.begin(), names.end(), "Caption"), names.end());
+    // A form stores an enumeration by its member name (property lines hold
+    // its ordinal).
+    for (std::size_t i = 0; i + 1 < tokens.size(); ++i)
+        if (tokens[i].kind == korvan::forms::FormToken::Kind::Name && tokens[i].text == "BorderStyle") {
+            EXPECT_EQ(tokens[i + 1].text, "ibsLowered");
+        }
+    EXPECT_NE(std::find(names.begin(), names.end(), "BorderStyle"), names.end());
     // Read-only values are not written.
     EXPECT_EQ(std::find(names.begin(), names.end(), "ReadOnly"), names.end());
 }
