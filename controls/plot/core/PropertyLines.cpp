@@ -65,7 +65,11 @@ void WriteLines(const ObjectRef& instance, const std::string& prefix, TStrings& 
         if (IsLineOrdinal(prop->Kind)) {
             if (!prop->GetOrd)
                 continue;
-            const std::int64_t value = prop->GetOrd(instance.Ptr);
+            std::int64_t value = prop->GetOrd(instance.Ptr);
+            // A character's ordinal is its byte, 0..255, whatever the
+            // signedness of char.
+            if (prop->Kind == tkChar)
+                value &= 0xFF;
             if (skipDefaults && prop->HasDefault && value == prop->Default)
                 continue;
             lines.Add(path + " = " + IntToStr(value));

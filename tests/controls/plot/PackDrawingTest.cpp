@@ -85,6 +85,42 @@ TEST(PackDrawing, RotatedTextRectangles) {
     }
 }
 
+TEST(PackDrawing, TextSamplerPicture) {
+    // Turned texts around their centres with the rectangles they report,
+    // etched disabled text, and the three bevels: for a look.
+    TBitmap b(320, 160);
+    TCanvas& canvas = b.Canvas();
+    canvas.Brush().SetColor(clBtnFace);
+    canvas.FillRect({0, 0, 320, 160});
+    canvas.Font().SetHeight(-13);
+    const TPoint centres[] = {{40, 50}, {110, 50}, {180, 50}, {250, 50}};
+    for (int a = 0; a < 4; ++a) {
+        const TRect r{centres[a].X - 20, centres[a].Y - 20, centres[a].X + 20, centres[a].Y + 20};
+        TRect textRect;
+        canvas.Brush().SetStyle(bsClear);
+        DrawRotatedText(canvas, "Axis", r, clBtnFace, true, iahCenter, TiRotationAngle(a), textRect);
+        canvas.Pen().SetColor(clRed);
+        canvas.Pen().SetWidth(1);
+        canvas.Rectangle(textRect);
+        if (a == ira000) {
+            // Upright text lies in the rectangle it reports.
+            int dark = 0;
+            for (int y = textRect.Top; y < textRect.Bottom; ++y)
+                for (int x = textRect.Left; x < textRect.Right; ++x)
+                    dark += GetRValue(canvas.Pixel(x, y)) < 60 && GetGValue(canvas.Pixel(x, y)) < 60;
+            EXPECT_GT(dark, 10);
+        }
+    }
+    TRect etched{10, 100, 120, 130};
+    canvas.Brush().SetStyle(bsClear);
+    DrawText3D(canvas, "Disabled", etched, clBtnFace, false, itfLeft | itfVCenter | itfSingleLine);
+    canvas.Brush().SetStyle(bsSolid);
+    canvas.Brush().SetColor(clWhite);
+    for (int kind = 0; kind < 3; ++kind)
+        DrawBevel(canvas, {140 + kind * 60, 100, 190 + kind * 60, 140}, kind);
+    korvan::testing::SavePng(b.ToImage(), "plot_text_sampler");
+}
+
 TEST(PackDrawing, TextMeasures) {
     TBitmap b(10, 10);
     TCanvas& canvas = b.Canvas();

@@ -116,6 +116,17 @@ TEST(PropertyLines, RoundTripRestoresEveryKind) {
     EXPECT_EQ(copy.TitleFont()->Height(), -13);
 }
 
+TEST(PropertyLines, CharactersAreWrittenAsTheirByte) {
+    TPlotTestThing t;
+    t.SetLetter(char(0xC8));
+    TStringList lines;
+    WritePropertyLines(&t, "", lines, true, nullptr);
+    EXPECT_NE(lines.IndexOf("Letter = 200"), -1);
+    t.SetLetter('a');
+    ReadPropertyLines(&t, "", lines);
+    EXPECT_EQ(t.Letter(), char(0xC8));
+}
+
 TEST(PropertyLines, LineBreakEscapes) {
     struct Case {
         const char* line;
