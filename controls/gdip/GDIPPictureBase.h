@@ -13,10 +13,14 @@
 #include "controls/gdip/PictureData.h"
 #include "platform/forms/Persistent.h"
 #include "platform/gfx/Graphic.h"
+#include "platform/text/Exception.h"
 
 #include <cstdint>
 #include <span>
 #include <string>
+
+// A raw-data resource the program does not hold.
+KORVAN_EXCEPTION_CLASS(EResNotFound, Exception)
 
 namespace korvan::gdip {
 
@@ -58,6 +62,9 @@ public:
     // The program's raw-data resource of that name (the Qt resource
     // ":/rcdata/<name>"); nothing when there is none.
     void LoadFromResourceName(const std::string& resName);
+    // The raw-data resource of that number (":/rcdata/<id>"); raises
+    // EResNotFound when there is none.
+    void LoadFromResourceID(int resId);
     // "res://NAME" loads a resource, "file://PATH" a file (prefixes in any
     // case); anything else does nothing.
     void LoadFromURL(const std::string& url);

@@ -323,6 +323,9 @@ TEST(GDIPPictures, UrlsLoadFilesAndIgnoreOtherSchemes) {
     EXPECT_TRUE(adv.Empty());
     adv.LoadFromURL("res://NO_SUCH_RESOURCE");
     EXPECT_TRUE(adv.Empty());
+    adv.LoadFromResourceName("NO_SUCH_RESOURCE");
+    EXPECT_TRUE(adv.Empty());
+    EXPECT_THROW(adv.LoadFromResourceID(4711), EResNotFound);
     adv.LoadFromURL("FiLe://" + path);
     EXPECT_EQ(adv.Width(), 7);
     EXPECT_EQ(adv.Bytes(), png);
