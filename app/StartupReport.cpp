@@ -5,6 +5,7 @@
 #include "ui/dialogs/FNetWorkScan.h"
 #include "ui/main/MainWindow.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
@@ -27,21 +28,28 @@ double MsSince(Steady::time_point start) {
 
 } // namespace
 
-// Watches the main window's widget for its first paint and polls for the
-// end of the connect read; both only while a report is asked for.
+// Watches for the first paint inside the main window and polls for the end
+// of the connect read; both only while a report is asked for. Opaque child
+// windows may cover the whole form, so that the form's own widget is never
+// painted: any paint of a widget of the main window counts.
 struct StartupReport::Probe : QObject {
     explicit Probe(std::string path) : path_(std::move(path)) {
-        if (QWidget* w = fmMain->Widget())
-            w->installEventFilter(this);
+        if (QWidget* form = fmMain->Widget())
+            window_ = form->window();
+        if (window_)
+            qApp->installEventFilter(this);
         poll_.setInterval(5);
         QObject::connect(&poll_, &QTimer::timeout, this, [this] { Poll(); });
         poll_.start();
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !painted_) {
+        if (event->type() != QEvent::Paint || painted_)
+            return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == window_) {
             painted_ = true;
-            watched->removeEventFilter(this);
+            qApp->removeEventFilter(this);
             // Runs once the paint (children included) has ended.
             QTimer::singleShot(0, this, [this] {
                 report_ << "first_paint_ms " << MsSince(start_) << "\n";
@@ -69,6 +77,7 @@ struct StartupReport::Probe : QObject {
     Steady::time_point start_ = Steady::now();
     std::ostringstream report_;
     QTimer poll_;
+    QWidget* window_ = nullptr;
     bool painted_ = false;
     bool connecting_ = false;
 };
