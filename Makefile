@@ -36,15 +36,17 @@ ASAN_TEST_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_chec
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ASAN_CMAKE_FLAGS := -DKORVAN_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 asan:
-	$(MAKE) test BUILD=build-asan CMAKE_FLAGS="$(ASAN_CMAKE_FLAGS)" TEST_ENV="$(ASAN_TEST_ENV)"
+	$(MAKE) test BUILD=build-asan CMAKE_FLAGS="$(ASAN_CMAKE_FLAGS) -DKORVAN_TESTS_PER_PROGRAM=OFF" TEST_ENV="$(ASAN_TEST_ENV)"
 
 # The same, for the test programs of the lower layers only (what CI runs;
-# tests are labelled by their folder's first part).
+# tests are labelled by their folder's first part). Each program runs as one
+# test: a sanitized program's start costs more than most of its cases, and
+# `make test` already runs every case in a process of its own.
 ASAN_CI_LABELS := platform device controls
 empty :=
 space := $(empty) $(empty)
 asan-ci:
-	$(MAKE) configure BUILD=build-asan CMAKE_FLAGS="$(ASAN_CMAKE_FLAGS)"
+	$(MAKE) configure BUILD=build-asan CMAKE_FLAGS="$(ASAN_CMAKE_FLAGS) -DKORVAN_TESTS_PER_PROGRAM=ON"
 	cmake --build build-asan -j $(JOBS) --target $(ASAN_CI_LABELS:%=korvan_tests_%)
 	cd build-asan && env $(ASAN_TEST_ENV) ctest --output-on-failure --no-tests=error -j $(JOBS) \
 		-L '^($(subst $(space),|,$(ASAN_CI_LABELS)))$$'

@@ -74,8 +74,17 @@ function(korvan_test target)
     # apart by the test discovery.
     set_property(TARGET ${target} PROPERTY CROSSCOMPILING_EMULATOR
                  env QT_QPA_PLATFORM=offscreen KORVAN_UNIT_ADDRESS=127.0.0.1)
-    gtest_discover_tests(${target}
-        DISCOVERY_MODE PRE_TEST
-        PROPERTIES LABELS ${ARG_LABEL} TIMEOUT 120)
+    if(KORVAN_TESTS_PER_PROGRAM)
+        # One CTest test runs the whole program: a sanitized program takes
+        # about a second to start, which per case costs more than the cases.
+        add_test(NAME ${target}
+                 COMMAND env QT_QPA_PLATFORM=offscreen KORVAN_UNIT_ADDRESS=127.0.0.1
+                         $<TARGET_FILE:${target}> --gtest_brief=1)
+        set_tests_properties(${target} PROPERTIES LABELS ${ARG_LABEL} TIMEOUT 900)
+    else()
+        gtest_discover_tests(${target}
+            DISCOVERY_MODE PRE_TEST
+            PROPERTIES LABELS ${ARG_LABEL} TIMEOUT 120)
+    endif()
     add_dependencies(korvan_tests_${ARG_LABEL} ${target})
 endfunction()

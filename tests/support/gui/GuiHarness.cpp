@@ -228,6 +228,9 @@ void InputScript::Type(TControl* control, const std::string& text) {
 
 void GuiTest::SetUp() {
     EnsureGuiApplication();
+    // Each test starts with the pointer where no window lies: a window shown
+    // under the place the last test left it would get an enter at once.
+    QCursor::setPos(QPoint(-5000, -5000));
     timerClock_ = std::make_unique<forms::ScopedTimerClock>(clock);
     auto service = std::make_unique<FakeDialogService>();
     dialogs = service.get();
