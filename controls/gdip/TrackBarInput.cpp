@@ -148,6 +148,8 @@ void TCustomTrackBar::StartRepeatTimer() {
 }
 
 void TCustomTrackBar::RepeatTimerTick() {
+    if (!repeatTimer_) // no press has started one yet
+        return;
     try {
         repeatTimer_->SetInterval(unsigned(std::max(1, buttons_->RepeatPause())));
         if (!leftButtonHeld_)
