@@ -348,7 +348,7 @@ TEST_F(PeqBandGrid, PictureInBothLanguages) {
         grid->SetEqParamValue(b, IndexToFreq(60 + 25 * b), 10 + 8 * b, -6 + 1.5 * b, b, b == 3);
     grid->SetNowIndex(2);
     ShowForm(form.get());
-    SavePng(Grab(grid), "peq_grid_builtin");
+    SavePng(Grab(grid), "peq_grid_first_shown");
     const char* chinese[9] = {"\xE5\xB3\xB0\xE5\x80\xBC",
                               "\xE4\xBD\x8E\xE6\x90\x81",
                               "\xE9\xAB\x98\xE6\x90\x81",
