@@ -265,17 +265,25 @@ TEST_F(PeqBandGrid, TypedValuesThroughTheKeys) {
 TEST_F(PeqBandGrid, ATextTheConversionRejectsGoesToTheErrorBox) {
     AsChannel(8);
     ShowForm(form.get());
-    TEdit* edit = grid->FrequencyEdit(1);
-    edit->SetFocus();
-    edit->SelectAll();
-    input.Type(edit, "1,5");
-    changes = 0;
-    input.Key(edit, VK_RETURN);
-    ASSERT_EQ(dialogs->boxes.size(), 1u);
-    EXPECT_NE(dialogs->boxes[0].text.find("1,5"), std::string::npos);
-    EXPECT_EQ(edit->Text(), "1,5");
-    EXPECT_EQ(grid->FrequencyStep(1), 0);
-    EXPECT_EQ(changes, 0);
+    // Enter in the edit, or Tab that takes the focus to the next control.
+    const std::function<void(TEdit*)> leaves[] = {
+        [this](TEdit* edit) { input.Key(edit, VK_RETURN); },
+        [this](TEdit* edit) { input.Key(edit, VK_TAB); },
+    };
+    for (const auto& leave : leaves) {
+        TEdit* edit = grid->FrequencyEdit(1);
+        edit->SetFocus();
+        edit->SelectAll();
+        input.Type(edit, "1,5");
+        changes = 0;
+        dialogs->boxes.clear();
+        leave(edit);
+        ASSERT_EQ(dialogs->boxes.size(), 1u);
+        EXPECT_NE(dialogs->boxes[0].text.find("1,5"), std::string::npos);
+        EXPECT_EQ(edit->Text(), "1,5");
+        EXPECT_EQ(grid->FrequencyStep(1), 0);
+        EXPECT_EQ(changes, 0);
+    }
 }
 
 TEST_F(PeqBandGrid, BypassClicksToggleAndRecolour) {
