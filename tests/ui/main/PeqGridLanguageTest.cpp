@@ -20,13 +20,6 @@ using korvan::testing::SavePng;
 
 namespace {
 
-std::vector<std::string> ItemsOf(TComboBox* list) {
-    std::vector<std::string> items;
-    for (int i = 0; i < list->Items()->Count(); ++i)
-        items.push_back(list->Items()->Get(i));
-    return items;
-}
-
 std::vector<std::string> TypeNamesOf(const TStrings& table) {
     std::vector<std::string> names;
     for (int i = 0; i < 9; ++i)
@@ -60,7 +53,10 @@ protected:
         const std::vector<std::string> names = TypeNamesOf(table);
         const std::string bypass = korvan::TranslateIn(table, "SID_EQ_BYPASS");
         for (int b = 0; b < 9; ++b) {
-            EXPECT_EQ(ItemsOf(grid->TypeList(b)), names) << b;
+            const TStrings* items = grid->TypeList(b)->Items();
+            ASSERT_EQ(items->Count(), 9) << b;
+            for (int i = 0; i < 9; ++i)
+                EXPECT_EQ(items->Get(i), names[size_t(i)]) << b << " " << i;
             EXPECT_EQ(grid->GetTypeValue(b), b);
             EXPECT_EQ(grid->TypeList(b)->Text(), names[size_t(b)]);
             EXPECT_EQ(grid->BypassButton(b)->Caption(), bypass) << b;
