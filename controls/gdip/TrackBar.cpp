@@ -257,6 +257,8 @@ void TCustomTrackBar::Loaded() {
 
 void TCustomTrackBar::EnabledChanged() {
     TCustomControl::EnabledChanged();
+    if (!Enabled())
+        CancelPress();
     Invalidate();
 }
 

@@ -18,8 +18,9 @@
 // request is clamped first, so a key or a page at either end sends
 // nothing); a held press on the track pages toward the pointer and stops
 // once the thumb has reached it instead of swinging around it; a thumb
-// with no travel left makes click-to-move and dragging do nothing; and the
-// auto-repeat knows the button is held from the control's own flag.
+// with no travel left makes click-to-move and dragging do nothing; the
+// auto-repeat knows the button is held from the control's own flag; and
+// disabling the control ends a press it holds (it hears no release then).
 
 #include "controls/gdip/ComponentStyle.h"
 #include "controls/gdip/GdipFaces.h"
@@ -218,6 +219,9 @@ private:
     void HideTrackHint();
     void TrackHover(int x, int y);
     void StartRepeatTimer();
+    // Ends a held press without its release (a disabled control hears
+    // none): no more repeats, no drag, no pressed look.
+    void CancelPress();
     int RatingValueAt(int x, int y) const;
 
     std::unique_ptr<TTrackBarThumb> thumb_;

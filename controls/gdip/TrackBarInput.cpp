@@ -148,6 +148,8 @@ void TCustomTrackBar::StartRepeatTimer() {
 }
 
 void TCustomTrackBar::RepeatTimerTick() {
+    if (!repeatTimer_) // no press has started one yet
+        return;
     try {
         repeatTimer_->SetInterval(unsigned(std::max(1, buttons_->RepeatPause())));
         if (!leftButtonHeld_)
@@ -304,6 +306,19 @@ void TCustomTrackBar::MouseUp(TMouseButton button, TShiftState shift, int x, int
         }
     }
     TCustomControl::MouseUp(button, shift, x, y);
+}
+
+void TCustomTrackBar::CancelPress() {
+    if (repeatTimer_)
+        repeatTimer_->SetEnabled(false);
+    leftButtonHeld_ = false;
+    sliderButtonDown_ = false;
+    pageDirection_ = 0;
+    sliding_ = false;
+    thumbDown_ = false;
+    minButtonDown_ = false;
+    maxButtonDown_ = false;
+    HideTrackHint();
 }
 
 void TCustomTrackBar::MouseLeave() {

@@ -9,7 +9,10 @@
 
 #include <QAbstractItemView>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
@@ -114,9 +117,36 @@ using korvan::forms::SyncScope;
 using korvan::forms::TButtonControl;
 using korvan::forms::TFieldControl;
 
+// A line edit whose length limit holds for what the user types or pastes
+// only: a longer text the program sets is shown whole (a plain line edit
+// would cut it), and then takes no more typed characters.
+class TypedLengthEdit : public QLineEdit {
+public:
+    // 0: no limit.
+    int typedLimit = 0;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (typedLimit > 0 && !isReadOnly()) {
+            const bool paste = event->matches(QKeySequence::Paste);
+            const QString typed = paste ? QGuiApplication::clipboard()->text() : event->text();
+            if (!typed.isEmpty() && (paste || typed.front().isPrint())) {
+                const qsizetype room = typedLimit - (text().size() - selectedText().size());
+                if (typed.size() > room) {
+                    if (room > 0)
+                        insert(typed.left(room));
+                    event->accept();
+                    return;
+                }
+            }
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+};
+
 // The widget of each standard control.
 template <class C> struct WidgetOf;
-template <> struct WidgetOf<TEdit> { using Type = QLineEdit; };
+template <> struct WidgetOf<TEdit> { using Type = TypedLengthEdit; };
 template <> struct WidgetOf<TMemo> { using Type = QPlainTextEdit; };
 template <> struct WidgetOf<TButton> { using Type = QPushButton; };
 template <> struct WidgetOf<TCheckBox> { using Type = QCheckBox; };
@@ -338,7 +368,7 @@ TEdit::TEdit(TComponent* owner) : TFieldControl(owner) {
 }
 
 QWidget* TEdit::CreateWidget() {
-    auto* edit = new QLineEdit();
+    auto* edit = new TypedLengthEdit();
     edit->setFrame(true);
     QObject::connect(edit, &QLineEdit::textChanged, [this](const QString&) {
         if (!settingText_)
@@ -362,7 +392,7 @@ void TEdit::SetText(const std::string& text) {
 
 void TEdit::SetMaxLength(int v) {
     maxLength_ = v;
-    Native(this)->setMaxLength(v > 0 ? v : 32767);
+    Native(this)->typedLimit = std::max(v, 0);
 }
 
 void TEdit::SetReadOnly(bool v) {

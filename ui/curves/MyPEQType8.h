@@ -1,6 +1,7 @@
 #pragma once
 // The PEQ band grid of the main window's channels: nine filter types whose
-// names, like the BYPASS caption, come from the language tables.
+// names, like the BYPASS caption, come from the language tables. It starts
+// with the English ones.
 
 #include "ui/curves/PeqBandGrid.h"
 

@@ -19,7 +19,6 @@ TColor RowColor(int b) {
 }
 
 const char* const kTitles[6] = {"EQ", "Frequency", "Q", "Gain", "Type", "Bypass"};
-const char kBuiltInBypass[] = "   BYPASS   ";
 
 } // namespace
 
@@ -41,8 +40,8 @@ const TClassInfo& TPeqBandGrid::StaticClassInfo() {
     return info;
 }
 
-TPeqBandGrid::TPeqBandGrid(TComponent* owner, std::vector<std::string> builtInTypes)
-    : TRzGroupBox(owner), typeNames_(std::move(builtInTypes)), bypassText_(kBuiltInBypass) {
+TPeqBandGrid::TPeqBandGrid(TComponent* owner, std::vector<std::string> typeNames, std::string bypassText)
+    : TRzGroupBox(owner), typeNames_(std::move(typeNames)), bypassText_(std::move(bypassText)) {
     SetCaption("");
     // Nothing of the grid is aligned: 600 children need no realignment
     // each.

@@ -101,8 +101,8 @@ public:
     TLabel* TitleLabel(int k) const { return titles_.at(size_t(k)); }
 
 protected:
-    // The type names the grid starts with (and its built-in BYPASS text).
-    TPeqBandGrid(TComponent* owner, std::vector<std::string> builtInTypes);
+    // The type names and the BYPASS caption the grid starts with.
+    TPeqBandGrid(TComponent* owner, std::vector<std::string> typeNames, std::string bypassText);
 
     void SetEqTypeString(const std::string& text, int index);
     void SetBypassString(const std::string& text);

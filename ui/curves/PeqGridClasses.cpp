@@ -10,9 +10,14 @@ const TClassInfo& TMyPEQType8::StaticClassInfo() {
     return info;
 }
 
+// The English language texts from the start: the names once built into the
+// grid called type 3 a high-pass where the editor makes a low-pass of it,
+// and so on to type 6, until a language was applied.
 TMyPEQType8::TMyPEQType8(TComponent* owner)
-    : TPeqBandGrid(owner, {" Peak       ", " Low Shelf  ", " High Shelf ", " HPF -6dB   ", " HPF -12dB  ",
-                           " LPF -6dB   ", " LPF -12dB  ", " Allpass 1  ", " Allpass 2  "}) {}
+    : TPeqBandGrid(owner,
+                   {"Peak", "Low Shelf", "High Shelf", "LP -6dB", "LP -12dB", "HP -6dB", "HP -12dB",
+                    "Allpass1", "Allpass2"},
+                   "Bypass") {}
 
 const TClassInfo& TMyPEQGain::StaticClassInfo() {
     static const TClassInfo info =
@@ -23,4 +28,5 @@ const TClassInfo& TMyPEQGain::StaticClassInfo() {
 }
 
 TMyPEQGain::TMyPEQGain(TComponent* owner)
-    : TPeqBandGrid(owner, {" Peak       ", " Low Shelf  ", " High Shelf ", " Low Cut    ", " High Cut   "}) {}
+    : TPeqBandGrid(owner, {" Peak       ", " Low Shelf  ", " High Shelf ", " Low Cut    ", " High Cut   "},
+                   "   BYPASS   ") {}

@@ -104,6 +104,26 @@ TEST_F(TrackBarInput, APressAtTheEndOfTheRangeSendsNothing) {
     EXPECT_TRUE(changes.empty());
 }
 
+// A disabled control hears no release, so disabling it ends whatever press
+// it holds: the repeat sends nothing more and a drag stops.
+TEST_F(TrackBarInput, DisablingTheFaderEndsAHeldPress) {
+    for (int y : {50, 96}) { // on the track, then on the thumb
+        SCOPED_TRACE(y);
+        bar->SetEnabled(true);
+        bar->SetPosition(120);
+        changes.clear();
+        input.MouseDown(bar, 14, y);
+        bar->SetEnabled(false);
+        AdvanceTimers(2000);
+        input.MouseMove(bar, 14, 10);
+        input.MouseUp(bar, 14, 10);
+        EXPECT_LE(changes.size(), 1u) << "at most the page of the press itself";
+        EXPECT_FALSE(bar->Sliding());
+        EXPECT_FALSE(bar->ThumbDown());
+        EXPECT_FALSE(bar->SliderButtonDown());
+    }
+}
+
 TEST_F(TrackBarInput, APressBesideTheGrownTrackAreaDoesNothing) {
     bar->SetPosition(120);
     changes.clear();

@@ -53,13 +53,14 @@ protected:
         return Grab(control);
     }
     // Lays the pictures side by side with a gap and writes them, also
-    // enlarged.
-    void WriteSheet(const std::vector<QImage>& shots, const std::string& name) {
-        // Rows of at most about 620 pixels.
+    // enlarged unless they are already.
+    void WriteSheet(const std::vector<QImage>& shots, const std::string& name, int rowWidth = 620,
+                    bool enlarge = true) {
+        // Rows of at most about rowWidth pixels.
         std::vector<QPoint> at;
         int x = 4, y = 4, rowHeight = 0, w = 0;
         for (const QImage& s : shots) {
-            if (x > 4 && x + s.width() > 620) {
+            if (x > 4 && x + s.width() > rowWidth) {
                 x = 4;
                 y += rowHeight + 4;
                 rowHeight = 0;
@@ -76,6 +77,8 @@ protected:
             p.drawImage(at[i], shots[i]);
         p.end();
         korvan::testing::SavePng(sheet, name);
+        if (!enlarge)
+            return;
         // A three-times copy for looking at the pixels.
         korvan::testing::SavePng(
             sheet.scaled(sheet.size() * 3, Qt::IgnoreAspectRatio, Qt::FastTransformation), name + "_x3");
@@ -148,8 +151,14 @@ TEST_F(TrackBarPaint, EveryDrawnThumbShapeOnBothOrientations) {
     const TThumbShape shapes[] = {tsPointer,      tsRectangle,     tsRoundRect,      tsRound,
                                   tsLine,         tsPointerLeftUp, tsPointerRightUp, tsTriangle,
                                   tsTriangleLeft, tsTriangleRight};
+    // The thumbs alone, enlarged: for each shape the vertical one, the
+    // same disabled and the horizontal one.
+    const auto crop = [](const QImage& shot, TRect r) {
+        r = r.Inflate(3, 3);
+        return shot.copy(r.Left, r.Top, r.Width(), r.Height()).scaled(r.Width() * 6, r.Height() * 6);
+    };
     for (TTickMark ticks : {tmBottomRight, tmBoth}) {
-        std::vector<QImage> vertical, horizontal;
+        std::vector<QImage> vertical, horizontal, thumbs;
         for (TThumbShape shape : shapes) {
             auto* v = new TAdvTrackBar(form.get());
             v->SetParent(form.get());
@@ -162,6 +171,9 @@ TEST_F(TrackBarPaint, EveryDrawnThumbShapeOnBothOrientations) {
             v->Thumb()->SetSize(ticks == tmBoth ? 22 : 16);
             v->Thumb()->SetWidth(shape == tsRound ? 16 : 12);
             vertical.push_back(Shot(v));
+            thumbs.push_back(crop(vertical.back(), v->GetThumbRect()));
+            v->SetEnabled(false);
+            thumbs.push_back(crop(Shot(v), v->GetThumbRect()));
             delete v;
 
             auto* h = new TAdvTrackBar(form.get());
@@ -172,6 +184,8 @@ TEST_F(TrackBarPaint, EveryDrawnThumbShapeOnBothOrientations) {
             h->TickMark()->SetPosition(ticks);
             h->Thumb()->SetShape(shape);
             h->Thumb()->SetSize(ticks == tmBoth ? 22 : 16);
+            if (shape == tsRound)
+                h->Thumb()->SetWidth(16);
             horizontal.push_back(Shot(h));
             // Every shape paints something of its own colours in its rectangle.
             const TRect r = h->GetThumbRect();
@@ -181,11 +195,13 @@ TEST_F(TrackBarPaint, EveryDrawnThumbShapeOnBothOrientations) {
                 for (int x = r.Left; x < r.Right; ++x)
                     changed += PixelAt(shot, x, y) != ColorToRGB(clBtnFace);
             EXPECT_GT(changed, r.Width() * r.Height() / 4) << "shape " << int(shape);
+            thumbs.push_back(crop(shot, r));
             delete h;
         }
         const std::string side = ticks == tmBoth ? "_ticks_both" : "_ticks_bottom_right";
         WriteSheet(vertical, "fader_shapes_vertical" + side);
         WriteSheet(horizontal, "fader_shapes_horizontal" + side);
+        WriteSheet(thumbs, "fader_thumbs" + side + "_x6", 700, false);
     }
 }
 

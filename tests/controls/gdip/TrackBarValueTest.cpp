@@ -57,6 +57,14 @@ TEST_F(TrackBarValue, StartsWithTheDocumentedDefaults) {
     EXPECT_EQ(bar->Version(), "1.6.3.0");
 }
 
+TEST_F(TrackBarValue, ARepeatTickBeforeAnyPressDoesNothing) {
+    bar->SetPosition(5);
+    changes.clear();
+    bar->RepeatTimerTick();
+    EXPECT_EQ(bar->Position(), 5);
+    EXPECT_TRUE(changes.empty());
+}
+
 enum class Act { Set, Key, ShiftKey, WheelUp, WheelDown };
 
 struct ValueCase {

@@ -68,6 +68,26 @@ TEST_F(StandardControls, AProgramSetItemIndexRaisesNoEventButTheUsersChoiceDoes)
     EXPECT_EQ(combo->ItemIndex(), 2);
 }
 
+TEST_F(StandardControls, AnEditsMaxLengthLimitsTypingButNotTheProgramsText) {
+    auto* edit = Add<TEdit>(10, 10);
+    edit->SetMaxLength(7);
+    edit->SetText("20.16KHz");
+    EXPECT_EQ(edit->Text(), "20.16KHz");
+    ShowForm(form.get());
+    edit->SetFocus();
+    edit->SetSelStart(8);
+    input.Type(edit, "1");
+    EXPECT_EQ(edit->Text(), "20.16KHz");
+    // Deleting is free; the text is then at its limit.
+    input.Key(edit, VK_BACK);
+    input.Key(edit, VK_BACK);
+    input.Type(edit, "zz");
+    EXPECT_EQ(edit->Text(), "20.16Kz");
+    edit->SelectAll();
+    input.Type(edit, "123456789");
+    EXPECT_EQ(edit->Text(), "1234567");
+}
+
 TEST_F(StandardControls, UpDownAsksOnChangingExBeforeEveryChange) {
     auto* ud = Add<TUpDown>(10, 10);
     ud->SetMin(0);

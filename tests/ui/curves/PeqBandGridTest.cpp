@@ -11,12 +11,15 @@
 #include "ui/curves/MyPEQType8.h"
 #include "ui/curves/PeqGridText.h"
 
+#include "device/protocol/SharedConstants.h"
 #include "device/protocol/ValueScales.h"
 #include "platform/forms/VirtualKeys.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -151,6 +154,60 @@ TEST_F(PeqBandGrid, WholeBandWritesStoreTheStepsAndFireOnce) {
     EXPECT_EQ(changes, 3);
 }
 
+// Every value the unit holds, written through the whole-band setter: the
+// grid stores its step, gives back exactly the unit's value, and the text it
+// shows, typed back in, lands on the same step.
+TEST_F(PeqBandGrid, EveryUnitValueGoesInAndComesBackExactly) {
+    AsChannel(9);
+    struct Scale {
+        const char* name;
+        int count;
+        // Writes value i into band 0; the stored step, the value read back
+        // and the unit's own value, and the step of the shown text typed.
+        std::function<int(int)> write;
+        std::function<int()> step;
+        std::function<double()> read;
+        std::function<double(int)> unit;
+        std::function<std::optional<int>()> typedBack;
+    };
+    const Scale scales[] = {
+        {"frequency index", 301,
+         [&](int i) {
+             grid->SetEqParamValue(0, IndexToFreq(i), 20, 0, 0, false);
+             return i - 170;
+         },
+         [&] { return grid->FrequencyStep(0); }, [&] { return grid->GetFreqValue(0); },
+         [](int i) { return IndexToFreq(i); },
+         [&] { return korvan::curves::ParseTypedFreq(grid->FrequencyEdit(0)->Text()); }},
+        {"Q index", 101,
+         [&](int i) {
+             grid->SetEqParamValue(0, 1000, i, 0, 0, false);
+             return i;
+         },
+         [&] { return grid->QIndex(0); }, [&] { return grid->GetQValue(0); },
+         [](int i) { return double(QTable[size_t(i)]); },
+         [&] { return korvan::curves::ParseTypedQ(grid->QEdit(0)->Text()); }},
+        {"gain step", 241,
+         [&](int g) {
+             grid->SetEqParamValue(0, 1000, 20, (g - 120) * 0.1, 0, false);
+             return g - 120;
+         },
+         [&] { return grid->GainStep(0); }, [&] { return grid->GetGainValue(0); },
+         [](int g) { return (g - 120) * 0.1; },
+         [&] { return korvan::curves::ParseTypedGain(grid->GainEdit(0)->Text()); }},
+    };
+    for (const Scale& s : scales) {
+        int wrong = 0;
+        for (int i = 0; i < s.count && wrong < 3; ++i) {
+            const int expected = s.write(i);
+            const bool ok = s.step() == expected && s.read() == s.unit(i) && s.typedBack() == expected;
+            EXPECT_TRUE(ok) << s.name << " " << i << ": step " << s.step() << ", read " << s.read()
+                            << ", typed back " << s.typedBack().value_or(-999);
+            wrong += ok ? 0 : 1;
+        }
+    }
+}
+
 TEST_F(PeqBandGrid, TheHighlightFollowsTheSelection) {
     AsChannel(8);
     const TColor normal = grid->FrequencyEdit(0)->Font().Color();
@@ -208,17 +265,25 @@ TEST_F(PeqBandGrid, TypedValuesThroughTheKeys) {
 TEST_F(PeqBandGrid, ATextTheConversionRejectsGoesToTheErrorBox) {
     AsChannel(8);
     ShowForm(form.get());
-    TEdit* edit = grid->FrequencyEdit(1);
-    edit->SetFocus();
-    edit->SelectAll();
-    input.Type(edit, "1,5");
-    changes = 0;
-    input.Key(edit, VK_RETURN);
-    ASSERT_EQ(dialogs->boxes.size(), 1u);
-    EXPECT_NE(dialogs->boxes[0].text.find("1,5"), std::string::npos);
-    EXPECT_EQ(edit->Text(), "1,5");
-    EXPECT_EQ(grid->FrequencyStep(1), 0);
-    EXPECT_EQ(changes, 0);
+    // Enter in the edit, or Tab that takes the focus to the next control.
+    const std::function<void(TEdit*)> leaves[] = {
+        [this](TEdit* edit) { input.Key(edit, VK_RETURN); },
+        [this](TEdit* edit) { input.Key(edit, VK_TAB); },
+    };
+    for (const auto& leave : leaves) {
+        TEdit* edit = grid->FrequencyEdit(1);
+        edit->SetFocus();
+        edit->SelectAll();
+        input.Type(edit, "1,5");
+        changes = 0;
+        dialogs->boxes.clear();
+        leave(edit);
+        ASSERT_EQ(dialogs->boxes.size(), 1u);
+        EXPECT_NE(dialogs->boxes[0].text.find("1,5"), std::string::npos);
+        EXPECT_EQ(edit->Text(), "1,5");
+        EXPECT_EQ(grid->FrequencyStep(1), 0);
+        EXPECT_EQ(changes, 0);
+    }
 }
 
 TEST_F(PeqBandGrid, BypassClicksToggleAndRecolour) {
@@ -291,7 +356,7 @@ TEST_F(PeqBandGrid, PictureInBothLanguages) {
         grid->SetEqParamValue(b, IndexToFreq(60 + 25 * b), 10 + 8 * b, -6 + 1.5 * b, b, b == 3);
     grid->SetNowIndex(2);
     ShowForm(form.get());
-    SavePng(Grab(grid), "peq_grid_builtin");
+    SavePng(Grab(grid), "peq_grid_first_shown");
     const char* chinese[9] = {"\xE5\xB3\xB0\xE5\x80\xBC",
                               "\xE4\xBD\x8E\xE6\x90\x81",
                               "\xE9\xAB\x98\xE6\x90\x81",
