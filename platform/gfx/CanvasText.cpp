@@ -93,17 +93,36 @@ void Impl::DrawTextRun(TCanvas& c, const QString& text, QPoint cell, const QRect
             DrawSymbolGlyph(p, text[i], QRectF(i * s, 0, s, tm.Height()), colour);
         return;
     }
-    p.setFont(korvan::gfx::MakeQFont(font));
-    p.setPen(colour);
-    for (const QGlyphRun& run : korvan::gfx::ShapedText(font, text))
-        p.drawGlyphRun(QPointF(0, tm.Ascent), run);
-    for (int idx : underline) {
-        if (idx < 0 || idx >= text.size())
-            continue;
-        const int x0 = c.Measurer().Width(font, text.left(idx));
-        const int x1 = c.Measurer().Width(font, text.left(idx + 1));
-        p.fillRect(QRect(x0, tm.Ascent + 1, std::max(1, x1 - x0), 1), colour);
+    const auto drawRun = [&](QPainter& q) {
+        q.setFont(korvan::gfx::MakeQFont(font));
+        q.setPen(colour);
+        for (const QGlyphRun& run : korvan::gfx::ShapedText(font, text))
+            q.drawGlyphRun(QPointF(0, tm.Ascent), run);
+        for (int idx : underline) {
+            if (idx < 0 || idx >= text.size())
+                continue;
+            const int x0 = c.Measurer().Width(font, text.left(idx));
+            const int x1 = c.Measurer().Width(font, text.left(idx + 1));
+            q.fillRect(QRect(x0, tm.Ascent + 1, std::max(1, x1 - x0), 1), colour);
+        }
+    };
+    if (font.Orientation() == 0) {
+        drawRun(p);
+        return;
     }
+    // Turned text is drawn upright into a cell of its own and the cell turned
+    // onto the canvas: the painter places turned glyphs of bitmap faces
+    // several pixels away from where their outline would lie. Quarter turns
+    // map pixels one to one; other angles are filtered.
+    QImage upright(std::max(1, width), std::max(1, tm.Height()), QImage::Format_ARGB32_Premultiplied);
+    upright.fill(Qt::transparent);
+    {
+        QPainter q(&upright);
+        q.setRenderHint(QPainter::TextAntialiasing, font.Quality() != fqNonAntialiased);
+        drawRun(q);
+    }
+    p.setRenderHint(QPainter::SmoothPixmapTransform, font.Orientation() % 900 != 0);
+    p.drawImage(0, 0, upright);
 }
 
 korvan::gfx::TextMetric TCanvas::GetTextMetrics() const {

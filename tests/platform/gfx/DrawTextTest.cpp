@@ -87,6 +87,51 @@ TEST(TextOutput, OpaqueBackgroundAndRotatedTextDrawSomething) {
     EXPECT_GT(bottom - top, 15); // runs vertically
 }
 
+TEST(TextOutput, TurnedTextStaysInsideItsTurnedCell) {
+    // The text's cell (width x height from the reference point) turned about
+    // that point; a turned text's ink must lie inside it, whatever the face.
+    struct Case {
+        const char* face;
+        int height;
+        int orientation;
+    };
+    const Case cases[] = {{"MS Sans Serif", -11, 900},  {"MS Sans Serif", -11, 1800},
+                          {"MS Sans Serif", -11, 2700}, {"Arial", -13, 900},
+                          {"Arial", -13, 1800},         {"Arial", -13, 2700}};
+    for (const Case& k : cases) {
+        SCOPED_TRACE(std::string(k.face) + " " + std::to_string(k.orientation));
+        QImage img = korvan::test::WhiteImage(120, 120);
+        TCanvas c(&img);
+        c.Brush().SetStyle(bsClear);
+        c.Font().SetName(k.face);
+        c.Font().SetHeight(k.height);
+        c.Font().SetOrientation(k.orientation);
+        const int w = c.TextWidth("Hgjy"), h = c.TextHeight("Hgjy");
+        c.TextOut(60, 60, "Hgjy");
+        QRect cell;
+        switch (k.orientation) {
+        case 900:
+            cell = QRect(60, 60 - w, h, w);
+            break;
+        case 1800:
+            cell = QRect(60 - w, 60 - h, w, h);
+            break;
+        default:
+            cell = QRect(60 - h, 60, h, w);
+            break;
+        }
+        QRect ink;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if ((img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
+                    ink |= QRect(x, y, 1, 1);
+        ASSERT_FALSE(ink.isEmpty());
+        EXPECT_TRUE(cell.adjusted(-1, -1, 1, 1).contains(ink))
+            << "cell " << cell.x() << "," << cell.y() << " " << cell.width() << "x" << cell.height()
+            << " ink " << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height();
+    }
+}
+
 TEST(TextOutput, TextsDrawnAgainFromKeptShapesLeaveThePixelsOfShapingAnew) {
     // The same texts through TextOut, twice (the second time from the kept
     // shapes), against the painter shaping and drawing each one itself.
