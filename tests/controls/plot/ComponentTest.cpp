@@ -2,6 +2,7 @@
 // hooks, the control timer, bounds, borders, painting onto another canvas,
 // property paths, colour schemes and the OPC binding.
 
+#include "controls/plot/core/MetaFile.h"
 #include "controls/plot/core/OPCItemBinding.h"
 #include "controls/plot/core/PropertyPath.h"
 #include "platform/forms/Form.h"
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <sstream>
 
@@ -411,14 +413,16 @@ TEST_F(Component, TheImageSavesAsABitmapFileOfTheControlsSize) {
 }
 
 TEST_F(Component, PicturesOfTheControlAreExportedAtItsSize) {
-    korvan::testing::ScratchFolder folder("plot-component");
+    // Kept beside the other exports, to be opened with the image tools.
+    const std::filesystem::path folder = std::filesystem::path(KORVAN_TEST_OUTPUT_DIR) / "plot-export";
+    std::filesystem::create_directories(folder);
     c->SetBackGroundColor(clLime);
     c->SetBorderStyle(ibsRaised);
     c->paint = [](TCanvas& canvas) {
         canvas.Brush().SetColor(clRed);
         canvas.FillRect(Rect(20, 20, 60, 60));
     };
-    const std::string png = (folder.Path() / "control.png").string();
+    const std::string png = (folder / "control.png").string();
     c->SaveImageToPNG(png, 9);
     QImage read(QString::fromStdString(png));
     ASSERT_FALSE(read.isNull());
@@ -431,9 +435,14 @@ TEST_F(Component, PicturesOfTheControlAreExportedAtItsSize) {
     ASSERT_GT(jpeg.size(), 4u);
     EXPECT_EQ(jpeg[0], 0xFF);
     EXPECT_EQ(jpeg[1], 0xD8);
-    const std::string emf = (folder.Path() / "control.emf").string();
+    const std::string emf = (folder / "control.emf").string();
     c->SaveImageToMetaFile(emf);
-    EXPECT_GT(std::filesystem::file_size(emf), 160u * 90u);
+    std::ifstream in(emf, std::ios::binary);
+    const std::vector<std::uint8_t> bytes(std::istreambuf_iterator<char>(in), {});
+    const auto metaFile = korvan::plot::ReadMetaFile(bytes);
+    ASSERT_TRUE(metaFile);
+    EXPECT_EQ(metaFile->Description, std::vector<std::string>{"Tashel"});
+    EXPECT_EQ(metaFile->Picture, read.convertToFormat(metaFile->Picture.format()));
     EXPECT_THROW(c->SaveImageToPNG(png, 10), Exception);
 }
 
