@@ -3,6 +3,9 @@
 #include "controls/panels/ColorShading.h"
 #include "controls/panels/PackText.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 void Line(TCanvas& c, int x1, int y1, int x2, int y2) {
@@ -74,11 +77,30 @@ TRect DrawSidesLines(TCanvas& c, TRect r, TColor topLeft, TColor bottomRight, TS
     return r;
 }
 
+TRect ShrinkSides(TRect r, int count, TSides sides) {
+    const auto move = [](int v, long long by) {
+        return int(
+            std::clamp<long long>(v + by, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    };
+    if (sides & sdLeft)
+        r.Left = move(r.Left, count);
+    if (sides & sdTop)
+        r.Top = move(r.Top, count);
+    if (sides & sdRight)
+        r.Right = move(r.Right, -(long long)count);
+    if (sides & sdBottom)
+        r.Bottom = move(r.Bottom, -(long long)count);
+    return r;
+}
+
 TRect DrawSidesBevel(TCanvas& c, TRect r, TColor topLeft, TColor bottomRight, int count, TSides sides) {
     c.Pen().SetWidth(1);
-    for (int i = 0; i < count; ++i)
+    // Rings stop where the rectangle has no room left; a band wider than
+    // the control fills it and no more (and does not loop for ever).
+    int i = 0;
+    for (; i < count && r.Width() > 0 && r.Height() > 0; ++i)
         r = DrawSidesLines(c, r, topLeft, bottomRight, sides);
-    return r;
+    return i < count ? ShrinkSides(r, count - i, sides) : r;
 }
 
 TRect DrawCtl3DFrame(TCanvas& c, TRect r, bool lowered, TSides sides) {

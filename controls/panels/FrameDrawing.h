@@ -28,6 +28,9 @@ using TFrameStyle = TFrameStyleEx; // fsNone..fsFlatBold
 
 TRect DrawSidesLines(TCanvas& canvas, TRect r, TColor topLeft, TColor bottomRight, TSides sides);
 TRect DrawSidesBevel(TCanvas& canvas, TRect r, TColor topLeft, TColor bottomRight, int count, TSides sides);
+// `r` with `count` pixels taken off each of `sides` (coordinates stop at
+// the ends of their range).
+TRect ShrinkSides(TRect r, int count, TSides sides);
 TRect DrawCtl3DFrame(TCanvas& canvas, TRect r, bool lowered, TSides sides);
 TRect DrawButtonFrame(TCanvas& canvas, TRect r, bool down, TSides sides = sdAllSides);
 TRect DrawColorButtonFrame(TCanvas& canvas, TRect r, TColor face, bool down, TSides sides = sdAllSides);

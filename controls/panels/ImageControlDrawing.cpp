@@ -1,5 +1,7 @@
 #include "controls/panels/ImageControlDrawing.h"
 
+#include "controls/panels/FrameDrawing.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <limits>
@@ -9,7 +11,10 @@ TRect DrawFrame3D(TCanvas& canvas, TRect r, TColor topColor, TColor bottomColor,
     canvas.Pen().SetStyle(psSolid);
     --r.Right;
     --r.Bottom;
-    for (int i = 0; i < width; ++i) {
+    // Rings stop where the rectangle has no room left, so an outline wider
+    // than the control fills it and no more.
+    int i = 0;
+    for (; i < width && r.Left <= r.Right && r.Top <= r.Bottom; ++i) {
         canvas.Pen().SetColor(topColor);
         canvas.Polyline({Point(r.Left, r.Bottom), Point(r.Left, r.Top), Point(r.Right, r.Top)});
         canvas.Pen().SetColor(bottomColor);
@@ -18,7 +23,7 @@ TRect DrawFrame3D(TCanvas& canvas, TRect r, TColor topColor, TColor bottomColor,
     }
     ++r.Right;
     ++r.Bottom;
-    return r;
+    return i < width ? ShrinkSides(r, width - i, sdAllSides) : r;
 }
 
 ImageTextPlacement CalcImageTextLayout(TCanvas& canvas, const TRect& client, const std::string& caption,

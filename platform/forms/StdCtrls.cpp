@@ -832,13 +832,21 @@ protected:
         image.fill(palette().color(QPalette::Window));
         {
             QPainter p(&image);
+            // The picture's painter knows nothing of the widget: the item
+            // text is drawn in the control's font like the edit field's.
+            p.setFont(font());
             QStyleOptionComboBox opt;
             initStyleOption(&opt);
             if (!control_->NativeButton())
                 opt.subControls &= ~QStyle::SC_ComboBoxArrow;
-            // A list without an edit field shows the control's colour too.
+            // A list without an edit field shows the control's colour too,
+            // plain, as the edit field of the other styles does.
             opt.palette.setColor(QPalette::Button, palette().color(QPalette::Base));
             style()->drawComplexControl(QStyle::CC_ComboBox, &opt, &p, this);
+            if (!isEditable())
+                p.fillRect(
+                    style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this),
+                    palette().color(QPalette::Base));
             style()->drawControl(QStyle::CE_ComboBoxLabel, &opt, &p, this);
             if (!control_->NativeButton()) {
                 // The native button's place, inside the native border, for

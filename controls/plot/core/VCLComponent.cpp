@@ -1,11 +1,13 @@
 #include "controls/plot/core/VCLComponent.h"
 
 #include "controls/plot/core/PropertyPath.h"
+#include "controls/plot/core/ThemeFolders.h"
 #include "platform/forms/Filer.h"
 #include "platform/forms/GuiThread.h"
 #include "platform/forms/Messages.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Pictures.h"
+#include "platform/sys/SettingsStore.h"
 #include "platform/sys/Timer.h"
 #include "platform/text/Exception.h"
 #include "platform/text/StrUtils.h"
@@ -207,6 +209,17 @@ std::vector<std::uint8_t> TiVCLComponent::GetBytesPNG(int compression) {
 
 std::unique_ptr<TJPEGImage> TiVCLComponent::GetJPEGImage(int compression, bool progressive) {
     return korvan::plot::GetJPEGImage(*this, compression, progressive);
+}
+
+// --- colour schemes ---
+
+void TiVCLComponent::LoadThemes() {
+    korvan::plot::TStoreThemeFolderSettings settings(korvan::sys::SettingsStore::Default());
+    themes_.LoadThemes(ClassName(), korvan::plot::ReadThemePaths(settings));
+}
+
+void TiVCLComponent::ApplyScheme(int categoryIndex, int schemeIndex) {
+    themes_.ApplyScheme(categoryIndex, schemeIndex, ObjectRefOf(this));
 }
 
 // --- OPC binding ---

@@ -6,6 +6,7 @@
 // to OPC items, and keeps exceptions of its input and messages from leaving
 // the event loop. TiCustomComponent adds nothing.
 
+#include "controls/plot/core/ColorSchemes.h"
 #include "controls/plot/core/Component.h"
 #include "controls/plot/core/OPCItemBinding.h"
 #include "platform/sys/RecursiveLock.h"
@@ -64,6 +65,27 @@ public:
     // The caller owns the picture (the plot's clipboard copy).
     std::unique_ptr<TJPEGImage> GetJPEGImage(int compression, bool progressive);
 
+    // --- colour schemes (see ColorSchemes.h) ---
+    // Reads the class's scheme files from the theme folders the settings
+    // store names; without folders or files there are no schemes.
+    void LoadThemes();
+    const korvan::plot::TiColorSchemes& Themes() const { return themes_; }
+    int GetThemeCategoryCount() const { return themes_.GetThemeCategoryCount(); }
+    std::string GetThemeCategoryName(int categoryIndex) const {
+        return themes_.GetThemeCategoryName(categoryIndex);
+    }
+    int GetThemeCategorySchemeCount(int categoryIndex) const {
+        return themes_.GetThemeCategorySchemeCount(categoryIndex);
+    }
+    std::string GetThemeCategorySchemeName(int categoryIndex, int schemeIndex) const {
+        return themes_.GetThemeCategorySchemeName(categoryIndex, schemeIndex);
+    }
+    bool GetThemeCategorySchemeIsUser(int categoryIndex, int schemeIndex) const {
+        return themes_.GetThemeCategorySchemeIsUser(categoryIndex, schemeIndex);
+    }
+    // Sets the scheme's values on this control's published properties.
+    void ApplyScheme(int categoryIndex, int schemeIndex);
+
     // --- OPC binding ---
     IiOPCItemList* OPCItems() const { return opcItems_.get(); }
     // The item list's operations; without a binding a control counts no
@@ -112,6 +134,7 @@ private:
     bool needsTransparentCapture_ = false;
     std::unique_ptr<IiOPCItemList> opcItems_;
     bool opcIncomingActive_ = false;
+    korvan::plot::TiColorSchemes themes_;
 };
 
 class TiCustomComponent : public TiVCLComponent {

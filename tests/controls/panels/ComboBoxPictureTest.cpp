@@ -110,6 +110,22 @@ TEST_F(ComboPicture, EachStateDrawsItsFrameAndButton) {
             greyArrow |= PixelAt(disabledImage, x, y) == ColorToRGB(clBtnShadow);
     EXPECT_TRUE(greyArrow);
 
+    // A list without an edit field: its face plain in the control's colour
+    // and its item in the control's font, as tall as an edit field's text.
+    const QImage listImage = Grab(list);
+    EXPECT_EQ(PixelAt(listImage, 90, 4), TColor(16777183));
+    const auto inkRows = [](const QImage& image) {
+        int rows = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            bool ink = false;
+            for (int x = 3; x < 60; ++x)
+                ink |= qGray(image.pixel(x, y)) < 100;
+            rows += ink;
+        }
+        return rows;
+    };
+    EXPECT_EQ(inkRows(listImage), inkRows(flatImage));
+
     // Open: the hot button sinks.
     dropped->SetFocus();
     ProcessEvents();

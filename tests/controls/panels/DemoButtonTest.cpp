@@ -78,6 +78,7 @@ TEST_F(DemoButton, AFlatButtonShowsItsBevelOnlyUnderTheMouse) {
     b->SetHighlightColor(clAqua);
     TVrDemoButton* plain = Add(10, 40);
     plain->SetHighlightColor(clAqua);
+    input.MoveOutside(); // wherever an earlier test left the pointer
     ShowForm(form.get());
     // Inside the outline ring: the bevel's light ring, or the face.
     EXPECT_EQ(PixelAt(Grab(plain), 1, 1), clAqua);

@@ -6,6 +6,7 @@
 #include "tests/support/gui/GuiApplicationEnvironment.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 #include <map>
 
 namespace {
@@ -120,6 +121,24 @@ TEST(FrameDrawing, SidesLinesDrawOnlyTheChosenSides) {
                                 "..........", "..........", "..........", "..........", ".........."}));
     // A side whose colour is clNone still moves in.
     EXPECT_EQ(DrawSidesLines(b.Canvas(), Rect(0, 0, 10, 10), clNone, clNone, sdAllSides), Rect(1, 1, 9, 9));
+}
+
+TEST(FrameDrawing, ABandWiderThanTheRectangleFillsItAndStops) {
+    // Widths as a form may carry them: the band covers the face, the
+    // rectangle inside shrinks by the whole width, and no ring is drawn
+    // once nothing is left (the largest width returns at once).
+    constexpr int kMax = std::numeric_limits<int>::max();
+    for (int width : {6, 40, kMax}) {
+        SCOPED_TRACE(width);
+        TBitmap b = FaceBitmap();
+        const TRect inside =
+            DrawSidesBevel(b.Canvas(), Rect(0, 0, 10, 10), clBtnShadow, clBtnShadow, width, sdAllSides);
+        EXPECT_EQ(inside, Rect(width, width, 10 - width, 10 - width));
+        std::string filled;
+        for (int y = 0; y < 10; ++y)
+            filled += "SSSSSSSSSS\n";
+        EXPECT_EQ(Letters(b), filled);
+    }
 }
 
 TEST(FrameDrawing, EveryFrameStyleOnTenByTen) {

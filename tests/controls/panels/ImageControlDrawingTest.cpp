@@ -46,6 +46,19 @@ TEST(DrawFrame3D, WidthZeroDrawsNothing) {
             EXPECT_EQ(At(b, x, y), clWhite);
 }
 
+TEST(DrawFrame3D, RingsWiderThanTheRectangleFillItAndStop) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    for (int width : {4, 30, kMax}) {
+        SCOPED_TRACE(width);
+        TBitmap b = SolidFace(8, 6, clWhite);
+        EXPECT_EQ(DrawFrame3D(b.Canvas(), Rect(0, 0, 8, 6), clRed, clRed, width),
+                  Rect(width, width, 8 - width, 6 - width));
+        for (int y = 0; y < 6; ++y)
+            for (int x = 0; x < 8; ++x)
+                EXPECT_EQ(At(b, x, y), clRed) << x << "," << y;
+    }
+}
+
 TEST(CalcImageTextLayout, PlacesImageAndCaption) {
     constexpr int kMax = std::numeric_limits<int>::max();
     constexpr int kMin = std::numeric_limits<int>::min();

@@ -81,6 +81,9 @@ TEST_F(LabelButtonSampler, WritesThePicture) {
     blink->SetBlinkColor(clRed);
     blink->SetBlinking(true);
     blink->Blink(bsOn);
+    TRzLabel* flyBy = AddLabel("Fly-by", x + 270, 10);
+    flyBy->SetFlyByColor(clFuchsia);
+    flyBy->SetFlyByEnabled(true);
 
     // Row 2: flat turns, a condensed caption, arc text.
     x = 10;
@@ -203,6 +206,7 @@ TEST_F(LabelButtonSampler, WritesThePicture) {
     press(styled[3]);
     show(
         shapes[2], [&] { input.MouseDown(shapes[2], 45, 25); }, [&] { input.MouseUp(shapes[2], 45, 25); });
+    hover(flyBy);
     hover(hot[1]);
     hover(styled[1]);
     focus(focused);

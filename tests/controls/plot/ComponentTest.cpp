@@ -1,12 +1,14 @@
 // Pack controls: the off-screen paint and its error picture, the input
 // hooks, the control timer, bounds, borders, painting onto another canvas,
-// property paths and the OPC binding.
+// property paths, colour schemes and the OPC binding.
 
+#include "controls/plot/core/MetaFile.h"
 #include "controls/plot/core/OPCItemBinding.h"
 #include "controls/plot/core/PropertyPath.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/VirtualKeys.h"
 #include "platform/gfx/Bitmap.h"
+#include "platform/sys/SettingsStore.h"
 #include "tests/controls/plot/ComponentTestSupport.h"
 #include "tests/controls/plot/PlotTestSupport.h"
 #include "tests/support/ScratchFolder.h"
@@ -15,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <sstream>
 
@@ -410,14 +413,16 @@ TEST_F(Component, TheImageSavesAsABitmapFileOfTheControlsSize) {
 }
 
 TEST_F(Component, PicturesOfTheControlAreExportedAtItsSize) {
-    korvan::testing::ScratchFolder folder("plot-component");
+    // Kept beside the other exports, to be opened with the image tools.
+    const std::filesystem::path folder = std::filesystem::path(KORVAN_TEST_OUTPUT_DIR) / "plot-export";
+    std::filesystem::create_directories(folder);
     c->SetBackGroundColor(clLime);
     c->SetBorderStyle(ibsRaised);
     c->paint = [](TCanvas& canvas) {
         canvas.Brush().SetColor(clRed);
         canvas.FillRect(Rect(20, 20, 60, 60));
     };
-    const std::string png = (folder.Path() / "control.png").string();
+    const std::string png = (folder / "control.png").string();
     c->SaveImageToPNG(png, 9);
     QImage read(QString::fromStdString(png));
     ASSERT_FALSE(read.isNull());
@@ -430,10 +435,76 @@ TEST_F(Component, PicturesOfTheControlAreExportedAtItsSize) {
     ASSERT_GT(jpeg.size(), 4u);
     EXPECT_EQ(jpeg[0], 0xFF);
     EXPECT_EQ(jpeg[1], 0xD8);
-    const std::string emf = (folder.Path() / "control.emf").string();
+    const std::string emf = (folder / "control.emf").string();
     c->SaveImageToMetaFile(emf);
-    EXPECT_GT(std::filesystem::file_size(emf), 160u * 90u);
+    std::ifstream in(emf, std::ios::binary);
+    const std::vector<std::uint8_t> bytes(std::istreambuf_iterator<char>(in), {});
+    const auto metaFile = korvan::plot::ReadMetaFile(bytes);
+    ASSERT_TRUE(metaFile);
+    EXPECT_EQ(metaFile->Description, std::vector<std::string>{"Tashel"});
+    EXPECT_EQ(metaFile->Picture, read.convertToFormat(metaFile->Picture.format()));
     EXPECT_THROW(c->SaveImageToPNG(png, 10), Exception);
+}
+
+// Points the settings store at a folder of its own for one test.
+class SettingsFolderScope {
+public:
+    explicit SettingsFolderScope(const std::filesystem::path& folder) {
+        korvan::sys::SettingsStore::SetDefaultFolder(folder);
+    }
+    ~SettingsFolderScope() {
+        korvan::sys::SettingsStore::SetDefaultFolder(korvan::sys::SettingsStore::DefaultFolder());
+    }
+    SettingsFolderScope(const SettingsFolderScope&) = delete;
+    SettingsFolderScope& operator=(const SettingsFolderScope&) = delete;
+};
+
+std::string SchemeFile(const std::string& scheme, const std::string& properties) {
+    return "<SchemeTypes>\r\n<SchemeType>\r\n<Name>Look</Name>\r\n<Scheme>\r\n<Name>" + scheme +
+           "</Name>\r\n<Properties>\r\n" + properties +
+           "</Properties>\r\n</Scheme>\r\n</SchemeType>\r\n</SchemeTypes>\r\n";
+}
+
+TEST_F(Component, ColourSchemesComeFromTheFoldersTheSettingsNameAndApplyToTheControl) {
+    korvan::testing::ScratchFolder folder("plot-component-schemes");
+    SettingsFolderScope settings(folder.Path() / "registry");
+    // No folders named: no schemes.
+    c->LoadThemes();
+    EXPECT_EQ(c->GetThemeCategoryCount(), 0);
+
+    auto& store = korvan::sys::SettingsStore::Default();
+    using korvan::sys::RootKey;
+    const char* key = "SOFTWARE\\Tashel\\Themes";
+    store.WriteString(RootKey::LocalMachine, key, "Tashel Defined Theme Path",
+                      (folder.Path() / "pack").string());
+    store.WriteString(RootKey::LocalMachine, key, "User Defined Theme Path",
+                      (folder.Path() / "nowhere").string());
+    store.WriteString(RootKey::CurrentUser, key, "User Defined Theme Path",
+                      (folder.Path() / "user").string());
+    std::filesystem::create_directories(folder.Path() / "pack");
+    std::filesystem::create_directories(folder.Path() / "user");
+    // The files are named for the control's class.
+    std::ofstream(folder.Path() / "pack" / "TTestComponent.xml", std::ios::binary)
+        << SchemeFile("Calm", "<UpdateFrameRate>30</UpdateFrameRate>\r\n<Hint>calm</Hint>\r\n");
+    std::ofstream(folder.Path() / "user" / "TTestComponentUser.xml", std::ios::binary)
+        << SchemeFile("Mine", "<AutoFrameRate>True</AutoFrameRate>\r\n");
+
+    c->LoadThemes();
+    ASSERT_EQ(c->GetThemeCategoryCount(), 1);
+    EXPECT_EQ(c->GetThemeCategoryName(0), "Look");
+    ASSERT_EQ(c->GetThemeCategorySchemeCount(0), 2);
+    EXPECT_EQ(c->GetThemeCategorySchemeName(0, 0), "Calm");
+    EXPECT_FALSE(c->GetThemeCategorySchemeIsUser(0, 0));
+    EXPECT_EQ(c->GetThemeCategorySchemeName(0, 1), "Mine");
+    EXPECT_TRUE(c->GetThemeCategorySchemeIsUser(0, 1));
+    EXPECT_THROW(c->GetThemeCategorySchemeName(0, 2), EListError);
+
+    c->ApplyScheme(0, 0);
+    EXPECT_EQ(c->UpdateFrameRate(), 30);
+    EXPECT_EQ(c->Hint(), "calm");
+    EXPECT_FALSE(c->AutoFrameRate());
+    c->ApplyScheme(0, 1);
+    EXPECT_TRUE(c->AutoFrameRate());
 }
 
 // An item and an item list as the OPC binding would supply them.
