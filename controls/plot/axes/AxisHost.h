@@ -5,10 +5,15 @@
 // events, without collision tests (every label is drawn) and without
 // reference axes.
 
+#include "controls/plot/core/PlotTypes.h"
 #include "platform/forms/Component.h"
+#include "platform/forms/ControlTypes.h"
 #include "platform/gfx/Types.h"
 
+#include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 class TiPlotAxis;
 
@@ -26,6 +31,26 @@ public:
     virtual bool TryAddAxesCollisionRect(const TRect& rect) = 0;
     virtual TiPlotAxis* GetXAxisByName(const std::string& name) = 0;
     virtual TiPlotAxis* GetYAxisByName(const std::string& name) = 0;
+
+    // --- user input ---
+    // A drag or key on the axis ended with another range than it began.
+    virtual void DoAxisMinSpanChangeFinished(TiPlotAxis* axis, double oldMin, double oldSpan, double newMin,
+                                             double newSpan) = 0;
+    virtual void DoAxisClick(TiPlotAxis* axis) = 0;
+    virtual void DoAxisGetMouseCursor(TiPlotAxis* axis, TCursor& cursor) = 0;
+    virtual void DoAxisCustomizeHint(TiPlotAxis* axis, TiHintData& hint) = 0;
+    // The text width and height of the plot control's canvas.
+    virtual TSize PlotTextExtent(const std::string& text) = 0;
+    // (lowest, highest) of every channel drawn against the axis; fast reads
+    // the channels' running values instead of their data.
+    virtual std::vector<std::pair<double, double>> AxisChannelRanges(TiPlotAxis* axis, bool fast) = 0;
+    // The axis' input, repeated on the other axes of its direction.
+    virtual void MasterUIInputMouseLeft(TiPlotAxis* axis, const TiPlotMouseData& data) = 0;
+    virtual void MasterUIInputMouseMove(TiPlotAxis* axis, const TiPlotMouseData& data) = 0;
+    virtual void MasterUIInputMouseUp(TiPlotAxis* axis, const TiPlotMouseData& data) = 0;
+    virtual void MasterUIInputMouseWheel(TiPlotAxis* axis, int wheelDelta, TShiftState shift, int x,
+                                         int y) = 0;
+    virtual void MasterUIInputKeyDown(TiPlotAxis* axis, std::uint16_t& charCode, TShiftState shift) = 0;
 
 protected:
     ~IiPlotAxisHost() = default;

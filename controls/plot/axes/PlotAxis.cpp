@@ -99,6 +99,11 @@ const TClassInfo& TiPlotAxis::StaticClassInfo() {
             .Default(iptisMinimum)
             .Enum("TrackingAlignFirstStyle", &A::TrackingAlignFirstStyle, &A::SetTrackingAlignFirstStyle,
                   AlignFirstStyleNames(), "TiPlotAlignFirstStyle")
+            .Property("TrackingScrollCompressMax", &A::TrackingScrollCompressMax,
+                      &A::SetTrackingScrollCompressMax)
+            .Property("TrackingSpanMinimum", &A::TrackingSpanMinimum, &A::SetTrackingSpanMinimum)
+            .Property("TrackingMaxMargin", &A::TrackingMaxMargin, &A::SetTrackingMaxMargin)
+            .Property("TrackingMinMargin", &A::TrackingMinMargin, &A::SetTrackingMinMargin)
             .Property("RestoreValuesOnResume", &A::RestoreValuesOnResume, &A::SetRestoreValuesOnResume)
             .Default(true)
             .Property("MasterUIInput", &A::MasterUIInput, &A::SetMasterUIInput)
@@ -123,6 +128,9 @@ TiPlotAxis::TiPlotAxis(TComponent* owner, TNotifyEvent onChange, TNotifyEvent on
     titleFont_->SetColor(clWhite);
     labelsFont_->OnChange = [this] { DoChange(); };
     titleFont_->OnChange = [this] { DoChange(); };
+    // On before resume values exist: nothing to restore.
+    SetTrackingEnabled(true);
+    restoreValuesOnResume_ = true;
 }
 
 TiPlotAxis::~TiPlotAxis() = default;

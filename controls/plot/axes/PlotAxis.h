@@ -154,8 +154,24 @@ public:
 
     // --- tracking and user input (stored; the plot drives them) ---
     bool TrackingEnabled() const { return trackingEnabled_; }
-    void SetTrackingEnabled(bool value) {
-        SetBooleanProperty(value, trackingEnabled_, &TiPlotObject::DoChange);
+    // Switching off keeps the range for a later resume, switching on
+    // restores it (with RestoreValuesOnResume).
+    void SetTrackingEnabled(bool value);
+    double TrackingScrollCompressMax() const { return trackingScrollCompressMax_; }
+    void SetTrackingScrollCompressMax(double value) {
+        SetDoubleProperty(value, trackingScrollCompressMax_, &TiPlotObject::DoChange);
+    }
+    double TrackingSpanMinimum() const { return trackingSpanMinimum_; }
+    void SetTrackingSpanMinimum(double value) {
+        SetDoubleProperty(value, trackingSpanMinimum_, &TiPlotObject::DoChange);
+    }
+    double TrackingMaxMargin() const { return trackingMaxMargin_; }
+    void SetTrackingMaxMargin(double value) {
+        SetDoubleProperty(value, trackingMaxMargin_, &TiPlotObject::DoChange);
+    }
+    double TrackingMinMargin() const { return trackingMinMargin_; }
+    void SetTrackingMinMargin(double value) {
+        SetDoubleProperty(value, trackingMinMargin_, &TiPlotObject::DoChange);
     }
     TiPlotTrackingStyle TrackingStyle() const { return trackingStyle_; }
     void SetTrackingStyle(TiPlotTrackingStyle value);
@@ -177,6 +193,35 @@ public:
     void SetScrollMin(double value) { SetDoubleProperty(value, scrollMin_, &TiPlotObject::DoChange); }
     double ScrollMax() const { return scrollMax_; }
     void SetScrollMax(double value) { SetDoubleProperty(value, scrollMax_, &TiPlotObject::DoChange); }
+
+    TiPlotAxisMode Mode() const { return mode_; }
+    void SetMode(TiPlotAxisMode value);
+
+    // --- tracking and zooming ---
+    // One new data value on this axis.
+    void NewTrackingData(double value);
+    // Fits the range to the channels drawn against this axis: their data,
+    // or (fast) their running lowest and highest values.
+    void ZoomToFit();
+    void ZoomToFitFast();
+    void ResetFirstAlign() { firstAlignDone_ = false; }
+    void UpdateResumeValues();
+    // About the middle: a factor above 1 zooms out; on a log axis the
+    // factor is a power of ten of either sign.
+    void Zoom(double factor);
+    // The range of a pixel rectangle.
+    void ZoomToRect(const TRect& rect);
+
+    // --- mouse and keys ---
+    void iMouseDown(TMouseButton button, TShiftState shift, int x, int y, int screenX, int screenY,
+                    TPopupMenu* popupMenu) override;
+    void iMouseMove(TiHintData& hintData, TShiftState shift, int x, int y, int screenX, int screenY,
+                    bool dblClickActive) override;
+    void iMouseUp(TMouseButton button, TShiftState shift, int x, int y, int screenX, int screenY,
+                  bool dblClickActive, TPopupMenu* popupMenu) override;
+    void iKeyDown(std::uint16_t& charCode, TShiftState shift, TPopupMenu* popupMenu) override;
+    TCursor GetMouseCursor(TPoint mousePos) override;
+    void PreparePopupMenu(TPopupMenu* popupMenu) override;
 
     // --- conversions ---
     void CalcScaleRect(TCanvas& canvas);
@@ -236,9 +281,22 @@ public:
 protected:
     ~TiPlotAxis() override;
     IiPlotAxisHost* AxisHost() const;
+    bool DoHitTest(const TiPlotMouseData& mouseData) override;
+    void DoMouseHint(TiPlotMouseData& mouseData, TiHintData& hintData) override;
+    void DoMouseLeft(TiPlotMouseData& mouseData) override;
+    void DoMouseMove(TiPlotMouseData& mouseData) override;
+    void DoMouseUp(TiPlotMouseData& mouseData) override;
+    bool DoMouseWheel(int wheelDelta, TShiftState shift, int x, int y) override;
 
 private:
     bool PointOnScale(double value) const;
+    // Interaction steps.
+    TiPlotAxisMode GetEffectiveMode(TShiftState shift) const;
+    void ScrollByFraction(double oldMin, double oldSpan, double oldMax, double fraction);
+    void ZoomByFactor(double oldMin, double oldSpan, double oldMax, double factor);
+    void AlignToTrackingIncrement();
+    void FitTo(bool fast);
+    void FinishRangeChange();
     // The label text of a value with the given settings, customised by the
     // plot and, when asked, growing the minimum length.
     std::string FormatText(const korvan::plot::TiValueTextFormat& format, double value, bool autoAdjust,
@@ -302,15 +360,26 @@ private:
     bool cartesianRefLooked_ = false;
     TiPlotAxis* alignRefAxis_ = nullptr;
     bool alignRefLooked_ = false;
-    bool trackingEnabled_ = true;
+    bool trackingEnabled_ = false;
     TiPlotTrackingStyle trackingStyle_ = iptsScaleMinMax;
     TiPlotTrackingIncrementStyle trackingIncrementStyle_ = iptisMinimum;
     TiPlotAlignFirstStyle trackingAlignFirstStyle_ = ipafsNone;
-    bool restoreValuesOnResume_ = true;
+    bool restoreValuesOnResume_ = false;
     bool masterUIInput_ = false;
     bool scrollMinMaxEnabled_ = false;
     double scrollMin_ = 0;
     double scrollMax_ = 100;
+    double trackingScrollCompressMax_ = 0;
+    double trackingSpanMinimum_ = 0;
+    double trackingMaxMargin_ = 0;
+    double trackingMinMargin_ = 0;
+    TiPlotAxisMode mode_ = ipamScroll;
+    bool mouseDown_ = false;
+    int mouseDownX_ = 0, mouseDownY_ = 0;
+    double mouseDownMin_ = 0, mouseDownSpan_ = 0;
+    TShiftState inputShift_ = 0;
+    bool firstAlignDone_ = false;
+    double previousMin_ = 0, previousSpan_ = 100, previousLabelsMinLength_ = 0;
 
     TRect scaleRect_{};
     TRect focusRect_{};

@@ -51,7 +51,41 @@ public:
     TiPlotAxis* GetXAxisByName(const std::string& name) override { return Find(xAxes, name); }
     TiPlotAxis* GetYAxisByName(const std::string& name) override { return Find(yAxes, name); }
 
+    std::vector<std::pair<double, double>> channelRanges, runningRanges;
+    TCursor cursorOverride = 0;
+    void DoAxisMinSpanChangeFinished(TiPlotAxis*, double oldMin, double oldSpan, double newMin,
+                                     double newSpan) override {
+        events.push_back("finished " + Num(oldMin) + "," + Num(oldSpan) + ">" + Num(newMin) + "," +
+                         Num(newSpan));
+    }
+    void DoAxisClick(TiPlotAxis*) override { events.push_back("click"); }
+    void DoAxisGetMouseCursor(TiPlotAxis*, TCursor& cursor) override {
+        if (cursorOverride)
+            cursor = cursorOverride;
+    }
+    void DoAxisCustomizeHint(TiPlotAxis*, TiHintData& hint) override {
+        events.push_back("hint " + hint.Text);
+    }
+    TSize PlotTextExtent(const std::string& text) override { return {int(text.size()) * 6, 13}; }
+    std::vector<std::pair<double, double>> AxisChannelRanges(TiPlotAxis*, bool fast) override {
+        return fast ? runningRanges : channelRanges;
+    }
+    void MasterUIInputMouseLeft(TiPlotAxis*, const TiPlotMouseData&) override {
+        events.push_back("master left");
+    }
+    void MasterUIInputMouseMove(TiPlotAxis*, const TiPlotMouseData&) override {
+        events.push_back("master move");
+    }
+    void MasterUIInputMouseUp(TiPlotAxis*, const TiPlotMouseData&) override { events.push_back("master up"); }
+    void MasterUIInputMouseWheel(TiPlotAxis*, int, TShiftState, int, int) override {
+        events.push_back("master wheel");
+    }
+    void MasterUIInputKeyDown(TiPlotAxis*, std::uint16_t&, TShiftState) override {
+        events.push_back("master key");
+    }
+
 private:
+public:
     static std::string Num(double v) {
         std::string s = std::to_string(v);
         s.erase(s.find_last_not_of('0') + 1);
