@@ -12,16 +12,22 @@
 
 namespace korvan::plot {
 
-// Round (halves to even) held to the 64-bit range.
-inline std::int64_t SaturatedRound64(double value) {
+// value held to what a 64-bit integer holds; NaN gives 0.
+inline double Within64Bits(double value) {
+    constexpr double limit = 9.2e18;
     if (std::isnan(value))
         return 0;
-    constexpr double limit = 9.2e18;
-    if (value >= limit)
-        return std::int64_t(limit);
-    if (value <= -limit)
-        return -std::int64_t(limit);
-    return Round(value);
+    return value >= limit ? limit : value <= -limit ? -limit : value;
+}
+
+// Round (halves to even) held to the 64-bit range.
+inline std::int64_t SaturatedRound64(double value) {
+    return Round(Within64Bits(value));
+}
+
+// Trunc held to the 64-bit range.
+inline std::int64_t SaturatedTrunc64(double value) {
+    return std::int64_t(Within64Bits(value));
 }
 
 inline int ClampToInt(std::int64_t value) {
@@ -35,18 +41,6 @@ inline int ClampToInt(std::int64_t value) {
 // Round (halves to even) held to the int range.
 inline int SaturatedRound(double value) {
     return ClampToInt(SaturatedRound64(value));
-}
-
-// Trunc held to the 64-bit range.
-inline std::int64_t SaturatedTrunc64(double value) {
-    if (std::isnan(value))
-        return 0;
-    constexpr double limit = 9.2e18;
-    if (value >= limit)
-        return std::int64_t(limit);
-    if (value <= -limit)
-        return -std::int64_t(limit);
-    return std::int64_t(value);
 }
 
 } // namespace korvan::plot

@@ -33,8 +33,7 @@ const TClassInfo& TiCheckBox::StaticClassInfo() {
     return info;
 }
 
-TiCheckBox::TiCheckBox(TComponent* owner) : TiCustomComponent(owner), font_(std::make_unique<TFont>()) {
-    SetTabStop(true);
+TiCheckBox::TiCheckBox(TComponent* owner) : TiPackChoiceControl(owner), font_(std::make_unique<TFont>()) {
     SetBounds(Left(), Top(), 97, 17);
     font_->OnChange = [this] {
         DoAutoSize();
@@ -85,14 +84,7 @@ void TiCheckBox::SetChecked(bool value) {
 }
 
 void TiCheckBox::DoChange() {
-    if (IsLoading())
-        return;
-    if (OnChangeProtected)
-        OnChangeProtected(this, "Checked");
-    if (OnChange)
-        OnChange(this);
-    if (userGenerated_ && OnChangeUser)
-        OnChangeUser(this);
+    TiPackChoiceControl::DoChange("Checked");
 }
 
 void TiCheckBox::DoAutoSize() {
@@ -156,29 +148,20 @@ void TiCheckBox::iPaintTo(TCanvas& canvas) {
 // ---------------------------------------------------------------- input
 
 void TiCheckBox::ToggleByUser() {
-    korvan::sys::FlagScope user(userGenerated_);
-    SetChecked(!checked_);
+    AsUserChange([this] { SetChecked(!checked_); });
 }
 
 void TiCheckBox::iMouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     (void)shift;
     (void)x;
     (void)y;
-    if (button != mbLeft)
-        return;
-    FocusComponent(this);
-    mouseDown_ = true;
-    InvalidateChange();
+    Press(button);
 }
 
 void TiCheckBox::iMouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     (void)button;
     (void)shift;
-    if (!mouseDown_)
-        return;
-    InvalidateChange();
-    mouseDown_ = false;
-    if (x >= 0 && x < Width() && y >= 0 && y < Height())
+    if (Release() && x >= 0 && x < Width() && y >= 0 && y < Height())
         ToggleByUser();
 }
 
@@ -199,16 +182,4 @@ void TiCheckBox::iKeyUp(std::uint16_t& key, TShiftState shift) {
         ToggleByUser();
     }
     keyDown_ = false;
-}
-
-void TiCheckBox::DoExitFocus() {
-    mouseDown_ = false;
-    keyDown_ = false;
-    InvalidateChange();
-    TiCustomComponent::DoExitFocus();
-}
-
-void TiCheckBox::DoEnterFocus() {
-    TiCustomComponent::DoEnterFocus();
-    InvalidateNow();
 }

@@ -2,14 +2,14 @@
 // The plot pack's owner-drawn check box, painted transparently over its
 // parent. The run-time property editor derives its check boxes from it.
 
-#include "controls/plot/core/VCLComponent.h"
+#include "controls/plot/choice/PackChoiceControl.h"
 #include "platform/forms/ControlTypes.h"
 #include "platform/gfx/GraphicsObjects.h"
 
 #include <memory>
 #include <string>
 
-class TiCheckBox : public TiCustomComponent {
+class TiCheckBox : public TiPackChoiceControl {
     KORVAN_CLASS(TiCheckBox)
 public:
     explicit TiCheckBox(TComponent* owner);
@@ -29,15 +29,9 @@ public:
     TFont* Font() const { return font_.get(); }
     void SetFont(TFont* value);
 
-    TNotifyEvent OnChange;
-    // Only for changes the user made by mouse or space bar.
-    TNotifyEvent OnChangeUser;
-
 protected:
     virtual void DoChange();
     void iPaintTo(TCanvas& canvas) override;
-    void DoEnterFocus() override;
-    void DoExitFocus() override;
     void iKeyUp(std::uint16_t& key, TShiftState shift) override;
     void iKeyDown(std::uint16_t& key, TShiftState shift) override;
     void iMouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -47,9 +41,6 @@ private:
     void DoAutoSize();
     void ToggleByUser();
 
-    bool mouseDown_ = false;
-    bool keyDown_ = false;
-    bool userGenerated_ = false;
     bool doingAutoSize_ = false;
     bool checked_ = false;
     std::string caption_ = "Caption";

@@ -5,7 +5,6 @@
 #include "controls/plot/core/PackForms.h"
 #include "platform/forms/GraphicsProperties.h"
 #include "platform/gfx/Canvas.h"
-#include "platform/sys/FlagScope.h"
 
 #include <algorithm>
 #include <cmath>
@@ -68,8 +67,7 @@ const TClassInfo& TiRadioGroup::StaticClassInfo() {
 }
 
 TiRadioGroup::TiRadioGroup(TComponent* owner)
-    : TiCustomComponent(owner), font_(std::make_unique<TFont>()), items_(std::make_unique<TStringList>()) {
-    SetTabStop(true);
+    : TiPackChoiceControl(owner), font_(std::make_unique<TFont>()), items_(std::make_unique<TStringList>()) {
     SetBounds(Left(), Top(), 97, 17);
     font_->OnChange = [this] {
         ClampItemIndex();
@@ -125,14 +123,7 @@ void TiRadioGroup::SetItemIndex(int value) {
 }
 
 void TiRadioGroup::DoChange() {
-    if (IsLoading())
-        return;
-    if (OnChangeProtected)
-        OnChangeProtected(this, "ItemIndex");
-    if (OnChange)
-        OnChange(this);
-    if (userGenerated_ && OnChangeUser)
-        OnChangeUser(this);
+    TiPackChoiceControl::DoChange("ItemIndex");
 }
 
 // ---------------------------------------------------------------- layout and painting
@@ -232,12 +223,10 @@ void TiRadioGroup::DrawItem(TCanvas& canvas, int index, int x, int y) {
 
 void TiRadioGroup::iMouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     (void)shift;
-    if (button != mbLeft)
-        return;
-    FocusComponent(this);
-    mouseDown_ = true;
-    mouseDownIndex_ = ItemAt(x, y);
-    InvalidateChange();
+    if (Press(button)) {
+        mouseDownIndex_ = ItemAt(x, y);
+        InvalidateChange();
+    }
 }
 
 void TiRadioGroup::iMouseMove(TShiftState shift, int x, int y) {
@@ -251,13 +240,9 @@ void TiRadioGroup::iMouseMove(TShiftState shift, int x, int y) {
 void TiRadioGroup::iMouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     (void)button;
     (void)shift;
-    if (!mouseDown_)
-        return;
-    InvalidateChange();
-    mouseDown_ = false;
-    korvan::sys::FlagScope user(userGenerated_);
-    if (mouseDownIndex_ >= 0 && mouseDownIndex_ < items_->Count() && ItemAt(x, y) == mouseDownIndex_)
-        SetItemIndex(mouseDownIndex_);
+    if (Release() && mouseDownIndex_ >= 0 && mouseDownIndex_ < items_->Count() &&
+        ItemAt(x, y) == mouseDownIndex_)
+        AsUserChange([this] { SetItemIndex(mouseDownIndex_); });
 }
 
 void TiRadioGroup::DoWantSpecialKey(std::uint16_t& charCode, bool& result) const {
@@ -287,16 +272,4 @@ void TiRadioGroup::iKeyUp(std::uint16_t& key, TShiftState shift) {
     (void)shift;
     keyDown_ = false;
     InvalidateChange();
-}
-
-void TiRadioGroup::DoExitFocus() {
-    mouseDown_ = false;
-    keyDown_ = false;
-    InvalidateChange();
-    TiCustomComponent::DoExitFocus();
-}
-
-void TiRadioGroup::DoEnterFocus() {
-    TiCustomComponent::DoEnterFocus();
-    InvalidateNow();
 }

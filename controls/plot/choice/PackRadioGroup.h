@@ -3,14 +3,14 @@
 // filled column by column. Clicks select an item; the arrow keys move the
 // selection by one item, wrapping at both ends.
 
-#include "controls/plot/core/VCLComponent.h"
+#include "controls/plot/choice/PackChoiceControl.h"
 #include "platform/forms/Strings.h"
 #include "platform/gfx/GraphicsObjects.h"
 
 #include <memory>
 #include <string>
 
-class TiRadioGroup : public TiCustomComponent {
+class TiRadioGroup : public TiPackChoiceControl {
     KORVAN_CLASS(TiRadioGroup)
 public:
     explicit TiRadioGroup(TComponent* owner);
@@ -33,15 +33,9 @@ public:
     // items.
     int ItemAt(int x, int y) const;
 
-    TNotifyEvent OnChange;
-    // Only for changes the user made with the mouse.
-    TNotifyEvent OnChangeUser;
-
 protected:
     virtual void DoChange();
     void iPaintTo(TCanvas& canvas) override;
-    void DoEnterFocus() override;
-    void DoExitFocus() override;
     void DoWantSpecialKey(std::uint16_t& charCode, bool& result) const override;
     void iKeyUp(std::uint16_t& key, TShiftState shift) override;
     void iKeyDown(std::uint16_t& key, TShiftState shift) override;
@@ -54,10 +48,7 @@ private:
     void CalcLayout(TCanvas& canvas);
     void DrawItem(TCanvas& canvas, int index, int x, int y);
 
-    bool mouseDown_ = false;
     int mouseDownIndex_ = 0;
-    bool keyDown_ = false;
-    bool userGenerated_ = false;
     int itemsRowStart_ = 0;
     double itemsRowSpacing_ = 0;
     int itemsColStart_ = 14;

@@ -25,19 +25,6 @@ std::string ExtensionOf(const std::string& fileName) {
     return fileName.substr(dot);
 }
 
-korvan::forms::FileDialogOptions FileOptions(const std::string& fileName, const std::string& filter,
-                                             int filterIndex, const std::string& defaultExt,
-                                             const std::string& defaultDir) {
-    korvan::forms::FileDialogOptions o;
-    // Names longer than a path may be are cut.
-    o.FileName = fileName.substr(0, 260);
-    o.Filter = filter;
-    o.FilterIndex = filterIndex;
-    o.DefaultExt = defaultExt;
-    o.InitialDir = defaultDir.empty() ? "." : defaultDir;
-    return o;
-}
-
 } // namespace
 
 // ---------------------------------------------------------------- colour
@@ -101,23 +88,43 @@ bool TiFontDialog::Execute() {
     return true;
 }
 
-// ---------------------------------------------------------------- open
+// ---------------------------------------------------------------- files
 
-const TClassInfo& TiOpenDialog::StaticClassInfo() {
-    using D = TiOpenDialog;
-    static const TClassInfo info = ClassBuilder<D>("TiOpenDialog", &TComponent::StaticClassInfo())
-                                       .Creator()
+const TClassInfo& TiFileDialog::StaticClassInfo() {
+    using D = TiFileDialog;
+    static const TClassInfo info = ClassBuilder<D>("TiFileDialog", &TComponent::StaticClassInfo())
                                        .Property("FileName", &D::FileName, &D::SetFileName)
                                        .Property("Filter", &D::Filter, &D::SetFilter)
                                        .Property("DefaultExt", &D::DefaultExt, &D::SetDefaultExt)
                                        .Property("DefaultDir", &D::DefaultDir, &D::SetDefaultDir)
+                                       .Build();
+    return info;
+}
+
+korvan::forms::FileDialogOptions TiFileDialog::Options(int filterIndex) const {
+    korvan::forms::FileDialogOptions o;
+    o.FileName = fileName_.substr(0, 260);
+    o.Filter = filter_;
+    o.FilterIndex = filterIndex;
+    o.DefaultExt = defaultExt_;
+    o.InitialDir = defaultDir_.empty() ? "." : defaultDir_;
+    return o;
+}
+
+// ---------------------------------------------------------------- open
+
+const TClassInfo& TiOpenDialog::StaticClassInfo() {
+    using D = TiOpenDialog;
+    static const TClassInfo info = ClassBuilder<D>("TiOpenDialog", &TiFileDialog::StaticClassInfo())
+                                       .Creator()
                                        .Property("FileMustExist", &D::FileMustExist, &D::SetFileMustExist)
                                        .Default(false)
                                        .Build();
     return info;
 }
 
-TiOpenDialog::TiOpenDialog(TComponent* owner) : TComponent(owner), files_(std::make_unique<TStringList>()) {}
+TiOpenDialog::TiOpenDialog(TComponent* owner)
+    : TiFileDialog(owner), files_(std::make_unique<TStringList>()) {}
 
 TiOpenDialog::~TiOpenDialog() = default;
 
@@ -125,7 +132,7 @@ bool TiOpenDialog::Execute() {
     files_->Clear();
     if (!korvan::plot::GetOwnerForm(this))
         return false;
-    korvan::forms::FileDialogOptions o = FileOptions(fileName_, filter_, 1, defaultExt_, defaultDir_);
+    korvan::forms::FileDialogOptions o = Options(1);
     o.FileMustExist = fileMustExist_;
     if (!allowMultiSelect_) {
         const std::optional<std::string> chosen = korvan::forms::Dialogs().OpenFile(o);
@@ -148,14 +155,10 @@ bool TiOpenDialog::Execute() {
 
 const TClassInfo& TiSaveDialog::StaticClassInfo() {
     using D = TiSaveDialog;
-    static const TClassInfo info = ClassBuilder<D>("TiSaveDialog", &TComponent::StaticClassInfo())
+    static const TClassInfo info = ClassBuilder<D>("TiSaveDialog", &TiFileDialog::StaticClassInfo())
                                        .Creator()
-                                       .Property("FileName", &D::FileName, &D::SetFileName)
-                                       .Property("Filter", &D::Filter, &D::SetFilter)
-                                       .Property("DefaultExt", &D::DefaultExt, &D::SetDefaultExt)
                                        .Property("FilterIndex", &D::FilterIndex, &D::SetFilterIndex)
                                        .Default(1)
-                                       .Property("DefaultDir", &D::DefaultDir, &D::SetDefaultDir)
                                        .Build();
     return info;
 }
@@ -163,8 +166,7 @@ const TClassInfo& TiSaveDialog::StaticClassInfo() {
 bool TiSaveDialog::Execute() {
     if (!korvan::plot::GetOwnerForm(this))
         return false;
-    korvan::forms::FileDialogOptions o =
-        FileOptions(fileName_, filter_, filterIndex_, defaultExt_, defaultDir_);
+    korvan::forms::FileDialogOptions o = Options(filterIndex_);
     o.OverwritePrompt = true;
     const std::optional<std::string> chosen = korvan::forms::Dialogs().SaveFile(o);
     if (!chosen)

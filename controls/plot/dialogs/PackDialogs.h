@@ -5,6 +5,7 @@
 // it.
 
 #include "platform/forms/Component.h"
+#include "platform/forms/Dialogs.h"
 #include "platform/forms/Strings.h"
 #include "platform/gfx/Color.h"
 #include "platform/gfx/GraphicsObjects.h"
@@ -39,20 +40,33 @@ private:
     std::unique_ptr<TFont> font_;
 };
 
-class TiOpenDialog : public TComponent {
-    KORVAN_CLASS(TiOpenDialog)
+// What the open and save dialogs share: the name, the filter text
+// (description and pattern pairs: "Data files|*.csv|All files|*.*"), the
+// default extension and the folder they start in.
+class TiFileDialog : public TComponent {
+    KORVAN_CLASS(TiFileDialog)
 public:
-    explicit TiOpenDialog(TComponent* owner = nullptr);
-    ~TiOpenDialog() override;
+    explicit TiFileDialog(TComponent* owner) : TComponent(owner) {}
     const std::string& FileName() const { return fileName_; }
     void SetFileName(const std::string& value) { fileName_ = value; }
-    // Description and pattern pairs: "Data files|*.csv|All files|*.*".
     const std::string& Filter() const { return filter_; }
     void SetFilter(const std::string& value) { filter_ = value; }
     const std::string& DefaultExt() const { return defaultExt_; }
     void SetDefaultExt(const std::string& value) { defaultExt_ = value; }
     const std::string& DefaultDir() const { return defaultDir_; }
     void SetDefaultDir(const std::string& value) { defaultDir_ = value; }
+
+protected:
+    // The dialog's settings; the name is cut to the longest path.
+    korvan::forms::FileDialogOptions Options(int filterIndex) const;
+    std::string fileName_, filter_, defaultExt_, defaultDir_;
+};
+
+class TiOpenDialog : public TiFileDialog {
+    KORVAN_CLASS(TiOpenDialog)
+public:
+    explicit TiOpenDialog(TComponent* owner = nullptr);
+    ~TiOpenDialog() override;
     bool FileMustExist() const { return fileMustExist_; }
     void SetFileMustExist(bool value) { fileMustExist_ = value; }
     bool AllowMultiSelect() const { return allowMultiSelect_; }
@@ -63,33 +77,24 @@ public:
     bool Execute();
 
 private:
-    std::string fileName_, filter_, defaultExt_, defaultDir_;
     bool fileMustExist_ = false;
     bool allowMultiSelect_ = false;
     std::unique_ptr<TStringList> files_;
 };
 
-class TiSaveDialog : public TComponent {
+class TiSaveDialog : public TiFileDialog {
     KORVAN_CLASS(TiSaveDialog)
 public:
-    explicit TiSaveDialog(TComponent* owner = nullptr) : TComponent(owner) {}
-    const std::string& FileName() const { return fileName_; }
-    void SetFileName(const std::string& value) { fileName_ = value; }
-    const std::string& Filter() const { return filter_; }
-    void SetFilter(const std::string& value) { filter_ = value; }
-    const std::string& DefaultExt() const { return defaultExt_; }
-    void SetDefaultExt(const std::string& value) { defaultExt_ = value; }
+    explicit TiSaveDialog(TComponent* owner = nullptr) : TiFileDialog(owner) {}
     // 1-based.
     int FilterIndex() const { return filterIndex_; }
     void SetFilterIndex(int value) { filterIndex_ = value; }
-    const std::string& DefaultDir() const { return defaultDir_; }
-    void SetDefaultDir(const std::string& value) { defaultDir_ = value; }
     // The extension of the chosen filter (".csv"), empty when it has none.
     const std::string& ReturnExt() const { return returnExt_; }
     bool Execute();
 
 private:
-    std::string fileName_, filter_, defaultExt_, defaultDir_, returnExt_;
+    std::string returnExt_;
     int filterIndex_ = 1;
 };
 
