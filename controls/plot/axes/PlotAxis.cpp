@@ -82,6 +82,36 @@ const TClassInfo& TiPlotAxis::StaticClassInfo() {
             .Property("TitleFont", &A::TitleFont, &A::SetTitleFont)
             .Property("TitleRotated", &A::TitleRotated, &A::SetTitleRotated)
             .Default(false)
+            .Property("CursorUseDefaultFormat", &A::CursorUseDefaultFormat, &A::SetCursorUseDefaultFormat)
+            .Default(true)
+            .Enum("CursorFormatStyle", &A::CursorFormatStyle, &A::SetCursorFormatStyle, TextFormatNames(),
+                  "TiPlotTextFormat")
+            .Default(iptfValue)
+            .Property("CursorDateTimeFormat", &A::CursorDateTimeFormat, &A::SetCursorDateTimeFormat)
+            .Enum("CursorPrecisionStyle", &A::CursorPrecisionStyle, &A::SetCursorPrecisionStyle,
+                  PrecisionStyleNames(), "TiPrecisionStyle")
+            .Default(ipsSignificantDigits)
+            .Property("CursorPrecision", &A::CursorPrecision, &A::SetCursorPrecision)
+            .Default(3)
+            .Property("CursorMinLength", &A::CursorMinLength, &A::SetCursorMinLength)
+            .Property("CursorMinLengthAutoAdjust", &A::CursorMinLengthAutoAdjust,
+                      &A::SetCursorMinLengthAutoAdjust)
+            .Default(false)
+            .Property("LegendUseDefaultFormat", &A::LegendUseDefaultFormat, &A::SetLegendUseDefaultFormat)
+            .Default(true)
+            .Enum("LegendFormatStyle", &A::LegendFormatStyle, &A::SetLegendFormatStyle, TextFormatNames(),
+                  "TiPlotTextFormat")
+            .Default(iptfValue)
+            .Property("LegendDateTimeFormat", &A::LegendDateTimeFormat, &A::SetLegendDateTimeFormat)
+            .Enum("LegendPrecisionStyle", &A::LegendPrecisionStyle, &A::SetLegendPrecisionStyle,
+                  PrecisionStyleNames(), "TiPrecisionStyle")
+            .Default(ipsSignificantDigits)
+            .Property("LegendPrecision", &A::LegendPrecision, &A::SetLegendPrecision)
+            .Default(3)
+            .Property("LegendMinLength", &A::LegendMinLength, &A::SetLegendMinLength)
+            .Property("LegendMinLengthAutoAdjust", &A::LegendMinLengthAutoAdjust,
+                      &A::SetLegendMinLengthAutoAdjust)
+            .Default(false)
             .Property("CursorScaler", &A::CursorScaler, &A::SetCursorScaler)
             .Enum("CartesianStyle", &A::CartesianStyle, &A::SetCartesianStyle, CartesianStyleNames(),
                   "TiPlotCartesianStyle")
@@ -246,6 +276,18 @@ void TiPlotAxis::SetLabelsPrecisionStyle(TiPrecisionStyle value) {
 }
 void TiPlotAxis::SetLabelsFormatStyle(TiPlotTextFormat value) {
     StoreEnum(*this, value, labels_.Style);
+}
+void TiPlotAxis::SetCursorFormatStyle(TiPlotTextFormat value) {
+    StoreEnum(*this, value, cursor_.Format.Style);
+}
+void TiPlotAxis::SetCursorPrecisionStyle(TiPrecisionStyle value) {
+    StoreEnum(*this, value, cursor_.Format.PrecisionStyle);
+}
+void TiPlotAxis::SetLegendFormatStyle(TiPlotTextFormat value) {
+    StoreEnum(*this, value, legend_.Format.Style);
+}
+void TiPlotAxis::SetLegendPrecisionStyle(TiPrecisionStyle value) {
+    StoreEnum(*this, value, legend_.Format.PrecisionStyle);
 }
 void TiPlotAxis::SetCartesianStyle(TiPlotCartesianStyle value) {
     StoreEnum(*this, value, cartesianStyle_);

@@ -131,6 +131,54 @@ public:
     const TextSettings& CursorTextSettings() const { return cursor_; }
     TextSettings& LegendTextSettings() { return legend_; }
     const TextSettings& LegendTextSettings() const { return legend_; }
+    bool CursorUseDefaultFormat() const { return cursor_.UseDefaultFormat; }
+    void SetCursorUseDefaultFormat(bool value) {
+        SetBooleanProperty(value, cursor_.UseDefaultFormat, &TiPlotObject::DoChange);
+    }
+    TiPlotTextFormat CursorFormatStyle() const { return cursor_.Format.Style; }
+    void SetCursorFormatStyle(TiPlotTextFormat value);
+    const std::string& CursorDateTimeFormat() const { return cursor_.Format.DateTimeFormat; }
+    void SetCursorDateTimeFormat(const std::string& value) {
+        SetStringProperty(value, cursor_.Format.DateTimeFormat, &TiPlotObject::DoChange);
+    }
+    TiPrecisionStyle CursorPrecisionStyle() const { return cursor_.Format.PrecisionStyle; }
+    void SetCursorPrecisionStyle(TiPrecisionStyle value);
+    int CursorPrecision() const { return cursor_.Format.Precision; }
+    void SetCursorPrecision(int value) {
+        SetIntegerProperty(value, cursor_.Format.Precision, &TiPlotObject::DoChange);
+    }
+    double CursorMinLength() const { return cursor_.MinLength; }
+    void SetCursorMinLength(double value) {
+        SetDoubleProperty(value, cursor_.MinLength, &TiPlotObject::DoChange);
+    }
+    bool CursorMinLengthAutoAdjust() const { return cursor_.MinLengthAutoAdjust; }
+    void SetCursorMinLengthAutoAdjust(bool value) {
+        SetBooleanProperty(value, cursor_.MinLengthAutoAdjust, &TiPlotObject::DoChange);
+    }
+    bool LegendUseDefaultFormat() const { return legend_.UseDefaultFormat; }
+    void SetLegendUseDefaultFormat(bool value) {
+        SetBooleanProperty(value, legend_.UseDefaultFormat, &TiPlotObject::DoChange);
+    }
+    TiPlotTextFormat LegendFormatStyle() const { return legend_.Format.Style; }
+    void SetLegendFormatStyle(TiPlotTextFormat value);
+    const std::string& LegendDateTimeFormat() const { return legend_.Format.DateTimeFormat; }
+    void SetLegendDateTimeFormat(const std::string& value) {
+        SetStringProperty(value, legend_.Format.DateTimeFormat, &TiPlotObject::DoChange);
+    }
+    TiPrecisionStyle LegendPrecisionStyle() const { return legend_.Format.PrecisionStyle; }
+    void SetLegendPrecisionStyle(TiPrecisionStyle value);
+    int LegendPrecision() const { return legend_.Format.Precision; }
+    void SetLegendPrecision(int value) {
+        SetIntegerProperty(value, legend_.Format.Precision, &TiPlotObject::DoChange);
+    }
+    double LegendMinLength() const { return legend_.MinLength; }
+    void SetLegendMinLength(double value) {
+        SetDoubleProperty(value, legend_.MinLength, &TiPlotObject::DoChange);
+    }
+    bool LegendMinLengthAutoAdjust() const { return legend_.MinLengthAutoAdjust; }
+    void SetLegendMinLengthAutoAdjust(bool value) {
+        SetBooleanProperty(value, legend_.MinLengthAutoAdjust, &TiPlotObject::DoChange);
+    }
     double CursorScaler() const { return cursorScaler_; }
     void SetCursorScaler(double value) { SetDoubleProperty(value, cursorScaler_, &TiPlotObject::DoChange); }
 

@@ -93,10 +93,10 @@ TEST_F(AxisTextTest, CursorAndLegendUseTheirOwnFormatsWhenAsked) {
     auto axis = MakeAxis();
     axis->SetMinSpan(0, 10);
     axis->SetLabelsPrecision(3);
-    axis->CursorTextSettings().UseDefaultFormat = false;
-    axis->CursorTextSettings().Format = {iptfPrefix, "", ipsSignificantDigits, 3};
-    axis->LegendTextSettings().UseDefaultFormat = false;
-    axis->LegendTextSettings().Format = {iptfValue, "", ipsFixedDecimalPoints, 3};
+    axis->SetCursorUseDefaultFormat(false);
+    axis->SetCursorFormatStyle(iptfPrefix);
+    axis->SetLegendUseDefaultFormat(false);
+    axis->SetLegendPrecisionStyle(ipsFixedDecimalPoints);
     EXPECT_EQ(axis->GetLabelText(1500), "1500.0");
     EXPECT_EQ(axis->GetCursorText(1500), "1.50K");
     EXPECT_EQ(axis->GetCursorValueText(1500), "1500.0");
