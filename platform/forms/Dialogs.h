@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 // Message box buttons, icons and answers, with the platform's values.
 constexpr unsigned MB_OK = 0x0;
@@ -64,6 +65,13 @@ public:
     // The chosen path (and FilterIndex updated), or nothing when cancelled.
     virtual std::optional<std::string> OpenFile(FileDialogOptions& options) = 0;
     virtual std::optional<std::string> SaveFile(FileDialogOptions& options) = 0;
+    // Several files of one folder as full paths; a service that offers no
+    // multiple selection lets the user choose one.
+    virtual std::optional<std::vector<std::string>> OpenFiles(FileDialogOptions& options) {
+        if (std::optional<std::string> one = OpenFile(options))
+            return std::vector<std::string>{*one};
+        return std::nullopt;
+    }
     virtual std::optional<int> PickColor(int initial) = 0;
     virtual std::optional<FontChoice> PickFont(const FontChoice& initial) = 0;
 };
