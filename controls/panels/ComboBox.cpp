@@ -111,7 +111,7 @@ const TClassInfo& TRzCustomComboBox::StaticClassInfo() {
 }
 
 TRzCustomComboBox::TRzCustomComboBox(TComponent* owner)
-    : TComboBox(owner), timer_(std::make_unique<TTimer>(nullptr)) {
+    : TComboBox(owner), TRzFrameControllerClient(this), timer_(std::make_unique<TTimer>(nullptr)) {
     controlStyle_ &= ~csSetCaption;
     // The control completes by itself; the edit field's own completion
     // would fight it.
@@ -123,16 +123,12 @@ TRzCustomComboBox::TRzCustomComboBox(TComponent* owner)
 
 TRzCustomComboBox::~TRzCustomComboBox() {
     Destroying();
-    if (frameController_) {
-        frameController_->RemoveControl(this);
-        frameController_->RemoveFreeNotification(this);
-    }
 }
 
 // ---------------------------------------------------------------- storing
 
 bool TRzCustomComboBox::StoredUnlessControlled(TRzFrameControllerProperty code) const {
-    return !frameController_ || !(notifications_ & (1u << code));
+    return !ControllerSets(code);
 }
 
 bool TRzCustomComboBox::ColorIsStored() const {
@@ -295,24 +291,9 @@ void TRzCustomComboBox::SetFramingPreference(TFramingPreference value) {
         Invalidate();
 }
 
-void TRzCustomComboBox::SetFrameController(TRzFrameController* value) {
-    if (value == frameController_)
-        return;
-    if (frameController_) {
-        frameController_->RemoveControl(this);
-        frameController_->RemoveFreeNotification(this);
-    }
-    frameController_ = value;
-    if (value) {
-        value->AddControl(this);
-        value->FreeNotification(this);
-    }
-}
-
 void TRzCustomComboBox::Notification(TComponent* component, TOperation operation) {
     TComboBox::Notification(component, operation);
-    if (operation == opRemove && component == frameController_)
-        frameController_ = nullptr;
+    FrameControllerNotification(component, operation);
 }
 
 bool TRzCustomComboBox::UseThemes() const {

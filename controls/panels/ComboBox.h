@@ -11,8 +11,8 @@
 // ComboBoxPaint.cpp (frame and button) and ComboBoxValues.cpp (values).
 
 #include "controls/panels/ColorShading.h"
-#include "controls/panels/FrameController.h"
 #include "controls/panels/FrameDrawing.h"
+#include "controls/panels/FramedControl.h"
 #include "platform/forms/StdCtrls.h"
 #include "platform/forms/Timer.h"
 
@@ -26,7 +26,7 @@ extern int SearchResetInterval;
 
 using TRzDeleteComboItemEvent = std::function<void(TObject* sender, TObject* item)>;
 
-class TRzCustomComboBox : public TComboBox {
+class TRzCustomComboBox : public TComboBox, public TRzFrameControllerClient {
     KORVAN_CLASS(TRzCustomComboBox)
 public:
     explicit TRzCustomComboBox(TComponent* owner);
@@ -91,10 +91,6 @@ public:
     virtual void SetFrameVisible(bool value);
     TFramingPreference FramingPreference() const { return framingPreference_; }
     virtual void SetFramingPreference(TFramingPreference value);
-    TRzFrameController* FrameController() const { return frameController_; }
-    virtual void SetFrameController(TRzFrameController* value);
-    TRzFrameControllerNotifications FrameControllerNotifications() const { return notifications_; }
-    void SetFrameControllerNotifications(TRzFrameControllerNotifications value) { notifications_ = value; }
     // The visual-style look is preferred and available.
     virtual bool UseThemes() const;
     // The hot look: the mouse (IsMouse) or the focus (else) came or went.
@@ -227,8 +223,6 @@ private:
     TColor focusColor_ = clWindow;
     TColor normalColor_ = clWindow;
     TColor frameColor_ = clBtnShadow;
-    TRzFrameController* frameController_ = nullptr;
-    TRzFrameControllerNotifications notifications_ = fccAll;
     TColor frameHotColor_ = clBtnShadow;
     bool frameHotTrack_ = false;
     TFrameStyle frameHotStyle_ = fsFlatBold;

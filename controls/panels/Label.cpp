@@ -89,7 +89,7 @@ const TClassInfo& TRzLabel::StaticClassInfo() {
     return info;
 }
 
-TRzLabel::TRzLabel(TComponent* owner) : TLabel(owner) {
+TRzLabel::TRzLabel(TComponent* owner) : TLabel(owner), TRzFramedControl(this, fsNone) {
     controlStyle_ |= csOpaque;
     SetLayout(tlTop);
     BlinkingControlsList().Add(this);
@@ -101,10 +101,6 @@ TRzLabel::TRzLabel(TComponent* owner) : TLabel(owner) {
 }
 
 TRzLabel::~TRzLabel() {
-    if (frameController_) {
-        frameController_->RemoveControl(this);
-        frameController_->RemoveFreeNotification(this);
-    }
     if (BlinkingControlsListExists()) {
         BlinkingControlsList().Remove(this);
         FreeBlinkingControlsListIfEmpty();
@@ -193,11 +189,6 @@ void TRzLabel::SetBlinkIntervalOn(int value) {
     }
 
 KORVAN_REPAINT_SETTER(BlinkColor, blinkColor_, TColor)
-KORVAN_REPAINT_SETTER(BorderColor, borderColor_, TColor)
-KORVAN_REPAINT_SETTER(BorderHighlight, borderHighlight_, TColor)
-KORVAN_REPAINT_SETTER(BorderShadow, borderShadow_, TColor)
-KORVAN_REPAINT_SETTER(FlatColor, flatColor_, TColor)
-KORVAN_REPAINT_SETTER(FlatColorAdjustment, flatColorAdjustment_, int)
 KORVAN_REPAINT_SETTER(CenterPoint, centerPoint_, TCenterPoint)
 KORVAN_REPAINT_SETTER(FlyByColor, flyByColor_, TColor)
 KORVAN_REPAINT_SETTER(LightTextStyle, lightTextStyle_, bool)
@@ -207,9 +198,6 @@ KORVAN_REPAINT_SETTER(HighlightColor, highlightColor_, TColor)
 KORVAN_REPAINT_SETTER(ShadowColor, shadowColor_, TColor)
 KORVAN_REPAINT_SETTER(ShadowDepth, shadowDepth_, int)
 KORVAN_RESIZE_SETTER(BevelWidth, bevelWidth_, int)
-KORVAN_RESIZE_SETTER(BorderInner, borderInner_, TFrameStyleEx)
-KORVAN_RESIZE_SETTER(BorderOuter, borderOuter_, TFrameStyleEx)
-KORVAN_RESIZE_SETTER(BorderSides, borderSides_, TSides)
 KORVAN_RESIZE_SETTER(BorderWidth, borderWidth_, int)
 #undef KORVAN_REPAINT_SETTER
 #undef KORVAN_RESIZE_SETTER
@@ -234,48 +222,9 @@ void TRzLabel::SetFlyByEnabled(bool value) {
     Invalidate();
 }
 
-void TRzLabel::SetFrameController(TRzFrameController* value) {
-    if (value == frameController_)
-        return;
-    if (frameController_) {
-        frameController_->RemoveControl(this);
-        frameController_->RemoveFreeNotification(this);
-    }
-    frameController_ = value;
-    if (value) {
-        value->AddControl(this);
-        value->FreeNotification(this);
-    }
-}
-
 void TRzLabel::Notification(TComponent* component, TOperation operation) {
     TLabel::Notification(component, operation);
-    if (operation == opRemove && component == frameController_)
-        frameController_ = nullptr;
-}
-
-void TRzLabel::FramingChanged() {
-    if (!frameController_ || !frameController_->FrameVisible())
-        return;
-    const TRzFrameController& fc = *frameController_;
-    if (notifications_ & (1u << fcpFrameStyle))
-        borderOuter_ = fc.FrameStyle();
-    if (notifications_ & (1u << fcpFrameSides))
-        borderSides_ = fc.FrameSides();
-    if (notifications_ & (1u << fcpFrameColor)) {
-        flatColor_ = fc.FrameColor();
-        flatColorAdjustment_ = 0;
-    }
-    if (notifications_ & (1u << fcpColor))
-        SetColor(fc.Color());
-    if (notifications_ & (1u << fcpParentColor))
-        SetParentColor(fc.ParentColor());
-    if (notifications_ & (1u << fcpColor)) {
-        borderHighlight_ = LighterColor(fc.Color(), 100);
-        borderShadow_ = DarkerColor(fc.Color(), 50);
-    }
-    AdjustBounds();
-    Invalidate();
+    FrameControllerNotification(component, operation);
 }
 
 // ---------------------------------------------------------------- notifications

@@ -106,17 +106,12 @@ const TClassInfo& TRzPanel::StaticClassInfo() {
     return info;
 }
 
-TRzCustomPanel::TRzCustomPanel(TComponent* owner) : TPanel(owner) {
+TRzCustomPanel::TRzCustomPanel(TComponent* owner) : TPanel(owner), TRzFramedControl(this, fsRaised) {
     controlStyle_ = (controlStyle_ & ~(csSetCaption | csParentBackground)) | csOpaque;
     SetBevelOuter(bvNone);
 }
 
-TRzCustomPanel::~TRzCustomPanel() {
-    if (frameController_) {
-        frameController_->RemoveControl(this);
-        frameController_->RemoveFreeNotification(this);
-    }
-}
+TRzCustomPanel::~TRzCustomPanel() = default;
 
 // ---------------------------------------------------------------- setters
 
@@ -131,52 +126,6 @@ template <class T> bool Store(T& field, const T& value) {
 
 void TRzCustomPanel::SetAlignmentVertical(TAlignmentVertical value) {
     if (Store(alignmentVertical_, value))
-        Invalidate();
-}
-
-void TRzCustomPanel::SetBorderColor(TColor value) {
-    if (Store(borderColor_, value))
-        Invalidate();
-}
-
-void TRzCustomPanel::SetBorderInner(TFrameStyleEx value) {
-    if (!Store(borderInner_, value))
-        return;
-    Realign();
-    Invalidate();
-}
-
-void TRzCustomPanel::SetBorderOuter(TFrameStyleEx value) {
-    if (!Store(borderOuter_, value))
-        return;
-    Realign();
-    Invalidate();
-}
-
-void TRzCustomPanel::SetBorderSides(TSides value) {
-    if (!Store(borderSides_, value))
-        return;
-    Realign();
-    Invalidate();
-}
-
-void TRzCustomPanel::SetBorderHighlight(TColor value) {
-    if (Store(borderHighlight_, value))
-        Invalidate();
-}
-
-void TRzCustomPanel::SetBorderShadow(TColor value) {
-    if (Store(borderShadow_, value))
-        Invalidate();
-}
-
-void TRzCustomPanel::SetFlatColor(TColor value) {
-    if (Store(flatColor_, value))
-        Invalidate();
-}
-
-void TRzCustomPanel::SetFlatColorAdjustment(int value) {
-    if (Store(flatColorAdjustment_, value))
         Invalidate();
 }
 
@@ -291,49 +240,9 @@ void TRzCustomPanel::CreateDockManager() {
         dockManager_ = std::make_unique<TRzPanelDockManager>(this);
 }
 
-void TRzCustomPanel::SetFrameController(TRzFrameController* value) {
-    if (value == frameController_)
-        return;
-    if (frameController_) {
-        frameController_->RemoveControl(this);
-        frameController_->RemoveFreeNotification(this);
-    }
-    frameController_ = value;
-    if (value) {
-        value->AddControl(this);
-        value->FreeNotification(this);
-    }
-}
-
 void TRzCustomPanel::Notification(TComponent* component, TOperation operation) {
     TPanel::Notification(component, operation);
-    if (operation == opRemove && component == frameController_)
-        frameController_ = nullptr;
-}
-
-void TRzCustomPanel::FramingChanged() {
-    if (!frameController_ || !frameController_->FrameVisible())
-        return;
-    const TRzFrameController& fc = *frameController_;
-    if (notifications_ & (1u << fcpFrameStyle))
-        borderOuter_ = fc.FrameStyle();
-    if (notifications_ & (1u << fcpFrameSides))
-        borderSides_ = fc.FrameSides();
-    if (notifications_ & (1u << fcpFrameColor)) {
-        flatColor_ = fc.FrameColor();
-        flatColorAdjustment_ = 0;
-    }
-    if (notifications_ & (1u << fcpColor))
-        TPanel::SetColor(fc.Color());
-    if (notifications_ & (1u << fcpParentColor))
-        SetParentColor(fc.ParentColor());
-    if (notifications_ & (1u << fcpColor)) {
-        borderHighlight_ = LighterColor(fc.Color(), 100);
-        borderShadow_ = DarkerColor(fc.Color(), 50);
-    }
-    // The frame widths may have changed with the style and sides.
-    Realign();
-    Invalidate();
+    FrameControllerNotification(component, operation);
 }
 
 // ---------------------------------------------------------------- geometry
