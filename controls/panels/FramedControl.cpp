@@ -1,6 +1,8 @@
 #include "controls/panels/FramedControl.h"
 
 #include "controls/panels/ColorShading.h"
+#include "controls/panels/LabelGeometry.h"
+#include "controls/panels/PixelMath.h"
 #include "controls/panels/Setters.h"
 #include "platform/forms/Control.h"
 
@@ -81,6 +83,13 @@ void TRzFramedControl::SetFlatColor(TColor value) {
 void TRzFramedControl::SetFlatColorAdjustment(int value) {
     if (StoreChanged(flatColorAdjustment_, value))
         RepaintFrame();
+}
+
+TRect TRzFramedControl::ShrinkByFrame(TRect rect, int borderWidth, int bevelWidth) const {
+    rect = korvan::panels::Deflated(rect, borderWidth, borderWidth);
+    for (TFrameStyleEx style : {borderOuter_, borderInner_})
+        rect = ShrinkSides(rect, korvan::panels::FrameStyleWidth(style, bevelWidth), borderSides_);
+    return rect;
 }
 
 void TRzFramedControl::FramingChanged() {

@@ -63,6 +63,10 @@ public:
     void FramingChanged() override;
 
 protected:
+    // `rect` less the border band (`borderWidth`, 0 for none) and the outer
+    // and inner frames on the frame's sides; huge widths saturate.
+    TRect ShrinkByFrame(TRect rect, int borderWidth, int bevelWidth) const;
+
     TRzFramedControl(TControl* self, TFrameStyleEx borderOuter)
         : TRzFrameControllerClient(self), borderOuter_(borderOuter) {}
 

@@ -2,6 +2,7 @@
 
 #include "controls/panels/PackText.h"
 #include "controls/panels/ParentImage.h"
+#include "controls/panels/PixelMath.h"
 #include "platform/forms/Filer.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/GraphicsProperties.h"
@@ -11,6 +12,7 @@
 #include <algorithm>
 
 using korvan::forms::ClassBuilder;
+using korvan::panels::WithinPixelRange;
 
 const std::vector<std::string>& GradientDirectionNames() {
     static const std::vector<std::string> names{
@@ -248,46 +250,22 @@ void TRzCustomPanel::Notification(TComponent* component, TOperation operation) {
 // ---------------------------------------------------------------- geometry
 
 void TRzCustomPanel::ShrinkByBorders(TRect& rect, bool includeBorderWidth) const {
-    if (includeBorderWidth)
-        rect = rect.Inflate(-BorderWidth(), -BorderWidth());
-    auto widthOf = [this](TFrameStyleEx style) {
-        switch (style) {
-        case fsNone:
-            return 0;
-        case fsFlat:
-            return 1;
-        case fsStatus:
-        case fsPopup:
-            return BevelWidth();
-        default:
-            return 2; // fsGroove..fsButtonUp, fsFlatBold, fsFlatRounded
-        }
-    };
-    for (TFrameStyleEx style : {borderOuter_, borderInner_}) {
-        const int w = widthOf(style);
-        if (borderSides_ & sdLeft)
-            rect.Left += w;
-        if (borderSides_ & sdTop)
-            rect.Top += w;
-        if (borderSides_ & sdRight)
-            rect.Right -= w;
-        if (borderSides_ & sdBottom)
-            rect.Bottom -= w;
-    }
+    rect = ShrinkByFrame(rect, includeBorderWidth ? BorderWidth() : 0, BevelWidth());
 }
 
 TRect TRzCustomPanel::ClientRect() const {
     TRect r = TPanel::ClientRect();
     if (!dockSite_)
         ShrinkByBorders(r, false);
-    return r;
+    return WithinPixelRange(r);
 }
 
 TRect TRzCustomPanel::AdjustClientRect(TRect rect) const {
     TRect r = TPanel::AdjustClientRect(rect);
     if (dockSite_)
         ShrinkByBorders(r, false);
-    return r;
+    // Children are laid out inside: held where their arithmetic is safe.
+    return WithinPixelRange(r);
 }
 
 void TRzCustomPanel::SetBounds(int left, int top, int width, int height) {
@@ -389,9 +367,11 @@ void TRzCustomPanel::Paint() {
     int adj;
     GetFlatColors(fc, adj);
     const TColor parentColor = Parent() ? Parent()->Color() : Color();
-    TRect inner = DrawPanelFrame(c, bounds, borderOuter_, false, transparent_, parentColor, Color(), adj, fc,
-                                 borderShadow_, borderHighlight_, borderColor_, BevelWidth(), borderSides_,
-                                 BorderWidth(), borderInner_);
+    // Huge stored widths leave a client area past any screen: held where
+    // the caption and grid arithmetic cannot overflow.
+    TRect inner = WithinPixelRange(DrawPanelFrame(
+        c, bounds, borderOuter_, false, transparent_, parentColor, Color(), adj, fc, borderShadow_,
+        borderHighlight_, borderColor_, BevelWidth(), borderSides_, BorderWidth(), borderInner_));
     if (!transparent_ && paintClientArea_) {
         const bool rounded =
             (borderOuter_ == fsFlatRounded && borderInner_ == fsNone && BorderWidth() == 0) ||
@@ -443,7 +423,7 @@ void TRzCustomPanel::PaintCaption(TRect rect) {
         return;
     TCanvas& c = Canvas();
     c.Font().Assign(Font());
-    TRect r = rect.Inflate(-textMargin_, -textMarginVertical_);
+    TRect r = WithinPixelRange(korvan::panels::Deflated(rect, textMargin_, textMarginVertical_));
     unsigned flags = DT_EXPANDTABS | DT_VCENTER;
     if (wordWrap_)
         flags |= DT_WORDBREAK;
