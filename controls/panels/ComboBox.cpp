@@ -1,6 +1,7 @@
 #include "controls/panels/ComboBox.h"
 
 #include "controls/panels/OldPropReader.h"
+#include "controls/panels/Setters.h"
 #include "controls/panels/SystemBeep.h"
 #include "platform/forms/Filer.h"
 #include "platform/gfx/Bitmap.h"
@@ -10,19 +11,13 @@
 #include <algorithm>
 
 using korvan::forms::ClassBuilder;
+using korvan::panels::StoreChanged;
 
 int SearchResetInterval = 1500;
 
 namespace {
 
 const std::vector<std::string> kFrameStyleNames(FrameStyleNames().begin(), FrameStyleNames().begin() + 11);
-
-template <class T> bool Store(T& field, const T& value) {
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
 
 } // namespace
 
@@ -221,7 +216,7 @@ void TRzCustomComboBox::SetReadOnlyColor(TColor value) {
 }
 
 void TRzCustomComboBox::SetReadOnlyColorOnFocus(bool value) {
-    if (Store(readOnlyColorOnFocus_, value))
+    if (StoreChanged(readOnlyColorOnFocus_, value))
         UpdateColors();
 }
 
@@ -236,42 +231,42 @@ void TRzCustomComboBox::SetReadOnly(bool value) {
 // ---------------------------------------------------------------- frame
 
 void TRzCustomComboBox::SetFlatButtons(bool value) {
-    if (Store(flatButtons_, value))
+    if (StoreChanged(flatButtons_, value))
         Invalidate();
 }
 
 void TRzCustomComboBox::SetFlatButtonColor(TColor value) {
-    if (Store(flatButtonColor_, value))
+    if (StoreChanged(flatButtonColor_, value))
         Invalidate();
 }
 
 void TRzCustomComboBox::SetFrameColor(TColor value) {
-    if (Store(frameColor_, value))
+    if (StoreChanged(frameColor_, value))
         Invalidate();
 }
 
 void TRzCustomComboBox::SetFrameHotColor(TColor value) {
-    if (Store(frameHotColor_, value))
+    if (StoreChanged(frameHotColor_, value))
         Invalidate();
 }
 
 void TRzCustomComboBox::SetFrameHotStyle(TFrameStyle value) {
-    if (Store(frameHotStyle_, value))
+    if (StoreChanged(frameHotStyle_, value))
         Invalidate();
 }
 
 void TRzCustomComboBox::SetFrameSides(TSides value) {
-    if (Store(frameSides_, value))
+    if (StoreChanged(frameSides_, value))
         Invalidate();
 }
 
 void TRzCustomComboBox::SetFrameStyle(TFrameStyle value) {
-    if (Store(frameStyle_, value))
+    if (StoreChanged(frameStyle_, value))
         Invalidate();
 }
 
 void TRzCustomComboBox::SetFrameHotTrack(bool value) {
-    if (!Store(frameHotTrack_, value))
+    if (!StoreChanged(frameHotTrack_, value))
         return;
     if (value) {
         SetFrameVisible(true);
@@ -282,12 +277,12 @@ void TRzCustomComboBox::SetFrameHotTrack(bool value) {
 }
 
 void TRzCustomComboBox::SetFrameVisible(bool value) {
-    if (Store(frameVisible_, value))
+    if (StoreChanged(frameVisible_, value))
         Invalidate();
 }
 
 void TRzCustomComboBox::SetFramingPreference(TFramingPreference value) {
-    if (Store(framingPreference_, value) && value == fpCustomFraming)
+    if (StoreChanged(framingPreference_, value) && value == fpCustomFraming)
         Invalidate();
 }
 

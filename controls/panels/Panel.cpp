@@ -3,6 +3,7 @@
 #include "controls/panels/PackText.h"
 #include "controls/panels/ParentImage.h"
 #include "controls/panels/PixelMath.h"
+#include "controls/panels/Setters.h"
 #include "platform/forms/Filer.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/GraphicsProperties.h"
@@ -12,6 +13,7 @@
 #include <algorithm>
 
 using korvan::forms::ClassBuilder;
+using korvan::panels::StoreChanged;
 using korvan::panels::WithinPixelRange;
 
 const std::vector<std::string>& GradientDirectionNames() {
@@ -117,63 +119,54 @@ TRzCustomPanel::~TRzCustomPanel() = default;
 
 // ---------------------------------------------------------------- setters
 
-namespace {
-template <class T> bool Store(T& field, const T& value) {
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
-} // namespace
-
 void TRzCustomPanel::SetAlignmentVertical(TAlignmentVertical value) {
-    if (Store(alignmentVertical_, value))
+    if (StoreChanged(alignmentVertical_, value))
         Invalidate();
 }
 
 void TRzCustomPanel::SetGradientColorStyle(TRzGradientColorStyle value) {
-    if (Store(gradientColorStyle_, value))
+    if (StoreChanged(gradientColorStyle_, value))
         Invalidate();
 }
 
 void TRzCustomPanel::SetGradientColorStart(TColor value) {
-    if (!Store(gradientColorStart_, value))
+    if (!StoreChanged(gradientColorStart_, value))
         return;
     Invalidate();
     InvalidateTransparentChildren(this);
 }
 
 void TRzCustomPanel::SetGradientColorStop(TColor value) {
-    if (!Store(gradientColorStop_, value))
+    if (!StoreChanged(gradientColorStop_, value))
         return;
     Invalidate();
     InvalidateTransparentChildren(this);
 }
 
 void TRzCustomPanel::SetGradientDirection(TGradientDirection value) {
-    if (!Store(gradientDirection_, value))
+    if (!StoreChanged(gradientDirection_, value))
         return;
     Invalidate();
     InvalidateTransparentChildren(this);
 }
 
 void TRzCustomPanel::SetGridColor(TColor value) {
-    if (Store(gridColor_, value))
+    if (StoreChanged(gridColor_, value))
         Invalidate();
 }
 
 void TRzCustomPanel::SetGridStyle(TRzGridStyle value) {
-    if (Store(gridStyle_, value))
+    if (StoreChanged(gridStyle_, value))
         Invalidate();
 }
 
 void TRzCustomPanel::SetGridXSize(int value) {
-    if (Store(gridXSize_, std::clamp(value, 0, 0xFFFF)))
+    if (StoreChanged(gridXSize_, std::clamp(value, 0, 0xFFFF)))
         Invalidate();
 }
 
 void TRzCustomPanel::SetGridYSize(int value) {
-    if (Store(gridYSize_, std::clamp(value, 0, 0xFFFF)))
+    if (StoreChanged(gridYSize_, std::clamp(value, 0, 0xFFFF)))
         Invalidate();
 }
 
@@ -183,17 +176,17 @@ void TRzCustomPanel::SetGridSize(int xSize, int ySize) {
 }
 
 void TRzCustomPanel::SetPaintClientArea(bool value) {
-    if (Store(paintClientArea_, value))
+    if (StoreChanged(paintClientArea_, value))
         Invalidate();
 }
 
 void TRzCustomPanel::SetShowGrid(bool value) {
-    if (Store(showGrid_, value))
+    if (StoreChanged(showGrid_, value))
         Invalidate();
 }
 
 void TRzCustomPanel::SetTransparent(bool value) {
-    if (!Store(transparent_, value))
+    if (!StoreChanged(transparent_, value))
         return;
     if (value)
         controlStyle_ &= ~csOpaque;
@@ -205,27 +198,27 @@ void TRzCustomPanel::SetTransparent(bool value) {
 }
 
 void TRzCustomPanel::SetTextMargin(int value) {
-    if (Store(textMargin_, value))
+    if (StoreChanged(textMargin_, value))
         Invalidate();
 }
 
 void TRzCustomPanel::SetTextMarginVertical(int value) {
-    if (Store(textMarginVertical_, value))
+    if (StoreChanged(textMarginVertical_, value))
         Invalidate();
 }
 
 void TRzCustomPanel::SetWordWrap(bool value) {
-    if (Store(wordWrap_, value))
+    if (StoreChanged(wordWrap_, value))
         Invalidate();
 }
 
 void TRzCustomPanel::SetVisualStyle(TRzVisualStyle value) {
-    if (Store(visualStyle_, value))
+    if (StoreChanged(visualStyle_, value))
         Invalidate();
 }
 
 void TRzCustomPanel::SetDockSite(bool value) {
-    if (!Store(dockSite_, value))
+    if (!StoreChanged(dockSite_, value))
         return;
     CreateDockManager();
     Realign();
@@ -233,7 +226,7 @@ void TRzCustomPanel::SetDockSite(bool value) {
 }
 
 void TRzCustomPanel::SetUseDockManager(bool value) {
-    if (Store(useDockManager_, value))
+    if (StoreChanged(useDockManager_, value))
         CreateDockManager();
 }
 
