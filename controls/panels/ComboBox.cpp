@@ -106,7 +106,8 @@ const TClassInfo& TRzCustomComboBox::StaticClassInfo() {
 }
 
 TRzCustomComboBox::TRzCustomComboBox(TComponent* owner)
-    : TComboBox(owner), TRzFrameControllerClient(this), timer_(std::make_unique<TTimer>(nullptr)) {
+    : TComboBox(owner), TRzFrameControllerClient(this), TRzFrameSettings(this),
+      timer_(std::make_unique<TTimer>(nullptr)) {
     controlStyle_ &= ~csSetCaption;
     // The control completes by itself; the edit field's own completion
     // would fight it.
@@ -240,49 +241,9 @@ void TRzCustomComboBox::SetFlatButtonColor(TColor value) {
         Invalidate();
 }
 
-void TRzCustomComboBox::SetFrameColor(TColor value) {
-    if (StoreChanged(frameColor_, value))
-        Invalidate();
-}
-
-void TRzCustomComboBox::SetFrameHotColor(TColor value) {
-    if (StoreChanged(frameHotColor_, value))
-        Invalidate();
-}
-
-void TRzCustomComboBox::SetFrameHotStyle(TFrameStyle value) {
-    if (StoreChanged(frameHotStyle_, value))
-        Invalidate();
-}
-
-void TRzCustomComboBox::SetFrameSides(TSides value) {
-    if (StoreChanged(frameSides_, value))
-        Invalidate();
-}
-
-void TRzCustomComboBox::SetFrameStyle(TFrameStyle value) {
-    if (StoreChanged(frameStyle_, value))
-        Invalidate();
-}
-
-void TRzCustomComboBox::SetFrameHotTrack(bool value) {
-    if (!StoreChanged(frameHotTrack_, value))
-        return;
-    if (value) {
-        SetFrameVisible(true);
-        if (!HasState(csLoading))
-            frameSides_ = sdAllSides;
-    }
-    Invalidate();
-}
-
-void TRzCustomComboBox::SetFrameVisible(bool value) {
-    if (StoreChanged(frameVisible_, value))
-        Invalidate();
-}
-
-void TRzCustomComboBox::SetFramingPreference(TFramingPreference value) {
-    if (StoreChanged(framingPreference_, value) && value == fpCustomFraming)
+void TRzCustomComboBox::FrameSettingChanged(TRzFrameControllerProperty code) {
+    // The preference repaints only when it turns to the custom frame.
+    if (code != fcpFramingPreference || framingPreference_ == fpCustomFraming)
         Invalidate();
 }
 

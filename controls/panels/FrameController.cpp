@@ -115,7 +115,7 @@ const TClassInfo& TRzFrameController::StaticClassInfo() {
     return info;
 }
 
-TRzFrameController::TRzFrameController(TComponent* owner) : TComponent(owner) {}
+TRzFrameController::TRzFrameController(TComponent* owner) : TComponent(owner), TRzFrameSettings(this) {}
 
 TRzFrameController::~TRzFrameController() {
     for (TControl* c : frameList_)
@@ -162,26 +162,7 @@ KORVAN_FC_SETTER(DisabledColor, TColor, disabledColor_, fcpDisabledColor)
 KORVAN_FC_SETTER(ReadOnlyColor, TColor, readOnlyColor_, fcpReadOnlyColor)
 KORVAN_FC_SETTER(ReadOnlyColorOnFocus, bool, readOnlyColorOnFocus_, fcpReadOnlyColorOnFocus)
 KORVAN_FC_SETTER(FocusColor, TColor, focusColor_, fcpFocusColor)
-KORVAN_FC_SETTER(FrameColor, TColor, frameColor_, fcpFrameColor)
-KORVAN_FC_SETTER(FrameHotColor, TColor, frameHotColor_, fcpFrameHotColor)
-KORVAN_FC_SETTER(FrameHotStyle, TFrameStyle, frameHotStyle_, fcpFrameHotStyle)
-KORVAN_FC_SETTER(FrameSides, TSides, frameSides_, fcpFrameSides)
-KORVAN_FC_SETTER(FrameStyle, TFrameStyle, frameStyle_, fcpFrameStyle)
-KORVAN_FC_SETTER(FrameVisible, bool, frameVisible_, fcpFrameVisible)
-KORVAN_FC_SETTER(FramingPreference, TFramingPreference, framingPreference_, fcpFramingPreference)
 #undef KORVAN_FC_SETTER
-
-void TRzFrameController::SetFrameHotTrack(bool value) {
-    if (value == frameHotTrack_)
-        return;
-    frameHotTrack_ = value;
-    if (value) {
-        SetFrameVisible(true);
-        if (!HasState(csLoading))
-            frameSides_ = sdAllSides;
-    }
-    UpdateControlsProperty(fcpFrameHotTrack);
-}
 
 void TRzFrameController::SetRegIniFile(TRzRegIniFile* value) {
     if (value == regIniFile_)
