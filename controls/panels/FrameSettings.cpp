@@ -1,23 +1,19 @@
 #include "controls/panels/FrameSettings.h"
 
+#include "controls/panels/FrameSettingSetter.h"
 #include "controls/panels/Setters.h"
 #include "platform/forms/Component.h"
 
 using korvan::panels::StoreChanged;
 
-#define KORVAN_FRAME_SETTER(Name, Type, field, code)                                                         \
-    void TRzFrameSettings::Set##Name(Type value) {                                                           \
-        if (StoreChanged(field, value))                                                                      \
-            FrameSettingChanged(code);                                                                       \
-    }
-
-KORVAN_FRAME_SETTER(FrameColor, TColor, frameColor_, fcpFrameColor)
-KORVAN_FRAME_SETTER(FrameHotColor, TColor, frameHotColor_, fcpFrameHotColor)
-KORVAN_FRAME_SETTER(FrameHotStyle, TFrameStyle, frameHotStyle_, fcpFrameHotStyle)
-KORVAN_FRAME_SETTER(FrameSides, TSides, frameSides_, fcpFrameSides)
-KORVAN_FRAME_SETTER(FrameStyle, TFrameStyle, frameStyle_, fcpFrameStyle)
-KORVAN_FRAME_SETTER(FrameVisible, bool, frameVisible_, fcpFrameVisible)
-KORVAN_FRAME_SETTER(FramingPreference, TFramingPreference, framingPreference_, fcpFramingPreference)
+KORVAN_FRAME_SETTER(TRzFrameSettings, FrameColor, TColor, frameColor_, fcpFrameColor)
+KORVAN_FRAME_SETTER(TRzFrameSettings, FrameHotColor, TColor, frameHotColor_, fcpFrameHotColor)
+KORVAN_FRAME_SETTER(TRzFrameSettings, FrameHotStyle, TFrameStyle, frameHotStyle_, fcpFrameHotStyle)
+KORVAN_FRAME_SETTER(TRzFrameSettings, FrameSides, TSides, frameSides_, fcpFrameSides)
+KORVAN_FRAME_SETTER(TRzFrameSettings, FrameStyle, TFrameStyle, frameStyle_, fcpFrameStyle)
+KORVAN_FRAME_SETTER(TRzFrameSettings, FrameVisible, bool, frameVisible_, fcpFrameVisible)
+KORVAN_FRAME_SETTER(TRzFrameSettings, FramingPreference, TFramingPreference, framingPreference_,
+                    fcpFramingPreference)
 #undef KORVAN_FRAME_SETTER
 
 void TRzFrameSettings::SetFrameHotTrack(bool value) {
