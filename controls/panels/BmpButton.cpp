@@ -1,5 +1,6 @@
 #include "controls/panels/BmpButton.h"
 
+#include "controls/panels/Accelerator.h"
 #include "controls/panels/FrameDrawing.h"
 #include "controls/panels/GradientPainting.h"
 #include "controls/panels/PackText.h"
@@ -347,11 +348,8 @@ void TRzBmpButton::WndProc(TMessage& message) {
         GroupNotified(message);
         return;
     case CM_DIALOGCHAR:
-        if (IsAccel(unsigned(message.WParam), Caption()) && Enabled()) {
-            Click();
-            message.Result = 1;
+        if (korvan::panels::ClickOnAccelerator(message, Caption(), Enabled(), [this] { Click(); }))
             return;
-        }
         break;
     case CM_FOCUSCHANGED: {
         const bool focused = message.LParam == reinterpret_cast<std::intptr_t>(this);

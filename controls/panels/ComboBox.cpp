@@ -1,6 +1,7 @@
 #include "controls/panels/ComboBox.h"
 
 #include "controls/panels/OldPropReader.h"
+#include "controls/panels/Setters.h"
 #include "controls/panels/SystemBeep.h"
 #include "platform/forms/Filer.h"
 #include "platform/gfx/Bitmap.h"
@@ -10,19 +11,13 @@
 #include <algorithm>
 
 using korvan::forms::ClassBuilder;
+using korvan::panels::StoreChanged;
 
 int SearchResetInterval = 1500;
 
 namespace {
 
 const std::vector<std::string> kFrameStyleNames(FrameStyleNames().begin(), FrameStyleNames().begin() + 11);
-
-template <class T> bool Store(T& field, const T& value) {
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
 
 } // namespace
 
@@ -111,7 +106,8 @@ const TClassInfo& TRzCustomComboBox::StaticClassInfo() {
 }
 
 TRzCustomComboBox::TRzCustomComboBox(TComponent* owner)
-    : TComboBox(owner), timer_(std::make_unique<TTimer>(nullptr)) {
+    : TComboBox(owner), TRzFrameControllerClient(this), TRzFrameSettings(this),
+      timer_(std::make_unique<TTimer>(nullptr)) {
     controlStyle_ &= ~csSetCaption;
     // The control completes by itself; the edit field's own completion
     // would fight it.
@@ -123,16 +119,12 @@ TRzCustomComboBox::TRzCustomComboBox(TComponent* owner)
 
 TRzCustomComboBox::~TRzCustomComboBox() {
     Destroying();
-    if (frameController_) {
-        frameController_->RemoveControl(this);
-        frameController_->RemoveFreeNotification(this);
-    }
 }
 
 // ---------------------------------------------------------------- storing
 
 bool TRzCustomComboBox::StoredUnlessControlled(TRzFrameControllerProperty code) const {
-    return !frameController_ || !(notifications_ & (1u << code));
+    return !ControllerSets(code);
 }
 
 bool TRzCustomComboBox::ColorIsStored() const {
@@ -225,7 +217,7 @@ void TRzCustomComboBox::SetReadOnlyColor(TColor value) {
 }
 
 void TRzCustomComboBox::SetReadOnlyColorOnFocus(bool value) {
-    if (Store(readOnlyColorOnFocus_, value))
+    if (StoreChanged(readOnlyColorOnFocus_, value))
         UpdateColors();
 }
 
@@ -240,79 +232,24 @@ void TRzCustomComboBox::SetReadOnly(bool value) {
 // ---------------------------------------------------------------- frame
 
 void TRzCustomComboBox::SetFlatButtons(bool value) {
-    if (Store(flatButtons_, value))
+    if (StoreChanged(flatButtons_, value))
         Invalidate();
 }
 
 void TRzCustomComboBox::SetFlatButtonColor(TColor value) {
-    if (Store(flatButtonColor_, value))
+    if (StoreChanged(flatButtonColor_, value))
         Invalidate();
 }
 
-void TRzCustomComboBox::SetFrameColor(TColor value) {
-    if (Store(frameColor_, value))
+void TRzCustomComboBox::FrameSettingChanged(TRzFrameControllerProperty code) {
+    // The preference repaints only when it turns to the custom frame.
+    if (code != fcpFramingPreference || framingPreference_ == fpCustomFraming)
         Invalidate();
-}
-
-void TRzCustomComboBox::SetFrameHotColor(TColor value) {
-    if (Store(frameHotColor_, value))
-        Invalidate();
-}
-
-void TRzCustomComboBox::SetFrameHotStyle(TFrameStyle value) {
-    if (Store(frameHotStyle_, value))
-        Invalidate();
-}
-
-void TRzCustomComboBox::SetFrameSides(TSides value) {
-    if (Store(frameSides_, value))
-        Invalidate();
-}
-
-void TRzCustomComboBox::SetFrameStyle(TFrameStyle value) {
-    if (Store(frameStyle_, value))
-        Invalidate();
-}
-
-void TRzCustomComboBox::SetFrameHotTrack(bool value) {
-    if (!Store(frameHotTrack_, value))
-        return;
-    if (value) {
-        SetFrameVisible(true);
-        if (!HasState(csLoading))
-            frameSides_ = sdAllSides;
-    }
-    Invalidate();
-}
-
-void TRzCustomComboBox::SetFrameVisible(bool value) {
-    if (Store(frameVisible_, value))
-        Invalidate();
-}
-
-void TRzCustomComboBox::SetFramingPreference(TFramingPreference value) {
-    if (Store(framingPreference_, value) && value == fpCustomFraming)
-        Invalidate();
-}
-
-void TRzCustomComboBox::SetFrameController(TRzFrameController* value) {
-    if (value == frameController_)
-        return;
-    if (frameController_) {
-        frameController_->RemoveControl(this);
-        frameController_->RemoveFreeNotification(this);
-    }
-    frameController_ = value;
-    if (value) {
-        value->AddControl(this);
-        value->FreeNotification(this);
-    }
 }
 
 void TRzCustomComboBox::Notification(TComponent* component, TOperation operation) {
     TComboBox::Notification(component, operation);
-    if (operation == opRemove && component == frameController_)
-        frameController_ = nullptr;
+    FrameControllerNotification(component, operation);
 }
 
 bool TRzCustomComboBox::UseThemes() const {

@@ -11,8 +11,8 @@
 // ComboBoxPaint.cpp (frame and button) and ComboBoxValues.cpp (values).
 
 #include "controls/panels/ColorShading.h"
-#include "controls/panels/FrameController.h"
 #include "controls/panels/FrameDrawing.h"
+#include "controls/panels/FramedControl.h"
 #include "platform/forms/StdCtrls.h"
 #include "platform/forms/Timer.h"
 
@@ -26,7 +26,7 @@ extern int SearchResetInterval;
 
 using TRzDeleteComboItemEvent = std::function<void(TObject* sender, TObject* item)>;
 
-class TRzCustomComboBox : public TComboBox {
+class TRzCustomComboBox : public TComboBox, public TRzFrameControllerClient, public TRzFrameSettings {
     KORVAN_CLASS(TRzCustomComboBox)
 public:
     explicit TRzCustomComboBox(TComponent* owner);
@@ -75,26 +75,6 @@ public:
     virtual void SetFlatButtons(bool value);
     TColor FlatButtonColor() const { return flatButtonColor_; }
     virtual void SetFlatButtonColor(TColor value);
-    TColor FrameColor() const { return frameColor_; }
-    virtual void SetFrameColor(TColor value);
-    TColor FrameHotColor() const { return frameHotColor_; }
-    virtual void SetFrameHotColor(TColor value);
-    bool FrameHotTrack() const { return frameHotTrack_; }
-    virtual void SetFrameHotTrack(bool value);
-    TFrameStyle FrameHotStyle() const { return frameHotStyle_; }
-    virtual void SetFrameHotStyle(TFrameStyle value);
-    TSides FrameSides() const { return frameSides_; }
-    virtual void SetFrameSides(TSides value);
-    TFrameStyle FrameStyle() const { return frameStyle_; }
-    virtual void SetFrameStyle(TFrameStyle value);
-    bool FrameVisible() const { return frameVisible_; }
-    virtual void SetFrameVisible(bool value);
-    TFramingPreference FramingPreference() const { return framingPreference_; }
-    virtual void SetFramingPreference(TFramingPreference value);
-    TRzFrameController* FrameController() const { return frameController_; }
-    virtual void SetFrameController(TRzFrameController* value);
-    TRzFrameControllerNotifications FrameControllerNotifications() const { return notifications_; }
-    void SetFrameControllerNotifications(TRzFrameControllerNotifications value) { notifications_ = value; }
     // The visual-style look is preferred and available.
     virtual bool UseThemes() const;
     // The hot look: the mouse (IsMouse) or the focus (else) came or went.
@@ -171,6 +151,7 @@ protected:
     void EnabledChanged() override;
     void Resize() override;
     void Notification(TComponent* component, TOperation operation) override;
+    void FrameSettingChanged(TRzFrameControllerProperty code) override;
     bool DoMouseWheelDown(TShiftState shift, TPoint mousePos) override;
     bool DoMouseWheelUp(TShiftState shift, TPoint mousePos) override;
     bool CanDropDown() const override { return !readOnly_; }
@@ -226,16 +207,6 @@ private:
     bool readOnlyColorOnFocus_ = false;
     TColor focusColor_ = clWindow;
     TColor normalColor_ = clWindow;
-    TColor frameColor_ = clBtnShadow;
-    TRzFrameController* frameController_ = nullptr;
-    TRzFrameControllerNotifications notifications_ = fccAll;
-    TColor frameHotColor_ = clBtnShadow;
-    bool frameHotTrack_ = false;
-    TFrameStyle frameHotStyle_ = fsFlatBold;
-    TSides frameSides_ = sdAllSides;
-    TFrameStyle frameStyle_ = fsFlat;
-    bool frameVisible_ = false;
-    TFramingPreference framingPreference_ = fpXPThemes;
     bool keepSearchCase_ = false;
     std::string searchString_;
     int dropDownWidth_ = 0;

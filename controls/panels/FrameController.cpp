@@ -1,5 +1,6 @@
 #include "controls/panels/FrameController.h"
 
+#include "controls/panels/FrameSettingSetter.h"
 #include "controls/panels/RegIniFile.h"
 #include "platform/forms/Control.h"
 #include "platform/forms/Filer.h"
@@ -115,7 +116,7 @@ const TClassInfo& TRzFrameController::StaticClassInfo() {
     return info;
 }
 
-TRzFrameController::TRzFrameController(TComponent* owner) : TComponent(owner) {}
+TRzFrameController::TRzFrameController(TComponent* owner) : TComponent(owner), TRzFrameSettings(this) {}
 
 TRzFrameController::~TRzFrameController() {
     for (TControl* c : frameList_)
@@ -148,40 +149,14 @@ void TRzFrameController::SetParentColor(bool value) {
         UpdateControlsProperty(fcpColor);
 }
 
-#define KORVAN_FC_SETTER(Name, Type, field, code)                                                            \
-    void TRzFrameController::Set##Name(Type value) {                                                         \
-        if (value == field)                                                                                  \
-            return;                                                                                          \
-        field = value;                                                                                       \
-        UpdateControlsProperty(code);                                                                        \
-    }
-
-KORVAN_FC_SETTER(FlatButtonColor, TColor, flatButtonColor_, fcpFlatButtonColor)
-KORVAN_FC_SETTER(FlatButtons, bool, flatButtons_, fcpFlatButtons)
-KORVAN_FC_SETTER(DisabledColor, TColor, disabledColor_, fcpDisabledColor)
-KORVAN_FC_SETTER(ReadOnlyColor, TColor, readOnlyColor_, fcpReadOnlyColor)
-KORVAN_FC_SETTER(ReadOnlyColorOnFocus, bool, readOnlyColorOnFocus_, fcpReadOnlyColorOnFocus)
-KORVAN_FC_SETTER(FocusColor, TColor, focusColor_, fcpFocusColor)
-KORVAN_FC_SETTER(FrameColor, TColor, frameColor_, fcpFrameColor)
-KORVAN_FC_SETTER(FrameHotColor, TColor, frameHotColor_, fcpFrameHotColor)
-KORVAN_FC_SETTER(FrameHotStyle, TFrameStyle, frameHotStyle_, fcpFrameHotStyle)
-KORVAN_FC_SETTER(FrameSides, TSides, frameSides_, fcpFrameSides)
-KORVAN_FC_SETTER(FrameStyle, TFrameStyle, frameStyle_, fcpFrameStyle)
-KORVAN_FC_SETTER(FrameVisible, bool, frameVisible_, fcpFrameVisible)
-KORVAN_FC_SETTER(FramingPreference, TFramingPreference, framingPreference_, fcpFramingPreference)
-#undef KORVAN_FC_SETTER
-
-void TRzFrameController::SetFrameHotTrack(bool value) {
-    if (value == frameHotTrack_)
-        return;
-    frameHotTrack_ = value;
-    if (value) {
-        SetFrameVisible(true);
-        if (!HasState(csLoading))
-            frameSides_ = sdAllSides;
-    }
-    UpdateControlsProperty(fcpFrameHotTrack);
-}
+KORVAN_FRAME_SETTER(TRzFrameController, FlatButtonColor, TColor, flatButtonColor_, fcpFlatButtonColor)
+KORVAN_FRAME_SETTER(TRzFrameController, FlatButtons, bool, flatButtons_, fcpFlatButtons)
+KORVAN_FRAME_SETTER(TRzFrameController, DisabledColor, TColor, disabledColor_, fcpDisabledColor)
+KORVAN_FRAME_SETTER(TRzFrameController, ReadOnlyColor, TColor, readOnlyColor_, fcpReadOnlyColor)
+KORVAN_FRAME_SETTER(TRzFrameController, ReadOnlyColorOnFocus, bool, readOnlyColorOnFocus_,
+                    fcpReadOnlyColorOnFocus)
+KORVAN_FRAME_SETTER(TRzFrameController, FocusColor, TColor, focusColor_, fcpFocusColor)
+#undef KORVAN_FRAME_SETTER
 
 void TRzFrameController::SetRegIniFile(TRzRegIniFile* value) {
     if (value == regIniFile_)

@@ -6,6 +6,7 @@
 
 #include "controls/panels/ColorShading.h"
 #include "controls/panels/FrameDrawing.h"
+#include "controls/panels/FrameSettings.h"
 #include "platform/forms/Component.h"
 #include "platform/text/Exception.h"
 
@@ -15,28 +16,6 @@
 class TControl;
 class TRzRegIniFile;
 
-enum TRzFrameControllerProperty {
-    fcpColor,
-    fcpFocusColor,
-    fcpDisabledColor,
-    fcpReadOnlyColor,
-    fcpReadOnlyColorOnFocus,
-    fcpParentColor,
-    fcpFlatButtonColor,
-    fcpFlatButtons,
-    fcpFrameColor,
-    fcpFrameHotColor,
-    fcpFrameHotTrack,
-    fcpFrameHotStyle,
-    fcpFrameSides,
-    fcpFrameStyle,
-    fcpFrameVisible,
-    fcpFramingPreference,
-    fcpAll
-};
-// A set of the codes fcpColor..fcpFramingPreference (bit = code).
-using TRzFrameControllerNotifications = unsigned;
-constexpr TRzFrameControllerNotifications fccAll = 0xFFFF;
 const std::vector<std::string>& FrameControllerPropertyNames();
 
 // Controls that pull their frame values from the controller themselves.
@@ -49,7 +28,7 @@ public:
 // Load or Save without a storage component.
 KORVAN_EXCEPTION_CLASS(ENoRegIniFile, Exception)
 
-class TRzFrameController : public TComponent {
+class TRzFrameController : public TComponent, public TRzFrameSettings {
     KORVAN_CLASS(TRzFrameController)
 public:
     explicit TRzFrameController(TComponent* owner);
@@ -71,22 +50,6 @@ public:
     virtual void SetReadOnlyColorOnFocus(bool value);
     TColor FocusColor() const { return focusColor_; }
     virtual void SetFocusColor(TColor value);
-    TColor FrameColor() const { return frameColor_; }
-    virtual void SetFrameColor(TColor value);
-    TColor FrameHotColor() const { return frameHotColor_; }
-    virtual void SetFrameHotColor(TColor value);
-    bool FrameHotTrack() const { return frameHotTrack_; }
-    virtual void SetFrameHotTrack(bool value);
-    TFrameStyle FrameHotStyle() const { return frameHotStyle_; }
-    virtual void SetFrameHotStyle(TFrameStyle value);
-    TSides FrameSides() const { return frameSides_; }
-    virtual void SetFrameSides(TSides value);
-    TFrameStyle FrameStyle() const { return frameStyle_; }
-    virtual void SetFrameStyle(TFrameStyle value);
-    bool FrameVisible() const { return frameVisible_; }
-    virtual void SetFrameVisible(bool value);
-    TFramingPreference FramingPreference() const { return framingPreference_; }
-    virtual void SetFramingPreference(TFramingPreference value);
     TRzRegIniFile* RegIniFile() const { return regIniFile_; }
     virtual void SetRegIniFile(TRzRegIniFile* value);
 
@@ -110,6 +73,7 @@ public:
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
+    void FrameSettingChanged(TRzFrameControllerProperty code) override { UpdateControlsProperty(code); }
 
 private:
     bool ColorStored() const { return !parentColor_; }
@@ -124,14 +88,6 @@ private:
     TColor readOnlyColor_ = clInfoBk;
     bool readOnlyColorOnFocus_ = false;
     TColor focusColor_ = clWindow;
-    TColor frameColor_ = clBtnShadow;
-    TColor frameHotColor_ = clBtnShadow;
-    bool frameHotTrack_ = false;
-    TFrameStyle frameHotStyle_ = fsFlatBold;
-    TSides frameSides_ = sdAllSides;
-    TFrameStyle frameStyle_ = fsFlat;
-    bool frameVisible_ = false;
-    TFramingPreference framingPreference_ = fpXPThemes;
     int updateCount_ = 0;
     TRzRegIniFile* regIniFile_ = nullptr;
 };

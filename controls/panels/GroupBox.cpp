@@ -1,11 +1,13 @@
 #include "controls/panels/GroupBox.h"
 
 #include "controls/panels/PackText.h"
+#include "controls/panels/PixelMath.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/GraphicsProperties.h"
 #include "platform/forms/Messages.h"
 #include "platform/gfx/Bitmap.h"
 
+#include <cstdint>
 #include <cstdlib>
 
 using korvan::forms::ClassBuilder;
@@ -133,7 +135,8 @@ TRect TRzCustomGroupBox::AdjustClientRect(TRect rect) const {
     case gsStandard:
     case gsFlat: {
         const int a = h / 2 - 1;
-        r.Top += (a < BorderWidth() ? a : h - BorderWidth());
+        r.Top = korvan::panels::WithinPixelRange(korvan::panels::SaturatedInt(
+            r.Top + (a < BorderWidth() ? std::int64_t(a) : std::int64_t(h) - BorderWidth())));
         const int n = groupStyle_ == gsStandard ? 2 : 1;
         r = r.Inflate(-n, -n);
         break;

@@ -1,5 +1,6 @@
 #include "controls/panels/ImageControl.h"
 
+#include "controls/panels/Accelerator.h"
 #include "platform/forms/Messages.h"
 #include "platform/forms/Screen.h"
 
@@ -94,11 +95,8 @@ void TVrCustomImageControl::WndProc(TMessage& message) {
         break;
     }
     case CM_DIALOGCHAR:
-        if (Enabled() && IsAccel(unsigned(message.WParam), Caption())) {
-            RaiseClick();
-            message.Result = 1;
+        if (korvan::panels::ClickOnAccelerator(message, Caption(), Enabled(), [this] { RaiseClick(); }))
             return;
-        }
         break;
     default:
         break;

@@ -2,6 +2,7 @@
 
 #include "controls/panels/ColorShading.h"
 #include "controls/panels/PackText.h"
+#include "controls/panels/PixelMath.h"
 #include "controls/panels/Setters.h"
 #include "platform/forms/Filer.h"
 #include "platform/forms/GraphicsProperties.h"
@@ -9,7 +10,9 @@
 #include <cmath>
 
 using korvan::forms::ClassBuilder;
+using korvan::panels::SaturatedInt;
 using korvan::panels::TextAnchor;
+using korvan::panels::WithinPixelRange;
 
 const TClassInfo& TRzLabel::StaticClassInfo() {
     using L = TRzLabel;
@@ -89,7 +92,7 @@ const TClassInfo& TRzLabel::StaticClassInfo() {
     return info;
 }
 
-TRzLabel::TRzLabel(TComponent* owner) : TLabel(owner) {
+TRzLabel::TRzLabel(TComponent* owner) : TLabel(owner), TRzFramedControl(this, fsNone) {
     controlStyle_ |= csOpaque;
     SetLayout(tlTop);
     BlinkingControlsList().Add(this);
@@ -101,10 +104,6 @@ TRzLabel::TRzLabel(TComponent* owner) : TLabel(owner) {
 }
 
 TRzLabel::~TRzLabel() {
-    if (frameController_) {
-        frameController_->RemoveControl(this);
-        frameController_->RemoveFreeNotification(this);
-    }
     if (BlinkingControlsListExists()) {
         BlinkingControlsList().Remove(this);
         FreeBlinkingControlsListIfEmpty();
@@ -193,11 +192,6 @@ void TRzLabel::SetBlinkIntervalOn(int value) {
     }
 
 KORVAN_REPAINT_SETTER(BlinkColor, blinkColor_, TColor)
-KORVAN_REPAINT_SETTER(BorderColor, borderColor_, TColor)
-KORVAN_REPAINT_SETTER(BorderHighlight, borderHighlight_, TColor)
-KORVAN_REPAINT_SETTER(BorderShadow, borderShadow_, TColor)
-KORVAN_REPAINT_SETTER(FlatColor, flatColor_, TColor)
-KORVAN_REPAINT_SETTER(FlatColorAdjustment, flatColorAdjustment_, int)
 KORVAN_REPAINT_SETTER(CenterPoint, centerPoint_, TCenterPoint)
 KORVAN_REPAINT_SETTER(FlyByColor, flyByColor_, TColor)
 KORVAN_REPAINT_SETTER(LightTextStyle, lightTextStyle_, bool)
@@ -207,9 +201,6 @@ KORVAN_REPAINT_SETTER(HighlightColor, highlightColor_, TColor)
 KORVAN_REPAINT_SETTER(ShadowColor, shadowColor_, TColor)
 KORVAN_REPAINT_SETTER(ShadowDepth, shadowDepth_, int)
 KORVAN_RESIZE_SETTER(BevelWidth, bevelWidth_, int)
-KORVAN_RESIZE_SETTER(BorderInner, borderInner_, TFrameStyleEx)
-KORVAN_RESIZE_SETTER(BorderOuter, borderOuter_, TFrameStyleEx)
-KORVAN_RESIZE_SETTER(BorderSides, borderSides_, TSides)
 KORVAN_RESIZE_SETTER(BorderWidth, borderWidth_, int)
 #undef KORVAN_REPAINT_SETTER
 #undef KORVAN_RESIZE_SETTER
@@ -234,48 +225,9 @@ void TRzLabel::SetFlyByEnabled(bool value) {
     Invalidate();
 }
 
-void TRzLabel::SetFrameController(TRzFrameController* value) {
-    if (value == frameController_)
-        return;
-    if (frameController_) {
-        frameController_->RemoveControl(this);
-        frameController_->RemoveFreeNotification(this);
-    }
-    frameController_ = value;
-    if (value) {
-        value->AddControl(this);
-        value->FreeNotification(this);
-    }
-}
-
 void TRzLabel::Notification(TComponent* component, TOperation operation) {
     TLabel::Notification(component, operation);
-    if (operation == opRemove && component == frameController_)
-        frameController_ = nullptr;
-}
-
-void TRzLabel::FramingChanged() {
-    if (!frameController_ || !frameController_->FrameVisible())
-        return;
-    const TRzFrameController& fc = *frameController_;
-    if (notifications_ & (1u << fcpFrameStyle))
-        borderOuter_ = fc.FrameStyle();
-    if (notifications_ & (1u << fcpFrameSides))
-        borderSides_ = fc.FrameSides();
-    if (notifications_ & (1u << fcpFrameColor)) {
-        flatColor_ = fc.FrameColor();
-        flatColorAdjustment_ = 0;
-    }
-    if (notifications_ & (1u << fcpColor))
-        SetColor(fc.Color());
-    if (notifications_ & (1u << fcpParentColor))
-        SetParentColor(fc.ParentColor());
-    if (notifications_ & (1u << fcpColor)) {
-        borderHighlight_ = LighterColor(fc.Color(), 100);
-        borderShadow_ = DarkerColor(fc.Color(), 50);
-    }
-    AdjustBounds();
-    Invalidate();
+    FrameControllerNotification(component, operation);
 }
 
 // ---------------------------------------------------------------- notifications
@@ -342,46 +294,41 @@ void TRzLabel::DefineProperties(TFiler& filer) {
 // ---------------------------------------------------------------- geometry
 
 void TRzLabel::ShrinkByBorders(TRect& rect, bool includeBorderWidth) const {
-    if (includeBorderWidth)
-        rect = rect.Inflate(-borderWidth_, -borderWidth_);
-    for (TFrameStyleEx style : {borderOuter_, borderInner_}) {
-        const int w = korvan::panels::FrameStyleWidth(style, bevelWidth_);
-        if (borderSides_ & sdLeft)
-            rect.Left += w;
-        if (borderSides_ & sdTop)
-            rect.Top += w;
-        if (borderSides_ & sdRight)
-            rect.Right -= w;
-        if (borderSides_ & sdBottom)
-            rect.Bottom -= w;
-    }
+    rect = ShrinkByFrame(rect, includeBorderWidth ? borderWidth_ : 0, bevelWidth_);
 }
 
 void TRzLabel::GrowByBorders(TRect& rect) const {
     // Each frame counts as much as the layout takes away for it, so that
     // the caption keeps its room inside bold and rounded frames too.
-    auto grow = [&rect, this](int w, bool sidesOnly) {
-        const auto count = [&](TSides side) { return !sidesOnly || (borderSides_ & side) ? w : 0; };
-        rect.Right += count(sdLeft) + count(sdRight);
-        rect.Bottom += count(sdTop) + count(sdBottom);
+    // Summed wide: the stored widths may be anything.
+    std::int64_t right = rect.Right, bottom = rect.Bottom;
+    auto grow = [&](int w, bool sidesOnly) {
+        const auto count = [&](TSides side) -> std::int64_t {
+            return !sidesOnly || (borderSides_ & side) ? w : 0;
+        };
+        right += count(sdLeft) + count(sdRight);
+        bottom += count(sdTop) + count(sdBottom);
     };
     grow(korvan::panels::FrameStyleWidth(borderOuter_, bevelWidth_), true);
     grow(borderWidth_, true);
     grow(textMargin_, false);
     grow(korvan::panels::FrameStyleWidth(borderInner_, bevelWidth_), true);
     if (rotation_ == roNone && textStyle_ == tsShadow) {
-        rect.Right += shadowDepth_;
-        rect.Bottom += shadowDepth_;
+        right += shadowDepth_;
+        bottom += shadowDepth_;
     }
     if (rotation_ == roFlat && angle_ != 0 && angle_ != 180) {
         if (textStyle_ == tsShadow) {
-            rect.Right += shadowDepth_ / 2;
-            rect.Bottom += shadowDepth_ / 2;
+            right += shadowDepth_ / 2;
+            bottom += shadowDepth_ / 2;
         }
-        const TSize turned = korvan::panels::RotatedExtent({rect.Right, rect.Bottom}, angle_);
-        rect.Right = turned.cx;
-        rect.Bottom = turned.cy;
+        const TSize turned =
+            korvan::panels::RotatedExtent({SaturatedInt(right), SaturatedInt(bottom)}, angle_);
+        right = turned.cx;
+        bottom = turned.cy;
     }
+    rect.Right = SaturatedInt(right);
+    rect.Bottom = SaturatedInt(bottom);
 }
 
 unsigned TRzLabel::TextFlags() const {
@@ -398,7 +345,8 @@ void TRzLabel::AdjustBounds() {
         return;
     TRect r = Rect(0, 0, Width(), Height());
     ShrinkByBorders(r, true);
-    r = Rect(0, 0, r.Width(), r.Height());
+    r = Rect(0, 0, SaturatedInt(std::int64_t(r.Right) - r.Left),
+             SaturatedInt(std::int64_t(r.Bottom) - r.Top));
     QImage scratch(1, 1, QImage::Format_RGB32);
     TCanvas measure(&scratch);
     measure.Font().Assign(Font());
@@ -411,7 +359,7 @@ void TRzLabel::AdjustBounds() {
     GrowByBorders(r);
     int left = Left();
     if (Alignment() == taRightJustify)
-        left += Width() - r.Right;
+        left = SaturatedInt(std::int64_t(left) + Width() - r.Right);
     SetBounds(left, Top(), r.Right, r.Bottom);
 }
 
@@ -441,10 +389,10 @@ void TRzLabel::Paint() {
     c.Brush().SetStyle(bsSolid);
     c.Pen().SetStyle(psSolid);
     const TColor parentColor = Parent() ? Parent()->Color() : Color();
-    const TRect inner =
+    const TRect inner = WithinPixelRange(
         DrawPanelFrame(c, Rect(0, 0, Width(), Height()), borderOuter_, false, Transparent(), parentColor,
                        Color(), flatColorAdjustment_, flatColor_, borderShadow_, borderHighlight_,
-                       borderColor_, bevelWidth_, borderSides_, borderWidth_, borderInner_);
+                       borderColor_, bevelWidth_, borderSides_, borderWidth_, borderInner_));
     c.Brush().SetColor(Color());
     c.Brush().SetStyle(bsSolid);
     if (!Transparent())
@@ -459,7 +407,10 @@ void TRzLabel::Paint() {
 void TRzLabel::PaintFlatText(TCanvas& c) {
     TRect t = Rect(0, 0, Width(), Height());
     ShrinkByBorders(t, true);
-    t = t.Inflate(-textMargin_, -textMargin_);
+    // Huge stored widths, margins and depths are held where the offsets
+    // below cannot overflow.
+    t = WithinPixelRange(korvan::panels::Deflated(t, textMargin_, textMargin_));
+    const int depth = WithinPixelRange(shadowDepth_);
     const unsigned flags = TextFlags();
     const std::string text = Caption();
     c.Font().Assign(Font());
@@ -472,9 +423,9 @@ void TRzLabel::PaintFlatText(TCanvas& c) {
             t = t.Offset(0, Layout() == tlBottom ? free : free / 2);
         }
         if (textStyle_ == tsShadow && (flags & DT_RIGHT))
-            t = t.Offset(-shadowDepth_, 0);
+            t = t.Offset(-depth, 0);
         if (textStyle_ == tsShadow && Layout() == tlBottom)
-            t = t.Offset(0, -shadowDepth_);
+            t = t.Offset(0, -depth);
         auto draw = [&](int dx, int dy) {
             TRect r = t.Offset(dx, dy);
             c.DrawText(text, r, flags);
@@ -484,7 +435,7 @@ void TRzLabel::PaintFlatText(TCanvas& c) {
             draw(0, 0);
             return;
         }
-        DrawTextCopies(c, shadowDepth_, draw);
+        DrawTextCopies(c, depth, draw);
         c.Font().SetColor(currentColor_);
         draw(0, 0);
         return;
@@ -492,7 +443,7 @@ void TRzLabel::PaintFlatText(TCanvas& c) {
 
     // Flat rotation: a turned font anchored around the label's middle.
     c.Font().Assign(CreateRotatedFont(Font(), angle_));
-    const int e = textStyle_ == tsShadow ? shadowDepth_ / 2 : 0;
+    const int e = textStyle_ == tsShadow ? depth / 2 : 0;
     const korvan::panels::FlatTextPlace place = korvan::panels::PlaceFlatText(
         t, angle_, Alignment(), Point(Width() / 2, Height() / 2), c.TextHeight("Pp"), c.TextWidth(text), e);
     const int saved = c.SaveDC();
@@ -514,6 +465,13 @@ void TRzLabel::PaintFlatText(TCanvas& c) {
 void TRzLabel::PaintArcText(TCanvas& c) {
     const TPoint centre = korvan::panels::CenterPointOf(centerPoint_, Width(), Height(), borderWidth_);
     const TPoint radii = korvan::panels::ArcRadii(centerPoint_, Width(), Height(), borderWidth_);
+    const int depth = WithinPixelRange(shadowDepth_);
+    // Each character's place, worked out wide and held inside the drawing
+    // range: the stored border width may be anything.
+    const auto along = [](int middle, int radius, int lift, double share) {
+        return WithinPixelRange(
+            SaturatedInt(std::int64_t(middle) - std::lround((double(radius) - lift) * share)));
+    };
     double theta = angle_ * M_PI / 180.0;
     const std::string text = Caption();
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -526,14 +484,14 @@ void TRzLabel::PaintArcText(TCanvas& c) {
         i += n - 1;
         c.Font().Assign(Font());
         const int hy = c.TextHeight("Yy");
-        const int x = centre.X - int(std::lround((radii.X - hy) * std::sin(theta)));
-        const int y = centre.Y - int(std::lround((radii.Y - hy) * std::cos(theta)));
+        const int x = along(centre.X, radii.X, hy, std::sin(theta));
+        const int y = along(centre.Y, radii.Y, hy, std::cos(theta));
         c.Font().SetOrientation(int(std::lround(theta * 1800.0 / M_PI)));
         auto draw = [&](int dx, int dy) {
             korvan::panels::TextOutAnchored(c, x + dx, y + dy, ch, TextAnchor::BaselineCenter);
         };
         if (Enabled()) {
-            DrawTextCopies(c, shadowDepth_, draw);
+            DrawTextCopies(c, depth, draw);
             c.Font().SetColor(currentColor_);
             draw(0, 0);
         } else {

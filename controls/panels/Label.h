@@ -7,14 +7,14 @@
 // condensed with an ellipsis, and frame-controller support.
 
 #include "controls/panels/BlinkingControls.h"
-#include "controls/panels/FrameController.h"
+#include "controls/panels/FramedControl.h"
 #include "controls/panels/LabelGeometry.h"
 #include "controls/panels/TextStyle.h"
 #include "platform/forms/StdCtrls.h"
 
 enum TRzCondenseCaption { ccNone, ccAtEnd, ccWithinPath };
 
-class TRzLabel : public TLabel, public IFramingNotification {
+class TRzLabel : public TLabel, public TRzFramedControl {
     KORVAN_CLASS(TRzLabel)
 public:
     explicit TRzLabel(TComponent* owner);
@@ -33,30 +33,10 @@ public:
     virtual void SetBlinkIntervalOn(int value);
     int BevelWidth() const { return bevelWidth_; }
     virtual void SetBevelWidth(int value);
-    TColor BorderColor() const { return borderColor_; }
-    virtual void SetBorderColor(TColor value);
-    TFrameStyleEx BorderInner() const { return borderInner_; }
-    virtual void SetBorderInner(TFrameStyleEx value);
-    TFrameStyleEx BorderOuter() const { return borderOuter_; }
-    virtual void SetBorderOuter(TFrameStyleEx value);
-    TSides BorderSides() const { return borderSides_; }
-    virtual void SetBorderSides(TSides value);
-    TColor BorderHighlight() const { return borderHighlight_; }
-    virtual void SetBorderHighlight(TColor value);
-    TColor BorderShadow() const { return borderShadow_; }
-    virtual void SetBorderShadow(TColor value);
     int BorderWidth() const { return borderWidth_; }
     virtual void SetBorderWidth(int value);
     TRzCondenseCaption CondenseCaption() const { return condenseCaption_; }
     virtual void SetCondenseCaption(TRzCondenseCaption value);
-    TColor FlatColor() const { return flatColor_; }
-    virtual void SetFlatColor(TColor value);
-    int FlatColorAdjustment() const { return flatColorAdjustment_; }
-    virtual void SetFlatColorAdjustment(int value);
-    TRzFrameController* FrameController() const { return frameController_; }
-    virtual void SetFrameController(TRzFrameController* value);
-    TRzFrameControllerNotifications FrameControllerNotifications() const { return notifications_; }
-    void SetFrameControllerNotifications(TRzFrameControllerNotifications value) { notifications_ = value; }
     TCenterPoint CenterPoint() const { return centerPoint_; }
     virtual void SetCenterPoint(TCenterPoint value);
     TColor FlyByColor() const { return flyByColor_; }
@@ -88,7 +68,6 @@ public:
     virtual void ShrinkByBorders(TRect& rect, bool includeBorderWidth) const;
     // What auto size adds around the measured caption, rotation included.
     virtual void GrowByBorders(TRect& rect) const;
-    void FramingChanged() override;
 
     void Loaded() override;
     void WndProc(TMessage& message) override;
@@ -100,6 +79,8 @@ protected:
     void TextChanged() override;
     void FontChanged() override;
     void Notification(TComponent* component, TOperation operation) override;
+    void FrameLayoutChanged() override { AdjustBounds(); }
+    void TakeFramingColor(TColor color) override { SetColor(color); }
 
 private:
     unsigned TextFlags() const;
@@ -115,18 +96,8 @@ private:
     TBlinkState blinkState_ = bsOff; // the font colour shows until the first on phase
     bool blinking_ = false;
     int bevelWidth_ = 1;
-    TFrameStyleEx borderInner_ = fsNone;
-    TFrameStyleEx borderOuter_ = fsNone;
-    TSides borderSides_ = sdAllSides;
-    TColor borderColor_ = clBtnFace;
-    TColor borderHighlight_ = clBtnHighlight;
-    TColor borderShadow_ = clBtnShadow;
     int borderWidth_ = 0;
-    TColor flatColor_ = clBtnShadow;
-    int flatColorAdjustment_ = 30;
     TColor fontColor_ = clWindowText;
-    TRzFrameController* frameController_ = nullptr;
-    TRzFrameControllerNotifications notifications_ = fccAll;
     TCenterPoint centerPoint_ = cpCenter;
     TColor origColor_ = clWindowText;
     bool flyByEnabled_ = false;

@@ -1,12 +1,14 @@
 #include "controls/panels/LabelGeometry.h"
 
+#include "controls/panels/PixelMath.h"
+
 #include <cmath>
 
 namespace korvan::panels {
 
 namespace {
 int Rnd(double v) {
-    return int(std::lround(v));
+    return SaturatedInt(v);
 }
 constexpr double kDegree = M_PI / 180.0;
 } // namespace
@@ -37,45 +39,48 @@ TSize RotatedExtent(TSize text, int angle) {
     return {Rnd(s * h + c * w), Rnd(s * w + c * h)};
 }
 
-TPoint CenterPointOf(TCenterPoint point, int width, int height, int b) {
+TPoint CenterPointOf(TCenterPoint point, int width, int height, int borderWidth) {
     // Every right-hand point keeps the border width from the right edge.
-    const int cx = width / 2, cy = height / 2;
+    // Worked out wide: the stored border width may be anything.
+    const int cx = width / 2, cy = height / 2, b = borderWidth;
+    const int right = SaturatedInt(std::int64_t(width) - b), bottom = SaturatedInt(std::int64_t(height) - b);
     switch (point) {
     case cpUpperLeft:
         return Point(b, b);
     case cpUpperCenter:
         return Point(cx, b);
     case cpUpperRight:
-        return Point(width - b, b);
+        return Point(right, b);
     case cpLeftCenter:
         return Point(b, cy);
     case cpCenter:
         return Point(cx, cy);
     case cpRightCenter:
-        return Point(width - b, cy);
+        return Point(right, cy);
     case cpLowerLeft:
-        return Point(b, height - b);
+        return Point(b, bottom);
     case cpLowerCenter:
-        return Point(cx, height - b);
+        return Point(cx, bottom);
     case cpLowerRight:
-        return Point(width - b, height - b);
+        return Point(right, bottom);
     }
     return Point(cx, cy);
 }
 
 TPoint ArcRadii(TCenterPoint point, int width, int height, int borderWidth) {
-    const int a = 2 * borderWidth;
+    const std::int64_t a = 2 * std::int64_t(borderWidth);
+    const auto less = [a](int v) { return SaturatedInt(v - a); };
     switch (point) {
     case cpUpperCenter:
     case cpLowerCenter:
-        return Point(width / 2 - a, height - a);
+        return Point(less(width / 2), less(height));
     case cpLeftCenter:
     case cpRightCenter:
-        return Point(width - a, height / 2 - a);
+        return Point(less(width), less(height / 2));
     case cpCenter:
-        return Point(width / 2 - a, height / 2 - a);
+        return Point(less(width / 2), less(height / 2));
     default:
-        return Point(width - a, height - a);
+        return Point(less(width), less(height));
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include "controls/panels/PackText.h"
 #include "controls/panels/ParentImage.h"
+#include "controls/panels/PixelMath.h"
+#include "controls/panels/Setters.h"
 #include "platform/forms/Filer.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/GraphicsProperties.h"
@@ -11,6 +13,8 @@
 #include <algorithm>
 
 using korvan::forms::ClassBuilder;
+using korvan::panels::StoreChanged;
+using korvan::panels::WithinPixelRange;
 
 const std::vector<std::string>& GradientDirectionNames() {
     static const std::vector<std::string> names{
@@ -106,123 +110,63 @@ const TClassInfo& TRzPanel::StaticClassInfo() {
     return info;
 }
 
-TRzCustomPanel::TRzCustomPanel(TComponent* owner) : TPanel(owner) {
+TRzCustomPanel::TRzCustomPanel(TComponent* owner) : TPanel(owner), TRzFramedControl(this, fsRaised) {
     controlStyle_ = (controlStyle_ & ~(csSetCaption | csParentBackground)) | csOpaque;
     SetBevelOuter(bvNone);
 }
 
-TRzCustomPanel::~TRzCustomPanel() {
-    if (frameController_) {
-        frameController_->RemoveControl(this);
-        frameController_->RemoveFreeNotification(this);
-    }
-}
+TRzCustomPanel::~TRzCustomPanel() = default;
 
 // ---------------------------------------------------------------- setters
 
-namespace {
-template <class T> bool Store(T& field, const T& value) {
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
-} // namespace
-
 void TRzCustomPanel::SetAlignmentVertical(TAlignmentVertical value) {
-    if (Store(alignmentVertical_, value))
-        Invalidate();
-}
-
-void TRzCustomPanel::SetBorderColor(TColor value) {
-    if (Store(borderColor_, value))
-        Invalidate();
-}
-
-void TRzCustomPanel::SetBorderInner(TFrameStyleEx value) {
-    if (!Store(borderInner_, value))
-        return;
-    Realign();
-    Invalidate();
-}
-
-void TRzCustomPanel::SetBorderOuter(TFrameStyleEx value) {
-    if (!Store(borderOuter_, value))
-        return;
-    Realign();
-    Invalidate();
-}
-
-void TRzCustomPanel::SetBorderSides(TSides value) {
-    if (!Store(borderSides_, value))
-        return;
-    Realign();
-    Invalidate();
-}
-
-void TRzCustomPanel::SetBorderHighlight(TColor value) {
-    if (Store(borderHighlight_, value))
-        Invalidate();
-}
-
-void TRzCustomPanel::SetBorderShadow(TColor value) {
-    if (Store(borderShadow_, value))
-        Invalidate();
-}
-
-void TRzCustomPanel::SetFlatColor(TColor value) {
-    if (Store(flatColor_, value))
-        Invalidate();
-}
-
-void TRzCustomPanel::SetFlatColorAdjustment(int value) {
-    if (Store(flatColorAdjustment_, value))
+    if (StoreChanged(alignmentVertical_, value))
         Invalidate();
 }
 
 void TRzCustomPanel::SetGradientColorStyle(TRzGradientColorStyle value) {
-    if (Store(gradientColorStyle_, value))
+    if (StoreChanged(gradientColorStyle_, value))
         Invalidate();
 }
 
 void TRzCustomPanel::SetGradientColorStart(TColor value) {
-    if (!Store(gradientColorStart_, value))
+    if (!StoreChanged(gradientColorStart_, value))
         return;
     Invalidate();
     InvalidateTransparentChildren(this);
 }
 
 void TRzCustomPanel::SetGradientColorStop(TColor value) {
-    if (!Store(gradientColorStop_, value))
+    if (!StoreChanged(gradientColorStop_, value))
         return;
     Invalidate();
     InvalidateTransparentChildren(this);
 }
 
 void TRzCustomPanel::SetGradientDirection(TGradientDirection value) {
-    if (!Store(gradientDirection_, value))
+    if (!StoreChanged(gradientDirection_, value))
         return;
     Invalidate();
     InvalidateTransparentChildren(this);
 }
 
 void TRzCustomPanel::SetGridColor(TColor value) {
-    if (Store(gridColor_, value))
+    if (StoreChanged(gridColor_, value))
         Invalidate();
 }
 
 void TRzCustomPanel::SetGridStyle(TRzGridStyle value) {
-    if (Store(gridStyle_, value))
+    if (StoreChanged(gridStyle_, value))
         Invalidate();
 }
 
 void TRzCustomPanel::SetGridXSize(int value) {
-    if (Store(gridXSize_, std::clamp(value, 0, 0xFFFF)))
+    if (StoreChanged(gridXSize_, std::clamp(value, 0, 0xFFFF)))
         Invalidate();
 }
 
 void TRzCustomPanel::SetGridYSize(int value) {
-    if (Store(gridYSize_, std::clamp(value, 0, 0xFFFF)))
+    if (StoreChanged(gridYSize_, std::clamp(value, 0, 0xFFFF)))
         Invalidate();
 }
 
@@ -232,17 +176,17 @@ void TRzCustomPanel::SetGridSize(int xSize, int ySize) {
 }
 
 void TRzCustomPanel::SetPaintClientArea(bool value) {
-    if (Store(paintClientArea_, value))
+    if (StoreChanged(paintClientArea_, value))
         Invalidate();
 }
 
 void TRzCustomPanel::SetShowGrid(bool value) {
-    if (Store(showGrid_, value))
+    if (StoreChanged(showGrid_, value))
         Invalidate();
 }
 
 void TRzCustomPanel::SetTransparent(bool value) {
-    if (!Store(transparent_, value))
+    if (!StoreChanged(transparent_, value))
         return;
     if (value)
         controlStyle_ &= ~csOpaque;
@@ -254,27 +198,27 @@ void TRzCustomPanel::SetTransparent(bool value) {
 }
 
 void TRzCustomPanel::SetTextMargin(int value) {
-    if (Store(textMargin_, value))
+    if (StoreChanged(textMargin_, value))
         Invalidate();
 }
 
 void TRzCustomPanel::SetTextMarginVertical(int value) {
-    if (Store(textMarginVertical_, value))
+    if (StoreChanged(textMarginVertical_, value))
         Invalidate();
 }
 
 void TRzCustomPanel::SetWordWrap(bool value) {
-    if (Store(wordWrap_, value))
+    if (StoreChanged(wordWrap_, value))
         Invalidate();
 }
 
 void TRzCustomPanel::SetVisualStyle(TRzVisualStyle value) {
-    if (Store(visualStyle_, value))
+    if (StoreChanged(visualStyle_, value))
         Invalidate();
 }
 
 void TRzCustomPanel::SetDockSite(bool value) {
-    if (!Store(dockSite_, value))
+    if (!StoreChanged(dockSite_, value))
         return;
     CreateDockManager();
     Realign();
@@ -282,7 +226,7 @@ void TRzCustomPanel::SetDockSite(bool value) {
 }
 
 void TRzCustomPanel::SetUseDockManager(bool value) {
-    if (Store(useDockManager_, value))
+    if (StoreChanged(useDockManager_, value))
         CreateDockManager();
 }
 
@@ -291,94 +235,30 @@ void TRzCustomPanel::CreateDockManager() {
         dockManager_ = std::make_unique<TRzPanelDockManager>(this);
 }
 
-void TRzCustomPanel::SetFrameController(TRzFrameController* value) {
-    if (value == frameController_)
-        return;
-    if (frameController_) {
-        frameController_->RemoveControl(this);
-        frameController_->RemoveFreeNotification(this);
-    }
-    frameController_ = value;
-    if (value) {
-        value->AddControl(this);
-        value->FreeNotification(this);
-    }
-}
-
 void TRzCustomPanel::Notification(TComponent* component, TOperation operation) {
     TPanel::Notification(component, operation);
-    if (operation == opRemove && component == frameController_)
-        frameController_ = nullptr;
-}
-
-void TRzCustomPanel::FramingChanged() {
-    if (!frameController_ || !frameController_->FrameVisible())
-        return;
-    const TRzFrameController& fc = *frameController_;
-    if (notifications_ & (1u << fcpFrameStyle))
-        borderOuter_ = fc.FrameStyle();
-    if (notifications_ & (1u << fcpFrameSides))
-        borderSides_ = fc.FrameSides();
-    if (notifications_ & (1u << fcpFrameColor)) {
-        flatColor_ = fc.FrameColor();
-        flatColorAdjustment_ = 0;
-    }
-    if (notifications_ & (1u << fcpColor))
-        TPanel::SetColor(fc.Color());
-    if (notifications_ & (1u << fcpParentColor))
-        SetParentColor(fc.ParentColor());
-    if (notifications_ & (1u << fcpColor)) {
-        borderHighlight_ = LighterColor(fc.Color(), 100);
-        borderShadow_ = DarkerColor(fc.Color(), 50);
-    }
-    // The frame widths may have changed with the style and sides.
-    Realign();
-    Invalidate();
+    FrameControllerNotification(component, operation);
 }
 
 // ---------------------------------------------------------------- geometry
 
 void TRzCustomPanel::ShrinkByBorders(TRect& rect, bool includeBorderWidth) const {
-    if (includeBorderWidth)
-        rect = rect.Inflate(-BorderWidth(), -BorderWidth());
-    auto widthOf = [this](TFrameStyleEx style) {
-        switch (style) {
-        case fsNone:
-            return 0;
-        case fsFlat:
-            return 1;
-        case fsStatus:
-        case fsPopup:
-            return BevelWidth();
-        default:
-            return 2; // fsGroove..fsButtonUp, fsFlatBold, fsFlatRounded
-        }
-    };
-    for (TFrameStyleEx style : {borderOuter_, borderInner_}) {
-        const int w = widthOf(style);
-        if (borderSides_ & sdLeft)
-            rect.Left += w;
-        if (borderSides_ & sdTop)
-            rect.Top += w;
-        if (borderSides_ & sdRight)
-            rect.Right -= w;
-        if (borderSides_ & sdBottom)
-            rect.Bottom -= w;
-    }
+    rect = ShrinkByFrame(rect, includeBorderWidth ? BorderWidth() : 0, BevelWidth());
 }
 
 TRect TRzCustomPanel::ClientRect() const {
     TRect r = TPanel::ClientRect();
     if (!dockSite_)
         ShrinkByBorders(r, false);
-    return r;
+    return WithinPixelRange(r);
 }
 
 TRect TRzCustomPanel::AdjustClientRect(TRect rect) const {
     TRect r = TPanel::AdjustClientRect(rect);
     if (dockSite_)
         ShrinkByBorders(r, false);
-    return r;
+    // Children are laid out inside: held where their arithmetic is safe.
+    return WithinPixelRange(r);
 }
 
 void TRzCustomPanel::SetBounds(int left, int top, int width, int height) {
@@ -480,9 +360,11 @@ void TRzCustomPanel::Paint() {
     int adj;
     GetFlatColors(fc, adj);
     const TColor parentColor = Parent() ? Parent()->Color() : Color();
-    TRect inner = DrawPanelFrame(c, bounds, borderOuter_, false, transparent_, parentColor, Color(), adj, fc,
-                                 borderShadow_, borderHighlight_, borderColor_, BevelWidth(), borderSides_,
-                                 BorderWidth(), borderInner_);
+    // Huge stored widths leave a client area past any screen: held where
+    // the caption and grid arithmetic cannot overflow.
+    TRect inner = WithinPixelRange(DrawPanelFrame(
+        c, bounds, borderOuter_, false, transparent_, parentColor, Color(), adj, fc, borderShadow_,
+        borderHighlight_, borderColor_, BevelWidth(), borderSides_, BorderWidth(), borderInner_));
     if (!transparent_ && paintClientArea_) {
         const bool rounded =
             (borderOuter_ == fsFlatRounded && borderInner_ == fsNone && BorderWidth() == 0) ||
@@ -534,7 +416,7 @@ void TRzCustomPanel::PaintCaption(TRect rect) {
         return;
     TCanvas& c = Canvas();
     c.Font().Assign(Font());
-    TRect r = rect.Inflate(-textMargin_, -textMarginVertical_);
+    TRect r = WithinPixelRange(korvan::panels::Deflated(rect, textMargin_, textMarginVertical_));
     unsigned flags = DT_EXPANDTABS | DT_VCENTER;
     if (wordWrap_)
         flags |= DT_WORDBREAK;

@@ -8,8 +8,8 @@
 // TRzPanel publishes it.
 
 #include "controls/panels/ColorShading.h"
-#include "controls/panels/FrameController.h"
 #include "controls/panels/FrameDrawing.h"
+#include "controls/panels/FramedControl.h"
 #include "controls/panels/GradientPainting.h"
 #include "platform/forms/ExtCtrls.h"
 
@@ -26,7 +26,7 @@ constexpr unsigned WM_THEMECHANGED = 0x031A;
 
 class TRzPanelDockManager;
 
-class TRzCustomPanel : public TPanel, public IFramingNotification {
+class TRzCustomPanel : public TPanel, public TRzFramedControl {
     KORVAN_CLASS(TRzCustomPanel)
 public:
     explicit TRzCustomPanel(TComponent* owner);
@@ -34,26 +34,6 @@ public:
 
     TAlignmentVertical AlignmentVertical() const { return alignmentVertical_; }
     virtual void SetAlignmentVertical(TAlignmentVertical value);
-    TColor BorderColor() const { return borderColor_; }
-    virtual void SetBorderColor(TColor value);
-    TFrameStyleEx BorderInner() const { return borderInner_; }
-    virtual void SetBorderInner(TFrameStyleEx value);
-    TFrameStyleEx BorderOuter() const { return borderOuter_; }
-    virtual void SetBorderOuter(TFrameStyleEx value);
-    TSides BorderSides() const { return borderSides_; }
-    virtual void SetBorderSides(TSides value);
-    TColor BorderHighlight() const { return borderHighlight_; }
-    virtual void SetBorderHighlight(TColor value);
-    TColor BorderShadow() const { return borderShadow_; }
-    virtual void SetBorderShadow(TColor value);
-    TColor FlatColor() const { return flatColor_; }
-    virtual void SetFlatColor(TColor value);
-    int FlatColorAdjustment() const { return flatColorAdjustment_; }
-    virtual void SetFlatColorAdjustment(int value);
-    TRzFrameController* FrameController() const { return frameController_; }
-    virtual void SetFrameController(TRzFrameController* value);
-    TRzFrameControllerNotifications FrameControllerNotifications() const { return notifications_; }
-    void SetFrameControllerNotifications(TRzFrameControllerNotifications value) { notifications_ = value; }
     TRzGradientColorStyle GradientColorStyle() const { return gradientColorStyle_; }
     virtual void SetGradientColorStyle(TRzGradientColorStyle value);
     TColor GradientColorStart() const { return gradientColorStart_; }
@@ -110,7 +90,6 @@ public:
     virtual TPoint RepaintMargins() const { return {1, 1}; }
     virtual void GetGradientColors(TColor& start, TColor& stop) const;
     virtual void GetFlatColors(TColor& color, int& adjustment) const;
-    void FramingChanged() override;
 
 protected:
     void Paint() override;
@@ -122,18 +101,12 @@ protected:
     bool IsTransparent() const override { return transparent_ && paintClientArea_; }
     void EnabledChanged() override;
     void Notification(TComponent* component, TOperation operation) override;
+    void FrameLayoutChanged() override { Realign(); }
+    void TakeFramingColor(TColor color) override { TPanel::SetColor(color); }
     void CreateDockManager();
 
 private:
     TAlignmentVertical alignmentVertical_ = avCenter;
-    TFrameStyleEx borderInner_ = fsNone;
-    TFrameStyleEx borderOuter_ = fsRaised;
-    TSides borderSides_ = sdAllSides;
-    TColor borderColor_ = clBtnFace;
-    TColor borderHighlight_ = clBtnHighlight;
-    TColor borderShadow_ = clBtnShadow;
-    TColor flatColor_ = clBtnShadow;
-    int flatColorAdjustment_ = 30;
     bool paintClientArea_ = true;
     TRzVisualStyle visualStyle_ = vsWinXP;
     TRzGradientColorStyle gradientColorStyle_ = gcsSystem;
@@ -155,8 +128,6 @@ private:
     bool useDockManager_ = true;
     // Each child's own Enabled when the panel was disabled.
     std::vector<std::pair<TControl*, bool>> enabledList_;
-    TRzFrameController* frameController_ = nullptr;
-    TRzFrameControllerNotifications notifications_ = fccAll;
     std::unique_ptr<TRzPanelDockManager> dockManager_;
 };
 

@@ -1,5 +1,6 @@
 #include "controls/panels/PushButton.h"
 
+#include "controls/panels/Accelerator.h"
 #include "controls/panels/Setters.h"
 #include "platform/forms/Filer.h"
 #include "platform/forms/Form.h"
@@ -180,11 +181,8 @@ void TRzButton::WndProc(TMessage& message) {
         break;
     }
     case CM_DIALOGCHAR:
-        if (IsAccel(unsigned(message.WParam), Caption()) && CanFocus()) {
-            Click();
-            message.Result = 1;
+        if (korvan::panels::ClickOnAccelerator(message, Caption(), CanFocus(), [this] { Click(); }))
             return;
-        }
         break;
     case CM_FOCUSCHANGED:
         FocusChanged(reinterpret_cast<const TControl*>(message.LParam));

@@ -1,5 +1,6 @@
 #include "controls/panels/ShapeButton.h"
 
+#include "controls/panels/Accelerator.h"
 #include "controls/panels/BitmapData.h"
 #include "controls/panels/PackText.h"
 #include "controls/panels/Setters.h"
@@ -325,11 +326,8 @@ void TRzShapeButton::Click() {
 void TRzShapeButton::WndProc(TMessage& message) {
     switch (message.Msg) {
     case CM_DIALOGCHAR:
-        if (IsAccel(unsigned(message.WParam), Caption()) && Enabled()) {
-            Click();
-            message.Result = 1;
+        if (korvan::panels::ClickOnAccelerator(message, Caption(), Enabled(), [this] { Click(); }))
             return;
-        }
         break;
     case CM_FONTCHANGED:
     case CM_TEXTCHANGED:

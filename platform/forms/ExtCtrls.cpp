@@ -11,6 +11,8 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 namespace korvan::forms {
 
@@ -136,12 +138,18 @@ void TPanel::SetAlignment(TAlignment a) {
 }
 
 TRect TPanel::AdjustClientRect(TRect rect) const {
-    int inset = borderWidth_;
+    // Worked out wide and held inside int: the stored widths may be anything.
+    std::int64_t inset = borderWidth_;
     if (bevelOuter_ != bvNone)
         inset += bevelWidth_;
     if (bevelInner_ != bvNone)
         inset += bevelWidth_;
-    return rect.Inflate(-inset, -inset);
+    const auto move = [](int v, std::int64_t by) {
+        return int(std::clamp<std::int64_t>(v + by, std::numeric_limits<int>::min(),
+                                            std::numeric_limits<int>::max()));
+    };
+    return {move(rect.Left, inset), move(rect.Top, inset), move(rect.Right, -inset),
+            move(rect.Bottom, -inset)};
 }
 
 void TPanel::Paint() {

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 #include <set>
 
@@ -106,6 +107,15 @@ TEST(LabelGeometry, CentrePointsAndArcRadii) {
         EXPECT_EQ(CenterPointOf(c.point, 100, 60, 3), c.centre);
         EXPECT_EQ(ArcRadii(c.point, 100, 60, 3), c.radii);
     }
+}
+
+TEST(LabelGeometry, HugeBorderWidthsStopAtTheEndsOfInt) {
+    // Widths a stored form may carry: the sums saturate, never wrap round.
+    constexpr int kMax = std::numeric_limits<int>::max(), kMin = std::numeric_limits<int>::min();
+    EXPECT_EQ(CenterPointOf(cpLowerRight, 100, 60, kMin), Point(kMax, kMax));
+    EXPECT_EQ(ArcRadii(cpCenter, 100, 60, kMax), Point(kMin, kMin));
+    EXPECT_EQ(ArcRadii(cpUpperLeft, 100, 60, kMin), Point(kMax, kMax));
+    EXPECT_EQ(RotatedExtent({kMax, kMax}, 45), (TSize{kMax, kMax}));
 }
 
 TEST(LabelGeometry, TheAnchorIsWhereTheTurnedTextStands) {
@@ -347,6 +357,56 @@ TEST_F(Label, ADisabledLabelDrawsOnlyGreyText) {
     l->SetEnabled(false);
     ProcessEvents();
     EXPECT_EQ(Colours(Grab(l)), (std::set<TColor>{clWhite, ColorToRGB(clGrayText)}));
+}
+
+TEST_F(Label, HugeStoredWidthsSaturateAndTheLabelStillDraws) {
+    constexpr int kMax = std::numeric_limits<int>::max(), kMin = std::numeric_limits<int>::min();
+    TRzLabel* grown = Add("Hello");
+    grown->SetBorderWidth(kMax); // auto size: 30 + 2 * kMax stops at the end of int
+    EXPECT_EQ(grown->Width(), kMax);
+    EXPECT_EQ(grown->Height(), kMax);
+    grown->SetAutoSize(false);
+    grown->SetBorderWidth(kMin); // the band grows the rectangle past both ends
+    TRect inside = Rect(0, 0, 65, 17);
+    grown->ShrinkByBorders(inside, true);
+    EXPECT_EQ(inside, Rect(kMin, kMin, kMax, kMax));
+    delete grown;
+
+    // Every hostile width through every way of drawing the caption.
+    struct Case {
+        const char* name;
+        void (*set)(TRzLabel&, int);
+    };
+    const Case cases[] = {
+        {"border width", [](TRzLabel& l, int v) { l.SetBorderWidth(v); }},
+        {"bevel width",
+         [](TRzLabel& l, int v) {
+             l.SetBorderOuter(fsStatus);
+             l.SetBevelWidth(v);
+         }},
+        {"text margin", [](TRzLabel& l, int v) { l.SetTextMargin(v); }},
+        {"shadow depth",
+         [](TRzLabel& l, int v) {
+             l.SetTextStyle(tsShadow);
+             l.SetShadowDepth(v);
+         }},
+    };
+    ShowForm(form.get());
+    for (const Case& c : cases)
+        for (int value : {kMax, kMin})
+            for (TRotation rotation : {roNone, roFlat, roCurve}) {
+                SCOPED_TRACE(std::string(c.name) + " " + std::to_string(value) + " " +
+                             std::to_string(int(rotation)));
+                TRzLabel* l = Add("Hello");
+                l->SetAutoSize(false);
+                l->SetBounds(10, 10, 65, 17);
+                if (rotation == roFlat)
+                    l->SetAngle(45);
+                l->SetRotation(rotation);
+                c.set(*l, value);
+                EXPECT_EQ(Grab(l).size(), QSize(65, 17));
+                delete l;
+            }
 }
 
 TEST_F(Label, ReadFromAForm) {

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 namespace {
@@ -96,6 +97,32 @@ TEST_F(Panel, DotsOfTheGridStandAtTheEndOfEachCell) {
     p->SetGridXSize(0);
     image = Grab(p);
     EXPECT_EQ(PixelAt(image, 7, 7), clWhite);
+}
+
+TEST_F(Panel, HugeStoredWidthsLeaveAlignedChildrenNoRoom) {
+    // A wrapped-round inset used to give the child about the panel's size.
+    constexpr int kMax = std::numeric_limits<int>::max();
+    for (bool bevel : {false, true}) {
+        SCOPED_TRACE(bevel ? "bevel width" : "border width");
+        TRzPanel* p = Add(form.get(), 0, 0, 100, 60);
+        p->SetCaption("Caption");
+        p->SetShowGrid(true);
+        if (bevel) {
+            p->SetBorderOuter(fsStatus);
+            p->SetBevelWidth(kMax);
+        } else {
+            p->SetBorderWidth(kMax);
+        }
+        p->SetTextMargin(kMax);
+        auto* child = new TPanel(form.get());
+        child->SetAlign(alClient);
+        child->SetParent(p);
+        EXPECT_EQ(child->Width(), 0);
+        EXPECT_EQ(child->Height(), 0);
+        ShowForm(form.get());
+        EXPECT_EQ(Grab(p).size(), QSize(100, 60));
+        delete p;
+    }
 }
 
 TEST_F(Panel, ACaptionTallerThanTheAreaKeepsItsTopWhenBottomAligned) {
