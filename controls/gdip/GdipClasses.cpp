@@ -1,6 +1,7 @@
 #include "controls/gdip/GdipClasses.h"
 
 #include "controls/gdip/AdvGDIP.h"
+#include "controls/gdip/AdvProgressBar.h"
 #include "controls/gdip/GDIPFill.h"
 #include "controls/gdip/GDIPFillSaver.h"
 #include "controls/gdip/GDIPPictureContainer.h"
@@ -15,11 +16,11 @@ void RegisterGdipClasses() {
     static const bool done = [] {
         korvan::forms::RegisterStandardClasses();
         korvan::forms::RegisterColorIdents();
-        for (const TClassInfo* info :
-             {&TGDIPPicture::StaticClassInfo(), &TAdvGDIPPicture::StaticClassInfo(),
-              &TGDIPFill::StaticClassInfo(), &TPictureItem::StaticClassInfo(),
-              &TPictureCollection::StaticClassInfo(), &TGDIPPictureContainer::StaticClassInfo(),
-              &TSaver::StaticClassInfo(), &TAdvTrackBar::StaticClassInfo()})
+        for (const TClassInfo* info : {&TGDIPPicture::StaticClassInfo(), &TAdvGDIPPicture::StaticClassInfo(),
+                                       &TGDIPFill::StaticClassInfo(), &TPictureItem::StaticClassInfo(),
+                                       &TPictureCollection::StaticClassInfo(),
+                                       &TGDIPPictureContainer::StaticClassInfo(), &TSaver::StaticClassInfo(),
+                                       &TAdvTrackBar::StaticClassInfo(), &TAdvProgressBar::StaticClassInfo()})
             RegisterClass(*info);
         return true;
     }();
