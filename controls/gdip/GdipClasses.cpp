@@ -6,6 +6,7 @@
 #include "controls/gdip/GDIPFillSaver.h"
 #include "controls/gdip/GDIPPictureContainer.h"
 #include "controls/gdip/GDIPicture.h"
+#include "controls/gdip/SplashProgress.h"
 #include "controls/gdip/TrackBar.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/GraphicsProperties.h"
@@ -16,11 +17,13 @@ void RegisterGdipClasses() {
     static const bool done = [] {
         korvan::forms::RegisterStandardClasses();
         korvan::forms::RegisterColorIdents();
-        for (const TClassInfo* info : {&TGDIPPicture::StaticClassInfo(), &TAdvGDIPPicture::StaticClassInfo(),
-                                       &TGDIPFill::StaticClassInfo(), &TPictureItem::StaticClassInfo(),
-                                       &TPictureCollection::StaticClassInfo(),
-                                       &TGDIPPictureContainer::StaticClassInfo(), &TSaver::StaticClassInfo(),
-                                       &TAdvTrackBar::StaticClassInfo(), &TAdvProgressBar::StaticClassInfo()})
+        for (const TClassInfo* info :
+             {&TGDIPPicture::StaticClassInfo(), &TAdvGDIPPicture::StaticClassInfo(),
+              &TGDIPFill::StaticClassInfo(), &TPictureItem::StaticClassInfo(),
+              &TPictureCollection::StaticClassInfo(), &TGDIPPictureContainer::StaticClassInfo(),
+              &TSaver::StaticClassInfo(), &TAdvTrackBar::StaticClassInfo(),
+              &TAdvProgressBar::StaticClassInfo(), &TGDIPSplashProgress::StaticClassInfo(),
+              &TAdvSplashProgressBar::StaticClassInfo()})
             RegisterClass(*info);
         return true;
     }();
