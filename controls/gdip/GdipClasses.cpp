@@ -6,6 +6,7 @@
 #include "controls/gdip/GDIPFillSaver.h"
 #include "controls/gdip/GDIPPictureContainer.h"
 #include "controls/gdip/GDIPicture.h"
+#include "controls/gdip/OfficeImage.h"
 #include "controls/gdip/SplashProgress.h"
 #include "controls/gdip/TrackBar.h"
 #include "platform/forms/Form.h"
@@ -23,7 +24,8 @@ void RegisterGdipClasses() {
               &TPictureCollection::StaticClassInfo(), &TGDIPPictureContainer::StaticClassInfo(),
               &TSaver::StaticClassInfo(), &TAdvTrackBar::StaticClassInfo(),
               &TAdvProgressBar::StaticClassInfo(), &TGDIPSplashProgress::StaticClassInfo(),
-              &TAdvSplashProgressBar::StaticClassInfo()})
+              &TAdvSplashProgressBar::StaticClassInfo(), &TAdvHintInfo::StaticClassInfo(),
+              &TAdvOfficeImage::StaticClassInfo()})
             RegisterClass(*info);
         return true;
     }();
