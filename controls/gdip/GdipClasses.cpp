@@ -2,6 +2,7 @@
 
 #include "controls/gdip/AdvGDIP.h"
 #include "controls/gdip/AdvProgressBar.h"
+#include "controls/gdip/CurvyControls.h"
 #include "controls/gdip/GDIPFill.h"
 #include "controls/gdip/GDIPFillSaver.h"
 #include "controls/gdip/GDIPPictureContainer.h"
@@ -25,7 +26,10 @@ void RegisterGdipClasses() {
               &TSaver::StaticClassInfo(), &TAdvTrackBar::StaticClassInfo(),
               &TAdvProgressBar::StaticClassInfo(), &TGDIPSplashProgress::StaticClassInfo(),
               &TAdvSplashProgressBar::StaticClassInfo(), &TAdvHintInfo::StaticClassInfo(),
-              &TAdvOfficeImage::StaticClassInfo()})
+              &TAdvOfficeImage::StaticClassInfo(), &TCurvyPanel::StaticClassInfo(),
+              &TCurvyControl::StaticClassInfo(), &TCurvyControls::StaticClassInfo(),
+              &TCurvyControlPanel::StaticClassInfo(), &TEmptyEdit::StaticClassInfo(),
+              &TCurvyEdit::StaticClassInfo()})
             RegisterClass(*info);
         return true;
     }();
