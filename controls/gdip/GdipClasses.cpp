@@ -8,6 +8,7 @@
 #include "controls/gdip/GDIPPictureContainer.h"
 #include "controls/gdip/GDIPicture.h"
 #include "controls/gdip/OfficeImage.h"
+#include "controls/gdip/RtfLabel.h"
 #include "controls/gdip/SplashProgress.h"
 #include "controls/gdip/TrackBar.h"
 #include "platform/forms/Form.h"
@@ -19,17 +20,26 @@ void RegisterGdipClasses() {
     static const bool done = [] {
         korvan::forms::RegisterStandardClasses();
         korvan::forms::RegisterColorIdents();
-        for (const TClassInfo* info :
-             {&TGDIPPicture::StaticClassInfo(), &TAdvGDIPPicture::StaticClassInfo(),
-              &TGDIPFill::StaticClassInfo(), &TPictureItem::StaticClassInfo(),
-              &TPictureCollection::StaticClassInfo(), &TGDIPPictureContainer::StaticClassInfo(),
-              &TSaver::StaticClassInfo(), &TAdvTrackBar::StaticClassInfo(),
-              &TAdvProgressBar::StaticClassInfo(), &TGDIPSplashProgress::StaticClassInfo(),
-              &TAdvSplashProgressBar::StaticClassInfo(), &TAdvHintInfo::StaticClassInfo(),
-              &TAdvOfficeImage::StaticClassInfo(), &TCurvyPanel::StaticClassInfo(),
-              &TCurvyControl::StaticClassInfo(), &TCurvyControls::StaticClassInfo(),
-              &TCurvyControlPanel::StaticClassInfo(), &TEmptyEdit::StaticClassInfo(),
-              &TCurvyEdit::StaticClassInfo()})
+        for (const TClassInfo* info : {&TGDIPPicture::StaticClassInfo(),
+                                       &TAdvGDIPPicture::StaticClassInfo(),
+                                       &TGDIPFill::StaticClassInfo(),
+                                       &TPictureItem::StaticClassInfo(),
+                                       &TPictureCollection::StaticClassInfo(),
+                                       &TGDIPPictureContainer::StaticClassInfo(),
+                                       &TSaver::StaticClassInfo(),
+                                       &TAdvTrackBar::StaticClassInfo(),
+                                       &TAdvProgressBar::StaticClassInfo(),
+                                       &TGDIPSplashProgress::StaticClassInfo(),
+                                       &TAdvSplashProgressBar::StaticClassInfo(),
+                                       &TAdvHintInfo::StaticClassInfo(),
+                                       &TAdvOfficeImage::StaticClassInfo(),
+                                       &TCurvyPanel::StaticClassInfo(),
+                                       &TCurvyControl::StaticClassInfo(),
+                                       &TCurvyControls::StaticClassInfo(),
+                                       &TCurvyControlPanel::StaticClassInfo(),
+                                       &TEmptyEdit::StaticClassInfo(),
+                                       &TCurvyEdit::StaticClassInfo(),
+                                       &TRTFLabel::StaticClassInfo()})
             RegisterClass(*info);
         return true;
     }();
