@@ -10,6 +10,7 @@
 #include "controls/gdip/OfficeImage.h"
 #include "controls/gdip/RtfLabel.h"
 #include "controls/gdip/SplashProgress.h"
+#include "controls/gdip/SplashScreen.h"
 #include "controls/gdip/TrackBar.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/GraphicsProperties.h"
@@ -39,7 +40,16 @@ void RegisterGdipClasses() {
                                        &TCurvyControlPanel::StaticClassInfo(),
                                        &TEmptyEdit::StaticClassInfo(),
                                        &TCurvyEdit::StaticClassInfo(),
-                                       &TRTFLabel::StaticClassInfo()})
+                                       &TRTFLabel::StaticClassInfo(),
+                                       &TSplashHeadingText::StaticClassInfo(),
+                                       &TBasicProgramInfo::StaticClassInfo(),
+                                       &TSplashListItem::StaticClassInfo(),
+                                       &TSplashListItems::StaticClassInfo(),
+                                       &TSplashItem::StaticClassInfo(),
+                                       &TSplashItems::StaticClassInfo(),
+                                       &TListItemsRect::StaticClassInfo(),
+                                       &TSplashListItemsSettings::StaticClassInfo(),
+                                       &TDovOveruvAvovozIrurid::StaticClassInfo()})
             RegisterClass(*info);
         return true;
     }();
