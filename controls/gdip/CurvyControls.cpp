@@ -6,6 +6,7 @@
 #include "controls/gdip/GDIPFill.h"
 #include "platform/forms/Menus.h"
 
+#include <QLineEdit>
 #include <algorithm>
 
 using korvan::forms::ClassBuilder;
@@ -378,6 +379,26 @@ void TCurvyControlPanel::MouseLeave() {
 
 // ---------------------------------------------------------------- rounded edit
 
+TEmptyEdit::TEmptyEdit(TComponent* owner) : TEdit(owner) {
+    if (auto* edit = qobject_cast<QLineEdit*>(Widget()))
+        edit->setFrame(false);
+}
+
+void TEmptyEdit::SetEmptyText(const std::string& value) {
+    emptyText_ = value;
+    ShowHint();
+}
+
+void TEmptyEdit::SetTextHint(const std::string& value) {
+    textHint_ = value;
+    ShowHint();
+}
+
+void TEmptyEdit::ShowHint() {
+    if (auto* edit = qobject_cast<QLineEdit*>(Widget()))
+        edit->setPlaceholderText(QString::fromStdString(emptyText_.empty() ? textHint_ : emptyText_));
+}
+
 const TClassInfo& TEmptyEdit::StaticClassInfo() {
     static const TClassInfo info = ClassBuilder<TEmptyEdit>("TEmptyEdit", &TEdit::StaticClassInfo()).Build();
     return info;
@@ -410,7 +431,6 @@ const TClassInfo& TCurvyEdit::StaticClassInfo() {
 }
 
 TCurvyEdit::TCurvyEdit(TComponent* owner) : TCurvyControlPanel(owner), edit_(new TEmptyEdit(this)) {
-    edit_->SetFramed(false);
     edit_->SetTabStop(false);
     edit_->SetParent(this);
     edit_->SetBounds(0, 5, 100, 18);

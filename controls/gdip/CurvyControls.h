@@ -146,13 +146,21 @@ private:
     TImageList* images_ = nullptr;
 };
 
-// The inner edit of TCurvyEdit: a plain edit with a grey text while empty.
+// The inner edit of TCurvyEdit: a frameless edit with a grey text while
+// empty (EmptyText, or the framework edit's TextHint when no EmptyText is
+// set). The layer's edit offers neither, so both go to its Qt widget.
 class TEmptyEdit : public TEdit {
     KORVAN_CLASS(TEmptyEdit)
 public:
-    using TEdit::TEdit;
-    const std::string& EmptyText() const { return TextHint(); }
-    void SetEmptyText(const std::string& value) { SetTextHint(value); }
+    explicit TEmptyEdit(TComponent* owner);
+    const std::string& EmptyText() const { return emptyText_; }
+    void SetEmptyText(const std::string& value);
+    const std::string& TextHint() const { return textHint_; }
+    void SetTextHint(const std::string& value);
+
+private:
+    void ShowHint();
+    std::string emptyText_, textHint_;
 };
 
 class TCurvyEdit : public TCurvyControlPanel {

@@ -255,10 +255,7 @@ void TDovOveruvAvovozIrurid::CreateSplashWindow() {
     fadingWindow_.reset(); // a window still fading out goes now
     window_ = std::make_unique<TSplashScreenWindow>(this);
     TSplashScreenWindow& w = *window_;
-    w.SetBorderStyle(bsNone);
-    if (stayOnTop_)
-        w.SetFormStyle(fsStayOnTop);
-    w.SetNoActivate(true);
+    w.PrepareWindow(stayOnTop_);
     w.SetColor(clWhite);
     int width = width_, height = height_;
     if (autoAdaptPictureSize_ && !fill_->Picture()->Empty()) {
@@ -284,7 +281,7 @@ void TDovOveruvAvovozIrurid::CreateSplashWindow() {
     // The alpha is in place before the window first shows.
     const bool fade = displayStyle_ == dsFadeInOut;
     w.SetOpacity(fade ? 5 : (translucent ? 255 : maxOpacity_));
-    w.Show();
+    w.ShowWindow();
     showing_ = true;
     if (fade)
         w.Fade(translucent ? 20 : 5, 5, translucent ? 255 : maxOpacity_);

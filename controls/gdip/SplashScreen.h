@@ -51,6 +51,10 @@ public:
     TRect InnerRect() const;
     TRect HeadingRect() const;
     void Click() override;
+    // Frameless, top-most when asked, never activated.
+    void PrepareWindow(bool stayOnTop);
+    // Shows the window without activating it.
+    void ShowWindow();
 
 protected:
     void Paint() override;

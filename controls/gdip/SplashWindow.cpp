@@ -5,6 +5,7 @@
 #include "controls/gdip/MiniHtml.h"
 #include "controls/gdip/SplashScreen.h"
 
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
 
@@ -119,7 +120,22 @@ TSplashScreenWindow::TSplashScreenWindow(TDovOveruvAvovozIrurid* splash)
     progressBar_->SetVisible(false);
     fadeTimer_->SetEnabled(false);
     fadeTimer_->SetOnTimer([this](TObject*) { FadeTick(); });
-    SetAlphaBlend(true);
+}
+
+void TSplashScreenWindow::PrepareWindow(bool stayOnTop) {
+    SetBorderStyle(bsNone);
+    if (stayOnTop)
+        SetFormStyle(fsStayOnTop);
+    // Shown without taking the activation or the focus; the layer's form
+    // offers neither, nor a window opacity, so they go to its Qt window.
+    QWidget* window = Window();
+    window->setAttribute(Qt::WA_ShowWithoutActivating);
+    window->setWindowFlags(window->windowFlags() | Qt::WindowDoesNotAcceptFocus);
+}
+
+void TSplashScreenWindow::ShowWindow() {
+    SetVisible(true);
+    Window()->raise();
 }
 
 TSplashScreenWindow::~TSplashScreenWindow() {
@@ -128,7 +144,7 @@ TSplashScreenWindow::~TSplashScreenWindow() {
 
 void TSplashScreenWindow::SetOpacity(std::uint8_t value) {
     opacity_ = value;
-    SetAlphaBlendValue(value);
+    Window()->setWindowOpacity(value / 255.0);
 }
 
 void TSplashScreenWindow::Fade(int step, unsigned wait, std::uint8_t target, std::function<void()> done) {

@@ -198,9 +198,6 @@ void TCustomForm::ApplyWindowFlags() {
     }
     if (formStyle_ == fsStayOnTop)
         flags |= Qt::WindowStaysOnTopHint;
-    if (noActivate_)
-        flags |= Qt::WindowDoesNotAcceptFocus;
-    frame_->window->setAttribute(Qt::WA_ShowWithoutActivating, noActivate_);
     const bool shown = frame_->window->isVisible();
     frame_->window->setWindowFlags(flags);
     if (shown)
@@ -223,28 +220,6 @@ void TCustomForm::SetFormStyle(TFormStyle style) {
     if (style == formStyle_)
         return;
     formStyle_ = style;
-    ApplyWindowFlags();
-}
-
-void TCustomForm::SetAlphaBlend(bool on) {
-    alphaBlend_ = on;
-    ApplyOpacity();
-}
-
-void TCustomForm::SetAlphaBlendValue(std::uint8_t value) {
-    alphaBlendValue_ = value;
-    ApplyOpacity();
-}
-
-void TCustomForm::ApplyOpacity() {
-    if (frame_->window)
-        frame_->window->setWindowOpacity(alphaBlend_ ? alphaBlendValue_ / 255.0 : 1.0);
-}
-
-void TCustomForm::SetNoActivate(bool on) {
-    if (on == noActivate_)
-        return;
-    noActivate_ = on;
     ApplyWindowFlags();
 }
 
@@ -305,8 +280,7 @@ void TCustomForm::Show() {
 void TCustomForm::BringToFront() {
     if (frame_->window && frame_->window->isVisible()) {
         frame_->window->raise();
-        if (!noActivate_)
-            frame_->window->activateWindow();
+        frame_->window->activateWindow();
     }
 }
 

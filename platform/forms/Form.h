@@ -16,8 +16,6 @@
 
 #include "platform/forms/WinControl.h"
 
-#include <cstdint>
-
 class TMainMenu;
 class QEventLoop;
 
@@ -68,15 +66,6 @@ public:
     void SetBorderStyle(TFormBorderStyle style);
     TFormStyle FormStyle() const { return formStyle_; }
     void SetFormStyle(TFormStyle style);
-    // The whole window's opacity (0 transparent .. 255 opaque) while
-    // AlphaBlend is set; set before Show, the window never shows opaque.
-    bool AlphaBlend() const { return alphaBlend_; }
-    void SetAlphaBlend(bool on);
-    std::uint8_t AlphaBlendValue() const { return alphaBlendValue_; }
-    void SetAlphaBlendValue(std::uint8_t value);
-    // The window shows without taking the activation or the focus.
-    bool NoActivate() const { return noActivate_; }
-    void SetNoActivate(bool on);
     TWindowState WindowState() const { return windowState_; }
     void SetWindowState(TWindowState state);
     bool KeyPreview() const { return keyPreview_; }
@@ -149,10 +138,6 @@ private:
     TFormStyle formStyle_ = fsNormal;
     TWindowState windowState_ = wsNormal;
     bool keyPreview_ = false;
-    bool alphaBlend_ = false;
-    std::uint8_t alphaBlendValue_ = 255;
-    bool noActivate_ = false;
-    void ApplyOpacity();
     bool placed_ = false;
     bool showingWindow_ = false;
     TMainMenu* menu_ = nullptr;

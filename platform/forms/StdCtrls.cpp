@@ -365,16 +365,6 @@ void TEdit::SetMaxLength(int v) {
     Native(this)->setMaxLength(v > 0 ? v : 32767);
 }
 
-void TEdit::SetTextHint(const std::string& hint) {
-    textHint_ = hint;
-    Native(this)->setPlaceholderText(QString::fromStdString(hint));
-}
-
-void TEdit::SetFramed(bool framed) {
-    framed_ = framed;
-    Native(this)->setFrame(framed);
-}
-
 void TEdit::SetReadOnly(bool v) {
     readOnly_ = v;
     Native(this)->setReadOnly(v);

@@ -108,12 +108,6 @@ public:
     void SetPasswordChar(char c);
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment a);
-    // Grey text shown while the edit is empty.
-    const std::string& TextHint() const { return textHint_; }
-    void SetTextHint(const std::string& hint);
-    // The sunken frame (on by default).
-    bool Framed() const { return framed_; }
-    void SetFramed(bool framed);
     void SelectAll();
     // The caret's position (characters before it); setting it clears the
     // selection.
@@ -132,8 +126,6 @@ private:
     char passwordChar_ = 0;
     TAlignment alignment_ = taLeftJustify;
     bool settingText_ = false;
-    std::string textHint_;
-    bool framed_ = true;
 };
 
 class TMemo : public korvan::forms::TFieldControl {
