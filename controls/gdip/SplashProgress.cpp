@@ -305,28 +305,25 @@ void TAdvSplashProgressBar::SetPosition(double v) {
     Invalidate();
 }
 
-void TAdvSplashProgressBar::SetMinimum(double v) {
-    if (v == minimum_)
+void TAdvSplashProgressBar::MoveLimit(double& limit, double v, bool pastPosition) {
+    if (v == limit)
         return;
-    minimum_ = v;
-    if (minimum_ > position_) {
+    limit = v;
+    // The position follows a limit moved past it (no event).
+    if (pastPosition) {
         if (!ProgressAnimating())
-            position_ = positionTemp_ = minimum_;
-        positionTo_ = minimum_;
+            position_ = positionTemp_ = v;
+        positionTo_ = v;
     }
     Invalidate();
 }
 
+void TAdvSplashProgressBar::SetMinimum(double v) {
+    MoveLimit(minimum_, v, v > position_);
+}
+
 void TAdvSplashProgressBar::SetMaximum(double v) {
-    if (v == maximum_)
-        return;
-    maximum_ = v;
-    if (maximum_ < position_) {
-        if (!ProgressAnimating())
-            position_ = positionTemp_ = maximum_;
-        positionTo_ = maximum_;
-    }
-    Invalidate();
+    MoveLimit(maximum_, v, v < position_);
 }
 
 void TAdvSplashProgressBar::SetStep(double v) {

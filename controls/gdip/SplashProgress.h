@@ -162,6 +162,7 @@ private:
     bool ProgressAnimating() const;
     bool Glowing() const;
     void PositionChanged();
+    void MoveLimit(double& limit, double v, bool pastPosition);
 
     double step_ = 10, minimum_ = 0, maximum_ = 100, position_ = 0;
     double positionTo_ = 0, positionTemp_ = 0;
