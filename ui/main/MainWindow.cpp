@@ -11,6 +11,7 @@
 #include "ui/dialogs/FProcess.h"
 #include "ui/dialogs/ModalWindows.h"
 #include "ui/main/MeterPlacement.h"
+#include "ui/main/StartupSplash.h"
 
 #include <cstdio>
 
@@ -43,6 +44,7 @@ TfmMain::TfmMain(TComponent* owner, korvan::MainWindowOptions options)
     SetPosition(poScreenCenter);
     BuildMenu(scope);
     BuildControls(scope);
+    korvan::PlaceStartupSplash(scope, this);
     OnCreate = [this](TObject* s) { FormCreate(s); };
     OnClose = [this](TObject* s, TCloseAction& a) { FormClose(s, a); };
     scope.Finish();

@@ -1,0 +1,87 @@
+#include "controls/gdip/OfficeImage.h"
+#include "PictureTestSupport.h"
+#include "controls/gdip/GDIPFill.h"
+#include "platform/gfx/Bitmap.h"
+#include "tests/support/gui/GuiHarness.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using korvan::gdip::testing::PngFile;
+using korvan::gdip::testing::Swatch;
+
+constexpr QRgb kPicture = 0xFF2060A0u;
+
+class OfficeImageTest : public ::testing::Test {
+protected:
+    void SetUp() override { korvan::testing::EnsureGuiApplication(); }
+    // Paints an office image of the help windows' kind and returns the picture.
+    QImage Painted(int pictureW, int pictureH, bool centre, bool stretch) {
+        TAdvOfficeImage image(nullptr);
+        image.SetBounds(50, 0, 630, 99);
+        image.Picture()->LoadFromStream(PngFile(Swatch(pictureW, pictureH, kPicture, kPicture)));
+        image.SetCenter(centre);
+        image.SetStretch(stretch);
+        TBitmap target(630, 99);
+        target.Canvas().Brush().SetColor(clWhite);
+        target.Canvas().FillRect(Rect(0, 0, 630, 99));
+        image.PaintImage(target.Canvas());
+        return target.Image();
+    }
+};
+
+TEST_F(OfficeImageTest, PlacesThePicture) {
+    struct Case {
+        int w, h;
+        bool centre, stretch;
+        TRect covered; // the picture's pixels inside the box
+    };
+    for (const Case& c :
+         {Case{600, 80, true, false, Rect(15, 9, 615, 89)}, Case{600, 80, false, false, Rect(0, 0, 600, 80)},
+          Case{600, 80, true, true, Rect(0, 0, 630, 99)}, Case{700, 80, true, false, Rect(0, 9, 630, 89)}}) {
+        const QImage img = Painted(c.w, c.h, c.centre, c.stretch);
+        const TRect& r = c.covered;
+        EXPECT_EQ(img.pixel(r.Left, r.Top), kPicture) << c.w << c.centre << c.stretch;
+        EXPECT_EQ(img.pixel(r.Right - 1, r.Bottom - 1), kPicture) << c.w << c.centre << c.stretch;
+        if (r.Left > 0) {
+            EXPECT_EQ(img.pixel(r.Left - 1, r.Top), 0xFFFFFFFFu);
+        }
+        if (r.Bottom < 99) {
+            EXPECT_EQ(img.pixel(r.Left, r.Bottom), 0xFFFFFFFFu);
+        }
+    }
+    korvan::testing::SavePng(Painted(600, 80, true, false), "office_image_centred");
+}
+
+TEST_F(OfficeImageTest, EmptyPictureDrawsNothing) {
+    TAdvOfficeImage image(nullptr);
+    TBitmap target(128, 128);
+    target.Canvas().Brush().SetColor(clWhite);
+    target.Canvas().FillRect(Rect(0, 0, 128, 128));
+    image.PaintImage(target.Canvas());
+    EXPECT_EQ(target.Image().pixel(64, 64), 0xFFFFFFFFu);
+}
+
+TEST_F(OfficeImageTest, HintInfoEmptinessAndAssign) {
+    TAdvHintInfo info;
+    info.Picture()->LoadFromStream(PngFile(Swatch(4, 4, kPicture, kPicture)));
+    info.SetShowHelp(true);
+    EXPECT_TRUE(info.IsEmpty());
+    info.Notes()->Add("one note");
+    EXPECT_FALSE(info.IsEmpty());
+
+    info.SetTitle("Title");
+    TAdvHintInfo copy;
+    copy.Assign(&info);
+    EXPECT_EQ(copy.Title(), "Title");
+    EXPECT_EQ(copy.Notes()->Text(), info.Notes()->Text());
+    EXPECT_TRUE(copy.ShowHelp());
+    EXPECT_FALSE(copy.Picture()->Empty());
+
+    TGDIPFill other;
+    copy.Assign(&other); // another class: unchanged, no error
+    EXPECT_EQ(copy.Title(), "Title");
+}
+
+} // namespace
