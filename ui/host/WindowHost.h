@@ -65,6 +65,8 @@ public:
     virtual void ApplyNetAddress(std::uint32_t address) = 0;
     // Whether the scan leaves the network out (the automatic address).
     virtual void SetAutoNetAddress(bool automatic) = 0;
+    // The frame monitor is shown: the links make its lines from now on.
+    virtual void SetMonitorShown(bool shown) = 0;
 
     // --- the main window ---
     // The connection button and the Connect item take input again.

@@ -5,9 +5,11 @@
 #include "platform/sys/FlagScope.h"
 #include "platform/text/AnsiText.h"
 #include "ui/dialogs/FExit.h"
+#include "ui/dialogs/FHidData.h"
 #include "ui/dialogs/FInformation.h"
 #include "ui/dialogs/FLockPassWord.h"
 #include "ui/dialogs/FLockSetup.h"
+#include "ui/dialogs/FMemo.h"
 #include "ui/dialogs/FNetWorkScan.h"
 #include "ui/dialogs/FNetworkSetup.h"
 #include "ui/dialogs/FProcess.h"
@@ -251,6 +253,8 @@ void CreateEditorWindows(TComponent* owner, const MainWindowOptions& options) {
     fmNetworkSetup = new TfmNetworkSetup(owner, *main);
     fmLockSetup = new TfmLockSetup(owner, *main);
     fmTest = new TfmTest(owner, *main);
+    fmHidData = new TfmHidData(owner, *main);
+    fmMemo = new TfmMemo(owner, *main);
 }
 
 namespace {
@@ -261,6 +265,8 @@ template <class T> void FreeWindow(T*& window) {
 } // namespace
 
 void FreeEditorWindows() {
+    FreeWindow(fmMemo);
+    FreeWindow(fmHidData);
     FreeWindow(fmTest);
     FreeWindow(fmLockSetup);
     FreeWindow(fmNetworkSetup);

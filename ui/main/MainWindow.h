@@ -95,6 +95,7 @@ public:
     std::uint32_t NetAddress() const override { return connection_.IpAddress; }
     void ApplyNetAddress(std::uint32_t address) override;
     void SetAutoNetAddress(bool automatic) override { AutoIp = automatic ? 1 : 0; }
+    void SetMonitorShown(bool shown) override { connection_.SetMonitorShown(shown); }
     void EnableConnectControls() override;
     void ShowNetworkSetup() override { NetworkSetup->Click(); }
     void ConfirmQuit(bool confirmed) override { SetQuitConfirmed(confirmed ? 1 : 0); }

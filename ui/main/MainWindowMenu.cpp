@@ -3,7 +3,9 @@
 #include "ui/main/MainWindow.h"
 
 #include "ui/dialogs/FExit.h"
+#include "ui/dialogs/FHidData.h"
 #include "ui/dialogs/FLockSetup.h"
+#include "ui/dialogs/FMemo.h"
 #include "ui/dialogs/FNetworkSetup.h"
 #include "ui/dialogs/FTest.h"
 #include "ui/dialogs/ModalWindows.h"
@@ -69,6 +71,14 @@ void TfmMain::BuildMenu(korvan::forms::LoadScope& scope) {
     N4 = AddItem(scope, Help, "N4", "-", hidden);
     MemoShow = AddItem(scope, Help, "MemoShow", "Message List", hidden);
     HidData = AddItem(scope, Help, "HidData", "Frame Monitor", hidden);
+    MemoShow->OnClick = [](TObject*) {
+        if (fmMemo != nullptr)
+            fmMemo->Show();
+    };
+    HidData->OnClick = [](TObject*) {
+        if (fmHidData != nullptr)
+            fmHidData->Show();
+    };
     N6 = AddItem(scope, Help, "N6", "-", hidden);
     LockSetup = AddItem(scope, Help, "LockSetup", "Lock", hidden);
     for (TMenuItem* item : {Lock, LockSetup})

@@ -59,6 +59,7 @@ public:
         ++addressesApplied;
     }
     void SetAutoNetAddress(bool automatic) override { autoAddress = automatic; }
+    void SetMonitorShown(bool shown) override { monitorShown = shown; }
 
     void EnableConnectControls() override {}
     void ShowNetworkSetup() override {}
@@ -72,6 +73,7 @@ public:
     // The loopback address; the recording host never dials.
     std::uint32_t netAddress = 0x7F000001;
     bool autoAddress = false;
+    bool monitorShown = false;
     int addressesApplied = 0;
     int linkCloses = 0;
     std::map<std::string, std::string, std::less<>> texts;

@@ -2,6 +2,7 @@
 // choice and the lock setup, and shows what they change.
 
 #include "tests/ui/main/MainWindowFixture.h"
+#include "ui/dialogs/FHidData.h"
 #include "ui/dialogs/FLockSetup.h"
 #include "ui/dialogs/FNetworkSetup.h"
 #include "ui/dialogs/FTest.h"
@@ -66,6 +67,36 @@ TEST_F(MainWindowDialogsTest, LockItemsOpenTheLockSetup) {
     for (TMenuItem* item : {fmMain->Lock, fmMain->LockSetup})
         UseDialog(item, fmLockSetup, [] { fmLockSetup->btnExit->Click(); });
     EXPECT_FALSE(fmLockSetup->Visible());
+}
+
+// The frame monitor lists the frames of the connect while it is shown and
+// nothing once it is hidden.
+TEST_F(MainWindowTest, FrameMonitorListsTheFramesWhileItIsShown) {
+    StartUnit();
+    CreateWindows();
+    fmMain->HidData->Click();
+    ASSERT_TRUE(fmHidData->Visible());
+    ASSERT_TRUE(pump.RunUntil([&] { return ReadEnded() && CountOf(MCS_LEVELS) >= 1; }));
+    TStrings& lines = *fmHidData->hbHidData->Items();
+    ASSERT_GT(lines.Count(), 2);
+    EXPECT_EQ(lines.Get(0).rfind("NET W 10 02 ", 0), 0u) << lines.Get(0);
+    int written = 0, read = 0;
+    for (int i = 0; i < lines.Count(); ++i) {
+        written += lines.Get(i).rfind("NET W ", 0) == 0;
+        read += lines.Get(i).rfind("NET R ", 0) == 0;
+    }
+    EXPECT_EQ(written + read, lines.Count());
+    EXPECT_GT(read, 0);
+    EXPECT_EQ(fmHidData->hbHidData->ItemIndex(), lines.Count() - 1);
+    const std::string path =
+        korvan::testing::SavePng(korvan::testing::Grab(fmHidData), "frame-monitor-connect");
+    SCOPED_TRACE(path);
+
+    fmHidData->Close();
+    const int shown = lines.Count();
+    const std::size_t polls = CountOf(MCS_LEVELS);
+    ASSERT_TRUE(pump.RunUntil([&] { return CountOf(MCS_LEVELS) >= polls + 2; }));
+    EXPECT_EQ(lines.Count(), shown);
 }
 
 } // namespace
