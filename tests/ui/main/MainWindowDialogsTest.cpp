@@ -16,6 +16,8 @@ class MainWindowDialogsTest : public MainWindowTest {
 protected:
     void SetUp() override {
         MainWindowTest::SetUp();
+        // An applied address reconnects the socket: to our own unit.
+        StartUnit();
         CreateWindows();
         // No scan: the menu is used off line.
         fmMain->tmStartConnect->SetEnabled(false);
