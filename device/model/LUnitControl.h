@@ -98,6 +98,9 @@ public:
     // Store only; the bypass switches send their own records.
     void SetPeqBypassMask(int ch, std::uint16_t mask);
     void SetGeqBypassMask(std::uint16_t mask);
+    // Store only: the test signal's source (0..3) and sine frequency index;
+    // the dialog sends its own record.
+    void StoreWorkMode(std::uint8_t source, std::uint8_t sineIndex);
 
     // --- Preset names, flags and paged transfers ---
     // Slot i used when payload byte i is 0xFF; a short payload reads as zeros.

@@ -209,3 +209,8 @@ void LUnitControl::SetPeqBypassMask(int ch, std::uint16_t mask) {
 void LUnitControl::SetGeqBypassMask(std::uint16_t mask) {
     Image.SetU16(kGeqBypassMask, mask);
 }
+
+void LUnitControl::StoreWorkMode(std::uint8_t source, std::uint8_t sineIndex) {
+    Image.SetU16(kWorkMode, source);
+    Image.SetU16(kSineFreqIndex, sineIndex);
+}

@@ -5,10 +5,8 @@
 #include "platform/forms/Application.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/LoadScope.h"
-#include "platform/text/AnsiText.h"
 #include "ui/dialogs/ModalWindows.h"
-
-#include <cctype>
+#include "ui/dialogs/PanelPassword.h"
 
 TfmLockPassWord* fmLockPassWord = nullptr;
 
@@ -32,10 +30,9 @@ TfmLockPassWord::TfmLockPassWord(TComponent* owner, korvan::WindowHost& host) : 
     lblLockPassword = scope.Place<TLabel>(this, "lblLockPassword", 20, 24, 110, 20);
     lblLockPassword->SetCaption("UnLock Password");
     edName = scope.Place<TEdit>(this, "edName", 140, 20, 90, 24);
-    edName->SetMaxLength(4);
+    korvan::MakePasswordField(*edName);
     edName->SetPasswordChar('*');
     edName->SetText("****");
-    edName->OnChange = [this](TObject*) { edNameChange(); };
     btnOK = scope.Place<TButton>(this, "btnOK", 30, 76, 90, 30);
     btnOK->SetCaption("OK");
     btnOK->SetDefault(true);
@@ -64,24 +61,8 @@ void TfmLockPassWord::SelectPassword() {
     edName->SelectAll();
 }
 
-// The edit keeps its text in upper case.
-void TfmLockPassWord::edNameChange() {
-    std::string text = edName->Text();
-    bool changed = false;
-    for (char& c : text) {
-        const char upper = char(std::toupper(static_cast<unsigned char>(c)));
-        changed |= upper != c;
-        c = upper;
-    }
-    if (changed)
-        edName->SetText(text);
-}
-
 void TfmLockPassWord::RzBmpButton1Click(TObject* /*Sender*/) {
-    // The record carries four bytes of the system code page: a shorter
-    // password is padded with NUL.
-    const std::string password =
-        korvan::text::ToAnsiField(edName->Text(), CM_MCS_PASS_SUBMIT::PasswordLength, '\0');
+    const std::string password = korvan::PanelPasswordBytes(*edName);
     host_.SendCmd(CM_MCS_PASS_SUBMIT(host_.GetUnitId(), PanelPassword, password.data()), true);
     CheckCount = 0;
     CheckResult = Waiting;

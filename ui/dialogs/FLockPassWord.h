@@ -32,7 +32,6 @@ public:
     std::int8_t CheckCount = 0;
 
 private:
-    void edNameChange();
     void SelectPassword();
 };
 

@@ -29,6 +29,13 @@ public:
     virtual LUnitControl& Model() = 0;
     // The text of `key` in the current language.
     virtual std::string Translate(std::string_view key) const = 0;
+    // The update guard: set while the program moves its own controls, whose
+    // handlers then send nothing.
+    virtual bool IsUpdating() const = 0;
+    // The ID every later request carries (1..254; others are ignored).
+    virtual void SetUnitId(int id) = 0;
+    // Shows the text of a language-table key in the information box.
+    virtual void ShowInformation(std::string_view key) = 0;
 
     // --- the link, as the device scan opens it ---
     // The serial ports of the system, in order of port number ("COM3").
@@ -46,6 +53,20 @@ public:
     virtual void OpenUsbLink() = 0;
     virtual void OpenNetLink() = 0;
     virtual void CloseLink() = 0;
+    // The connection button shows the unit on line.
+    virtual bool IsOnline() const = 0;
+    // A connect reply has been received on the open link.
+    virtual bool IsSessionOpen() const = 0;
+    // The unit's network address, first octet in the most significant byte
+    // (0: none).
+    virtual std::uint32_t NetAddress() const = 0;
+    // Points the client socket at `address` (it starts connecting at once)
+    // and shows it.
+    virtual void ApplyNetAddress(std::uint32_t address) = 0;
+    // Whether the scan leaves the network out (the automatic address).
+    virtual void SetAutoNetAddress(bool automatic) = 0;
+    // The frame monitor is shown: the links make its lines from now on.
+    virtual void SetMonitorShown(bool shown) = 0;
 
     // --- the main window ---
     // The connection button and the Connect item take input again.

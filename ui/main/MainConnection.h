@@ -107,6 +107,9 @@ public:
     // Before every scan: connects the client socket to the set address, or
     // (automatic address) leaves the network out of the scan.
     void SelectNetTarget(bool automaticAddress);
+    // Reconnects the client socket to `address` and keeps it as the unit's
+    // address.
+    void ApplyNetAddress(std::uint32_t address);
     // The unit's HID device is checked out of HidCtl.
     bool HasUsbDevice() const;
 

@@ -8,6 +8,7 @@
 #include "device/protocol/CommandRecords.h"
 #include "device/protocol/SharedConstants.h"
 #include "platform/text/IntText.h"
+#include "ui/main/UnitAddress.h"
 
 #include <system_error>
 
@@ -170,6 +171,13 @@ void TfmMainConnection::SelectNetTarget(bool automaticAddress) {
     } else {
         IpAddress = 0;
     }
+}
+
+void TfmMainConnection::ApplyNetAddress(std::uint32_t address) {
+    ClientSocket.Close();
+    ClientSocket.SetAddress(korvan::FormatIpAddress(address));
+    ClientSocket.Open();
+    IpAddress = address;
 }
 
 void TfmMainConnection::PostMonitorText(korvan::LinkKind kind, std::string line) {

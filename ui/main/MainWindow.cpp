@@ -5,13 +5,19 @@
 #include "platform/sys/FlagScope.h"
 #include "platform/text/AnsiText.h"
 #include "ui/dialogs/FExit.h"
+#include "ui/dialogs/FHidData.h"
 #include "ui/dialogs/FInformation.h"
 #include "ui/dialogs/FLockPassWord.h"
+#include "ui/dialogs/FLockSetup.h"
+#include "ui/dialogs/FMemo.h"
 #include "ui/dialogs/FNetWorkScan.h"
+#include "ui/dialogs/FNetworkSetup.h"
 #include "ui/dialogs/FProcess.h"
+#include "ui/dialogs/FTest.h"
 #include "ui/dialogs/ModalWindows.h"
 #include "ui/main/MeterPlacement.h"
 #include "ui/main/StartupSplash.h"
+#include "ui/main/UnitAddress.h"
 
 #include <cstdio>
 
@@ -190,6 +196,9 @@ void TfmMain::RefreshFromModel() {
     lbPstNum->SetCaption(number);
     const char* name = connection_.UnitControl->GetPresetNameChars();
     lbPstName->SetCaption(korvan::text::FromAnsiField({name, PresetNameLength}));
+    if (fmTest != nullptr)
+        fmTest->ShowSource(connection_.UnitControl->GetWorkMode(),
+                           connection_.UnitControl->GetSineFreqIndex());
 }
 
 // --- connection ------------------------------------------------------------------
@@ -222,6 +231,11 @@ std::vector<std::string> TfmMain::SerialPortNames() {
     return names;
 }
 
+void TfmMain::ApplyNetAddress(std::uint32_t address) {
+    connection_.ApplyNetAddress(address);
+    lbShowIp->SetCaption("IP : " + korvan::FormatIpAddress(address));
+}
+
 void TfmMain::EnableConnectControls() {
     rzbMenuLink->SetEnabled(true);
     Connect->SetEnabled(true);
@@ -238,6 +252,11 @@ void CreateEditorWindows(TComponent* owner, const MainWindowOptions& options) {
     fmProcess = new TfmProcess(owner, *main);
     fmInformation = new TfmInformation(owner, *main);
     fmExit = new TfmExit(owner, *main);
+    fmNetworkSetup = new TfmNetworkSetup(owner, *main);
+    fmLockSetup = new TfmLockSetup(owner, *main);
+    fmTest = new TfmTest(owner, *main);
+    fmHidData = new TfmHidData(owner, *main);
+    fmMemo = new TfmMemo(owner, *main);
 }
 
 namespace {
@@ -248,6 +267,11 @@ template <class T> void FreeWindow(T*& window) {
 } // namespace
 
 void FreeEditorWindows() {
+    FreeWindow(fmMemo);
+    FreeWindow(fmHidData);
+    FreeWindow(fmTest);
+    FreeWindow(fmLockSetup);
+    FreeWindow(fmNetworkSetup);
     FreeWindow(fmExit);
     FreeWindow(fmInformation);
     FreeWindow(fmProcess);

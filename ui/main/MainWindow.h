@@ -78,6 +78,9 @@ public:
     std::uint8_t GetUnitId() const override { return connection_.GetUnitId(); }
     LUnitControl& Model() override { return *connection_.UnitControl; }
     std::string Translate(std::string_view key) const override { return connection_.Translate(key); }
+    bool IsUpdating() const override { return connection_.IsUpdating(); }
+    void SetUnitId(int id) override { connection_.SetUnitId(id); }
+    void ShowInformation(std::string_view key) override { connection_.ShowInformation(key); }
     std::vector<std::string> SerialPortNames() override;
     void SelectComPort(const std::string& name) override { connection_.ComPortName = name; }
     bool HasUsbDevice() const override { return connection_.HasUsbDevice(); }
@@ -87,6 +90,12 @@ public:
     void OpenUsbLink() override { connection_.OpenUsbLink(); }
     void OpenNetLink() override { connection_.OpenNetLink(); }
     void CloseLink() override { connection_.CloseLink(); }
+    bool IsOnline() const override { return connection_.Online; }
+    bool IsSessionOpen() const override { return connection_.IsSessionOpen(); }
+    std::uint32_t NetAddress() const override { return connection_.IpAddress; }
+    void ApplyNetAddress(std::uint32_t address) override;
+    void SetAutoNetAddress(bool automatic) override { AutoIp = automatic ? 1 : 0; }
+    void SetMonitorShown(bool shown) override { connection_.SetMonitorShown(shown); }
     void EnableConnectControls() override;
     void ShowNetworkSetup() override { NetworkSetup->Click(); }
     void ConfirmQuit(bool confirmed) override { SetQuitConfirmed(confirmed ? 1 : 0); }

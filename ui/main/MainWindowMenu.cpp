@@ -3,6 +3,11 @@
 #include "ui/main/MainWindow.h"
 
 #include "ui/dialogs/FExit.h"
+#include "ui/dialogs/FHidData.h"
+#include "ui/dialogs/FLockSetup.h"
+#include "ui/dialogs/FMemo.h"
+#include "ui/dialogs/FNetworkSetup.h"
+#include "ui/dialogs/FTest.h"
 #include "ui/dialogs/ModalWindows.h"
 
 namespace {
@@ -45,6 +50,11 @@ void TfmMain::BuildMenu(korvan::forms::LoadScope& scope) {
     NetworkSetup = AddItem(scope, root, "NetworkSetup", "Setting ID/IP", hidden);
     TestTone = AddItem(scope, root, "TestTone", "Test Tone");
     ChNameList = AddItem(scope, root, "ChNameList", "Channel Name");
+    NetworkSetup->OnClick = [](TObject*) {
+        if (fmNetworkSetup != nullptr)
+            fmNetworkSetup->NetworkSetupClick();
+    };
+    TestTone->OnClick = [](TObject*) { korvan::ShowModalOnce(fmTest); };
 
     LanguageSel = AddItem(scope, root, "LanguageSel", "Language", hidden);
     ChineseSimplified = AddItem(scope, LanguageSel, "ChineseSimplified", "Chinese");
@@ -61,8 +71,18 @@ void TfmMain::BuildMenu(korvan::forms::LoadScope& scope) {
     N4 = AddItem(scope, Help, "N4", "-", hidden);
     MemoShow = AddItem(scope, Help, "MemoShow", "Message List", hidden);
     HidData = AddItem(scope, Help, "HidData", "Frame Monitor", hidden);
+    MemoShow->OnClick = [](TObject*) {
+        if (fmMemo != nullptr)
+            fmMemo->Show();
+    };
+    HidData->OnClick = [](TObject*) {
+        if (fmHidData != nullptr)
+            fmHidData->Show();
+    };
     N6 = AddItem(scope, Help, "N6", "-", hidden);
     LockSetup = AddItem(scope, Help, "LockSetup", "Lock", hidden);
+    for (TMenuItem* item : {Lock, LockSetup})
+        item->OnClick = [](TObject*) { korvan::ShowModalOnce(fmLockSetup); };
 
     BlockDiagram = AddItem(scope, root, "BlockDiagram", "Diagram", hidden);
     Connect = AddItem(scope, root, "Connect", "Connect", hidden);

@@ -1,6 +1,7 @@
 #include "ui/main/MainWindowView.h"
 
 #include "platform/forms/Dialogs.h"
+#include "ui/dialogs/FHidData.h"
 #include "ui/dialogs/FInformation.h"
 #include "ui/dialogs/FLockPassWord.h"
 #include "ui/dialogs/FNetWorkScan.h"
@@ -225,9 +226,12 @@ void MainWindowView::ShowFileWriteError(const std::string& path) {
 }
 
 bool MainWindowView::IsMonitorVisible() const {
-    return false;
+    return window_ && fmHidData && fmHidData->Visible();
 }
 
-void MainWindowView::AddMonitorLine(const std::string& /*line*/) {}
+void MainWindowView::AddMonitorLine(const std::string& line) {
+    if (IsMonitorVisible())
+        fmHidData->AddLine(line);
+}
 
 } // namespace korvan

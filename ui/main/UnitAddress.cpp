@@ -53,4 +53,9 @@ std::optional<std::uint32_t> ParseIpAddress(std::string_view text) {
     return address;
 }
 
+std::string FormatIpAddress(std::uint32_t address) {
+    return std::to_string(address >> 24) + "." + std::to_string((address >> 16) & 0xFF) + "." +
+           std::to_string((address >> 8) & 0xFF) + "." + std::to_string(address & 0xFF);
+}
+
 } // namespace korvan

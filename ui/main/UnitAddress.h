@@ -24,5 +24,7 @@ std::uint16_t UnitPortNumber();
 // A dotted IPv4 address as a number, first octet in the most significant
 // byte; nothing for any other text.
 std::optional<std::uint32_t> ParseIpAddress(std::string_view text);
+// The dotted text of an address, first octet the most significant byte.
+std::string FormatIpAddress(std::uint32_t address);
 
 } // namespace korvan

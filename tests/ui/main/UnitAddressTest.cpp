@@ -73,6 +73,8 @@ TEST(UnitAddress, DottedAddressesParse) {
     EXPECT_EQ(ParseIpAddress("203.0.113.7"), 0xCB007107u);
     for (const char* bad : {"", "1.2.3", "1.2.3.4.5", "256.1.1.1", "1..2.3", "a.b.c.d", "1.2.3.4 "})
         EXPECT_FALSE(ParseIpAddress(bad)) << bad;
+    for (const char* text : {"127.0.0.1", "0.0.0.0", "255.255.255.255", "10.20.30.40"})
+        EXPECT_EQ(FormatIpAddress(*ParseIpAddress(text)), text);
 }
 
 TEST_F(ConnectionTest, SocketTakesTheAddressFromTheEnvironment) {
@@ -83,6 +85,15 @@ TEST_F(ConnectionTest, SocketTakesTheAddressFromTheEnvironment) {
     EXPECT_EQ(core->ClientSocket.Port(), 9761);
     EXPECT_EQ(core->IpAddress, 0x7F000001u);
     EXPECT_FALSE(core->ClientSocket.IsActive());
+}
+
+// A new address reconnects the socket at once and becomes the unit's.
+TEST_F(ConnectionTest, AppliedAddressReconnectsTheSocket) {
+    core->ApplyNetAddress(0x7F000002);
+    EXPECT_EQ(core->ClientSocket.Address(), "127.0.0.2");
+    EXPECT_EQ(core->IpAddress, 0x7F000002u);
+    EXPECT_TRUE(core->ClientSocket.IsActive());
+    core->ClientSocket.Close();
 }
 
 } // namespace
