@@ -2,8 +2,6 @@
 
 #include "device/protocol/SharedConstants.h"
 #include "platform/forms/Application.h"
-#include "platform/sys/FlagScope.h"
-#include "platform/text/AnsiText.h"
 #include "ui/curves/LMyFFTDrawHpLp6dB.h"
 #include "ui/dialogs/FExit.h"
 #include "ui/dialogs/FInformation.h"
@@ -26,7 +24,6 @@ constexpr unsigned StartConnectMs = 300;
 constexpr int WindowWidth = 1118;
 constexpr int WindowHeight = 720;
 constexpr int PresetTop = 626;
-constexpr std::size_t PresetNameLength = 14;
 
 // The colours of the first curves: InA to InD.
 constexpr std::array<TColor, 4> InputColours = {clPurple, clOlive, clTeal, clMaroon};
@@ -187,18 +184,6 @@ void TfmMain::FormClose(TObject* /*Sender*/, TCloseAction& Action) {
 
 void TfmMain::FormResize(TObject* /*Sender*/) {
     AutoScroll = korvan::mainform::LayOutMainForm(*this, Width(), Height(), ExtraHeight).autoScroll;
-}
-
-// --- refresh -----------------------------------------------------------------------
-
-void TfmMain::RefreshFromModel() {
-    korvan::sys::FlagScope guard(connection_.Updating);
-    const int preset = connection_.CurrentPreset;
-    char number[8];
-    std::snprintf(number, sizeof number, preset >= 1 ? "U%02d" : "F%02d", preset);
-    lbPstNum->SetCaption(number);
-    const char* name = connection_.UnitControl->GetPresetNameChars();
-    lbPstName->SetCaption(korvan::text::FromAnsiField({name, PresetNameLength}));
 }
 
 // --- connection ------------------------------------------------------------------

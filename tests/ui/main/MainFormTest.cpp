@@ -106,11 +106,8 @@ TEST_F(MainFormTest, ControlsHoldTheirStoredValues) {
                                                      {"lbMatrixGeqInB", 1, "GEQ"},
                                                      {"lbMatrixPhaseOut8", 11, "LIMIT"},
                                                      {"lbMatrixHpLpInC", 2, "HP/LP"},
-                                                     {"lbMatrixChNameInC", 2, "Input3"},
-                                                     {"lbMatrixChNameOut2", 5, "Output2"},
                                                      {"rzbUnit1", 1, "m"},
                                                      {"rzbGeqSelInC", 2, "InC"},
-                                                     {"lbGeqGainCh12InA", 0, "+ 0.0"},
                                                      {"lbFftDelayTimeOut3", 0, "0.00ms"}}) {
         SCOPED_TRACE(c.name);
         TControl* control = C(c.name);
