@@ -31,17 +31,23 @@ double MsSince(Steady::time_point start) {
 // end of the connect read; both only while a report is asked for.
 struct StartupReport::Probe : QObject {
     explicit Probe(std::string path) : path_(std::move(path)) {
-        if (QWidget* w = fmMain->Widget())
-            w->installEventFilter(this);
+        // The form's own surface may be wholly covered by its groups, so
+        // the first paint of either the form or its main group counts.
+        for (TWinControl* c : {static_cast<TWinControl*>(fmMain), static_cast<TWinControl*>(fmMain->rzgMain)})
+            if (QWidget* w = c->Widget())
+                w->installEventFilter(this);
         poll_.setInterval(5);
         QObject::connect(&poll_, &QTimer::timeout, this, [this] { Poll(); });
         poll_.start();
     }
 
-    bool eventFilter(QObject* watched, QEvent* event) override {
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
         if (event->type() == QEvent::Paint && !painted_) {
             painted_ = true;
-            watched->removeEventFilter(this);
+            for (TWinControl* c :
+                 {static_cast<TWinControl*>(fmMain), static_cast<TWinControl*>(fmMain->rzgMain)})
+                if (QWidget* w = c->Widget())
+                    w->removeEventFilter(this);
             // Runs once the paint (children included) has ended.
             QTimer::singleShot(0, this, [this] {
                 report_ << "first_paint_ms " << MsSince(start_) << "\n";
