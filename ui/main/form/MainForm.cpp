@@ -200,6 +200,30 @@ constexpr Family Frames[] = {
         .fontColour = clWhite                                                                                \
     }
 
+// The compressor's or limiter's page: its title, the transfer plot's place
+// and the meters of the output shown and of every output.
+#define OUTPUT_DYNAMICS_PAGE(PAGE, TITLE, PLOT, SUFFIX)                                                      \
+    {.kind = Kind::Label,                                                                                    \
+     .name = TITLE,                                                                                          \
+     .parent = PAGE,                                                                                         \
+     .left = 16,                                                                                             \
+     .top = 4,                                                                                               \
+     .width = 538,                                                                                           \
+     .height = 16,                                                                                           \
+     .caption = "Out1",                                                                                      \
+     .fontColour = clWhite,                                                                                  \
+     .autoSize = false},                                                                                     \
+        {.kind = Kind::PaintBox,                                                                             \
+         .name = PLOT,                                                                                       \
+         .parent = PAGE,                                                                                     \
+         .left = 16,                                                                                         \
+         .top = 24,                                                                                          \
+         .width = 587,                                                                                       \
+         .height = 230},                                                                                     \
+        METER_PANELS(PAGE, SUFFIX, Over::Outputs, Over::OutputMarks, 606, 659, Over::Marks, PageMarkTops,    \
+                     ChannelMarkTops, 43, 185, 55),                                                          \
+        LIMIT_LIGHTS(SUFFIX)
+
 // The cells of a routing row: a rounded shape with its label on it.
 #define ROUTE_CELL(NAME, ROW, OVER, LEFT, WIDTH, HEIGHT, CAPTION)                                            \
     {.kind = Kind::Shape,                                                                                    \
@@ -671,46 +695,8 @@ constexpr Family Contents[] = {
      .autoSize = false},
 
     // --- Compressor, limiter and gate pages ----------------------------------------------------------------
-    {.kind = Kind::Label,
-     .name = "lbCompName",
-     .parent = "rzgFftComp",
-     .left = 16,
-     .top = 4,
-     .width = 538,
-     .height = 16,
-     .caption = "Out1",
-     .fontColour = clWhite,
-     .autoSize = false},
-    {.kind = Kind::PaintBox,
-     .name = "ipComp",
-     .parent = "rzgFftComp",
-     .left = 16,
-     .top = 24,
-     .width = 587,
-     .height = 230},
-    METER_PANELS("rzgFftComp", "CompOut", Over::Outputs, Over::OutputMarks, 606, 659, Over::Marks,
-                 PageMarkTops, ChannelMarkTops, 43, 185, 55),
-    LIMIT_LIGHTS("CompOut"),
-    {.kind = Kind::Label,
-     .name = "lbLimitName",
-     .parent = "rzgFftLimit",
-     .left = 16,
-     .top = 4,
-     .width = 538,
-     .height = 16,
-     .caption = "Out1",
-     .fontColour = clWhite,
-     .autoSize = false},
-    {.kind = Kind::PaintBox,
-     .name = "ipLimit",
-     .parent = "rzgFftLimit",
-     .left = 16,
-     .top = 24,
-     .width = 587,
-     .height = 230},
-    METER_PANELS("rzgFftLimit", "LimitOut", Over::Outputs, Over::OutputMarks, 606, 659, Over::Marks,
-                 PageMarkTops, ChannelMarkTops, 43, 185, 55),
-    LIMIT_LIGHTS("LimitOut"),
+    OUTPUT_DYNAMICS_PAGE("rzgFftComp", "lbCompName", "ipComp", "CompOut"),
+    OUTPUT_DYNAMICS_PAGE("rzgFftLimit", "lbLimitName", "ipLimit", "LimitOut"),
     {.kind = Kind::Label,
      .name = "lbGateName",
      .parent = "rzgFftGate",
@@ -839,6 +825,7 @@ constexpr Family Contents[] = {
 #undef METER_PANELS
 #undef LIMIT_LIGHTS
 #undef ROUTE_CELL
+#undef OUTPUT_DYNAMICS_PAGE
 
 } // namespace
 

@@ -63,6 +63,20 @@ constexpr int GateMarks[] = {36, 59, 82, 105, 129, 152, 175, 198, 222};
 #define MARKS(NAME, OVER, FIRST_K, BASES)                                                                    \
     { NAME, OVER, Prop::Top, 0, 1, FIRST_K, 9, 0, false, 1, BASES }
 
+// The compressor's or limiter's meters: the page's own, then each
+// output's; each stretches by eight ninths, its marks move by ninths.
+#define OUTPUT_METERS(SUFFIX)                                                                                \
+    {"pbLevel" SUFFIX, Over::Once, Prop::Height, 185, 1, 8, 9},                                              \
+        {"pbLevel" SUFFIX, Over::Once, Prop::Top, 43, 1, 1, 9},                                              \
+        {"pbLimit" SUFFIX, Over::Once, Prop::Height, 22, 1, 1, 9},                                           \
+        {"lbLimit" SUFFIX, Over::Once, Prop::Top, 22, 1, 1, 9},                                              \
+        MARKS("lb<k>" SUFFIX, Over::Marks, 2, PageMarks),                                                    \
+        {"pbLevel" SUFFIX "<x>", Over::Outputs, Prop::Height, 185, 1, 8, 9},                                 \
+        {"pbLevel" SUFFIX "<x>", Over::Outputs, Prop::Top, 55, 1, 1, 9},                                     \
+        {"pbLimit" SUFFIX "<x>", Over::Outputs, Prop::Height, 22, 1, 1, 9},                                  \
+        {"lbLimit" SUFFIX "<x>", Over::Outputs, Prop::Top, 35, 1, 1, 9},                                     \
+        MARKS("lb<k>" SUFFIX "<x>", Over::OutputMarks, 2, ChannelMarks)
+
 constexpr Rule HeightRules[] = {
     {"rzgMain", Over::Once, Prop::Height, 629},
     FRAMES(Prop::Height, 284),
@@ -82,28 +96,8 @@ constexpr Rule HeightRules[] = {
     {"plLevelGateIn<x>", Over::Inputs, Prop::Height, 247},
     {"plLevelCompOut<x>", Over::Outputs, Prop::Height, 247},
     {"plLevelLimitOut<x>", Over::Outputs, Prop::Height, 247},
-    // The compressor's and limiter's own meters.
-    {"pbLevelCompOut", Over::Once, Prop::Height, 185, 1, 8, 9},
-    {"pbLevelCompOut", Over::Once, Prop::Top, 43, 1, 1, 9},
-    {"pbLevelLimitOut", Over::Once, Prop::Height, 185, 1, 8, 9},
-    {"pbLevelLimitOut", Over::Once, Prop::Top, 43, 1, 1, 9},
-    {"pbLimitCompOut", Over::Once, Prop::Height, 22, 1, 1, 9},
-    {"pbLimitLimitOut", Over::Once, Prop::Height, 22, 1, 1, 9},
-    {"lbLimitCompOut", Over::Once, Prop::Top, 22, 1, 1, 9},
-    {"lbLimitLimitOut", Over::Once, Prop::Top, 22, 1, 1, 9},
-    MARKS("lb<k>CompOut", Over::Marks, 2, PageMarks),
-    MARKS("lb<k>LimitOut", Over::Marks, 2, PageMarks),
-    // Each output's.
-    {"pbLevelCompOut<x>", Over::Outputs, Prop::Height, 185, 1, 8, 9},
-    {"pbLevelCompOut<x>", Over::Outputs, Prop::Top, 55, 1, 1, 9},
-    {"pbLevelLimitOut<x>", Over::Outputs, Prop::Height, 185, 1, 8, 9},
-    {"pbLevelLimitOut<x>", Over::Outputs, Prop::Top, 55, 1, 1, 9},
-    {"pbLimitCompOut<x>", Over::Outputs, Prop::Height, 22, 1, 1, 9},
-    {"pbLimitLimitOut<x>", Over::Outputs, Prop::Height, 22, 1, 1, 9},
-    {"lbLimitCompOut<x>", Over::Outputs, Prop::Top, 35, 1, 1, 9},
-    {"lbLimitLimitOut<x>", Over::Outputs, Prop::Top, 35, 1, 1, 9},
-    MARKS("lb<k>CompOut<x>", Over::OutputMarks, 2, ChannelMarks),
-    MARKS("lb<k>LimitOut<x>", Over::OutputMarks, 2, ChannelMarks),
+    OUTPUT_METERS("CompOut"),
+    OUTPUT_METERS("LimitOut"),
     // The gate's.
     {"pbLevelGateIn", Over::Once, Prop::Height, 208, 1, 8, 9},
     {"pbLevelGateIn", Over::Once, Prop::Top, 32, 1, 1, 9},
@@ -216,6 +210,7 @@ constexpr Rule WidthRules[] = {
 #undef FRAMES
 #undef PARAMS
 #undef MARKS
+#undef OUTPUT_METERS
 #undef COLUMN
 
 TControl* Find(TComponent& form, const std::string& name) {
