@@ -2,8 +2,7 @@
 
 #include "device/protocol/SharedConstants.h"
 #include "platform/forms/Application.h"
-#include "platform/sys/FlagScope.h"
-#include "platform/text/AnsiText.h"
+#include "ui/curves/LMyFFTDrawHpLp6dB.h"
 #include "ui/dialogs/FExit.h"
 #include "ui/dialogs/FHidData.h"
 #include "ui/dialogs/FInformation.h"
@@ -18,6 +17,9 @@
 #include "ui/main/MeterPlacement.h"
 #include "ui/main/StartupSplash.h"
 #include "ui/main/UnitAddress.h"
+#include "ui/main/form/MainForm.h"
+#include "ui/main/form/PageNames.h"
+#include "ui/main/form/ResizeLayout.h"
 
 #include <cstdio>
 
@@ -29,7 +31,6 @@ constexpr unsigned StartConnectMs = 300;
 constexpr int WindowWidth = 1118;
 constexpr int WindowHeight = 720;
 constexpr int PresetTop = 626;
-constexpr std::size_t PresetNameLength = 14;
 
 // The colours of the first curves: InA to InD.
 constexpr std::array<TColor, 4> InputColours = {clPurple, clOlive, clTeal, clMaroon};
@@ -53,7 +54,9 @@ TfmMain::TfmMain(TComponent* owner, korvan::MainWindowOptions options)
     korvan::PlaceStartupSplash(scope, this);
     OnCreate = [this](TObject* s) { FormCreate(s); };
     OnClose = [this](TObject* s, TCloseAction& a) { FormClose(s, a); };
+    OnResize = [this](TObject* s) { FormResize(s); };
     scope.Finish();
+    AttachPageHandlers();
 }
 
 TfmMain::~TfmMain() {
@@ -88,17 +91,14 @@ void TfmMain::BuildControls(korvan::forms::LoadScope& scope) {
     rzgMain = scope.Place<TPanel>(this, "rzgMain", 0, 44, 1112, 629);
     rzgMain->SetBevelOuter(bvNone);
     rzgMain->SetColor(TColor(0x484848));
-    rzgFftGain = scope.Place<TPanel>(rzgMain, "rzgFftGain", 0, 0, 1112, 284);
-    rzgFftGain->SetBevelOuter(bvLowered);
-    rzgFftGain->SetColor(clBlack);
-    rzgParamGain = scope.Place<TGroupBox>(rzgMain, "rzgParamGain", 20, 292, 1072, 280);
-    rzgParamGain->SetColor(TColor(0x484848));
-    rzgParamGain->Font().SetColor(clWhite);
-    rzgParamGain->SetCaption("Gain");
+    korvan::mainform::BuildFamilies(scope, korvan::mainform::PageFrames());
+    rzgFftGain = dynamic_cast<TPanel*>(FindComponent("rzgFftGain"));
+    rzgParamGain = dynamic_cast<TPanel*>(FindComponent("rzgParamGain"));
     rzgParamGain->SetVisible(false);
-    // The other pages' meters have no page yet: they exist, found by name,
-    // and are not shown.
+    // The Gain page's meters go on its group; the pages' contents then
+    // seat the others in their panels.
     korvan::PlaceLevelMeters(scope, rzgParamGain, nullptr);
+    korvan::mainform::BuildFamilies(scope, korvan::mainform::PageContents());
 
     // Low enough to show whole below its top of 626 at the design size,
     // with room left for a menu bar taller than the design's.
@@ -142,11 +142,15 @@ void TfmMain::FormCreate(TObject* /*Sender*/) {
     rzgPreset->SetTop(PresetTop);
     ExtraHeight = 0;
 
-    // The displays come with the pages; until then the calculators compute
-    // without drawing.
-    for (auto& plot : Plots) {
-        plot = std::make_unique<Plot>(nullptr);
-        plot->SetPhaseMode(0);
+    // One calculator per display: the channels', the Gain page's two, the
+    // graphic EQ's four.
+    for (std::size_t d = 0; d < Plots.size(); ++d) {
+        const std::string name = d < 12    ? "fftDraw" + korvan::mainform::ChannelSuffix(int(d))
+                                 : d == 12 ? std::string("fftDrawGainIn")
+                                 : d == 13 ? std::string("fftDrawGainOut")
+                                           : "fftDrawGeqIn" + korvan::mainform::ChannelShort(int(d) - 14);
+        Plots[d] = std::make_unique<Plot>(dynamic_cast<LMyFFTDrawHpLp6dB*>(FindComponent(name)));
+        Plots[d]->SetPhaseMode(0);
     }
 
     connection_.Languages.Language = "English";
@@ -186,19 +190,8 @@ void TfmMain::FormClose(TObject* /*Sender*/, TCloseAction& Action) {
     connection_.FreeLinksOnClose();
 }
 
-// --- refresh -----------------------------------------------------------------------
-
-void TfmMain::RefreshFromModel() {
-    korvan::sys::FlagScope guard(connection_.Updating);
-    const int preset = connection_.CurrentPreset;
-    char number[8];
-    std::snprintf(number, sizeof number, preset >= 1 ? "U%02d" : "F%02d", preset);
-    lbPstNum->SetCaption(number);
-    const char* name = connection_.UnitControl->GetPresetNameChars();
-    lbPstName->SetCaption(korvan::text::FromAnsiField({name, PresetNameLength}));
-    if (fmTest != nullptr)
-        fmTest->ShowSource(connection_.UnitControl->GetWorkMode(),
-                           connection_.UnitControl->GetSineFreqIndex());
+void TfmMain::FormResize(TObject* /*Sender*/) {
+    AutoScroll = korvan::mainform::LayOutMainForm(*this, Width(), Height(), ExtraHeight).autoScroll;
 }
 
 // --- connection ------------------------------------------------------------------

@@ -57,6 +57,9 @@ public:
     // --- events of the form ---
     void FormCreate(TObject* Sender);
     void FormClose(TObject* Sender, TCloseAction& Action);
+    // Lays the window out for its new size (shares out the room above the
+    // design size; below it the window scrolls).
+    void FormResize(TObject* Sender);
 
     // --- operations other windows use ---
     // Makes every control show the device model; sends nothing.
@@ -107,6 +110,19 @@ public:
     void ConnectedClick(TObject* Sender);
     void LanguageClick(TObject* Sender);
     void tmStartConnectTimer();
+    // The page buttons' click: shows the page of the button's Tag.
+    void rzbMenuInAClick(TObject* Sender);
+    // The block diagram's labels: a channel's name, or a block that leads
+    // to the channel's page or to a function page for that channel.
+    void lbMatrixChNameInAClick(TObject* Sender);
+    void lbMatrixHpLpInAClick(TObject* Sender);
+    void lbMatrixDelayInAClick(TObject* Sender);
+    void lbMatrixCompOut1Click(TObject* Sender);
+    void lbMatrixPhaseOut1Click(TObject* Sender);
+    void lbMatrixGateInAClick(TObject* Sender);
+    void lbMatrixGeqInAClick(TObject* Sender);
+    // The link mask of a channel from the device model.
+    int GetChannelLink(int channel);
 
     // --- fields ---
     std::uint8_t Initialising = 0;
@@ -119,6 +135,8 @@ public:
     int GatePageChannel = 0;
     int LimitPageChannel = 4;
     int ExtraHeight = 0;
+    // On while the window is below its design size in either direction.
+    bool AutoScroll = false;
     std::array<int, 14> OverlayChanged{};
     int AutoIp = 0;
 
@@ -166,7 +184,7 @@ public:
     TLabel* lbStatus;
     TPanel* rzgMain;
     TPanel* rzgFftGain;
-    TGroupBox* rzgParamGain;
+    TPanel* rzgParamGain;
     TPanel* rzgPreset;
     TLabel* lPreset;
     TLabel* lbPstNum;
@@ -176,7 +194,16 @@ public:
 private:
     void BuildMenu(korvan::forms::LoadScope& scope);
     void BuildControls(korvan::forms::LoadScope& scope);
+    // Gives the page buttons and the block diagram their handlers.
+    void AttachPageHandlers();
+    // Clicks the page button of `function` (or of the label's channel when
+    // negative) for the block-diagram label `Sender`, and releases the
+    // matrix button.
+    void OpenPageFromDiagram(TObject* Sender, int function);
 
+    // The page whose groups show the current page (another channel's for
+    // a linked channel).
+    int shownGroups_ = GainPage;
     korvan::MainWindowOptions options_;
     // Declared before the core, which reports through it until it is gone.
     korvan::MainWindowView windowView_;

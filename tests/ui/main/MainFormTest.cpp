@@ -1,0 +1,344 @@
+// The main window's stored form: the controls the other parts of the
+// program find by name, their stored values, the page switch with the block
+// diagram, and the layout on resize.
+
+#include "ui/main/form/MainForm.h"
+#include "controls/panels/BmpButton.h"
+#include "tests/ui/main/MainWindowFixture.h"
+#include "ui/main/form/Faders.h"
+#include "ui/main/form/PageNames.h"
+#include "ui/main/form/ResizeLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <functional>
+#include <map>
+#include <set>
+
+using namespace korvan;
+using namespace korvan::test;
+
+namespace {
+
+class MainFormTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        CreateWindows();
+    }
+    TControl* C(const std::string& name) {
+        auto* control = dynamic_cast<TControl*>(fmMain->FindComponent(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+    TRzBmpButton* Button(const std::string& name) { return dynamic_cast<TRzBmpButton*>(C(name)); }
+    void ClickPage(const std::string& suffix) { C("rzbMenu" + suffix)->Click(); }
+    bool Shows(const std::string& suffix) {
+        return C("rzgFft" + suffix)->Visible() && C("rzgParam" + suffix)->Visible();
+    }
+    void Layout(int width, int height) {
+        fmMain->AutoScroll = mainform::LayOutMainForm(*fmMain, width, height, fmMain->ExtraHeight).autoScroll;
+    }
+    std::string Shot(const std::string& name) {
+        return korvan::testing::SavePng(korvan::testing::Grab(fmMain), name);
+    }
+};
+
+std::string Lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return s;
+}
+
+TEST_F(MainFormTest, EveryNameIsOnTheFormOnce) {
+    // Names as the rest of the program composes them, from each family.
+    for (const char* name : {"rzbMenuInA",        "rzbMenuOut8",      "rzbMenuGeq",
+                             "rzgFftGeq",         "rzgParamMatrix",   "rzgFftOut8",
+                             "fftDrawInD",        "fftDrawGainOut",   "fftDrawGeqInD",
+                             "lbFftChannelOut8",  "lbGainNameInC",    "vrbEqBypassOut4",
+                             "vrbEqResetGeqInB",  "vrbEqShowAllInA",  "rzgFftShowChOut8",
+                             "rzgFftShowChIn",    "vrbShowDInC",      "vrbShow8Out7",
+                             "vrbShow1Out8",      "vrbShowBGain",     "vrbShow8Gain",
+                             "isDelayOut8",       "cvdDelayInA",      "imDelayOut8",
+                             "lbDelayLineInD",    "lbDelayShowOut8",  "lbFftDelayTimeOut1",
+                             "rzbUnit2",          "plFftDelayOut",    "isGeqCh31InD",
+                             "lbGeqGainCh01InA",  "rzgGeqInC",        "rzbGeqSelInD",
+                             "lbFftChGeqInB",     "lbGeqinA",         "ipComp",
+                             "ipLimit",           "ipGate",           "lbGateName",
+                             "plLevelGateInD",    "pbLevelGateInD",   "lbN20GateInD",
+                             "lbN20GateIn",       "lbClipCompOut",    "lbN60LimitOut8",
+                             "pbLimitLimitOut8",  "lbLimitCompOut3",  "plLevelLimitOut",
+                             "pbMatrix",          "plMatrixInD",      "plMatrixOut8",
+                             "lbMatrixChNameInA", "lbMatrixNameOut8", "spMatrixNameOut8",
+                             "lbMatrixHpLpInD",   "spMatrixDelayInA", "lbMatrixXoverOut1",
+                             "lbMatrixPhaseOut8", "spMatrixMuteOut5", "lbMatrixGateInB",
+                             "lbMatrixGeqInD",    "imLeftUpBase",     "imRightDownBase",
+                             "rzgPreset",         "rzbMenuLink",      "rzgFunction"})
+        EXPECT_NE(fmMain->FindComponent(name), nullptr) << name;
+
+    for (const std::string& name : mainform::MainFormNames())
+        EXPECT_NE(fmMain->FindComponent(name), nullptr) << name;
+
+    // No two components share a name (names ignore case).
+    std::map<std::string, int> seen;
+    for (int i = 0; i < fmMain->ComponentCount(); ++i)
+        ++seen[Lower(fmMain->Components(i)->Name())];
+    for (const auto& [name, count] : seen)
+        EXPECT_EQ(count, 1) << name;
+    EXPECT_GT(seen.size(), std::size_t(1000));
+}
+
+TEST_F(MainFormTest, ControlsHoldTheirStoredValues) {
+    struct Case {
+        const char* name;
+        int tag;
+        const char* caption;
+    };
+    for (const Case& c : std::initializer_list<Case>{{"rzbMenuInA", 0, "InA"},
+                                                     {"rzbMenuOut8", 11, "Out8"},
+                                                     {"rzbMenuComp", 12, "Comp"},
+                                                     {"rzbMenuGain", 14, "Gain"},
+                                                     {"rzbMenuGeq", 18, "GEQ"},
+                                                     {"vrbShowBInA", 1, "InB"},
+                                                     {"vrbShow2Out1", 5, "Out2"},
+                                                     {"vrbShow3Gain", 6, "Out3"},
+                                                     {"lbMatrixGeqInB", 1, "GEQ"},
+                                                     {"lbMatrixPhaseOut8", 11, "LIMIT"},
+                                                     {"lbMatrixHpLpInC", 2, "HP/LP"},
+                                                     {"rzbUnit1", 1, "m"},
+                                                     {"rzbGeqSelInC", 2, "InC"},
+                                                     {"lbFftDelayTimeOut3", 0, "0.00ms"}}) {
+        SCOPED_TRACE(c.name);
+        TControl* control = C(c.name);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->Tag(), c.tag);
+        EXPECT_EQ(control->Caption(), c.caption);
+    }
+    for (const auto& [name, tag] :
+         std::initializer_list<std::pair<const char*, int>>{{"fftDrawInA", 0},
+                                                            {"fftDrawOut8", 11},
+                                                            {"fftDrawGainIn", 0},
+                                                            {"fftDrawGeqInC", 16},
+                                                            {"isDelayOut3", 6},
+                                                            {"isGeqCh05InB", 4},
+                                                            {"vrbEqResetOut1", 4},
+                                                            {"vrbEqResetGeqInD", 3}})
+        EXPECT_EQ(C(name)->Tag(), tag) << name;
+
+    mainform::FaderRange geq, delay;
+    ASSERT_TRUE(mainform::ReadFaderRange(C("isGeqCh31InD"), geq));
+    EXPECT_EQ(geq.min, 0);
+    EXPECT_EQ(geq.max, 240);
+    EXPECT_EQ(geq.pageSize, 6);
+    EXPECT_EQ(geq.position, 120);
+    ASSERT_TRUE(mainform::ReadFaderRange(C("isDelayInA"), delay));
+    EXPECT_EQ(delay.max, 65280);
+    EXPECT_EQ(delay.position, 0);
+
+    // One radio group of page buttons, the Gain page's down and lime.
+    for (int p = 0; p < mainform::PageCount; ++p) {
+        TRzBmpButton* button = Button("rzbMenu" + mainform::PageSuffix(p));
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->GroupIndex(), 1);
+        EXPECT_EQ(button->Down(), p == mainform::GainPage);
+        EXPECT_EQ(button->Font().Color(), p == mainform::GainPage ? clLime : clWhite);
+        EXPECT_EQ(Shows(mainform::PageSuffix(p)), p == mainform::GainPage) << p;
+    }
+    EXPECT_TRUE(Button("rzbUnit0")->Down());
+    EXPECT_TRUE(Button("rzbGeqSelInA")->Down());
+    EXPECT_TRUE(C("rzgGeqInA")->Visible());
+    EXPECT_FALSE(C("rzgGeqInB")->Visible());
+}
+
+TEST_F(MainFormTest, PageButtonsSwitchPages) {
+    // The page shown already: nothing changes.
+    C("rzbMenuGain")->Font().SetColor(clRed);
+    ClickPage("Gain");
+    EXPECT_EQ(C("rzbMenuGain")->Font().Color(), clRed);
+    C("rzbMenuGain")->Font().SetColor(clLime);
+
+    ClickPage("Out3");
+    EXPECT_EQ(fmMain->CurrentPage, 6);
+    EXPECT_FALSE(C("rzgFftGain")->Visible());
+    EXPECT_FALSE(C("rzgParamGain")->Visible());
+    EXPECT_TRUE(Shows("Out3"));
+    EXPECT_EQ(C("rzbMenuOut3")->Font().Color(), clLime);
+    EXPECT_EQ(C("rzbMenuGain")->Font().Color(), clWhite);
+    EXPECT_EQ(C("lbFftChannelOut3")->Caption(), "Out3");
+
+    for (int p = 0; p < mainform::PageCount; ++p) {
+        ClickPage(mainform::PageSuffix(p));
+        EXPECT_EQ(fmMain->CurrentPage, p);
+        for (int q = 0; q < mainform::PageCount; ++q)
+            EXPECT_EQ(Shows(mainform::PageSuffix(q)), q == p) << "page " << p << " shows " << q;
+    }
+}
+
+TEST_F(MainFormTest, ALinkedChannelShowsOnItsGroupsChannel) {
+    LUnitControl& model = fmMain->Model();
+    model.SetLinkMask(0, 0b0011); // InA leads InB
+    model.SetLinkMask(1, 0);
+    model.SetLinkMask(2, 0); // nobody claims InC
+    ClickPage("InB");
+    EXPECT_EQ(fmMain->CurrentPage, 1);
+    EXPECT_TRUE(Shows("InA"));
+    EXPECT_FALSE(Shows("InB"));
+    EXPECT_EQ(C("lbFftChannelInA")->Caption(), "InB");
+    EXPECT_EQ(C("lbGainNameInA")->Caption(), "InB");
+    EXPECT_EQ(C("rzbMenuInB")->Font().Color(), clLime);
+
+    // An unclaimed channel: the old page stays, its button already white.
+    ClickPage("InC");
+    EXPECT_EQ(fmMain->CurrentPage, 1);
+    EXPECT_TRUE(Shows("InA"));
+    EXPECT_EQ(C("rzbMenuInB")->Font().Color(), clWhite);
+
+    // Leaving a linked page hides the groups it was shown on.
+    ClickPage("Delay");
+    EXPECT_FALSE(C("rzgFftInA")->Visible());
+    EXPECT_TRUE(Shows("Delay"));
+}
+
+TEST_F(MainFormTest, BlockDiagramLeadsToThePages) {
+    struct Case {
+        const char* label;
+        const char* page;
+        int current;
+    };
+    for (const Case& c : std::initializer_list<Case>{{"lbMatrixPeqOut5", "Out5", 8},
+                                                     {"lbMatrixGainInB", "InB", 1},
+                                                     {"lbMatrixMuteOut8", "Out8", 11},
+                                                     {"lbMatrixDelayOut2", "Delay", 13},
+                                                     {"lbMatrixCompOut4", "Comp", 12},
+                                                     {"lbMatrixPhaseOut1", "Limit", 17},
+                                                     {"lbMatrixGateInD", "Gate", 16},
+                                                     {"lbMatrixGeqInC", "Geq", 18}}) {
+        SCOPED_TRACE(c.label);
+        ClickPage("Matrix");
+        Button("rzbMenuMatrix")->SetDown(true);
+        ASSERT_TRUE(Shows("Matrix"));
+        EXPECT_EQ(C(c.label)->Cursor(), crHandPoint);
+        C(c.label)->Click();
+        EXPECT_EQ(fmMain->CurrentPage, c.current);
+        EXPECT_TRUE(Shows(c.page));
+        EXPECT_TRUE(Button(std::string("rzbMenu") + c.page)->Down());
+        EXPECT_FALSE(Button("rzbMenuMatrix")->Down());
+    }
+    EXPECT_TRUE(Button("rzbGeqSelInC")->Down());
+}
+
+// Every control's bounds, by name.
+std::map<std::string, TRect> Bounds(TComponent& form) {
+    std::map<std::string, TRect> out;
+    for (int i = 0; i < form.ComponentCount(); ++i)
+        if (auto* c = dynamic_cast<TControl*>(form.Components(i)))
+            out[c->Name()] = c->BoundsRect();
+    return out;
+}
+
+TEST_F(MainFormTest, LayoutAtTheDesignSizeAndTaller) {
+    fmMain->SetBounds(0, 0, 1118, 720);
+    EXPECT_FALSE(fmMain->AutoScroll);
+    EXPECT_EQ(fmMain->ExtraHeight, 0);
+    struct Case {
+        const char* name;
+        int left, top, width, height; // -1: not checked
+    };
+    const auto check = [&](std::initializer_list<Case> cases) {
+        for (const Case& c : cases) {
+            TControl* control = C(c.name);
+            ASSERT_NE(control, nullptr);
+            for (const auto& [want, got, what] :
+                 {std::tuple{c.left, control->Left(), "left"}, std::tuple{c.top, control->Top(), "top"},
+                  std::tuple{c.width, control->Width(), "width"},
+                  std::tuple{c.height, control->Height(), "height"}})
+                if (want >= 0) {
+                    EXPECT_EQ(got, want) << c.name << " " << what;
+                }
+        }
+    };
+    check({{"rzgParamGain", 20, 292, -1, -1},
+           {"fftDrawGainOut", 550, -1, 530, 255},
+           {"pbLevelCompOut", -1, 43, -1, 185},
+           {"lbN60CompOut", -1, 208, -1, -1},
+           {"lbClipGateInC", -1, 36, -1, -1},
+           {"plMatrixInD", 50, 218, 415, -1},
+           {"plMatrixOut8", 561, 233, 510, -1},
+           {"lbMatrixDelayInA", 362, -1, 50, -1},
+           {"lbMatrixNameOut1", 418, -1, 80, -1},
+           {"plLevelCompOut1", 659, -1, -1, 247},
+           {"plLevelGateInD", 1032, -1, -1, -1},
+           {"rzgPreset", 10, 626, -1, -1},
+           {"imDelayInA", 40, 19, -1, -1},
+           {"lbFftDelayTimeInA", 70, 26, -1, -1}});
+
+    // Taller but narrower: the height part runs, the width part does not.
+    fmMain->SetBounds(0, 0, 1117, 900);
+    EXPECT_TRUE(fmMain->AutoScroll);
+    EXPECT_EQ(fmMain->ExtraHeight, 180);
+    check({{"pbLevelCompOut", -1, 63, -1, 345},
+           {"pbLevelCompOut3", -1, 75, -1, 345},
+           {"plMatrixOut8", 561, 393, -1, -1},
+           {"plMatrixInB", -1, 36 * 2 + 61 + 35, -1, -1},
+           {"imDelayOut8", -1, 22 * 8 + 28 * 7 + 2, -1, -1},
+           {"rzgParamOut1", 20, 472, -1, -1},
+           {"fftDrawGainOut", 550, 24, 530, 435},
+           {"rzgMain", -1, -1, 1112, 809},
+           {"rzgPreset", 10, 806, -1, -1}});
+}
+
+TEST_F(MainFormTest, LayoutSharesWidthAndNinths) {
+    // h = 9: each scale label k moves down k pixels, the meters grow 8.
+    Layout(1118, 729);
+    EXPECT_EQ(C("pbLevelLimitOut")->Height(), 193);
+    const char* marks[] = {"Clip", "12", "5", "0", "N5", "N15", "N30", "N60"};
+    const int tops[] = {45, 68, 91, 115, 138, 161, 184, 208};
+    for (int k = 0; k < 8; ++k)
+        EXPECT_EQ(C(std::string("lb") + marks[k] + "LimitOut")->Top(), tops[k] + k + 2) << marks[k];
+
+    // w = 300: full width +300, centred groups +150, the routing page in thirds.
+    Layout(1418, 720);
+    EXPECT_EQ(C("rzgFunction")->Width(), 1415);
+    EXPECT_EQ(C("rzbMenuLink")->Left(), 1340);
+    EXPECT_EQ(C("rzgParamGeq")->Left(), 170);
+    EXPECT_EQ(C("fftDrawGainOut")->Left(), 700);
+    EXPECT_EQ(C("plMatrixOut1")->Left(), 761);
+    EXPECT_EQ(C("pbMatrix")->Left(), 565);
+    EXPECT_EQ(C("lbMatrixGeqInA")->Left(), 100 * 4 / 8 + 191);
+    EXPECT_EQ(C("lbMatrixGeqInA")->Width(), 300 / 21 + 50);
+    EXPECT_EQ(C("lbMatrixCompOut2")->Left(), 100 * 3 / 9 + 180);
+    EXPECT_EQ(C("lbMatrixCompOut2")->Width(), 100 / 8 + 50);
+    EXPECT_EQ(C("plLevelLimitOut8")->Left(), 53 * 8 + 300 + 606);
+    EXPECT_EQ(C("imRightUpBase")->Left(), 1377);
+}
+
+TEST_F(MainFormTest, BelowTheDesignSizeTheLayoutStays) {
+    Layout(1300, 900);
+    const auto before = Bounds(*fmMain);
+    Layout(1000, 700);
+    EXPECT_TRUE(fmMain->AutoScroll);
+    EXPECT_EQ(fmMain->ExtraHeight, 180);
+    EXPECT_EQ(Bounds(*fmMain), before);
+}
+
+TEST_F(MainFormTest, DelayMarkersFollowTheirFadersAtEveryResize) {
+    mainform::FaderRange full{0, 65280, 6, 65280};
+    mainform::SetFaderRange(*C("isDelayOut2"), full);
+    mainform::SetFaderRange(*C("isDelayInA"), {0, 65280, 6, 32640});
+    Layout(1000, 700); // below the design size
+    EXPECT_EQ(C("imDelayOut2")->Left(), 475 - 90 + 40);
+    EXPECT_EQ(C("lbFftDelayTimeOut2")->Left(), 475 - 90 + 40 + 30);
+    EXPECT_EQ(C("lbFftDelayTimeOut2")->Top(), C("imDelayOut2")->Top() + 30 / 4);
+    EXPECT_EQ(C("imDelayInA")->Left(), 385 / 2 + 40);
+}
+
+TEST_F(MainFormTest, PagesLookRight) {
+    for (const char* page : {"Gain", "Out3", "InA", "Delay", "Comp", "Limit", "Gate", "Matrix", "Geq"}) {
+        ClickPage(page);
+        const std::string path = Shot(std::string("main-page-") + page);
+        EXPECT_FALSE(path.empty()) << page;
+    }
+}
+
+} // namespace

@@ -1,0 +1,25 @@
+#pragma once
+// The form's faders, kept apart from the panel pack (the two packs cannot
+// share one translation unit): made, given their stored range and read.
+
+#include "platform/forms/LoadScope.h"
+
+#include <string>
+
+namespace korvan::mainform {
+
+struct FaderRange {
+    int min = 0;
+    int max = 0;
+    int pageSize = 0;
+    int position = 0;
+};
+
+// A vertical fader named `name`, owned by the scope's root.
+TControl* CreateFader(forms::LoadScope& scope, const std::string& name);
+// Stores the range on `control` when it is a fader; false otherwise.
+bool SetFaderRange(TControl& control, const FaderRange& range);
+// The fader's range, or nothing when `control` is none.
+bool ReadFaderRange(const TControl* control, FaderRange& range);
+
+} // namespace korvan::mainform
