@@ -126,6 +126,15 @@ public:
     void StopLevelPoll(Meters meters);
     bool IsLevelPollRunning() const { return tmInLevelDet.Enabled(); }
 
+    // --- preset jobs the store, recall and factory-reset windows start; on
+    // line only ---
+    // Slot n + 1 (n 0..19) takes the current settings under `name` (14 bytes
+    // of the system's 8-bit code page).
+    void StorePreset(int n, const std::string& name);
+    // Preset n: 0 = the factory preset, 1..20 = U01..U20.
+    void RecallPreset(int n);
+    void RequestFactoryReset();
+
     // --- the unlock prompt reports that it has gone ---
     void UnlockPromptClosed() { UnlockPromptOpen = false; }
     bool IsUnlockPromptOpen() const { return UnlockPromptOpen; }

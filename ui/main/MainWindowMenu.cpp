@@ -2,7 +2,9 @@
 
 #include "ui/main/MainWindow.h"
 
+#include "ui/dialogs/FAbout.h"
 #include "ui/dialogs/FExit.h"
+#include "ui/dialogs/FFactory.h"
 #include "ui/dialogs/ModalWindows.h"
 
 namespace {
@@ -34,6 +36,7 @@ void TfmMain::BuildMenu(korvan::forms::LoadScope& scope) {
     Download = AddItem(scope, File, "Download", "Download");
     N2 = AddItem(scope, File, "N2", "-", hidden);
     FactoryDefault = AddItem(scope, File, "FactoryDefault", "Factory Default", hidden);
+    FactoryDefault->OnClick = [this](TObject* s) { FactoryDefaultClick(s); };
     N3 = AddItem(scope, File, "N3", "-");
     Exit = AddItem(scope, File, "Exit", "Exit");
     Exit->OnClick = [this](TObject* s) { ExitClick(s); };
@@ -70,6 +73,7 @@ void TfmMain::BuildMenu(korvan::forms::LoadScope& scope) {
     Connected->OnClick = [this](TObject* s) { ConnectedClick(s); };
     ConnectHelp = AddItem(scope, Connect, "ConnectHelp", "Connect Help", hidden);
     About = AddItem(scope, root, "About", "About");
+    About->OnClick = [this](TObject* s) { AboutClick(s); };
 
     SetMenu(MainMenu);
 }
@@ -111,6 +115,17 @@ void TfmMain::ApplyLanguage() {
 
 void TfmMain::ExitClick(TObject* /*Sender*/) {
     korvan::ShowModalOnce(fmExit);
+}
+
+void TfmMain::FactoryDefaultClick(TObject* /*Sender*/) {
+    if (connection_.IsSessionOpen())
+        korvan::ShowModalOnce(fmFactory);
+    else
+        windowView_.ShowInformation(Translate("SID_INFO_CON_FIRST"));
+}
+
+void TfmMain::AboutClick(TObject* /*Sender*/) {
+    korvan::ShowModalOnce(fmAbout);
 }
 
 void TfmMain::ConnectedClick(TObject* /*Sender*/) {

@@ -5,6 +5,8 @@
 #include "ui/dialogs/FLockPassWord.h"
 #include "ui/dialogs/FNetWorkScan.h"
 #include "ui/dialogs/FProcess.h"
+#include "ui/dialogs/FRecallPreset.h"
+#include "ui/dialogs/FStorePreset.h"
 #include "ui/dialogs/ModalWindows.h"
 #include "ui/main/MainWindow.h"
 
@@ -212,9 +214,15 @@ void MainWindowView::ClearMeters() {
 // --- preset lists, files and the frame monitor: their windows and controls
 // come with their own parts -------------------------------------------------------------
 
-void MainWindowView::SetRecallPresetRow(int /*row*/, const std::string& /*name*/) {}
+void MainWindowView::SetRecallPresetRow(int row, const std::string& name) {
+    if (fmRecallPreset)
+        fmRecallPreset->SetPresetRow(row, name);
+}
 
-void MainWindowView::SetStorePresetRow(int /*row*/, const std::string& /*name*/) {}
+void MainWindowView::SetStorePresetRow(int row, const std::string& name) {
+    if (fmStorePreset)
+        fmStorePreset->SetPresetRow(row, name);
+}
 
 std::optional<std::string> MainWindowView::AskSaveFileName(PresetFileKind /*kind*/) {
     return std::nullopt;
