@@ -17,10 +17,12 @@ TfmAbout::TfmAbout(TComponent* owner, korvan::WindowHost& host) : HostedForm(own
     GroupBox1->SetColor(TColor(0xD8D8D8));
     lbProgram = scope.Place<TLabel>(GroupBox1, "lbProgram", 10, 26, 205, 20);
     lbProgram->SetAutoSize(false);
+    lbProgram->SetTransparent(true);
     lbProgram->SetAlignment(taCenter);
     lbProgram->SetCaption("KORVAN Editor");
     lbVersion = scope.Place<TLabel>(GroupBox1, "lbVersion", 10, 52, 205, 20);
     lbVersion->SetAutoSize(false);
+    lbVersion->SetTransparent(true);
     lbVersion->SetAlignment(taCenter);
     lbVersion->SetCaption("V1.0");
     btnOK = scope.Place<TButton>(this, "btnOK", 84, 126, 97, 30);

@@ -17,6 +17,7 @@ TfmFactory::TfmFactory(TComponent* owner, korvan::WindowHost& host) : HostedForm
     GroupBox1->SetColor(TColor(0xD8D8D8));
     lbMessage = scope.Place<TLabel>(GroupBox1, "lbMessage", 50, 38, 243, 20);
     lbMessage->SetAutoSize(false);
+    lbMessage->SetTransparent(true);
     lbMessage->SetAlignment(taCenter);
     lbMessage->SetCaption("Are you Sure to Return Factory Default?");
     btnOK = scope.Place<TButton>(this, "btnOK", 70, 126, 90, 30);

@@ -22,6 +22,7 @@ TfmPeqRst::TfmPeqRst(TComponent* owner, korvan::WindowHost& host) : HostedForm(o
     GroupBox1->SetColor(TColor(0xD8D8D8));
     lbReset = scope.Place<TLabel>(GroupBox1, "lbReset", 12, 48, 215, 16);
     lbReset->SetAutoSize(false);
+    lbReset->SetTransparent(true);
     lbReset->SetAlignment(taCenter);
     lbReset->SetCaption("Are you sure to RESET EQ ?");
     btnOK = scope.Place<TButton>(this, "btnOK", 46, 130, 80, 30);
