@@ -158,6 +158,8 @@ public:
     void ClientSocketConnect();
     void ClientSocketRead();
     void ClientSocketError(korvan::sys::TcpError kind, int& errorCode);
+    // The unit closed the socket: on line, as a broken link.
+    void ClientSocketDisconnect();
 
     // --- LinkOwner, UnitHost ---
     korvan::sys::GuiThread& LinkGui() override { return gui_; }
@@ -243,6 +245,9 @@ private:
     void OnParameterPage(std::uint8_t id, std::vector<std::uint8_t> payload);
     void OnLevels(std::vector<std::uint8_t> payload);
     void EndParameterRead();
+    // The open link broke on line: the running job ends, the link closes
+    // and the scan dialog reports it.
+    void LinkLost();
     // Asks for state page `page`, the one the next page reply must carry.
     void RequestStatePage(int page);
     void AskPageAgain();
