@@ -134,6 +134,9 @@ public:
     // Preset n: 0 = the factory preset, 1..20 = U01..U20.
     void RecallPreset(int n);
     void RequestFactoryReset();
+    // Loads the ".prs" file at path into the model and, on line, sends it;
+    // a file that fails its checks changes and sends nothing.
+    void LoadPresetFile(const std::string& path);
 
     // --- the unlock prompt reports that it has gone ---
     void UnlockPromptClosed() { UnlockPromptOpen = false; }

@@ -102,6 +102,8 @@ public:
     void rzbMenuLinkClick(TObject* Sender);
     void ExitClick(TObject* Sender);
     void FactoryDefaultClick(TObject* Sender);
+    void OpenClick(TObject* Sender);
+    void SaveClick(TObject* Sender);
     void AboutClick(TObject* Sender);
     void ConnectedClick(TObject* Sender);
     void LanguageClick(TObject* Sender);

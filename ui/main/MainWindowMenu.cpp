@@ -2,6 +2,7 @@
 
 #include "ui/main/MainWindow.h"
 
+#include "platform/forms/Dialogs.h"
 #include "ui/dialogs/FAbout.h"
 #include "ui/dialogs/FExit.h"
 #include "ui/dialogs/FFactory.h"
@@ -31,6 +32,8 @@ void TfmMain::BuildMenu(korvan::forms::LoadScope& scope) {
     File = AddItem(scope, root, "File", "File");
     Open = AddItem(scope, File, "Open", "Open");
     Save = AddItem(scope, File, "Save", "Save");
+    Open->OnClick = [this](TObject* s) { OpenClick(s); };
+    Save->OnClick = [this](TObject* s) { SaveClick(s); };
     N1 = AddItem(scope, File, "N1", "-");
     Upload = AddItem(scope, File, "Upload", "Upload");
     Download = AddItem(scope, File, "Download", "Download");
@@ -122,6 +125,18 @@ void TfmMain::FactoryDefaultClick(TObject* /*Sender*/) {
         korvan::ShowModalOnce(fmFactory);
     else
         windowView_.ShowInformation(Translate("SID_INFO_CON_FIRST"));
+}
+
+void TfmMain::OpenClick(TObject* /*Sender*/) {
+    korvan::forms::FileDialogOptions options;
+    options.Filter = "*.prs|*.prs";
+    options.FileMustExist = true;
+    if (const auto path = korvan::forms::Dialogs().OpenFile(options))
+        connection_.LoadPresetFile(*path);
+}
+
+void TfmMain::SaveClick(TObject* /*Sender*/) {
+    Model().SavePresetFile();
 }
 
 void TfmMain::AboutClick(TObject* /*Sender*/) {

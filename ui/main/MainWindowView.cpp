@@ -224,12 +224,18 @@ void MainWindowView::SetStorePresetRow(int row, const std::string& name) {
         fmStorePreset->SetPresetRow(row, name);
 }
 
-std::optional<std::string> MainWindowView::AskSaveFileName(PresetFileKind /*kind*/) {
-    return std::nullopt;
+std::optional<std::string> MainWindowView::AskSaveFileName(PresetFileKind kind) {
+    if (!window_)
+        return std::nullopt;
+    forms::FileDialogOptions options;
+    options.Filter = kind == PresetFileKind::Preset ? "*.prs|*.prs" : "*.unt|*.unt";
+    return forms::Dialogs().SaveFile(options);
 }
 
-void MainWindowView::ShowFileWriteError(const std::string& path) {
-    ShowMessage("Cannot write " + path);
+// The file that could not be written is left as it was.
+void MainWindowView::ShowFileWriteError(const std::string& /*path*/) {
+    if (window_)
+        ShowInformation(window_->Translate("SID_INFO_ERROR_FILE"));
 }
 
 bool MainWindowView::IsMonitorVisible() const {
