@@ -28,20 +28,6 @@ protected:
         std::ofstream(path, std::ios::binary) << text;
         return path;
     }
-    // Runs `action` and answers the information box it shows; its message.
-    std::string InformationOf(const std::function<void()>& action) {
-        std::string shown;
-        pump.reactions.push_back([&] {
-            if (shown.empty() && fmInformation->Visible()) {
-                shown = fmInformation->lbMessage->Caption();
-                fmInformation->btnOK->Click();
-            }
-        });
-        pump.Start();
-        action();
-        pump.reactions.pop_back();
-        return shown;
-    }
     void CreateOffLine() {
         CreateWindows();
         fmMain->tmStartConnect->SetEnabled(false);

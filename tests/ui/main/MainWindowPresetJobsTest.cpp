@@ -146,16 +146,7 @@ TEST_F(PresetJobsTest, FactoryResetAsksThenRereadsTheUnit) {
 TEST_F(PresetJobsTest, FactoryResetOffLineAsksToConnectFirst) {
     CreateWindows();
     fmMain->tmStartConnect->SetEnabled(false);
-    std::string shown;
-    pump.reactions.push_back([&] {
-        if (shown.empty() && fmInformation->Visible()) {
-            shown = fmInformation->lbMessage->Caption();
-            fmInformation->btnOK->Click();
-        }
-    });
-    pump.Start();
-    fmMain->FactoryDefault->Click();
-    EXPECT_EQ(shown, "You Must Connect First !!");
+    EXPECT_EQ(InformationOf([] { fmMain->FactoryDefault->Click(); }), "You Must Connect First !!");
     EXPECT_FALSE(fmFactory->Visible());
 }
 
