@@ -17,6 +17,7 @@ TfmExit::TfmExit(TComponent* owner, korvan::WindowHost& host) : HostedForm(owner
     GroupBox1->SetColor(TColor(0xD8D8D8));
     lbExit = scope.Place<TLabel>(GroupBox1, "lbExit", 10, 38, 203, 20);
     lbExit->SetAutoSize(false);
+    lbExit->SetTransparent(true);
     lbExit->SetAlignment(taCenter);
     lbExit->SetCaption("Are you sure to quit ?");
     btnOK = scope.Place<TButton>(this, "btnOK", 38, 126, 80, 30);

@@ -16,6 +16,7 @@ TfmInformation::TfmInformation(TComponent* owner, korvan::WindowHost& host) : Ho
     GroupBox1->SetColor(TColor(0xD8D8D8));
     lbMessage = scope.Place<TLabel>(GroupBox1, "lbMessage", 20, 38, 189, 20);
     lbMessage->SetAutoSize(false);
+    lbMessage->SetTransparent(true);
     lbMessage->SetAlignment(taCenter);
     lbMessage->SetCaption("You Must Connect First !!");
     btnOK = scope.Place<TButton>(this, "btnOK", 80, 126, 97, 30);

@@ -76,6 +76,21 @@ public:
     // Whether closing the main window is confirmed (the quit box).
     virtual void ConfirmQuit(bool confirmed) = 0;
     virtual void CloseMainWindow() = 0;
+
+    // --- preset jobs and EQ resets ---
+    // A unit is connected.
+    virtual bool IsSessionOpen() const = 0;
+    // Stores the current settings in slot n + 1 (n 0..19) under `name`, 14
+    // bytes of the system's 8-bit code page; nothing off line.
+    virtual void StorePreset(int n, const std::string& name) = 0;
+    // Recalls preset n (0 = the factory preset, 1..20 = U01..U20); nothing
+    // off line.
+    virtual void RecallPreset(int n) = 0;
+    virtual void RequestFactoryReset() = 0;
+    // Puts the default preset's values back on channel ch's PEQ (0..11) or
+    // on the graphic EQ of input code - 12 (code 12..15), band by band.
+    virtual void PushChannelPeq(int ch) = 0;
+    virtual void PushChannelGeq(int code) = 0;
 };
 
 } // namespace korvan

@@ -54,6 +54,7 @@ TfmMainConnection::TfmMainConnection(korvan::MainConnectionView& view, korvan::C
     ClientSocket.OnConnect = [this] { ClientSocketConnect(); };
     ClientSocket.OnRead = [this] { ClientSocketRead(); };
     ClientSocket.OnError = [this](korvan::sys::TcpError kind, int& code) { ClientSocketError(kind, code); };
+    ClientSocket.OnDisconnect = [this] { ClientSocketDisconnect(); };
 }
 
 TfmMainConnection::~TfmMainConnection() {

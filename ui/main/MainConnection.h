@@ -129,6 +129,18 @@ public:
     void StopLevelPoll(Meters meters);
     bool IsLevelPollRunning() const { return tmInLevelDet.Enabled(); }
 
+    // --- preset jobs the store, recall and factory-reset windows start; on
+    // line only ---
+    // Slot n + 1 (n 0..19) takes the current settings under `name` (14 bytes
+    // of the system's 8-bit code page).
+    void StorePreset(int n, const std::string& name);
+    // Preset n: 0 = the factory preset, 1..20 = U01..U20.
+    void RecallPreset(int n);
+    void RequestFactoryReset();
+    // Loads the ".prs" file at path into the model and, on line, sends it;
+    // a file that fails its checks changes and sends nothing.
+    void LoadPresetFile(const std::string& path);
+
     // --- the unlock prompt reports that it has gone ---
     void UnlockPromptClosed() { UnlockPromptOpen = false; }
     bool IsUnlockPromptOpen() const { return UnlockPromptOpen; }
@@ -152,6 +164,8 @@ public:
     void ClientSocketConnect();
     void ClientSocketRead();
     void ClientSocketError(korvan::sys::TcpError kind, int& errorCode);
+    // The unit closed the socket: on line, as a broken link.
+    void ClientSocketDisconnect();
 
     // --- LinkOwner, UnitHost ---
     korvan::sys::GuiThread& LinkGui() override { return gui_; }
@@ -237,6 +251,9 @@ private:
     void OnParameterPage(std::uint8_t id, std::vector<std::uint8_t> payload);
     void OnLevels(std::vector<std::uint8_t> payload);
     void EndParameterRead();
+    // The open link broke on line: the running job ends, the link closes
+    // and the scan dialog reports it.
+    void LinkLost();
     // Asks for state page `page`, the one the next page reply must carry.
     void RequestStatePage(int page);
     void AskPageAgain();

@@ -149,12 +149,27 @@ void TfmMainConnection::OnLinkStatus(const korvan::LinkStatusMessage& message) {
             FreeLink(korvan::LinkKind::Net);
         view_.ScanResult(0);
     }
-    if (SessionOpen) {
-        CloseLink();
-        view_.SetScanPosition(0);
-        view_.ReportLinkBroken();
-        view_.ShowScanDialogModal();
-    }
+    if (SessionOpen)
+        LinkLost();
+}
+
+void TfmMainConnection::LinkLost() {
+    // A transfer running on the lost link ends here: its progress window
+    // goes (nothing else would close it) and no later reply advances it.
+    // The model takes a paged transfer only once its last page came, so it
+    // stays as it was before the job.
+    JobState = JobIdle;
+    expectedPage_ = -1;
+    CloseProgress();
+    CloseLink();
+    view_.SetScanPosition(0);
+    view_.ReportLinkBroken();
+    view_.ShowScanDialogModal();
+}
+
+void TfmMainConnection::ClientSocketDisconnect() {
+    if (NetLink && SessionOpen)
+        LinkLost();
 }
 
 // --- frame monitor ---------------------------------------------------------------

@@ -2,8 +2,12 @@
 
 #include "device/protocol/SharedConstants.h"
 #include "platform/forms/Application.h"
+#include "platform/sys/FlagScope.h"
+#include "platform/text/AnsiText.h"
 #include "ui/curves/LMyFFTDrawHpLp6dB.h"
+#include "ui/dialogs/FAbout.h"
 #include "ui/dialogs/FExit.h"
+#include "ui/dialogs/FFactory.h"
 #include "ui/dialogs/FHidData.h"
 #include "ui/dialogs/FInformation.h"
 #include "ui/dialogs/FLockPassWord.h"
@@ -11,7 +15,11 @@
 #include "ui/dialogs/FMemo.h"
 #include "ui/dialogs/FNetWorkScan.h"
 #include "ui/dialogs/FNetworkSetup.h"
+#include "ui/dialogs/FPeqRst.h"
 #include "ui/dialogs/FProcess.h"
+#include "ui/dialogs/FRecallPreset.h"
+#include "ui/dialogs/FStoreName.h"
+#include "ui/dialogs/FStorePreset.h"
 #include "ui/dialogs/FTest.h"
 #include "ui/dialogs/ModalWindows.h"
 #include "ui/main/MeterPlacement.h"
@@ -194,6 +202,23 @@ void TfmMain::FormResize(TObject* /*Sender*/) {
     AutoScroll = korvan::mainform::LayOutMainForm(*this, Width(), Height(), ExtraHeight).autoScroll;
 }
 
+// --- EQ resets: the default preset's bands, last to first, each sent --------------
+
+void TfmMain::PushChannelPeq(int ch) {
+    LUnitControl& model = Model();
+    for (int band = korvan::layout::PeqBandCount(ch) - 1; band >= 0; --band)
+        model.SetPeq(ch, band, model.GetDefaultPeqBand(ch, band), model.IsPeqBandBypassed(ch, band) ? 1 : 0);
+    RefreshFromModel();
+}
+
+void TfmMain::PushChannelGeq(int code) {
+    LUnitControl& model = Model();
+    const int input = code - 12;
+    for (int band = 0; band < korvan::layout::kGeqBands; ++band)
+        model.SetGeq(input, band, model.GetDefaultGeqBand(input, band));
+    RefreshFromModel();
+}
+
 // --- connection ------------------------------------------------------------------
 
 void TfmMain::rzbMenuLinkClick(TObject* /*Sender*/) {
@@ -250,6 +275,12 @@ void CreateEditorWindows(TComponent* owner, const MainWindowOptions& options) {
     fmTest = new TfmTest(owner, *main);
     fmHidData = new TfmHidData(owner, *main);
     fmMemo = new TfmMemo(owner, *main);
+    fmStorePreset = new TfmStorePreset(owner, *main);
+    fmRecallPreset = new TfmRecallPreset(owner, *main);
+    fmStoreName = new TfmStoreName(owner, *main);
+    fmFactory = new TfmFactory(owner, *main);
+    fmPeqRst = new TfmPeqRst(owner, *main);
+    fmAbout = new TfmAbout(owner, *main);
 }
 
 namespace {
@@ -265,6 +296,12 @@ void FreeEditorWindows() {
     FreeWindow(fmTest);
     FreeWindow(fmLockSetup);
     FreeWindow(fmNetworkSetup);
+    FreeWindow(fmAbout);
+    FreeWindow(fmPeqRst);
+    FreeWindow(fmFactory);
+    FreeWindow(fmStoreName);
+    FreeWindow(fmRecallPreset);
+    FreeWindow(fmStorePreset);
     FreeWindow(fmExit);
     FreeWindow(fmInformation);
     FreeWindow(fmProcess);

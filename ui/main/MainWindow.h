@@ -103,10 +103,20 @@ public:
     void ShowNetworkSetup() override { NetworkSetup->Click(); }
     void ConfirmQuit(bool confirmed) override { SetQuitConfirmed(confirmed ? 1 : 0); }
     void CloseMainWindow() override { Close(); }
+    bool IsSessionOpen() const override { return connection_.IsSessionOpen(); }
+    void StorePreset(int n, const std::string& name) override { connection_.StorePreset(n, name); }
+    void RecallPreset(int n) override { connection_.RecallPreset(n); }
+    void RequestFactoryReset() override { connection_.RequestFactoryReset(); }
+    void PushChannelPeq(int ch) override;
+    void PushChannelGeq(int code) override;
 
     // --- handlers ---
     void rzbMenuLinkClick(TObject* Sender);
     void ExitClick(TObject* Sender);
+    void FactoryDefaultClick(TObject* Sender);
+    void OpenClick(TObject* Sender);
+    void SaveClick(TObject* Sender);
+    void AboutClick(TObject* Sender);
     void ConnectedClick(TObject* Sender);
     void LanguageClick(TObject* Sender);
     void tmStartConnectTimer();

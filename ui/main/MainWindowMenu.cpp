@@ -2,7 +2,10 @@
 
 #include "ui/main/MainWindow.h"
 
+#include "platform/forms/Dialogs.h"
+#include "ui/dialogs/FAbout.h"
 #include "ui/dialogs/FExit.h"
+#include "ui/dialogs/FFactory.h"
 #include "ui/dialogs/FHidData.h"
 #include "ui/dialogs/FLockSetup.h"
 #include "ui/dialogs/FMemo.h"
@@ -34,11 +37,14 @@ void TfmMain::BuildMenu(korvan::forms::LoadScope& scope) {
     File = AddItem(scope, root, "File", "File");
     Open = AddItem(scope, File, "Open", "Open");
     Save = AddItem(scope, File, "Save", "Save");
+    Open->OnClick = [this](TObject* s) { OpenClick(s); };
+    Save->OnClick = [this](TObject* s) { SaveClick(s); };
     N1 = AddItem(scope, File, "N1", "-");
     Upload = AddItem(scope, File, "Upload", "Upload");
     Download = AddItem(scope, File, "Download", "Download");
     N2 = AddItem(scope, File, "N2", "-", hidden);
     FactoryDefault = AddItem(scope, File, "FactoryDefault", "Factory Default", hidden);
+    FactoryDefault->OnClick = [this](TObject* s) { FactoryDefaultClick(s); };
     N3 = AddItem(scope, File, "N3", "-");
     Exit = AddItem(scope, File, "Exit", "Exit");
     Exit->OnClick = [this](TObject* s) { ExitClick(s); };
@@ -90,6 +96,7 @@ void TfmMain::BuildMenu(korvan::forms::LoadScope& scope) {
     Connected->OnClick = [this](TObject* s) { ConnectedClick(s); };
     ConnectHelp = AddItem(scope, Connect, "ConnectHelp", "Connect Help", hidden);
     About = AddItem(scope, root, "About", "About");
+    About->OnClick = [this](TObject* s) { AboutClick(s); };
 
     SetMenu(MainMenu);
 }
@@ -131,6 +138,29 @@ void TfmMain::ApplyLanguage() {
 
 void TfmMain::ExitClick(TObject* /*Sender*/) {
     korvan::ShowModalOnce(fmExit);
+}
+
+void TfmMain::FactoryDefaultClick(TObject* /*Sender*/) {
+    if (connection_.IsSessionOpen())
+        korvan::ShowModalOnce(fmFactory);
+    else
+        windowView_.ShowInformation(Translate("SID_INFO_CON_FIRST"));
+}
+
+void TfmMain::OpenClick(TObject* /*Sender*/) {
+    korvan::forms::FileDialogOptions options;
+    options.Filter = "*.prs|*.prs";
+    options.FileMustExist = true;
+    if (const auto path = korvan::forms::Dialogs().OpenFile(options))
+        connection_.LoadPresetFile(*path);
+}
+
+void TfmMain::SaveClick(TObject* /*Sender*/) {
+    Model().SavePresetFile();
+}
+
+void TfmMain::AboutClick(TObject* /*Sender*/) {
+    korvan::ShowModalOnce(fmAbout);
 }
 
 void TfmMain::ConnectedClick(TObject* /*Sender*/) {

@@ -6,6 +6,8 @@
 #include "ui/dialogs/FLockPassWord.h"
 #include "ui/dialogs/FNetWorkScan.h"
 #include "ui/dialogs/FProcess.h"
+#include "ui/dialogs/FRecallPreset.h"
+#include "ui/dialogs/FStorePreset.h"
 #include "ui/dialogs/ModalWindows.h"
 #include "ui/main/MainWindow.h"
 
@@ -213,16 +215,28 @@ void MainWindowView::ClearMeters() {
 // --- preset lists, files and the frame monitor: their windows and controls
 // come with their own parts -------------------------------------------------------------
 
-void MainWindowView::SetRecallPresetRow(int /*row*/, const std::string& /*name*/) {}
-
-void MainWindowView::SetStorePresetRow(int /*row*/, const std::string& /*name*/) {}
-
-std::optional<std::string> MainWindowView::AskSaveFileName(PresetFileKind /*kind*/) {
-    return std::nullopt;
+void MainWindowView::SetRecallPresetRow(int row, const std::string& name) {
+    if (fmRecallPreset)
+        fmRecallPreset->SetPresetRow(row, name);
 }
 
-void MainWindowView::ShowFileWriteError(const std::string& path) {
-    ShowMessage("Cannot write " + path);
+void MainWindowView::SetStorePresetRow(int row, const std::string& name) {
+    if (fmStorePreset)
+        fmStorePreset->SetPresetRow(row, name);
+}
+
+std::optional<std::string> MainWindowView::AskSaveFileName(PresetFileKind kind) {
+    if (!window_)
+        return std::nullopt;
+    forms::FileDialogOptions options;
+    options.Filter = kind == PresetFileKind::Preset ? "*.prs|*.prs" : "*.unt|*.unt";
+    return forms::Dialogs().SaveFile(options);
+}
+
+// The file that could not be written is left as it was.
+void MainWindowView::ShowFileWriteError(const std::string& /*path*/) {
+    if (window_)
+        ShowInformation(window_->Translate("SID_INFO_ERROR_FILE"));
 }
 
 bool MainWindowView::IsMonitorVisible() const {

@@ -207,6 +207,21 @@ protected:
         CreateWindows();
         return pump.RunUntil([&] { return ReadEnded() && CountOf(MCS_LEVELS) >= levelPolls; });
     }
+    // Runs `action` and answers the information box it shows; the box's
+    // message (empty when none was shown).
+    std::string InformationOf(const std::function<void()>& action) {
+        std::string shown;
+        pump.reactions.push_back([&] {
+            if (shown.empty() && fmInformation->Visible()) {
+                shown = fmInformation->lbMessage->Caption();
+                fmInformation->btnOK->Click();
+            }
+        });
+        pump.Start();
+        action();
+        pump.reactions.pop_back();
+        return shown;
+    }
     std::size_t CountOf(std::uint8_t code) const {
         std::size_t n = 0;
         for (const auto& r : unit.Received())

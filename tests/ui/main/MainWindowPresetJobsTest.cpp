@@ -1,0 +1,187 @@
+// The store, recall and factory-reset jobs run from their windows against
+// the simulated unit over TCP: the requests in order, the progress window,
+// and the model, lists and captions afterwards.
+
+#include "tests/ui/main/MainWindowFixture.h"
+#include "ui/dialogs/FFactory.h"
+#include "ui/dialogs/FRecallPreset.h"
+#include "ui/dialogs/FStoreName.h"
+#include "ui/dialogs/FStorePreset.h"
+
+using namespace korvan;
+using namespace korvan::test;
+
+namespace {
+
+class PresetJobsTest : public MainWindowTest {
+protected:
+    // The requests since the job started, without the level polls.
+    std::vector<UnitRequest> JobRequests() const {
+        std::vector<UnitRequest> out;
+        for (const auto& r : unit.Received())
+            if (r.code != MCS_LEVELS)
+                out.push_back(r);
+        return out;
+    }
+    // Shows `list` modally and, from inside its loop, picks data row `row`
+    // (1-based), types `name` when given and confirms. Notes the progress
+    // window's status and maximum while it is up.
+    void RunList(PresetListForm* list, int row, const std::string& name = {}) {
+        bool picked = false;
+        pump.reactions.push_back([&, list, row] {
+            if (!picked && list->Visible() && list->Modal()) {
+                picked = true;
+                list->vledPresetNameSelectCell(1, row);
+                if (!name.empty())
+                    fmStoreName->edName->SetText(name);
+                fmStoreName->btnOK->Click();
+            }
+            if (fmProcess->Visible() && progressStatus.empty()) {
+                progressStatus = fmProcess->StatusBar->Caption();
+                progressMax = fmProcess->ProgressBar->Max();
+            }
+        });
+        pump.Start();
+        ShowModalOnce(list);
+        EXPECT_TRUE(picked);
+        pump.reactions.pop_back();
+    }
+    bool JobEnded() {
+        return LinkIdle() && fmMain->Connection().JobState == JobIdle && !fmProcess->Visible() &&
+               fmMain->Connection().IsLevelPollRunning();
+    }
+
+    std::string progressStatus;
+    int progressMax = 0;
+};
+
+TEST_F(PresetJobsTest, StoreToU05SendsTheNameThenTheStoreThenAlive) {
+    ASSERT_TRUE(ConnectToUnit());
+    pump.Stop();
+    unit.ClearReceived();
+
+    RunList(fmStorePreset, 5, "Live Stage");
+    ASSERT_TRUE(pump.RunUntil([&] { return JobEnded(); }));
+
+    const auto requests = JobRequests();
+    ASSERT_GE(requests.size(), 3u);
+    EXPECT_EQ(requests[0].code, MCS_PRESETNAME);
+    EXPECT_EQ(std::string(requests[0].payload.begin(), requests[0].payload.end()), "Live Stage    ");
+    EXPECT_EQ(requests[1].code, MCS_STORE_PRESET);
+    EXPECT_EQ(requests[1].payload, Bytes{5});
+    EXPECT_EQ(requests[2].code, MCS_ALIVE);
+    EXPECT_EQ(progressStatus, "Store preset now , please wait...");
+    EXPECT_EQ(progressMax, 2);
+
+    EXPECT_EQ(fmMain->lbPstNum->Caption(), "U05");
+    EXPECT_EQ(fmMain->lbPstName->Caption(), "Live Stage    ");
+    EXPECT_TRUE(fmMain->Model().IsPresetUsed(4));
+    EXPECT_TRUE(unit.IsSlotUsed(5));
+    EXPECT_EQ(fmStorePreset->RowName(4), "Live Stage    ");
+    EXPECT_EQ(fmRecallPreset->RowName(5), "Live Stage    ");
+    EXPECT_FALSE(fmStorePreset->Visible());
+}
+
+TEST_F(PresetJobsTest, RecallReadsTheStatePagesOfThePickedPreset) {
+    Bytes stored = SimUnit::DefaultImage();
+    const std::string name = "Slot Three    ";
+    std::copy(name.begin(), name.end(), stored.begin() + sim_image::PresetName);
+    unit.SetStoredPreset(3, stored);
+    ASSERT_TRUE(ConnectToUnit());
+    pump.Stop();
+
+    struct Case {
+        int row;
+        std::uint8_t preset;
+        std::string number, name;
+    } cases[] = {{4, 3, "U03", name}, {1, 0, "F00", "Default Preset"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.number);
+        unit.ClearReceived();
+        progressStatus.clear();
+        RunList(fmRecallPreset, c.row);
+        ASSERT_TRUE(pump.RunUntil([&] { return JobEnded(); }));
+        const auto requests = JobRequests();
+        ASSERT_GE(requests.size(), 30u);
+        EXPECT_EQ(requests[0].code, MCS_RECALL_PRESET);
+        EXPECT_EQ(requests[0].payload, Bytes{c.preset});
+        for (int page = 0; page < 29; ++page) {
+            EXPECT_EQ(requests[std::size_t(1 + page)].code, MCS_READ_STATE_PAGE);
+            EXPECT_EQ(requests[std::size_t(1 + page)].payload, Bytes{std::uint8_t(page)});
+        }
+        EXPECT_EQ(progressStatus, "Load preset now , please wait...");
+        EXPECT_EQ(progressMax, 29);
+        EXPECT_EQ(fmMain->Connection().CurrentPreset, c.preset);
+        EXPECT_EQ(fmMain->lbPstNum->Caption(), c.number);
+        EXPECT_EQ(fmMain->lbPstName->Caption(), c.name);
+    }
+}
+
+TEST_F(PresetJobsTest, FactoryResetAsksThenRereadsTheUnit) {
+    unit.SetStoredPreset(2, SimUnit::DefaultImage());
+    ASSERT_TRUE(ConnectToUnit());
+    pump.Stop();
+    unit.ClearReceived();
+    bool asked = false;
+    pump.reactions.push_back([&] {
+        if (!asked && fmFactory->Visible() && fmFactory->Modal()) {
+            asked = true;
+            EXPECT_EQ(fmFactory->lbMessage->Caption(), "Are you Sure to Return Factory Default?");
+            fmFactory->btnOK->Click();
+        }
+    });
+    pump.Start();
+    fmMain->FactoryDefault->Click();
+    ASSERT_TRUE(asked);
+    ASSERT_TRUE(pump.RunUntil([&] { return JobEnded() && CountOf(MCS_READ_STATE_PAGE) >= 29; }));
+    const auto requests = JobRequests();
+    ASSERT_GE(requests.size(), 2u);
+    EXPECT_EQ(requests[0].code, MCS_FACTORY_RESET);
+    EXPECT_EQ(requests[1].code, MCS_PRESET_FLAGS);
+    EXPECT_FALSE(unit.IsSlotUsed(2));
+    EXPECT_FALSE(fmMain->Model().IsPresetUsed(1));
+    EXPECT_EQ(fmMain->lbPstNum->Caption(), "F00");
+}
+
+TEST_F(PresetJobsTest, FactoryResetOffLineAsksToConnectFirst) {
+    CreateWindows();
+    fmMain->tmStartConnect->SetEnabled(false);
+    EXPECT_EQ(InformationOf([] { fmMain->FactoryDefault->Click(); }), "You Must Connect First !!");
+    EXPECT_FALSE(fmFactory->Visible());
+}
+
+TEST_F(PresetJobsTest, UnitDroppingDuringARecallEndsItOffLineWithTheModelAsBefore) {
+    Bytes stored = SimUnit::DefaultImage();
+    stored[sim_image::Gain(0)] = 0x12;
+    unit.SetStoredPreset(3, stored);
+    ASSERT_TRUE(ConnectToUnit());
+    pump.Stop();
+    const PresetImage before = fmMain->Model().GetImage();
+    bool dropped = false, reported = false;
+    pump.reactions.push_back([&] {
+        if (!dropped && fmProcess->Visible() && CountOf(MCS_READ_STATE_PAGE) >= 5) {
+            dropped = true;
+            SimFaults faults;
+            faults.dropLink = true;
+            unit.SetFaults(faults);
+        }
+        // The broken link is reported in the scan dialog: by then the job
+        // has ended.
+        if (dropped && !reported && fmNetwork->Visible()) {
+            reported = true;
+            EXPECT_FALSE(fmProcess->Visible());
+            EXPECT_FALSE(fmMain->Connection().Online);
+            EXPECT_FALSE(fmMain->Connection().IsLinkOpen());
+            EXPECT_EQ(fmMain->Connection().JobState, JobIdle);
+            EXPECT_TRUE(fmMain->Model().GetImage() == before);
+            CloseWindow(fmNetwork);
+        }
+    });
+    unit.ClearReceived();
+    RunList(fmRecallPreset, 4);
+    EXPECT_TRUE(dropped);
+    EXPECT_TRUE(reported);
+    EXPECT_FALSE(fmProcess->Visible());
+}
+
+} // namespace
