@@ -7,6 +7,7 @@
 #include "controls/plot/core/ObjectManager.h"
 #include "controls/plot/core/PlotLayoutObject.h"
 #include "platform/gfx/Color.h"
+#include "platform/text/Exception.h"
 
 #include <QImage>
 
@@ -16,6 +17,16 @@
 #include <vector>
 
 namespace korvan::testing {
+
+// The message of the Exception f raises, or "no error".
+template <class F> std::string RaisedMessage(F f) {
+    try {
+        f();
+    } catch (const Exception& e) {
+        return e.Message();
+    }
+    return "no error";
+}
 
 inline TColor PlotPixel(const QImage& image, int x, int y) {
     return korvan::gfx::FromQRgb(image.pixel(x, y));
