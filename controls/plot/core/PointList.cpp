@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <new>
 
 namespace {
 
@@ -46,7 +45,7 @@ void TiPlotDataCustomList::Unwrap() {
     if (FTail == 0) {
         return;
     }
-    std::byte* p = FList.get();
+    std::byte* p = FList.Data();
     const std::size_t size = std::size_t(FDataPointSize);
     std::rotate(p, p + std::size_t(FTail) * size, p + std::size_t(FCount) * size);
     FTail = 0;
@@ -60,18 +59,9 @@ void TiPlotDataCustomList::SetCapacity(std::int32_t newCapacity) {
         return;
     }
     Unwrap();
-    if (newCapacity == 0) {
-        FList.reset();
-    } else {
-        // Records are plain data, so the block may move as a whole; new
-        // room is left untouched until points are written into it.
-        void* p = std::realloc(FList.get(), std::size_t(newCapacity) * std::size_t(FDataPointSize));
-        if (p == nullptr) {
-            throw std::bad_alloc();
-        }
-        (void)FList.release();
-        FList.reset(static_cast<std::byte*>(p));
-    }
+    // Records are plain data, so the block may move as a whole; new room is
+    // left untouched until points are written into it.
+    FList.Resize(std::size_t(newCapacity) * std::size_t(FDataPointSize));
     FCapacity = newCapacity;
     FCount = std::min(FCount, newCapacity);
 }
@@ -108,7 +98,7 @@ void TiPlotDataCustomList::DeletePoints(std::int32_t size) {
 
 void TiPlotDataCustomList::DeleteOldest(std::int32_t size) {
     Unwrap();
-    std::byte* p = FList.get();
+    std::byte* p = FList.Data();
     const std::size_t bytes = std::size_t(FDataPointSize);
     if (size > 0) {
         std::memmove(p, p + std::size_t(size) * bytes, std::size_t(FCount - size) * bytes);

@@ -22,11 +22,10 @@
 #include "controls/plot/core/PlotTypes.h"
 #include "platform/gfx/Color.h"
 #include "platform/gfx/GraphicsObjects.h"
+#include "platform/sys/LargeBuffer.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
 
 enum TiPlotDataStyle { ipdsStandard, ipdsCompact, ipdsCompactInterval, ipdsFullFeature };
 
@@ -154,14 +153,10 @@ protected:
 
     // The storage block, as records of the kind.
     std::byte* Storage() const {
-        return FList.get();
+        return FList.Data();
     }
 
 private:
-    struct FreeStorage {
-        void operator()(std::byte* p) const { std::free(p); }
-    };
-
     void GrowCapacity();
     // Brings a wrapped ring into logical order in storage (Tail 0).
     void Unwrap();
@@ -173,7 +168,7 @@ private:
     std::int32_t FDataPointSize = 0;
     std::int32_t FMaxDataPoints = 0;
     TiPlotPointAttributes FStored;
-    std::unique_ptr<std::byte, FreeStorage> FList;
+    korvan::sys::LargeBuffer FList;
 };
 
 // A kind's typed view of the storage block.
