@@ -95,4 +95,17 @@ bool WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> d
     return false;
 }
 
+bool AppendToFile(const std::string& path, std::span<const std::uint8_t> data) {
+    Fd fd(::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NONBLOCK));
+    struct stat info {};
+    if (fd.Get() < 0 || ::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    return WriteAll(fd.Get(), data) && fd.Close();
+}
+
+bool CreateEmptyFile(const std::string& path) {
+    Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0666));
+    return fd.Get() >= 0 && fd.Close();
+}
+
 } // namespace korvan::sys

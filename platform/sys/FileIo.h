@@ -21,4 +21,12 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path, 
 // the temporary file is then removed and path is untouched.
 bool WriteFileReplacing(const std::string& path, std::span<const std::uint8_t> data);
 
+// Appends data at the end of an existing file. False when the file does
+// not exist, is not a regular file or cannot be written.
+bool AppendToFile(const std::string& path, std::span<const std::uint8_t> data);
+
+// Creates path as an empty file, emptying one that exists. False on any
+// failure.
+bool CreateEmptyFile(const std::string& path);
+
 } // namespace korvan::sys

@@ -7,15 +7,48 @@
 #include "controls/plot/core/ObjectManager.h"
 #include "controls/plot/core/PlotLayoutObject.h"
 #include "platform/gfx/Color.h"
+#include "platform/text/Exception.h"
 
 #include <QImage>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
 namespace korvan::testing {
+
+// A fresh directory for one test's files, removed with everything in it.
+class ScratchDir {
+public:
+    ScratchDir() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "korvan-plot-XXXXXX").string();
+        if (mkdtemp(pattern.data()) != nullptr)
+            dir_ = pattern;
+    }
+    ~ScratchDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir_, ignored);
+    }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+
+private:
+    std::filesystem::path dir_;
+};
+
+// The message of the Exception f raises, or "no error".
+template <class F> std::string RaisedMessage(F f) {
+    try {
+        f();
+    } catch (const Exception& e) {
+        return e.Message();
+    }
+    return "no error";
+}
 
 inline TColor PlotPixel(const QImage& image, int x, int y) {
     return korvan::gfx::FromQRgb(image.pixel(x, y));
