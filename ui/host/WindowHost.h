@@ -78,8 +78,6 @@ public:
     virtual void CloseMainWindow() = 0;
 
     // --- preset jobs and EQ resets ---
-    // A unit is connected.
-    virtual bool IsSessionOpen() const = 0;
     // Stores the current settings in slot n + 1 (n 0..19) under `name`, 14
     // bytes of the system's 8-bit code page; nothing off line.
     virtual void StorePreset(int n, const std::string& name) = 0;

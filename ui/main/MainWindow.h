@@ -103,7 +103,6 @@ public:
     void ShowNetworkSetup() override { NetworkSetup->Click(); }
     void ConfirmQuit(bool confirmed) override { SetQuitConfirmed(confirmed ? 1 : 0); }
     void CloseMainWindow() override { Close(); }
-    bool IsSessionOpen() const override { return connection_.IsSessionOpen(); }
     void StorePreset(int n, const std::string& name) override { connection_.StorePreset(n, name); }
     void RecallPreset(int n) override { connection_.RecallPreset(n); }
     void RequestFactoryReset() override { connection_.RequestFactoryReset(); }

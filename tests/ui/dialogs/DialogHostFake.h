@@ -26,6 +26,9 @@ public:
         const int index = english_.IndexOf(key);
         return index < 0 || index + 1 >= english_.Count() ? std::string(key) : english_.Get(index + 1);
     }
+    bool IsUpdating() const override { return false; }
+    void SetUnitId(int) override {}
+    void ShowInformation(std::string_view) override {}
     std::vector<std::string> SerialPortNames() override { return {}; }
     void SelectComPort(const std::string&) override {}
     bool HasUsbDevice() const override { return false; }
@@ -35,6 +38,11 @@ public:
     void OpenUsbLink() override {}
     void OpenNetLink() override {}
     void CloseLink() override {}
+    bool IsOnline() const override { return online; }
+    std::uint32_t NetAddress() const override { return 0; }
+    void ApplyNetAddress(std::uint32_t) override {}
+    void SetAutoNetAddress(bool) override {}
+    void SetMonitorShown(bool) override {}
     void EnableConnectControls() override {}
     void ShowNetworkSetup() override {}
     void ConfirmQuit(bool) override {}

@@ -66,6 +66,12 @@ public:
     void ConfirmQuit(bool) override {}
     void CloseMainWindow() override {}
 
+    void StorePreset(int, const std::string&) override {}
+    void RecallPreset(int) override {}
+    void RequestFactoryReset() override {}
+    void PushChannelPeq(int) override {}
+    void PushChannelGeq(int) override {}
+
     std::uint8_t unitId = 1;
     bool updating = false;
     bool online = false;
