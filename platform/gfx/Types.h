@@ -3,6 +3,7 @@
 // framework's conventions (a rectangle covers Left..Right-1 and Top..Bottom-1).
 
 #include <algorithm>
+#include <limits>
 
 struct TPoint {
     int X = 0;
@@ -40,8 +41,14 @@ inline TPoint Point(int x, int y) {
 inline TRect Rect(int left, int top, int right, int bottom) {
     return {left, top, right, bottom};
 }
+// The far edges stop at the ends of int: a stored size may be anything.
 inline TRect Bounds(int left, int top, int width, int height) {
-    return {left, top, left + width, top + height};
+    const auto end = [](int from, int size) {
+        const long long e = static_cast<long long>(from) + size;
+        return static_cast<int>(
+            std::clamp<long long>(e, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    };
+    return {left, top, end(left, width), end(top, height)};
 }
 
 inline TRect IntersectRect(const TRect& a, const TRect& b) {
