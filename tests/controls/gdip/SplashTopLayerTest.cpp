@@ -1,5 +1,6 @@
 // The boxes a splash screen draws over its picture: their form text, their
 // geometry, where their text goes, and a picture of them.
+#include "SplashTestSupport.h"
 #include "controls/gdip/GdipClasses.h"
 #include "controls/gdip/SplashScreen.h"
 #include "platform/forms/FormText.h"
@@ -232,15 +233,10 @@ TEST_F(SplashTopLayerTest, SplashWithBoxesPicture) {
         item->HTMLText()->Font()->SetSize(11);
     }
     s->Show();
-    TSplashScreenWindow* w = s->SplashWindow();
-    ASSERT_NE(w, nullptr);
-    Gdiplus::Bitmap page(w->ClientWidth(), w->ClientHeight());
-    page.Pixels().fill(0xFF000000u);
-    Gdiplus::Graphics g(page);
-    w->Render(g);
-    korvan::testing::SavePng(page.Pixels(), "splash_top_layer");
+    const QImage page = korvan::gdip::testing::RenderSplash(*s, "splash_top_layer");
+    ASSERT_FALSE(page.isNull());
     // The bottom box is drawn over the fill.
-    const QRgb under = page.Pixels().pixel(w->ClientWidth() - 60, w->ClientHeight() - 5);
+    const QRgb under = page.pixel(page.width() - 60, page.height() - 5);
     EXPECT_GT(qBlue(under), 200);
     EXPECT_GT(qRed(under), 200);
     s->Hide();
