@@ -47,6 +47,9 @@ void RegisterGdipClasses() {
                                        &TSplashListItems::StaticClassInfo(),
                                        &TSplashItem::StaticClassInfo(),
                                        &TSplashItems::StaticClassInfo(),
+                                       &TAdvSplashHTMLText::StaticClassInfo(),
+                                       &TAdvSplashTopLayerItem::StaticClassInfo(),
+                                       &TAdvSplashTopLayerItems::StaticClassInfo(),
                                        &TListItemsRect::StaticClassInfo(),
                                        &TSplashListItemsSettings::StaticClassInfo(),
                                        &TDovOveruvAvovozIrurid::StaticClassInfo()})

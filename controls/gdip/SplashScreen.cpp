@@ -33,6 +33,7 @@ const TClassInfo& TDovOveruvAvovozIrurid::StaticClassInfo() {
             .Property("Items", &T::Items, &T::SetItems)
             .Property("PictureGap", &T::PictureGap, &T::SetPictureGap)
             .Default(5)
+            .Property("TopLayerItems", &T::TopLayerItems, &T::SetTopLayerItems)
             .Property("ListItems", &T::ListItems, &T::SetListItems)
             .Property("ListItemsSettings", &T::ListItemsSettings, &T::SetListItemsSettings)
             .Property("PictureContainer", &T::PictureContainer, &T::SetPictureContainer)
@@ -63,7 +64,9 @@ const TClassInfo& TDovOveruvAvovozIrurid::StaticClassInfo() {
 TDovOveruvAvovozIrurid::TDovOveruvAvovozIrurid(TComponent* owner)
     : TComponent(owner), programInfo_(std::make_unique<TBasicProgramInfo>()),
       fill_(std::make_unique<TGDIPFill>()), progressBar_(std::make_unique<TGDIPSplashProgress>()),
-      items_(std::make_unique<TSplashItems>(this)), listItems_(std::make_unique<TSplashListItems>(this)),
+      items_(std::make_unique<TSplashItems>(this)),
+      topLayerItems_(std::make_unique<TAdvSplashTopLayerItems>(this)),
+      listItems_(std::make_unique<TSplashListItems>(this)),
       listSettings_(std::make_unique<TSplashListItemsSettings>()),
       closeTimer_(std::make_unique<TTimer>(nullptr)), focusTimer_(std::make_unique<TTimer>(nullptr)) {
     programInfo_->OnChange = [this](TObject*) {
@@ -72,6 +75,10 @@ TDovOveruvAvovozIrurid::TDovOveruvAvovozIrurid(TComponent* owner)
     };
     items_->OnChange = [this](TObject*) { Refresh(); };
     listItems_->OnChange = [this](TObject*) { Refresh(); };
+    topLayerItems_->OnChange = [this](TObject*) {
+        if (showing_)
+            Invalidate();
+    };
     progressBar_->OnChange = [this](TObject*) {
         if (window_ && window_->ProgressBar()) {
             window_->ProgressBar()->SetAppearance(progressBar_.get());
@@ -109,6 +116,7 @@ TDovOveruvAvovozIrurid::~TDovOveruvAvovozIrurid() {
     programInfo_->OnChange = nullptr;
     items_->OnChange = nullptr;
     listItems_->OnChange = nullptr;
+    topLayerItems_->OnChange = nullptr;
     progressBar_->OnChange = nullptr;
 }
 

@@ -18,6 +18,7 @@
 #include "controls/gdip/GDIPPictureContainer.h"
 #include "controls/gdip/SplashParts.h"
 #include "controls/gdip/SplashProgress.h"
+#include "controls/gdip/SplashTopLayer.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Timer.h"
 
@@ -63,6 +64,7 @@ private:
     void FadeTick();
     void DrawHeadings(Gdiplus::Graphics& g);
     void DrawListItems(Gdiplus::Graphics& g);
+    void DrawTopLayerItems(Gdiplus::Graphics& g);
     void DrawItems(Gdiplus::Graphics& g);
 
     TDovOveruvAvovozIrurid* splash_;
@@ -123,6 +125,8 @@ public:
     void SetItems(TSplashItems* v) { items_->Assign(v); }
     int PictureGap() const { return pictureGap_; }
     void SetPictureGap(int v) { pictureGap_ = v; }
+    TAdvSplashTopLayerItems* TopLayerItems() const { return topLayerItems_.get(); }
+    void SetTopLayerItems(TAdvSplashTopLayerItems* v) { topLayerItems_->Assign(v); }
     TSplashListItems* ListItems() const { return listItems_.get(); }
     void SetListItems(TSplashListItems* v) { listItems_->Assign(v); }
     TSplashListItemsSettings* ListItemsSettings() const { return listSettings_.get(); }
@@ -170,6 +174,7 @@ private:
     std::unique_ptr<TGDIPSplashProgress> progressBar_;
     std::unique_ptr<TSplashItems> items_;
     int pictureGap_ = 5;
+    std::unique_ptr<TAdvSplashTopLayerItems> topLayerItems_;
     std::unique_ptr<TSplashListItems> listItems_;
     std::unique_ptr<TSplashListItemsSettings> listSettings_;
     TGDIPPictureContainer* pictureContainer_ = nullptr;

@@ -213,6 +213,7 @@ void TSplashScreenWindow::Render(Gdiplus::Graphics& g) {
     splash_->Fill()->Fill(&g, {0, 0, float(ClientWidth() - 1), float(ClientHeight() - 1)});
     DrawHeadings(g);
     DrawListItems(g);
+    DrawTopLayerItems(g);
     DrawItems(g);
 }
 
@@ -397,6 +398,10 @@ void TSplashScreenWindow::DrawListItems(Gdiplus::Graphics& g) {
         const TRect at = Bounds(item.DisplayRect.Left, item.DisplayRect.Top, r.Width(), r.Height());
         korvan::gdip::DrawMiniHtml(g, *s.HTMLFont(), item.HTMLText(), at, o, result);
     }
+}
+
+void TSplashScreenWindow::DrawTopLayerItems(Gdiplus::Graphics& g) {
+    DrawSplashTopLayerItems(g, *splash_->TopLayerItems(), InnerRect(), splash_->PictureContainer());
 }
 
 void TSplashScreenWindow::DrawItems(Gdiplus::Graphics& g) {

@@ -1,5 +1,6 @@
 #include "controls/gdip/SplashScreen.h"
 #include "PictureTestSupport.h"
+#include "SplashTestSupport.h"
 #include "tests/support/gui/GuiHarness.h"
 
 #include <QPainter>
@@ -153,13 +154,7 @@ TEST_F(SplashScreenTest, EditorSplashPicture) {
     TDovOveruvAvovozIrurid* s = EditorSplash(main.get());
     s->SetCloseOnMainFormShow(false);
     s->Show();
-    TSplashScreenWindow* w = s->SplashWindow();
-    ASSERT_NE(w, nullptr);
-    Gdiplus::Bitmap page(w->ClientWidth(), w->ClientHeight());
-    page.Pixels().fill(0xFF000000u);
-    Gdiplus::Graphics g(page);
-    w->Render(g);
-    korvan::testing::SavePng(page.Pixels(), "splash_screen");
+    EXPECT_FALSE(korvan::gdip::testing::RenderSplash(*s, "splash_screen").isNull());
     s->Hide();
 }
 
