@@ -131,7 +131,7 @@ TEST_F(AxisDrawingTest, PictureOfAxesInEachOrientationScaleAndFormat) {
     canvas.FillRect(Rect(0, 0, 760, 560));
     // Each axis stands on an edge (the data view side of its draw
     // rectangle) and takes the thickness it asks for.
-    struct Spec {
+    struct Placed {
         int edge, from, to;
         bool horizontal, reverseSide, reverseScale;
         TiPlotScaleType scale;
@@ -140,7 +140,7 @@ TEST_F(AxisDrawingTest, PictureOfAxesInEachOrientationScaleAndFormat) {
         TiRotationAngle rotation;
         const char* title;
     };
-    const Spec specs[] = {
+    const Placed placings[] = {
         {260, 100, 380, true, false, false, ipstLinear, iptfValue, -100, 120, ira000, "Input (dB)"},
         {100, 60, 260, false, false, false, ipstLinear, iptfValue, -100, 120, ira000, "Output"},
         {60, 100, 380, true, true, false, ipstLog10, iptfValue, 1, 999, ira000, "Log 1..1000"},
@@ -151,7 +151,7 @@ TEST_F(AxisDrawingTest, PictureOfAxesInEachOrientationScaleAndFormat) {
         {640, 60, 300, false, false, true, ipstLinear, iptfThousands, 0, 50000, ira270, "Thousands"},
     };
     std::vector<TiPlotObjectPtr<TiPlotXAxis>> axes;
-    for (const Spec& s : specs) {
+    for (const Placed& s : placings) {
         auto axis = MakeAxis();
         axis->SetHorizontal(s.horizontal);
         axis->SetReverseSide(s.reverseSide);
