@@ -26,7 +26,7 @@ Gdiplus::GraphicsPath BuildRoundedRectPath(float x, float y, float w, float h, f
     // Corners never take more than half the shorter side.
     a = std::min({a, w / 2, h / 2});
     if (a <= 0) {
-        path.AddRectangle(RectF(x, y, w, h));
+        path.AddRectangle(RectF{x, y, w, h});
         return path;
     }
     const float d = 2 * a;
@@ -51,7 +51,7 @@ Gdiplus::GraphicsPath BuildPointerPath(const TRect& body, TPoint tip1, TPoint ti
                                        bool vertical) {
     const bool first = tickPos == tmTopLeft || tickPos == tmBoth;
     const bool second = tickPos == tmBottomRight || tickPos == tmBoth;
-    const auto pt = [](int x, int y) { return PointF(float(x), float(y)); };
+    const auto pt = [](int x, int y) { return PointF{float(x), float(y)}; };
     std::vector<PointF> pts;
     if (!vertical) {
         pts.push_back(pt(body.Left, body.Bottom));
@@ -90,7 +90,7 @@ void FillHalfGradient(Gdiplus::Graphics& g, const RectF& half, TColor a, bool ou
         else
             ellipse.AddEllipse(half.X, half.Y, w, h);
         Gdiplus::PathGradientBrush brush(ellipse);
-        brush.SetCenterPoint(PointF(half.X + float(int(w) / 2), outer ? half.Y : half.Y + h));
+        brush.SetCenterPoint(PointF{half.X + float(int(w) / 2), outer ? half.Y : half.Y + h});
         brush.SetCenterColor(Gp(outer ? b : a));
         brush.SetSurroundColors({Gp(outer ? a : b)});
         g.FillRectangle(brush, half);
@@ -114,11 +114,11 @@ void DrawMirrorBorders(Gdiplus::Graphics& g, const TRect& r, TTrackButtonShape s
         if (shape == bsRound)
             StrokeRoundedRect(g, sx, sy, side, side, float(int(side) / 2), light);
         else
-            g.DrawRectangle(Gdiplus::Pen(Gp(light)), RectF(x, y, w, h));
+            g.DrawRectangle(Gdiplus::Pen(Gp(light)), RectF{x, y, w, h});
     }
     if (Set(border)) {
         if (shape == bsRectangle)
-            g.DrawRectangle(Gdiplus::Pen(Gp(border)), RectF(x, y, w, h));
+            g.DrawRectangle(Gdiplus::Pen(Gp(border)), RectF{x, y, w, h});
         else
             StrokeRoundedRect(g, sx + 1, sy + 1, side - 2, side - 2, float(int(side - 2) / 2), border);
     }
@@ -129,8 +129,8 @@ void DrawMirrorGradient(Gdiplus::Graphics& g, const TRect& r, bool vertical, con
     g.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
     if (Set(face.Color) && Set(face.ColorTo) && Set(face.Mirror) && Set(face.MirrorTo)) {
         const int mid = r.Top + r.Height() / 2;
-        const RectF lower(float(r.Left), float(mid - 1), float(r.Width()), float(r.Bottom - (mid - 1)));
-        const RectF upper(float(r.Left), float(r.Top), float(r.Width()), float(mid + 1 - r.Top));
+        const RectF lower{float(r.Left), float(mid - 1), float(r.Width()), float(r.Bottom - (mid - 1))};
+        const RectF upper{float(r.Left), float(r.Top), float(r.Width()), float(mid + 1 - r.Top)};
         FillHalfGradient(g, lower, face.MirrorTo, false, face.MirrorKind, face.Mirror);
         FillHalfGradient(g, upper, face.Color, true, face.Kind, face.ColorTo);
     }
