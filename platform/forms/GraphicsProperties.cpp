@@ -22,6 +22,19 @@ const TClassInfo& ForeignClassInfo<TFont>::Get() {
     return info;
 }
 
+const std::vector<std::string>& PenStyleNames() {
+    static const std::vector<std::string> names{"psSolid",       "psDash",       "psDot",
+                                                "psDashDot",     "psDashDotDot", "psClear",
+                                                "psInsideFrame", "psUserStyle",  "psAlternate"};
+    return names;
+}
+
+const std::vector<std::string>& BrushStyleNames() {
+    static const std::vector<std::string> names{"bsSolid",     "bsClear",     "bsHorizontal", "bsVertical",
+                                                "bsFDiagonal", "bsBDiagonal", "bsCross",      "bsDiagCross"};
+    return names;
+}
+
 const TClassInfo& ForeignClassInfo<TPen>::Get() {
     static const TClassInfo info =
         ClassBuilder<TPen, TPen>("TPen", nullptr)
@@ -34,10 +47,7 @@ const TClassInfo& ForeignClassInfo<TPen>::Get() {
                    "pmNotMask", "pmXor", "pmNotXor"},
                   "TPenMode")
             .Default(pmCopy)
-            .Enum("Style", &TPen::Style, &TPen::SetStyle,
-                  {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear", "psInsideFrame",
-                   "psUserStyle", "psAlternate"},
-                  "TPenStyle")
+            .Enum("Style", &TPen::Style, &TPen::SetStyle, PenStyleNames(), "TPenStyle")
             .Default(psSolid)
             .Property("Width", &TPen::Width, &TPen::SetWidth)
             .Default(1)
@@ -46,16 +56,14 @@ const TClassInfo& ForeignClassInfo<TPen>::Get() {
 }
 
 const TClassInfo& ForeignClassInfo<TBrush>::Get() {
-    static const TClassInfo info = ClassBuilder<TBrush, TBrush>("TBrush", nullptr)
-                                       .Property("Color", &TBrush::Color, &TBrush::SetColor)
-                                       .TypeName("TColor")
-                                       .Default(clWhite)
-                                       .Enum("Style", &TBrush::Style, &TBrush::SetStyle,
-                                             {"bsSolid", "bsClear", "bsHorizontal", "bsVertical",
-                                              "bsFDiagonal", "bsBDiagonal", "bsCross", "bsDiagCross"},
-                                             "TBrushStyle")
-                                       .Default(bsSolid)
-                                       .Build();
+    static const TClassInfo info =
+        ClassBuilder<TBrush, TBrush>("TBrush", nullptr)
+            .Property("Color", &TBrush::Color, &TBrush::SetColor)
+            .TypeName("TColor")
+            .Default(clWhite)
+            .Enum("Style", &TBrush::Style, &TBrush::SetStyle, BrushStyleNames(), "TBrushStyle")
+            .Default(bsSolid)
+            .Build();
     return info;
 }
 

@@ -22,6 +22,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -132,7 +133,13 @@ template <class TKind> class TiPlotKindManager : public TiPlotObjectOwnedManager
 public:
     using TiPlotObjectOwnedManager::TiPlotObjectOwnedManager;
     TKind* Items(int index) const { return static_cast<TKind*>(TiPlotObjectManagerCustom::Items(index)); }
-    TiPlotObject* CreateObject() override { return MakeObject<TKind>(); }
+    // An abstract kind (channels) leaves the choice of class to its manager.
+    TiPlotObject* CreateObject() override {
+        if constexpr (std::is_abstract_v<TKind>)
+            return nullptr;
+        else
+            return MakeObject<TKind>();
+    }
     void NotificationInsert(TObject* sender) override {
         auto* object = dynamic_cast<TKind*>(sender);
         if (!object)
