@@ -165,8 +165,12 @@ TiPlotAxis::TiPlotAxis(TComponent* owner, TNotifyEvent onChange, TNotifyEvent on
 
 TiPlotAxis::~TiPlotAxis() = default;
 
+// The owner never changes: once found, the host is kept, so that tracking
+// a new value does not pay for the lookup.
 IiPlotAxisHost* TiPlotAxis::AxisHost() const {
-    return korvan::plot::AxisHostOf(Owner());
+    if (!axisHost_)
+        axisHost_ = korvan::plot::AxisHostOf(Owner());
+    return axisHost_;
 }
 
 // ---------------------------------------------------------------- Min and Span

@@ -446,4 +446,5 @@ private:
     bool yearModeEnabled_ = false;
     std::string customizeLabelEventText_;
     bool customizeLabelEventModified_ = false;
+    mutable IiPlotAxisHost* axisHost_ = nullptr;
 };

@@ -111,8 +111,22 @@ TiPlotChannelCustom::TiPlotChannelCustom(TComponent* owner, TNotifyEvent onChang
 
 TiPlotChannelCustom::~TiPlotChannelCustom() = default;
 
+void TiPlotChannelCustom::LookUpHosts() const {
+    if (hostsLooked_)
+        return;
+    axisHost_ = korvan::plot::AxisHostOf(Owner());
+    channelHost_ = korvan::plot::ChannelHostOf(Owner());
+    hostsLooked_ = true;
+}
+
 IiPlotChannelHost* TiPlotChannelCustom::ChannelHost() const {
-    return korvan::plot::ChannelHostOf(Owner());
+    LookUpHosts();
+    return channelHost_;
+}
+
+IiPlotAxisHost* TiPlotChannelCustom::AxisHost() const {
+    LookUpHosts();
+    return axisHost_;
 }
 
 // ---------------------------------------------------------------- settings
@@ -197,14 +211,14 @@ void TiPlotChannelCustom::SetCount(std::int32_t value) {
 // A failed lookup is not remembered, so an axis added later is found.
 TiPlotXAxis* TiPlotChannelCustom::XAxis() {
     if (!xAxis_)
-        if (IiPlotAxisHost* host = korvan::plot::AxisHostOf(Owner()))
+        if (IiPlotAxisHost* host = AxisHost())
             xAxis_ = dynamic_cast<TiPlotXAxis*>(host->GetXAxisByName(xAxisName_));
     return xAxis_;
 }
 
 TiPlotYAxis* TiPlotChannelCustom::YAxis() {
     if (!yAxis_)
-        if (IiPlotAxisHost* host = korvan::plot::AxisHostOf(Owner()))
+        if (IiPlotAxisHost* host = AxisHost())
             yAxis_ = dynamic_cast<TiPlotYAxis*>(host->GetYAxisByName(yAxisName_));
     return yAxis_;
 }

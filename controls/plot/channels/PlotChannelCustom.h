@@ -23,6 +23,7 @@
 #include <memory>
 #include <string>
 
+class IiPlotAxisHost;
 class TiPlotAxis;
 class TiPlotXAxis;
 
@@ -157,10 +158,10 @@ public:
     std::int32_t RunningCount() const { return Running().Count; }
     double RunningXMin() const { return Running().XMin; }
     double RunningXMax() const { return Running().XMax; }
-    double RunningXMean() const { return Running().XMean; }
+    double RunningXMean() const { return Running().XMean(); }
     double RunningYMin() const { return Running().YMin; }
     double RunningYMax() const { return Running().YMax; }
-    double RunningYMean() const { return Running().YMean; }
+    double RunningYMean() const { return Running().YMean(); }
 
     const std::string& DataCursorXText() const { return dataCursorXText_; }
     const std::string& DataCursorYText() const { return dataCursorYText_; }
@@ -318,6 +319,14 @@ private:
     void FlushLogFor(double x, double y);
     // The pixel of a value on an axis.
     TPoint ValueToPixels(double x, double y, bool xyAxesReversed);
+
+    // The owner's host interfaces, looked up once on first use (the owner
+    // never changes; adding points must not pay for the lookup).
+    IiPlotAxisHost* AxisHost() const;
+    void LookUpHosts() const;
+    mutable bool hostsLooked_ = false;
+    mutable IiPlotAxisHost* axisHost_ = nullptr;
+    mutable IiPlotChannelHost* channelHost_ = nullptr;
 
     TiPlotChannelPoints points_;
     TiPlotChannelLog log_;

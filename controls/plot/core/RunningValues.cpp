@@ -18,10 +18,6 @@ template <class F> void ForEachValidPoint(const TiPlotDataCustomList& list, F f)
     }
 }
 
-double Mean(long double total, std::int32_t count) {
-    return count == 0 ? 0.0 : double(total / count);
-}
-
 } // namespace
 
 void TiPlotRunningValues::Add(double x, double y) {
@@ -32,8 +28,13 @@ void TiPlotRunningValues::Add(double x, double y) {
     ++Count;
     XTotal += x;
     YTotal += y;
-    XMean = Mean(XTotal, Count);
-    YMean = Mean(YTotal, Count);
+    meansFollowTotals_ = true;
+}
+
+void TiPlotRunningValues::StoreMeans() {
+    xMean_ = XMean();
+    yMean_ = YMean();
+    meansFollowTotals_ = false;
 }
 
 void TiPlotRunningValues::Recalculate(const TiPlotDataCustomList& list) {
@@ -66,23 +67,25 @@ double TiPlotRunningValues::ScanYMax(const TiPlotDataCustomList& list) {
 }
 
 double TiPlotRunningValues::ScanXMean(const TiPlotDataCustomList& list) {
+    StoreMeans();
     Count = 0;
     XTotal = 0.0L;
     ForEachValidPoint(list, [this](double x, double) {
         ++Count;
         XTotal += x;
     });
-    XMean = Mean(XTotal, Count);
-    return XMean;
+    xMean_ = Mean(XTotal, Count);
+    return xMean_;
 }
 
 double TiPlotRunningValues::ScanYMean(const TiPlotDataCustomList& list) {
+    StoreMeans();
     Count = 0;
     YTotal = 0.0L;
     ForEachValidPoint(list, [this](double, double y) {
         ++Count;
         YTotal += y;
     });
-    YMean = Mean(YTotal, Count);
-    return YMean;
+    yMean_ = Mean(YTotal, Count);
+    return yMean_;
 }

@@ -16,12 +16,16 @@ struct TiPlotRunningValues {
     std::int32_t Count = 0;
     double XMin = MinStart;
     double XMax = MaxStart;
-    double XMean = 0.0;
     long double XTotal = 0.0L;
     double YMin = MinStart;
     double YMax = MaxStart;
-    double YMean = 0.0;
     long double YTotal = 0.0L;
+
+    // The means: total / count after adds (0 without points), the stored
+    // results after a mean scan. Worked out when read, so that an add does
+    // no division.
+    double XMean() const { return meansFollowTotals_ ? Mean(XTotal, Count) : xMean_; }
+    double YMean() const { return meansFollowTotals_ ? Mean(YTotal, Count) : yMean_; }
 
     void Reset() { *this = TiPlotRunningValues{}; }
     // Counts one point, whatever it is (null and empty points too).
@@ -38,4 +42,15 @@ struct TiPlotRunningValues {
     double ScanYMax(const TiPlotDataCustomList& list);
     double ScanXMean(const TiPlotDataCustomList& list);
     double ScanYMean(const TiPlotDataCustomList& list);
+
+private:
+    static double Mean(long double total, std::int32_t count) {
+        return count == 0 ? 0.0 : double(total / count);
+    }
+    // Fixes both means at their present values.
+    void StoreMeans();
+
+    bool meansFollowTotals_ = true;
+    double xMean_ = 0.0;
+    double yMean_ = 0.0;
 };

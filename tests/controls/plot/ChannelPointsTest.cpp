@@ -40,11 +40,11 @@ TEST(ChannelPoints, DeletingTheWholeCountClears) {
     points.Add(-100, -100, false, false);
     EXPECT_EQ(points.Running().XMin, -100);
     EXPECT_EQ(points.Running().XMax, 0);
-    EXPECT_EQ(points.Running().XMean, -50);
+    EXPECT_EQ(points.Running().XMean(), -50);
     points.DeletePoints(2);
     EXPECT_EQ(points.List().Count(), 0);
     points.Add(10, 10, false, false);
-    EXPECT_EQ(points.Running().XMean, 10);
+    EXPECT_EQ(points.Running().XMean(), 10);
 
     for (double y : {20, 30, 40}) {
         points.Add(y, y, false, false);

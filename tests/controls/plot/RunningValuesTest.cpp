@@ -19,11 +19,11 @@ TEST(RunningValues, FollowEveryAddedPoint) {
     EXPECT_EQ(r.Count, 2);
     EXPECT_EQ(r.XMin, -100);
     EXPECT_EQ(r.XMax, 0);
-    EXPECT_EQ(r.XMean, -50);
-    EXPECT_EQ(r.YMean, -50);
+    EXPECT_EQ(r.XMean(), -50);
+    EXPECT_EQ(r.YMean(), -50);
     r.Reset();
     r.Add(10, 10);
-    EXPECT_EQ(r.XMean, 10);
+    EXPECT_EQ(r.XMean(), 10);
     EXPECT_EQ(r.YMin, 10);
 }
 
@@ -34,8 +34,8 @@ TEST(RunningValues, SumInExtendedPrecision) {
     for (double x : {big, 1.0, 1.0}) {
         r.Add(x, 0);
     }
-    EXPECT_EQ(r.XMean, double((static_cast<long double>(big) + 2) / 3));
-    EXPECT_NE(r.XMean, big / 3);
+    EXPECT_EQ(r.XMean(), double((static_cast<long double>(big) + 2) / 3));
+    EXPECT_NE(r.XMean(), big / 3);
 }
 
 TEST(RunningValues, ScansCountOnlyValidPoints) {
@@ -50,8 +50,8 @@ TEST(RunningValues, ScansCountOnlyValidPoints) {
     EXPECT_EQ(r.Count, 2);
     EXPECT_EQ(r.XMin, 1);
     EXPECT_EQ(r.XMax, 5);
-    EXPECT_EQ(r.XMean, 3);
-    EXPECT_EQ(r.YMean, 30);
+    EXPECT_EQ(r.XMean(), 3);
+    EXPECT_EQ(r.YMean(), 30);
 
     r.Reset();
     EXPECT_EQ(r.ScanXMax(list), 5);
@@ -64,7 +64,7 @@ TEST(RunningValues, ScansCountOnlyValidPoints) {
 
     list.Clear();
     r.Recalculate(list);
-    EXPECT_EQ(r.XMean, 0);
+    EXPECT_EQ(r.XMean(), 0);
     EXPECT_EQ(r.ScanXMax(list), -1e300);
     EXPECT_EQ(r.ScanYMin(list), 1e300);
     EXPECT_EQ(r.ScanYMean(list), 0);
