@@ -1,0 +1,233 @@
+// The strip-chart channel: the X order rule, the adders, the lookups by X
+// (binary search, interpolation, cursor values), and its drawing: the
+// visible range, the fast reduction, steps, fill and bars.
+
+#include "controls/plot/channels/StripChannel.h"
+#include "tests/controls/plot/channels/ChannelTestSupport.h"
+#include "tests/support/gui/GuiApplicationEnvironment.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using korvan::testing::RaisedMessage;
+using Lines = std::vector<std::vector<int>>;
+
+class StripChannelTest : public ::testing::Test, public korvan::testing::ChannelFixture {
+protected:
+    double now = 45000.0;
+    TiPlotObjectPtr<TiPlotChannel> channel = [this] {
+        auto c = MakeOn<TiPlotChannel>();
+        c->SetXAxisName("X-Axis 1");
+        c->SetYAxisName("Y-Axis 1");
+        c->SetClock([this] { return now; });
+        return c;
+    }();
+    void Paint() {
+        canvas.Clear();
+        channel->PrepareDraw();
+        if (channel->CanDraw())
+            channel->Draw(canvas, clBlack);
+    }
+};
+
+TEST_F(StripChannelTest, OutOfOrderXIsRefusedAgainstTheFirstTwoPoints) {
+    channel->SetAllowOutOfOrderXValues(false);
+    channel->AddXY(1, 0);
+    channel->AddXY(2, 0);
+    EXPECT_EQ(RaisedMessage([&] { channel->AddXY(1.5, 0); }), "New Data-Point X-Value is out of order");
+    EXPECT_EQ(channel->Count(), 2);
+    EXPECT_EQ(channel->AddXY(2, 5), 2);
+    auto down = MakeOn<TiPlotChannel>();
+    down->SetAllowOutOfOrderXValues(false);
+    for (double x : {5.0, 4.0, 3.0})
+        down->AddXY(x, 0);
+    EXPECT_EQ(RaisedMessage([&] { down->AddXNull(3.5); }), "New Data-Point X-Value is out of order.");
+    channel->SetAllowOutOfOrderXValues(true);
+    channel->AddXY(0, 0);
+    EXPECT_EQ(channel->Count(), 4);
+}
+
+TEST_F(StripChannelTest, TwoPointsGoingDownStillCountAsIncreasing) {
+    channel->AddXY(10, 1);
+    channel->AddXY(5, 1);
+    channel->PrepareDraw();
+    EXPECT_TRUE(channel->XIncreasing());
+    channel->AddXY(1, 1);
+    channel->PrepareDraw();
+    EXPECT_FALSE(channel->XIncreasing());
+}
+
+TEST_F(StripChannelTest, TimeStampedAddersUseTheClock) {
+    channel->ResetElapsedStartTime();
+    now += 30.0 / 86400;
+    channel->AddYElapsedSeconds(1);
+    EXPECT_NEAR(channel->GetPointX(0), 30, 1e-6);
+    channel->AddYElapsedTime(2);
+    EXPECT_NEAR(channel->GetPointX(1), 30.0 / 86400, 1e-9);
+    channel->AddYNow(3);
+    EXPECT_EQ(channel->GetPointX(2), now);
+    channel->Clear();
+    channel->SetResetStartTimeOnFirstDataPoint(true);
+    now += 1;
+    channel->AddYElapsedSeconds(1);
+    EXPECT_EQ(channel->GetPointX(0), 0);
+}
+
+TEST_F(StripChannelTest, ArrayContinuesFromTheLastX) {
+    channel->AddXY(10, 0);
+    channel->AddYArray(0.5, {{0}, {2}, {1, 2, 3}});
+    EXPECT_EQ(channel->Count(), 4);
+    EXPECT_EQ(channel->GetPointX(1), 10);
+    EXPECT_EQ(channel->GetPointX(3), 11);
+    EXPECT_EQ(channel->GetPointY(3), 3);
+    EXPECT_EQ(RaisedMessage([&] {
+                  channel->AddYArray(1, {{0, 0}, {1, 1}, {1, 2, 3, 4}});
+              }),
+              "Y-Data array must be 1 dimensional");
+}
+
+TEST_F(StripChannelTest, HighLowPointsKeepTheirFourValuesOnTheFullList) {
+    channel->SetDataStyle(ipdsFullFeature);
+    channel->AddHighLow(1, 9, 2, 4, 7);
+    EXPECT_EQ(channel->RunningCount(), 0);
+    EXPECT_EQ(channel->List().GetHigh(0), 9);
+    EXPECT_EQ(channel->List().GetClose(0), 7);
+}
+
+TEST_F(StripChannelTest, CalcIndexFindsTheFirstPointAtOrAfterTheTarget) {
+    for (double x : {0.0, 1.0, 2.0, 3.0})
+        channel->AddXY(x, x * 10);
+    struct Case {
+        double target;
+        int index;
+    };
+    for (const Case& c : {Case{2.5, 3}, Case{-1, -1}, Case{2, 2}, Case{0, 0}, Case{3, 3}, Case{3.5, -1}})
+        EXPECT_EQ(channel->CalcIndex(c.target), c.index) << c.target;
+}
+
+TEST_F(StripChannelTest, InterpolationAtPixelResolution) {
+    channel->AddXY(1, 10);
+    channel->AddXY(2, 20);
+    channel->AddXY(3, 10);
+    double y = 0;
+    EXPECT_TRUE(channel->GetYInterpolated(1.5, y));
+    EXPECT_EQ(y, 15);
+    // 2.25 is on pixel 22 (22.5 rounded): 8 of the 10 pixels back from 3.
+    EXPECT_TRUE(channel->GetYInterpolated(2.25, y));
+    EXPECT_EQ(y, 18);
+    EXPECT_FALSE(channel->GetYInterpolated(3.5, y));
+    channel->SetInterpolationStyle(ipistDifferential);
+    EXPECT_EQ(channel->GetYAtX(1.5, y), ipdpsValid);
+    EXPECT_EQ(y, 10);
+    EXPECT_EQ(channel->GetYAtX(9, y), ipdpsValid);
+    EXPECT_EQ(y, 10);
+    channel->SetInterpolationStyle(ipistDifferentialTerminated);
+    EXPECT_EQ(channel->GetYAtX(9, y), ipdpsEmpty);
+}
+
+TEST_F(StripChannelTest, DrawRangeIsFoundByBinarySearchWithOnePointEachSide) {
+    for (int i = 0; i < 1000; ++i)
+        channel->AddXY(i * 0.5, i % 7);
+    xAxis->SetMinSpan(100, 100);
+    channel->CalcStartIndex();
+    channel->CalcStopIndex();
+    EXPECT_EQ(channel->DrawStartIndex(), 200);
+    EXPECT_EQ(channel->DrawStopIndex(), 400);
+    xAxis->SetMinSpan(100.2, 100);
+    channel->CalcStartIndex();
+    channel->CalcStopIndex();
+    EXPECT_EQ(channel->DrawStartIndex(), 200);
+    EXPECT_EQ(channel->DrawStopIndex(), 401);
+    xAxis->SetMinSpan(1000, 10);
+    channel->PrepareDraw();
+    EXPECT_FALSE(channel->CanDraw());
+}
+
+TEST_F(StripChannelTest, PointsOnOneColumnDrawOneVerticalLine) {
+    for (int i = 0; i < 10; ++i)
+        channel->AddXY(50 + i * 0.001, i);
+    Paint();
+    EXPECT_EQ(Drawn(), (Lines{{500, 1000, 500, 910}}));
+}
+
+TEST_F(StripChannelTest, FastDrawJoinsColumnsAndBreaksAtNullPoints) {
+    channel->AddXY(10, 10);
+    channel->AddXY(10.01, 20);
+    channel->AddXY(20, 30);
+    channel->AddXNull(30);
+    channel->AddXY(40, 40);
+    channel->AddXY(50, 50);
+    Paint();
+    EXPECT_EQ(Drawn(), (Lines{{100, 900, 100, 800}, {100, 800, 200, 700}, {400, 600, 500, 500}}));
+}
+
+TEST_F(StripChannelTest, DenseDataCostsAFewSegmentsPerColumn) {
+    for (int i = 0; i < 100000; ++i)
+        channel->AddXY(i * 0.001, (i * 7919) % 100);
+    Paint();
+    EXPECT_LE(int(canvas.CallsNamed("Polyline").size()), 4 * 1000);
+    EXPECT_GT(int(canvas.CallsNamed("Polyline").size()), 100);
+}
+
+TEST_F(StripChannelTest, StepTraces) {
+    channel->AddXY(0, 1);
+    channel->AddXY(5, 3);
+    channel->SetInterpolationStyle(ipistDifferential);
+    Paint();
+    EXPECT_EQ(Drawn(), (Lines{{0, 990, 50, 990}, {50, 990, 50, 970}, {50, 970, 1000, 970}}));
+    channel->SetInterpolationStyle(ipistDifferentialTerminated);
+    Paint();
+    EXPECT_EQ(Drawn(), (Lines{{0, 990, 50, 990}, {50, 990, 50, 970}}));
+}
+
+TEST_F(StripChannelTest, FillDownToTheReferenceUnlessClear) {
+    channel->AddXY(10, 50);
+    channel->AddXY(20, 60);
+    channel->SetFillEnabled(true);
+    channel->SetFillReference(0);
+    Paint();
+    EXPECT_EQ(Drawn("Polygon"), (Lines{{200, 1000, 200, 400, 100, 500, 100, 1000}}));
+    channel->SetFillStyle(bsClear);
+    Paint();
+    EXPECT_TRUE(canvas.CallsNamed("Polygon").empty());
+}
+
+TEST_F(StripChannelTest, BarsAreAtLeastOnePixelWide) {
+    channel->SetBarEnabled(true);
+    channel->SetBarWidth(4);
+    channel->AddXY(50, 30);
+    channel->AddXY(60, 0);
+    Paint();
+    EXPECT_EQ(Drawn("Rectangle"), (Lines{{480, 700, 520, 1000}, {580, 1000, 620, 1000}}));
+    channel->SetBarWidth(0);
+    Paint();
+    EXPECT_EQ(Drawn("Rectangle"), (Lines{{500, 700, 501, 1000}, {600, 1000, 601, 1000}}));
+}
+
+TEST_F(StripChannelTest, RightPressNearTheCurveHitsTheChannel) {
+    channel->AddXY(0, 0);
+    channel->AddXY(100, 100);
+    TiPlotMouseData near = korvan::plot::MakeMouseData(false, 500, 505);
+    near.Button = mbRight;
+    plot.selectActive = false;
+    TiPlotMouseData far = near;
+    far.Y = far.YAxisPixels = 520;
+    struct Probe : TiPlotChannel {
+        using TiPlotChannel::DoHitTest;
+    };
+    auto* probe = static_cast<Probe*>(channel.get());
+    EXPECT_TRUE(probe->DoHitTest(near));
+    EXPECT_FALSE(probe->DoHitTest(far));
+    near.Button = mbLeft;
+    EXPECT_FALSE(probe->DoHitTest(near));
+}
+
+TEST_F(StripChannelTest, PixelCacheRefusesColumnsOutsideThePreparedSpan) {
+    channel->AddXY(1, 1);
+    channel->PrepareDraw();
+    channel->StorePixelValue(1000, 5);
+    EXPECT_EQ(RaisedMessage([&] { channel->StorePixelValue(1001, 5); }), "Pixel List XPixel out of Range");
+}
+
+} // namespace
