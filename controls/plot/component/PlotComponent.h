@@ -294,6 +294,41 @@ public:
     TiPlotAxesCustomizeLabelEvent OnXAxisCustomizeLabel, OnYAxisCustomizeLabel;
     TiPlotObjectCustomizeTextEvent OnXAxisCustomizeHint, OnYAxisCustomizeHint;
     TNotifyEvent OnAfterPaint;
+    // --- events of channels' points, cursors, limits, annotations and
+    // toolbars; their objects call the dispatchers below ---
+    TiPlotDataPointMouseEvent OnMouseDownDataPoint, OnMouseUpDataPoint;
+    TiPlotDataPointMouseMoveEvent OnMouseMoveDataPoint;
+    TiPlotClickDataPointEvent OnClickDataPoint, OnDblClickDataPoint;
+    TiPlotDataPointMovedEvent OnDataPointMoved;
+    TiPlotDataPointCustomizeTextEvent OnDataPointCustomizeHint;
+    TiPlotObjectEvent OnDataCursorChange, OnBeforeDataCursorUpdate;
+    TiPlotObjectCustomizeTextEvent OnDataCursorCustomizeHint, OnToolBarCustomizeHint;
+    TiPlotObjectDoubleValueChangeEvent OnLimitLine1PositionChange, OnLimitLine2PositionChange;
+    TiPlotObjectEvent OnAnnotationCoordinatesChange, OnAnnotationMoveUser, OnAnnotationResizeUser,
+        OnAnnotationCoordinatesChangeFinished;
+
+    void DoDataPointMouseDown(TiPlotObject* channel, int dataIndex, TMouseButton button, TShiftState shift,
+                              int x, int y);
+    void DoDataPointMouseMove(TiPlotObject* channel, int dataIndex, TShiftState shift, int x, int y);
+    void DoDataPointMouseUp(TiPlotObject* channel, int dataIndex, TMouseButton button, TShiftState shift,
+                            int x, int y);
+    // The double-click event while a double click pends (which stays
+    // pending).
+    void DoDataPointClick(TiPlotObject* channel, int dataIndex);
+    void DoDataPointMoved(TiPlotObject* channel, int dataIndex, double oldX, double oldY, double newX,
+                          double newY);
+    void DoDataPointCustomizeHint(TiPlotObject* channel, int dataIndex, std::string& text);
+    // Fires while loading too.
+    void DoDataCursorChange(TiPlotObject* cursor);
+    void DoBeforeDataCursorUpdate(TiPlotObject* cursor);
+    void DoDataCursorCustomizeHint(TiPlotObject* cursor, std::string& text);
+    void DoToolBarCustomizeHint(TiPlotObject* toolBar, std::string& text);
+    void DoLimitLine1PositionChange(TiPlotObject* limit, double oldValue, double newValue);
+    void DoLimitLine2PositionChange(TiPlotObject* limit, double oldValue, double newValue);
+    void DoAnnotationCoordinatesChange(TiPlotObject* annotation);
+    void DoAnnotationMoveUser(TiPlotObject* annotation);
+    void DoAnnotationResizeUser(TiPlotObject* annotation);
+    void DoAnnotationCoordinatesChangeFinished(TiPlotObject* annotation);
     // Replaces the label text while OnXAxisCustomizeLabel or
     // OnYAxisCustomizeLabel runs.
     void SetCustomizeLabelText(const std::string& value) { tempCustomLabel_ = value; }

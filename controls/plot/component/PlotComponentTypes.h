@@ -43,3 +43,12 @@ using TiPlotAxesMinSpanChangeEvent =
     std::function<void(int index, double oldMin, double oldSpan, double newMin, double newSpan)>;
 using TiPlotAxesCustomizeLabelEvent = std::function<void(int index, double value, std::string& aLabel)>;
 using TiPlotObjectCustomizeTextEvent = std::function<void(int index, std::string& aText)>;
+using TiPlotDataPointMouseEvent = std::function<void(int channelIndex, int dataIndex, TMouseButton button,
+                                                     TShiftState shift, int x, int y)>;
+using TiPlotDataPointMouseMoveEvent =
+    std::function<void(int channelIndex, int dataIndex, TShiftState shift, int x, int y)>;
+using TiPlotClickDataPointEvent = std::function<void(int channelIndex, int dataIndex)>;
+using TiPlotDataPointMovedEvent =
+    std::function<void(int channelIndex, int dataIndex, double oldX, double oldY, double newX, double newY)>;
+using TiPlotDataPointCustomizeTextEvent =
+    std::function<void(int channelIndex, int dataPointIndex, std::string& aText)>;

@@ -124,6 +124,35 @@ TEST_F(PlotComponentTest, AKindThatJoinsLaterIsReachedByItsName) {
     EXPECT_EQ(events, (std::vector<std::string>{"add channel 0", "add channel 1"}));
 }
 
+TEST_F(PlotComponentTest, DataPointEventsPassTheChannelIndexAndADoubleClickStaysPending) {
+    AdoptKind(*plot.Master(), std::string(kind::Channel));
+    AdoptKind(*plot.Master(), std::string(kind::DataCursor));
+    plot.AddChannel();
+    plot.AddChannel();
+    plot.AddDataCursor();
+    TiPlotObject* channel = plot.KindObject(kind::Channel, 1);
+    TiPlotObject* cursor = plot.KindObject(kind::DataCursor, 0);
+    plot.OnClickDataPoint = [&](int c, int d) {
+        events.push_back("click " + std::to_string(c) + "/" + std::to_string(d));
+    };
+    plot.OnDblClickDataPoint = [&](int c, int d) {
+        events.push_back("double " + std::to_string(c) + "/" + std::to_string(d));
+    };
+    plot.OnDataCursorChange = [&](int i) { events.push_back("cursor " + std::to_string(i)); };
+    plot.OnDataPointCustomizeHint = [&](int, int, std::string& text) { text += "!"; };
+    plot.DoDataPointClick(channel, 3);
+    plot.DblClick();
+    plot.DoDataPointClick(channel, 4);
+    plot.DoDataPointClick(channel, 5);
+    std::string hint = "y=1";
+    plot.DoDataPointCustomizeHint(channel, 0, hint);
+    plot.SetLoading(true);
+    plot.DoDataPointClick(channel, 6);
+    plot.DoDataCursorChange(cursor);
+    EXPECT_EQ(hint, "y=1!");
+    EXPECT_EQ(events, (std::vector<std::string>{"click 1/3", "double 1/4", "double 1/5", "cursor 0"}));
+}
+
 TEST_F(PlotComponentTest, ImageListsTakeSmallerBitmapsCentredAndRefuseMixedSizes) {
     EXPECT_EQ(RaisedMessage([&] { plot.ImageListClear(3); }), "ImageList Index must be 0-2");
     TBitmap first(24, 24);
