@@ -9,6 +9,7 @@
 #include "controls/plot/master/PlotKinds.h"
 #include "controls/plot/objects/LabelManager.h"
 #include "controls/plot/objects/TranslationManager.h"
+#include "platform/forms/GraphicsProperties.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/text/Exception.h"
 
@@ -90,8 +91,37 @@ int TiPlotComponent::AddToolBar() {
 int TiPlotComponent::AddLimit() {
     return master_->AddObject(kind::Limit);
 }
+namespace {
+
+// Sets a published ordinal property of an object whose class lives
+// elsewhere; nothing when it has no such property.
+void SetOrdinal(TiPlotObject* object, std::string_view name, std::int64_t value) {
+    const ObjectRef ref = ObjectRefOf(object);
+    if (const TPropInfo* prop = GetPropInfo(ref, name); prop && prop->SetOrd)
+        SetOrdProp(ref, *prop, value);
+}
+
+} // namespace
+
 int TiPlotComponent::AddAnnotation() {
-    return master_->AddObject(kind::Annotation);
+    const int index = master_->AddObject(kind::Annotation);
+    TiPlotObject* annotation = KindObject(kind::Annotation, index);
+    SetOrdinal(annotation, "BrushStyle", annotationDefaultBrushStyle_);
+    SetOrdinal(annotation, "BrushColor", annotationDefaultBrushColor_);
+    SetOrdinal(annotation, "PenStyle", annotationDefaultPenStyle_);
+    SetOrdinal(annotation, "PenColor", annotationDefaultPenColor_);
+    SetOrdinal(annotation, "PenWidth", annotationDefaultPenWidth_);
+    SetOrdinal(annotation, "Reference", annotationDefaultReference_);
+    SetOrdinal(annotation, "ReferencePositionX", annotationDefaultPositionX_);
+    SetOrdinal(annotation, "ReferencePositionY", annotationDefaultPositionY_);
+    SetOrdinal(annotation, "ReferenceSizeX", annotationDefaultSizeX_);
+    SetOrdinal(annotation, "ReferenceSizeY", annotationDefaultSizeY_);
+    const ObjectRef ref = ObjectRefOf(annotation);
+    if (const TPropInfo* font = GetPropInfo(ref, "Font"); font && font->GetObj)
+        if (const ObjectRef target = GetObjectProp(ref, *font);
+            target && target.Class == &korvan::forms::ForeignClassInfo<TFont>::Get())
+            static_cast<TFont*>(target.Ptr)->Assign(*annotationDefaultFont_);
+    return index;
 }
 
 // ---------------------------------------------------------------- counting

@@ -7,6 +7,7 @@
 #include "controls/plot/master/PlotKinds.h"
 #include "controls/plot/objects/PlotLabel.h"
 #include "platform/forms/FormText.h"
+#include "platform/forms/GraphicsProperties.h"
 #include "platform/gfx/ImageList.h"
 #include "tests/controls/plot/component/PlotComponentTestSupport.h"
 #include "tests/support/gui/GuiApplicationEnvironment.h"
@@ -18,6 +19,48 @@ namespace {
 namespace kind = korvan::plot::kind;
 using korvan::testing::AdoptKind;
 using korvan::testing::RaisedMessage;
+
+// An annotation-like kind publishing a few of the settings the plot's
+// annotation defaults go to.
+class TestAnnotation : public TiPlotManagerObject {
+    KORVAN_CLASS(TestAnnotation)
+public:
+    using TiPlotManagerObject::TiPlotManagerObject;
+    TBrushStyle BrushStyle() const { return brushStyle; }
+    void SetBrushStyle(TBrushStyle value) { brushStyle = value; }
+    int PenWidth() const { return penWidth; }
+    void SetPenWidth(int value) { penWidth = value; }
+    TiPlotReferenceIndividual ReferenceSizeY() const { return sizeY; }
+    void SetReferenceSizeY(TiPlotReferenceIndividual value) { sizeY = value; }
+    TFont* Font() const { return font.get(); }
+    void SetFont(TFont* value) { font->Assign(*value); }
+    TBrushStyle brushStyle = bsClear;
+    int penWidth = 0;
+    TiPlotReferenceIndividual sizeY = ipriChannel;
+    std::unique_ptr<TFont> font = std::make_unique<TFont>();
+
+protected:
+    ~TestAnnotation() override = default;
+};
+
+const TClassInfo& TestAnnotation::StaticClassInfo() {
+    using A = TestAnnotation;
+    static const TClassInfo info =
+        korvan::forms::ClassBuilder<A>("TestAnnotation", &TiPlotManagerObject::StaticClassInfo())
+            .Enum("BrushStyle", &A::BrushStyle, &A::SetBrushStyle, {"bsSolid", "bsClear"})
+            .Property("PenWidth", &A::PenWidth, &A::SetPenWidth)
+            .Enum("ReferenceSizeY", &A::ReferenceSizeY, &A::SetReferenceSizeY,
+                  korvan::plot::ReferenceIndividualNames())
+            .Property("Font", &A::Font, &A::SetFont)
+            .Build();
+    return info;
+}
+
+class TestAnnotationManager : public TiPlotKindManager<TestAnnotation> {
+public:
+    using TiPlotKindManager<TestAnnotation>::TiPlotKindManager;
+    std::string GetBaseName() const override { return "Annotation"; }
+};
 
 class PlotComponentTest : public ::testing::Test {
 protected:
@@ -151,6 +194,21 @@ TEST_F(PlotComponentTest, DataPointEventsPassTheChannelIndexAndADoubleClickStays
     plot.DoDataCursorChange(cursor);
     EXPECT_EQ(hint, "y=1!");
     EXPECT_EQ(events, (std::vector<std::string>{"click 1/3", "double 1/4", "double 1/5", "cursor 0"}));
+}
+
+TEST_F(PlotComponentTest, NewAnnotationsTakeThePlotsAnnotationDefaults) {
+    TiPlotMasterManager& master = *plot.Master();
+    master.AdoptKindManager(TiPlotObjectManagerCustom::Make<TestAnnotationManager>(
+        &plot, master.ChangeCallback(), master.InsertCallback(), master.RemoveCallback(),
+        master.RenameCallback()));
+    plot.SetAnnotationDefaultPenWidth(3);
+    plot.AnnotationDefaultFont()->SetSize(20);
+    auto* annotation = static_cast<TestAnnotation*>(plot.KindObject(kind::Annotation, plot.AddAnnotation()));
+    EXPECT_EQ(annotation->brushStyle, bsSolid);
+    EXPECT_EQ(annotation->penWidth, 3);
+    EXPECT_EQ(annotation->sizeY, ipriAuto);
+    EXPECT_EQ(annotation->font->Size(), 20);
+    EXPECT_EQ(annotation->font->Color(), clWhite);
 }
 
 TEST_F(PlotComponentTest, ImageListsTakeSmallerBitmapsCentredAndRefuseMixedSizes) {
