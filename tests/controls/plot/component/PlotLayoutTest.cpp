@@ -89,6 +89,39 @@ TEST_F(PlotLayoutTest, LabelsSpanThePlotWidthAndCartesianChildrenNeedTheirRefere
     EXPECT_LE(title.Bottom, plot.DataViewRect().Top);
 }
 
+TEST_F(PlotLayoutTest, ReversedAxesSwapWhichAxesBoundTheDataView) {
+    plot.AddXAxis();
+    plot.AddYAxis();
+    plot.SetXYAxesReverse(true);
+    plot.ReCalcLayout();
+    const TRect dv = plot.DataViewRect();
+    EXPECT_FALSE(plot.XAxis(0)->IsHorz());
+    EXPECT_EQ(dv.Top, plot.XAxis(0)->ScaleRect().Top);
+    EXPECT_EQ(dv.Bottom, plot.XAxis(0)->ScaleRect().Bottom);
+    EXPECT_EQ(dv.Left, plot.YAxis(0)->ScaleRect().Left);
+    EXPECT_EQ(dv.Right, plot.YAxis(0)->ScaleRect().Right);
+    EXPECT_LT(plot.XAxis(0)->DrawRect().Right, dv.Right);
+}
+
+TEST_F(PlotLayoutTest, ALoneToolBarSitsAboveTheRoomTheVerticalAxesEndsNeed) {
+    plot.AddXAxis();
+    plot.AddYAxis();
+    plot.ReCalcLayout();
+    const int without = plot.DataViewRect().Top;
+    const int ends = plot.YAxis(0)->GetRequiredEndsMargin(scratch.Canvas());
+    ASSERT_GT(ends, 0);
+    korvan::testing::AdoptKind(*plot.Master(), "Toolbar", TiLayoutRole::Toolbar);
+    plot.DisableLayoutManager();
+    plot.AddToolBar();
+    auto* toolBar = static_cast<TiPlotLayoutObject*>(plot.KindObject("Toolbar", 0));
+    toolBar->SetHorizontal(true);
+    toolBar->SetZOrder(3);
+    plot.EnableLayoutManager();
+    plot.ReCalcLayout();
+    EXPECT_EQ(toolBar->DrawRect().Top, 2);
+    EXPECT_EQ(plot.DataViewRect().Top, without + ends);
+}
+
 TEST_F(PlotLayoutTest, LabelMarginsCountInTheSizeOfZero) {
     plot.AddLabel();
     TiPlotLabel* label = plot.Label(0);
