@@ -134,6 +134,8 @@ public:
     void DisableAllTracking();
     void EnableAllTracking();
     void ClearAllData();
+    // The current local date and time.
+    double GetNow() const;
     // The data view's rectangle of the last layout.
     TRect DataViewRect() const { return dataViewRect_; }
 

@@ -11,6 +11,7 @@
 #include "controls/plot/objects/TranslationManager.h"
 #include "platform/forms/GraphicsProperties.h"
 #include "platform/gfx/Bitmap.h"
+#include "platform/text/DateTime.h"
 #include "platform/text/Exception.h"
 
 namespace kind = korvan::plot::kind;
@@ -342,4 +343,8 @@ void TiPlotComponent::EnableAllTracking() {
 
 void TiPlotComponent::ClearAllData() {
     master_->ClearAllData();
+}
+
+double TiPlotComponent::GetNow() const {
+    return Now();
 }
