@@ -1,6 +1,10 @@
 #include "controls/plot/master/MasterManager.h"
 
 #include "controls/plot/layout/LayoutManager.h"
+#include "controls/plot/master/PlotKinds.h"
+#include "controls/plot/objects/LabelManager.h"
+#include "controls/plot/objects/TranslationManager.h"
+#include "platform/text/Exception.h"
 
 #include <algorithm>
 
@@ -13,8 +17,11 @@ TiPlotMasterManager::TiPlotMasterManager(TComponent* owner) : owner_(owner) {
         owner, ChangeCallback(), InsertCallback(), RemoveCallback(), RenameCallback());
     yAxisOwned_ = TiPlotObjectManagerCustom::Make<TiPlotYAxisManager>(
         owner, ChangeCallback(), InsertCallback(), RemoveCallback(), RenameCallback());
+    AdoptKindManager(TiPlotObjectManagerCustom::Make<TiPlotLabelManager>(
+        owner, ChangeCallback(), InsertCallback(), RemoveCallback(), RenameCallback()));
     layoutOwned_ = TiPlotObjectManagerCustom::Make<TiPlotLayoutManager>(
         owner, ChangeCallback(), InsertCallback(), RemoveCallback(), RenameCallback());
+    translationOwned_ = std::make_unique<TiPlotTranslationManager>(InsertCallback(), RemoveCallback());
 }
 
 TiPlotMasterManager::~TiPlotMasterManager() {
@@ -26,6 +33,7 @@ TiPlotMasterManager::~TiPlotMasterManager() {
     }
     xAxisOwned_.reset();
     yAxisOwned_.reset();
+    translationOwned_.reset();
     objectOwned_.reset();
     layoutOwned_.reset();
 }
@@ -54,6 +62,24 @@ void TiPlotMasterManager::ForEachObject(const std::function<void(TiPlotObject*)>
             action(manager->Items(i));
 }
 
+TiPlotLabelManager* TiPlotMasterManager::LabelManager() const {
+    return dynamic_cast<TiPlotLabelManager*>(KindManager(korvan::plot::kind::Label));
+}
+
+TiPlotObjectManagerCustom* TiPlotMasterManager::KindManager(std::string_view baseName) const {
+    for (TiPlotObjectManagerCustom* manager : KindManagers())
+        if (manager->GetBaseName() == baseName)
+            return manager;
+    return nullptr;
+}
+
+TiPlotObjectManagerCustom* TiPlotMasterManager::KindManagerOf(const TiPlotObject* object) const {
+    for (TiPlotObjectManagerCustom* manager : KindManagers())
+        if (manager->GetIndex(object) >= 0)
+            return manager;
+    return nullptr;
+}
+
 // ---------------------------------------------------------------- new objects
 
 int TiPlotMasterManager::AddXAxis() {
@@ -64,6 +90,22 @@ int TiPlotMasterManager::AddXAxis() {
 int TiPlotMasterManager::AddYAxis() {
     yAxisManager_->CreateObject()->DoInsert();
     return yAxisManager_->Count() - 1;
+}
+
+int TiPlotMasterManager::AddLabel() {
+    return AddObject(korvan::plot::kind::Label);
+}
+
+int TiPlotMasterManager::AddObject(std::string_view baseName) {
+    TiPlotObjectManagerCustom* manager = KindManager(baseName);
+    if (!manager)
+        throw Exception("No " + std::string(baseName) + " objects in this plot");
+    manager->CreateObject()->DoInsert();
+    return manager->Count() - 1;
+}
+
+int TiPlotMasterManager::AddTranslation() {
+    return translationManager_ ? translationManager_->Add() : -1;
 }
 
 // ---------------------------------------------------------------- settings
@@ -124,6 +166,11 @@ void TiPlotMasterManager::DoObjectInsert(TObject* sender) {
         object->SetXYAxesReversed(xyAxesReverse_);
         if (EditorTakesUpkeep())
             editorForm_->ObjectListed(object);
+    } else if (auto* pair = dynamic_cast<TiPlotTranslationObject*>(sender)) {
+        if (translationManager_)
+            translationManager_->NotificationInsert(pair);
+    } else if (auto* translations = dynamic_cast<TiPlotTranslationManager*>(sender)) {
+        translationManager_ = translations;
     } else if (auto* xAxes = dynamic_cast<TiPlotXAxisManager*>(sender)) {
         xAxisManager_ = xAxes;
     } else if (auto* yAxes = dynamic_cast<TiPlotYAxisManager*>(sender)) {
@@ -143,6 +190,15 @@ void TiPlotMasterManager::DoObjectInsert(TObject* sender) {
 void TiPlotMasterManager::DoObjectRemove(TObject* sender) {
     if (OnRemove)
         OnRemove(sender);
+    if (auto* pair = dynamic_cast<TiPlotTranslationObject*>(sender)) {
+        if (translationManager_)
+            translationManager_->NotificationRemove(pair);
+        return;
+    }
+    if (sender == translationManager_) {
+        translationManager_ = nullptr;
+        return;
+    }
     if (auto* object = dynamic_cast<TiPlotObject*>(sender); object && EditorTakesUpkeep())
         editorForm_->ObjectUnlisted(object);
     if (objectManager_)

@@ -9,16 +9,25 @@
 //
 // Kinds whose classes live elsewhere (channels, toolbars, legends, ...)
 // join through AdoptKindManager; they are told of every notice in the
-// order they joined, after the axis managers.
+// order they joined, after the axis managers. The master makes the label
+// manager itself and owns the plot's translations.
+//
+// A kind is found by its manager's base name (PlotKinds.h): KindManager
+// answers null for a kind not adopted yet, and AddObject makes an object
+// of any adopted kind.
 
 #include "controls/plot/axes/AxisManagers.h"
 #include "controls/plot/core/ObjectManager.h"
 #include "platform/forms/Object.h"
 
 #include <functional>
+#include <memory>
+#include <string_view>
 #include <vector>
 
 class TiPlotLayoutManager;
+class TiPlotLabelManager;
+class TiPlotTranslationManager;
 
 // The run-time editor form as the master sees it: lists of objects per
 // kind and the axis and channel name choices, kept current while the form
@@ -52,6 +61,12 @@ public:
     TiPlotXAxisManager* XAxisManager() const { return xAxisManager_; }
     TiPlotYAxisManager* YAxisManager() const { return yAxisManager_; }
     TiPlotLayoutManager* LayoutManager() const { return layoutManager_; }
+    TiPlotLabelManager* LabelManager() const;
+    TiPlotTranslationManager* TranslationManager() const { return translationManager_; }
+    // The manager of a kind by its base name; null when no such kind joined.
+    TiPlotObjectManagerCustom* KindManager(std::string_view baseName) const;
+    // The kind manager that lists the object; null when none does.
+    TiPlotObjectManagerCustom* KindManagerOf(const TiPlotObject* object) const;
 
     // Immediate repaint, deferred repaint, object inserted, object removed:
     // set by the plot.
@@ -88,6 +103,12 @@ public:
     // New objects; each returns its index in its kind manager.
     int AddXAxis();
     int AddYAxis();
+    int AddLabel();
+    // An object of the kind named; raises an Exception naming the kind when
+    // no manager of that kind has joined.
+    int AddObject(std::string_view baseName);
+    // A new pair of the translation manager; its index.
+    int AddTranslation();
 
     // Copied into every object, also when unchanged.
     bool UserCanEditObjects() const { return userCanEditObjects_; }
@@ -127,11 +148,14 @@ private:
     TiPlotXAxisManager* xAxisManager_ = nullptr;
     TiPlotYAxisManager* yAxisManager_ = nullptr;
     TiPlotLayoutManager* layoutManager_ = nullptr;
+    TiPlotTranslationManager* translationManager_ = nullptr;
     std::vector<TiPlotObjectManagerCustom*> adopted_;
-    // Owners, freed in this order: adopted kinds, axes, all objects, layout.
+    // Owners, freed in this order: adopted kinds, axes, translations, all
+    // objects, layout.
     std::vector<TiManagerPtr<TiPlotObjectManagerCustom>> adoptedOwned_;
     TiManagerPtr<TiPlotXAxisManager> xAxisOwned_{nullptr, nullptr};
     TiManagerPtr<TiPlotYAxisManager> yAxisOwned_{nullptr, nullptr};
     TiManagerPtr<TiPlotObjectManager> objectOwned_{nullptr, nullptr};
     TiManagerPtr<TiPlotLayoutManager> layoutOwned_{nullptr, nullptr};
+    std::unique_ptr<TiPlotTranslationManager> translationOwned_;
 };

@@ -1,0 +1,306 @@
+// The plot component: its published defaults, the title on label 0, adding
+// and deleting objects with their events, kinds that join later, the image
+// lists, and the form stream.
+
+#include "controls/plot/axes/AxisManagers.h"
+#include "controls/plot/layout/LayoutManager.h"
+#include "controls/plot/master/PlotKinds.h"
+#include "controls/plot/objects/PlotLabel.h"
+#include "platform/forms/FormText.h"
+#include "platform/forms/GraphicsProperties.h"
+#include "platform/gfx/ImageList.h"
+#include "tests/controls/plot/component/PlotComponentTestSupport.h"
+#include "tests/support/gui/GuiApplicationEnvironment.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace kind = korvan::plot::kind;
+using korvan::testing::AdoptKind;
+using korvan::testing::RaisedMessage;
+
+// An annotation-like kind publishing a few of the settings the plot's
+// annotation defaults go to.
+class TestAnnotation : public TiPlotManagerObject {
+    KORVAN_CLASS(TestAnnotation)
+public:
+    using TiPlotManagerObject::TiPlotManagerObject;
+    TBrushStyle BrushStyle() const { return brushStyle; }
+    void SetBrushStyle(TBrushStyle value) { brushStyle = value; }
+    int PenWidth() const { return penWidth; }
+    void SetPenWidth(int value) { penWidth = value; }
+    TiPlotReferenceIndividual ReferenceSizeY() const { return sizeY; }
+    void SetReferenceSizeY(TiPlotReferenceIndividual value) { sizeY = value; }
+    TFont* Font() const { return font.get(); }
+    void SetFont(TFont* value) { font->Assign(*value); }
+    TBrushStyle brushStyle = bsClear;
+    int penWidth = 0;
+    TiPlotReferenceIndividual sizeY = ipriChannel;
+    std::unique_ptr<TFont> font = std::make_unique<TFont>();
+
+protected:
+    ~TestAnnotation() override = default;
+};
+
+const TClassInfo& TestAnnotation::StaticClassInfo() {
+    using A = TestAnnotation;
+    static const TClassInfo info =
+        korvan::forms::ClassBuilder<A>("TestAnnotation", &TiPlotManagerObject::StaticClassInfo())
+            .Enum("BrushStyle", &A::BrushStyle, &A::SetBrushStyle, {"bsSolid", "bsClear"})
+            .Property("PenWidth", &A::PenWidth, &A::SetPenWidth)
+            .Enum("ReferenceSizeY", &A::ReferenceSizeY, &A::SetReferenceSizeY,
+                  korvan::plot::ReferenceIndividualNames())
+            .Property("Font", &A::Font, &A::SetFont)
+            .Build();
+    return info;
+}
+
+class TestAnnotationManager : public TiPlotKindManager<TestAnnotation> {
+public:
+    using TiPlotKindManager<TestAnnotation>::TiPlotKindManager;
+    std::string GetBaseName() const override { return "Annotation"; }
+};
+
+class PlotComponentTest : public ::testing::Test {
+protected:
+    std::vector<std::string> events;
+    TiPlotComponent plot{nullptr};
+};
+
+TEST_F(PlotComponentTest, ConstructedValuesAreTheStoredDefaults) {
+    EXPECT_EQ(plot.Width(), 500);
+    EXPECT_EQ(plot.Height(), 200);
+    EXPECT_TRUE(plot.AutoFrameRate());
+    EXPECT_EQ(plot.UpdateFrameRate(), 60);
+    EXPECT_EQ(plot.PrintDocumentName(), "Untitled");
+    EXPECT_EQ(plot.PrintMarginLeft(), 1.0);
+    EXPECT_EQ(plot.PrintMarginBottom(), 1.0);
+    EXPECT_EQ(plot.AnnotationDefaultFont()->Color(), clWhite);
+    EXPECT_EQ(plot.DataViewZHorz(), 1);
+    EXPECT_EQ(plot.DataViewZVert(), 1);
+    // Every declared default is what a new plot holds, so a form written
+    // from a new plot leaves each of them out.
+    const ObjectRef ref = ObjectRefOf(&plot);
+    for (const TPropInfo& prop : TiPlotComponent::StaticClassInfo().OwnProps) {
+        if (prop.HasDefault) {
+            EXPECT_EQ(GetOrdProp(ref, prop), prop.Default) << prop.Name;
+        }
+    }
+}
+
+TEST_F(PlotComponentTest, TitleIsLabelZeroAndWithoutLabelsReadsEmpty) {
+    plot.SetTitleText("Gain");
+    plot.SetTitleVisible(true);
+    plot.SetTitleMargin(2);
+    EXPECT_EQ(plot.TitleText(), "");
+    EXPECT_FALSE(plot.TitleVisible());
+    EXPECT_EQ(plot.TitleMargin(), 0.0);
+    EXPECT_EQ(plot.TitleFont(), &plot.Font());
+    EXPECT_EQ(plot.AddLabel(), 0);
+    EXPECT_EQ(plot.TitleText(), "Label 1");
+    plot.SetTitleText("Gain");
+    plot.SetTitleMargin(2);
+    EXPECT_EQ(plot.Label(0)->Caption(), "Gain");
+    EXPECT_EQ(plot.Label(0)->MarginBottom(), 2.0);
+    EXPECT_EQ(plot.TitleFont(), plot.Label(0)->Font());
+    EXPECT_EQ(plot.TitleFont()->Size(), 14);
+}
+
+TEST_F(PlotComponentTest, LabelZeroIsNeverDeleted) {
+    plot.AddLabel();
+    plot.AddLabel();
+    plot.AddLabel();
+    EXPECT_EQ(RaisedMessage([&] { plot.DeleteLabel(0); }),
+              "Label Index 0 can not be Deleted (Resevered for Title)");
+    EXPECT_EQ(plot.LabelCount(), 3);
+    plot.DeleteLabel(2);
+    EXPECT_EQ(plot.GetLabelIndexByName("label 3"), -1);
+    plot.RemoveAllLabels();
+    EXPECT_EQ(plot.LabelCount(), 1);
+    EXPECT_EQ(plot.Label(0)->Name(), "Label 1");
+    EXPECT_THROW(plot.Label(1), EListError);
+}
+
+TEST_F(PlotComponentTest, AddAndRemoveEventsPassTheIndexStillValid) {
+    plot.XAxisEvents.OnAdd = [&](int i) { events.push_back("add x " + std::to_string(i)); };
+    plot.XAxisEvents.OnRemove = [&](int i) {
+        events.push_back("remove x " + std::to_string(i) + " " + plot.XAxis(i)->Name());
+    };
+    plot.YAxisEvents.OnAdd = [&](int i) { events.push_back("add y " + std::to_string(i)); };
+    plot.AddXAxis();
+    plot.AddXAxis();
+    plot.AddYAxis();
+    plot.AddLabel();
+    plot.DeleteXAxis(0);
+    EXPECT_EQ(plot.GetXAxisByName("x-axis 2"), plot.XAxis(0));
+    EXPECT_EQ(events, (std::vector<std::string>{"add x 0", "add x 1", "add y 0", "remove x 0 X-Axis 1"}));
+}
+
+TEST_F(PlotComponentTest, ClickBecomesDoubleClickWhileOnePendsAndNotWhileLoading) {
+    plot.AddXAxis();
+    plot.XAxisEvents.OnClick = [&](int i) { events.push_back("click " + std::to_string(i)); };
+    plot.XAxisEvents.OnDblClick = [&](int i) { events.push_back("double " + std::to_string(i)); };
+    plot.DoAxisClick(plot.XAxis(0));
+    plot.DblClick();
+    plot.DoAxisClick(plot.XAxis(0));
+    plot.DoAxisClick(plot.XAxis(0));
+    plot.SetLoading(true);
+    plot.DoAxisClick(plot.XAxis(0));
+    EXPECT_EQ(events, (std::vector<std::string>{"click 0", "double 0", "click 0"}));
+}
+
+TEST_F(PlotComponentTest, AKindThatJoinsLaterIsReachedByItsName) {
+    EXPECT_EQ(plot.ChannelCount(), 0);
+    EXPECT_EQ(RaisedMessage([&] { plot.AddChannel(); }), "No Channel objects in this plot");
+    EXPECT_EQ(plot.GetKindIndexByName(kind::Channel, "Channel 1"), -1);
+    AdoptKind(*plot.Master(), std::string(kind::Channel));
+    plot.ChannelEvents.OnAdd = [&](int i) { events.push_back("add channel " + std::to_string(i)); };
+    plot.ChannelEvents.OnMouseWheel = [&](int, int, TShiftState, int, int) { events.push_back("wheel"); };
+    EXPECT_EQ(plot.AddChannel(), 0);
+    EXPECT_EQ(plot.AddChannel(), 1);
+    EXPECT_EQ(plot.GetKindIndexByName(kind::Channel, "channel 2"), 1);
+    // Only strip-chart channels take the wheel event.
+    plot.DoObjectMouseWheel(plot.KindObject(kind::Channel, 0), 120, 0, 1, 1);
+    plot.DeleteChannel(0);
+    EXPECT_EQ(plot.ChannelCount(), 1);
+    EXPECT_EQ(events, (std::vector<std::string>{"add channel 0", "add channel 1"}));
+}
+
+TEST_F(PlotComponentTest, DataPointEventsPassTheChannelIndexAndADoubleClickStaysPending) {
+    AdoptKind(*plot.Master(), std::string(kind::Channel));
+    AdoptKind(*plot.Master(), std::string(kind::DataCursor));
+    plot.AddChannel();
+    plot.AddChannel();
+    plot.AddDataCursor();
+    TiPlotObject* channel = plot.KindObject(kind::Channel, 1);
+    TiPlotObject* cursor = plot.KindObject(kind::DataCursor, 0);
+    plot.OnClickDataPoint = [&](int c, int d) {
+        events.push_back("click " + std::to_string(c) + "/" + std::to_string(d));
+    };
+    plot.OnDblClickDataPoint = [&](int c, int d) {
+        events.push_back("double " + std::to_string(c) + "/" + std::to_string(d));
+    };
+    plot.OnDataCursorChange = [&](int i) { events.push_back("cursor " + std::to_string(i)); };
+    plot.OnDataPointCustomizeHint = [&](int, int, std::string& text) { text += "!"; };
+    plot.DoDataPointClick(channel, 3);
+    plot.DblClick();
+    plot.DoDataPointClick(channel, 4);
+    plot.DoDataPointClick(channel, 5);
+    std::string hint = "y=1";
+    plot.DoDataPointCustomizeHint(channel, 0, hint);
+    plot.SetLoading(true);
+    plot.DoDataPointClick(channel, 6);
+    plot.DoDataCursorChange(cursor);
+    EXPECT_EQ(hint, "y=1!");
+    EXPECT_EQ(events, (std::vector<std::string>{"click 1/3", "double 1/4", "double 1/5", "cursor 0"}));
+}
+
+TEST_F(PlotComponentTest, NewAnnotationsTakeThePlotsAnnotationDefaults) {
+    TiPlotMasterManager& master = *plot.Master();
+    master.AdoptKindManager(TiPlotObjectManagerCustom::Make<TestAnnotationManager>(
+        &plot, master.ChangeCallback(), master.InsertCallback(), master.RemoveCallback(),
+        master.RenameCallback()));
+    plot.SetAnnotationDefaultPenWidth(3);
+    plot.AnnotationDefaultFont()->SetSize(20);
+    auto* annotation = static_cast<TestAnnotation*>(plot.KindObject(kind::Annotation, plot.AddAnnotation()));
+    EXPECT_EQ(annotation->brushStyle, bsSolid);
+    EXPECT_EQ(annotation->penWidth, 3);
+    EXPECT_EQ(annotation->sizeY, ipriAuto);
+    EXPECT_EQ(annotation->font->Size(), 20);
+    EXPECT_EQ(annotation->font->Color(), clWhite);
+}
+
+TEST_F(PlotComponentTest, ImageListsTakeSmallerBitmapsCentredAndRefuseMixedSizes) {
+    EXPECT_EQ(RaisedMessage([&] { plot.ImageListClear(3); }), "ImageList Index must be 0-2");
+    TBitmap first(24, 24);
+    plot.ImageListAdd(0, first);
+    TBitmap small(16, 16);
+    small.Canvas().Brush().SetColor(clRed);
+    small.Canvas().FillRect(TRect{0, 0, 16, 16});
+    small.Canvas().SetPixel(0, 15, clLime); // the transparent colour
+    plot.ImageListAdd(0, small);
+    EXPECT_EQ(small.Width(), 24);
+    const QImage image = plot.PlotImageList(0)->Image(1);
+    // Centred at (4, 4) on the transparent colour.
+    EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+    EXPECT_EQ(qAlpha(image.pixel(20, 20)), 0);
+    EXPECT_EQ(qAlpha(image.pixel(4, 19)), 0);
+    EXPECT_EQ(korvan::gfx::FromQRgb(image.pixel(4, 4)), clRed);
+    EXPECT_EQ(korvan::gfx::FromQRgb(image.pixel(19, 19)), clRed);
+    TBitmap sameWidth(24, 30);
+    plot.ImageListAdd(0, sameWidth);
+    TBitmap mixed(20, 30);
+    EXPECT_EQ(RaisedMessage([&] { plot.ImageListAdd(0, mixed); }),
+              "Image Width and Height must be the same as other images, or both smaller, or both larger");
+    EXPECT_EQ(plot.PlotImageList(0)->Count(), 3);
+}
+
+TEST_F(PlotComponentTest, FormRoundTripOfAxesLabelsTranslationsAndPictures) {
+    plot.SetName("Plot1");
+    plot.AddXAxis();
+    plot.AddYAxis();
+    plot.XAxis(0)->SetMinSpan(-100, 120);
+    plot.YAxis(0)->SetAlignRefAxisName("Y-Axis 1");
+    plot.AddLabel();
+    plot.Label(0)->SetCaption("Compressor");
+    plot.Label(0)->SetAlignment(iahLeft);
+    plot.AddTranslation("Zoom", "R1");
+    plot.AddTranslation("Zoom", "R2");
+    plot.SetDataViewZHorz(3);
+    plot.SetOuterMarginLeft(9);
+    plot.SetBackGroundGradientStartColor(clRed);
+    TBitmap picture(24, 24);
+    plot.ImageListAdd(2, picture);
+    const std::string text = korvan::forms::WriteComponentText(&plot);
+    // Writing leaves the plot as it was.
+    EXPECT_TRUE(plot.Master()->LayoutManager()->Enabled());
+    EXPECT_FALSE(plot.UpdateActive());
+
+    TiPlotComponent read(nullptr);
+    read.AddXAxis();
+    read.AddXAxis();
+    korvan::forms::ReadComponentText(text, &read);
+    EXPECT_TRUE(read.Master()->LayoutManager()->Enabled());
+    EXPECT_FALSE(read.UpdateActive());
+    ASSERT_EQ(read.XAxisCount(), 1) << text;
+    EXPECT_EQ(read.XAxis(0)->Min(), -100);
+    EXPECT_EQ(read.YAxis(0)->AlignRefAxisName(), "Y-Axis 1");
+    EXPECT_EQ(read.TitleText(), "Compressor");
+    EXPECT_EQ(read.Label(0)->Alignment(), iahLeft);
+    EXPECT_EQ(read.DataViewZHorz(), 3);
+    EXPECT_EQ(read.OuterMarginLeft(), 9);
+    EXPECT_EQ(read.BackGroundGradientStartColor(), clRed);
+    EXPECT_EQ(read.GetTranslation("Zoom"), "R2");
+    EXPECT_EQ(read.PlotImageList(2)->Count(), 1);
+    EXPECT_EQ(korvan::forms::WriteComponentText(&read), text);
+}
+
+TEST_F(PlotComponentTest, ReadingRaisesTheToolBarAboveATitleInItsRow) {
+    AdoptKind(*plot.Master(), std::string(kind::ToolBar), TiLayoutRole::Toolbar);
+    plot.SetName("Plot1");
+    plot.AddLabel();
+    plot.AddToolBar();
+    auto* toolBar = static_cast<TiPlotLayoutObject*>(plot.KindObject(kind::ToolBar, 0));
+    toolBar->SetHorizontal(true);
+    toolBar->SetZOrder(plot.Label(0)->ZOrder());
+    const std::string text = korvan::forms::WriteComponentText(&plot);
+    EXPECT_EQ(toolBar->ZOrder(), plot.Label(0)->ZOrder());
+    korvan::forms::ReadComponentText(text, &plot);
+    toolBar = static_cast<TiPlotLayoutObject*>(plot.KindObject(kind::ToolBar, 0));
+    EXPECT_EQ(toolBar->ZOrder(), plot.Label(0)->ZOrder() + 1) << text;
+}
+
+TEST_F(PlotComponentTest, AFreshPageIsTheBackgroundColourWhenThePlotDrawsNothing) {
+    AdoptKind(*plot.Master(), std::string(kind::Legend), TiLayoutRole::Legend);
+    plot.SetBackGroundColor(clNavy);
+    plot.SetBorderStyle(ibsNone);
+    int painted = 0;
+    plot.OnAfterPaint = [&](TObject*) { ++painted; };
+    const QImage page = korvan::testing::PaintPlot(plot);
+    for (const QPoint p : {QPoint(0, 0), QPoint(250, 100), QPoint(499, 199)})
+        EXPECT_EQ(korvan::gfx::FromQRgb(page.pixel(p)), clNavy);
+    EXPECT_EQ(painted, 0);
+}
+
+} // namespace
