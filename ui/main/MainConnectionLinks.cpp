@@ -119,6 +119,7 @@ void TfmMainConnection::CloseLink() {
         FreeLink(korvan::LinkKind::Net);
         ClientSocket.Close();
     }
+    EndUnitTransfers();
     if (!view_.IsScanConnected())
         return;
     SessionOpen = false;

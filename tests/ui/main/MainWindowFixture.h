@@ -222,6 +222,14 @@ protected:
         pump.reactions.pop_back();
         return shown;
     }
+    // The requests the unit received, without the level polls.
+    std::vector<UnitRequest> JobRequests() const {
+        std::vector<UnitRequest> out;
+        for (const auto& r : unit.Received())
+            if (r.code != MCS_LEVELS)
+                out.push_back(r);
+        return out;
+    }
     std::size_t CountOf(std::uint8_t code) const {
         std::size_t n = 0;
         for (const auto& r : unit.Received())

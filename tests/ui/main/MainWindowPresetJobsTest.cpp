@@ -15,14 +15,6 @@ namespace {
 
 class PresetJobsTest : public MainWindowTest {
 protected:
-    // The requests since the job started, without the level polls.
-    std::vector<UnitRequest> JobRequests() const {
-        std::vector<UnitRequest> out;
-        for (const auto& r : unit.Received())
-            if (r.code != MCS_LEVELS)
-                out.push_back(r);
-        return out;
-    }
     // Shows `list` modally and, from inside its loop, picks data row `row`
     // (1-based), types `name` when given and confirms. Notes the progress
     // window's status and maximum while it is up.
