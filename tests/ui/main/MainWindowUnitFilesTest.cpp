@@ -234,6 +234,37 @@ TEST_F(UnitFilesTest, UploadReadsTheUsedSlotsThenSavesThemWithFillerForTheRest) 
     EXPECT_TRUE(fmMain->Connection().IsLevelPollRunning());
 }
 
+// A page with another number than the one asked for is asked again, so the
+// file never holds a gap; a unit that keeps answering wrongly ends the
+// upload as a broken link does, with no file.
+TEST_F(UnitFilesTest, UploadAsksAWrongPageAgainAndGivesUpOnAUnitThatKeepsSendingThem) {
+    unit.SetDeviceInfo(DeviceInformation);
+    unit.SetStoredPreset(3, SlotImage(3));
+    ASSERT_TRUE(ConnectToUnit());
+    pump.Stop();
+    SimFaults faults;
+    faults.wrongPages = 2;
+    unit.SetFaults(faults);
+    dialogs->saveAnswers.push_back((folder.Path() / "retried.unt").string());
+    pump.Start();
+    fmMain->Upload->Click();
+    ASSERT_TRUE(pump.RunUntil([&] { return std::filesystem::exists(folder.Path() / "retried.unt"); }));
+    EXPECT_EQ(ReadBytes(folder.Path() / "retried.unt"), UnitFileOf({{3, SlotImage(3)}}));
+
+    faults.wrongPages = 100;
+    unit.SetFaults(faults);
+    const std::size_t asked = dialogs->fileDialogs.size();
+    pump.reactions.push_back([&] {
+        if (fmNetwork->Visible())
+            CloseWindow(fmNetwork);
+    });
+    fmMain->Upload->Click();
+    ASSERT_TRUE(pump.RunUntil([&] { return !fmMain->Connection().IsLinkOpen(); }));
+    EXPECT_FALSE(fmProcess->Visible());
+    EXPECT_FALSE(fmMain->Connection().tmUpload.Enabled());
+    EXPECT_EQ(dialogs->fileDialogs.size(), asked);
+}
+
 TEST_F(UnitFilesTest, UploadAndDownloadAskToConnectFirstAndUploadNeedsAStoredPreset) {
     CreateWindows();
     fmMain->tmStartConnect->SetEnabled(false);
