@@ -151,38 +151,7 @@ protected:
         EXPECT_EQ(closedAt - finishedAt, 300);
         EXPECT_FALSE(fmMain->Connection().Online);
     }
-    // Drops the link once `count` requests of `code` came, and answers the
-    // scan dialog that reports it, noting what the editor showed then.
-    void DropAfter(std::uint8_t code, std::size_t count) {
-        pump.reactions.push_back([this, code, count] {
-            if (!dropped && CountOf(code) >= count) {
-                dropped = true;
-                SimFaults faults;
-                faults.dropLink = true;
-                unit.SetFaults(faults);
-            }
-            if (dropped && !reported && fmNetwork->Visible()) {
-                reported = true;
-                progressAtReport = fmProcess->Visible();
-                CloseWindow(fmNetwork);
-            }
-        });
-    }
-    // The editor after a drop: off line, no job, no progress window, the
-    // main window usable.
-    void ExpectEndedOffLine() {
-        EXPECT_TRUE(dropped);
-        EXPECT_TRUE(reported);
-        EXPECT_FALSE(progressAtReport);
-        EXPECT_FALSE(fmProcess->Visible());
-        EXPECT_FALSE(fmMain->Connection().Online);
-        EXPECT_FALSE(fmMain->Connection().IsLinkOpen());
-        EXPECT_EQ(fmMain->Connection().JobState, JobIdle);
-        EXPECT_TRUE(fmMain->Enabled());
-    }
-
     korvan::testing::ScratchFolder folder{"unit-files"};
-    bool dropped = false, reported = false, progressAtReport = true;
 };
 
 TEST_F(UnitFilesTest, UploadReadsTheUsedSlotsThenSavesThemWithFillerForTheRest) {
@@ -326,7 +295,7 @@ TEST_F(UnitFilesTest, UnitDroppingMidUploadEndsItWithNoFileWritten) {
     unit.ClearReceived();
     dialogs->saveAnswers.push_back((folder.Path() / "half.unt").string());
     const std::size_t asked = dialogs->fileDialogs.size();
-    DropAfter(MCS_READ_PRESET_PAGE, 35); // inside the second slot
+    DropLinkAfter(MCS_READ_PRESET_PAGE, 35); // inside the second slot
     pump.Start();
     fmMain->Upload->Click();
     ASSERT_TRUE(pump.RunUntil([&] { return reported; }));
@@ -341,7 +310,7 @@ TEST_F(UnitFilesTest, UnitDroppingMidDownloadEndsItWithTheWindowEnabledAndNoRest
     pump.Stop();
     unit.ClearReceived();
     dialogs->openAnswers.push_back(WriteFile("show.unt", UnitFileOf({{1, SlotImage(1)}, {2, SlotImage(2)}})));
-    DropAfter(MCS_DOWNLOAD, 10);
+    DropLinkAfter(MCS_DOWNLOAD, 10);
     pump.Start();
     fmMain->Download->Click();
     ASSERT_TRUE(pump.RunUntil([&] { return reported; }));
