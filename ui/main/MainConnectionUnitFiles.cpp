@@ -9,10 +9,6 @@
 #include "device/protocol/CommandCodes.h"
 #include "device/protocol/CommandRecords.h"
 
-namespace {
-constexpr std::uint32_t PageReplyTimeoutMs = 5000;
-} // namespace
-
 // --- upload ------------------------------------------------------------------
 
 void TfmMainConnection::UploadUnit() {
@@ -117,7 +113,6 @@ void TfmMainConnection::DownloadNextPreset(int index) {
         FinishDownload();
         return;
     }
-    SetLinkTimeout(PageReplyTimeoutMs);
     pageRetries_ = 0;
     SendDownloadPage(0);
 }

@@ -257,6 +257,57 @@ TEST_F(UnitFilesTest, DownloadOfAFileWithNoUsedRecordRestartsTheUnitAtOnce) {
     CheckDownload({});
 }
 
+// A page the unit acknowledges under another number goes again; a unit
+// that keeps doing so ends the download as a broken link does (below), and
+// is not restarted.
+TEST_F(UnitFilesTest, DownloadSendsAWronglyAcknowledgedPageAgain) {
+    ASSERT_TRUE(ConnectToUnit());
+    pump.Stop();
+    const Bytes file = UnitFileOf({{1, SlotImage(1)}});
+    unit.ClearReceived();
+    SimFaults faults;
+    faults.wrongPages = 2;
+    unit.SetFaults(faults);
+    dialogs->openAnswers.push_back(WriteFile("retried.unt", file));
+    pump.Start();
+    fmMain->Download->Click();
+    ASSERT_TRUE(pump.RunUntil([&] { return CountOf(MCS_MCU_RESET) == 1 && LinkIdle(); }));
+    const std::string download = std::to_string(MCS_DOWNLOAD) + ":";
+    std::vector<std::string> expected = {download + "0", download + "0"};
+    for (int page = 0; page < 29; ++page)
+        expected.push_back(download + std::to_string(page));
+    expected.push_back(std::to_string(MCS_MCU_RESET));
+    auto texts = JobTexts();
+    ASSERT_GE(texts.size(), 2u);
+    EXPECT_EQ(texts[0], std::to_string(MCS_FACTORY_RESET));
+    texts.erase(texts.begin(), texts.begin() + 2); // and the device information
+    EXPECT_EQ(texts, expected);
+    EXPECT_TRUE(std::equal(file.begin() + 35, file.begin() + 34 + 1446, unit.StoredImage(1).begin()));
+}
+
+TEST_F(UnitFilesTest, DownloadGivesUpOnAUnitThatKeepsAcknowledgingAnotherPage) {
+    ASSERT_TRUE(ConnectToUnit());
+    pump.Stop();
+    const Bytes file = UnitFileOf({{1, SlotImage(1)}});
+    unit.ClearReceived();
+    SimFaults faults;
+    faults.wrongPages = 100;
+    unit.SetFaults(faults);
+    dialogs->openAnswers.push_back(WriteFile("refused.unt", file));
+    pump.reactions.push_back([] {
+        if (fmNetwork->Visible())
+            CloseWindow(fmNetwork);
+    });
+    pump.Start();
+    fmMain->Download->Click();
+    ASSERT_TRUE(pump.RunUntil([&] { return !fmMain->Connection().IsLinkOpen(); }));
+    EXPECT_EQ(CountOf(MCS_DOWNLOAD), 4u);
+    EXPECT_EQ(CountOf(MCS_MCU_RESET), 0u);
+    EXPECT_FALSE(fmProcess->Visible());
+    EXPECT_TRUE(fmMain->Enabled());
+    EXPECT_FALSE(fmMain->Connection().Online);
+}
+
 TEST_F(UnitFilesTest, DownloadOfAFileThatFailsItsChecksSendsNothing) {
     Bytes wrongSlot = UnitFileOf({{2, SlotImage(2)}});
     wrongSlot[34 + 1448] = 5; // record 2 claims slot 5
