@@ -261,9 +261,11 @@ private:
     void OnParameterPage(std::uint8_t id, std::vector<std::uint8_t> payload);
     void OnLevels(std::vector<std::uint8_t> payload);
     void EndParameterRead();
-    // The open link broke on line: the running job ends, the link closes
-    // and the scan dialog reports it.
+    // The open link broke on line: the link closes and the scan dialog
+    // reports it.
     void LinkLost();
+    // The link closed: the running job ends.
+    void EndJob();
     // Asks for state page `page`, the one the next page reply must carry.
     void RequestStatePage(int page);
     // The same for page `page` of the stored preset selected for reading.
@@ -283,9 +285,6 @@ private:
     // Starts the next used record from `index` on, or finishes.
     void DownloadNextPreset(int index);
     void FinishDownload();
-    // The link closed: a unit-file transfer still running ends without a
-    // file written, and the main window a download disabled is enabled.
-    void EndUnitTransfers();
 
     // Timer handlers.
     void tmComScanTimer();

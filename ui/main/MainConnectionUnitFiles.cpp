@@ -156,12 +156,3 @@ void TfmMainConnection::FinishDownload() {
     SendCmd(CM_MCS_MCU_RESET(GetUnitId()), true);
     tmDisconnect.SetEnabled(true);
 }
-
-void TfmMainConnection::EndUnitTransfers() {
-    expectedPage_ = -1;
-    if (!downloading_)
-        return;
-    downloading_ = false;
-    CloseProgress();
-    view_.SetMainWindowEnabled(true);
-}
