@@ -181,7 +181,10 @@ TEST_F(UnitFilesTest, UploadReadsTheUsedSlotsThenSavesThemWithFillerForTheRest) 
     pump.Start();
     fmMain->Upload->Click(); // returns once every slot is read
     EXPECT_FALSE(fmProcess->Visible());
+    // The save waits for its timer, outside the reply that ended the read.
     const auto path = folder.Path() / "stage.unt";
+    EXPECT_TRUE(fmMain->Connection().tmUpload.Enabled());
+    EXPECT_FALSE(std::filesystem::exists(path));
     ASSERT_TRUE(pump.RunUntil([&] { return std::filesystem::exists(path) && LinkIdle(); }));
 
     std::vector<std::string> expected = {"25:0"};
