@@ -387,7 +387,7 @@ std::optional<std::pair<std::uint8_t, Bytes>> SimUnit::Answer(const UnitRequest&
             }
             used_[preset] = true;
         }
-        return std::make_pair(MCS_DOWNLOAD, Bytes{static_cast<std::uint8_t>(page)});
+        return std::make_pair(MCS_DOWNLOAD, Bytes{static_cast<std::uint8_t>(PageNumber(page))});
     }
     case MCS_COPY_CHANNEL:
         if (p.size() >= 2 && IsChannel(p[0]) && IsChannel(p[1]) && IsInput(p[0]) == IsInput(p[1])) {
@@ -419,18 +419,20 @@ Bytes SimUnit::Page(std::uint8_t code, int page) {
     const bool slot = code == MCS_READ_PRESET_PAGE && selectedSlot_ >= 1 && selectedSlot_ <= PresetSlots;
     const bool blank = slot && strict_.blankEmptySlots && !used_[selectedSlot_ - 1];
     const Bytes& source = slot ? slots_[selectedSlot_ - 1] : image_;
-    int number = page;
-    if (faults_.wrongPages > 0) {
-        --faults_.wrongPages;
-        number = page + 1;
-    }
-    Bytes reply{static_cast<std::uint8_t>(number)};
+    Bytes reply{static_cast<std::uint8_t>(PageNumber(page))};
     for (std::size_t i = 0; i < PageSize; ++i) {
         const std::size_t at = static_cast<std::size_t>(page) * PageSize + i;
         reply.push_back(!blank && at < source.size() ? source[at] : 0);
     }
     reply.insert(reply.end(), faults_.pageExtraBytes, 0);
     return reply;
+}
+
+int SimUnit::PageNumber(int page) {
+    if (faults_.wrongPages <= 0)
+        return page;
+    --faults_.wrongPages;
+    return page + 1;
 }
 
 Bytes SimUnit::ReadEeprom(const Bytes& request) const {

@@ -36,7 +36,8 @@ struct SimFaults {
     std::optional<std::uint8_t> replyId; // answer as this device ID
     sys::Millis delayMs = 0;             // answer this late
     bool dropLink = false;               // hang up at the next request (then cleared)
-    int wrongPages = 0;                  // answer this many page requests with the next page's number
+    int wrongPages = 0;                  // answer this many page requests (and download pages) with
+                                         // the next page's number
     std::size_t pageExtraBytes = 0;      // data bytes added to each page reply beyond its 50
 };
 
@@ -177,6 +178,8 @@ private:
     std::optional<std::pair<std::uint8_t, Bytes>> Answer(const UnitRequest& request);
     Bytes PresetName(int index) const;
     Bytes Page(std::uint8_t code, int page);
+    // The number a reply gives page `page`: another one while wrongPages lasts.
+    int PageNumber(int page);
     Bytes ReadEeprom(const Bytes& request) const;
     void ApplySetter(const UnitRequest& request);
     void SetWord(std::size_t offset, std::uint16_t value);

@@ -15,6 +15,7 @@ constexpr korvan::sys::Millis LinkBrokenMs = 300;
 constexpr korvan::sys::Millis LockPromptMs = 1000;
 constexpr korvan::sys::Millis ProcessShowMs = 100;
 constexpr korvan::sys::Millis LevelPollMs = 300;
+constexpr korvan::sys::Millis UploadSaveMs = 300;
 } // namespace
 
 TfmMainConnection::TfmMainConnection(korvan::MainConnectionView& view, korvan::ConnectionServices services)
@@ -31,6 +32,8 @@ TfmMainConnection::TfmMainConnection(korvan::MainConnectionView& view, korvan::C
           gui_, ProcessShowMs, [this] { tmProcessShowTimer(); }, Timer::Kind::OneShot),
       tmInLevelDet(
           gui_, LevelPollMs, [this] { tmInLevelDetTimer(); }, Timer::Kind::Repeating),
+      tmUpload(
+          gui_, UploadSaveMs, [this] { tmUploadTimer(); }, Timer::Kind::OneShot),
       alive_(std::make_shared<TfmMainConnection*>(this)) {
     SetUnitId(1);
     UnitControl = std::make_unique<LUnitControl>(*this);

@@ -70,6 +70,8 @@ inline constexpr std::uint16_t UnitVendorId = 0x0168;
 inline constexpr std::uint16_t UnitProductId = 0x0821;
 // The most one socket read takes.
 inline constexpr std::size_t SocketReadSize = 100;
+// Reply time-out of the requests that start a preset job.
+inline constexpr std::uint32_t JobReplyTimeoutMs = 10000;
 
 } // namespace korvan
 
@@ -141,6 +143,15 @@ public:
     // a file that fails its checks changes and sends nothing.
     void LoadPresetFile(const std::string& path);
 
+    // --- unit-file transfers (File menu) ---
+    // Reads every stored preset of the unit, then saves them as a ".unt"
+    // file (tmUpload asks for the name once the read has ended).
+    void UploadUnit();
+    // Checks the ".unt" file at path and, when it passed, writes it into
+    // the unit: factory reset, device information, the used records page by
+    // page, then the unit's restart and the link closed.
+    void DownloadUnit(const std::string& path);
+
     // --- the unlock prompt reports that it has gone ---
     void UnlockPromptClosed() { UnlockPromptOpen = false; }
     bool IsUnlockPromptOpen() const { return UnlockPromptOpen; }
@@ -205,6 +216,8 @@ public:
     int UploadPresetIndex = 0;
     int DownloadPresetIndex = 0;
     std::array<std::uint8_t, 18> UnitFileHeader{};
+    // The ".unt" file being downloaded; record r is written into slot r + 1.
+    korvan::UnitFile UnitFilePresets;
     korvan::PendingGeqEditState PendingGeqEdit;
     std::string ComPortName;
     std::uint32_t IpAddress = 0;
@@ -221,6 +234,7 @@ public:
     korvan::sys::Timer tmLockPrompt;
     korvan::sys::Timer tmProcessShow;
     korvan::sys::Timer tmInLevelDet;
+    korvan::sys::Timer tmUpload;
 
     // At most one is set. Declared last: they go first, before the
     // transports their I/O threads write through.
@@ -232,11 +246,7 @@ protected:
     // Every link object is closed and freed here, whatever the reason.
     virtual void FreeLink(korvan::LinkKind kind);
 
-    // --- replies the transfer jobs handle; nothing here ---
-    virtual void OnPresetPage(std::span<const std::uint8_t> /*payload*/) {}
-    virtual void OnDownloadAck(std::span<const std::uint8_t> /*payload*/) {}
-    virtual void DownloadNextPreset(int /*index*/) {}
-    // Selects stored preset `slot` for reading.
+    // Selects stored preset `slot` (1..20) for reading.
     void RequestPresetData(int slot);
 
 private:
@@ -251,12 +261,30 @@ private:
     void OnParameterPage(std::uint8_t id, std::vector<std::uint8_t> payload);
     void OnLevels(std::vector<std::uint8_t> payload);
     void EndParameterRead();
-    // The open link broke on line: the running job ends, the link closes
-    // and the scan dialog reports it.
+    // The open link broke on line: the link closes and the scan dialog
+    // reports it.
     void LinkLost();
+    // The link closed: the running job ends.
+    void EndJob();
     // Asks for state page `page`, the one the next page reply must carry.
     void RequestStatePage(int page);
+    // The same for page `page` of the stored preset selected for reading.
+    void RequestPresetPage(int page);
+    // Sends page `page` of the record being downloaded, the one the next
+    // download acknowledgement must name.
+    void SendDownloadPage(int page);
+    // Asks again for (or sends again) the page the last reply did not
+    // match; a unit that keeps answering wrongly breaks the link.
     void AskPageAgain();
+
+    // --- the unit-file transfers ---
+    // Upload: one page of the selected slot came.
+    void OnPresetPage(std::span<const std::uint8_t> payload);
+    // Download: the unit took one page.
+    void OnDownloadAck(std::span<const std::uint8_t> payload);
+    // Starts the next used record from `index` on, or finishes.
+    void DownloadNextPreset(int index);
+    void FinishDownload();
 
     // Timer handlers.
     void tmComScanTimer();
@@ -265,6 +293,7 @@ private:
     void tmLockPromptTimer();
     void tmProcessShowTimer();
     void tmInLevelDetTimer();
+    void tmUploadTimer();
 
     // A bare command for the current unit.
     void SendCode(std::uint8_t code, bool append);
@@ -298,6 +327,13 @@ private:
     // answers to it so far.
     int expectedPage_ = -1;
     int pageRetries_ = 0;
+    // The request of that page: MCS_READ_STATE_PAGE, MCS_READ_PRESET_PAGE
+    // or MCS_DOWNLOAD.
+    std::uint8_t pageCode_ = 0;
+    // A download runs: the main window is disabled until it ends.
+    bool downloading_ = false;
+    // Records of the download written so far (the progress position).
+    int downloadedRecords_ = 0;
     // The unit's HID device while it is checked out of HidCtl. The USB
     // link's I/O thread writes through it: it is set and cleared (on the
     // GUI thread) under the lock, and read under it off the GUI thread.

@@ -9,7 +9,6 @@
 #include "platform/sys/FlagScope.h"
 
 namespace {
-constexpr std::uint32_t JobReplyTimeoutMs = 10000;
 constexpr int StoreSteps = 2;
 constexpr int RecallSteps = 29;
 // The level reply that follows the file's records closes the progress window.
@@ -25,7 +24,7 @@ void TfmMainConnection::StorePreset(int n, const std::string& name) {
     UnitControl->MarkPresetUsed(n);
     UnitControl->SetCurrentName(name);
     view_.RefreshFromModel();
-    SetLinkTimeout(JobReplyTimeoutMs);
+    SetLinkTimeout(korvan::JobReplyTimeoutMs);
     SendCmd(CM_MCS_PRESETNAME(GetUnitId(), UnitControl->GetPresetNameChars()), true);
     view_.PrepareProgress(Translate("SID_STORE_PRESET"), 0, StoreSteps);
     view_.ShowProgressModal();
@@ -36,7 +35,7 @@ void TfmMainConnection::RecallPreset(int n) {
         return;
     JobState = JobRecall;
     StopLevelPoll(Meters::Clear);
-    SetLinkTimeout(JobReplyTimeoutMs);
+    SetLinkTimeout(korvan::JobReplyTimeoutMs);
     CurrentPreset = n;
     SendCode(MCS_RECALL_PRESET, std::uint8_t(n), true);
     view_.PrepareProgress(Translate("SID_LOAD_PRESET"), 0, RecallSteps);
@@ -48,7 +47,7 @@ void TfmMainConnection::RequestFactoryReset() {
         return;
     JobState = JobFactoryReset;
     StopLevelPoll(Meters::Clear);
-    SetLinkTimeout(JobReplyTimeoutMs);
+    SetLinkTimeout(korvan::JobReplyTimeoutMs);
     SendCode(MCS_FACTORY_RESET, true);
 }
 

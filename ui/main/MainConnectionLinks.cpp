@@ -119,6 +119,7 @@ void TfmMainConnection::CloseLink() {
         FreeLink(korvan::LinkKind::Net);
         ClientSocket.Close();
     }
+    EndJob();
     if (!view_.IsScanConnected())
         return;
     SessionOpen = false;
@@ -154,17 +155,26 @@ void TfmMainConnection::OnLinkStatus(const korvan::LinkStatusMessage& message) {
 }
 
 void TfmMainConnection::LinkLost() {
-    // A transfer running on the lost link ends here: its progress window
-    // goes (nothing else would close it) and no later reply advances it.
-    // The model takes a paged transfer only once its last page came, so it
-    // stays as it was before the job.
-    JobState = JobIdle;
-    expectedPage_ = -1;
-    CloseProgress();
     CloseLink();
     view_.SetScanPosition(0);
     view_.ReportLinkBroken();
     view_.ShowScanDialogModal();
+}
+
+// A job running on the link ends with it, however it closed (a broken or
+// unplugged link included): its progress window goes (nothing else would
+// close it), no later reply advances it, and a main window a download
+// disabled is enabled. The model takes a paged transfer only once its last
+// page came, so it stays as it was before the job; an upload saves its file
+// only once every preset came.
+void TfmMainConnection::EndJob() {
+    JobState = JobIdle;
+    expectedPage_ = -1;
+    CloseProgress();
+    if (downloading_) {
+        downloading_ = false;
+        view_.SetMainWindowEnabled(true);
+    }
 }
 
 void TfmMainConnection::ClientSocketDisconnect() {

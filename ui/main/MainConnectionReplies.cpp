@@ -118,7 +118,7 @@ void TfmMainConnection::OnAcknowledge() {
         break;
     case JobUploadPreset:
         SetLinkTimeout(5000);
-        SendCode(MCS_READ_PRESET_PAGE, 0, true);
+        RequestPresetPage(0);
         break;
     case JobDownloadStart:
         JobState = JobDownloadPreset;
@@ -136,6 +136,8 @@ void TfmMainConnection::OnAcknowledge() {
 }
 
 void TfmMainConnection::RequestPresetData(int slot) {
+    if (slot < 1 || slot > korvan::kPresetSlots)
+        return;
     JobState = JobUploadPreset;
     SendCode(MCS_SELECT_PRESET, std::uint8_t(slot), true);
 }
@@ -224,12 +226,20 @@ void TfmMainConnection::OnPresetName(std::uint8_t /*id*/, std::vector<std::uint8
 void TfmMainConnection::RequestStatePage(int page) {
     expectedPage_ = page;
     pageRetries_ = 0;
+    pageCode_ = MCS_READ_STATE_PAGE;
     SendCode(MCS_READ_STATE_PAGE, std::uint8_t(page), true);
+}
+
+void TfmMainConnection::RequestPresetPage(int page) {
+    expectedPage_ = page;
+    pageRetries_ = 0;
+    pageCode_ = MCS_READ_PRESET_PAGE;
+    SendCode(MCS_READ_PRESET_PAGE, std::uint8_t(page), true);
 }
 
 void TfmMainConnection::OnParameterPage(std::uint8_t /*id*/, std::vector<std::uint8_t> payload) {
     // Only the page asked for is taken; a page nobody asked for is ignored.
-    if (expectedPage_ < 0)
+    if (expectedPage_ < 0 || pageCode_ != MCS_READ_STATE_PAGE)
         return;
     const bool asked = !payload.empty() && payload[0] == expectedPage_;
     const korvan::PageResult result =
@@ -251,12 +261,16 @@ void TfmMainConnection::OnParameterPage(std::uint8_t /*id*/, std::vector<std::ui
     }
 }
 
-// Another page, or a page too long, came for the one asked: it is asked
-// again, and a unit that keeps answering wrongly ends the session as a
-// broken link does, so the read never waits behind its progress window.
+// Another page, or a page too long, came for the one asked (or the unit
+// acknowledged another page than the one sent): it is asked (sent) again,
+// and a unit that keeps answering wrongly ends the session as a broken link
+// does, so the transfer never waits behind its progress window.
 void TfmMainConnection::AskPageAgain() {
     if (++pageRetries_ <= PageRetries) {
-        SendCode(MCS_READ_STATE_PAGE, std::uint8_t(expectedPage_), true);
+        if (pageCode_ == MCS_DOWNLOAD)
+            SendDownloadPage(expectedPage_);
+        else
+            SendCode(pageCode_, std::uint8_t(expectedPage_), true);
         return;
     }
     pageRetries_ = 0;

@@ -29,6 +29,8 @@ public:
     // Position := its maximum.
     virtual void FillProgress() = 0;
     virtual void ShowProgressModal() = 0;
+    // Shown without waiting, over a main window the caller disabled.
+    virtual void ShowProgress() = 0;
     virtual void CloseProgress() = 0;
 
     // --- information box (fmInformation), modal ---
@@ -65,6 +67,8 @@ public:
     // End of the parameter read: the button and the Connect item enabled,
     // the button shown pressed.
     virtual void EnableConnectButton() = 0;
+    // Disables the main window, or enables it and gives it the focus.
+    virtual void SetMainWindowEnabled(bool enabled) = 0;
     // lbShowIdNumber.
     virtual void ShowUnitId(const std::string& text) = 0;
     // lbStatus, and whether the main window is visible.

@@ -115,6 +115,8 @@ public:
     void FactoryDefaultClick(TObject* Sender);
     void OpenClick(TObject* Sender);
     void SaveClick(TObject* Sender);
+    void UploadClick(TObject* Sender);
+    void DownloadClick(TObject* Sender);
     void AboutClick(TObject* Sender);
     void ConnectedClick(TObject* Sender);
     void LanguageClick(TObject* Sender);

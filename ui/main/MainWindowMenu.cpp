@@ -42,6 +42,8 @@ void TfmMain::BuildMenu(korvan::forms::LoadScope& scope) {
     N1 = AddItem(scope, File, "N1", "-");
     Upload = AddItem(scope, File, "Upload", "Upload");
     Download = AddItem(scope, File, "Download", "Download");
+    Upload->OnClick = [this](TObject* s) { UploadClick(s); };
+    Download->OnClick = [this](TObject* s) { DownloadClick(s); };
     N2 = AddItem(scope, File, "N2", "-", hidden);
     FactoryDefault = AddItem(scope, File, "FactoryDefault", "Factory Default", hidden);
     FactoryDefault->OnClick = [this](TObject* s) { FactoryDefaultClick(s); };
@@ -157,6 +159,22 @@ void TfmMain::OpenClick(TObject* /*Sender*/) {
 
 void TfmMain::SaveClick(TObject* /*Sender*/) {
     Model().SavePresetFile();
+}
+
+void TfmMain::UploadClick(TObject* /*Sender*/) {
+    connection_.UploadUnit();
+}
+
+void TfmMain::DownloadClick(TObject* /*Sender*/) {
+    if (!connection_.IsSessionOpen()) {
+        windowView_.ShowInformation(Translate("SID_INFO_CON_FIRST"));
+        return;
+    }
+    korvan::forms::FileDialogOptions options;
+    options.Filter = "*.unt|*.unt";
+    options.FileMustExist = true;
+    if (const auto path = korvan::forms::Dialogs().OpenFile(options))
+        connection_.DownloadUnit(*path);
 }
 
 void TfmMain::AboutClick(TObject* /*Sender*/) {

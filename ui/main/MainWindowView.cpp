@@ -45,6 +45,11 @@ void MainWindowView::ShowProgressModal() {
         ShowModalOnce(fmProcess);
 }
 
+void MainWindowView::ShowProgress() {
+    if (window_ && fmProcess)
+        fmProcess->Show();
+}
+
 void MainWindowView::CloseProgress() {
     if (window_)
         CloseWindow(fmProcess);
@@ -151,6 +156,14 @@ void MainWindowView::EnableConnectButton() {
     window_->EnableConnectControls();
     window_->rzbMenuLink->SetDown(false);
     window_->rzbMenuLink->SetDown(true);
+}
+
+void MainWindowView::SetMainWindowEnabled(bool enabled) {
+    if (!window_)
+        return;
+    window_->SetEnabled(enabled);
+    if (enabled && window_->Visible())
+        window_->BringToFront();
 }
 
 void MainWindowView::ShowUnitId(const std::string& text) {

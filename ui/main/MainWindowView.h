@@ -18,6 +18,7 @@ public:
     void SetProgressPosition(int position) override;
     void FillProgress() override;
     void ShowProgressModal() override;
+    void ShowProgress() override;
     void CloseProgress() override;
     void ShowInformation(const std::string& text) override;
     void ShowMessage(const std::string& text) override;
@@ -36,6 +37,7 @@ public:
     void ShowOffLine(const std::string& menuText, const std::string& buttonText,
                      const std::string& caption) override;
     void EnableConnectButton() override;
+    void SetMainWindowEnabled(bool enabled) override;
     void ShowUnitId(const std::string& text) override;
     void SetStatusText(const std::string& text) override;
     std::string StatusText() const override;

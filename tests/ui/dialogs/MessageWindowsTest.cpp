@@ -2,7 +2,7 @@
 // shown, what their buttons start through the host, and their pictures.
 
 #include "tests/support/gui/GuiHarness.h"
-#include "tests/ui/dialogs/DialogHostFake.h"
+#include "tests/ui/dialogs/RecordingHost.h"
 #include "ui/dialogs/FAbout.h"
 #include "ui/dialogs/FExit.h"
 #include "ui/dialogs/FFactory.h"
@@ -21,7 +21,11 @@ namespace {
 
 class MessageWindowsTest : public korvan::testing::GuiTest {
 protected:
-    DialogHostFake host;
+    MessageWindowsTest() {
+        host.UseEnglishTexts();
+        host.SetOnLine(true);
+    }
+    RecordingHost host;
 };
 
 // The caption, the message and the button texts of a shown box.

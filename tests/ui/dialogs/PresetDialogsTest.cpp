@@ -2,7 +2,7 @@
 // row, the name typed and cut, and the jobs they start through the host.
 
 #include "tests/support/gui/GuiHarness.h"
-#include "tests/ui/dialogs/DialogHostFake.h"
+#include "tests/ui/dialogs/RecordingHost.h"
 #include "ui/dialogs/FRecallPreset.h"
 #include "ui/dialogs/FStoreName.h"
 #include "ui/dialogs/FStorePreset.h"
@@ -22,6 +22,8 @@ class PresetDialogsTest : public korvan::testing::GuiTest {
 protected:
     void SetUp() override {
         GuiTest::SetUp();
+        host.UseEnglishTexts();
+        host.SetOnLine(true);
         fmStorePreset = new TfmStorePreset(nullptr, host);
         fmRecallPreset = new TfmRecallPreset(nullptr, host);
         fmStoreName = new TfmStoreName(nullptr, host);
@@ -47,7 +49,7 @@ protected:
         ProcessEvents();
     }
 
-    DialogHostFake host;
+    RecordingHost host;
 };
 
 TEST_F(PresetDialogsTest, ListsHoldTheirRowsAndTakeTheirTextsWhenShown) {
@@ -189,7 +191,7 @@ TEST_F(PresetDialogsTest, TheListLeavesTheScreenBeforeTheJobStartsOnLine) {
         {true, false, false, "recall 4"},
     };
     for (const Case& c : cases) {
-        host.online = c.online;
+        host.SetOnLine(c.online);
         host.calls.clear();
         PresetListForm* list = List(c.recall);
         bool shown = true;

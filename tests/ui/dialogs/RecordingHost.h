@@ -1,15 +1,20 @@
 #pragma once
 // A main window for dialogs on a bare form: it records every record sent
-// and every call a dialog makes, and answers from plain fields.
+// and every call a dialog makes (the preset jobs and EQ resets in order in
+// `calls`), and answers from plain fields. Texts are the keys themselves,
+// those of `texts`, or (EnglishTexts) the English language table.
 
 #include "device/model/LUnitControl.h"
 #include "device/protocol/LCmd.h"
+#include "platform/forms/Strings.h"
+#include "resources/lang/LanguageTexts.h"
 #include "tests/support/FakeUnitHost.h"
 #include "ui/host/WindowHost.h"
 
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,15 +30,28 @@ public:
         bool operator==(const Sent&) const = default;
     };
 
+    // A key without an entry in `texts` shows in English from now on.
+    void UseEnglishTexts() {
+        english_ = std::make_unique<TStringList>();
+        english_->SetText(lang::EnglishText());
+    }
+
     void SendCmd(const LCmd& cmd, bool append) override {
         sent.push_back({cmd.GetId(), cmd.GetCode(), cmd.GetPayload(), append});
     }
     std::uint8_t GetUnitId() const override { return unitId; }
     LUnitControl& Model() override { return model; }
-    // A key without an entry in `texts` shows as itself.
+    // A key without an entry in `texts` (or the English table) shows as
+    // itself.
     std::string Translate(std::string_view key) const override {
-        const auto found = texts.find(key);
-        return found == texts.end() ? std::string(key) : found->second;
+        if (const auto found = texts.find(key); found != texts.end())
+            return found->second;
+        if (english_) {
+            const int index = english_->IndexOf(key);
+            if (index >= 0 && index + 1 < english_->Count())
+                return english_->Get(index + 1);
+        }
+        return std::string(key);
     }
     bool IsUpdating() const override { return updating; }
     void SetUnitId(int id) override {
@@ -66,11 +84,16 @@ public:
     void ConfirmQuit(bool) override {}
     void CloseMainWindow() override {}
 
-    void StorePreset(int, const std::string&) override {}
-    void RecallPreset(int) override {}
-    void RequestFactoryReset() override {}
-    void PushChannelPeq(int) override {}
-    void PushChannelGeq(int) override {}
+    void StorePreset(int n, const std::string& name) override {
+        Record("store " + std::to_string(n) + " [" + name + "]");
+    }
+    void RecallPreset(int n) override { Record("recall " + std::to_string(n)); }
+    void RequestFactoryReset() override { Record("factory reset"); }
+    void PushChannelPeq(int ch) override { Record("peq " + std::to_string(ch)); }
+    void PushChannelGeq(int code) override { Record("geq " + std::to_string(code)); }
+
+    // On line with a session open, or neither.
+    void SetOnLine(bool on) { online = sessionOpen = on; }
 
     std::uint8_t unitId = 1;
     bool updating = false;
@@ -85,8 +108,21 @@ public:
     std::map<std::string, std::string, std::less<>> texts;
     std::vector<Sent> sent;
     std::vector<std::string> information;
+    // Each job or reset the dialogs started, in order.
+    std::vector<std::string> calls;
+    // Runs as each call is recorded: lets a test look at the windows then.
+    std::function<void()> onCall;
     FakeUnitHost unitHost;
     LUnitControl model{unitHost};
+
+private:
+    void Record(std::string call) {
+        calls.push_back(std::move(call));
+        if (onCall)
+            onCall();
+    }
+
+    std::unique_ptr<TStringList> english_;
 };
 
 } // namespace korvan::test

@@ -124,3 +124,25 @@ TEST_F(ConnectionTest, UnpluggingTheUsbUnitEndsTheSessionAndReportsTheBrokenLink
 }
 
 } // namespace
+
+// The same in the middle of a transfer: the job ends with its progress
+// window, and no file is saved from the half-read presets.
+TEST_F(ConnectionTest, UnpluggingTheUsbUnitMidUploadEndsTheJob) {
+    unit.SetStoredPreset(3, SimUnit::DefaultImage());
+    ASSERT_TRUE(OpenTo(LinkKind::Usb));
+    ASSERT_TRUE(RunUntilReadEnded());
+    unit.ClearReceived();
+    view.events.clear();
+    core->UploadUnit();
+    ASSERT_TRUE(view.Has("ShowProgressModal"));
+    ASSERT_TRUE(RunUntilReceived(unit, 6)); // the device information, the slot, pages 0..3
+    behind->Unplug();
+    ASSERT_TRUE(gui.RunUntil([&] { return !core->HasUsbDevice(); }));
+    Advance(300);
+    ASSERT_TRUE(gui.RunUntil([&] { return !core->UsbLink; }));
+    EXPECT_LT(unit.ReceivedCount(), 2u + 29u);
+    EXPECT_TRUE(view.Has("CloseProgress"));
+    EXPECT_EQ(core->JobState, JobIdle);
+    EXPECT_FALSE(core->tmUpload.Enabled());
+    EXPECT_FALSE(core->SessionOpen);
+}

@@ -222,11 +222,50 @@ protected:
         pump.reactions.pop_back();
         return shown;
     }
+    // The requests the unit received, without the level polls.
+    std::vector<UnitRequest> JobRequests() const {
+        std::vector<UnitRequest> out;
+        for (const auto& r : unit.Received())
+            if (r.code != MCS_LEVELS)
+                out.push_back(r);
+        return out;
+    }
     std::size_t CountOf(std::uint8_t code) const {
         std::size_t n = 0;
         for (const auto& r : unit.Received())
             n += r.code == code;
         return n;
+    }
+
+    // Drops the link once the unit received `count` requests of `code`, and
+    // answers the scan dialog that reports the broken link, noting whether
+    // the progress window was still up then.
+    void DropLinkAfter(std::uint8_t code, std::size_t count) {
+        pump.reactions.push_back([this, code, count] {
+            if (!dropped && CountOf(code) >= count) {
+                dropped = true;
+                SimFaults faults;
+                faults.dropLink = true;
+                unit.SetFaults(faults);
+            }
+            if (dropped && !reported && fmNetwork->Visible()) {
+                reported = true;
+                progressAtReport = fmProcess->Visible();
+                CloseWindow(fmNetwork);
+            }
+        });
+    }
+    // The editor after the drop: off line, no job, no progress window, the
+    // main window usable.
+    void ExpectEndedOffLine() {
+        EXPECT_TRUE(dropped);
+        EXPECT_TRUE(reported);
+        EXPECT_FALSE(progressAtReport);
+        EXPECT_FALSE(fmProcess->Visible());
+        EXPECT_FALSE(fmMain->Connection().Online);
+        EXPECT_FALSE(fmMain->Connection().IsLinkOpen());
+        EXPECT_EQ(fmMain->Connection().JobState, JobIdle);
+        EXPECT_TRUE(fmMain->Enabled());
     }
 
     // Whoever runs the test program, the editor talks only to loopback.
@@ -237,6 +276,7 @@ protected:
     std::unique_ptr<SimTcpTransport> tcp;
     std::unique_ptr<ScopedEnv> port;
     WindowPump pump{clock};
+    bool dropped = false, reported = false, progressAtReport = true;
 
 private:
     std::vector<std::filesystem::path> instanceFolders_;

@@ -15,14 +15,6 @@ namespace {
 
 class PresetJobsTest : public MainWindowTest {
 protected:
-    // The requests since the job started, without the level polls.
-    std::vector<UnitRequest> JobRequests() const {
-        std::vector<UnitRequest> out;
-        for (const auto& r : unit.Received())
-            if (r.code != MCS_LEVELS)
-                out.push_back(r);
-        return out;
-    }
     // Shows `list` modally and, from inside its loop, picks data row `row`
     // (1-based), types `name` when given and confirms. Notes the progress
     // window's status and maximum while it is up.
@@ -157,31 +149,11 @@ TEST_F(PresetJobsTest, UnitDroppingDuringARecallEndsItOffLineWithTheModelAsBefor
     ASSERT_TRUE(ConnectToUnit());
     pump.Stop();
     const PresetImage before = fmMain->Model().GetImage();
-    bool dropped = false, reported = false;
-    pump.reactions.push_back([&] {
-        if (!dropped && fmProcess->Visible() && CountOf(MCS_READ_STATE_PAGE) >= 5) {
-            dropped = true;
-            SimFaults faults;
-            faults.dropLink = true;
-            unit.SetFaults(faults);
-        }
-        // The broken link is reported in the scan dialog: by then the job
-        // has ended.
-        if (dropped && !reported && fmNetwork->Visible()) {
-            reported = true;
-            EXPECT_FALSE(fmProcess->Visible());
-            EXPECT_FALSE(fmMain->Connection().Online);
-            EXPECT_FALSE(fmMain->Connection().IsLinkOpen());
-            EXPECT_EQ(fmMain->Connection().JobState, JobIdle);
-            EXPECT_TRUE(fmMain->Model().GetImage() == before);
-            CloseWindow(fmNetwork);
-        }
-    });
+    DropLinkAfter(MCS_READ_STATE_PAGE, 5);
     unit.ClearReceived();
     RunList(fmRecallPreset, 4);
-    EXPECT_TRUE(dropped);
-    EXPECT_TRUE(reported);
-    EXPECT_FALSE(fmProcess->Visible());
+    ExpectEndedOffLine();
+    EXPECT_TRUE(fmMain->Model().GetImage() == before);
 }
 
 } // namespace

@@ -21,6 +21,7 @@ public:
     void SetProgressPosition(int position) override { progressPositions.push_back(position); }
     void FillProgress() override { Add("FillProgress"); }
     void ShowProgressModal() override { Add("ShowProgressModal"); }
+    void ShowProgress() override { Add("ShowProgress"); }
     void CloseProgress() override { Add("CloseProgress"); }
     void ShowInformation(const std::string& text) override { Add("ShowInformation " + text); }
     void ShowMessage(const std::string& text) override { Add("ShowMessage " + text); }
@@ -49,6 +50,9 @@ public:
         Add("ShowOffLine " + menuText + "|" + buttonText + "|" + caption);
     }
     void EnableConnectButton() override { Add("EnableConnectButton"); }
+    void SetMainWindowEnabled(bool enabled) override {
+        Add(enabled ? "EnableMainWindow" : "DisableMainWindow");
+    }
     void ShowUnitId(const std::string& text) override { unitIdLabel = text; }
     void SetStatusText(const std::string& text) override { statusText = text; }
     std::string StatusText() const override { return statusText; }

@@ -81,16 +81,19 @@ TEST_P(StrictUnit, ConnectReadAndJobsRunAsAgainstTheLenientUnit) {
     EXPECT_EQ(core->JobState, JobIdle);
     EXPECT_TRUE(unit.IsSlotUsed(4));
 
-    // Upload of slot 3, as far as the core drives it: the device information
-    // read, the slot selected and acknowledged, its first page asked for.
+    // Upload of slot 3, the only stored preset: the device information
+    // read, the slot selected and acknowledged, its 29 pages, the closing
+    // ALIVE; the slot's image is kept for the file.
     core->UploadPresetIndex = 3;
-    const std::vector<std::string> upload = {std::to_string(MCS_READ_EEPROM),
-                                             std::to_string(MCS_SELECT_PRESET),
-                                             std::to_string(MCS_READ_PRESET_PAGE)};
-    EXPECT_EQ(RunJob(JobIdle, CM_MCS_READ_EEPROM(core->GetUnitId(), 0, 18), 3), upload);
+    std::vector<std::string> upload = {std::to_string(MCS_READ_EEPROM), std::to_string(MCS_SELECT_PRESET)};
+    upload.insert(upload.end(), 29, std::to_string(MCS_READ_PRESET_PAGE));
+    upload.push_back(std::to_string(MCS_ALIVE));
+    EXPECT_EQ(RunJob(JobIdle, CM_MCS_READ_EEPROM(core->GetUnitId(), 0, 18), upload.size()), upload);
     const auto& info = core->UnitControl->GetDeviceInfo();
     EXPECT_EQ(Bytes(info.begin(), info.end()), unit.DeviceInfo());
-    EXPECT_EQ(unit.Received().back().payload, Bytes{0});
+    const auto& stored = core->UnitControl->GetStoredPreset(3);
+    EXPECT_EQ(stored[0], 3);
+    EXPECT_TRUE(std::equal(stored.begin() + 1, stored.end(), unit.StoredImage(3).begin()));
 
     // Factory reset: acknowledged, then the read from the preset flags on,
     // every slot now empty.
