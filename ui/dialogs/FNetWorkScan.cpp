@@ -3,6 +3,7 @@
 #include "platform/forms/LoadScope.h"
 #include "ui/dialogs/FProcess.h"
 #include "ui/dialogs/ModalWindows.h"
+#include "ui/dialogs/ScanPortOrder.h"
 
 TfmNetwork* fmNetwork = nullptr;
 
@@ -53,7 +54,11 @@ TfmNetwork::TfmNetwork(TComponent* owner, korvan::WindowHost& host) : HostedForm
     });
     tmRunComConnect = scope.PlaceTimer("tmRunComConnect", StepMs, [this] {
         tmRunComConnect->SetEnabled(false);
+        // A port that cannot be opened is reported as a broken link while
+        // this runs; the watchdog then goes on with the next port.
+        openingComLink_ = true;
         host_.OpenComLink();
+        openingComLink_ = false;
     });
     OnShow = [this](TObject* s) { FormShow(s); };
     scope.Finish();
@@ -85,15 +90,20 @@ void TfmNetwork::ScanResult(std::uint8_t value) {
 
 void TfmNetwork::ReportLinkBroken() {
     Connected = 0;
+    // A lost link ends the scan: no candidate follows it unasked.
+    if (!openingComLink_)
+        tmWatchDog->SetEnabled(false);
     tmLinkBroken->SetEnabled(true);
     korvan::CloseWindow(fmProcess);
 }
 
-// The serial ports of this scan, in order of port number.
+// The serial ports of this scan, by kind and then by port number.
 void TfmNetwork::ListPorts() {
     TStrings* items = cbCOM->Items();
     items->Clear();
-    for (const std::string& port : host_.SerialPortNames())
+    std::vector<std::string> ports = host_.SerialPortNames();
+    korvan::SortScanPorts(ports);
+    for (const std::string& port : ports)
         items->Add(port);
     if (items->Count() > 0)
         cbCOM->SetItemIndex(0);
@@ -103,85 +113,72 @@ int TfmNetwork::CandidateCount() const {
     return cbCOM->Items()->Count() + ExtraLinks;
 }
 
-void TfmNetwork::StartCandidate(const std::string& status, unsigned watchDogMs, TTimer* run) {
+// Candidate `index` (1-based) of N on the counter and the bar.
+void TfmNetwork::ShowCandidate(int index) {
     const int n = CandidateCount();
-    ScanIndex = 1;
-    lblDeviceID->SetCaption("1/" + std::to_string(n));
-    lblScan->SetCaption(status);
+    ScanIndex = index;
+    lblDeviceID->SetCaption(std::to_string(index) + "/" + std::to_string(n));
     pbScan->SetMax(n);
-    pbScan->SetPosition(1);
-    RestartWatchDog(watchDogMs);
-    run->SetEnabled(true);
+    pbScan->SetPosition(index);
 }
 
-// The watch-dog counts `intervalMs` from now.
-void TfmNetwork::RestartWatchDog(unsigned intervalMs) {
+// The candidate gets its full watchdog time from now; `run` opens its link.
+void TfmNetwork::StartCandidate(const std::string& status, unsigned watchDogMs, TTimer* run) {
+    lblScan->SetCaption(status);
     tmWatchDog->SetEnabled(false);
-    tmWatchDog->SetInterval(intervalMs);
+    tmWatchDog->SetInterval(watchDogMs);
     tmWatchDog->SetEnabled(true);
+    run->SetEnabled(true);
 }
 
 void TfmNetwork::StartSerialCandidate(int portItem) {
     const std::string port = cbCOM->Items()->Get(portItem);
-    lblScan->SetCaption(Tr("SID_SCAN") + port + " ......");
     host_.SelectComPort(port);
-    RestartWatchDog(SerialWatchDogMs);
-    tmRunComConnect->SetEnabled(true);
+    StartCandidate(Tr("SID_SCAN") + port + " ......", SerialWatchDogMs, tmRunComConnect);
 }
 
-void TfmNetwork::BeginScan() {
-    ListPorts();
-    Candidate first = Candidate::Serial;
-    if (host_.HasUsbDevice()) {
-        ExtraLinks = 1;
-        first = Candidate::Usb;
-    } else if (host_.HasNetAddress()) {
-        ExtraLinks = 1;
-        first = Candidate::Net;
-    }
-    switch (first) {
-    case Candidate::Usb:
-        StartCandidate(Tr("SID_SCAN_USB"), UsbWatchDogMs, tmRunUsbConnect);
-        return;
-    case Candidate::Net:
-        StartCandidate(Tr("SID_SCAN_NET"), NetWatchDogMs, tmRunNetConnect);
-        return;
-    case Candidate::Serial:
-        break;
-    }
-    if (cbCOM->Items()->Count() > 0) {
-        const int n = CandidateCount();
-        ScanIndex = 1;
-        lblDeviceID->SetCaption("1/" + std::to_string(n));
-        pbScan->SetMax(n);
-        pbScan->SetPosition(1);
-        StartSerialCandidate(0);
-        return;
-    }
+void TfmNetwork::ShowNoDevice() {
+    tmWatchDog->SetEnabled(false);
     pbScan->SetPosition(pbScan->Max());
     lblScan->SetCaption(Tr("SID_NO_DEVICE"));
     lblDeviceID->SetCaption("");
-    tmConnect->SetEnabled(true);
+}
+
+// The network is not tried when a USB unit is present.
+void TfmNetwork::BeginScan() {
+    ListPorts();
+    if (host_.HasUsbDevice()) {
+        ExtraLinks = 1;
+        ShowCandidate(1);
+        StartCandidate(Tr("SID_SCAN_USB"), UsbWatchDogMs, tmRunUsbConnect);
+    } else if (host_.HasNetAddress()) {
+        ExtraLinks = 1;
+        ShowCandidate(1);
+        StartCandidate(Tr("SID_SCAN_NET"), NetWatchDogMs, tmRunNetConnect);
+    } else if (cbCOM->Items()->Count() > 0) {
+        ShowCandidate(1);
+        StartSerialCandidate(0);
+    } else {
+        // The end step finds no candidate left and gives the buttons back.
+        ShowNoDevice();
+        tmConnect->SetEnabled(true);
+    }
 }
 
 void TfmNetwork::tmConnectTimer() {
     tmConnect->SetEnabled(false);
     if (Connected == 1) {
+        tmWatchDog->SetEnabled(false);
         korvan::CloseWindow(this);
         return;
     }
     host_.CloseLink();
-    const int n = CandidateCount();
-    if (ScanIndex >= n) {
+    if (ScanIndex >= CandidateCount()) {
+        ShowNoDevice();
         SetButtonsEnabled(true);
-        pbScan->SetPosition(pbScan->Max());
-        lblScan->SetCaption(Tr("SID_NO_DEVICE"));
-        lblDeviceID->SetCaption("");
         return;
     }
-    ++ScanIndex;
-    pbScan->SetPosition(ScanIndex);
-    lblDeviceID->SetCaption(std::to_string(ScanIndex) + "/" + std::to_string(n));
+    ShowCandidate(ScanIndex + 1);
     StartSerialCandidate(ScanIndex - ExtraLinks - 1);
 }
 
@@ -202,6 +199,8 @@ void TfmNetwork::btnIdClick(TObject* /*Sender*/) {
 }
 
 void TfmNetwork::btnExitClick(TObject* /*Sender*/) {
+    // Off line was asked for: a port left for after a broken one is not tried.
+    tmWatchDog->SetEnabled(false);
     host_.EnableConnectControls();
     Close();
 }

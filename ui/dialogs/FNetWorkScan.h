@@ -1,6 +1,6 @@
 #pragma once
 // The device scan: tries the USB unit (or else the unit at the set network
-// address), then every serial port in order of port number, one candidate
+// address), then every serial port by kind and port number, one candidate
 // after the other, until one reaches the identity answer. Each step is a
 // one-shot timer, so the main window's link events and the scan's steps
 // never run inside each other.
@@ -46,16 +46,19 @@ public:
     std::int32_t ExtraLinks = 0;
 
 private:
-    enum class Candidate { Usb, Net, Serial };
     void BeginScan();
     void ListPorts();
     int CandidateCount() const;
+    void ShowCandidate(int index);
     void StartCandidate(const std::string& status, unsigned watchDogMs, TTimer* run);
     void StartSerialCandidate(int portItem);
-    void RestartWatchDog(unsigned intervalMs);
+    void ShowNoDevice();
     void SetButtonsEnabled(bool enabled);
     void tmConnectTimer();
     void tmLinkBrokenTimer();
+
+    // Set while the main window opens a serial candidate.
+    bool openingComLink_ = false;
 };
 
 extern TfmNetwork* fmNetwork;

@@ -18,6 +18,8 @@
 #include "ui/dialogs/FPeqRst.h"
 #include "ui/dialogs/FProcess.h"
 #include "ui/dialogs/FRecallPreset.h"
+#include "ui/dialogs/FRs232Code.h"
+#include "ui/dialogs/FRs232CodeEnglish.h"
 #include "ui/dialogs/FStoreName.h"
 #include "ui/dialogs/FStorePreset.h"
 #include "ui/dialogs/FTest.h"
@@ -281,6 +283,8 @@ void CreateEditorWindows(TComponent* owner, const MainWindowOptions& options) {
     fmFactory = new TfmFactory(owner, *main);
     fmPeqRst = new TfmPeqRst(owner, *main);
     fmAbout = new TfmAbout(owner, *main);
+    fmRs232Code = new TfmRs232Code(owner);
+    fmRs232CodeEnglish = new TfmRs232CodeEnglish(owner);
 }
 
 namespace {
@@ -291,6 +295,8 @@ template <class T> void FreeWindow(T*& window) {
 } // namespace
 
 void FreeEditorWindows() {
+    FreeWindow(fmRs232CodeEnglish);
+    FreeWindow(fmRs232Code);
     FreeWindow(fmMemo);
     FreeWindow(fmHidData);
     FreeWindow(fmTest);

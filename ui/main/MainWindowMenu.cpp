@@ -10,6 +10,8 @@
 #include "ui/dialogs/FLockSetup.h"
 #include "ui/dialogs/FMemo.h"
 #include "ui/dialogs/FNetworkSetup.h"
+#include "ui/dialogs/FRs232Code.h"
+#include "ui/dialogs/FRs232CodeEnglish.h"
 #include "ui/dialogs/FTest.h"
 #include "ui/dialogs/ModalWindows.h"
 
@@ -76,6 +78,12 @@ void TfmMain::BuildMenu(korvan::forms::LoadScope& scope) {
 
     Help = AddItem(scope, root, "Help", "Help");
     Rs232Code = AddItem(scope, Help, "Rs232Code", "RS232 Code Table");
+    Rs232Code->OnClick = [this](TObject*) {
+        if (connection_.Languages.Language == "English")
+            korvan::ShowModalOnce(fmRs232CodeEnglish);
+        else
+            korvan::ShowModalOnce(fmRs232Code);
+    };
     N4 = AddItem(scope, Help, "N4", "-", hidden);
     MemoShow = AddItem(scope, Help, "MemoShow", "Message List", hidden);
     HidData = AddItem(scope, Help, "HidData", "Frame Monitor", hidden);

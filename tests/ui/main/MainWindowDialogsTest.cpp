@@ -5,6 +5,8 @@
 #include "ui/dialogs/FHidData.h"
 #include "ui/dialogs/FLockSetup.h"
 #include "ui/dialogs/FNetworkSetup.h"
+#include "ui/dialogs/FRs232Code.h"
+#include "ui/dialogs/FRs232CodeEnglish.h"
 #include "ui/dialogs/FTest.h"
 
 using namespace korvan;
@@ -69,6 +71,14 @@ TEST_F(MainWindowDialogsTest, LockItemsOpenTheLockSetup) {
     for (TMenuItem* item : {fmMain->Lock, fmMain->LockSetup})
         UseDialog(item, fmLockSetup, [] { fmLockSetup->btnExit->Click(); });
     EXPECT_FALSE(fmLockSetup->Visible());
+}
+
+TEST_F(MainWindowDialogsTest, ProtocolHelpFollowsTheLanguage) {
+    UseDialog(fmMain->Rs232Code, fmRs232CodeEnglish, [] { fmRs232CodeEnglish->Close(); });
+    EXPECT_FALSE(fmRs232Code->Visible());
+    fmMain->ChineseSimplified->Click();
+    UseDialog(fmMain->Rs232Code, fmRs232Code, [] { fmRs232Code->Close(); });
+    EXPECT_FALSE(fmRs232CodeEnglish->Visible());
 }
 
 // The frame monitor lists the frames of the connect while it is shown and
