@@ -308,6 +308,16 @@ private:
     void ApplyFont(TFont& target, const TFont& value, std::initializer_list<PageRole> pages);
     LayoutMeasures Measure();
     void CopyToControl(TPaintPage& page);
+    // True when a window between the display and its form is hidden: what
+    // is drawn then cannot be seen, and the paint after the window shows
+    // draws the whole display again.
+    bool HiddenInForm() const;
+    // Frees the curve page's pixels and the control's surface of a display
+    // that cannot be seen; both come back at its next paint.
+    void ReleasePixels();
+    // False (with the pixels released) while the display cannot be seen:
+    // what would be drawn is drawn by the next paint instead.
+    bool CanDraw();
     std::string XLabelText(double v) const;
     std::string YLabelText(double v) const;
     void DrawMarker(int n, int kind, int penWidth);

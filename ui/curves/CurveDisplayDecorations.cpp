@@ -1,7 +1,8 @@
 // What a display paints over its curves: band markers, the selected band's
 // caption and shaded area, per-marker captions, the free text and the line.
-// Each is remembered when set, drawn at once, and painted again by every
-// page update so that it survives the redraws of the curves.
+// Each is remembered when set, drawn at once (left to the next paint while
+// the display cannot be seen), and painted again by every page update so
+// that it survives the redraws of the curves.
 
 #include "ui/curves/CurveDisplay.h"
 
@@ -48,6 +49,9 @@ const MarkerSlot& CurveDisplay::Block(int n) const {
 }
 
 void CurveDisplay::DrawMarker(int n, int kind, int penWidth) {
+    if (!CanDraw()) {
+        return;
+    }
     const MarkerSlot& slot = blocks_[static_cast<std::size_t>(n)];
     TCanvas& canvas = CurvePage().Canvas();
     const int sx = TruncPixel(ScreenX(slot.X));
@@ -143,6 +147,9 @@ void CurveDisplay::BlockPaint() {
 
 void CurveDisplay::DrawCaption(const std::vector<CaptionLine>& lines, double y, double x, float frequency,
                                double q, TColor color) {
+    if (!CanDraw()) {
+        return;
+    }
     TCanvas& canvas = CurvePage().Canvas();
     canvas.Pen().SetColor(color);
     canvas.Pen().SetWidth(1);
@@ -182,6 +189,9 @@ void CurveDisplay::CuveDisplayPaint() {
 }
 
 void CurveDisplay::DrawFill(const double* values, int count) {
+    if (!CanDraw()) {
+        return;
+    }
     TPaintPage& page = CurvePage();
     const int w = GetPlotWidth();
     const int h = GetPlotHeight();
@@ -231,6 +241,9 @@ void CurveDisplay::DrawFill(const double* values, int count) {
 void CurveDisplay::DrawTextA(int x, int y, int size, TColor color, const std::string& fontName,
                              const std::string& text) {
     text_ = {x, y, size, fontName, color, text};
+    if (!CanDraw()) {
+        return;
+    }
     TCanvas& canvas = CurvePage().Canvas();
     canvas.Font().SetName(fontName);
     canvas.Font().SetSize(size);
@@ -250,6 +263,9 @@ void CurveDisplay::TextPaint() {
 }
 
 void CurveDisplay::DrawMarkLine(TPenStyle style) {
+    if (!CanDraw()) {
+        return;
+    }
     TCanvas& canvas = CurvePage().Canvas();
     const int sx = TruncPixel(ScreenX(line_.X));
     canvas.Pen().SetWidth(1);

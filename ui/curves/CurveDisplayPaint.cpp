@@ -192,7 +192,33 @@ void CurveDisplay::ResizePaintPage() {
     }
 }
 
+bool CurveDisplay::HiddenInForm() const {
+    for (const TWinControl* p = Parent(); p != nullptr && p->Parent() != nullptr; p = p->Parent()) {
+        if (!p->Visible()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void CurveDisplay::ReleasePixels() {
+    CurvePage().Release();
+    ReleaseSurface();
+    Invalidate();
+}
+
+bool CurveDisplay::CanDraw() {
+    if (!HiddenInForm()) {
+        return true;
+    }
+    ReleasePixels();
+    return false;
+}
+
 void CurveDisplay::CopyToControl(TPaintPage& page) {
+    if (!CanDraw()) {
+        return;
+    }
     if (page.Bitmap().Empty() || Width() <= 0 || Height() <= 0) {
         return;
     }
@@ -200,6 +226,9 @@ void CurveDisplay::CopyToControl(TPaintPage& page) {
 }
 
 void CurveDisplay::UpdatePaintPage(TPaintPage& page) {
+    if (!CanDraw()) {
+        return;
+    }
     BlockPaint();
     if (line_.Visible) {
         LinePaint();
@@ -281,7 +310,7 @@ void CurveDisplay::Paint() {
 }
 
 void CurveDisplay::DrawAllPlots() {
-    if (!Visible()) {
+    if (!Visible() || HiddenInForm()) {
         return;
     }
     CurvePage().Clear(Color());

@@ -217,33 +217,32 @@ void CurveDisplay::CalculateLogMaxMin() {
 }
 
 double CurveDisplay::ScreenX(double x) const {
-    return scales_.ScreenX(x, pages_[static_cast<std::size_t>(PageRole::Curve)]->Bitmap().Width());
+    return scales_.ScreenX(x, pages_[static_cast<std::size_t>(PageRole::Curve)]->Width());
 }
 
 double CurveDisplay::ScreenY(double y) const {
-    return scales_.ScreenY(y, pages_[static_cast<std::size_t>(PageRole::Curve)]->Bitmap().Height());
+    return scales_.ScreenY(y, pages_[static_cast<std::size_t>(PageRole::Curve)]->Height());
 }
 
 double CurveDisplay::PlotX(int px) const {
     const TPaintPage& page = *pages_[static_cast<std::size_t>(PageRole::Curve)];
-    return scales_.PlotX(px, page.Rect().Left, page.Bitmap().Width());
+    return scales_.PlotX(px, page.Rect().Left, page.Width());
 }
 
 double CurveDisplay::PlotY(int py) const {
     const TPaintPage& page = *pages_[static_cast<std::size_t>(PageRole::Curve)];
-    return scales_.PlotY(py, page.Rect().Top, page.Bitmap().Height());
+    return scales_.PlotY(py, page.Rect().Top, page.Height());
 }
 
 int CurveDisplay::GetPlotWidth() {
-    return CurvePage().Bitmap().Width();
+    return CurvePage().Width();
 }
 int CurveDisplay::GetPlotHeight() {
-    return CurvePage().Bitmap().Height();
+    return CurvePage().Height();
 }
 
 bool CurveDisplay::SetPlotWidth(int width) {
-    TBitmap& bitmap = CurvePage().Bitmap();
-    bitmap.SetSize(std::max(width, 0), bitmap.Height());
+    CurvePage().SetWidth(width);
     return true;
 }
 

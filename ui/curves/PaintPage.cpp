@@ -9,13 +9,35 @@ TPaintPage::~TPaintPage() = default;
 void TPaintPage::SetBounds(int left, int top, int right, int bottom) {
     const int width = right - left;
     const int height = bottom - top;
-    bitmap_->SetSize(std::max(width, 0), std::max(height, 0));
+    width_ = std::max(width, 0);
+    height_ = std::max(height, 0);
+    if (!released_)
+        bitmap_->SetSize(width_, height_);
     bitmapRect_ = {0, 0, width, height};
     rect_ = {left, top, right, bottom};
 }
 
+void TPaintPage::SetWidth(int width) {
+    width_ = std::max(width, 0);
+    if (!released_)
+        bitmap_->SetSize(width_, height_);
+}
+
+TBitmap& TPaintPage::Bitmap() {
+    if (released_) {
+        released_ = false;
+        bitmap_->SetSize(width_, height_);
+    }
+    return *bitmap_;
+}
+
+void TPaintPage::Release() {
+    released_ = true;
+    bitmap_->SetSize(0, 0);
+}
+
 void TPaintPage::Clear(TColor color) {
-    TCanvas& canvas = bitmap_->Canvas();
+    TCanvas& canvas = Canvas();
     canvas.Brush().SetStyle(bsSolid);
     canvas.Brush().SetColor(color);
     canvas.FillRect(bitmapRect_);

@@ -322,6 +322,32 @@ TEST_F(MainFormTest, BelowTheDesignSizeTheLayoutStays) {
     EXPECT_EQ(Bounds(*fmMain), before);
 }
 
+// A step of the resize redraws what the new layout needs: back at its first
+// size the window shows the same picture as before, and the control with
+// the keyboard focus keeps it.
+TEST_F(MainFormTest, AResizeStepRedrawsTheLayoutAndKeepsTheFocus) {
+    ClickPage("Delay");
+    fmMain->SetBounds(0, 0, 1118, 720);
+    ProcessEvents();
+    const QImage before = korvan::testing::Grab(fmMain);
+    fmMain->SetBounds(0, 0, 1300, 900);
+    ProcessEvents();
+    EXPECT_EQ(C("rzgMain")->Width(), 1112 + 1300 - 1118);
+    EXPECT_TRUE(C("rzgMain")->Visible());
+    fmMain->SetBounds(0, 0, 1118, 720);
+    ProcessEvents();
+    EXPECT_TRUE(korvan::testing::Grab(fmMain) == before);
+
+    // (The focused edit's caret blinks, so the focus is checked apart.)
+    auto* edit = dynamic_cast<TWinControl*>(C("cvdDelayOut2"));
+    ASSERT_NE(edit, nullptr);
+    edit->SetFocus();
+    ASSERT_TRUE(edit->Focused());
+    fmMain->SetBounds(0, 0, 1300, 900);
+    ProcessEvents();
+    EXPECT_TRUE(edit->Focused());
+}
+
 TEST_F(MainFormTest, DelayMarkersFollowTheirFadersAtEveryResize) {
     mainform::FaderRange full{0, 65280, 6, 65280};
     mainform::SetFaderRange(*C("isDelayOut2"), full);

@@ -1,12 +1,14 @@
 #include "ui/main/form/ResizeLayout.h"
 
 #include "platform/forms/Control.h"
+#include "platform/text/StrUtils.h"
 #include "ui/main/form/Faders.h"
 #include "ui/main/form/FormTable.h"
 #include "ui/main/form/PageNames.h"
 
 #include <array>
 #include <span>
+#include <unordered_map>
 
 namespace korvan::mainform {
 
@@ -213,9 +215,24 @@ constexpr Rule WidthRules[] = {
 #undef OUTPUT_METERS
 #undef COLUMN
 
-TControl* Find(TComponent& form, const std::string& name) {
-    return dynamic_cast<TControl*>(form.FindComponent(name));
-}
+// The form's controls by name, read once per layout: the tables name
+// several hundred controls among more than a thousand components, too many
+// for a search of the whole list each.
+class ControlIndex {
+public:
+    explicit ControlIndex(const TComponent& form) {
+        for (int i = 0; i < form.ComponentCount(); ++i)
+            if (auto* c = dynamic_cast<TControl*>(form.Components(i)); c && !c->Name().empty())
+                byName_.emplace(LowerCase(c->Name()), c);
+    }
+    TControl* Find(const std::string& name) const {
+        const auto it = byName_.find(LowerCase(name));
+        return it == byName_.end() ? nullptr : it->second;
+    }
+
+private:
+    std::unordered_map<std::string, TControl*> byName_;
+};
 
 void Set(TControl& c, Prop prop, int value) {
     switch (prop) {
@@ -235,11 +252,11 @@ void Set(TControl& c, Prop prop, int value) {
 }
 
 // Applies the rules for extra size e; false at the first missing control.
-bool Apply(TComponent& form, std::span<const Rule> rules, int e) {
+bool Apply(const ControlIndex& form, std::span<const Rule> rules, int e) {
     for (const Rule& r : rules) {
         const Family f{.kind = Kind::Existing, .name = r.name, .parent = "", .over = r.over};
         for (const Instance& at : Instances(f)) {
-            TControl* c = Find(form, Expand(r.name, at));
+            TControl* c = form.Find(Expand(r.name, at));
             if (c == nullptr)
                 return false;
             Set(*c, r.prop, Value(r, e, at.index));
@@ -249,14 +266,14 @@ bool Apply(TComponent& form, std::span<const Rule> rules, int e) {
 }
 
 // Each delay marker at its fader's share of its line, its time beside it.
-bool PlaceDelayMarkers(TComponent& form) {
+bool PlaceDelayMarkers(const ControlIndex& form) {
     for (int ch = 0; ch < ChannelCount; ++ch) {
         const std::string suffix = ChannelSuffix(ch);
-        TControl* image = Find(form, "imDelay" + suffix);
-        TControl* line = Find(form, "lbDelayLine" + suffix);
-        TControl* time = Find(form, "lbFftDelayTime" + suffix);
+        TControl* image = form.Find("imDelay" + suffix);
+        TControl* line = form.Find("lbDelayLine" + suffix);
+        TControl* time = form.Find("lbFftDelayTime" + suffix);
         FaderRange fader;
-        if (!image || !line || !time || !ReadFaderRange(Find(form, "isDelay" + suffix), fader))
+        if (!image || !line || !time || !ReadFaderRange(form.Find("isDelay" + suffix), fader))
             return false;
         const int max = fader.max > 0 ? fader.max : 1;
         image->SetLeft(int(std::int64_t(fader.position) * (line->Width() - 90) / max) + 40);
@@ -270,22 +287,24 @@ bool PlaceDelayMarkers(TComponent& form) {
 
 LayoutResult LayOutMainForm(TComponent& form, int width, int height, int& extraHeight,
                             const std::function<void(int)>& placeDelayLine) {
+    const ControlIndex controls(form);
     LayoutResult result;
     result.autoScroll = width < DesignWidth || height < DesignHeight;
     if (height >= DesignHeight) {
         const int h = height - DesignHeight;
         extraHeight = h;
-        if (!Apply(form, HeightRules, h))
+        if (!Apply(controls, HeightRules, h))
             return {result.autoScroll, false};
     }
-    if (width >= DesignWidth && !Apply(form, WidthRules, width - DesignWidth))
+    if (width >= DesignWidth && !Apply(controls, WidthRules, width - DesignWidth))
         return {result.autoScroll, false};
-    if (!PlaceDelayMarkers(form))
+    if (!PlaceDelayMarkers(controls))
         return {result.autoScroll, false};
-    if (TControl* main = Find(form, "rzgMain")) {
-        main->SetVisible(false);
-        main->SetVisible(true);
-    }
+    // The main group redraws with its new layout. Invalidated, not hidden
+    // and shown: that would make every window under it show again (and
+    // take the keyboard focus from the control that has it) at each step.
+    if (TControl* main = controls.Find("rzgMain"))
+        main->Invalidate();
     if (placeDelayLine)
         for (int ch = 0; ch < ChannelCount; ++ch)
             placeDelayLine(ch);
