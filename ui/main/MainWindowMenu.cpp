@@ -12,6 +12,7 @@
 #include "ui/dialogs/FNetworkSetup.h"
 #include "ui/dialogs/FTest.h"
 #include "ui/dialogs/ModalWindows.h"
+#include "ui/main/form/FormLanguage.h"
 
 namespace {
 
@@ -134,6 +135,8 @@ void TfmMain::ApplyLanguage() {
         item->SetCaption(Translate(key));
     rzbMenuLink->SetCaption(Translate(connection_.Online ? "SID_ONLINE" : "SID_OFFLINE"));
     lPreset->SetCaption(Translate("SID_PRESET"));
+    korvan::mainform::ApplyFormLanguage(*this, connection_.Languages.CurrentTable(),
+                                        {GatePageChannel, CompPageChannel, LimitPageChannel});
 }
 
 void TfmMain::ExitClick(TObject* /*Sender*/) {
