@@ -4,6 +4,7 @@
 #include "controls/panels/BmpButton.h"
 #include "controls/panels/ComboBox.h"
 #include "platform/forms/ComCtrls.h"
+#include "tests/support/FakeUnitHost.h"
 #include "tests/ui/main/MainWindowFixture.h"
 #include "ui/curves/LMyFFTDrawHpLp6dB.h"
 #include "ui/curves/MyPEQType8.h"
@@ -215,6 +216,62 @@ TEST_F(MainFormRefreshTest, ARefreshOnLineSendsNothing) {
     ASSERT_TRUE(pump.RunUntil([&] { return CountOf(MCS_LEVELS) >= 2; }));
     for (const auto& request : unit.Received())
         EXPECT_EQ(request.code, MCS_LEVELS);
+}
+
+TEST_F(MainFormRefreshTest, TheConnectReadShowsTheUnitsPreset) {
+    // A preset of the unit's own: every parameter group away from its
+    // default.
+    test::FakeUnitHost host;
+    LUnitControl preset(host);
+    preset.SetCurrentName("Hall Left");
+    for (int ch = 0; ch < 12; ++ch) {
+        const std::uint16_t step = std::uint16_t(ch * 20);
+        preset.SetGain(ch, std::uint16_t(200 + step / 2));
+        preset.SetPeq(
+            ch, 0, {.gain = std::uint16_t(60 + step), .freq = std::uint16_t(40 + step), .q = 20, .type = 0},
+            0);
+        preset.SetPeq(ch, 3, {.gain = 200, .freq = 200, .q = 50, .type = 0}, 0);
+        preset.SetHighPass(ch, {.hpFreq = std::uint16_t(30 + step), .hpType = std::uint8_t(1 + ch)});
+        preset.SetLowPass(ch,
+                          {.lpFreq = std::uint16_t(280 - step), .lpType = std::uint8_t(ch % 3 == 0 ? 0 : 8)});
+        preset.SetPolarity(ch, std::uint8_t(ch % 2));
+        preset.SetMute(ch, ch % 5 == 0);
+    }
+    for (int out = 4; out < 12; ++out) {
+        preset.SetComp(
+            out, {.ratio = std::uint16_t(out), .attack = 99, .release = 999, .knee = 3, .threshold = 150});
+        preset.SetLimit(out, {.attack = 9, .release = 199, .knee = 6, .threshold = 190});
+        for (int in = 0; in < 4; ++in) {
+            preset.SetMatrix(out, in, (out + in) % 3 == 0);
+            preset.SetMix(out, in, std::uint16_t(280 - 20 * in));
+        }
+    }
+    for (int in = 0; in < 4; ++in)
+        preset.SetGate(in,
+                       {.attack = 9, .release = 199, .hold = 49, .threshold = std::uint16_t(60 + 20 * in)});
+    const auto& bytes = preset.GetImage().bytes;
+    unit.SetImage(Bytes(bytes.begin(), bytes.end()));
+    unit.SetCurrentPreset(5);
+
+    ASSERT_TRUE(ConnectToUnit());
+    EXPECT_EQ(fmMain->lbPstNum->Caption(), "U05");
+    EXPECT_EQ(fmMain->lbPstName->Caption(), "Hall Left     "); // the 14-character field
+    EXPECT_EQ(C("cvdGainOut8")->Text(), "+3.0dB");
+    EXPECT_EQ(C("cvdGainBackupInA")->Text(), "-8.0dB");
+    EXPECT_EQ(dynamic_cast<TRzComboBox*>(C("rzcLowCutSlopOut3"))->ItemIndex(), 6);
+    EXPECT_TRUE(dynamic_cast<TRzBmpButton*>(C("rzbHighCutBypassOut3"))->Down());
+    EXPECT_EQ(C("cvdCompRatioOut2")->Text(), "1:2.0");
+    EXPECT_EQ(C("cvdGateThresholdInD")->Text(), "-30.0dB");
+    EXPECT_EQ(C("cvdCMatrixOut1")->Text(), "-4.0dB");
+    EXPECT_NEAR(dynamic_cast<TMyPEQType8*>(C("peqPeqOut8"))->GetGainValue(3), 8.0, 1e-6);
+
+    for (const char* page : {"Gain", "InB", "Out6", "Comp", "Limit", "Gate", "Matrix"}) {
+        C(std::string("rzbMenu") + page)->Click();
+        EXPECT_FALSE(
+            korvan::testing::SavePng(korvan::testing::Grab(fmMain), std::string("main-online-") + page)
+                .empty())
+            << page;
+    }
 }
 
 } // namespace
