@@ -109,6 +109,7 @@ void TfmMain::BuildControls(korvan::forms::LoadScope& scope) {
     // seat the others in their panels.
     korvan::PlaceLevelMeters(scope, rzgParamGain, nullptr);
     korvan::mainform::BuildFamilies(scope, korvan::mainform::PageContents());
+    korvan::mainform::BuildFamilies(scope, korvan::mainform::ParameterControls());
 
     // Low enough to show whole below its top of 626 at the design size,
     // with room left for a menu bar taller than the design's.

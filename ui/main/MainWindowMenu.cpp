@@ -14,6 +14,7 @@
 #include "ui/dialogs/FRs232CodeEnglish.h"
 #include "ui/dialogs/FTest.h"
 #include "ui/dialogs/ModalWindows.h"
+#include "ui/main/form/FormLanguage.h"
 
 namespace {
 
@@ -144,6 +145,8 @@ void TfmMain::ApplyLanguage() {
         item->SetCaption(Translate(key));
     rzbMenuLink->SetCaption(Translate(connection_.Online ? "SID_ONLINE" : "SID_OFFLINE"));
     lPreset->SetCaption(Translate("SID_PRESET"));
+    korvan::mainform::ApplyFormLanguage(*this, connection_.Languages.CurrentTable(),
+                                        {GatePageChannel, CompPageChannel, LimitPageChannel});
 }
 
 void TfmMain::ExitClick(TObject* /*Sender*/) {

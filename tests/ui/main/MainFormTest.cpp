@@ -3,8 +3,12 @@
 // diagram, and the layout on resize.
 
 #include "ui/main/form/MainForm.h"
+#include "controls/gdip/CurvyControls.h"
 #include "controls/panels/BmpButton.h"
+#include "controls/panels/ComboBox.h"
+#include "platform/forms/ComCtrls.h"
 #include "tests/ui/main/MainWindowFixture.h"
+#include "ui/curves/MyPEQType8.h"
 #include "ui/main/form/Faders.h"
 #include "ui/main/form/PageNames.h"
 #include "ui/main/form/ResizeLayout.h"
@@ -53,28 +57,36 @@ std::string Lower(std::string s) {
 
 TEST_F(MainFormTest, EveryNameIsOnTheFormOnce) {
     // Names as the rest of the program composes them, from each family.
-    for (const char* name : {"rzbMenuInA",        "rzbMenuOut8",      "rzbMenuGeq",
-                             "rzgFftGeq",         "rzgParamMatrix",   "rzgFftOut8",
-                             "fftDrawInD",        "fftDrawGainOut",   "fftDrawGeqInD",
-                             "lbFftChannelOut8",  "lbGainNameInC",    "vrbEqBypassOut4",
-                             "vrbEqResetGeqInB",  "vrbEqShowAllInA",  "rzgFftShowChOut8",
-                             "rzgFftShowChIn",    "vrbShowDInC",      "vrbShow8Out7",
-                             "vrbShow1Out8",      "vrbShowBGain",     "vrbShow8Gain",
-                             "isDelayOut8",       "cvdDelayInA",      "imDelayOut8",
-                             "lbDelayLineInD",    "lbDelayShowOut8",  "lbFftDelayTimeOut1",
-                             "rzbUnit2",          "plFftDelayOut",    "isGeqCh31InD",
-                             "lbGeqGainCh01InA",  "rzgGeqInC",        "rzbGeqSelInD",
-                             "lbFftChGeqInB",     "lbGeqinA",         "ipComp",
-                             "ipLimit",           "ipGate",           "lbGateName",
-                             "plLevelGateInD",    "pbLevelGateInD",   "lbN20GateInD",
-                             "lbN20GateIn",       "lbClipCompOut",    "lbN60LimitOut8",
-                             "pbLimitLimitOut8",  "lbLimitCompOut3",  "plLevelLimitOut",
-                             "pbMatrix",          "plMatrixInD",      "plMatrixOut8",
-                             "lbMatrixChNameInA", "lbMatrixNameOut8", "spMatrixNameOut8",
-                             "lbMatrixHpLpInD",   "spMatrixDelayInA", "lbMatrixXoverOut1",
-                             "lbMatrixPhaseOut8", "spMatrixMuteOut5", "lbMatrixGateInB",
-                             "lbMatrixGeqInD",    "imLeftUpBase",     "imRightDownBase",
-                             "rzgPreset",         "rzbMenuLink",      "rzgFunction"})
+    for (const char* name :
+         {"rzbMenuInA", "rzbMenuOut8", "rzbMenuGeq", "rzgFftGeq", "rzgParamMatrix", "rzgFftOut8",
+          "fftDrawInD", "fftDrawGainOut", "fftDrawGeqInD", "lbFftChannelOut8", "lbGainNameInC",
+          "vrbEqBypassOut4", "vrbEqResetGeqInB", "vrbEqShowAllInA", "rzgFftShowChOut8", "rzgFftShowChIn",
+          "vrbShowDInC", "vrbShow8Out7", "vrbShow1Out8", "vrbShowBGain", "vrbShow8Gain", "isDelayOut8",
+          "cvdDelayInA", "imDelayOut8", "lbDelayLineInD", "lbDelayShowOut8", "lbFftDelayTimeOut1", "rzbUnit2",
+          "plFftDelayOut", "isGeqCh31InD", "lbGeqGainCh01InA", "rzgGeqInC", "rzbGeqSelInD", "lbFftChGeqInB",
+          "lbGeqinA", "ipComp", "ipLimit", "ipGate", "lbGateName", "plLevelGateInD", "pbLevelGateInD",
+          "lbN20GateInD", "lbN20GateIn", "lbClipCompOut", "lbN60LimitOut8", "pbLimitLimitOut8",
+          "lbLimitCompOut3", "plLevelLimitOut", "pbMatrix", "plMatrixInD", "plMatrixOut8",
+          "lbMatrixChNameInA", "lbMatrixNameOut8", "spMatrixNameOut8", "lbMatrixHpLpInD", "spMatrixDelayInA",
+          "lbMatrixXoverOut1", "lbMatrixPhaseOut8", "spMatrixMuteOut5", "lbMatrixGateInB", "lbMatrixGeqInD",
+          "imLeftUpBase", "imRightDownBase", "rzgPreset", "rzbMenuLink", "rzgFunction",
+          // The parameter groups' families.
+          "peqPeqInA", "peqPeqOut8", "rzpPeqOut8", "rzbEq1InA", "rzbEq8InD", "rzbEq9Out8", "isEqFreqInA",
+          "isEqBwOut8", "isEqGainInC", "cvdEqFreqInA", "cvdEqBwOut1", "cvdEqGainOut8", "lbFftParamInA",
+          "lbFftParamOut8", "rbShowGainInA", "rbShowPhaseOut8", "lbEqInB", "lbEqParamOut1", "lbEqFreqOut2",
+          "lbEqBwInC", "lbEqGainOut7", "isLowCutFreqInA", "isHighCutFreqOut8", "cvdLowCutFreqInB",
+          "cvdHighCutFreqOut2", "rzcLowCutSlopInA", "rzcHighCutSlopOut8", "rzbLowCutBypassOut1",
+          "rzbHighCutBypassInD", "lbLowCutFreqInA", "lbLowCutSlopOut3", "lbHighCutFreqOut8",
+          "lbHighCutSlopInB", "isGainInA", "isGainBackupOut8", "cvdGainOut1", "cvdGainBackupInA",
+          "lbGainOut4", "rzbPhaseInA", "rzbPhaseBackupOut8", "rzbMuteOut3", "rzbMuteBackupInD", "lbGainInput",
+          "lbGainOutput", "rzgGateInA", "lbGateInD", "isGateThresholdInA", "isGateAttackInB",
+          "isGateReleaseInC", "isGateHoldInD", "cvdGateThresholdInD", "cvdGateHoldInA", "lbGateHoldInB",
+          "rzgCompOut1", "lbCompOut8", "isCompThresholdOut1", "isCompAttackOut8", "isCompReleaseOut4",
+          "udCompRatioOut8", "udCompKneeOut1", "cvdCompRatioOut1", "cvdCompKneeOut8", "lbCompRatioOut5",
+          "lbCompKneeOut2", "rzgLimitOut8", "lbLimitOut1", "isLimitThresholdOut8", "isLimitAttackOut1",
+          "isLimitReleaseOut8", "udLimitKneeOut1", "cvdLimitKneeOut8", "lbLimitKneeOut3", "rzgMatrixOut8",
+          "lbMatrixOut1", "rzbAMatrixOut1", "rzbDMatrixOut8", "udMixGainAOut1", "udMixGainDOut8",
+          "cvdAMatrixOut1", "cvdDMatrixOut8"})
         EXPECT_NE(fmMain->FindComponent(name), nullptr) << name;
 
     for (const std::string& name : mainform::MainFormNames())
@@ -149,6 +161,130 @@ TEST_F(MainFormTest, ControlsHoldTheirStoredValues) {
     EXPECT_TRUE(Button("rzbGeqSelInA")->Down());
     EXPECT_TRUE(C("rzgGeqInA")->Visible());
     EXPECT_FALSE(C("rzgGeqInB")->Visible());
+}
+
+TEST_F(MainFormTest, ParameterControlsHoldTheirStoredValues) {
+    struct Range {
+        const char* name;
+        int min, max, pageSize;
+    };
+    for (const Range& r : std::initializer_list<Range>{{"isEqFreqInA", 0, 300, 15},
+                                                       {"isEqBwOut8", 0, 100, 5},
+                                                       {"isEqGainInC", 0, 240, 3},
+                                                       {"isLowCutFreqOut1", 0, 300, 15},
+                                                       {"isHighCutFreqInB", 0, 300, 15},
+                                                       {"isGainInA", -280, 120, 6},
+                                                       {"isGainBackupOut8", -280, 120, 6},
+                                                       {"isCompThresholdOut1", -180, 40, 10},
+                                                       {"isCompAttackOut2", 0, 998, 10},
+                                                       {"isCompReleaseOut3", 9, 2999, 10},
+                                                       {"isLimitThresholdOut4", -180, 40, 10},
+                                                       {"isLimitReleaseOut8", 9, 2999, 10},
+                                                       {"isGateThresholdInA", -180, 0, 10},
+                                                       {"isGateAttackInB", 0, 998, 10},
+                                                       {"isGateHoldInD", 9, 998, 10}}) {
+        mainform::FaderRange range;
+        ASSERT_TRUE(mainform::ReadFaderRange(C(r.name), range)) << r.name;
+        EXPECT_EQ(range.min, r.min) << r.name;
+        EXPECT_EQ(range.max, r.max) << r.name;
+        EXPECT_EQ(range.pageSize, r.pageSize) << r.name;
+    }
+    for (const Range& r : std::initializer_list<Range>{{"udCompRatioOut1", 0, 15, 0},
+                                                       {"udCompKneeOut8", 0, 12, 0},
+                                                       {"udLimitKneeOut3", 0, 12, 0},
+                                                       {"udMixGainCOut5", -280, 0, 0}}) {
+        auto* upDown = dynamic_cast<TUpDown*>(C(r.name));
+        ASSERT_NE(upDown, nullptr) << r.name;
+        EXPECT_EQ(upDown->Min(), r.min) << r.name;
+        EXPECT_EQ(upDown->Max(), r.max) << r.name;
+    }
+
+    // Tags, captions and radio groups: a channel's band buttons form one
+    // group (channel + 1), an input's route buttons one per column.
+    struct Stored {
+        const char* name;
+        int tag, group;
+        const char* caption;
+    };
+    for (const Stored& b : std::initializer_list<Stored>{{"rzbEq1InA", 0, 1, "1"},
+                                                         {"rzbEq3InB", 2, 2, "3"},
+                                                         {"rzbEq9Out8", 8, 12, "9"},
+                                                         {"rzbCMatrixOut2", 2, 3, "InC"},
+                                                         {"rzbAMatrixOut8", 0, 1, "InA"},
+                                                         {"rzbLowCutBypassInC", 2, 1, "Bypass"},
+                                                         {"rzbHighCutBypassOut1", 4, 1, "Bypass"},
+                                                         {"rzbPhaseOut2", 5, 1, "Normal"},
+                                                         {"rzbPhaseBackupInA", 0, 3, "Normal"},
+                                                         {"rzbMuteOut8", 11, 2, "Mute"},
+                                                         {"rzbMuteBackupInD", 3, 2, "Mute"}}) {
+        TRzBmpButton* button = Button(b.name);
+        ASSERT_NE(button, nullptr) << b.name;
+        EXPECT_EQ(button->Tag(), b.tag) << b.name;
+        EXPECT_EQ(button->GroupIndex(), b.group) << b.name;
+        EXPECT_EQ(button->Caption(), b.caption) << b.name;
+    }
+    EXPECT_FALSE(Button("rzbEq1InA")->AllowAllUp());
+    EXPECT_TRUE(Button("rzbAMatrixOut1")->AllowAllUp());
+    EXPECT_TRUE(Button("rzbMuteBackupOut1")->AllowAllUp());
+
+    // The grids hold 8 bands on an input, 9 on an output.
+    auto* gridIn = dynamic_cast<TMyPEQType8*>(C("peqPeqInD"));
+    auto* gridOut = dynamic_cast<TMyPEQType8*>(C("peqPeqOut1"));
+    ASSERT_TRUE(gridIn && gridOut);
+    EXPECT_EQ(gridIn->GetChannelNumber(), 8);
+    EXPECT_EQ(gridIn->Tag(), 3);
+    EXPECT_EQ(gridOut->GetChannelNumber(), 9);
+    EXPECT_EQ(gridOut->Tag(), 4);
+
+    // The twenty filter types, in the unit's order.
+    auto* slope = dynamic_cast<TRzComboBox*>(C("rzcHighCutSlopOut5"));
+    ASSERT_NE(slope, nullptr);
+    ASSERT_EQ(slope->Items()->Count(), 20);
+    EXPECT_EQ((*slope->Items())[0], "BW -6");
+    EXPECT_EQ((*slope->Items())[4], "LK -12");
+    EXPECT_EQ((*slope->Items())[19], "LK -48");
+
+    // Read-outs only show; the mix and dynamics edits take typed values.
+    EXPECT_TRUE(dynamic_cast<TCurvyEdit*>(C("cvdEqFreqInA"))->ReadOnly());
+    EXPECT_TRUE(dynamic_cast<TCurvyEdit*>(C("cvdGainBackupOut3"))->ReadOnly());
+    EXPECT_FALSE(dynamic_cast<TCurvyEdit*>(C("cvdAMatrixOut1"))->ReadOnly());
+    EXPECT_FALSE(dynamic_cast<TCurvyEdit*>(C("cvdCompKneeOut1"))->ReadOnly());
+
+    // The limiter's knee is stored hidden; the magnitude view starts chosen.
+    EXPECT_FALSE(C("udLimitKneeOut1")->Visible());
+    EXPECT_FALSE(C("lbFftParamInA")->Visible());
+    EXPECT_TRUE(dynamic_cast<TRadioButton*>(C("rbShowGainOut3"))->Checked());
+    EXPECT_FALSE(dynamic_cast<TRadioButton*>(C("rbShowPhaseOut3"))->Checked());
+}
+
+TEST_F(MainFormTest, ButtonGroupsStayWithinTheirFamily) {
+    // Choosing a band releases the channel's other band, and nothing else.
+    for (const char* name : {"rzbEq1InA", "rzbLowCutBypassInA", "rzbHighCutBypassInA", "rzbPhaseInA",
+                             "rzbMuteInA", "rzbPhaseBackupInA", "rzbPhaseBackupInB", "rzbEq1InB"})
+        Button(name)->SetDown(true);
+    Button("rzbEq2InA")->SetDown(true);
+    EXPECT_FALSE(Button("rzbEq1InA")->Down());
+    for (const char* name : {"rzbLowCutBypassInA", "rzbHighCutBypassInA", "rzbPhaseInA", "rzbMuteInA",
+                             "rzbPhaseBackupInA", "rzbPhaseBackupInB", "rzbEq1InB"})
+        EXPECT_TRUE(Button(name)->Down()) << name;
+    // Every route of an output toggles by itself.
+    for (const char* name : {"rzbAMatrixOut1", "rzbBMatrixOut1", "rzbCMatrixOut1", "rzbDMatrixOut1"})
+        Button(name)->SetDown(true);
+    for (const char* name : {"rzbAMatrixOut1", "rzbBMatrixOut1", "rzbCMatrixOut1", "rzbDMatrixOut1"})
+        EXPECT_TRUE(Button(name)->Down()) << name;
+}
+
+TEST_F(MainFormTest, LanguageReachesTheParameterGroups) {
+    Button("rzbPhaseOut4")->SetDown(true);
+    fmMain->ApplyLanguage();
+    EXPECT_EQ(C("rzbPhaseOut4")->Caption(), "Inverse");
+    EXPECT_EQ(C("rzbPhaseBackupOut4")->Caption(), "Normal");
+    EXPECT_EQ(C("vrbEqResetInA")->Caption(), "EQ Reset");
+    EXPECT_EQ(C("lbLowCutFreqOut2")->Caption(), "HighPass");
+    EXPECT_EQ(C("lbCompRatioOut8")->Caption(), "Ratio");
+    EXPECT_EQ(C("lbGateHoldInC")->Caption(), "Hold");
+    EXPECT_EQ(C("lbGateName")->Caption(), "In 1  Gate");
+    EXPECT_EQ(C("lbCompName")->Caption(), "Out 1  RMS Compressor");
 }
 
 TEST_F(MainFormTest, PageButtonsSwitchPages) {

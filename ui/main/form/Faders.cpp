@@ -20,6 +20,14 @@ bool SetFaderRange(TControl& control, const FaderRange& range) {
     return true;
 }
 
+bool SetFaderPosition(TControl* control, int position) {
+    auto* fader = dynamic_cast<TCustomTrackBar*>(control);
+    if (fader == nullptr)
+        return false;
+    fader->SetPosition(position);
+    return true;
+}
+
 bool ReadFaderRange(const TControl* control, FaderRange& range) {
     auto* fader = dynamic_cast<const TCustomTrackBar*>(control);
     if (fader == nullptr)

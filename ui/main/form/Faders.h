@@ -19,6 +19,8 @@ struct FaderRange {
 TControl* CreateFader(forms::LoadScope& scope, const std::string& name);
 // Stores the range on `control` when it is a fader; false otherwise.
 bool SetFaderRange(TControl& control, const FaderRange& range);
+// Moves a fader within its stored range; false when `control` is none.
+bool SetFaderPosition(TControl* control, int position);
 // The fader's range, or nothing when `control` is none.
 bool ReadFaderRange(const TControl* control, FaderRange& range);
 

@@ -1,12 +1,16 @@
 #include "ui/main/form/FormTable.h"
 
+#include "controls/gdip/CurvyControls.h"
 #include "controls/panels/BmpButton.h"
+#include "controls/panels/ComboBox.h"
 #include "controls/panels/DemoButton.h"
 #include "controls/panels/GroupBox.h"
 #include "controls/panels/PowerButton.h"
+#include "platform/forms/ComCtrls.h"
 #include "platform/forms/ExtCtrls.h"
 #include "platform/forms/StdCtrls.h"
 #include "ui/curves/LMyFFTDrawHpLp6dB.h"
+#include "ui/curves/MyPEQType8.h"
 #include "ui/main/form/Faders.h"
 #include "ui/main/form/PageNames.h"
 
@@ -18,6 +22,8 @@ namespace korvan::mainform {
 namespace {
 
 constexpr int GeqBands = 31;
+constexpr int InputPeqBands = 8;
+constexpr int OutputPeqBands = 9;
 
 // The gate's scale marks; the other meters have all but "N20".
 constexpr std::array<const char*, 9> MarkNames = {"Clip", "12", "5", "0", "N5", "N15", "N20", "N30", "N60"};
@@ -93,7 +99,15 @@ TControl* Create(forms::LoadScope& scope, Kind kind, const std::string& name) {
     case Kind::Fader:
         return CreateFader(scope, name);
     case Kind::Edit:
-        return scope.Create<TEdit>(root, name);
+        return scope.Create<TCurvyEdit>(root, name);
+    case Kind::PeqGrid:
+        return scope.Create<TMyPEQType8>(root, name);
+    case Kind::Combo:
+        return scope.Create<TRzComboBox>(root, name);
+    case Kind::UpDown:
+        return scope.Create<TUpDown>(root, name);
+    case Kind::Radio:
+        return scope.Create<TRadioButton>(root, name);
     }
     return nullptr;
 }
@@ -127,51 +141,104 @@ void SetDisplayScale(korvan::curves::CurveDisplay& display) {
     display.SetAutoRedraw(true);
 }
 
-int TagOf(const Family& f, const Instance& at) {
-    switch (f.tagFrom) {
+// `base` plus what `from` names of the repetition.
+int NumberOf(TagFrom from, int base, const Instance& at) {
+    switch (from) {
     case TagFrom::None:
     case TagFrom::Base:
-        return f.tagBase;
+        return base;
     case TagFrom::Channel:
-        return f.tagBase + at.channel;
+        return base + at.channel;
     case TagFrom::Index:
-        return f.tagBase + at.index;
+        return base + at.index;
     case TagFrom::Shown:
-        return f.tagBase + at.shown;
+        return base + at.shown;
     case TagFrom::Band:
-        return f.tagBase + at.band;
+        return base + at.band;
     case TagFrom::Page:
-        return f.tagBase + at.page;
+        return base + at.page;
     }
     return 0;
+}
+
+bool IsChosen(const Family& f, const Instance& at) {
+    if (f.chosenOnDiagonal)
+        return at.shown == (at.channel - InputCount) % InputCount;
+    return at.index == f.chosen;
+}
+
+void SetFont(TFont& font, const Family& f, bool chosen) {
+    if (chosen && f.chosenFontColour != NoColour)
+        font.SetColor(f.chosenFontColour);
+    else if (f.fontColour != NoColour)
+        font.SetColor(f.fontColour);
+    if (f.fontName)
+        font.SetName(f.fontName);
+    if (f.fontHeight != 0)
+        font.SetHeight(f.fontHeight);
+    if (f.bold)
+        font.SetStyle(fsBold);
+}
+
+// A flat text button draws its caption in the fonts of its two hover states.
+void SetFonts(TControl& control, const Family& f, bool chosen) {
+    SetFont(control.Font(), f, chosen);
+    if (auto* button = dynamic_cast<TVrDemoButton*>(&control); button && (f.fontName || f.fontHeight != 0))
+        for (TFont* font : {button->FontLeave(), button->FontEnter()})
+            SetFont(*font, f, chosen);
+}
+
+// The stored values that only some classes hold.
+void SetClassValues(TControl& control, const Family& f, const Instance& at) {
+    if (auto* label = dynamic_cast<TLabel*>(&control)) {
+        label->SetAutoSize(f.autoSize);
+        label->SetTransparent(true);
+        if (f.centred)
+            label->SetAlignment(taCenter);
+    } else if (auto* display = dynamic_cast<korvan::curves::CurveDisplay*>(&control)) {
+        SetDisplayScale(*display);
+    } else if (auto* shape = dynamic_cast<TShape*>(&control)) {
+        shape->SetShape(stRoundRect);
+        shape->Brush().SetColor(CellColour);
+        shape->Pen().SetColor(CellEdge);
+    } else if (auto* edit = dynamic_cast<TCurvyEdit*>(&control)) {
+        edit->SetAlignment(taCenter);
+        edit->SetReadOnly(f.readOnly);
+    } else if (auto* grid = dynamic_cast<TMyPEQType8*>(&control)) {
+        grid->SetChannelNumber(at.channel < InputCount ? InputPeqBands : OutputPeqBands);
+        grid->SetUpdownVisable(false);
+        grid->SetLabelColor(clBackground);
+        grid->SetEditBackColor(clWhite);
+        grid->SetBypassBackColor(clSilver);
+    } else if (auto* combo = dynamic_cast<TRzComboBox*>(&control)) {
+        combo->SetStyle(csDropDownList);
+        for (const char* item : f.items)
+            combo->Add(item);
+        combo->SetItemIndex(f.itemIndex);
+    } else if (auto* upDown = dynamic_cast<TUpDown*>(&control)) {
+        upDown->SetMin(f.min);
+        upDown->SetMax(f.max);
+        upDown->SetPosition(f.position);
+        upDown->SetWrap(false);
+    } else if (auto* radio = dynamic_cast<TRadioButton*>(&control)) {
+        radio->SetChecked(f.checked);
+    }
 }
 
 // The stored values of one control, in the order a stored form lists them.
 void SetStored(TControl& control, const Family& f, const Instance& at) {
     if (f.tagFrom != TagFrom::None)
-        control.SetTag(TagOf(f, at));
-    if (auto* label = dynamic_cast<TLabel*>(&control)) {
-        label->SetAutoSize(f.autoSize);
-        label->SetTransparent(true);
-    }
-    if (auto* display = dynamic_cast<korvan::curves::CurveDisplay*>(&control))
-        SetDisplayScale(*display);
-    if (auto* shape = dynamic_cast<TShape*>(&control)) {
-        shape->SetShape(stRoundRect);
-        shape->Brush().SetColor(CellColour);
-        shape->Pen().SetColor(CellEdge);
-    }
+        control.SetTag(NumberOf(f.tagFrom, f.tagBase, at));
+    const bool chosen = IsChosen(f, at);
+    SetClassValues(control, f, at);
     if (f.caption)
         control.SetCaption(Expand(f.caption, at));
     if (f.colour != NoColour)
         control.SetColor(f.colour);
-    const bool chosen = at.index == f.chosen;
-    if (chosen && f.chosenFontColour != NoColour)
-        control.Font().SetColor(f.chosenFontColour);
-    else if (f.fontColour != NoColour)
-        control.Font().SetColor(f.fontColour);
+    SetFonts(control, f, chosen);
     if (auto* button = dynamic_cast<TRzBmpButton*>(&control)) {
-        button->SetGroupIndex(f.groupIndex);
+        button->SetGroupIndex(NumberOf(f.groupFrom, f.groupIndex, at));
+        button->SetAllowAllUp(f.allowAllUp);
         if (chosen)
             button->SetDown(true);
     }
@@ -225,6 +292,16 @@ std::vector<Instance> Instances(const Family& family) {
         for (int c = 0; c < InputCount; ++c)
             AddMarks(out, c, true);
         break;
+    case Over::PeqBands:
+        for (int c = 0; c < ChannelCount; ++c)
+            for (int b = 0; b < (c < InputCount ? InputPeqBands : OutputPeqBands); ++b)
+                out.push_back({.index = b, .channel = c, .band = b});
+        break;
+    case Over::OutputSources:
+        for (int c = InputCount; c < ChannelCount; ++c)
+            for (int i = 0; i < InputCount; ++i)
+                out.push_back({.index = i, .channel = c, .shown = i});
+        break;
     }
     return out;
 }
@@ -240,7 +317,8 @@ std::string Expand(const char* pattern, const Instance& at) {
                                   Take(text, i, "<N>", NumberInKind(at.channel), out, skip))) ||
              (at.shown >= 0 && (Take(text, i, "<S>", ChannelSuffix(at.shown), out, skip) ||
                                 Take(text, i, "<s>", ChannelShort(at.shown), out, skip))) ||
-             (at.band >= 0 && Take(text, i, "<NN>", BandNumber(at.band), out, skip)) ||
+             (at.band >= 0 && (Take(text, i, "<NN>", BandNumber(at.band), out, skip) ||
+                               Take(text, i, "<B>", std::to_string(at.band + 1), out, skip))) ||
              (at.mark >= 0 && (Take(text, i, "<k>", MarkNames[std::size_t(at.mark)], out, skip) ||
                                Take(text, i, "<K>", MarkCaptions[std::size_t(at.mark)], out, skip))) ||
              (at.page >= 0 && (Take(text, i, "<p>", PageSuffix(at.page), out, skip) ||
@@ -269,8 +347,9 @@ void BuildFamilies(forms::LoadScope& scope, std::span<const Family> families) {
             if (control == nullptr)
                 throw std::logic_error("form: no control " + name);
             control->SetParent(parent);
+            const int left = f.lefts ? f.lefts[at.index] : f.left + f.dx * at.index;
             const int top = f.tops ? f.tops[at.index] : f.top + f.dy * at.index;
-            control->SetBounds(f.left + f.dx * at.index, top, f.width, f.height);
+            control->SetBounds(left, top, f.width, f.height);
             if (f.kind != Kind::Existing)
                 SetStored(*control, f, at);
         }

@@ -9,7 +9,7 @@
 //   <x>  the channel's letter or digit ("A", "1"); <N> its number in its
 //        kind ("1" for InA and Out1)
 //   <S>  the shown channel's suffix (overlay pairs), <s> its letter or digit
-//   <NN> the band number "01".."31"
+//   <NN> the band number "01".."31", <B> the band number "1".."9"
 //   <p>  the page suffix ("InA", .., "Gain", "Geq"), <P> the page caption
 //   <k>  a meter's scale mark ("Clip", "12", .., "N60"), <K> its caption
 
@@ -37,7 +37,11 @@ enum class Kind {
     DemoButton,  // flat text buttons (reset, GEQ bypass)
     Display,     // response-curve display
     Fader,       // vertical fader
-    Edit,        // typed-entry field
+    Edit,        // rounded typed-entry field or read-out
+    PeqGrid,     // a channel's PEQ band grid (8 bands on inputs, 9 on outputs)
+    Combo,       // drop-down list of fixed items
+    UpDown,      // up-down button pair
+    Radio,       // radio button
 };
 
 // What a family repeats over.
@@ -54,6 +58,8 @@ enum class Over {
     GateMarks,      // a gate meter's nine scale marks
     OutputMarks,    // each output's eight marks
     InputGateMarks, // each input's nine gate marks
+    PeqBands,       // each channel's PEQ bands (8 on inputs, 9 on outputs)
+    OutputSources,  // each output with each input it can mix in (as shown)
 };
 
 // Where a control's Tag comes from (plus `tagBase`).
@@ -73,26 +79,49 @@ struct Family {
     // Step from one repetition to the next.
     int dx = 0;
     int dy = 0;
-    // Tops by repetition index (scale marks), in place of top + dy.
+    // Tops and lefts by repetition index (scale marks, routing rows,
+    // dynamics columns), in place of top + dy and left + dx.
     const int* tops = nullptr;
+    const int* lefts = nullptr;
     TagFrom tagFrom = TagFrom::None;
     int tagBase = 0;
     const char* caption = nullptr;
     bool visible = true;
     int groupIndex = 0;
+    // Adds the channel, band or shown channel to `groupIndex` (the band
+    // buttons of a channel and the route buttons of an input form one
+    // group each).
+    TagFrom groupFrom = TagFrom::None;
+    // Buttons that toggle by themselves.
+    bool allowAllUp = false;
     // The repetition that starts chosen: down (buttons), shown (groups
-    // stored hidden) and in `chosenFontColour`; or none.
+    // stored hidden) and in `chosenFontColour`;
+    // or none.
     int chosen = -1;
     TColor chosenFontColour = NoColour;
+    // Output-source repetitions: the output's own input (Out1 and Out5 InA,
+    // Out2 and Out6 InB, ...) starts chosen.
+    bool chosenOnDiagonal = false;
 
     TColor colour = NoColour;
     TColor fontColour = NoColour;
+    const char* fontName = nullptr;
+    int fontHeight = 0;
+    bool bold = false;
     bool autoSize = true;
-    // Faders.
+    bool centred = false;
+    // Edits that only show a value.
+    bool readOnly = false;
+    // Radio buttons that start checked.
+    bool checked = false;
+    // Faders and up-downs.
     int min = 0;
     int max = 0;
     int pageSize = 0;
     int position = 0;
+    // Combos: the fixed items and the one chosen.
+    std::span<const char* const> items = {};
+    int itemIndex = -1;
 };
 
 // One repetition of a family.

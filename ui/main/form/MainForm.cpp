@@ -99,11 +99,13 @@ constexpr Family Frames[] = {
      .tagFrom = TAGFROM,                                                                                     \
      .caption = "Bypass",                                                                                    \
      .colour = ButtonColour,                                                                                 \
-     .fontColour = clWhite},                                                                                 \
+     .fontColour = clWhite,                                                                                  \
+     .fontName = "Tahoma",                                                                                   \
+     .fontHeight = -11},                                                                                     \
     {                                                                                                        \
         .kind = Kind::DemoButton, .name = "vrbEqReset" NAME_SUFFIX, .parent = FRAME, .over = OVER,           \
         .left = 857, .top = 1, .width = 72, .height = 20, .tagFrom = TAGFROM, .caption = "Reset",            \
-        .colour = ButtonColour, .fontColour = clWhite                                                        \
+        .colour = ButtonColour, .fontColour = clWhite, .fontName = "Tahoma", .fontHeight = -11               \
     }
 
 // A dynamics page's meter panels: the page's own and one per channel.
@@ -315,17 +317,9 @@ constexpr Family Contents[] = {
      .tagFrom = TagFrom::Channel,
      .caption = "Show All",
      .colour = ButtonColour,
-     .fontColour = clWhite},
-    {.kind = Kind::Label,
-     .name = "lbGainName<c>",
-     .parent = "rzgParam<c>",
-     .over = Over::Channels,
-     .left = 16,
-     .top = 20,
-     .width = 60,
-     .height = 16,
-     .caption = "<c>",
-     .fontColour = clWhite},
+     .fontColour = clWhite,
+     .fontName = "Tahoma",
+     .fontHeight = -11},
     {.kind = Kind::Existing,
      .name = "pbLevel<c>",
      .parent = "rzgParam<c>",
@@ -839,8 +833,9 @@ std::span<const Family> PageContents() {
 
 std::vector<std::string> MainFormNames() {
     std::vector<std::string> names = FamilyNames(Frames);
-    for (std::string& name : FamilyNames(Contents))
-        names.push_back(std::move(name));
+    for (std::span<const Family> step : {std::span<const Family>(Contents), ParameterControls()})
+        for (std::string& name : FamilyNames(step))
+            names.push_back(std::move(name));
     return names;
 }
 

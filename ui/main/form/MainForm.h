@@ -14,8 +14,10 @@ namespace korvan::mainform {
 
 std::span<const Family> PageFrames();
 std::span<const Family> PageContents();
+// The parameter groups' controls, built after the pages' contents.
+std::span<const Family> ParameterControls();
 
-// Every name the two steps make.
+// Every name the steps make.
 std::vector<std::string> MainFormNames();
 
 } // namespace korvan::mainform
