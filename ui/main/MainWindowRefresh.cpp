@@ -150,4 +150,5 @@ void TfmMain::RefreshFromModel() {
         if (auto* routes = Named(*this, "pbMatrix"))
             routes->Invalidate();
     }
+    editors_->AfterRefresh();
 }
