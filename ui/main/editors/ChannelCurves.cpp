@@ -103,6 +103,7 @@ void ChannelCurves::SetBandSection(int ch, int band, const BandSetting& setting)
     Plot* plot = context_.PlotAt(ch);
     if (plot == nullptr || band < 0 || band >= Plot::SummedSections)
         return;
+    Touched(ch);
     const BandValues v = ValuesOf(setting.band);
     const std::size_t type = setting.band.type < PeqTypeSectionKind.size() ? setting.band.type : 0;
     if (setting.bypass)
@@ -112,13 +113,24 @@ void ChannelCurves::SetBandSection(int ch, int band, const BandSetting& setting)
     plot->DrawSectionMarker(band, float(v.gainDb), 1);
 }
 
+void ChannelCurves::SetPeqSections(int ch) {
+    const LUnitControl& model = context_.Model();
+    for (int b = 0; b < BandCount(ch); ++b)
+        SetBandSection(ch, b, {model.GetPeqBand(ch, b), model.IsPeqBandBypassed(ch, b)});
+}
+
+void ChannelCurves::SetPassSection(int ch, bool highPass) {
+    const CrossoverSetting x = context_.Model().GetCrossover(ch);
+    const int type = highPass ? x.hpType : x.lpType;
+    const double hz = double(float(IndexToFreq(highPass ? x.hpFreq : x.lpFreq)));
+    BuildHpLpCurve(highPass, type, hz, PassSection, ch);
+}
+
 void ChannelCurves::BuildPeqCurve(int ch) {
     Plot* plot = context_.PlotAt(ch);
     if (plot == nullptr || ch >= mainform::ChannelCount)
         return;
-    const LUnitControl& model = context_.Model();
-    for (int b = 0; b < BandCount(ch); ++b)
-        SetBandSection(ch, b, {model.GetPeqBand(ch, b), model.IsPeqBandBypassed(ch, b)});
+    SetPeqSections(ch);
     plot->DrawTotalCurve(ch);
 }
 
@@ -126,8 +138,7 @@ void ChannelCurves::BuildHighPassCurve(int ch) {
     Plot* plot = context_.PlotAt(ch);
     if (plot == nullptr || ch >= mainform::ChannelCount)
         return;
-    const CrossoverSetting x = context_.Model().GetCrossover(ch);
-    BuildHpLpCurve(true, x.hpType, double(float(IndexToFreq(x.hpFreq))), PassSection, ch);
+    SetPassSection(ch, true);
     plot->DrawTotalCurve(ch);
 }
 
@@ -135,8 +146,7 @@ void ChannelCurves::BuildLowPassCurve(int ch) {
     Plot* plot = context_.PlotAt(ch);
     if (plot == nullptr || ch >= mainform::ChannelCount)
         return;
-    const CrossoverSetting x = context_.Model().GetCrossover(ch);
-    BuildHpLpCurve(false, x.lpType, double(float(IndexToFreq(x.lpFreq))), PassSection, ch);
+    SetPassSection(ch, false);
     plot->DrawTotalCurve(ch);
 }
 
@@ -144,6 +154,7 @@ void ChannelCurves::BuildHpLpCurve(bool highPass, int type, double hz, int first
     Plot* plot = context_.PlotAt(ch);
     if (plot == nullptr || first < 0 || first + WorkOffset + WorkSections > Plot::SectionSlots)
         return;
+    Touched(ch);
     const int resultAt = highPass ? first : first + 1;
     PlotSection& result = Section(*plot, resultAt);
     const int row = type >= 0 && type < int(CrossoverRowMap.size()) ? CrossoverRowMap[std::size_t(type)] : 0;
@@ -186,28 +197,68 @@ void ChannelCurves::BuildHpLpCurve(bool highPass, int type, double hz, int first
     plot->DrawSectionMarker(resultAt, 0.0f, highPass ? 3 : 2);
 }
 
+void ChannelCurves::SetGeqSections(int input) {
+    Touched(FirstGeqDisplay + input);
+    Plot& plot = *context_.PlotAt(FirstGeqDisplay + input);
+    const LUnitControl& model = context_.Model();
+    for (int b = 0; b < GeqBands; ++b)
+        SetSection(Section(plot, b), DeviceToGain(model.GetGeqBand(input, b)),
+                   double(GeqCentres[std::size_t(b)]), GeqQ, PeakType);
+}
+
 void ChannelCurves::BuildGeqCurve(int input) {
     const int d = FirstGeqDisplay + input;
     Plot* plot = context_.PlotAt(d);
     if (plot == nullptr || input < 0 || input >= mainform::InputCount)
         return;
-    const LUnitControl& model = context_.Model();
-    for (int b = 0; b < GeqBands; ++b)
-        SetSection(Section(*plot, b), DeviceToGain(model.GetGeqBand(input, b)),
-                   double(GeqCentres[std::size_t(b)]), GeqQ, PeakType);
+    SetGeqSections(input);
     plot->DrawTotalCurve(d);
     if (plot->Display)
         plot->Display->UpdateCurvePage();
 }
 
-void ChannelCurves::BuildAll() {
-    for (int ch = 0; ch < mainform::ChannelCount; ++ch) {
-        BuildPeqCurve(ch);
-        BuildHighPassCurve(ch);
-        BuildLowPassCurve(ch);
+ChannelCurves::Inputs ChannelCurves::InputsOf(int d) const {
+    Inputs in;
+    const LUnitControl& model = context_.Model();
+    in.phase = context_.PlotAt(d)->PhaseMode;
+    if (d < mainform::ChannelCount) {
+        for (int b = 0; b < BandCount(d); ++b) {
+            in.bands[std::size_t(b)] = model.GetPeqBand(d, b);
+            in.bypassed |= model.IsPeqBandBypassed(d, b) ? 1u << b : 0u;
+        }
+        in.crossover = model.GetCrossover(d);
+    } else {
+        for (int b = 0; b < GeqBands; ++b)
+            in.bands[std::size_t(b)].gain = model.GetGeqBand(d - FirstGeqDisplay, b);
     }
-    for (int i = 0; i < mainform::InputCount; ++i)
-        BuildGeqCurve(i);
+    return in;
+}
+
+void ChannelCurves::BuildAll() {
+    // Most refreshes change few channels: a display whose values and view
+    // are those of its last build keeps its sections and its drawing.
+    for (int d = 0; d < CalculatorCount; ++d) {
+        const bool channel = d < mainform::ChannelCount;
+        if (context_.PlotAt(d) == nullptr || (!channel && d < FirstGeqDisplay))
+            continue;
+        const Inputs now = InputsOf(d);
+        if (now == built_[std::size_t(d)])
+            continue;
+        if (channel) {
+            SetPeqSections(d);
+            SetPassSection(d, true);
+            SetPassSection(d, false);
+            context_.PlotAt(d)->DrawTotalCurve(d);
+        } else {
+            BuildGeqCurve(d - FirstGeqDisplay);
+        }
+        built_[std::size_t(d)] = now;
+    }
+}
+
+void ChannelCurves::Touched(int d) {
+    if (d >= 0 && d < CalculatorCount)
+        built_[std::size_t(d)].phase = -1;
 }
 
 void ChannelCurves::RedrawTotal(int ch) {
@@ -227,6 +278,7 @@ bool ChannelCurves::SetPhaseView(int ch, bool phase) {
     if (plot == nullptr || ch >= mainform::ChannelCount || (GetPlotMode(*plot) == 1) == phase)
         return false;
     plot->SetPhaseMode(phase ? 1 : 0);
+    Touched(ch);
     BuildPeqCurve(ch);
     BuildHighPassCurve(ch);
     BuildLowPassCurve(ch);

@@ -8,6 +8,9 @@
 #include "device/protocol/PresetTypes.h"
 #include "ui/main/editors/EditorContext.h"
 
+#include <array>
+#include <cstdint>
+
 namespace korvan::editors {
 
 // One PEQ band as the editors hand it on: the model's band in device units
@@ -50,7 +53,10 @@ public:
     // Sections 0..30 of graphic-EQ display 14 + input from the model, the
     // total, and the page on screen.
     void BuildGeqCurve(int input);
-    // Every channel display's three builders and every graphic-EQ display.
+    // What the three builders and the graphic-EQ builder make, for every
+    // display whose model values or view changed since its last build
+    // here, with one total each. The sections of these displays are set
+    // through this class only, which notes every other change.
     void BuildAll();
     // Total of channel ch's calculator, drawn and copied to the screen.
     void RedrawTotal(int ch);
@@ -62,7 +68,23 @@ public:
     static int GetPlotMode(const Plot& plot);
 
 private:
+    // The model's values a calculator was last built from by BuildAll.
+    struct Inputs {
+        std::array<PeqBand, 31> bands{};
+        std::uint32_t bypassed = 0;
+        CrossoverSetting crossover;
+        int phase = -1;
+        friend bool operator==(const Inputs&, const Inputs&) = default;
+    };
+    Inputs InputsOf(int d) const;
+    // Display d's sections changed outside BuildAll: its next one builds.
+    void Touched(int d);
+    void SetPeqSections(int ch);
+    void SetPassSection(int ch, bool highPass);
+    void SetGeqSections(int input);
+
     const EditorContext& context_;
+    std::array<Inputs, CalculatorCount> built_{};
 };
 
 } // namespace korvan::editors

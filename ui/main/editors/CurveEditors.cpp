@@ -27,7 +27,10 @@ int TagOf(TObject* sender) {
 CurveEditors::CurveEditors(const EditorContext& context, forms::LoadScope& scope)
     : context_(context),
       eqTimer_(scope.PlaceTimer("tmEqCurve", CurveTimerMs, [this] { peq_.EqCurveTimer(); })),
-      curves_(context_), overlays_(context_), peq_(context_, curves_, *eqTimer_) {
+      mouseEqTimer_(scope.PlaceTimer("tmMouseEqCurve", CurveTimerMs, [this] { drag_.MouseEqCurveTimer(); })),
+      passTimer_(scope.PlaceTimer("tmHpLpCurve", CurveTimerMs, [this] { drag_.PassCurveTimer(); })),
+      curves_(context_), overlays_(context_), peq_(context_, curves_, *eqTimer_),
+      drag_(context_, curves_, peq_, *mouseEqTimer_, *passTimer_) {
     // The Gain page starts showing InA and Out1, as stored with the form.
     for (const char* first : {"vrbShowAGain", "vrbShow1Gain"})
         if (auto* button = context_.Find<TVrPowerButton>(first))
@@ -36,6 +39,7 @@ CurveEditors::CurveEditors(const EditorContext& context, forms::LoadScope& scope
 
 void CurveEditors::AttachHandlers(std::function<void(int)> openReset) {
     overlays_.AttachHandlers();
+    drag_.AttachHandlers();
     for (int ch = 0; ch < ChannelCount; ++ch) {
         const std::string suffix = ChannelSuffix(ch);
         if (auto* bypass = context_.Find<TControl>("vrbEqBypass" + suffix))

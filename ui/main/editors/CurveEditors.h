@@ -1,10 +1,11 @@
 #pragma once
 // The main window's curve editors in one place: the channel curves, the
-// overlays and the PEQ band editor, their timers, and the handlers they
+// overlays, the PEQ band editor and the drags on the curves, their timers, and the handlers they
 // give the form's controls by name.
 
 #include "platform/forms/LoadScope.h"
 #include "ui/main/editors/ChannelCurves.h"
+#include "ui/main/editors/CurveDrag.h"
 #include "ui/main/editors/CurveOverlays.h"
 #include "ui/main/editors/PeqBandEditor.h"
 
@@ -30,7 +31,7 @@ public:
     ChannelCurves& Curves() { return curves_; }
     CurveOverlays& Overlays() { return overlays_; }
     PeqBandEditor& Peq() { return peq_; }
-    TTimer& EqTimer() { return *eqTimer_; }
+    CurveDrag& Drag() { return drag_; }
 
     // Magnitude or phase view of channel ch, with the selected band's
     // caption and the overlays taken again.
@@ -39,9 +40,12 @@ public:
 private:
     EditorContext context_;
     TTimer* eqTimer_;
+    TTimer* mouseEqTimer_;
+    TTimer* passTimer_;
     ChannelCurves curves_;
     CurveOverlays overlays_;
     PeqBandEditor peq_;
+    CurveDrag drag_;
 };
 
 } // namespace korvan::editors

@@ -117,15 +117,20 @@ void PeqBandEditor::FocusFrequency(int ch) {
         edit->SetFocus();
 }
 
-// The band's marker, caption and shaded curve, the total, on screen.
-void PeqBandEditor::ShowBand(int ch, int band, const BandSetting& setting) {
+void PeqBandEditor::MarkSelected(int ch, int band) {
+    if (IsChannel(ch) && band >= 0 && band < BandCount(ch))
+        selected_[At(ch)] = band;
+}
+
+void PeqBandEditor::ShowBand(int ch, int band, const BandSetting& setting, bool totalChanged) {
     Plot* plot = context_.PlotAt(ch);
     if (plot == nullptr)
         return;
     const BandValues v = ValuesOf(setting.band);
     plot->DrawSectionMarker(band, float(v.gainDb), 1);
     plot->ShowSectionParam(v.type, band, float(v.gainDb), float(v.q), true);
-    plot->DrawTotalCurve(ch);
+    if (totalChanged)
+        plot->DrawTotalCurve(ch);
     if (plot->Display)
         plot->Display->UpdateCurvePage();
     if (auto* hint = context_.Find<TControl>("lbFftParam" + ChannelSuffix(ch)))
@@ -141,7 +146,8 @@ void PeqBandEditor::SelectBand(int ch, int band, bool focus) {
     PressBandButton(ch, band, true);
     const BandValues v = ValuesOf(setting.band);
     UpdatePeqEdits(ch, true, v.freqHz, v.q, v.gainDb);
-    ShowBand(ch, band, setting);
+    // Choosing a band changes no section: the total stands.
+    ShowBand(ch, band, setting, false);
     if (focus)
         FocusFrequency(ch);
 }

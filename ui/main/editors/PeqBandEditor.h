@@ -74,11 +74,16 @@ public:
     // Every band's parameters beside its marker, or not.
     void ShowAll(int ch, bool on);
 
-private:
-    void ShowBand(int ch, int band, const BandSetting& setting);
+    // The band's marker, caption and shaded curve, the total when it
+    // changed, on screen.
+    void ShowBand(int ch, int band, const BandSetting& setting, bool totalChanged = true);
     void PressBandButton(int ch, int band, bool down);
+    // The keys act on the channel's frequency read-out.
     void FocusFrequency(int ch);
+    // Band b of ch becomes the selected one without being drawn.
+    void MarkSelected(int ch, int band);
 
+private:
     const EditorContext& context_;
     ChannelCurves& curves_;
     TTimer& eqTimer_;

@@ -4,6 +4,7 @@
 #include "device/model/LUnitControl.h"
 #include "device/protocol/SharedConstants.h"
 #include "device/protocol/ValueScales.h"
+#include "platform/sys/FlagScope.h"
 #include "tests/ui/main/editors/EditorsSupport.h"
 
 #include <gtest/gtest.h>
@@ -120,6 +121,23 @@ TEST_F(ChannelCurvesTest, ABypassedBandKeepsItsMarkerButAddsNothing) {
     Editors().Curves().BuildPeqCurve(Out3);
     EXPECT_EQ(Section(Out3, 2).Type, 1);
     EXPECT_NEAR(At1k(2), 6.0, 0.05);
+}
+
+TEST_F(ChannelCurvesTest, ARefreshRebuildsWhatChangedSinceTheLastBuild) {
+    LUnitControl& model = fmMain->Model();
+    const PeqBand before = model.GetPeqBand(Out3, 1);
+    PeqBand raised = before;
+    raised.gain = 170;
+    Editors().Peq().ApplyBand(Out3, 1, {raised, false});
+    EXPECT_NEAR(Section(Out3, 1).Gain, 5.0, 1e-9);
+    // The model goes back to the values of the last full build, as a
+    // preset load may do; the refresh shows them again.
+    {
+        sys::FlagScope updating(fmMain->Connection().Updating);
+        model.SetPeq(Out3, 1, before, 0);
+    }
+    fmMain->RefreshFromModel();
+    EXPECT_NEAR(Section(Out3, 1).Gain, DeviceToGain(before.gain), 1e-9);
 }
 
 TEST_F(ChannelCurvesTest, GraphicEqBandsArePeaksAtTheirCentres) {
