@@ -1,10 +1,11 @@
 #pragma once
-// The timing of the window benchmarks: the best and the median of a number
-// of calls, printed beside the goal.
+// The timing of the window benchmarks (the best and the median of a number
+// of calls, printed beside the goal) and the environment they run in.
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -31,6 +32,14 @@ inline void Print(const char* what, std::pair<double, double> t, double goal) {
                     goal);
     else
         std::printf("%-28s best %8.3f ms  median %8.3f ms\n", what, t.first, t.second);
+}
+
+// Qt's offscreen platform unless one is chosen, and, whatever the
+// environment says, the window's link pointed at loopback.
+inline void UseOffscreenLoopback() {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("KORVAN_UNIT_ADDRESS", "127.0.0.1", 1);
 }
 
 } // namespace korvan::bench

@@ -23,10 +23,7 @@ using korvan::bench::Print;
 using korvan::bench::TimeMillis;
 
 int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // Whatever the environment says, the window's link points at loopback.
-    setenv("KORVAN_UNIT_ADDRESS", "127.0.0.1", 1);
+    korvan::bench::UseOffscreenLoopback();
     QApplication app(argc, argv);
 
     korvan::MainWindowOptions options;

@@ -42,6 +42,7 @@ void CurveEditors::AttachHandlers(std::function<void(int)> openReset) {
     drag_.AttachHandlers();
     for (int ch = 0; ch < ChannelCount; ++ch) {
         const std::string suffix = ChannelSuffix(ch);
+        peq_.AttachGrid(ch);
         if (auto* bypass = context_.Find<TControl>("vrbEqBypass" + suffix))
             bypass->OnClick = [this](TObject* s) { peq_.ToggleBypass(TagOf(s)); };
         if (auto* reset = context_.Find<TControl>("vrbEqReset" + suffix))

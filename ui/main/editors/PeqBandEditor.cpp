@@ -118,8 +118,55 @@ void PeqBandEditor::FocusFrequency(int ch) {
 }
 
 void PeqBandEditor::MarkSelected(int ch, int band) {
-    if (IsChannel(ch) && band >= 0 && band < BandCount(ch))
-        selected_[At(ch)] = band;
+    if (!IsChannel(ch) || band < 0 || band >= BandCount(ch))
+        return;
+    selected_[At(ch)] = band;
+    SyncGrid(ch, band);
+}
+
+void PeqBandEditor::SyncGrid(int ch, int band) {
+    auto* grid = context_.Find<TPeqBandGrid>("peqPeq" + ChannelSuffix(ch));
+    if (grid == nullptr)
+        return;
+    grid->SetNowIndex(band);
+    if (band == NoBand)
+        grid->SetNowIndex(-1);
+}
+
+void PeqBandEditor::AttachGrid(int ch) {
+    auto* grid = IsChannel(ch) ? context_.Find<TPeqBandGrid>("peqPeq" + ChannelSuffix(ch)) : nullptr;
+    if (grid == nullptr)
+        return;
+    grid->OnChange = [this](TObject* s) { GridChanged(s); };
+    grid->OnEditMouseDown = [this](TObject* s, TMouseButton, TShiftState, int, int) {
+        if (auto* g = dynamic_cast<TPeqBandGrid*>(s))
+            SelectBand(g->Tag(), g->NowIndex(), false);
+    };
+    // The wheel never changes a band's type.
+    grid->OnPeqTypeMouseWheel = [](TObject*, TShiftState, int, int, int, bool& handled) { handled = true; };
+}
+
+void PeqBandEditor::GridChanged(TObject* sender) {
+    auto* grid = dynamic_cast<TPeqBandGrid*>(sender);
+    if (grid == nullptr || context_.selectedCurveHandle != -1)
+        return;
+    const int ch = grid->Tag();
+    const int band = grid->NowIndex();
+    if (!IsChannel(ch) || band < 0 || band >= BandCount(ch))
+        return;
+    BandSetting setting;
+    setting.band.gain = static_cast<std::uint16_t>(Clamp(GainZero + grid->GainStep(band), MaxGain));
+    setting.band.freq =
+        static_cast<std::uint16_t>(Clamp(FreqToIndex(grid->GetFreqValue(band)), MaxFreqIndex));
+    setting.band.q = static_cast<std::uint8_t>(Clamp(grid->QIndex(band), MaxQIndex));
+    setting.band.type = static_cast<std::uint8_t>(Clamp(grid->GetTypeValue(band), 8));
+    setting.bypass = grid->GetBypassValue(band);
+    const LUnitControl& model = context_.Model();
+    // The corrected Q goes into the grid first; its change runs this again
+    // with that Q before this run goes on.
+    if (ApplyQRules(setting.band, model.GetPeqBand(ch, band).type, model.GetDefaultPeqBand(ch, band).q))
+        grid->SetQValue(band, setting.band.q);
+    ApplyBand(ch, band, setting);
 }
 
 void PeqBandEditor::ShowBand(int ch, int band, const BandSetting& setting, bool totalChanged) {
@@ -142,7 +189,7 @@ void PeqBandEditor::SelectBand(int ch, int band, bool focus) {
         return;
     const LUnitControl& model = context_.Model();
     const BandSetting setting{model.GetPeqBand(ch, band), model.IsPeqBandBypassed(ch, band)};
-    selected_[At(ch)] = band;
+    MarkSelected(ch, band);
     PressBandButton(ch, band, true);
     const BandValues v = ValuesOf(setting.band);
     UpdatePeqEdits(ch, true, v.freqHz, v.q, v.gainDb);
@@ -163,6 +210,7 @@ void PeqBandEditor::DeselectPeqBands() {
         PressBandButton(ch, band == NoBand ? 0 : band, false);
         UpdatePeqEdits(ch, false, IndexToFreq(0), double(QTable[0]), 0.0);
         selected_[At(ch)] = NoBand;
+        SyncGrid(ch, NoBand);
         if (Plot* plot = context_.PlotAt(ch)) {
             plot->ShowSectionParam(0, 0, 0.0f, 0.0f, false);
             plot->DrawTotalCurve(ch);
@@ -182,7 +230,7 @@ BandSetting PeqBandEditor::ApplyBand(int ch, int band, BandSetting setting) {
     if (context_.updating)
         return setting;
 
-    selected_[At(ch)] = band;
+    MarkSelected(ch, band);
     PressBandButton(ch, band, true);
     curves_.SetBandSection(ch, band, setting);
     ShowBand(ch, band, setting);

@@ -52,6 +52,13 @@ public:
     // as corrected, for the grid to show.
     BandSetting ApplyBand(int ch, int band, BandSetting setting);
 
+    // --- the channel's band grid, when the form has one ---
+    // Gives grid peqPeq<ch> its change, edit-click and wheel handlers.
+    void AttachGrid(int ch);
+    // The grid's change: its selected band through the Q rules (written
+    // back into the grid) and ApplyBand. Closed while a curve drag runs.
+    void GridChanged(TObject* sender);
+
     // --- faders ---
     // A fader of channel ch moved to `position`: its read-out at once, the
     // value to the EQ timer. The Q fader of a shelf or pass band stops at
@@ -84,6 +91,9 @@ public:
     void MarkSelected(int ch, int band);
 
 private:
+    // The grid shows the selected band (NoBand, then -1: none, no highlight).
+    void SyncGrid(int ch, int band);
+
     const EditorContext& context_;
     ChannelCurves& curves_;
     TTimer& eqTimer_;

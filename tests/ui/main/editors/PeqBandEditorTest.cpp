@@ -8,7 +8,10 @@
 #include "device/protocol/ValueScales.h"
 #include "platform/sys/FlagScope.h"
 #include "tests/ui/main/editors/EditorsSupport.h"
+#include "ui/curves/MyPEQType8.h"
 #include "ui/dialogs/FPeqRst.h"
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -122,6 +125,49 @@ TEST_F(PeqBandEditorTest, AMemberStoresOverItsGroup) {
     EXPECT_EQ(Model().GetPeqBand(InB, 0).gain, 170);
     EXPECT_EQ(Model().GetPeqBand(InA, 0).gain, 170);
     EXPECT_EQ(Model().GetPeqBand(2, 0).gain, 120);
+}
+
+TEST_F(PeqBandEditorTest, AGridsEditsGoThroughTheQRulesIntoTheModel) {
+    CreateWindows();
+    // A band grid for InA, filled from the model as the form's refresh fills it.
+    auto* grid = new TMyPEQType8(fmMain);
+    grid->SetName("peqPeqInA");
+    grid->SetTag(InA);
+    grid->SetChannelNumber(8);
+    grid->SetParent(Control<TWinControl>("rzgParamInA"));
+    for (int b = 0; b < 8; ++b) {
+        const PeqBand band = Model().GetPeqBand(InA, b);
+        grid->SetEqParamValue(b, IndexToFreq(band.freq), band.q, DeviceToGain(band.gain), band.type, false);
+    }
+    Peq().AttachGrid(InA);
+    Peq().SelectBand(InA, 2);
+    ASSERT_EQ(grid->NowIndex(), 2);
+
+    struct Step {
+        const char* what;
+        std::function<void()> edit;
+        int type, q;
+    };
+    const Step steps[] = {
+        {"Peak to Low Shelf takes Q 0.71", [&] { grid->SetTypeValue(2, 1); }, 1, 10},
+        {"a shelf above Q 3.0 comes back", [&] { grid->SetQValue(2, 50); }, 1, 35},
+        {"Low Shelf to High Shelf", [&] { grid->SetTypeValue(2, 2); }, 2, 10},
+        {"back to Peak takes the default Q", [&] { grid->SetTypeValue(2, 0); }, 0, 35},
+    };
+    for (const Step& step : steps) {
+        step.edit();
+        EXPECT_EQ(grid->QIndex(2), step.q) << step.what;
+        EXPECT_EQ(Model().GetPeqBand(InA, 2).type, step.type) << step.what;
+        EXPECT_EQ(Model().GetPeqBand(InA, 2).q, step.q) << step.what;
+    }
+    // A fader's value reaches the model through the grid.
+    Move(FaderKind::Gain, InA, 150);
+    EXPECT_EQ(grid->GainStep(2), 30);
+    EXPECT_EQ(Model().GetPeqBand(InA, 2).gain, 150);
+    // With no band selected the grid's changes store nothing.
+    Peq().DeselectPeqBands();
+    grid->SetGainValue(2, -6.0);
+    EXPECT_EQ(Model().GetPeqBand(InA, 2).gain, 150);
 }
 
 TEST_F(PeqBandEditorTest, AGainFaderEditSendsOneRecordWithTheBand) {
