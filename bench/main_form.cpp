@@ -7,6 +7,7 @@
 // start-up goal (exec to the main window shown, 400 ms) is printed by
 // bench_startup.
 
+#include "bench/BenchTiming.h"
 #include "ui/main/MainWindow.h"
 
 #include <QApplication>
@@ -18,37 +19,11 @@
 #include <memory>
 #include <vector>
 
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
-// Milliseconds per call: the best and the median of `rounds` calls.
-std::pair<double, double> TimeMillis(int rounds, const std::function<void(int)>& call) {
-    std::vector<double> spent;
-    for (int r = 0; r < rounds; ++r) {
-        const auto start = Clock::now();
-        call(r);
-        spent.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-    }
-    std::sort(spent.begin(), spent.end());
-    return {spent.front(), spent[spent.size() / 2]};
-}
-
-void Print(const char* what, std::pair<double, double> t, double goal) {
-    if (goal > 0)
-        std::printf("%-28s best %8.3f ms  median %8.3f ms  (goal <= %.0f ms)\n", what, t.first, t.second,
-                    goal);
-    else
-        std::printf("%-28s best %8.3f ms  median %8.3f ms\n", what, t.first, t.second);
-}
-
-} // namespace
+using korvan::bench::Print;
+using korvan::bench::TimeMillis;
 
 int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // Whatever the environment says, the window's link points at loopback.
-    setenv("KORVAN_UNIT_ADDRESS", "127.0.0.1", 1);
+    korvan::bench::UseOffscreenLoopback();
     QApplication app(argc, argv);
 
     korvan::MainWindowOptions options;

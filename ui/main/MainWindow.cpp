@@ -65,8 +65,18 @@ TfmMain::TfmMain(TComponent* owner, korvan::MainWindowOptions options)
     OnCreate = [this](TObject* s) { FormCreate(s); };
     OnClose = [this](TObject* s, TCloseAction& a) { FormClose(s, a); };
     OnResize = [this](TObject* s) { FormResize(s); };
+    editors_ = std::make_unique<korvan::editors::CurveEditors>(
+        korvan::editors::EditorContext{*this, *this, Plots, OverlayChanged, connection_.Updating,
+                                       SelectedCurveHandle, CurrentPage},
+        scope);
     scope.Finish();
     AttachPageHandlers();
+    editors_->AttachHandlers([](int ch) {
+        if (fmPeqRst == nullptr)
+            return;
+        fmPeqRst->SetResetChannel(ch);
+        korvan::ShowModalOnce(fmPeqRst);
+    });
 }
 
 TfmMain::~TfmMain() {
@@ -205,12 +215,10 @@ void TfmMain::FormResize(TObject* /*Sender*/) {
     AutoScroll = korvan::mainform::LayOutMainForm(*this, Width(), Height(), ExtraHeight).autoScroll;
 }
 
-// --- EQ resets: the default preset's bands, last to first, each sent --------------
+// --- EQ resets: the default preset's bands, each sent ------------------------------
 
 void TfmMain::PushChannelPeq(int ch) {
-    LUnitControl& model = Model();
-    for (int band = korvan::layout::PeqBandCount(ch) - 1; band >= 0; --band)
-        model.SetPeq(ch, band, model.GetDefaultPeqBand(ch, band), model.IsPeqBandBypassed(ch, band) ? 1 : 0);
+    editors_->Peq().ResetChannel(ch);
     RefreshFromModel();
 }
 

@@ -18,6 +18,7 @@
 #include "ui/host/WindowHost.h"
 #include "ui/main/MainConnection.h"
 #include "ui/main/MainWindowView.h"
+#include "ui/main/editors/CurveEditors.h"
 
 #include <array>
 #include <cstdint>
@@ -134,6 +135,8 @@ public:
     void lbMatrixGeqInAClick(TObject* Sender);
     // The link mask of a channel from the device model.
     int GetChannelLink(int channel);
+    // The curve and EQ editors.
+    korvan::editors::CurveEditors& Editors() { return *editors_; }
 
     // --- fields ---
     std::uint8_t Initialising = 0;
@@ -219,6 +222,7 @@ private:
     // Declared before the core, which reports through it until it is gone.
     korvan::MainWindowView windowView_;
     TfmMainConnection connection_;
+    std::unique_ptr<korvan::editors::CurveEditors> editors_;
 };
 
 extern TfmMain* fmMain;

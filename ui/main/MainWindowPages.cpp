@@ -154,9 +154,9 @@ void TfmMain::rzbMenuInAClick(TObject* Sender) {
     newFft->SetVisible(true);
     newParam->BringToFront();
     newFft->BringToFront();
-    // The overlays are redrawn by the curve editors once they are attached.
     shownGroups_ = groups;
     CurrentPage = u;
+    editors_->Overlays().RefreshPage(groups);
 }
 
 // --- block diagram -----------------------------------------------------------------

@@ -58,4 +58,5 @@ void TfmMain::RefreshFromModel() {
         if (auto* routes = dynamic_cast<TControl*>(FindComponent("pbMatrix")))
             routes->Invalidate();
     }
+    editors_->AfterRefresh();
 }

@@ -13,13 +13,6 @@
 
 namespace korvan {
 
-namespace {
-constexpr int InputDisplays = 4;
-constexpr int ChannelDisplays = 12;
-constexpr int GainInDisplay = 12;
-constexpr int GainOutDisplay = 13;
-} // namespace
-
 // --- progress window -------------------------------------------------------------
 
 void MainWindowView::PrepareProgress(const std::string& status, int position, int max) {
@@ -204,13 +197,8 @@ void MainWindowView::HidePendingGeqCurve() {
 // Every display that overlays channel `ch` (the channel displays of its
 // kind and both Gain-page displays) redraws that overlay next time.
 void MainWindowView::MarkOverlayChanged(int ch) {
-    if (!window_ || ch < 0 || ch >= ChannelDisplays)
-        return;
-    const bool input = ch < InputDisplays;
-    for (int d = input ? 0 : InputDisplays; d < (input ? InputDisplays : ChannelDisplays); ++d)
-        window_->OverlayChanged[std::size_t(d)] |= 1 << ch;
-    window_->OverlayChanged[GainInDisplay] |= 1 << ch;
-    window_->OverlayChanged[GainOutDisplay] |= 1 << ch;
+    if (window_)
+        editors::MarkOverlayChanged(window_->OverlayChanged, ch);
 }
 
 // --- level meters ----------------------------------------------------------------------
