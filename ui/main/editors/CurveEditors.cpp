@@ -6,6 +6,7 @@
 #include "platform/forms/WinControl.h"
 #include "ui/curves/LMyFFTDrawHpLp6dB.h"
 #include "ui/curves/Plot.h"
+#include "ui/main/form/Faders.h"
 #include "ui/main/form/PageNames.h"
 
 namespace korvan::editors {
@@ -43,6 +44,7 @@ void CurveEditors::AttachHandlers(std::function<void(int)> openReset) {
     for (int ch = 0; ch < ChannelCount; ++ch) {
         const std::string suffix = ChannelSuffix(ch);
         peq_.AttachGrid(ch);
+        AttachPeqFaders(ch);
         if (auto* bypass = context_.Find<TControl>("vrbEqBypass" + suffix))
             bypass->OnClick = [this](TObject* s) { peq_.ToggleBypass(TagOf(s)); };
         if (auto* reset = context_.Find<TControl>("vrbEqReset" + suffix))
@@ -60,6 +62,15 @@ void CurveEditors::AttachHandlers(std::function<void(int)> openReset) {
         if (auto* phase = context_.Find<TControl>("rbShowPhase" + suffix))
             phase->OnClick = [this](TObject* s) { SetPhaseView(TagOf(s), true); };
     }
+}
+
+void CurveEditors::AttachPeqFaders(int ch) {
+    const std::string suffix = ChannelSuffix(ch);
+    const std::pair<const char*, FaderKind> faders[] = {
+        {"isEqFreq", FaderKind::Frequency}, {"isEqBw", FaderKind::Q}, {"isEqGain", FaderKind::Gain}};
+    for (const auto& [prefix, kind] : faders)
+        mainform::OnFaderChange(context_.Find<TControl>(prefix + suffix),
+                                [this, kind, ch](int position) { peq_.FaderChanged(kind, ch, position); });
 }
 
 void CurveEditors::AfterRefresh() {

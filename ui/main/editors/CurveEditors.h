@@ -38,6 +38,9 @@ public:
     void SetPhaseView(int ch, bool phase);
 
 private:
+    // The band faders of channel ch edit its selected band.
+    void AttachPeqFaders(int ch);
+
     EditorContext context_;
     TTimer* eqTimer_;
     TTimer* mouseEqTimer_;

@@ -258,9 +258,9 @@ void PeqBandEditor::FaderChanged(FaderKind kind, int ch, int position) {
         position = Clamp(position, MaxQIndex);
         if (band != NoBand && !FreeQ(context_.Model().GetPeqBand(ch, band).type) &&
             position > ShelfMaxQIndex) {
-            // The fader's own change runs this again with the capped value.
-            if (MoveFader(context_.Find<TControl>("isEqBw" + suffix), ShelfMaxQIndex, true))
-                return;
+            // The fader shows the capped value; when it moves, its own change
+            // runs this again with it, which leaves the same pending edit.
+            MoveFader(context_.Find<TControl>("isEqBw" + suffix), ShelfMaxQIndex, true);
             position = ShelfMaxQIndex;
         }
         pending_.Q = float(position);

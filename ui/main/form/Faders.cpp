@@ -36,4 +36,12 @@ bool ReadFaderRange(const TControl* control, FaderRange& range) {
     return true;
 }
 
+bool OnFaderChange(TControl* control, std::function<void(int position)> handler) {
+    auto* fader = dynamic_cast<TCustomTrackBar*>(control);
+    if (fader == nullptr)
+        return false;
+    fader->OnChange = [fader, handler = std::move(handler)](TObject*) { handler(fader->Position()); };
+    return true;
+}
+
 } // namespace korvan::mainform

@@ -4,6 +4,7 @@
 
 #include "platform/forms/LoadScope.h"
 
+#include <functional>
 #include <string>
 
 namespace korvan::mainform {
@@ -23,5 +24,8 @@ bool SetFaderRange(TControl& control, const FaderRange& range);
 bool SetFaderPosition(TControl* control, int position);
 // The fader's range, or nothing when `control` is none.
 bool ReadFaderRange(const TControl* control, FaderRange& range);
+// Calls `handler` with the new position at every change of a fader's
+// position; false when `control` is not a fader.
+bool OnFaderChange(TControl* control, std::function<void(int position)> handler);
 
 } // namespace korvan::mainform

@@ -129,17 +129,9 @@ TEST_F(PeqBandEditorTest, AMemberStoresOverItsGroup) {
 
 TEST_F(PeqBandEditorTest, AGridsEditsGoThroughTheQRulesIntoTheModel) {
     CreateWindows();
-    // A band grid for InA, filled from the model as the form's refresh fills it.
-    auto* grid = new TMyPEQType8(fmMain);
-    grid->SetName("peqPeqInA");
-    grid->SetTag(InA);
-    grid->SetChannelNumber(8);
-    grid->SetParent(Control<TWinControl>("rzgParamInA"));
-    for (int b = 0; b < 8; ++b) {
-        const PeqBand band = Model().GetPeqBand(InA, b);
-        grid->SetEqParamValue(b, IndexToFreq(band.freq), band.q, DeviceToGain(band.gain), band.type, false);
-    }
-    Peq().AttachGrid(InA);
+    // The form's band grid for InA, filled from the model by the refresh.
+    auto* grid = Control<TMyPEQType8>("peqPeqInA");
+    ASSERT_NE(grid, nullptr);
     Peq().SelectBand(InA, 2);
     ASSERT_EQ(grid->NowIndex(), 2);
 
