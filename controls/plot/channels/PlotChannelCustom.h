@@ -311,10 +311,14 @@ protected:
     std::int32_t startIndex_ = -1;
     std::int32_t stopIndex_ = -1;
 
+    // Writes a stored default of the point list through edit, then
+    // DoChange (also when the value is the same).
+    template <class F> void SetListDefault(F edit) {
+        edit(MutableList());
+        DoChange();
+    }
+
 private:
-    // Writes a stored default through edit, then DoChange (also when the
-    // value is the same).
-    template <class F> void SetListDefault(F edit);
     double MarkerPaddedValue(std::int32_t index, bool xAxis, int sign);
     void FlushLogFor(double x, double y);
     // The pixel of a value on an axis.

@@ -91,31 +91,26 @@ void TiPlotChannel::SetFillStyle(TBrushStyle value) {
     DoChange();
 }
 
-template <class F> void TiPlotChannel::SetBarDefault(F edit) {
-    edit(MutableList());
-    DoChange();
-}
-
 void TiPlotChannel::SetBarReference(double value) {
-    SetBarDefault([value](TiPlotDataCustomList& l) { l.SetStoredBarReference(value); });
+    SetListDefault([value](TiPlotDataCustomList& l) { l.SetStoredBarReference(value); });
 }
 void TiPlotChannel::SetBarWidth(double value) {
-    SetBarDefault([value](TiPlotDataCustomList& l) { l.SetStoredBarWidth(value); });
+    SetListDefault([value](TiPlotDataCustomList& l) { l.SetStoredBarWidth(value); });
 }
 void TiPlotChannel::SetBarPenColor(TColor value) {
-    SetBarDefault([value](TiPlotDataCustomList& l) { l.SetStoredBarPenColor(value); });
+    SetListDefault([value](TiPlotDataCustomList& l) { l.SetStoredBarPenColor(value); });
 }
 void TiPlotChannel::SetBarPenWidth(std::int32_t value) {
-    SetBarDefault([value](TiPlotDataCustomList& l) { l.SetStoredBarPenWidth(value); });
+    SetListDefault([value](TiPlotDataCustomList& l) { l.SetStoredBarPenWidth(value); });
 }
 void TiPlotChannel::SetBarPenStyle(TPenStyle value) {
-    SetBarDefault([value](TiPlotDataCustomList& l) { l.SetStoredBarPenStyle(value); });
+    SetListDefault([value](TiPlotDataCustomList& l) { l.SetStoredBarPenStyle(value); });
 }
 void TiPlotChannel::SetBarBrushColor(TColor value) {
-    SetBarDefault([value](TiPlotDataCustomList& l) { l.SetStoredBarBrushColor(value); });
+    SetListDefault([value](TiPlotDataCustomList& l) { l.SetStoredBarBrushColor(value); });
 }
 void TiPlotChannel::SetBarBrushStyle(TBrushStyle value) {
-    SetBarDefault([value](TiPlotDataCustomList& l) { l.SetStoredBarBrushStyle(value); });
+    SetListDefault([value](TiPlotDataCustomList& l) { l.SetStoredBarBrushStyle(value); });
 }
 
 // ---------------------------------------------------------------- adding

@@ -135,13 +135,13 @@ private:
     void ApplyStartTimeRule();
     void CheckXOrder(double x) const;
     void UpdateXIncreasing();
-    std::int32_t FindIndexIncreasing(double x) const;
-    std::int32_t FindIndexDecreasing(double x) const;
+    std::int32_t FindIndex(double x, bool increasing) const;
+    std::int32_t DrawRangeEnd(bool start);
+    double FitYOverDrawRange(bool largest);
     void DrawFill(TCanvas& canvas, TColor backGroundColor);
     void DrawBars(TCanvas& canvas, TColor backGroundColor);
     void DrawFast(TCanvas& canvas, bool xyAxesReversed);
     void DrawStepTrace(TCanvas& canvas, bool xyAxesReversed);
-    template <class F> void SetBarDefault(F edit);
 
     bool fastDrawEnabled_ = true;
     bool allowOutOfOrderXValues_ = true;

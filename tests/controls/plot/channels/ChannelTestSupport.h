@@ -65,6 +65,22 @@ public:
     void DoGetMouseCursor(TiPlotObject*, TCursor&) override {}
 };
 
+// The editor's transfer-curve plots: channel 0 is the white curve, channel
+// 1 the single marker point, as their form sets them.
+inline void SetAsEditorCurve(TiPlotChannelCustom& channel) {
+    channel.SetColor(clWhite);
+    channel.SetTraceLineWidth(2);
+}
+inline void SetAsEditorMarker(TiPlotChannelCustom& channel) {
+    channel.SetColor(TColor(8421631));
+    channel.SetTraceLineStyle(iplsDot);
+    channel.SetTraceLineWidth(5);
+    channel.SetMarkersVisible(true);
+    channel.SetMarkersAllowIndividual(true);
+    channel.SetMarkersSize(5);
+    channel.SetMarkersPenWidth(3);
+}
+
 class ChannelFixture {
 public:
     FakeMaster master;
