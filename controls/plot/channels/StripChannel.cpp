@@ -187,8 +187,10 @@ std::int32_t TiPlotChannel::AddYElapsedSeconds(double y) {
 }
 
 void TiPlotChannel::AddYArray(double xInterval, const TiPlotValueArray& yData) {
-    if (yData.Dimensions() != 1 || yData.Values.size() < std::size_t(yData.Length(0)))
+    if (yData.Dimensions() != 1)
         throw Exception("Y-Data array must be 1 dimensional");
+    if (yData.Values.size() < std::size_t(yData.Length(0)))
+        throw Exception("Array bounds do not match its values");
     ApplyStartTimeRule();
     const double base = Count() == 0 ? 0.0 : XLast();
     for (std::int32_t k = 0; k < yData.Length(0); ++k)

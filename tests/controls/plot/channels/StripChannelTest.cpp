@@ -85,6 +85,11 @@ TEST_F(StripChannelTest, ArrayContinuesFromTheLastX) {
                   channel->AddYArray(1, {{0, 0}, {1, 1}, {1, 2, 3, 4}});
               }),
               "Y-Data array must be 1 dimensional");
+    EXPECT_EQ(RaisedMessage([&] {
+                  channel->AddYArray(1, {{0}, {5}, {1, 2}});
+              }),
+              "Array bounds do not match its values");
+    EXPECT_EQ(channel->Count(), 4);
 }
 
 TEST_F(StripChannelTest, HighLowPointsKeepTheirFourValuesOnTheFullList) {
