@@ -142,6 +142,12 @@ private:
     void DrawBars(TCanvas& canvas, TColor backGroundColor);
     void DrawFast(TCanvas& canvas, bool xyAxesReversed);
     void DrawStepTrace(TCanvas& canvas, bool xyAxesReversed);
+    // The interpolating styles: one value per pixel column of the X range
+    // the points span, joined, filled down as vertical lines and left in
+    // the pixel cache for the cursor.
+    void DrawCubicSpline(TCanvas& canvas, bool xyAxesReversed);
+    void DrawCurve(TCanvas& canvas, bool xyAxesReversed, double firstX, double lastX,
+                   const std::function<double(double)>& valueAt);
 
     bool fastDrawEnabled_ = true;
     bool allowOutOfOrderXValues_ = true;

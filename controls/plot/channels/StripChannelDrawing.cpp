@@ -5,12 +5,14 @@
 #include "controls/plot/axes/XYAxes.h"
 #include "controls/plot/channels/StripChannel.h"
 #include "controls/plot/core/ChannelTrace.h"
+#include "controls/plot/core/Interpolation.h"
 #include "controls/plot/core/PlotContainers.h"
 #include "platform/gfx/Canvas.h"
 #include "platform/text/Exception.h"
 
 #include <algorithm>
 #include <exception>
+#include <vector>
 
 void TiPlotChannel::PrepareDraw() {
     SetCanDraw(false);
@@ -126,11 +128,84 @@ void TiPlotChannel::DrawTrace(TCanvas& canvas, bool xyAxesReversed, TColor backG
         }
         break;
     case ipistCubicSpline:
+        DrawCubicSpline(canvas, xyAxesReversed);
+        return;
     case ipistPolynomial:
-    case ipistRational:
-        break;
+    case ipistRational: {
+        const std::int32_t count = Count();
+        if (count < 2)
+            return;
+        std::vector<double> xs(static_cast<std::size_t>(count)), ys(static_cast<std::size_t>(count));
+        for (std::int32_t i = 0; i < count; ++i) {
+            xs[std::size_t(i)] = GetPointX(i);
+            ys[std::size_t(i)] = GetPointY(i);
+        }
+        const bool polynomial = interpolationStyle_ == ipistPolynomial;
+        DrawCurve(canvas, xyAxesReversed, xs.front(), xs.back(), [&](double x) {
+            return polynomial ? korvan::plot::PolynomialInterpolate(xs, ys, x).Y
+                              : korvan::plot::RationalInterpolate(xs, ys, x).Y;
+        });
+        return;
+    }
     }
     TiPlotChannelCustom::DrawTrace(canvas, xyAxesReversed, backGroundColor);
+}
+
+// Runs of the whole channel: empty points are skipped, a null point ends a
+// run; each run of two or more points is one natural spline.
+void TiPlotChannel::DrawCubicSpline(TCanvas& canvas, bool xyAxesReversed) {
+    std::vector<double> xs, ys;
+    const auto drawRun = [&] {
+        if (xs.size() > 1) {
+            const std::vector<double> y2 = korvan::plot::SplineSecondDerivatives(xs, ys, true);
+            DrawCurve(canvas, xyAxesReversed, xs.front(), xs.back(),
+                      [&](double x) { return korvan::plot::SplineInterpolate(xs, ys, y2, x); });
+        }
+        xs.clear();
+        ys.clear();
+    };
+    for (std::int32_t i = 0; i < Count(); ++i) {
+        if (GetPointEmpty(i))
+            continue;
+        if (GetPointNull(i)) {
+            drawRun();
+            continue;
+        }
+        xs.push_back(GetPointX(i));
+        ys.push_back(GetPointY(i));
+    }
+    drawRun();
+}
+
+void TiPlotChannel::DrawCurve(TCanvas& canvas, bool xyAxesReversed, double firstX, double lastX,
+                              const std::function<double(double)>& valueAt) {
+    TiPlotXAxis* axis = XAxis();
+    const TColor fill = fillUseChannelColor_ ? Color() : fillColor_;
+    canvas.Brush().SetStyle(fillStyle_);
+    canvas.Brush().SetColor(fill);
+    const bool filled = fillEnabled_ && fillStyle_ != bsClear;
+    const int p0 = axis->PositionToPixels(std::max(firstX, axis->Min()));
+    const int p1 = axis->PositionToPixels(std::min(lastX, axis->Max()));
+    const int c0 = std::min(p0, p1), c1 = std::max(p0, p1);
+    const auto fillDown = [&](double x, double y) {
+        if (!filled)
+            return;
+        canvas.Pen().SetColor(fill);
+        DrawTraceSegment(canvas, xyAxesReversed, false, x, fillReference_, x, y);
+        canvas.Pen().SetColor(Color());
+    };
+    double px = axis->PixelsToPosition(c0);
+    double py = valueAt(px);
+    fillDown(px, py);
+    StorePixelValue(c0, py);
+    for (int c = c0; c <= c1; ++c) {
+        const double x = axis->PixelsToPosition(c), y = valueAt(x);
+        fillDown(x, y);
+        DrawTraceSegment(canvas, xyAxesReversed, false, px, py, x, y);
+        StorePixelValue(c, y);
+        px = x;
+        py = y;
+    }
 }
 
 // Points sharing a pixel column collapse into that column's vertical range

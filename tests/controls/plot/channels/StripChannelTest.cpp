@@ -228,6 +228,45 @@ TEST_F(StripChannelTest, RightPressNearTheCurveHitsTheChannel) {
     EXPECT_FALSE(probe->DoHitTest(near));
 }
 
+TEST_F(StripChannelTest, InterpolatingStylesDrawOneValuePerColumnAndFeedTheCursor) {
+    channel->AddXY(0, 0);
+    channel->AddXY(50, 50);
+    channel->AddXY(100, 0);
+    double y = 0;
+    channel->SetInterpolationStyle(ipistPolynomial);
+    Paint();
+    EXPECT_EQ(canvas.CallsNamed("Polyline").size(), 1001u);
+    EXPECT_EQ(channel->GetYAtX(25, y), ipdpsValid);
+    EXPECT_DOUBLE_EQ(y, 37.5);
+    channel->SetInterpolationStyle(ipistCubicSpline);
+    Paint();
+    EXPECT_EQ(channel->GetYAtX(50, y), ipdpsValid);
+    EXPECT_DOUBLE_EQ(y, 50);
+    EXPECT_EQ(channel->GetYAtX(25, y), ipdpsValid);
+    EXPECT_GT(y, 25);
+    // A fill is drawn as one vertical line a column.
+    channel->SetFillEnabled(true);
+    Paint();
+    EXPECT_EQ(canvas.CallsNamed("Polyline").size(), 2 * 1001u + 1);
+    channel->SetFillEnabled(false);
+    channel->SetInterpolationStyle(ipistRational);
+    Paint();
+    EXPECT_EQ(canvas.CallsNamed("Polyline").size(), 1001u);
+}
+
+TEST_F(StripChannelTest, SplineRunsBreakAtNullPoints) {
+    channel->SetInterpolationStyle(ipistCubicSpline);
+    channel->AddXY(10, 10);
+    channel->AddXY(20, 20);
+    channel->AddXNull(30);
+    channel->AddXY(40, 40);
+    channel->AddXY(50, 20);
+    Paint();
+    EXPECT_EQ(canvas.CallsNamed("Polyline").size(), 2 * 101u);
+    double y = 0;
+    EXPECT_EQ(channel->GetYAtX(30, y), ipdpsNull);
+}
+
 TEST_F(StripChannelTest, PixelCacheRefusesColumnsOutsideThePreparedSpan) {
     channel->AddXY(1, 1);
     channel->PrepareDraw();
