@@ -33,6 +33,14 @@ void TiPlotChannel::PrepareDraw() {
         interpolationStyle_ == ipistDifferential || interpolationStyle_ == ipistDifferentialTerminated;
     if ((startIndex_ == -1 || stopIndex_ == -1) && !steps)
         return;
+    TiPlotYAxis* yAxis = YAxis();
+    if (digitalReferenceStyle_ == ipdrPercent) {
+        pixelsHigh_ = yAxis->PositionToPixels(yAxis->Span() * digitalReferenceHigh_ / 100 + yAxis->Min());
+        pixelsLow_ = yAxis->PositionToPixels(yAxis->Span() * digitalReferenceLow_ / 100 + yAxis->Min());
+    } else {
+        pixelsHigh_ = yAxis->PositionToPixels(digitalReferenceHigh_);
+        pixelsLow_ = yAxis->PositionToPixels(digitalReferenceLow_);
+    }
     pixelListStart_ = std::min(xAxis->MinPixels(), xAxis->MaxPixels());
     pixelListStop_ = std::max(xAxis->MinPixels(), xAxis->MaxPixels());
     const std::size_t columns = std::size_t(pixelListStop_ - pixelListStart_ + 1);
@@ -60,13 +68,19 @@ void TiPlotChannel::Draw(TCanvas& canvas, TColor backGroundColor) {
         DrawBars(canvas, backGroundColor);
         DrawTrace(canvas, XYAxesReversed(), backGroundColor);
         DrawMarkers(canvas, XYAxesReversed(), backGroundColor);
+        if (highLowEnabled_) {
+            if (highLowStyle_ == iphlsOpenClose)
+                DrawHighLowOpenClose(canvas, backGroundColor);
+            else
+                DrawCandleSticks(canvas, backGroundColor);
+        }
     } catch (const std::exception&) {
     }
 }
 
 void TiPlotChannel::DrawFill(TCanvas& canvas, TColor backGroundColor) {
     if (!fillEnabled_ || fillStyle_ == bsClear || interpolationStyle_ != ipistStraightLine ||
-        stopIndex_ <= startIndex_)
+        digitalEnabled_ || stopIndex_ <= startIndex_)
         return;
     const TColor color = fillUseChannelColor_ ? Color() : fillColor_;
     canvas.Brush().SetStyle(fillStyle_);
@@ -116,6 +130,10 @@ void TiPlotChannel::DrawTrace(TCanvas& canvas, bool xyAxesReversed, TColor backG
         return;
     canvas.Brush().SetStyle(bsClear);
     SetTracePen(canvas, Color(), TraceLineStyle(), TraceLineWidth(), backGroundColor);
+    if (digitalEnabled_) {
+        DrawDigital(canvas, xyAxesReversed);
+        return;
+    }
     switch (interpolationStyle_) {
     case ipistDifferential:
     case ipistDifferentialTerminated:

@@ -111,6 +111,11 @@ bool TiPlotChannel::GetYInterpolated(double x, double& y) {
     const std::int32_t j = xIncreasing_ ? i - 1 : i + 1;
     if (i == -1 || j < 0 || j >= count)
         return false;
+    // A digital channel holds the level of the point before x.
+    if (digitalEnabled_) {
+        y = GetPointY(j);
+        return true;
+    }
     if (x == GetPointX(i)) {
         y = GetPointY(i);
         return true;
@@ -251,6 +256,11 @@ void TiPlotChannel::UpdateDataCursor(IiPlotChannelCursor& cursor) {
     }
     cursor.SetValues(x, y, status);
     std::string text = BuildDataCursorText(style, x, y, status);
+    if (digitalEnabled_ && status == ipdpsValid && (style == ipcsValueXY || style == ipcsValueY)) {
+        const std::string level = GetTranslation(y != 0 ? "High" : "Low");
+        SetDataCursorTexts(DataCursorXText(), level);
+        text = style == ipcsValueXY ? DataCursorXText() + ", " + level : level;
+    }
     if (style == ipcsInverseDeltaX) {
         text = std::isfinite(x) ? xAxis->GetCursorValueText(x) : GetTranslation("Infinite");
         SetDataCursorTexts(text, {});
