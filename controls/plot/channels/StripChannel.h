@@ -223,6 +223,25 @@ private:
         field = value;
         DoChange();
     }
+    // Walks the draw range: empty points are skipped, a null point calls
+    // onNull, every other point onPoint(x, y).
+    template <class P, class N> void ForEachDrawnPoint(P onPoint, N onNull) const {
+        const TiPlotDataCustomList& list = List();
+        double x = 0, y = 0;
+        bool empty = false, null = false;
+        for (std::int32_t i = startIndex_; i <= stopIndex_; ++i) {
+            list.GetXYEmptyNull(i, x, y, empty, null);
+            if (empty)
+                continue;
+            if (null)
+                onNull();
+            else
+                onPoint(x, y);
+        }
+    }
+    // The axes, with the solid pen and brush of the high-low styles; false
+    // when there is nothing to draw.
+    bool BeginHighLow(TCanvas& canvas, TColor backGroundColor);
     void DrawDigital(TCanvas& canvas, bool xyAxesReversed);
     void DrawDigitalMarkers(TCanvas& canvas, TColor backGroundColor);
     void DrawHighLowOpenClose(TCanvas& canvas, TColor backGroundColor);

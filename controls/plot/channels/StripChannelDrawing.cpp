@@ -246,33 +246,27 @@ void TiPlotChannel::DrawFast(TCanvas& canvas, bool xyAxesReversed) {
         if (!b.Empty && !c.Empty)
             DrawTraceSegment(canvas, xyAxesReversed, false, b.XValue, b.YLast, c.XValue, c.YFirst);
     };
-    const TiPlotDataCustomList& list = List();
-    double x = 0, y = 0;
-    bool empty = false, null = false;
-    for (std::int32_t i = startIndex_; i <= stopIndex_; ++i) {
-        list.GetXYEmptyNull(i, x, y, empty, null);
-        if (empty)
-            continue;
-        if (null) {
+    ForEachDrawnPoint(
+        [&](double x, double y) {
+            const std::int32_t p = xAxis->PositionToPixels(x);
+            if (a.Empty || p == a.XPixels) {
+                a.AddData(x, y, p);
+            } else if (b.Empty || p == b.XPixels) {
+                b.AddData(x, y, p);
+            } else {
+                c.AddData(x, y, p);
+                flush();
+                a.AssignDown(c);
+                b.Clear();
+                c.Clear();
+            }
+        },
+        [&] {
             flush();
             a.Clear();
             b.Clear();
             c.Clear();
-            continue;
-        }
-        const std::int32_t p = xAxis->PositionToPixels(x);
-        if (a.Empty || p == a.XPixels) {
-            a.AddData(x, y, p);
-        } else if (b.Empty || p == b.XPixels) {
-            b.AddData(x, y, p);
-        } else {
-            c.AddData(x, y, p);
-            flush();
-            a.AssignDown(c);
-            b.Clear();
-            c.Clear();
-        }
-    }
+        });
     flush();
 }
 

@@ -39,32 +39,24 @@ void TiPlotChannel::DrawDigital(TCanvas& canvas, bool xyAxesReversed) {
         }
         sequence.Clear();
     };
-    const TiPlotDataCustomList& list = List();
-    double x = 0, y = 0;
-    bool empty = false, null = false;
-    for (std::int32_t i = startIndex_; i <= stopIndex_; ++i) {
-        list.GetXYEmptyNull(i, x, y, empty, null);
-        if (empty)
-            continue;
-        if (null) {
-            flush();
-            continue;
-        }
-        const bool high = y != 0;
-        if (sequence.StartSet && high == sequence.StartYValue) {
-            sequence.StopSet = true;
-            sequence.StopXValue = x;
-            continue;
-        }
-        if (sequence.StartSet) {
-            sequence.TransitionSet = true;
-            sequence.TransitionXValue = x;
-            flush();
-        }
-        sequence.StartSet = true;
-        sequence.StartXValue = x;
-        sequence.StartYValue = high;
-    }
+    ForEachDrawnPoint(
+        [&](double x, double y) {
+            const bool high = y != 0;
+            if (sequence.StartSet && high == sequence.StartYValue) {
+                sequence.StopSet = true;
+                sequence.StopXValue = x;
+                return;
+            }
+            if (sequence.StartSet) {
+                sequence.TransitionSet = true;
+                sequence.TransitionXValue = x;
+                flush();
+            }
+            sequence.StartSet = true;
+            sequence.StartXValue = x;
+            sequence.StartYValue = high;
+        },
+        flush);
     flush();
 }
 
@@ -113,15 +105,21 @@ void SolidColors(TCanvas& canvas, TColor pen, TColor brush) {
 
 } // namespace
 
-void TiPlotChannel::DrawHighLowOpenClose(TCanvas& canvas, TColor backGroundColor) {
-    TiPlotXAxis* xAxis = XAxis();
-    TiPlotYAxis* yAxis = YAxis();
-    if (!xAxis || !yAxis || startIndex_ < 0 || stopIndex_ < 0)
-        return;
+bool TiPlotChannel::BeginHighLow(TCanvas& canvas, TColor backGroundColor) {
+    if (!HasAxes() || startIndex_ < 0 || stopIndex_ < 0)
+        return false;
     canvas.Pen().SetWidth(0);
     canvas.Pen().SetStyle(psSolid);
     canvas.Brush().SetStyle(bsSolid);
     canvas.SetBkColor(backGroundColor);
+    return true;
+}
+
+void TiPlotChannel::DrawHighLowOpenClose(TCanvas& canvas, TColor backGroundColor) {
+    if (!BeginHighLow(canvas, backGroundColor))
+        return;
+    TiPlotXAxis* xAxis = XAxis();
+    TiPlotYAxis* yAxis = YAxis();
     const bool reversed = XYAxesReversed();
     const TiPlotDataCustomList& list = List();
     for (std::int32_t i = startIndex_; i <= stopIndex_; ++i) {
@@ -160,14 +158,10 @@ void TiPlotChannel::DrawHighLowOpenClose(TCanvas& canvas, TColor backGroundColor
 }
 
 void TiPlotChannel::DrawCandleSticks(TCanvas& canvas, TColor backGroundColor) {
+    if (!BeginHighLow(canvas, backGroundColor))
+        return;
     TiPlotXAxis* xAxis = XAxis();
     TiPlotYAxis* yAxis = YAxis();
-    if (!xAxis || !yAxis || startIndex_ < 0 || stopIndex_ < 0)
-        return;
-    canvas.Pen().SetWidth(0);
-    canvas.Pen().SetStyle(psSolid);
-    canvas.Brush().SetStyle(bsSolid);
-    canvas.SetBkColor(backGroundColor);
     const bool reversed = XYAxesReversed();
     const TiPlotDataCustomList& list = List();
     for (std::int32_t i = startIndex_; i <= stopIndex_; ++i) {
