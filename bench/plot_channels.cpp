@@ -91,16 +91,9 @@ void EditorPlotPaint() {
     plot.xAxis->SetDrawRect(Rect(40, 200, 580, 225));
     plot.yAxis->SetDrawRect(Rect(5, 5, 40, 200));
     auto curve = plot.MakeChannel();
-    curve->SetColor(clWhite);
-    curve->SetTraceLineWidth(2);
+    korvan::testing::SetAsEditorCurve(*curve);
     auto marker = plot.MakeChannel();
-    marker->SetColor(TColor(8421631));
-    marker->SetTraceLineStyle(iplsDot);
-    marker->SetTraceLineWidth(5);
-    marker->SetMarkersVisible(true);
-    marker->SetMarkersAllowIndividual(true);
-    marker->SetMarkersSize(5);
-    marker->SetMarkersPenWidth(3);
+    korvan::testing::SetAsEditorMarker(*marker);
     const auto paint = [&] {
         curve->DeletePoints(curve->Count());
         for (auto [x, y] : {std::pair{0.0, 0.0}, {-30.0, -30.0}, {-50.0, -40.0}, {-100.0, -100.0}})

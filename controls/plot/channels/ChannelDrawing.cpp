@@ -57,43 +57,40 @@ void TiPlotChannelCustom::DrawTraceSegment(TCanvas& canvas, bool xyAxesReversed,
         return;
     if (clipToAxes_ && yInPercent && !(xAxis->ValueOnScale(s->X1) && xAxis->ValueOnScale(s->X2)))
         return;
-    const auto yPixels = [&](double y) {
-        if (!yInPercent)
-            return yAxis->PositionToPixels(y);
-        int pixels = 0;
-        if (IiPlotChannelHost* host = ChannelHost()) {
-            if (xyAxesReversed)
-                host->DataViewPercentToPixelsX(y, pixels);
-            else
-                host->DataViewPercentToPixelsY(y, pixels);
-        }
-        return pixels;
-    };
-    TPoint a = Point(xAxis->PositionToPixels(s->X1), yPixels(s->Y1));
-    TPoint b = Point(xAxis->PositionToPixels(s->X2), yPixels(s->Y2));
-    if (xyAxesReversed) {
-        std::swap(a.X, a.Y);
-        std::swap(b.X, b.Y);
-    }
+    const TPoint a = PixelOf(s->X1, s->Y1, xyAxesReversed, yInPercent);
+    const TPoint b = PixelOf(s->X2, s->Y2, xyAxesReversed, yInPercent);
     canvas.Polyline({a, b});
 }
 
-TPoint TiPlotChannelCustom::ValueToPixels(double x, double y, bool xyAxesReversed) {
+TPoint TiPlotChannelCustom::PixelOf(double x, double y, bool xyAxesReversed, bool yInPercent) {
     TiPlotXAxis* xAxis = XAxis();
     TiPlotYAxis* yAxis = YAxis();
-    if (!xAxis || !yAxis)
+    if (!xAxis || (!yAxis && !yInPercent))
         return {};
-    const int px = xAxis->PositionToPixels(x), py = yAxis->PositionToPixels(y);
+    int py = 0;
+    if (!yInPercent) {
+        py = yAxis->PositionToPixels(y);
+    } else if (IiPlotChannelHost* host = ChannelHost()) {
+        if (xyAxesReversed)
+            host->DataViewPercentToPixelsX(y, py);
+        else
+            host->DataViewPercentToPixelsY(y, py);
+    }
+    const int px = xAxis->PositionToPixels(x);
     return xyAxesReversed ? Point(py, px) : Point(px, py);
 }
 
+TPoint TiPlotChannelCustom::ValueToPixels(double x, double y, bool xyAxesReversed) {
+    return PixelOf(x, y, xyAxesReversed, false);
+}
+
 void TiPlotChannelCustom::FillValueQuad(TCanvas& canvas, bool xyAxesReversed,
-                                        const TiValuePoint (&corners)[4]) {
-    if (!HasAxes())
+                                        const TiValuePoint (&corners)[4], bool yInPercent) {
+    if (!XAxis() || (!YAxis() && !yInPercent))
         return;
     std::vector<TPoint> polygon;
     for (const TiValuePoint& p : corners)
-        polygon.push_back(ValueToPixels(p.X, p.Y, xyAxesReversed));
+        polygon.push_back(PixelOf(p.X, p.Y, xyAxesReversed, yInPercent));
     canvas.Polygon(polygon);
 }
 

@@ -131,11 +131,6 @@ IiPlotAxisHost* TiPlotChannelCustom::AxisHost() const {
 
 // ---------------------------------------------------------------- settings
 
-template <class F> void TiPlotChannelCustom::SetListDefault(F edit) {
-    edit(MutableList());
-    DoChange();
-}
-
 void TiPlotChannelCustom::SetRingBufferSize(std::int32_t value) {
     MutableList().SetRingBufferSize(value);
     DoChange();

@@ -240,8 +240,12 @@ public:
     // view 0.
     void DrawTraceSegment(TCanvas& canvas, bool xyAxesReversed, bool yInPercent, double x1, double y1,
                           double x2, double y2);
+    // The pixel of a value point; with yInPercent Y is a percentage of data
+    // view 0 (of its width when the axes are reversed).
+    TPoint PixelOf(double x, double y, bool xyAxesReversed, bool yInPercent);
     // Fills the polygon of four value points with the canvas' pen and brush.
-    void FillValueQuad(TCanvas& canvas, bool xyAxesReversed, const TiValuePoint (&corners)[4]);
+    void FillValueQuad(TCanvas& canvas, bool xyAxesReversed, const TiValuePoint (&corners)[4],
+                       bool yInPercent = false);
     bool IsMarkerDrawn(std::int32_t index);
     TPoint GetMarkerPixelPoint(std::int32_t index);
     TRect GetMarkerRect(std::int32_t index);
@@ -311,10 +315,14 @@ protected:
     std::int32_t startIndex_ = -1;
     std::int32_t stopIndex_ = -1;
 
+    // Writes a stored default of the point list through edit, then
+    // DoChange (also when the value is the same).
+    template <class F> void SetListDefault(F edit) {
+        edit(MutableList());
+        DoChange();
+    }
+
 private:
-    // Writes a stored default through edit, then DoChange (also when the
-    // value is the same).
-    template <class F> void SetListDefault(F edit);
     double MarkerPaddedValue(std::int32_t index, bool xAxis, int sign);
     void FlushLogFor(double x, double y);
     // The pixel of a value on an axis.

@@ -36,6 +36,45 @@ const TClassInfo& TiPlotChannel::StaticClassInfo() {
             .Default(clBlack)
             .Property("FillUseChannelColor", &C::FillUseChannelColor, &C::SetFillUseChannelColor)
             .Default(true)
+            .Property("DigitalEnabled", &C::DigitalEnabled, &C::SetDigitalEnabled)
+            .Default(false)
+            .Enum("DigitalReferenceStyle", &C::DigitalReferenceStyle, &C::SetDigitalReferenceStyle,
+                  DigitalReferenceStyleNames(), "TiPlotDigitalReferenceStyle")
+            .Default(ipdrScale)
+            .Property("DigitalReferenceLow", &C::DigitalReferenceLow, &C::SetDigitalReferenceLow)
+            .Property("DigitalReferenceHigh", &C::DigitalReferenceHigh, &C::SetDigitalReferenceHigh)
+            .Enum("HighLowStyle", &C::HighLowStyle, &C::SetHighLowStyle, HighLowStyleNames(),
+                  "TiPlotHighLowStyle")
+            .Default(iphlsOpenClose)
+            .Property("HighLowEnabled", &C::HighLowEnabled, &C::SetHighLowEnabled)
+            .Default(false)
+            .Property("HighLowBarColor", &C::HighLowBarColor, &C::SetHighLowBarColor)
+            .TypeName("TColor")
+            .Default(TColor(16776960))
+            .Property("HighLowBarWidth", &C::HighLowBarWidth, &C::SetHighLowBarWidth)
+            .Property("HighLowOpenShow", &C::HighLowOpenShow, &C::SetHighLowOpenShow)
+            .Default(true)
+            .Property("HighLowOpenColor", &C::HighLowOpenColor, &C::SetHighLowOpenColor)
+            .TypeName("TColor")
+            .Default(TColor(65280))
+            .Property("HighLowOpenWidth", &C::HighLowOpenWidth, &C::SetHighLowOpenWidth)
+            .Property("HighLowOpenHeight", &C::HighLowOpenHeight, &C::SetHighLowOpenHeight)
+            .Property("HighLowCloseShow", &C::HighLowCloseShow, &C::SetHighLowCloseShow)
+            .Default(true)
+            .Property("HighLowCloseColor", &C::HighLowCloseColor, &C::SetHighLowCloseColor)
+            .TypeName("TColor")
+            .Default(TColor(255))
+            .Property("HighLowCloseWidth", &C::HighLowCloseWidth, &C::SetHighLowCloseWidth)
+            .Property("HighLowCloseHeight", &C::HighLowCloseHeight, &C::SetHighLowCloseHeight)
+            .Property("HighLowShadowColor", &C::HighLowShadowColor, &C::SetHighLowShadowColor)
+            .TypeName("TColor")
+            .Default(TColor(8421504))
+            .Property("HighLowBullishColor", &C::HighLowBullishColor, &C::SetHighLowBullishColor)
+            .TypeName("TColor")
+            .Default(TColor(16777215))
+            .Property("HighLowBearishColor", &C::HighLowBearishColor, &C::SetHighLowBearishColor)
+            .TypeName("TColor")
+            .Default(TColor(8421504))
             .Property("BarEnabled", &C::BarEnabled, &C::SetBarEnabled)
             .Default(false)
             .Property("BarPenUseChannelColor", &C::BarPenUseChannelColor, &C::SetBarPenUseChannelColor)
@@ -91,31 +130,26 @@ void TiPlotChannel::SetFillStyle(TBrushStyle value) {
     DoChange();
 }
 
-template <class F> void TiPlotChannel::SetBarDefault(F edit) {
-    edit(MutableList());
-    DoChange();
-}
-
 void TiPlotChannel::SetBarReference(double value) {
-    SetBarDefault([value](TiPlotDataCustomList& l) { l.SetStoredBarReference(value); });
+    SetListDefault([value](TiPlotDataCustomList& l) { l.SetStoredBarReference(value); });
 }
 void TiPlotChannel::SetBarWidth(double value) {
-    SetBarDefault([value](TiPlotDataCustomList& l) { l.SetStoredBarWidth(value); });
+    SetListDefault([value](TiPlotDataCustomList& l) { l.SetStoredBarWidth(value); });
 }
 void TiPlotChannel::SetBarPenColor(TColor value) {
-    SetBarDefault([value](TiPlotDataCustomList& l) { l.SetStoredBarPenColor(value); });
+    SetListDefault([value](TiPlotDataCustomList& l) { l.SetStoredBarPenColor(value); });
 }
 void TiPlotChannel::SetBarPenWidth(std::int32_t value) {
-    SetBarDefault([value](TiPlotDataCustomList& l) { l.SetStoredBarPenWidth(value); });
+    SetListDefault([value](TiPlotDataCustomList& l) { l.SetStoredBarPenWidth(value); });
 }
 void TiPlotChannel::SetBarPenStyle(TPenStyle value) {
-    SetBarDefault([value](TiPlotDataCustomList& l) { l.SetStoredBarPenStyle(value); });
+    SetListDefault([value](TiPlotDataCustomList& l) { l.SetStoredBarPenStyle(value); });
 }
 void TiPlotChannel::SetBarBrushColor(TColor value) {
-    SetBarDefault([value](TiPlotDataCustomList& l) { l.SetStoredBarBrushColor(value); });
+    SetListDefault([value](TiPlotDataCustomList& l) { l.SetStoredBarBrushColor(value); });
 }
 void TiPlotChannel::SetBarBrushStyle(TBrushStyle value) {
-    SetBarDefault([value](TiPlotDataCustomList& l) { l.SetStoredBarBrushStyle(value); });
+    SetListDefault([value](TiPlotDataCustomList& l) { l.SetStoredBarBrushStyle(value); });
 }
 
 // ---------------------------------------------------------------- adding
@@ -192,8 +226,10 @@ std::int32_t TiPlotChannel::AddYElapsedSeconds(double y) {
 }
 
 void TiPlotChannel::AddYArray(double xInterval, const TiPlotValueArray& yData) {
-    if (yData.Dimensions() != 1 || yData.Values.size() < std::size_t(yData.Length(0)))
+    if (yData.Dimensions() != 1)
         throw Exception("Y-Data array must be 1 dimensional");
+    if (yData.Values.size() < std::size_t(yData.Length(0)))
+        throw Exception("Array bounds do not match its values");
     ApplyStartTimeRule();
     const double base = Count() == 0 ? 0.0 : XLast();
     for (std::int32_t k = 0; k < yData.Length(0); ++k)

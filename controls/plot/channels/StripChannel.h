@@ -78,6 +78,84 @@ public:
     TBrushStyle BarBrushStyle() const { return List().StoredBarBrushStyle(); }
     void SetBarBrushStyle(TBrushStyle value);
 
+    // Two-level trace: high for Y not 0, low for Y = 0, at the reference
+    // levels (Y-axis values, or percent of the data view's height).
+    bool DigitalEnabled() const { return digitalEnabled_; }
+    void SetDigitalEnabled(bool value) {
+        SetBooleanProperty(value, digitalEnabled_, &TiPlotObject::DoChange);
+    }
+    TiPlotDigitalReferenceStyle DigitalReferenceStyle() const { return digitalReferenceStyle_; }
+    void SetDigitalReferenceStyle(TiPlotDigitalReferenceStyle value) {
+        SetChanged(value, digitalReferenceStyle_);
+    }
+    double DigitalReferenceLow() const { return digitalReferenceLow_; }
+    void SetDigitalReferenceLow(double value) {
+        SetDoubleProperty(value, digitalReferenceLow_, &TiPlotObject::DoChange);
+    }
+    double DigitalReferenceHigh() const { return digitalReferenceHigh_; }
+    void SetDigitalReferenceHigh(double value) {
+        SetDoubleProperty(value, digitalReferenceHigh_, &TiPlotObject::DoChange);
+    }
+    // High-low points (the full list keeps their four values).
+    TiPlotHighLowStyle HighLowStyle() const { return highLowStyle_; }
+    void SetHighLowStyle(TiPlotHighLowStyle value) { SetChanged(value, highLowStyle_); }
+    bool HighLowEnabled() const { return highLowEnabled_; }
+    void SetHighLowEnabled(bool value) {
+        SetBooleanProperty(value, highLowEnabled_, &TiPlotObject::DoChange);
+    }
+    TColor HighLowBarColor() const { return highLowBarColor_; }
+    void SetHighLowBarColor(TColor value) {
+        SetColorProperty(value, highLowBarColor_, &TiPlotObject::DoChange);
+    }
+    double HighLowBarWidth() const { return highLowBarWidth_; }
+    void SetHighLowBarWidth(double value) {
+        SetDoubleProperty(value, highLowBarWidth_, &TiPlotObject::DoChange);
+    }
+    bool HighLowOpenShow() const { return highLowOpenShow_; }
+    void SetHighLowOpenShow(bool value) {
+        SetBooleanProperty(value, highLowOpenShow_, &TiPlotObject::DoChange);
+    }
+    TColor HighLowOpenColor() const { return highLowOpenColor_; }
+    void SetHighLowOpenColor(TColor value) {
+        SetColorProperty(value, highLowOpenColor_, &TiPlotObject::DoChange);
+    }
+    double HighLowOpenWidth() const { return highLowOpenWidth_; }
+    void SetHighLowOpenWidth(double value) {
+        SetDoubleProperty(value, highLowOpenWidth_, &TiPlotObject::DoChange);
+    }
+    double HighLowOpenHeight() const { return highLowOpenHeight_; }
+    void SetHighLowOpenHeight(double value) {
+        SetDoubleProperty(value, highLowOpenHeight_, &TiPlotObject::DoChange);
+    }
+    bool HighLowCloseShow() const { return highLowCloseShow_; }
+    void SetHighLowCloseShow(bool value) {
+        SetBooleanProperty(value, highLowCloseShow_, &TiPlotObject::DoChange);
+    }
+    TColor HighLowCloseColor() const { return highLowCloseColor_; }
+    void SetHighLowCloseColor(TColor value) {
+        SetColorProperty(value, highLowCloseColor_, &TiPlotObject::DoChange);
+    }
+    double HighLowCloseWidth() const { return highLowCloseWidth_; }
+    void SetHighLowCloseWidth(double value) {
+        SetDoubleProperty(value, highLowCloseWidth_, &TiPlotObject::DoChange);
+    }
+    double HighLowCloseHeight() const { return highLowCloseHeight_; }
+    void SetHighLowCloseHeight(double value) {
+        SetDoubleProperty(value, highLowCloseHeight_, &TiPlotObject::DoChange);
+    }
+    TColor HighLowShadowColor() const { return highLowShadowColor_; }
+    void SetHighLowShadowColor(TColor value) {
+        SetColorProperty(value, highLowShadowColor_, &TiPlotObject::DoChange);
+    }
+    TColor HighLowBullishColor() const { return highLowBullishColor_; }
+    void SetHighLowBullishColor(TColor value) {
+        SetColorProperty(value, highLowBullishColor_, &TiPlotObject::DoChange);
+    }
+    TColor HighLowBearishColor() const { return highLowBearishColor_; }
+    void SetHighLowBearishColor(TColor value) {
+        SetColorProperty(value, highLowBearishColor_, &TiPlotObject::DoChange);
+    }
+
     // --- public ---
     // Days, as the framework's date-time; the origin of the elapsed-time
     // adders.
@@ -122,6 +200,7 @@ public:
     void PrepareDraw() override;
     void Draw(TCanvas& canvas, TColor backGroundColor) override;
     void DrawTrace(TCanvas& canvas, bool xyAxesReversed, TColor backGroundColor) override;
+    void DrawMarkers(TCanvas& canvas, bool xyAxesReversed, TColor backGroundColor) override;
     TRect GetBarRect(std::int32_t index) override;
     // Raises "Pixel List XPixel out of Range" outside the prepared columns.
     void StorePixelValue(std::int32_t xPixel, double yValue);
@@ -135,13 +214,48 @@ private:
     void ApplyStartTimeRule();
     void CheckXOrder(double x) const;
     void UpdateXIncreasing();
-    std::int32_t FindIndexIncreasing(double x) const;
-    std::int32_t FindIndexDecreasing(double x) const;
+    std::int32_t FindIndex(double x, bool increasing) const;
+    std::int32_t DrawRangeEnd(bool start);
+    double FitYOverDrawRange(bool largest);
+    template <class E> void SetChanged(E value, E& field) {
+        if (value == field)
+            return;
+        field = value;
+        DoChange();
+    }
+    // Walks the draw range: empty points are skipped, a null point calls
+    // onNull, every other point onPoint(x, y).
+    template <class P, class N> void ForEachDrawnPoint(P onPoint, N onNull) const {
+        const TiPlotDataCustomList& list = List();
+        double x = 0, y = 0;
+        bool empty = false, null = false;
+        for (std::int32_t i = startIndex_; i <= stopIndex_; ++i) {
+            list.GetXYEmptyNull(i, x, y, empty, null);
+            if (empty)
+                continue;
+            if (null)
+                onNull();
+            else
+                onPoint(x, y);
+        }
+    }
+    // The axes, with the solid pen and brush of the high-low styles; false
+    // when there is nothing to draw.
+    bool BeginHighLow(TCanvas& canvas, TColor backGroundColor);
+    void DrawDigital(TCanvas& canvas, bool xyAxesReversed);
+    void DrawDigitalMarkers(TCanvas& canvas, TColor backGroundColor);
+    void DrawHighLowOpenClose(TCanvas& canvas, TColor backGroundColor);
+    void DrawCandleSticks(TCanvas& canvas, TColor backGroundColor);
     void DrawFill(TCanvas& canvas, TColor backGroundColor);
     void DrawBars(TCanvas& canvas, TColor backGroundColor);
     void DrawFast(TCanvas& canvas, bool xyAxesReversed);
     void DrawStepTrace(TCanvas& canvas, bool xyAxesReversed);
-    template <class F> void SetBarDefault(F edit);
+    // The interpolating styles: one value per pixel column of the X range
+    // the points span, joined, filled down as vertical lines and left in
+    // the pixel cache for the cursor.
+    void DrawCubicSpline(TCanvas& canvas, bool xyAxesReversed);
+    void DrawCurve(TCanvas& canvas, bool xyAxesReversed, double firstX, double lastX,
+                   const std::function<double(double)>& valueAt);
 
     bool fastDrawEnabled_ = true;
     bool allowOutOfOrderXValues_ = true;
@@ -156,6 +270,27 @@ private:
     bool barEnabled_ = false;
     bool barPenUseChannelColor_ = true;
     bool barBrushUseChannelColor_ = true;
+    bool digitalEnabled_ = false;
+    TiPlotDigitalReferenceStyle digitalReferenceStyle_ = ipdrScale;
+    double digitalReferenceLow_ = 10;
+    double digitalReferenceHigh_ = 90;
+    TiPlotHighLowStyle highLowStyle_ = iphlsOpenClose;
+    bool highLowEnabled_ = false;
+    TColor highLowBarColor_ = TColor(16776960);
+    double highLowBarWidth_ = 0.5;
+    bool highLowOpenShow_ = true;
+    TColor highLowOpenColor_ = TColor(65280);
+    double highLowOpenWidth_ = 1;
+    double highLowOpenHeight_ = 1;
+    bool highLowCloseShow_ = true;
+    TColor highLowCloseColor_ = TColor(255);
+    double highLowCloseWidth_ = 1;
+    double highLowCloseHeight_ = 1;
+    TColor highLowShadowColor_ = TColor(8421504);
+    TColor highLowBullishColor_ = TColor(16777215);
+    TColor highLowBearishColor_ = TColor(8421504);
+    std::int32_t pixelsHigh_ = 0;
+    std::int32_t pixelsLow_ = 0;
     bool xIncreasing_ = true;
     double elapsedStartTime_ = 0;
     std::function<double()> now_;

@@ -5,12 +5,14 @@
 #include "controls/plot/axes/XYAxes.h"
 #include "controls/plot/channels/StripChannel.h"
 #include "controls/plot/core/ChannelTrace.h"
+#include "controls/plot/core/Interpolation.h"
 #include "controls/plot/core/PlotContainers.h"
 #include "platform/gfx/Canvas.h"
 #include "platform/text/Exception.h"
 
 #include <algorithm>
 #include <exception>
+#include <vector>
 
 void TiPlotChannel::PrepareDraw() {
     SetCanDraw(false);
@@ -31,6 +33,14 @@ void TiPlotChannel::PrepareDraw() {
         interpolationStyle_ == ipistDifferential || interpolationStyle_ == ipistDifferentialTerminated;
     if ((startIndex_ == -1 || stopIndex_ == -1) && !steps)
         return;
+    TiPlotYAxis* yAxis = YAxis();
+    if (digitalReferenceStyle_ == ipdrPercent) {
+        pixelsHigh_ = yAxis->PositionToPixels(yAxis->Span() * digitalReferenceHigh_ / 100 + yAxis->Min());
+        pixelsLow_ = yAxis->PositionToPixels(yAxis->Span() * digitalReferenceLow_ / 100 + yAxis->Min());
+    } else {
+        pixelsHigh_ = yAxis->PositionToPixels(digitalReferenceHigh_);
+        pixelsLow_ = yAxis->PositionToPixels(digitalReferenceLow_);
+    }
     pixelListStart_ = std::min(xAxis->MinPixels(), xAxis->MaxPixels());
     pixelListStop_ = std::max(xAxis->MinPixels(), xAxis->MaxPixels());
     const std::size_t columns = std::size_t(pixelListStop_ - pixelListStart_ + 1);
@@ -58,13 +68,19 @@ void TiPlotChannel::Draw(TCanvas& canvas, TColor backGroundColor) {
         DrawBars(canvas, backGroundColor);
         DrawTrace(canvas, XYAxesReversed(), backGroundColor);
         DrawMarkers(canvas, XYAxesReversed(), backGroundColor);
+        if (highLowEnabled_) {
+            if (highLowStyle_ == iphlsOpenClose)
+                DrawHighLowOpenClose(canvas, backGroundColor);
+            else
+                DrawCandleSticks(canvas, backGroundColor);
+        }
     } catch (const std::exception&) {
     }
 }
 
 void TiPlotChannel::DrawFill(TCanvas& canvas, TColor backGroundColor) {
     if (!fillEnabled_ || fillStyle_ == bsClear || interpolationStyle_ != ipistStraightLine ||
-        stopIndex_ <= startIndex_)
+        digitalEnabled_ || stopIndex_ <= startIndex_)
         return;
     const TColor color = fillUseChannelColor_ ? Color() : fillColor_;
     canvas.Brush().SetStyle(fillStyle_);
@@ -114,6 +130,10 @@ void TiPlotChannel::DrawTrace(TCanvas& canvas, bool xyAxesReversed, TColor backG
         return;
     canvas.Brush().SetStyle(bsClear);
     SetTracePen(canvas, Color(), TraceLineStyle(), TraceLineWidth(), backGroundColor);
+    if (digitalEnabled_) {
+        DrawDigital(canvas, xyAxesReversed);
+        return;
+    }
     switch (interpolationStyle_) {
     case ipistDifferential:
     case ipistDifferentialTerminated:
@@ -126,11 +146,84 @@ void TiPlotChannel::DrawTrace(TCanvas& canvas, bool xyAxesReversed, TColor backG
         }
         break;
     case ipistCubicSpline:
+        DrawCubicSpline(canvas, xyAxesReversed);
+        return;
     case ipistPolynomial:
-    case ipistRational:
-        break;
+    case ipistRational: {
+        const std::int32_t count = Count();
+        if (count < 2)
+            return;
+        std::vector<double> xs(static_cast<std::size_t>(count)), ys(static_cast<std::size_t>(count));
+        for (std::int32_t i = 0; i < count; ++i) {
+            xs[std::size_t(i)] = GetPointX(i);
+            ys[std::size_t(i)] = GetPointY(i);
+        }
+        const bool polynomial = interpolationStyle_ == ipistPolynomial;
+        DrawCurve(canvas, xyAxesReversed, xs.front(), xs.back(), [&](double x) {
+            return polynomial ? korvan::plot::PolynomialInterpolate(xs, ys, x).Y
+                              : korvan::plot::RationalInterpolate(xs, ys, x).Y;
+        });
+        return;
+    }
     }
     TiPlotChannelCustom::DrawTrace(canvas, xyAxesReversed, backGroundColor);
+}
+
+// Runs of the whole channel: empty points are skipped, a null point ends a
+// run; each run of two or more points is one natural spline.
+void TiPlotChannel::DrawCubicSpline(TCanvas& canvas, bool xyAxesReversed) {
+    std::vector<double> xs, ys;
+    const auto drawRun = [&] {
+        if (xs.size() > 1) {
+            const std::vector<double> y2 = korvan::plot::SplineSecondDerivatives(xs, ys, true);
+            DrawCurve(canvas, xyAxesReversed, xs.front(), xs.back(),
+                      [&](double x) { return korvan::plot::SplineInterpolate(xs, ys, y2, x); });
+        }
+        xs.clear();
+        ys.clear();
+    };
+    for (std::int32_t i = 0; i < Count(); ++i) {
+        if (GetPointEmpty(i))
+            continue;
+        if (GetPointNull(i)) {
+            drawRun();
+            continue;
+        }
+        xs.push_back(GetPointX(i));
+        ys.push_back(GetPointY(i));
+    }
+    drawRun();
+}
+
+void TiPlotChannel::DrawCurve(TCanvas& canvas, bool xyAxesReversed, double firstX, double lastX,
+                              const std::function<double(double)>& valueAt) {
+    TiPlotXAxis* axis = XAxis();
+    const TColor fill = fillUseChannelColor_ ? Color() : fillColor_;
+    canvas.Brush().SetStyle(fillStyle_);
+    canvas.Brush().SetColor(fill);
+    const bool filled = fillEnabled_ && fillStyle_ != bsClear;
+    const int p0 = axis->PositionToPixels(std::max(firstX, axis->Min()));
+    const int p1 = axis->PositionToPixels(std::min(lastX, axis->Max()));
+    const int c0 = std::min(p0, p1), c1 = std::max(p0, p1);
+    const auto fillDown = [&](double x, double y) {
+        if (!filled)
+            return;
+        canvas.Pen().SetColor(fill);
+        DrawTraceSegment(canvas, xyAxesReversed, false, x, fillReference_, x, y);
+        canvas.Pen().SetColor(Color());
+    };
+    double px = axis->PixelsToPosition(c0);
+    double py = valueAt(px);
+    fillDown(px, py);
+    StorePixelValue(c0, py);
+    for (int c = c0; c <= c1; ++c) {
+        const double x = axis->PixelsToPosition(c), y = valueAt(x);
+        fillDown(x, y);
+        DrawTraceSegment(canvas, xyAxesReversed, false, px, py, x, y);
+        StorePixelValue(c, y);
+        px = x;
+        py = y;
+    }
 }
 
 // Points sharing a pixel column collapse into that column's vertical range
@@ -153,33 +246,27 @@ void TiPlotChannel::DrawFast(TCanvas& canvas, bool xyAxesReversed) {
         if (!b.Empty && !c.Empty)
             DrawTraceSegment(canvas, xyAxesReversed, false, b.XValue, b.YLast, c.XValue, c.YFirst);
     };
-    const TiPlotDataCustomList& list = List();
-    double x = 0, y = 0;
-    bool empty = false, null = false;
-    for (std::int32_t i = startIndex_; i <= stopIndex_; ++i) {
-        list.GetXYEmptyNull(i, x, y, empty, null);
-        if (empty)
-            continue;
-        if (null) {
+    ForEachDrawnPoint(
+        [&](double x, double y) {
+            const std::int32_t p = xAxis->PositionToPixels(x);
+            if (a.Empty || p == a.XPixels) {
+                a.AddData(x, y, p);
+            } else if (b.Empty || p == b.XPixels) {
+                b.AddData(x, y, p);
+            } else {
+                c.AddData(x, y, p);
+                flush();
+                a.AssignDown(c);
+                b.Clear();
+                c.Clear();
+            }
+        },
+        [&] {
             flush();
             a.Clear();
             b.Clear();
             c.Clear();
-            continue;
-        }
-        const std::int32_t p = xAxis->PositionToPixels(x);
-        if (a.Empty || p == a.XPixels) {
-            a.AddData(x, y, p);
-        } else if (b.Empty || p == b.XPixels) {
-            b.AddData(x, y, p);
-        } else {
-            c.AddData(x, y, p);
-            flush();
-            a.AssignDown(c);
-            b.Clear();
-            c.Clear();
-        }
-    }
+        });
     flush();
 }
 

@@ -21,29 +21,16 @@ void TiPlotChannel::UpdateXIncreasing() {
     xIncreasing_ = !(Count() >= 3 && GetPointX(1) < GetPointX(0));
 }
 
-std::int32_t TiPlotChannel::FindIndexIncreasing(double x) const {
+// Binary search: the index where x was found, else the last one looked at
+// (-1 for an empty channel).
+std::int32_t TiPlotChannel::FindIndex(double x, bool increasing) const {
     std::int32_t lo = 0, hi = Count() - 1, mid = -1;
     while (lo <= hi) {
         mid = lo + (hi - lo) / 2;
         const double at = GetPointX(mid);
         if (at == x)
             break;
-        if (x < at)
-            hi = mid - 1;
-        else
-            lo = mid + 1;
-    }
-    return mid;
-}
-
-std::int32_t TiPlotChannel::FindIndexDecreasing(double x) const {
-    std::int32_t lo = 0, hi = Count() - 1, mid = -1;
-    while (lo <= hi) {
-        mid = lo + (hi - lo) / 2;
-        const double at = GetPointX(mid);
-        if (at == x)
-            break;
-        if (x > at)
+        if (increasing ? x < at : x > at)
             hi = mid - 1;
         else
             lo = mid + 1;
@@ -59,13 +46,13 @@ std::int32_t TiPlotChannel::CalcIndex(double target) {
     if (xIncreasing_) {
         if (target < GetPointX(0) || target > GetPointX(count - 1))
             return -1;
-        i = FindIndexIncreasing(target);
+        i = FindIndex(target, true);
         if (target > GetPointX(i))
             ++i;
     } else {
         if (target > GetPointX(0) || target < GetPointX(count - 1))
             return -1;
-        i = FindIndexDecreasing(target);
+        i = FindIndex(target, false);
         if (target > GetPointX(i))
             --i;
     }
@@ -73,56 +60,40 @@ std::int32_t TiPlotChannel::CalcIndex(double target) {
 }
 
 void TiPlotChannel::CalcStartIndex() {
-    const std::int32_t count = Count();
-    TiPlotXAxis* axis = XAxis();
-    if (!axis || count == 0) {
-        startIndex_ = -1;
-        return;
-    }
-    std::int32_t start = 0;
-    if (drawOutOfOrderXValues_) {
-        start = count - 2;
-        for (std::int32_t i = 0; i < count; ++i)
-            if (axis->ValueOnScale(GetPointX(i))) {
-                start = i - 1;
-                break;
-            }
-    } else if (xIncreasing_) {
-        start = FindIndexIncreasing(axis->Min());
-        if (axis->Min() < GetPointX(start))
-            --start;
-    } else {
-        start = FindIndexDecreasing(axis->Max());
-        if (axis->Max() > GetPointX(start))
-            --start;
-    }
-    startIndex_ = Clamped(start, count);
+    startIndex_ = DrawRangeEnd(true);
 }
 
 void TiPlotChannel::CalcStopIndex() {
+    stopIndex_ = DrawRangeEnd(false);
+}
+
+// One end of the draw range: the point just beyond the visible range on
+// that side (so that the trace enters and leaves the view), clamped to the
+// points; -1 without an X axis or points.
+std::int32_t TiPlotChannel::DrawRangeEnd(bool start) {
     const std::int32_t count = Count();
     TiPlotXAxis* axis = XAxis();
-    if (!axis || count == 0) {
-        stopIndex_ = -1;
-        return;
-    }
-    std::int32_t stop = 0;
+    if (!axis || count == 0)
+        return -1;
+    std::int32_t index = start ? count - 2 : 0;
     if (drawOutOfOrderXValues_) {
-        for (std::int32_t i = count - 1; i >= 0; --i)
+        for (std::int32_t k = 0; k < count; ++k) {
+            const std::int32_t i = start ? k : count - 1 - k;
             if (axis->ValueOnScale(GetPointX(i))) {
-                stop = i + 1;
+                index = start ? i - 1 : i + 1;
                 break;
             }
-    } else if (xIncreasing_) {
-        stop = FindIndexIncreasing(axis->Max());
-        if (axis->Max() > GetPointX(stop))
-            ++stop;
-    } else {
-        stop = FindIndexDecreasing(axis->Min());
-        if (axis->Min() < GetPointX(stop))
-            ++stop;
+        }
+        return Clamped(index, count);
     }
-    stopIndex_ = Clamped(stop, count);
+    // The start meets the axis end where X begins, the stop the other one.
+    const double edge = start == xIncreasing_ ? axis->Min() : axis->Max();
+    index = FindIndex(edge, xIncreasing_);
+    const double at = GetPointX(index);
+    const bool beyond = start == xIncreasing_ ? edge < at : edge > at;
+    if (beyond)
+        index += start ? -1 : 1;
+    return Clamped(index, count);
 }
 
 bool TiPlotChannel::GetYInterpolated(double x, double& y) {
@@ -140,6 +111,11 @@ bool TiPlotChannel::GetYInterpolated(double x, double& y) {
     const std::int32_t j = xIncreasing_ ? i - 1 : i + 1;
     if (i == -1 || j < 0 || j >= count)
         return false;
+    // A digital channel holds the level of the point before x.
+    if (digitalEnabled_) {
+        y = GetPointY(j);
+        return true;
+    }
     if (x == GetPointX(i)) {
         y = GetPointY(i);
         return true;
@@ -221,28 +197,25 @@ double TiPlotChannel::GetFitXMin() {
     return GetPointValid(end) ? GetXMinusMarker(end) : 1e300;
 }
 
-double TiPlotChannel::GetFitYMax() {
+// The Y fit follows the visible X range: the valid points of the draw range.
+double TiPlotChannel::FitYOverDrawRange(bool largest) {
     CalcStartIndex();
     CalcStopIndex();
-    double result = -1e300;
+    double result = largest ? -1e300 : 1e300;
     if (!HasAxes() || !Visible() || startIndex_ == -1 || stopIndex_ == -1)
         return result;
     for (std::int32_t i = startIndex_; i <= stopIndex_; ++i)
         if (GetPointValid(i))
-            result = std::max(result, GetYPlusMarker(i));
+            result = largest ? std::max(result, GetYPlusMarker(i)) : std::min(result, GetYMinusMarker(i));
     return result;
 }
 
+double TiPlotChannel::GetFitYMax() {
+    return FitYOverDrawRange(true);
+}
+
 double TiPlotChannel::GetFitYMin() {
-    CalcStartIndex();
-    CalcStopIndex();
-    double result = 1e300;
-    if (!HasAxes() || !Visible() || startIndex_ == -1 || stopIndex_ == -1)
-        return result;
-    for (std::int32_t i = startIndex_; i <= stopIndex_; ++i)
-        if (GetPointValid(i))
-            result = std::min(result, GetYMinusMarker(i));
-    return result;
+    return FitYOverDrawRange(false);
 }
 
 // ---------------------------------------------------------------- cursor
@@ -283,6 +256,11 @@ void TiPlotChannel::UpdateDataCursor(IiPlotChannelCursor& cursor) {
     }
     cursor.SetValues(x, y, status);
     std::string text = BuildDataCursorText(style, x, y, status);
+    if (digitalEnabled_ && status == ipdpsValid && (style == ipcsValueXY || style == ipcsValueY)) {
+        const std::string level = GetTranslation(y != 0 ? "High" : "Low");
+        SetDataCursorTexts(DataCursorXText(), level);
+        text = style == ipcsValueXY ? DataCursorXText() + ", " + level : level;
+    }
     if (style == ipcsInverseDeltaX) {
         text = std::isfinite(x) ? xAxis->GetCursorValueText(x) : GetTranslation("Infinite");
         SetDataCursorTexts(text, {});

@@ -70,7 +70,8 @@ double Power(double base, double exponent) {
     return std::exp(exponent * std::log(base));
 }
 
-std::vector<double> SplineSecondDerivatives(std::span<const double> x, std::span<const double> y) {
+std::vector<double> SplineSecondDerivatives(std::span<const double> x, std::span<const double> y,
+                                            bool naturalEnds) {
     const int n = PointCount(x, y);
     std::vector<double> y2(std::size_t(std::max(n, 0)), 0.0);
     if (n < 2)
@@ -78,8 +79,8 @@ std::vector<double> SplineSecondDerivatives(std::span<const double> x, std::span
     std::vector<double> u(std::size_t(n) + 1, 0.0);
     auto Y2 = [&](int i) -> double& { return y2[std::size_t(i - 1)]; };
     auto U = [&](int i) -> double& { return u[std::size_t(i)]; };
-    const double yp1 = (At(y, 2) - At(y, 1)) / (At(x, 2) - At(x, 1));
-    const double ypn = (At(y, n) - At(y, n - 1)) / (At(x, n) - At(x, n - 1));
+    const double yp1 = naturalEnds ? 1e30 : (At(y, 2) - At(y, 1)) / (At(x, 2) - At(x, 1));
+    const double ypn = naturalEnds ? 1e30 : (At(y, n) - At(y, n - 1)) / (At(x, n) - At(x, n - 1));
     if (yp1 > 0.99e30) {
         Y2(1) = 0;
         U(1) = 0;

@@ -16,8 +16,10 @@ double Log10(double x);
 double Power(double base, double exponent);
 
 // Second derivatives of the spline through the points (one per point; all
-// zero for fewer than two points).
-std::vector<double> SplineSecondDerivatives(std::span<const double> x, std::span<const double> y);
+// zero for fewer than two points). With naturalEnds the second derivative
+// is zero at both ends instead.
+std::vector<double> SplineSecondDerivatives(std::span<const double> x, std::span<const double> y,
+                                            bool naturalEnds = false);
 // The spline's value at x, found by bisection over xa.
 double SplineInterpolate(std::span<const double> xa, std::span<const double> ya, std::span<const double> y2a,
                          double x);

@@ -165,13 +165,7 @@ TEST_F(ChannelDrawingTest, LegendSampleIsAtMostSixPixelsAcross) {
 
 TEST_F(ChannelDrawingTest, EditorsMarkerChannelDrawsOneCircleAndNoTrace) {
     auto channel = MakeChannel();
-    channel->SetColor(TColor(8421631));
-    channel->SetTraceLineStyle(iplsDot);
-    channel->SetTraceLineWidth(5);
-    channel->SetMarkersVisible(true);
-    channel->SetMarkersAllowIndividual(true);
-    channel->SetMarkersSize(5);
-    channel->SetMarkersPenWidth(3);
+    korvan::testing::SetAsEditorMarker(*channel);
     channel->DeletePoints(channel->Count());
     channel->AddXY(-20, 30);
     xAxis->SetMinSpan(-100, 100);
@@ -214,18 +208,11 @@ TEST_F(ChannelDrawingTest, PictureOfChannelsOnTheirAxes) {
         axis->Draw(picture, clBlack);
     }
     auto curve = MakeChannel();
-    curve->SetColor(clWhite);
-    curve->SetTraceLineWidth(2);
+    korvan::testing::SetAsEditorCurve(*curve);
     for (auto [x, y] : std::vector<std::pair<double, double>>{{0, 0}, {-30, -30}, {-50, -40}, {-100, -100}})
         curve->AddXY(x, y);
     auto marker = MakeChannel();
-    marker->SetColor(TColor(8421631));
-    marker->SetTraceLineStyle(iplsDot);
-    marker->SetTraceLineWidth(5);
-    marker->SetMarkersVisible(true);
-    marker->SetMarkersAllowIndividual(true);
-    marker->SetMarkersSize(5);
-    marker->SetMarkersPenWidth(3);
+    korvan::testing::SetAsEditorMarker(*marker);
     marker->AddXY(-30, -30);
     auto dashed = MakeChannel();
     dashed->SetDataStyle(ipdsFullFeature);

@@ -65,6 +65,50 @@ public:
     void DoGetMouseCursor(TiPlotObject*, TCursor&) override {}
 };
 
+// A data cursor as a channel sees it, on a data view whose percentages are
+// tenths of its 1000 pixels.
+class FakeCursor : public IiPlotChannelCursor {
+public:
+    TiPlotDataCursorStyle style = ipcsValueXY;
+    double p1 = 0, p2 = 0;
+    double x = 0, y = 0;
+    TiPlotDataPointStatus status = ipdpsEmpty;
+    std::string text;
+    TiPlotDataCursorStyle Style() const override { return style; }
+    double Pointer1Position() const override { return p1; }
+    double Pointer2Position() const override { return p2; }
+    bool PositionPercentToPixelsX(double percent, int& pixels) const override {
+        pixels = int(percent * 10);
+        return true;
+    }
+    bool PositionPercentToPixelsY(double percent, int& pixels) const override {
+        pixels = 1000 - int(percent * 10);
+        return true;
+    }
+    void SetValues(double vx, double vy, TiPlotDataPointStatus s) override {
+        x = vx;
+        y = vy;
+        status = s;
+    }
+    void SetCursorDisplayText(const std::string& t) override { text = t; }
+};
+
+// The editor's transfer-curve plots: channel 0 is the white curve, channel
+// 1 the single marker point, as their form sets them.
+inline void SetAsEditorCurve(TiPlotChannelCustom& channel) {
+    channel.SetColor(clWhite);
+    channel.SetTraceLineWidth(2);
+}
+inline void SetAsEditorMarker(TiPlotChannelCustom& channel) {
+    channel.SetColor(TColor(8421631));
+    channel.SetTraceLineStyle(iplsDot);
+    channel.SetTraceLineWidth(5);
+    channel.SetMarkersVisible(true);
+    channel.SetMarkersAllowIndividual(true);
+    channel.SetMarkersSize(5);
+    channel.SetMarkersPenWidth(3);
+}
+
 class ChannelFixture {
 public:
     FakeMaster master;

@@ -85,6 +85,11 @@ TEST_F(StripChannelTest, ArrayContinuesFromTheLastX) {
                   channel->AddYArray(1, {{0, 0}, {1, 1}, {1, 2, 3, 4}});
               }),
               "Y-Data array must be 1 dimensional");
+    EXPECT_EQ(RaisedMessage([&] {
+                  channel->AddYArray(1, {{0}, {5}, {1, 2}});
+              }),
+              "Array bounds do not match its values");
+    EXPECT_EQ(channel->Count(), 4);
 }
 
 TEST_F(StripChannelTest, HighLowPointsKeepTheirFourValuesOnTheFullList) {
@@ -221,6 +226,99 @@ TEST_F(StripChannelTest, RightPressNearTheCurveHitsTheChannel) {
     EXPECT_FALSE(probe->DoHitTest(far));
     near.Button = mbLeft;
     EXPECT_FALSE(probe->DoHitTest(near));
+}
+
+TEST_F(StripChannelTest, InterpolatingStylesDrawOneValuePerColumnAndFeedTheCursor) {
+    channel->AddXY(0, 0);
+    channel->AddXY(50, 50);
+    channel->AddXY(100, 0);
+    double y = 0;
+    channel->SetInterpolationStyle(ipistPolynomial);
+    Paint();
+    EXPECT_EQ(canvas.CallsNamed("Polyline").size(), 1001u);
+    EXPECT_EQ(channel->GetYAtX(25, y), ipdpsValid);
+    EXPECT_DOUBLE_EQ(y, 37.5);
+    channel->SetInterpolationStyle(ipistCubicSpline);
+    Paint();
+    EXPECT_EQ(channel->GetYAtX(50, y), ipdpsValid);
+    EXPECT_DOUBLE_EQ(y, 50);
+    EXPECT_EQ(channel->GetYAtX(25, y), ipdpsValid);
+    EXPECT_GT(y, 25);
+    // A fill is drawn as one vertical line a column.
+    channel->SetFillEnabled(true);
+    Paint();
+    EXPECT_EQ(canvas.CallsNamed("Polyline").size(), 2 * 1001u + 1);
+    channel->SetFillEnabled(false);
+    channel->SetInterpolationStyle(ipistRational);
+    Paint();
+    EXPECT_EQ(canvas.CallsNamed("Polyline").size(), 1001u);
+}
+
+TEST_F(StripChannelTest, SplineRunsBreakAtNullPoints) {
+    channel->SetInterpolationStyle(ipistCubicSpline);
+    channel->AddXY(10, 10);
+    channel->AddXY(20, 20);
+    channel->AddXNull(30);
+    channel->AddXY(40, 40);
+    channel->AddXY(50, 20);
+    Paint();
+    EXPECT_EQ(canvas.CallsNamed("Polyline").size(), 2 * 101u);
+    double y = 0;
+    EXPECT_EQ(channel->GetYAtX(30, y), ipdpsNull);
+}
+
+TEST_F(StripChannelTest, DigitalTraceHoldsLevelsAndStepsAtTransitions) {
+    channel->SetDigitalEnabled(true);
+    // Points take their own marker switch when added.
+    channel->SetMarkersVisible(true);
+    for (double y : {0.0, 0.0, 1.0, 1.0, 0.0})
+        channel->AddXY(channel->Count(), y);
+    Paint();
+    EXPECT_EQ(Drawn(),
+              (Lines{{0, 900, 20, 900}, {20, 900, 20, 100}, {20, 100, 40, 100}, {40, 100, 40, 900}}));
+    // Markers stand on the levels, not on the values.
+    const Lines markers = Drawn("Ellipse");
+    ASSERT_EQ(markers.size(), 5u);
+    EXPECT_EQ(markers[2], (std::vector<int>{17, 97, 23, 103}));
+    korvan::testing::FakeCursor cursor;
+    cursor.style = ipcsValueY;
+    cursor.p1 = 3;
+    channel->UpdateDataCursor(cursor);
+    EXPECT_EQ(cursor.text, "High");
+    EXPECT_EQ(channel->DataCursorYText(), "High");
+    cursor.style = ipcsValueXY;
+    cursor.p1 = 1;
+    channel->UpdateDataCursor(cursor);
+    EXPECT_EQ(cursor.text, channel->GetXValueText(1) + ", Low");
+}
+
+TEST_F(StripChannelTest, CandlesAreBearishWhenOpenAboveClose) {
+    channel->SetDataStyle(ipdsFullFeature);
+    channel->SetHighLowEnabled(true);
+    channel->SetHighLowStyle(iphlsCandleStick);
+    channel->SetTraceVisible(false);
+    channel->AddHighLow(20, 12, 3, 10, 5);
+    channel->AddHighLow(40, 12, 3, 5, 10);
+    Paint();
+    const auto bodies = canvas.CallsNamed("Rectangle");
+    ASSERT_EQ(bodies.size(), 2u);
+    EXPECT_EQ(bodies[0].BrushColor, channel->HighLowBearishColor());
+    EXPECT_EQ(bodies[1].BrushColor, channel->HighLowBullishColor());
+    EXPECT_EQ(bodies[0].Args, (std::vector<int>{198, 900, 203, 950}));
+    EXPECT_EQ(Drawn("LineTo")[0], (std::vector<int>{200, 880, 200, 970}));
+}
+
+TEST_F(StripChannelTest, OpenCloseBarsDrawTheirTicksThenTheBar) {
+    channel->SetDataStyle(ipdsFullFeature);
+    channel->SetHighLowEnabled(true);
+    channel->SetTraceVisible(false);
+    channel->AddHighLow(20, 12, 3, 10, 5);
+    Paint();
+    const auto rects = canvas.CallsNamed("Rectangle");
+    ASSERT_EQ(rects.size(), 3u);
+    EXPECT_EQ(rects[0].BrushColor, channel->HighLowOpenColor());
+    EXPECT_EQ(rects[1].BrushColor, channel->HighLowCloseColor());
+    EXPECT_EQ(rects[2].BrushColor, channel->HighLowBarColor());
 }
 
 TEST_F(StripChannelTest, PixelCacheRefusesColumnsOutsideThePreparedSpan) {

@@ -13,27 +13,6 @@ namespace {
 
 class XYChannelTest : public ::testing::Test, public korvan::testing::ChannelFixture {};
 
-// A data cursor as the channel sees it.
-class FakeCursor : public IiPlotChannelCursor {
-public:
-    TiPlotDataCursorStyle style = ipcsValueXY;
-    double p1 = 0, p2 = 0;
-    double x = 0, y = 0;
-    TiPlotDataPointStatus status = ipdpsEmpty;
-    std::string text;
-    TiPlotDataCursorStyle Style() const override { return style; }
-    double Pointer1Position() const override { return p1; }
-    double Pointer2Position() const override { return p2; }
-    bool PositionPercentToPixelsX(double, int&) const override { return false; }
-    bool PositionPercentToPixelsY(double, int&) const override { return false; }
-    void SetValues(double vx, double vy, TiPlotDataPointStatus s) override {
-        x = vx;
-        y = vy;
-        status = s;
-    }
-    void SetCursorDisplayText(const std::string& t) override { text = t; }
-};
-
 TEST_F(XYChannelTest, EmptyChannelIsNotDrawnAndFitsNothing) {
     auto channel = MakeChannel();
     channel->CalcStopIndex();
@@ -92,7 +71,7 @@ TEST_F(XYChannelTest, NullAndEmptyAddersBypassTheRunningValues) {
 
 TEST_F(XYChannelTest, DataCursorValuesAndTexts) {
     auto channel = MakeChannel();
-    FakeCursor cursor;
+    korvan::testing::FakeCursor cursor;
     cursor.p1 = 25;
     cursor.p2 = 75;
     struct Case {
