@@ -27,6 +27,7 @@
 #include "ui/main/MeterPlacement.h"
 #include "ui/main/StartupSplash.h"
 #include "ui/main/UnitAddress.h"
+#include "ui/main/form/Faces.h"
 #include "ui/main/form/MainForm.h"
 #include "ui/main/form/PageNames.h"
 #include "ui/main/form/ResizeLayout.h"
@@ -102,7 +103,11 @@ void TfmMain::BuildControls(korvan::forms::LoadScope& scope) {
         label->SetTransparent(true);
     }
 
-    rzbMenuLink = scope.Place<korvan::PushButtonStandIn>(rzgFunction, "rzbMenuLink", 1040, 6, 60, 32);
+    // The connection button is its own group and stays down while on line.
+    rzbMenuLink = scope.Place<TRzBmpButton>(rzgFunction, "rzbMenuLink", 1040, 6, 60, 32);
+    rzbMenuLink->SetGroupIndex(10);
+    rzbMenuLink->SetAllowAllUp(true);
+    korvan::mainform::ApplyFace(*rzbMenuLink, "link");
     rzbMenuLink->SetColor(TColor(0x505050));
     rzbMenuLink->Font().SetColor(clWhite);
     rzbMenuLink->Font().SetStyle(TFontStyles{fsBold});

@@ -6,6 +6,7 @@
 // meters and editors come with their own parts; this is the shell they go
 // into.
 
+#include "controls/panels/BmpButton.h"
 #include "platform/forms/ExtCtrls.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/GuiThread.h"
@@ -191,7 +192,7 @@ public:
     TMenuItem* About;
 
     TPanel* rzgFunction;
-    korvan::PushButtonStandIn* rzbMenuLink;
+    TRzBmpButton* rzbMenuLink;
     TLabel* lbShowIdNumber;
     TLabel* lbShowIp;
     TLabel* lbConInterface;

@@ -7,6 +7,7 @@
 #include "controls/panels/BmpButton.h"
 #include "controls/panels/ComboBox.h"
 #include "platform/forms/ComCtrls.h"
+#include "platform/forms/ExtCtrls.h"
 #include "tests/ui/main/MainWindowFixture.h"
 #include "ui/curves/MyPEQType8.h"
 #include "ui/main/form/Faders.h"
@@ -86,7 +87,7 @@ TEST_F(MainFormTest, EveryNameIsOnTheFormOnce) {
           "lbCompKneeOut2", "rzgLimitOut8", "lbLimitOut1", "isLimitThresholdOut8", "isLimitAttackOut1",
           "isLimitReleaseOut8", "udLimitKneeOut1", "cvdLimitKneeOut8", "lbLimitKneeOut3", "rzgMatrixOut8",
           "lbMatrixOut1", "rzbAMatrixOut1", "rzbDMatrixOut8", "udMixGainAOut1", "udMixGainDOut8",
-          "cvdAMatrixOut1", "cvdDMatrixOut8"})
+          "cvdAMatrixOut1", "cvdDMatrixOut8", "lbDelayInput", "lbDelayOutput", "lbDelayUnit"})
         EXPECT_NE(fmMain->FindComponent(name), nullptr) << name;
 
     for (const std::string& name : mainform::MainFormNames())
@@ -268,6 +269,9 @@ TEST_F(MainFormTest, ButtonGroupsStayWithinTheirFamily) {
     for (const char* name : {"rzbLowCutBypassInA", "rzbHighCutBypassInA", "rzbPhaseInA", "rzbMuteInA",
                              "rzbPhaseBackupInA", "rzbPhaseBackupInB", "rzbEq1InB"})
         EXPECT_TRUE(Button(name)->Down()) << name;
+    // The connection button is a group of its own that may be all up.
+    EXPECT_EQ(fmMain->rzbMenuLink->GroupIndex(), 10);
+    EXPECT_TRUE(fmMain->rzbMenuLink->AllowAllUp());
     // Every route of an output toggles by itself.
     for (const char* name : {"rzbAMatrixOut1", "rzbBMatrixOut1", "rzbCMatrixOut1", "rzbDMatrixOut1"})
         Button(name)->SetDown(true);
@@ -277,7 +281,12 @@ TEST_F(MainFormTest, ButtonGroupsStayWithinTheirFamily) {
 
 TEST_F(MainFormTest, LanguageReachesTheParameterGroups) {
     Button("rzbPhaseOut4")->SetDown(true);
+    for (const char* name : {"lbDelayInput", "lbDelayOutput", "lbDelayUnit"})
+        C(name)->SetCaption("?");
     fmMain->ApplyLanguage();
+    EXPECT_EQ(C("lbDelayInput")->Caption(), "Input");
+    EXPECT_EQ(C("lbDelayOutput")->Caption(), "Output");
+    EXPECT_EQ(C("lbDelayUnit")->Caption(), "Unit");
     EXPECT_EQ(C("rzbPhaseOut4")->Caption(), "Inverse");
     EXPECT_EQ(C("rzbPhaseBackupOut4")->Caption(), "Normal");
     EXPECT_EQ(C("vrbEqResetInA")->Caption(), "EQ Reset");
@@ -500,9 +509,39 @@ TEST_F(MainFormTest, DelayMarkersFollowTheirFadersAtEveryResize) {
     EXPECT_EQ(C("imDelayInA")->Left(), 385 / 2 + 40);
 }
 
+TEST_F(MainFormTest, ButtonsThatAreDownShowTheirDownFaceAndShareOnePicture) {
+    // A toggle, a route, a band and a page button: each looks different
+    // down from up.
+    for (const char* name : {"rzbMuteOut2", "rzbAMatrixOut3", "rzbEq3InB", "rzbMenuOut4", "rzbMenuLink"}) {
+        TRzBmpButton* button = Button(name);
+        ASSERT_NE(button, nullptr) << name;
+        ASSERT_FALSE(button->Down()) << name;
+        const QImage up = korvan::testing::Grab(button);
+        button->SetDown(true);
+        EXPECT_NE(korvan::testing::Grab(button), up) << name;
+    }
+    // Every button of a style shows the same decoded pixels, and each face
+    // has the button's own size, so nothing is scaled at paint.
+    const auto pixels = [&](const char* name) {
+        return Button(name)->Bitmaps()->Down()->Image().constBits();
+    };
+    EXPECT_EQ(pixels("rzbMuteInA"), pixels("rzbPhaseOut8"));
+    EXPECT_EQ(pixels("rzbBMatrixOut1"), pixels("rzbDMatrixOut8"));
+    EXPECT_EQ(pixels("rzbMenuInA"), pixels("rzbMenuGeq"));
+    for (const char* name : {"rzbMuteInA", "rzbMuteBackupInA", "rzbEq9Out1", "rzbCMatrixOut2", "rzbMenuGain",
+                             "rzbUnit1", "rzbGeqSelInC", "rzbMenuLink"}) {
+        const TRzBmpButton* button = Button(name);
+        EXPECT_EQ(button->Bitmaps()->Up()->Width(), button->Width()) << name;
+        EXPECT_EQ(button->Bitmaps()->Down()->Height(), button->Height()) << name;
+    }
+    EXPECT_FALSE(dynamic_cast<TImage*>(C("imDelayOut5"))->Picture().Bitmap().Empty());
+}
+
 TEST_F(MainFormTest, PagesLookRight) {
     for (const char* page : {"Gain", "Out3", "InA", "Delay", "Comp", "Limit", "Gate", "Matrix", "Geq"}) {
-        ClickPage(page);
+        // As a user clicks: the page's button goes down.
+        input.Click(C(std::string("rzbMenu") + page));
+        EXPECT_TRUE(Button(std::string("rzbMenu") + page)->Down()) << page;
         const std::string path = Shot(std::string("main-page-") + page);
         EXPECT_FALSE(path.empty()) << page;
     }

@@ -61,7 +61,8 @@ constexpr Caption ChannelCaptions[] = {
 constexpr std::pair<const char*, const char*> PageCaptions[] = {
     {"lbGainInput", "SID_IN"},          {"lbGainOutput", "SID_OUT"}, {"lbFftDelayIn", "SID_IN_DELAY"},
     {"lbFftDelayOut", "SID_OUT_DELAY"}, {"rzbUnit0", "SID_UNIT_MS"}, {"rzbUnit1", "SID_UNIT_M"},
-    {"rzbUnit2", "SID_UNIT_FT"},        {"lbFftGainIn", "SID_IN"},   {"lbFftGainOut", "SID_OUT"},
+    {"rzbUnit2", "SID_UNIT_FT"},        {"lbDelayInput", "SID_IN"},  {"lbDelayOutput", "SID_OUT"},
+    {"lbDelayUnit", "SID_DELAY_UNIT"},  {"lbFftGainIn", "SID_IN"},   {"lbFftGainOut", "SID_OUT"},
 };
 
 bool Applies(For channels, int ch) {

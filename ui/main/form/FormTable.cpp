@@ -11,6 +11,7 @@
 #include "platform/forms/StdCtrls.h"
 #include "ui/curves/LMyFFTDrawHpLp6dB.h"
 #include "ui/curves/MyPEQType8.h"
+#include "ui/main/form/Faces.h"
 #include "ui/main/form/Faders.h"
 #include "ui/main/form/PageNames.h"
 
@@ -236,6 +237,8 @@ void SetStored(TControl& control, const Family& f, const Instance& at) {
     if (f.colour != NoColour)
         control.SetColor(f.colour);
     SetFonts(control, f, chosen);
+    if (f.face)
+        ApplyFace(control, f.face);
     if (auto* button = dynamic_cast<TRzBmpButton*>(&control)) {
         button->SetGroupIndex(NumberOf(f.groupFrom, f.groupIndex, at));
         button->SetAllowAllUp(f.allowAllUp);

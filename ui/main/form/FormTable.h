@@ -103,6 +103,10 @@ struct Family {
     // Out2 and Out6 InB, ...) starts chosen.
     bool chosenOnDiagonal = false;
 
+    // Our own picture: a bitmap button's face style ("page", "toggle", ..)
+    // or an image's picture, as Faces.h names them.
+    const char* face = nullptr;
+
     TColor colour = NoColour;
     TColor fontColour = NoColour;
     const char* fontName = nullptr;

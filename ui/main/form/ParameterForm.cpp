@@ -52,11 +52,13 @@ constexpr int StripLefts[] = {316, 376, 436, 496, 572, 632, 692, 752, 812, 872, 
     }
 
 // A bitmap button that toggles by itself.
+// Its face is "toggle" (70 wide) or "toggle-narrow" (56 wide).
 #define TOGGLE(NAME, PARENT, OVER, LEFT, TOP, WIDTH, TEXT, GROUP)                                            \
     {                                                                                                        \
         .kind = Kind::BmpButton, .name = NAME, .parent = PARENT, .over = OVER, .left = LEFT, .top = TOP,     \
         .width = WIDTH, .height = 22, .tagFrom = TagFrom::Channel, .caption = TEXT, .groupIndex = GROUP,     \
-        .allowAllUp = true, .colour = BarColour, .fontColour = clWhite                                       \
+        .allowAllUp = true, .face = (WIDTH) < 70 ? "toggle-narrow" : "toggle", .colour = BarColour,          \
+        .fontColour = clWhite                                                                                \
     }
 
 // A dynamics box of a fader: its caption, the fader and its edit.
@@ -255,6 +257,7 @@ constexpr Family Parameters[] = {
      .caption = "<B>",
      .groupIndex = 1,
      .groupFrom = TagFrom::Channel,
+     .face = "band",
      .colour = BarColour,
      .fontColour = clWhite},
     CAPTION("lbEqFreq<c>", "rzpEqParam<c>", Over::Channels, 4, 48, 70, "Freq"),
@@ -369,6 +372,7 @@ constexpr Family Parameters[] = {
      .groupFrom = TagFrom::Shown,
      .allowAllUp = true,
      .chosenOnDiagonal = true,
+     .face = "route",
      .colour = BarColour,
      .fontColour = clWhite},
     {.kind = Kind::Edit,
