@@ -128,6 +128,22 @@ struct Family {
     int itemIndex = -1;
 };
 
+// A page's centred white title of one line.
+constexpr Family PageTitle(const char* name, const char* parent, int left, int top, int width,
+                           const char* caption) {
+    return {.kind = Kind::Label,
+            .name = name,
+            .parent = parent,
+            .left = left,
+            .top = top,
+            .width = width,
+            .height = 14,
+            .caption = caption,
+            .fontColour = clWhite,
+            .autoSize = false,
+            .centred = true};
+}
+
 // One repetition of a family.
 struct Instance {
     int index = 0;    // position in the family, for dx and dy
