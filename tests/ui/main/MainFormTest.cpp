@@ -535,6 +535,7 @@ TEST_F(MainFormTest, TransferPlotsAreSeededXYPlotsTakingNoInput) {
     comp->Channel(1)->AddXY(-30, -30);
     ClickPage("Comp");
     EXPECT_FALSE(Shot("main-page-Comp-plot").empty());
+    EXPECT_FALSE(korvan::testing::SavePng(korvan::testing::Grab(comp), "transfer-plot-Comp").empty());
 }
 
 TEST_F(MainFormTest, PagesLookRight) {

@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 using korvan::testing::RaisedMessage;
@@ -156,6 +158,57 @@ TEST(PlotsTest, FormRoundTripWithTwoChannelsAndCustomAxes) {
     EXPECT_EQ(read.XAxis(0)->Min(), -100);
     EXPECT_EQ(read.LabelCount(), 1);
     EXPECT_EQ(korvan::forms::WriteComponentText(&read), text);
+}
+
+} // namespace
+
+namespace {
+
+using korvan::testing::PlotPixel;
+
+// Pixels of `color` inside the plot's data view.
+int CountInDataView(const TiPlotComponent& plot, const QImage& image, TColor color) {
+    const TRect dv = plot.DataViewRect();
+    int count = 0;
+    for (int y = dv.Top; y <= dv.Bottom; ++y)
+        for (int x = dv.Left; x <= dv.Right; ++x)
+            count += PlotPixel(image, x, y) == color;
+    return count;
+}
+
+TEST(PlotsTest, PicturesOfAStripChartAndAnXYPlot) {
+    TiPlot strip(nullptr);
+    strip.SetBounds(0, 0, 500, 200);
+    strip.SetTitleText("Strip chart");
+    strip.Channel(0)->SetColor(clLime);
+    strip.XAxis(0)->SetTrackingEnabled(false);
+    strip.YAxis(0)->SetTrackingEnabled(false);
+    strip.XAxis(0)->SetMinSpan(0, 100);
+    strip.YAxis(0)->SetMinSpan(-1.5, 3);
+    for (int i = 0; i <= 100; ++i)
+        strip.Channel(0)->AddXY(i, std::sin(i / 8.0));
+    const QImage stripPage = korvan::testing::PaintPlot(strip);
+    korvan::testing::SavePng(stripPage, "plot_strip_chart");
+    EXPECT_GT(CountInDataView(strip, stripPage, clLime), 100);
+
+    TiXYPlot xy(nullptr);
+    xy.SetBounds(0, 0, 500, 200);
+    xy.SetTitleText("XY plot");
+    xy.AddChannel();
+    xy.Channel(0)->SetColor(clAqua);
+    xy.Channel(1)->SetColor(clYellow);
+    xy.Channel(1)->SetMarkersVisible(true);
+    for (TiPlotAxis* axis : {static_cast<TiPlotAxis*>(xy.XAxis(0)), static_cast<TiPlotAxis*>(xy.YAxis(0))}) {
+        axis->SetTrackingEnabled(false);
+        axis->SetMinSpan(-1.2, 2.4);
+    }
+    for (int i = 0; i <= 64; ++i)
+        xy.Channel(0)->AddXY(std::cos(i / 10.0), std::sin(i / 10.0));
+    xy.Channel(1)->AddXY(0, 0);
+    const QImage xyPage = korvan::testing::PaintPlot(xy);
+    korvan::testing::SavePng(xyPage, "plot_xy_plot");
+    EXPECT_GT(CountInDataView(xy, xyPage, clAqua), 100);
+    EXPECT_GT(CountInDataView(xy, xyPage, clYellow), 4);
 }
 
 } // namespace
