@@ -1,22 +1,7 @@
 #include "controls/plot/plots/StripChartPlot.h"
 
+#include "controls/plot/core/PropertyFiles.h"
 #include "controls/plot/plots/DefaultObjects.h"
-
-namespace {
-
-// The strip chart holds its repaints until its objects are all in.
-class UpdateBlock {
-public:
-    explicit UpdateBlock(TiPlotComponent& plot) : plot_(plot) { plot_.BeginUpdate(); }
-    ~UpdateBlock() { plot_.EndUpdate(); }
-    UpdateBlock(const UpdateBlock&) = delete;
-    UpdateBlock& operator=(const UpdateBlock&) = delete;
-
-private:
-    TiPlotComponent& plot_;
-};
-
-} // namespace
 
 const TClassInfo& TiPlot::StaticClassInfo() {
     static const TClassInfo info =
@@ -27,7 +12,8 @@ const TClassInfo& TiPlot::StaticClassInfo() {
 }
 
 TiPlot::TiPlot(TComponent* owner) : TiPlotComponent(owner) {
-    UpdateBlock block(*this);
+    // The repaints wait until the objects are all in.
+    korvan::plot::UpdateBlockScope block(*this);
     ChannelManager()->SetChannelClass(korvan::plot::ChannelFactory<TiPlotChannel>());
     korvan::plot::AddDefaultObjects(*this);
 }
