@@ -31,6 +31,7 @@
 #include "ui/main/form/MainForm.h"
 #include "ui/main/form/PageNames.h"
 #include "ui/main/form/ResizeLayout.h"
+#include "ui/main/form/TransferPlots.h"
 
 #include <cstdio>
 
@@ -199,6 +200,7 @@ void TfmMain::FormCreate(TObject* /*Sender*/) {
     Plots[13]->DrawSectionCurve(4, Out1Colour);
     for (int i = 0; i < 4; ++i)
         Plots[std::size_t(14 + i)]->DrawSectionCurve(Plot::TotalSection, InputColours[std::size_t(i)]);
+    korvan::mainform::SeedTransferPlots(*this);
 
     lbShowIp->SetCaption("IP : " + connection_.ClientSocket.Address());
 

@@ -1,5 +1,6 @@
 #include "controls/plot/component/PlotComponent.h"
 
+#include "controls/plot/channels/ChannelManager.h"
 #include "controls/plot/layout/LayoutManager.h"
 #include "controls/plot/master/MasterManager.h"
 #include "controls/plot/master/PlotKinds.h"
@@ -8,6 +9,8 @@
 #include "platform/forms/Menus.h"
 #include "platform/gfx/ImageList.h"
 #include "platform/text/Exception.h"
+
+#include <utility>
 
 namespace kind = korvan::plot::kind;
 
@@ -25,6 +28,7 @@ TiPlotComponent::TiPlotComponent(TComponent* owner)
     master_->OnRemove = [this](TObject* sender) { MasterObjectRemove(sender); };
     master_->OnInsert = [this](TObject* sender) { MasterObjectInsert(sender); };
     master_->OnInvalidateNow = [this](TObject*) { InvalidateNow(); };
+    channels_ = korvan::plot::AdoptChannelManager(*master_);
 
     popupMenu_ = std::make_unique<TPopupMenu>(nullptr);
     hintsFont_->OnChange = [this] { InvalidateChange(); };
@@ -120,6 +124,10 @@ void TiPlotComponent::SetDataFileFormat(TiPlotDataFileFormat value) {
 
 char TiPlotComponent::GetDataFileColumnSeparatorChar() const {
     return dataFileColumnSeparator_ == ipdfcsComma ? ',' : '\t';
+}
+
+char TiPlotComponent::GetDataFileColumnSeparatorChar() {
+    return std::as_const(*this).GetDataFileColumnSeparatorChar();
 }
 
 // ---------------------------------------------------------------- title

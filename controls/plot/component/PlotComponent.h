@@ -16,8 +16,10 @@
 // on half-read objects. Writing the form leaves both as they were.
 
 #include "controls/plot/axes/AxisHost.h"
+#include "controls/plot/channels/ChannelHost.h"
 #include "controls/plot/component/PlotComponentTypes.h"
 #include "controls/plot/component/PlotKindEvents.h"
+#include "controls/plot/core/ChannelPoints.h"
 #include "controls/plot/core/PlotObjectHost.h"
 #include "controls/plot/core/VCLComponent.h"
 #include "controls/plot/objects/ImageListHost.h"
@@ -29,6 +31,7 @@
 #include <vector>
 
 class TiPlotMasterManager;
+class TiPlotChannelManager;
 class TiPlotObjectManagerCustom;
 class TiPlotXAxis;
 class TiPlotYAxis;
@@ -40,13 +43,16 @@ class TPopupMenu;
 class TiPlotComponent : public TiCustomComponent,
                         public IiPlotObjectHost,
                         public IiPlotAxisHost,
-                        public IiPlotImageListHost {
+                        public IiPlotImageListHost,
+                        public IiPlotChannelHost {
     KORVAN_CLASS(TiPlotComponent)
 public:
     explicit TiPlotComponent(TComponent* owner);
     ~TiPlotComponent() override;
 
     TiPlotMasterManager* Master() const { return master_.get(); }
+    // Makes channels of the class the concrete plot chooses.
+    TiPlotChannelManager* ChannelManager() const { return channels_; }
 
     // --- objects ---
     int AddXAxis();
@@ -134,6 +140,15 @@ public:
     void DisableAllTracking();
     void EnableAllTracking();
     void ClearAllData();
+    // One row of values: one dimension gives element k to channel k minus
+    // the low bound at XValue (values just above 1e-301 and 1e-302 add null
+    // and empty points); two dimensions give row after row to the channel
+    // each first index names, at its last X plus XValue (0 when empty).
+    void AddDataArray(double xValue, const TiPlotValueArray& data);
+    // Copies points StartIndex..StopIndex of one channel onto the end of
+    // another, with their null and empty flags.
+    void TransferChannelData(int sourceChannelIndex, int destinationChannelIndex, int startIndex,
+                             int stopIndex);
     // The current local date and time.
     double GetNow() const;
     // The data view's rectangle of the last layout.
@@ -309,17 +324,18 @@ public:
     TiPlotObjectEvent OnAnnotationCoordinatesChange, OnAnnotationMoveUser, OnAnnotationResizeUser,
         OnAnnotationCoordinatesChangeFinished;
 
-    void DoDataPointMouseDown(TiPlotObject* channel, int dataIndex, TMouseButton button, TShiftState shift,
-                              int x, int y);
-    void DoDataPointMouseMove(TiPlotObject* channel, int dataIndex, TShiftState shift, int x, int y);
-    void DoDataPointMouseUp(TiPlotObject* channel, int dataIndex, TMouseButton button, TShiftState shift,
-                            int x, int y);
+    void DoDataPointMouseDown(TiPlotChannelCustom* channel, int dataIndex, TMouseButton button,
+                              TShiftState shift, int x, int y) override;
+    void DoDataPointMouseMove(TiPlotChannelCustom* channel, int dataIndex, TShiftState shift, int x,
+                              int y) override;
+    void DoDataPointMouseUp(TiPlotChannelCustom* channel, int dataIndex, TMouseButton button,
+                            TShiftState shift, int x, int y) override;
     // The double-click event while a double click pends (which stays
     // pending).
-    void DoDataPointClick(TiPlotObject* channel, int dataIndex);
-    void DoDataPointMoved(TiPlotObject* channel, int dataIndex, double oldX, double oldY, double newX,
-                          double newY);
-    void DoDataPointCustomizeHint(TiPlotObject* channel, int dataIndex, std::string& text);
+    void DoDataPointClick(TiPlotChannelCustom* channel, int dataIndex) override;
+    void DoDataPointMoved(TiPlotChannelCustom* channel, int dataIndex, double oldX, double oldY, double newX,
+                          double newY) override;
+    void DoDataPointCustomizeHint(TiPlotChannelCustom* channel, int dataIndex, std::string& text) override;
     // Fires while loading too.
     void DoDataCursorChange(TiPlotObject* cursor);
     void DoBeforeDataCursorUpdate(TiPlotObject* cursor);
@@ -344,8 +360,18 @@ public:
     void DoObjectPopupMenu(TiPlotObject* object, bool& cancel, int screenX, int screenY) override;
     void DoObjectGotFocus(TiPlotObject* object) override;
     void DoObjectLostFocus(TiPlotObject* object) override;
-    void DoObjectClick(TiPlotObject* object);
-    void DoGetMouseCursor(TiPlotObject* object, TCursor& cursor);
+    void DoObjectClick(TiPlotObject* object) override;
+    void DoGetMouseCursor(TiPlotObject* object, TCursor& cursor) override;
+    // What channels ask of the plot: toolbar 0's select mode and data view
+    // 0 (false while those kinds have not joined), the hint font's extent,
+    // the data files' separator and the differential save switch.
+    bool GetSelectActive() override;
+    bool DataViewPercentToPixelsX(double percent, int& pixels) override;
+    bool DataViewPercentToPixelsY(double percent, int& pixels) override;
+    bool DataViewDrawRect(TRect& rect) override;
+    TSize HintTextExtent(const std::string& text) override;
+    char GetDataFileColumnSeparatorChar() override;
+    bool GetDifferentialPropertySave() override { return differentialPropertySave_; }
     std::string GetTranslation(const std::string& text) override;
     TPoint PlotClientToScreen(TPoint point) override;
 
@@ -406,6 +432,7 @@ private:
     void RaiseToolBarAboveTitle();
 
     std::unique_ptr<TiPlotMasterManager> master_;
+    TiPlotChannelManager* channels_ = nullptr;
     std::unique_ptr<TFont> hintsFont_;
     std::unique_ptr<TFont> annotationDefaultFont_;
     std::unique_ptr<TPopupMenu> popupMenu_;

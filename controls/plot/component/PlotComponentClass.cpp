@@ -6,22 +6,8 @@
 
 using korvan::forms::ClassBuilder;
 
-namespace {
-
-const std::vector<std::string>& PenStyleNames() {
-    static const std::vector<std::string> names{"psSolid",       "psDash",       "psDot",
-                                                "psDashDot",     "psDashDotDot", "psClear",
-                                                "psInsideFrame", "psUserStyle",  "psAlternate"};
-    return names;
-}
-
-const std::vector<std::string>& BrushStyleNames() {
-    static const std::vector<std::string> names{"bsSolid",     "bsClear",     "bsHorizontal", "bsVertical",
-                                                "bsFDiagonal", "bsBDiagonal", "bsCross",      "bsDiagCross"};
-    return names;
-}
-
-} // namespace
+using korvan::forms::BrushStyleNames;
+using korvan::forms::PenStyleNames;
 
 const TClassInfo& TiPlotComponent::StaticClassInfo() {
     using C = TiPlotComponent;

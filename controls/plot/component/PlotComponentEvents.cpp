@@ -5,6 +5,7 @@
 #include "controls/plot/component/PlotComponent.h"
 
 #include "controls/plot/axes/AxisManagers.h"
+#include "controls/plot/channels/StripChannel.h"
 #include "controls/plot/master/MasterManager.h"
 #include "controls/plot/master/PlotKinds.h"
 #include "platform/gfx/Bitmap.h"
@@ -34,11 +35,9 @@ constexpr std::array<KindEventsEntry, 9> kKindEvents{{
     {kind::Table, &TiPlotComponent::TableEvents, false, false, true},
 }};
 
-// Only strip-chart channels raise the channel wheel event; the class is
-// looked up by name, as the channel classes live elsewhere.
+// Only strip-chart channels raise the channel wheel event.
 bool IsStripChartChannel(const TiPlotObject* object) {
-    const TClassInfo* stripChart = FindClass("TiPlotChannel");
-    return stripChart && object->ClassInfo()->InheritsFrom(*stripChart);
+    return dynamic_cast<const TiPlotChannel*>(object) != nullptr;
 }
 
 } // namespace
@@ -202,13 +201,6 @@ TSize TiPlotComponent::PlotTextExtent(const std::string& text) {
     TBitmap scratch(1, 1);
     scratch.Canvas().Font().Assign(Font());
     return scratch.Canvas().TextExtent(text);
-}
-
-// Channels join with their kind; until then no axis has channel ranges.
-std::vector<std::pair<double, double>> TiPlotComponent::AxisChannelRanges(TiPlotAxis* axis, bool fast) {
-    (void)axis;
-    (void)fast;
-    return {};
 }
 
 // Repeating an axis' input on the other axes of its direction belongs to

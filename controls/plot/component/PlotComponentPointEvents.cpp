@@ -5,6 +5,7 @@
 
 #include "controls/plot/component/PlotComponent.h"
 
+#include "controls/plot/channels/PlotChannelCustom.h"
 #include "controls/plot/core/ObjectManager.h"
 #include "controls/plot/master/MasterManager.h"
 
@@ -17,38 +18,39 @@ int IndexInKind(const TiPlotMasterManager& master, TiPlotObject* object) {
 
 } // namespace
 
-void TiPlotComponent::DoDataPointMouseDown(TiPlotObject* channel, int dataIndex, TMouseButton button,
+void TiPlotComponent::DoDataPointMouseDown(TiPlotChannelCustom* channel, int dataIndex, TMouseButton button,
                                            TShiftState shift, int x, int y) {
     if (!IsLoading() && OnMouseDownDataPoint)
         OnMouseDownDataPoint(IndexInKind(*master_, channel), dataIndex, button, shift, x, y);
 }
 
-void TiPlotComponent::DoDataPointMouseMove(TiPlotObject* channel, int dataIndex, TShiftState shift, int x,
-                                           int y) {
+void TiPlotComponent::DoDataPointMouseMove(TiPlotChannelCustom* channel, int dataIndex, TShiftState shift,
+                                           int x, int y) {
     if (!IsLoading() && OnMouseMoveDataPoint)
         OnMouseMoveDataPoint(IndexInKind(*master_, channel), dataIndex, shift, x, y);
 }
 
-void TiPlotComponent::DoDataPointMouseUp(TiPlotObject* channel, int dataIndex, TMouseButton button,
+void TiPlotComponent::DoDataPointMouseUp(TiPlotChannelCustom* channel, int dataIndex, TMouseButton button,
                                          TShiftState shift, int x, int y) {
     if (!IsLoading() && OnMouseUpDataPoint)
         OnMouseUpDataPoint(IndexInKind(*master_, channel), dataIndex, button, shift, x, y);
 }
 
-void TiPlotComponent::DoDataPointClick(TiPlotObject* channel, int dataIndex) {
+void TiPlotComponent::DoDataPointClick(TiPlotChannelCustom* channel, int dataIndex) {
     if (IsLoading())
         return;
     if (auto& event = dblClickActive_ ? OnDblClickDataPoint : OnClickDataPoint)
         event(IndexInKind(*master_, channel), dataIndex);
 }
 
-void TiPlotComponent::DoDataPointMoved(TiPlotObject* channel, int dataIndex, double oldX, double oldY,
+void TiPlotComponent::DoDataPointMoved(TiPlotChannelCustom* channel, int dataIndex, double oldX, double oldY,
                                        double newX, double newY) {
     if (!IsLoading() && OnDataPointMoved)
         OnDataPointMoved(IndexInKind(*master_, channel), dataIndex, oldX, oldY, newX, newY);
 }
 
-void TiPlotComponent::DoDataPointCustomizeHint(TiPlotObject* channel, int dataIndex, std::string& text) {
+void TiPlotComponent::DoDataPointCustomizeHint(TiPlotChannelCustom* channel, int dataIndex,
+                                               std::string& text) {
     if (!IsLoading() && OnDataPointCustomizeHint)
         OnDataPointCustomizeHint(IndexInKind(*master_, channel), dataIndex, text);
 }

@@ -6,6 +6,8 @@
 #include "controls/gdip/CurvyControls.h"
 #include "controls/panels/BmpButton.h"
 #include "controls/panels/ComboBox.h"
+#include "controls/plot/axes/XYAxes.h"
+#include "controls/plot/plots/XYPlot.h"
 #include "platform/forms/ComCtrls.h"
 #include "platform/forms/ExtCtrls.h"
 #include "tests/ui/main/MainWindowFixture.h"
@@ -535,6 +537,42 @@ TEST_F(MainFormTest, ButtonsThatAreDownShowTheirDownFaceAndShareOnePicture) {
         EXPECT_EQ(button->Bitmaps()->Down()->Height(), button->Height()) << name;
     }
     EXPECT_FALSE(dynamic_cast<TImage*>(C("imDelayOut5"))->Picture().Bitmap().Empty());
+}
+
+TEST_F(MainFormTest, TransferPlotsAreSeededXYPlotsTakingNoInput) {
+    struct Case {
+        const char* name;
+        int curvePoints;
+        double markerX;
+    };
+    for (const Case& c : {Case{"ipComp", 4, 19.8}, Case{"ipLimit", 4, 19.8}, Case{"ipGate", 3, -89.8}}) {
+        auto* plot = dynamic_cast<TiXYPlot*>(C(c.name));
+        ASSERT_NE(plot, nullptr) << c.name;
+        ASSERT_EQ(plot->ChannelCount(), 2) << c.name;
+        EXPECT_EQ(plot->Channel(0)->Count(), c.curvePoints) << c.name;
+        ASSERT_EQ(plot->Channel(1)->Count(), 1) << c.name;
+        EXPECT_EQ(plot->Channel(1)->GetPointX(0), c.markerX) << c.name;
+        EXPECT_EQ(plot->Channel(1)->Color(), TColor(8421631));
+        EXPECT_EQ(plot->BorderStyle(), ibsNone);
+        EXPECT_FALSE(plot->TitleVisible());
+        for (TiPlotAxis* axis :
+             {static_cast<TiPlotAxis*>(plot->XAxis(0)), static_cast<TiPlotAxis*>(plot->YAxis(0))}) {
+            EXPECT_EQ(axis->Min(), -100);
+            EXPECT_EQ(axis->Span(), 120);
+            EXPECT_FALSE(axis->Enabled());
+            EXPECT_FALSE(axis->TrackingEnabled());
+        }
+    }
+    // The editors' drawing: the same number of points replaced.
+    auto* comp = dynamic_cast<TiXYPlot*>(C("ipComp"));
+    comp->Channel(0)->DeletePoints(comp->Channel(0)->Count());
+    for (auto [x, y] : {std::pair{20.0, -4.0}, {-20.0, -24.0}, {-36.0, -36.0}, {-100.0, -100.0}})
+        comp->Channel(0)->AddXY(x, y);
+    comp->Channel(1)->DeletePoints(1);
+    comp->Channel(1)->AddXY(-30, -30);
+    ClickPage("Comp");
+    EXPECT_FALSE(Shot("main-page-Comp-plot").empty());
+    EXPECT_FALSE(korvan::testing::SavePng(korvan::testing::Grab(comp), "transfer-plot-Comp").empty());
 }
 
 TEST_F(MainFormTest, PagesLookRight) {

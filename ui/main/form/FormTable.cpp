@@ -6,6 +6,7 @@
 #include "controls/panels/DemoButton.h"
 #include "controls/panels/GroupBox.h"
 #include "controls/panels/PowerButton.h"
+#include "controls/plot/plots/XYPlot.h"
 #include "platform/forms/ComCtrls.h"
 #include "platform/forms/ExtCtrls.h"
 #include "platform/forms/StdCtrls.h"
@@ -14,6 +15,7 @@
 #include "ui/main/form/Faces.h"
 #include "ui/main/form/Faders.h"
 #include "ui/main/form/PageNames.h"
+#include "ui/main/form/TransferPlots.h"
 
 #include <array>
 #include <stdexcept>
@@ -89,6 +91,8 @@ TControl* Create(forms::LoadScope& scope, Kind kind, const std::string& name) {
         return scope.Create<TShape>(root, name);
     case Kind::PaintBox:
         return scope.Create<TPaintBox>(root, name);
+    case Kind::XYPlot:
+        return scope.Create<TiXYPlot>(root, name);
     case Kind::BmpButton:
         return scope.Create<TRzBmpButton>(root, name);
     case Kind::PowerButton:
@@ -223,6 +227,8 @@ void SetClassValues(TControl& control, const Family& f, const Instance& at) {
         upDown->SetWrap(false);
     } else if (auto* radio = dynamic_cast<TRadioButton*>(&control)) {
         radio->SetChecked(f.checked);
+    } else if (auto* plot = dynamic_cast<TiXYPlot*>(&control)) {
+        SetTransferPlot(*plot);
     }
 }
 

@@ -31,7 +31,8 @@ enum class Kind {
     Label,
     Image,
     Shape,       // the rounded cell behind a routing label
-    PaintBox,    // drawings owned by an editor (routing lines, transfer plots)
+    PaintBox,    // drawings owned by an editor (routing lines)
+    XYPlot,      // a dynamics page's transfer-curve plot
     BmpButton,   // page, unit and selector buttons
     PowerButton, // LED toggles (overlays, show all, bypass)
     DemoButton,  // flat text buttons (reset, GEQ bypass)

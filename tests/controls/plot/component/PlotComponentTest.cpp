@@ -3,6 +3,8 @@
 // lists, and the form stream.
 
 #include "controls/plot/axes/AxisManagers.h"
+#include "controls/plot/channels/ChannelManager.h"
+#include "controls/plot/channels/XYChannel.h"
 #include "controls/plot/layout/LayoutManager.h"
 #include "controls/plot/master/PlotKinds.h"
 #include "controls/plot/objects/PlotLabel.h"
@@ -151,29 +153,26 @@ TEST_F(PlotComponentTest, ClickBecomesDoubleClickWhileOnePendsAndNotWhileLoading
 }
 
 TEST_F(PlotComponentTest, AKindThatJoinsLaterIsReachedByItsName) {
-    EXPECT_EQ(plot.ChannelCount(), 0);
-    EXPECT_EQ(RaisedMessage([&] { plot.AddChannel(); }), "No Channel objects in this plot");
-    EXPECT_EQ(plot.GetKindIndexByName(kind::Channel, "Channel 1"), -1);
-    AdoptKind(*plot.Master(), std::string(kind::Channel));
-    plot.ChannelEvents.OnAdd = [&](int i) { events.push_back("add channel " + std::to_string(i)); };
-    plot.ChannelEvents.OnMouseWheel = [&](int, int, TShiftState, int, int) { events.push_back("wheel"); };
-    EXPECT_EQ(plot.AddChannel(), 0);
-    EXPECT_EQ(plot.AddChannel(), 1);
-    EXPECT_EQ(plot.GetKindIndexByName(kind::Channel, "channel 2"), 1);
-    // Only strip-chart channels take the wheel event.
-    plot.DoObjectMouseWheel(plot.KindObject(kind::Channel, 0), 120, 0, 1, 1);
-    plot.DeleteChannel(0);
-    EXPECT_EQ(plot.ChannelCount(), 1);
-    EXPECT_EQ(events, (std::vector<std::string>{"add channel 0", "add channel 1"}));
+    EXPECT_EQ(plot.LegendCount(), 0);
+    EXPECT_EQ(RaisedMessage([&] { plot.AddLegend(); }), "No Legend objects in this plot");
+    EXPECT_EQ(plot.GetKindIndexByName(kind::Legend, "Legend 1"), -1);
+    AdoptKind(*plot.Master(), std::string(kind::Legend));
+    plot.LegendEvents.OnAdd = [&](int i) { events.push_back("add legend " + std::to_string(i)); };
+    EXPECT_EQ(plot.AddLegend(), 0);
+    EXPECT_EQ(plot.AddLegend(), 1);
+    EXPECT_EQ(plot.GetKindIndexByName(kind::Legend, "legend 2"), 1);
+    plot.DeleteLegend(0);
+    EXPECT_EQ(plot.LegendCount(), 1);
+    EXPECT_EQ(events, (std::vector<std::string>{"add legend 0", "add legend 1"}));
 }
 
 TEST_F(PlotComponentTest, DataPointEventsPassTheChannelIndexAndADoubleClickStaysPending) {
-    AdoptKind(*plot.Master(), std::string(kind::Channel));
+    plot.ChannelManager()->SetChannelClass(korvan::plot::ChannelFactory<TiXYPlotChannel>());
     AdoptKind(*plot.Master(), std::string(kind::DataCursor));
     plot.AddChannel();
     plot.AddChannel();
     plot.AddDataCursor();
-    TiPlotObject* channel = plot.KindObject(kind::Channel, 1);
+    TiPlotChannelCustom* channel = plot.ChannelManager()->Items(1);
     TiPlotObject* cursor = plot.KindObject(kind::DataCursor, 0);
     plot.OnClickDataPoint = [&](int c, int d) {
         events.push_back("click " + std::to_string(c) + "/" + std::to_string(d));

@@ -1,0 +1,18 @@
+#include "controls/plot/plots/PlotClasses.h"
+
+#include "controls/plot/plots/StripChartPlot.h"
+#include "controls/plot/plots/XYPlot.h"
+
+namespace korvan::plot {
+
+void RegisterPlotClasses() {
+    static const bool done = [] {
+        for (const TClassInfo* info :
+             {&TiPlotComponent::StaticClassInfo(), &TiPlot::StaticClassInfo(), &TiXYPlot::StaticClassInfo()})
+            RegisterClass(*info);
+        return true;
+    }();
+    (void)done;
+}
+
+} // namespace korvan::plot
