@@ -239,24 +239,25 @@ void TiOPCItem::SetGroupName(const std::string& value) {
 
 void TiOPCItem::SetComputerName(const std::string& value) {
     computerName_ = value;
-    if (!OPCLibraryMissing() && Active())
-        Activate();
+    Resubscribe();
 }
 
 void TiOPCItem::SetServerName(const std::string& value) {
     serverName_ = value;
-    if (!OPCLibraryMissing() && Active())
-        Activate();
+    Resubscribe();
 }
 
 void TiOPCItem::SetItemName(const std::string& value) {
     itemName_ = value;
-    if (!OPCLibraryMissing() && Active())
-        Activate();
+    Resubscribe();
 }
 
 void TiOPCItem::SetUpdateRate(int value) {
     updateRate_ = value;
+    Resubscribe();
+}
+
+void TiOPCItem::Resubscribe() {
     if (!OPCLibraryMissing() && Active())
         Activate();
 }

@@ -66,6 +66,8 @@ public:
 private:
     void DoActivate(bool suspended);
     bool CanTalk() const;
+    // A changed name or rate takes effect at once on an active item.
+    void Resubscribe();
     void ReadFromLibrary(bool scale);
     void UpdateErrorDisplay();
 

@@ -153,6 +153,18 @@ template <class Fn> Fn OPCLibrary::Entry(OPCEntry entry) const {
     return reinterpret_cast<Fn>(slot);
 }
 
+void OPCLibrary::CallWithHandle(OPCEntry entry, std::int32_t handle) {
+    Entry<KorvanOpcHandleCall>(entry)(handle);
+    CheckLastCallError();
+}
+
+std::int32_t OPCLibrary::GetForHandle(OPCEntry entry, std::int32_t handle) {
+    std::int32_t value = 0;
+    Entry<KorvanOpcHandleGetInt>(entry)(handle, &value);
+    CheckLastCallError();
+    return value;
+}
+
 void OPCLibrary::CheckLastCallError() {
     std::string text = GetLastCallErrorString();
     if (!text.empty())
@@ -173,31 +185,24 @@ std::int32_t OPCLibrary::SignalAdd(const std::string& computerName, const std::s
 }
 
 void OPCLibrary::SignalRemove(std::int32_t handle) {
-    Entry<KorvanOpcHandleCall>(OPCEntry::SignalRemove)(handle);
-    CheckLastCallError();
+    CallWithHandle(OPCEntry::SignalRemove, handle);
 }
 
 void OPCLibrary::SignalSuspend(std::int32_t handle) {
-    Entry<KorvanOpcHandleCall>(OPCEntry::SignalSuspend)(handle);
-    CheckLastCallError();
+    CallWithHandle(OPCEntry::SignalSuspend, handle);
 }
 
 void OPCLibrary::SignalResume(std::int32_t handle) {
-    Entry<KorvanOpcHandleCall>(OPCEntry::SignalResume)(handle);
-    CheckLastCallError();
+    CallWithHandle(OPCEntry::SignalResume, handle);
 }
 
 bool OPCLibrary::SignalGetActive(std::int32_t handle) {
-    std::int32_t value = 0;
-    Entry<KorvanOpcHandleGetInt>(OPCEntry::SignalGetActive)(handle, &value);
-    CheckLastCallError();
+    const std::int32_t value = GetForHandle(OPCEntry::SignalGetActive, handle);
     return (value & 0xFF) != 0;
 }
 
 bool OPCLibrary::SignalGetUpdateSuspended(std::int32_t handle) {
-    std::int32_t value = 0;
-    Entry<KorvanOpcHandleGetInt>(OPCEntry::SignalGetUpdateSuspended)(handle, &value);
-    CheckLastCallError();
+    const std::int32_t value = GetForHandle(OPCEntry::SignalGetUpdateSuspended, handle);
     return (value & 0xFF) != 0;
 }
 
@@ -226,8 +231,7 @@ void OPCLibrary::SignalSendData(std::int32_t handle, const TiOPCValue& value) {
 }
 
 void OPCLibrary::SignalGetDataNow(std::int32_t handle) {
-    Entry<KorvanOpcHandleCall>(OPCEntry::SignalGetDataNow)(handle);
-    CheckLastCallError();
+    CallWithHandle(OPCEntry::SignalGetDataNow, handle);
 }
 
 OPCTypedValue OPCLibrary::SignalGetData(std::int32_t handle) {
@@ -247,9 +251,7 @@ double OPCLibrary::SignalGetTimeStamp(std::int32_t handle) {
 }
 
 std::uint16_t OPCLibrary::SignalGetQuality(std::int32_t handle) {
-    std::int32_t value = 0;
-    Entry<KorvanOpcHandleGetInt>(OPCEntry::SignalGetQuality)(handle, &value);
-    CheckLastCallError();
+    const std::int32_t value = GetForHandle(OPCEntry::SignalGetQuality, handle);
     return static_cast<std::uint16_t>(value & 0xFFFF);
 }
 
@@ -265,18 +267,15 @@ std::int32_t OPCLibrary::GroupAdd(const std::string& name, const std::string& co
 }
 
 void OPCLibrary::GroupDelete(std::int32_t handle) {
-    Entry<KorvanOpcHandleCall>(OPCEntry::GroupDelete)(handle);
-    CheckLastCallError();
+    CallWithHandle(OPCEntry::GroupDelete, handle);
 }
 
 void OPCLibrary::GroupResume(std::int32_t handle) {
-    Entry<KorvanOpcHandleCall>(OPCEntry::GroupResume)(handle);
-    CheckLastCallError();
+    CallWithHandle(OPCEntry::GroupResume, handle);
 }
 
 void OPCLibrary::GroupSuspend(std::int32_t handle) {
-    Entry<KorvanOpcHandleCall>(OPCEntry::GroupSuspend)(handle);
-    CheckLastCallError();
+    CallWithHandle(OPCEntry::GroupSuspend, handle);
 }
 
 void OPCLibrary::GroupSetUpdateRate(std::int32_t handle, std::int32_t updateRate) {

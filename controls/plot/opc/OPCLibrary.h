@@ -133,6 +133,10 @@ private:
     // The entry point, after the library and entry checks.
     template <class Fn> Fn Entry(OPCEntry entry) const;
     void CheckLastCallError();
+    // The checked call of an entry point taking a handle (and giving back a
+    // 32-bit value).
+    void CallWithHandle(OPCEntry entry, std::int32_t handle);
+    std::int32_t GetForHandle(OPCEntry entry, std::int32_t handle);
 
     std::string fileName_;
     std::unique_ptr<sys::SharedLibrary> library_;
