@@ -2,6 +2,7 @@
 // order (the main window first) and the message loop. An exception that
 // escapes goes to the application's exception box.
 #include "app/StartupReport.h"
+#include "controls/plot/opc/OPCLibrary.h"
 #include "device/protocol/SharedConstants.h"
 #include "platform/forms/Application.h"
 #include "platform/text/Exception.h"
@@ -12,6 +13,8 @@
 int main(int argc, char* argv[]) {
     QApplication qt(argc, argv);
     try {
+        // The optional OPC client library; its absence is the normal case.
+        korvan::plot::opc::StartOPCBinding();
         Application->SetMainFormOnTaskBar(true);
         Application->SetTitle(std::string(AppTitle) + " " + AppVersion);
         korvan::CreateEditorWindows(Application);

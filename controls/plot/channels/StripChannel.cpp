@@ -4,6 +4,7 @@
 #include "platform/forms/GraphicsProperties.h"
 #include "platform/text/DateTime.h"
 #include "platform/text/Exception.h"
+#include "platform/text/StrUtils.h"
 
 using korvan::forms::ClassBuilder;
 
@@ -12,9 +13,9 @@ const TClassInfo& TiPlotChannel::StaticClassInfo() {
     using namespace korvan::plot;
     using korvan::forms::BrushStyleNames;
     using korvan::forms::PenStyleNames;
-    static const TClassInfo info =
-        ClassBuilder<C>("TiPlotChannel", &TiPlotChannelCustom::StaticClassInfo())
-            .Property("FastDrawEnabled", &C::FastDrawEnabled, &C::SetFastDrawEnabled)
+    static const TClassInfo info = [] {
+        ClassBuilder<C> builder("TiPlotChannel", &TiPlotChannelCustom::StaticClassInfo());
+        builder.Property("FastDrawEnabled", &C::FastDrawEnabled, &C::SetFastDrawEnabled)
             .Default(true)
             .Property("AllowOutOfOrderXValues", &C::AllowOutOfOrderXValues, &C::SetAllowOutOfOrderXValues)
             .Default(true)
@@ -95,7 +96,14 @@ const TClassInfo& TiPlotChannel::StaticClassInfo() {
             .Default(clRed)
             .Enum("BarBrushStyle", &C::BarBrushStyle, &C::SetBarBrushStyle, BrushStyleNames(), "TBrushStyle")
             .Default(bsSolid)
-            .Build();
+            .Property("OPCGroupName", &C::OPCGroupName, &C::SetOPCGroupName);
+        TiChannelOPCBinding::Publish(builder);
+        builder
+            .Enum("OPCXValueSource", &C::OPCXValueSource, &C::SetOPCXValueSource, OPCXValueSourceNames(),
+                  "TiOPCXValueSourceStyle")
+            .Default(iopcxvsOPCServerTimeStamp);
+        return builder.Build();
+    }();
     return info;
 }
 
@@ -103,6 +111,8 @@ TiPlotChannel::TiPlotChannel(TComponent* owner, TNotifyEvent onChange, TNotifyEv
                              TNotifyEvent onRemove, TNotifyEvent onRename)
     : TiPlotChannelCustom(owner, std::move(onChange), std::move(onInsert), std::move(onRemove),
                           std::move(onRename)),
+      TiChannelOPCBinding({[this] { return korvan::plot::OwnerDesigning(Owner()); },
+                           [this](int index) { OPCNewData(Item(index)); }, [this] { OPCGroupUpdated(); }}),
       now_([] { return double(Now()); }) {
     auto& list = MutableList();
     list.SetStoredBarVisible(true);
@@ -234,4 +244,71 @@ void TiPlotChannel::AddYArray(double xInterval, const TiPlotValueArray& yData) {
     const double base = Count() == 0 ? 0.0 : XLast();
     for (std::int32_t k = 0; k < yData.Length(0); ++k)
         AddDataPoint(base + k * xInterval, yData.Values[std::size_t(k)], false, false);
+}
+
+// ---------------------------------------------------------------------- OPC
+
+void TiPlotChannel::DoInsert() {
+    TiPlotChannelCustom::DoInsert();
+    if (OPCAutoConnect())
+        OPCActivate();
+}
+
+void TiPlotChannel::OPCActivate() {
+    if (OPCDesigning())
+        return;
+    Item(0).Deactivate();
+    Item(1).Deactivate();
+    if (opcXValueSource_ != iopcxvsOPCItem) {
+        Item(0).Activate();
+        return;
+    }
+    // X from a second item: both items are read in one group, whose update
+    // makes the point.
+    OPCManager().GroupClear();
+    if (OPCManager().GetGroupIndex(Item(0).GroupName()) == -1 && !Trim(Item(0).ServerName()).empty())
+        Item(0).SetGroupName(AddOwnGroup());
+    Item(1).SetGroupName(Item(0).GroupName());
+    Item(0).Activate();
+    Item(1).Activate();
+}
+
+void TiPlotChannel::OPCActivateSuspend() {
+    Item(0).ActivateSuspend();
+}
+
+void TiPlotChannel::OPCDeactivate() {
+    Item(0).Deactivate();
+}
+
+void TiPlotChannel::OPCUpdateSuspend() {
+    Item(0).UpdateSuspend();
+}
+
+void TiPlotChannel::OPCUpdateResume() {
+    Item(0).UpdateResume();
+}
+
+void TiPlotChannel::OPCNewData(const TiOPCItem& item) {
+    const double y = OPCValueToDouble(item.Data());
+    switch (opcXValueSource_) {
+    case iopcxvsOPCServerTimeStamp:
+        AddDataPoint(item.TimeStamp(), y, false, false);
+        break;
+    case iopcxvsSystemTimeStamp:
+        AddDataPoint(now_(), y, false, false);
+        break;
+    case iopcxvsElapsedTime:
+        AddYElapsedTime(y);
+        break;
+    case iopcxvsElapsedSeconds:
+        AddYElapsedSeconds(y);
+        break;
+    case iopcxvsOPCItem:
+        break; // the group's update makes the point
+    }
+}
+
+void TiPlotChannel::OPCGroupUpdated() {
+    AddXY(OPCValueToDouble(Item(0).Data()), OPCValueToDouble(Item(1).Data()));
 }

@@ -8,6 +8,7 @@
 // values for an X, feeds the data cursor and hit-tests its curve. Dense
 // straight-line traces are drawn with a few segments per pixel column.
 
+#include "controls/plot/channels/ChannelOPC.h"
 #include "controls/plot/channels/PlotChannelCustom.h"
 
 #include <functional>
@@ -20,7 +21,7 @@ struct TiPlotPixelPoint {
     double YValue = 0;
 };
 
-class TiPlotChannel : public TiPlotChannelCustom {
+class TiPlotChannel : public TiPlotChannelCustom, public TiChannelOPCBinding {
     KORVAN_CLASS(TiPlotChannel)
 public:
     TiPlotChannel(TComponent* owner, TNotifyEvent onChange, TNotifyEvent onInsert, TNotifyEvent onRemove,
@@ -155,6 +156,20 @@ public:
     void SetHighLowBearishColor(TColor value) {
         SetColorProperty(value, highLowBearishColor_, &TiPlotObject::DoChange);
     }
+
+    TiOPCXValueSourceStyle OPCXValueSource() const { return opcXValueSource_; }
+    void SetOPCXValueSource(TiOPCXValueSourceStyle value) { opcXValueSource_ = value; }
+
+    // --- OPC ---
+    // Connects when item 0 connects automatically.
+    void DoInsert() override;
+    // Item 0 alone, or with X from a second item both in one group; nothing
+    // at design time.
+    void OPCActivate();
+    void OPCActivateSuspend();
+    void OPCDeactivate();
+    void OPCUpdateSuspend();
+    void OPCUpdateResume();
 
     // --- public ---
     // Days, as the framework's date-time; the origin of the elapsed-time
@@ -292,6 +307,12 @@ private:
     std::int32_t pixelsHigh_ = 0;
     std::int32_t pixelsLow_ = 0;
     bool xIncreasing_ = true;
+    // Every new value of an item (X by OPCXValueSource), and each group
+    // update (X from item 0, Y from item 1).
+    void OPCNewData(const TiOPCItem& item);
+    void OPCGroupUpdated();
+
+    TiOPCXValueSourceStyle opcXValueSource_ = iopcxvsOPCServerTimeStamp;
     double elapsedStartTime_ = 0;
     std::function<double()> now_;
     std::vector<TiPlotPixelPoint> pixelList_;

@@ -9,15 +9,63 @@
 using korvan::forms::ClassBuilder;
 
 const TClassInfo& TiXYPlotChannel::StaticClassInfo() {
-    static const TClassInfo info =
-        ClassBuilder<TiXYPlotChannel>("TiXYPlotChannel", &TiPlotChannelCustom::StaticClassInfo()).Build();
+    static const TClassInfo info = [] {
+        ClassBuilder<TiXYPlotChannel> builder("TiXYPlotChannel", &TiPlotChannelCustom::StaticClassInfo());
+        TiChannelOPCBinding::Publish(builder);
+        return builder.Build();
+    }();
     return info;
 }
 
 TiXYPlotChannel::TiXYPlotChannel(TComponent* owner, TNotifyEvent onChange, TNotifyEvent onInsert,
                                  TNotifyEvent onRemove, TNotifyEvent onRename)
     : TiPlotChannelCustom(owner, std::move(onChange), std::move(onInsert), std::move(onRemove),
-                          std::move(onRename)) {}
+                          std::move(onRename)),
+      TiChannelOPCBinding({[this] { return korvan::plot::OwnerDesigning(Owner()); }, nullptr,
+                           [this] { OPCGroupUpdated(); }}) {}
+
+// ---------------------------------------------------------------------- OPC
+
+void TiXYPlotChannel::DoInsert() {
+    TiPlotChannelCustom::DoInsert();
+    if (OPCAutoConnect())
+        OPCActivate();
+}
+
+void TiXYPlotChannel::OPCActivate() {
+    if (OPCDesigning())
+        return;
+    OPCDeactivate();
+    const std::string group = AddOwnGroup();
+    Item(0).SetGroupName(group);
+    Item(1).SetGroupName(group);
+    Item(0).Activate();
+    Item(1).Activate();
+}
+
+void TiXYPlotChannel::OPCActivateSuspend() {
+    OPCActivate();
+    OPCUpdateSuspend();
+}
+
+void TiXYPlotChannel::OPCDeactivate() {
+    Item(0).Deactivate();
+    Item(1).Deactivate();
+}
+
+void TiXYPlotChannel::OPCUpdateSuspend() {
+    if (OPCManager().GroupCount() > 0)
+        OPCManager().Groups(0).Suspend();
+}
+
+void TiXYPlotChannel::OPCUpdateResume() {
+    if (OPCManager().GroupCount() > 0)
+        OPCManager().Groups(0).Resume();
+}
+
+void TiXYPlotChannel::OPCGroupUpdated() {
+    AddXY(OPCValueToDouble(Item(0).Data()), OPCValueToDouble(Item(1).Data()));
+}
 
 std::int32_t TiXYPlotChannel::AddNull() {
     const std::int32_t index = MutableList().Add(0, 0, true, false);
