@@ -1,5 +1,5 @@
 // The main window's twelve PEQ band grids (8 bands on the inputs, 9 on the
-// outputs, 50 rows each): building them, filling every band as a refresh
+// outputs; rows built as used): building them, filling every band as a refresh
 // from the model does, and painting them once on a shown form.
 //
 // `bench_peq_grids [runs]` (5 runs by default).

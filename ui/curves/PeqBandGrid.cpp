@@ -43,9 +43,6 @@ const TClassInfo& TPeqBandGrid::StaticClassInfo() {
 TPeqBandGrid::TPeqBandGrid(TComponent* owner, std::vector<std::string> typeNames, std::string bypassText)
     : TRzGroupBox(owner), typeNames_(std::move(typeNames)), bypassText_(std::move(bypassText)) {
     SetCaption("");
-    // Nothing of the grid is aligned: 600 children need no realignment
-    // each.
-    DisableAlign();
     for (int k = 0; k < 6; ++k) {
         auto* title = new TLabel(this);
         title->SetParent(this);
@@ -55,19 +52,9 @@ TPeqBandGrid::TPeqBandGrid(TComponent* owner, std::vector<std::string> typeNames
         title->SetVisible(false);
         titles_[size_t(k)] = title;
     }
-    for (int b = 0; b < kRows; ++b)
-        CreateRow(b);
-    EnableAlign();
-    normalEditColor_ = Row(0).freq->Font().Color();
     SetBounds(Left(), Top(), 490, 420);
     layoutWidth_ = 490;
     layoutHeight_ = 420;
-    // The type lists hold their names from the start, so a type set before
-    // the grid is first shown is kept; language texts given later stay.
-    for (int b = 0; b < kRows; ++b) {
-        FillTypeList(Row(b).type);
-        Row(b).type->SetItemIndex(1);
-    }
 }
 
 TPeqBandGrid::~TPeqBandGrid() {
@@ -75,8 +62,53 @@ TPeqBandGrid::~TPeqBandGrid() {
     Destroying();
 }
 
+TPeqBandGrid::Band& TPeqBandGrid::Row(int b) {
+    Band& row = bands_.at(size_t(b));
+    if (b >= builtRows_)
+        BuildRows(b + 1);
+    return row;
+}
+
+void TPeqBandGrid::BuildRows(int count) {
+    if (count <= builtRows_)
+        return;
+    // Nothing of the grid is aligned: its children need no realignment
+    // each.
+    DisableAlign();
+    for (int b = builtRows_; b < count; ++b) {
+        CreateRow(b);
+        builtRows_ = b + 1;
+        if (b == 0)
+            normalEditColor_ = bands_[0].freq->Font().Color();
+        ApplyProperties(b);
+    }
+    EnableAlign();
+}
+
+void TPeqBandGrid::ApplyProperties(int b) {
+    Band& row = bands_.at(size_t(b));
+    // The type list holds its names from the start, so a type set before
+    // the grid is first shown is kept; language texts given later stay.
+    FillTypeList(row.type);
+    row.type->SetItemIndex(1);
+    if (Shown(b)) {
+        ShowUpDowns(b, updownVisible_);
+        if (editBackColor_ != 0)
+            for (TControl* c : {static_cast<TControl*>(row.freq), static_cast<TControl*>(row.q),
+                                static_cast<TControl*>(row.gain), static_cast<TControl*>(row.type)})
+                c->SetColor(editBackColor_);
+        if (bypassBackColor_ != 0)
+            row.bypass->SetColor(bypassBackColor_);
+        row.bypass->SetCaption(bypassText_);
+    }
+    // A row built after a layout lies past that layout's bands: hidden, as
+    // the layout left such rows.
+    if (layoutRows_ > 0 && b >= layoutRows_)
+        HideRow(b);
+}
+
 void TPeqBandGrid::CreateRow(int b) {
-    Band& row = Row(b);
+    Band& row = bands_.at(size_t(b));
     row.number = new TLabel(this);
     row.number->SetParent(this);
     row.number->SetAutoSize(false);
@@ -152,9 +184,9 @@ void TPeqBandGrid::CreateRow(int b) {
 void TPeqBandGrid::SetUpdownVisable(bool value) {
     if (value == updownVisible_)
         return;
-    for (int b = 0; b < channelNumber_; ++b)
-        ShowUpDowns(b, value);
     updownVisible_ = value;
+    for (int b = 0; b < BuiltShownRows(); ++b)
+        ShowUpDowns(b, value);
     RePaint();
 }
 
@@ -200,7 +232,7 @@ void TPeqBandGrid::SetLabelColor(TColor value) {
 void TPeqBandGrid::SetEditBackColor(TColor value) {
     if (value == editBackColor_)
         return;
-    for (int b = 0; b < channelNumber_; ++b) {
+    for (int b = 0; b < BuiltShownRows(); ++b) {
         Band& row = Row(b);
         for (TControl* c : {static_cast<TControl*>(row.freq), static_cast<TControl*>(row.q),
                             static_cast<TControl*>(row.gain), static_cast<TControl*>(row.type)})
@@ -213,7 +245,7 @@ void TPeqBandGrid::SetEditBackColor(TColor value) {
 void TPeqBandGrid::SetBypassBackColor(TColor value) {
     if (value == bypassBackColor_)
         return;
-    for (int b = 0; b < channelNumber_; ++b)
+    for (int b = 0; b < BuiltShownRows(); ++b)
         Row(b).bypass->SetColor(value);
     bypassBackColor_ = value;
     RePaint();
@@ -234,11 +266,13 @@ double TPeqBandGrid::GetGainValue(int b) const {
 }
 
 int TPeqBandGrid::GetTypeValue(int b) const {
-    return Row(b).type->ItemIndex();
+    const Band& row = Data(b);
+    // A row not built yet holds the type every list starts with.
+    return b < builtRows_ ? row.type->ItemIndex() : 1;
 }
 
 bool TPeqBandGrid::GetBypassValue(int b) const {
-    return Row(b).bypassed == 1;
+    return Data(b).bypassed == 1;
 }
 
 void TPeqBandGrid::SetFreqValue(int b, double hz) {
@@ -341,7 +375,8 @@ void TPeqBandGrid::FillTypeList(TComboBox* list) {
 }
 
 void TPeqBandGrid::ChangeLanguage() {
-    for (int b = 0; b < channelNumber_; ++b) {
+    // Rows built later take the texts when they are built.
+    for (int b = 0; b < BuiltShownRows(); ++b) {
         FillTypeList(Row(b).type);
         Row(b).bypass->SetCaption(bypassText_);
     }
@@ -356,7 +391,7 @@ void TPeqBandGrid::PaintBypass(int b) {
 void TPeqBandGrid::Change() {
     if (!OnChange)
         return;
-    for (int b = 0; b < channelNumber_; ++b)
+    for (int b = 0; b < BuiltShownRows(); ++b)
         PaintBypass(b);
     OnChange(this);
 }

@@ -2,9 +2,12 @@
 // TPeqBandGrid: a channel's parametric-EQ bands as a grid inside a group
 // box: per band a row number in the band's marker colour, frequency, Q and
 // gain edits (with optional up-down buttons), a filter-type list and a
-// BYPASS button. 50 rows always exist; rows from ChannelNumber on are
-// hidden. The grid is also the store the main window reads a channel's
-// bands from: each value is held as an integer step on the unit's scales.
+// BYPASS button. Up to 50 rows; rows from ChannelNumber on are hidden. A
+// row's controls are built on first use (a layout, a write to the band, or
+// a look at one of its controls), so a grid of 8 bands carries 8 rows of
+// widgets and not 50. The grid is also the store the main window reads a
+// channel's bands from: each value is held as an integer step on the unit's
+// scales.
 //
 // TMyPEQType8 (nine types, language texts) and TMyPEQGain (five types,
 // built-in texts only) are this grid with their own type lists.
@@ -14,6 +17,7 @@
 #include "platform/forms/ExtCtrls.h"
 #include "platform/forms/StdCtrls.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -68,9 +72,11 @@ public:
     int GetChannelNumber() const { return channelNumber_; }
 
     // The steps as stored.
-    int FrequencyStep(int b) const { return Row(b).freqStep; }
-    int QIndex(int b) const { return Row(b).qIndex; }
-    int GainStep(int b) const { return Row(b).gainStep; }
+    int FrequencyStep(int b) const { return Data(b).freqStep; }
+    int QIndex(int b) const { return Data(b).qIndex; }
+    int GainStep(int b) const { return Data(b).gainStep; }
+    // Rows whose controls exist (rows 0..BuiltRows() - 1).
+    int BuiltRows() const { return builtRows_; }
 
     // --- selection ---
     // Moves the green highlight; an index that is no shown band clears it.
@@ -89,6 +95,7 @@ public:
     virtual void Change();
 
     // --- the controls of a band, for the main window's tests ---
+    // Each builds the band's row (and those before it) when it is not built.
     TEdit* FrequencyEdit(int b) const { return Row(b).freq; }
     TEdit* QEdit(int b) const { return Row(b).q; }
     TEdit* GainEdit(int b) const { return Row(b).gain; }
@@ -129,11 +136,20 @@ private:
         int gainStep = 0;
         std::uint8_t bypassed = 0;
     };
-    const Band& Row(int b) const { return bands_.at(size_t(b)); }
-    Band& Row(int b) { return bands_.at(size_t(b)); }
+    // A band's stored values; its controls may not exist yet.
+    const Band& Data(int b) const { return bands_.at(size_t(b)); }
+    // A band with its controls, built on first use. The const form builds
+    // too: the rows are the grid's cache of widgets, not its state.
+    Band& Row(int b);
+    const Band& Row(int b) const { return const_cast<TPeqBandGrid*>(this)->Row(b); }
     bool Shown(int b) const { return b >= 0 && b < channelNumber_; }
+    // Rows to go through when a property changes: the built shown ones.
+    int BuiltShownRows() const { return std::min(builtRows_, channelNumber_); }
 
+    void BuildRows(int count);
     void CreateRow(int b);
+    // Gives a row built late what the property setters gave the others.
+    void ApplyProperties(int b);
     void LayOut();
     void LayOutRow(int b, int columnWidth, int rowHeight, int titleHeight);
     void HideRow(int b);
@@ -161,6 +177,9 @@ private:
     bool titleVisible_ = false;
     int topBottomSpace_ = 15;
     int channelNumber_ = kRows;
+    int builtRows_ = 0;
+    // The band count of the last layout; 0 before the first one.
+    int layoutRows_ = 0;
     TColor labelColor_ = 0;
     TColor editBackColor_ = 0;
     TColor bypassBackColor_ = 0;

@@ -17,6 +17,8 @@ void TPeqBandGrid::RePaint() {
 
 void TPeqBandGrid::LayOut() {
     const int titleHeight = titleVisible_ ? 13 : 0;
+    BuildRows(channelNumber_);
+    layoutRows_ = channelNumber_;
     layoutWidth_ = Width();
     layoutHeight_ = Height();
     const int columnWidth = (Width() - 68) / 5;
@@ -33,7 +35,7 @@ void TPeqBandGrid::LayOut() {
     }
     for (int b = 0; b < channelNumber_; ++b)
         LayOutRow(b, columnWidth, rowHeight, titleHeight);
-    for (int b = channelNumber_; b < kRows; ++b)
+    for (int b = channelNumber_; b < builtRows_; ++b)
         HideRow(b);
 }
 

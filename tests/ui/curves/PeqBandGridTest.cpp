@@ -113,6 +113,34 @@ TEST_F(PeqBandGrid, LaysOutTheMainWindowsChannels) {
     }
 }
 
+// A channel's grid builds the rows of its bands only; a row looked at later
+// past the bands is built hidden, and a band count raised later builds the
+// new rows with the properties the others were given.
+TEST_F(PeqBandGrid, BuildsOnlyTheRowsItUses) {
+    EXPECT_EQ(grid->BuiltRows(), 0);
+    EXPECT_EQ(grid->GetTypeValue(30), 1);
+    EXPECT_EQ(grid->BuiltRows(), 0);
+    AsChannel(8);
+    EXPECT_EQ(grid->BuiltRows(), 8);
+    EXPECT_EQ(grid->TypeList(7)->Color(), clWhite);
+    EXPECT_EQ(grid->BypassButton(7)->Caption(), "Bypass");
+
+    EXPECT_FALSE(grid->FrequencyEdit(10)->Visible());
+    EXPECT_EQ(grid->BypassButton(10)->Top(), 10000);
+    EXPECT_EQ(grid->BuiltRows(), 11);
+
+    grid->SetChannelNumber(12);
+    grid->SetEqParamValue(11, 1000, 20, -3.3, 2, true);
+    EXPECT_EQ(grid->GetTypeValue(11), 2);
+    EXPECT_EQ(grid->GainEdit(11)->Text(), "-3.3dB");
+    EXPECT_EQ(grid->BypassButton(11)->Color(), TPeqBandGrid::kBypassedColor);
+    EXPECT_EQ(grid->QEdit(11)->Color(), clWhite);
+    grid->SetBounds(0, 0, 490, 420);
+    grid->RePaint();
+    EXPECT_TRUE(grid->BypassButton(11)->Visible());
+    EXPECT_EQ(grid->BypassButton(10)->Caption(), "Bypass");
+}
+
 TEST_F(PeqBandGrid, UpDownsAndTitlesShapeTheLayout) {
     grid->SetTitleVisable(true);
     grid->SetUpdownVisable(true);
