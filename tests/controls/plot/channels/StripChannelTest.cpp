@@ -218,14 +218,19 @@ TEST_F(StripChannelTest, RightPressNearTheCurveHitsTheChannel) {
     plot.selectActive = false;
     TiPlotMouseData far = near;
     far.Y = far.YAxisPixels = 520;
+    // The hit test is protected: reach it through a member pointer taken in
+    // a derived scope, called on the channel itself (no cast to a type the
+    // channel is not).
     struct Probe : TiPlotChannel {
-        using TiPlotChannel::DoHitTest;
+        static bool Hit(TiPlotChannel& c, const TiPlotMouseData& data) {
+            return (c.*&Probe::DoHitTest)(data);
+        }
     };
-    auto* probe = static_cast<Probe*>(channel.get());
-    EXPECT_TRUE(probe->DoHitTest(near));
-    EXPECT_FALSE(probe->DoHitTest(far));
+    const auto hit = [&](const TiPlotMouseData& data) { return Probe::Hit(*channel, data); };
+    EXPECT_TRUE(hit(near));
+    EXPECT_FALSE(hit(far));
     near.Button = mbLeft;
-    EXPECT_FALSE(probe->DoHitTest(near));
+    EXPECT_FALSE(hit(near));
 }
 
 TEST_F(StripChannelTest, InterpolatingStylesDrawOneValuePerColumnAndFeedTheCursor) {
