@@ -40,6 +40,9 @@ public:
 private:
     // The band faders of channel ch edit its selected band.
     void AttachPeqFaders(int ch);
+    // The band buttons select their band; the keys on the frequency
+    // read-out steer the faders.
+    void AttachBandSelection(int ch);
 
     EditorContext context_;
     TTimer* eqTimer_;
