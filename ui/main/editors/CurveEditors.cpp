@@ -98,6 +98,21 @@ void CurveEditors::AfterRefresh() {
     peq_.SelectFirstPeqBands();
 }
 
+void CurveEditors::PageShown(int page) {
+    const std::uint32_t built = curves_.BuildAll();
+    for (int ch = 0; ch < ChannelCount; ++ch) {
+        if ((built >> ch & 1u) == 0)
+            continue;
+        MarkOverlayChanged(context_.overlayChanged, ch);
+        const int band = peq_.SelectedBand(ch);
+        if (band == NoBand)
+            continue;
+        const LUnitControl& model = context_.Model();
+        peq_.ShowBand(ch, band, {model.GetPeqBand(ch, band), model.IsPeqBandBypassed(ch, band)}, false);
+    }
+    overlays_.RefreshPage(page);
+}
+
 void CurveEditors::SetPhaseView(int ch, bool phase) {
     if (!curves_.SetPhaseView(ch, phase))
         return;

@@ -27,6 +27,9 @@ public:
     // After every refresh from the model: every curve built again, the
     // overlays of the page on show, band 1 of every channel selected.
     void AfterRefresh();
+    // A page was shown: the curves it needs that waited are built, with
+    // their selected band's caption, then its overlays are taken.
+    void PageShown(int page);
 
     ChannelCurves& Curves() { return curves_; }
     CurveOverlays& Overlays() { return overlays_; }

@@ -58,11 +58,8 @@ int Clamp(long value, int high) {
 
 // A fader's position from its stored range; false when there is no fader.
 bool MoveFader(TControl* fader, int position, bool enabled) {
-    mainform::FaderRange range;
-    if (!mainform::ReadFaderRange(fader, range))
+    if (!mainform::SetFaderPosition(fader, position))
         return false;
-    range.position = position;
-    mainform::SetFaderRange(*fader, range);
     fader->SetEnabled(enabled);
     return true;
 }
@@ -125,7 +122,7 @@ void PeqBandEditor::PressBandButton(int ch, int band, bool down) {
     auto* button = context_.Find<TRzBmpButton>("rzbEq" + std::to_string(band + 1) + ChannelSuffix(ch));
     if (button == nullptr)
         return;
-    if (down || button->AllowAllUp()) {
+    if (down || button->AllowAllUp() || !button->Down()) {
         button->SetDown(down);
         return;
     }

@@ -144,6 +144,9 @@ TEST_F(PeqSteeringTest, GainKeysOnLineSendOneRecordPerTick) {
     EXPECT_EQ(unit.ImageWord(sim_image::PeqBand(InA, 0)), start + 30);
     EXPECT_NEAR(Section(InA, 0).Gain, DeviceToGain(start + 30), 1e-6);
     EXPECT_EQ(Text("cvdEqGainInA"), PeqGainText(start + 30));
+    ProcessEvents();
+    EXPECT_FALSE(
+        korvan::testing::SavePng(korvan::testing::Grab(fmMain), "editors-ina-after-key-edit").empty());
 }
 
 TEST_F(PeqSteeringTest, ATypedValueThatDoesNotParseShowsThePreviousOne) {
@@ -183,6 +186,36 @@ TEST_F(PeqSteeringTest, ARefreshThatStopsEarlyLeavesNoBandSelected) {
     input.Key(FreqReadOut("InA"), VK_UP);
     AdvanceTimers(1);
     EXPECT_EQ(Model().GetPeqBand(InA, 3).gain, before.gain);
+}
+
+} // namespace
+
+namespace {
+
+// A refresh builds the curves of the page on show and of the channels it
+// overlays; another kind's curves wait for their page, then show the model
+// with the selected band's caption.
+TEST_F(PeqSteeringTest, HiddenKindsAreBuiltWhenTheirPageShows) {
+    CreateWindows();
+    Show("Out1");
+    {
+        sys::FlagScope updating(fmMain->Connection().Updating);
+        PeqBand band = Model().GetPeqBand(InB, 0);
+        band.gain = 170;
+        Model().SetPeq(InB, 0, band, 0);
+        band = Model().GetPeqBand(4 + 2, 0);
+        band.gain = 80;
+        Model().SetPeq(4 + 2, 0, band, 0);
+    }
+    fmMain->RefreshFromModel();
+    EXPECT_NEAR(Section(4 + 2, 0).Gain, -4.0, 1e-6); // Out3, overlaid on Out1
+    EXPECT_NE(Section(InB, 0).Gain, 5.0);
+    Show("InB");
+    EXPECT_NEAR(Section(InB, 0).Gain, 5.0, 1e-6);
+    EXPECT_NEAR(Display("fftDrawInB")->Caption().Gain, 5.0, 1e-5);
+    const std::string path = korvan::testing::SavePng(korvan::testing::Grab(Control<TControl>("rzgFftInB")),
+                                                      "editors-inb-shown-later");
+    EXPECT_FALSE(path.empty());
 }
 
 } // namespace
