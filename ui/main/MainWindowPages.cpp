@@ -156,7 +156,7 @@ void TfmMain::rzbMenuInAClick(TObject* Sender) {
     newFft->BringToFront();
     shownGroups_ = groups;
     CurrentPage = u;
-    editors_->Overlays().RefreshPage(groups);
+    editors_->PageShown(groups);
 }
 
 // --- block diagram -----------------------------------------------------------------

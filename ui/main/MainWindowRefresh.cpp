@@ -24,6 +24,8 @@ constexpr int AllChannels = (1 << ChannelCount) - 1;
 
 void TfmMain::RefreshFromModel() {
     LUnitControl& model = *connection_.UnitControl;
+    // Before the guard: the band faders go disabled to their rest values.
+    editors_->Peq().DeselectPeqBands();
     {
         korvan::sys::FlagScope guard(connection_.Updating);
         const int preset = connection_.CurrentPreset;

@@ -234,15 +234,42 @@ ChannelCurves::Inputs ChannelCurves::InputsOf(int d) const {
     return in;
 }
 
-void ChannelCurves::BuildAll() {
+bool ChannelCurves::NeededNow(int d) const {
+    // On the page on show, whether or not the window itself is shown yet.
+    auto showing = [this](int display) {
+        const Plot* plot = context_.PlotAt(display);
+        if (plot == nullptr || plot->Display == nullptr)
+            return false;
+        for (const TControl* c = plot->Display; c != nullptr && c->Parent() != nullptr; c = c->Parent())
+            if (!c->Visible())
+                return false;
+        return true;
+    };
+    if (showing(d))
+        return true;
+    if (d >= mainform::ChannelCount)
+        return false;
+    // A channel display overlays the channels of its kind; the Gain page's
+    // two take them all.
+    if (showing(GainInDisplay) || showing(GainOutDisplay))
+        return true;
+    const bool input = d < mainform::InputCount;
+    for (int other = 0; other < mainform::ChannelCount; ++other)
+        if ((other < mainform::InputCount) == input && showing(other))
+            return true;
+    return false;
+}
+
+std::uint32_t ChannelCurves::BuildAll() {
     // Most refreshes change few channels: a display whose values and view
     // are those of its last build keeps its sections and its drawing.
+    std::uint32_t builtNow = 0;
     for (int d = 0; d < CalculatorCount; ++d) {
         const bool channel = d < mainform::ChannelCount;
         if (context_.PlotAt(d) == nullptr || (!channel && d < FirstGeqDisplay))
             continue;
         const Inputs now = InputsOf(d);
-        if (now == built_[std::size_t(d)])
+        if (now == built_[std::size_t(d)] || !NeededNow(d))
             continue;
         if (channel) {
             SetPeqSections(d);
@@ -253,7 +280,9 @@ void ChannelCurves::BuildAll() {
             BuildGeqCurve(d - FirstGeqDisplay);
         }
         built_[std::size_t(d)] = now;
+        builtNow |= 1u << d;
     }
+    return builtNow;
 }
 
 void ChannelCurves::Touched(int d) {

@@ -56,8 +56,10 @@ public:
     // What the three builders and the graphic-EQ builder make, for every
     // display whose model values or view changed since its last build
     // here, with one total each. The sections of these displays are set
-    // through this class only, which notes every other change.
-    void BuildAll();
+    // through this class only, which notes every other change. Only the
+    // displays on show and the channels they overlay are built; the others
+    // wait for their page. Returns the displays built, one bit each.
+    std::uint32_t BuildAll();
     // Total of channel ch's calculator, drawn and copied to the screen.
     void RedrawTotal(int ch);
 
@@ -77,6 +79,8 @@ private:
         friend bool operator==(const Inputs&, const Inputs&) = default;
     };
     Inputs InputsOf(int d) const;
+    // Display d is on show, or overlaid on a display that is.
+    bool NeededNow(int d) const;
     // Display d's sections changed outside BuildAll: its next one builds.
     void Touched(int d);
     void SetPeqSections(int ch);

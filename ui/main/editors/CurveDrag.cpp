@@ -1,7 +1,9 @@
 #include "ui/main/editors/CurveDrag.h"
 
+#include "controls/panels/BmpButton.h"
 #include "device/model/LUnitControl.h"
 #include "device/protocol/ValueScales.h"
+#include "platform/forms/StdCtrls.h"
 #include "platform/forms/Timer.h"
 #include "platform/text/Format.h"
 #include "ui/curves/LMyFFTDrawHpLp6dB.h"
@@ -181,20 +183,22 @@ void CurveDrag::DragCorner(int ch, int handle, int freqIndex) {
     const std::string suffix = ChannelSuffix(ch);
     const bool highPass = handle == HighPassHandle;
     auto* readOut = context_.Find<TControl>("cvd" + CutName(handle, "Freq") + suffix);
+    auto* bypass = context_.Find<TRzBmpButton>("rzb" + CutName(handle, "Bypass") + suffix);
+    auto* slope = context_.Find<TComboBox>("rzc" + CutName(handle, "Slop") + suffix);
+    auto* fader = context_.Find<TControl>("is" + CutName(handle, "Freq") + suffix);
+    mainform::FaderRange range;
+    if (readOut == nullptr || bypass == nullptr || slope == nullptr ||
+        !mainform::ReadFaderRange(fader, range))
+        return;
     const double hz = IndexToFreq(freqIndex);
-    if (readOut != nullptr)
-        readOut->SetText(hz >= 1000.0 ? text::Printf("%4.2fKHz", {hz * 0.001})
-                                      : text::Printf(" %4.1fHz", {hz}));
-    // The fader follows; its own change stores and sends once it exists.
-    if (auto* fader = context_.Find<TControl>("is" + CutName(handle, "Freq") + suffix)) {
-        mainform::FaderRange range;
-        if (mainform::ReadFaderRange(fader, range)) {
-            range.position = freqIndex;
-            mainform::SetFaderRange(*fader, range);
-        }
-    }
-    LUnitControl& model = context_.Model();
-    CrossoverSetting setting = model.GetCrossover(ch);
+    // Both read-outs are written here, so the low-pass one follows even
+    // before its fader's own change has run.
+    readOut->SetText(hz >= 1000.0 ? text::Printf("%4.2fKHz", {hz * 0.001}) : text::Printf(" %4.1fHz", {hz}));
+    // The fader follows; its own change handler stores and sends as well.
+    mainform::SetFaderPosition(fader, freqIndex);
+    mainform::ReadFaderRange(fader, range);
+    // The curve is drawn with the type the controls show.
+    const int type = bypass->Down() ? 0 : slope->ItemIndex() + 1;
     passTimer_.SetEnabled(true);
     passPending_ = {.Kind = highPass ? 1 : 0,
                     .Channel = ch,
@@ -204,20 +208,25 @@ void CurveDrag::DragCorner(int ch, int handle, int freqIndex) {
                     .Bypass = 0,
                     .TypeIndex = 0,
                     .Band = 0,
-                    .CrossoverType = highPass ? setting.hpType : setting.lpType};
+                    .CrossoverType = type};
+    // The model keeps its filter types; only the corner moves.
+    LUnitControl& model = context_.Model();
+    CrossoverSetting setting = model.GetCrossover(ch);
     if (highPass) {
-        setting.hpFreq = static_cast<std::uint16_t>(freqIndex);
+        setting.hpFreq = static_cast<std::uint16_t>(range.position);
         model.SetHighPass(ch, setting);
     } else {
-        setting.lpFreq = static_cast<std::uint16_t>(freqIndex);
+        setting.lpFreq = static_cast<std::uint16_t>(range.position);
         model.SetLowPass(ch, setting);
     }
     // The band keeps its place but loses its highlight while a corner moves.
     const int band = peq_.SelectedBand(ch);
-    if (band != NoBand)
+    if (band != NoBand) {
         peq_.PressBandButton(ch, band, false);
-    if (readOut != nullptr)
-        readOut->Font().SetColor(clGreen);
+        if (auto* grid = context_.Find<TPeqBandGrid>("peqPeq" + suffix))
+            grid->SetNowIndex(-1);
+    }
+    readOut->Font().SetColor(clGreen);
 }
 
 void CurveDrag::MouseUp(TObject* sender) {

@@ -1,5 +1,7 @@
 #include "ui/main/editors/CurveEditors.h"
 
+#include "controls/gdip/CurvyControls.h"
+#include "controls/panels/BmpButton.h"
 #include "controls/panels/PowerButton.h"
 #include "device/model/LUnitControl.h"
 #include "platform/forms/Timer.h"
@@ -17,6 +19,7 @@ using mainform::ChannelSuffix;
 namespace {
 
 constexpr unsigned CurveTimerMs = 1;
+constexpr int MaxBandCount = 9;
 
 int TagOf(TObject* sender) {
     auto* control = dynamic_cast<TControl*>(sender);
@@ -45,6 +48,7 @@ void CurveEditors::AttachHandlers(std::function<void(int)> openReset) {
         const std::string suffix = ChannelSuffix(ch);
         peq_.AttachGrid(ch);
         AttachPeqFaders(ch);
+        AttachBandSelection(ch);
         if (auto* bypass = context_.Find<TControl>("vrbEqBypass" + suffix))
             bypass->OnClick = [this](TObject* s) { peq_.ToggleBypass(TagOf(s)); };
         if (auto* reset = context_.Find<TControl>("vrbEqReset" + suffix))
@@ -73,10 +77,40 @@ void CurveEditors::AttachPeqFaders(int ch) {
                                 [this, kind, ch](int position) { peq_.FaderChanged(kind, ch, position); });
 }
 
+void CurveEditors::AttachBandSelection(int ch) {
+    const std::string suffix = ChannelSuffix(ch);
+    // A band button's group is its channel + 1, its tag its band.
+    for (int n = 1; n <= MaxBandCount; ++n)
+        if (auto* button = context_.Find<TRzBmpButton>("rzbEq" + std::to_string(n) + suffix))
+            button->OnClick = [this](TObject* s) {
+                if (auto* b = dynamic_cast<TRzBmpButton*>(s))
+                    peq_.SelectBand(b->GroupIndex() - 1, b->Tag());
+            };
+    if (auto* readOut = context_.Find<TCurvyEdit>("cvdEqFreq" + suffix))
+        readOut->OnKeyDown = [this, ch](TObject*, std::uint16_t& key, TShiftState) {
+            peq_.SteerByKey(ch, key);
+        };
+}
+
 void CurveEditors::AfterRefresh() {
     curves_.BuildAll();
     overlays_.RefreshPage(context_.currentPage);
     peq_.SelectFirstPeqBands();
+}
+
+void CurveEditors::PageShown(int page) {
+    const std::uint32_t built = curves_.BuildAll();
+    for (int ch = 0; ch < ChannelCount; ++ch) {
+        if ((built >> ch & 1u) == 0)
+            continue;
+        MarkOverlayChanged(context_.overlayChanged, ch);
+        const int band = peq_.SelectedBand(ch);
+        if (band == NoBand)
+            continue;
+        const LUnitControl& model = context_.Model();
+        peq_.ShowBand(ch, band, {model.GetPeqBand(ch, band), model.IsPeqBandBypassed(ch, band)}, false);
+    }
+    overlays_.RefreshPage(page);
 }
 
 void CurveEditors::SetPhaseView(int ch, bool phase) {

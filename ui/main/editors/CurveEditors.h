@@ -27,6 +27,9 @@ public:
     // After every refresh from the model: every curve built again, the
     // overlays of the page on show, band 1 of every channel selected.
     void AfterRefresh();
+    // A page was shown: the curves it needs that waited are built, with
+    // their selected band's caption, then its overlays are taken.
+    void PageShown(int page);
 
     ChannelCurves& Curves() { return curves_; }
     CurveOverlays& Overlays() { return overlays_; }
@@ -40,6 +43,9 @@ public:
 private:
     // The band faders of channel ch edit its selected band.
     void AttachPeqFaders(int ch);
+    // The band buttons select their band; the keys on the frequency
+    // read-out steer the faders.
+    void AttachBandSelection(int ch);
 
     EditorContext context_;
     TTimer* eqTimer_;

@@ -8,6 +8,7 @@
 #include "device/protocol/SharedConstants.h"
 #include "device/protocol/ValueScales.h"
 #include "platform/forms/Timer.h"
+#include "platform/forms/VirtualKeys.h"
 #include "platform/forms/WinControl.h"
 #include "platform/sys/FlagScope.h"
 #include "platform/text/Format.h"
@@ -57,14 +58,24 @@ int Clamp(long value, int high) {
 
 // A fader's position from its stored range; false when there is no fader.
 bool MoveFader(TControl* fader, int position, bool enabled) {
-    mainform::FaderRange range;
-    if (!mainform::ReadFaderRange(fader, range))
+    if (!mainform::SetFaderPosition(fader, position))
         return false;
-    range.position = position;
-    mainform::SetFaderRange(*fader, range);
     fader->SetEnabled(enabled);
     return true;
 }
+
+struct KeyStep {
+    std::uint16_t key;
+    const char* fader;
+    int step;
+};
+
+// One 1/30-octave step, one Q index, 0.1 dB.
+constexpr KeyStep KeySteps[] = {
+    {VK_LEFT, "isEqFreq", -1},   {VK_RIGHT, "isEqFreq", +1},  {VK_ADD, "isEqBw", +1},
+    {VK_OEM_PLUS, "isEqBw", +1}, {VK_SUBTRACT, "isEqBw", -1}, {VK_OEM_MINUS, "isEqBw", -1},
+    {VK_UP, "isEqGain", +1},     {VK_DOWN, "isEqGain", -1},
+};
 
 } // namespace
 
@@ -108,8 +119,18 @@ int PeqBandEditor::SelectedBand(int ch) const {
 }
 
 void PeqBandEditor::PressBandButton(int ch, int band, bool down) {
-    if (auto* button = context_.Find<TRzBmpButton>("rzbEq" + std::to_string(band + 1) + ChannelSuffix(ch)))
+    auto* button = context_.Find<TRzBmpButton>("rzbEq" + std::to_string(band + 1) + ChannelSuffix(ch));
+    if (button == nullptr)
+        return;
+    if (down || button->AllowAllUp() || !button->Down()) {
         button->SetDown(down);
+        return;
+    }
+    // A band group keeps one button down; a release lets all be up for
+    // the moment, so no band shows as chosen.
+    button->SetAllowAllUp(true);
+    button->SetDown(false);
+    button->SetAllowAllUp(false);
 }
 
 void PeqBandEditor::FocusFrequency(int ch) {
@@ -212,8 +233,8 @@ void PeqBandEditor::DeselectPeqBands() {
         selected_[At(ch)] = NoBand;
         SyncGrid(ch, NoBand);
         if (Plot* plot = context_.PlotAt(ch)) {
+            // The sections stand: only the band's caption and shading go.
             plot->ShowSectionParam(0, 0, 0.0f, 0.0f, false);
-            plot->DrawTotalCurve(ch);
             if (plot->Display)
                 plot->Display->UpdateCurvePage();
         }
@@ -321,6 +342,26 @@ void PeqBandEditor::EqCurveTimer() {
         return;
     }
     ApplyBand(ch, band, setting);
+}
+
+void PeqBandEditor::SteerByKey(int ch, std::uint16_t key) {
+    if (!IsChannel(ch))
+        return;
+    const std::string suffix = ChannelSuffix(ch);
+    for (const char* name : {"isEqFreq", "isEqBw", "isEqGain", "peqPeq", "lbFftParam"})
+        if (context_.Find<TComponent>(name + suffix) == nullptr)
+            return;
+    for (const KeyStep& k : KeySteps) {
+        if (k.key != key)
+            continue;
+        // The fader holds its range; a changed position runs its change
+        // handler as a mouse move would.
+        auto* fader = context_.Find<TControl>(k.fader + suffix);
+        mainform::FaderRange range;
+        if (mainform::ReadFaderRange(fader, range))
+            mainform::SetFaderPosition(fader, std::clamp(range.position + k.step, range.min, range.max));
+        return;
+    }
 }
 
 void PeqBandEditor::UpdatePeqEdits(int ch, bool enabled, double hz, double q, double gainDb) {

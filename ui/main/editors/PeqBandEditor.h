@@ -10,6 +10,7 @@
 #include "ui/main/editors/PendingEdits.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 class TObject;
@@ -67,6 +68,11 @@ public:
     // The EQ timer: the pending value into the selected band.
     void EqCurveTimer();
     const PendingPeqEdit& Pending() const { return pending_; }
+
+    // A key on channel ch's frequency read-out steers its faders by one
+    // step: left/right the frequency, +/- the Q, up/down the gain. Other
+    // keys do nothing; the key is left to the read-out.
+    void SteerByKey(int ch, std::uint16_t key);
 
     // Faders and read-outs of channel ch from values in the user's units.
     void UpdatePeqEdits(int ch, bool enabled, double hz, double q, double gainDb);

@@ -2,11 +2,15 @@
 // mouse: the hit zones, the snapped values in the model and at the unit,
 // the cursor, and the timers that redraw what moved.
 
+#include "controls/gdip/CurvyControls.h"
+#include "controls/panels/BmpButton.h"
 #include "device/model/LUnitControl.h"
 #include "device/protocol/CommandCodes.h"
 #include "device/protocol/ValueScales.h"
+#include "platform/forms/StdCtrls.h"
 #include "platform/sys/FlagScope.h"
 #include "tests/ui/main/editors/EditorsSupport.h"
+#include "ui/main/form/Faders.h"
 
 #include <gtest/gtest.h>
 
@@ -195,6 +199,53 @@ TEST_F(CurveDragTest, DraggedBandsAndCornersReachTheUnit) {
     EXPECT_NEAR(Section(InA, HighPassHandle).Frequency, IndexToFreq(index), 0.01);
     ASSERT_TRUE(Delivered(MCS_HIGH_PASS, 1));
     EXPECT_EQ(unit.ImageWord(sim_image::Crossover(InA)), index);
+}
+
+} // namespace
+
+namespace {
+
+// The corner drag takes the filter type from the crossover controls on the
+// form and moves their fader; the model keeps its own types.
+TEST_F(CurveDragTest, ACornerDragFollowsTheCrossoverControls) {
+    CreateWindows();
+    {
+        sys::FlagScope updating(fmMain->Connection().Updating);
+        CrossoverSetting x = Model().GetCrossover(InA);
+        x.hpType = 8;
+        x.hpFreq = 40;
+        Model().SetHighPass(InA, x);
+    }
+    fmMain->RefreshFromModel();
+    OpenInA();
+    ASSERT_EQ(Control<TComboBox>("rzcLowCutSlopInA")->ItemIndex(), 7);
+    auto* bypass = Control<TRzBmpButton>("rzbLowCutBypassInA");
+    auto* readOut = Control<TCurvyEdit>("cvdLowCutFreqInA");
+    EXPECT_TRUE(Control<TRzBmpButton>("rzbEq1InA")->Down());
+
+    struct Case {
+        bool bypassDown;
+        int dx;
+        bool flat;
+    };
+    for (const Case c : {Case{false, 40, false}, Case{true, 40, true}}) {
+        bypass->SetDown(c.bypassDown);
+        const TPoint corner = Marker(HighPassHandle);
+        input.MouseDown(InADisplay(), corner.X, corner.Y);
+        input.MouseMove(InADisplay(), corner.X + c.dx, corner.Y);
+        EXPECT_EQ(readOut->Font().Color(), clGreen);
+        EXPECT_FALSE(Control<TRzBmpButton>("rzbEq1InA")->Down());
+        AdvanceTimers(1);
+        input.MouseUp(InADisplay(), corner.X + c.dx, corner.Y);
+        EXPECT_EQ(readOut->Font().Color(), clBlack);
+        const CrossoverSetting x = Model().GetCrossover(InA);
+        EXPECT_EQ(x.hpType, 8);
+        mainform::FaderRange range;
+        ASSERT_TRUE(mainform::ReadFaderRange(Control<TControl>("isLowCutFreqInA"), range));
+        EXPECT_EQ(range.position, x.hpFreq);
+        EXPECT_EQ(readOut->Text(), PeqFrequencyText(IndexToFreq(x.hpFreq)));
+        EXPECT_EQ(Section(InA, HighPassHandle).Type == 10, c.flat) << c.bypassDown;
+    }
 }
 
 } // namespace
