@@ -65,12 +65,13 @@ TfmMain::TfmMain(TComponent* owner, korvan::MainWindowOptions options)
     OnCreate = [this](TObject* s) { FormCreate(s); };
     OnClose = [this](TObject* s, TCloseAction& a) { FormClose(s, a); };
     OnResize = [this](TObject* s) { FormResize(s); };
-    editors_ = std::make_unique<korvan::editors::CurveEditors>(
-        korvan::editors::EditorContext{*this, *this, Plots, OverlayChanged, connection_.Updating,
-                                       SelectedCurveHandle, CurrentPage},
-        scope);
+    const korvan::editors::EditorContext context{
+        *this, *this, Plots, OverlayChanged, connection_.Updating, SelectedCurveHandle, CurrentPage};
+    editors_ = std::make_unique<korvan::editors::CurveEditors>(context, scope);
+    channelEditors_ = std::make_unique<korvan::editors::ChannelEditors>(context);
     scope.Finish();
     AttachPageHandlers();
+    channelEditors_->AttachHandlers();
     editors_->AttachHandlers([](int ch) {
         if (fmPeqRst == nullptr)
             return;

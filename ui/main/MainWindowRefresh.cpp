@@ -59,4 +59,5 @@ void TfmMain::RefreshFromModel() {
             routes->Invalidate();
     }
     editors_->AfterRefresh();
+    channelEditors_->AfterRefresh();
 }
