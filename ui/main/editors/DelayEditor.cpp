@@ -36,6 +36,24 @@ void SetDashes(TControl& line, int count) {
 
 } // namespace
 
+// The icon lies over its line: a press on it is a press on the line at
+// the same place, and while it is held the icon gets the moves.
+void DelayEditor::ForwardToLine(TControl& icon, TControl& line, int ch) {
+    const auto onLine = [&icon, &line](int& px, int& py) {
+        px += icon.Left() - line.Left();
+        py += icon.Top() - line.Top();
+    };
+    icon.OnMouseDown = [this, ch, onLine](TObject*, TMouseButton, TShiftState, int px, int py) {
+        onLine(px, py);
+        LineMouseDown(ch, px, py);
+    };
+    icon.OnMouseMove = [this, ch, onLine](TObject*, TShiftState, int px, int py) {
+        onLine(px, py);
+        LineMouseMove(ch, px, py);
+    };
+    icon.OnMouseUp = [this](TObject*, TMouseButton, TShiftState, int, int) { LineMouseUp(); };
+}
+
 void DelayEditor::AttachHandlers() {
     for (int ch = 0; ch < ChannelCount; ++ch) {
         const std::string x = ChannelSuffix(ch);
@@ -56,6 +74,8 @@ void DelayEditor::AttachHandlers() {
                 LineMouseMove(ch, px, py);
             };
             line->OnMouseUp = [this](TObject*, TMouseButton, TShiftState, int, int) { LineMouseUp(); };
+            if (auto* icon = context_.Find<TControl>("imDelay" + x))
+                ForwardToLine(*icon, *line, ch);
         }
     }
     for (int unit = 0; unit < UnitCount; ++unit)

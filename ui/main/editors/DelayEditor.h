@@ -6,6 +6,8 @@
 
 #include "ui/main/editors/EditorContext.h"
 
+class TControl;
+
 #include <string>
 
 namespace korvan::editors {
@@ -35,6 +37,7 @@ public:
     bool Dragging() const { return dragging_; }
 
 private:
+    void ForwardToLine(TControl& icon, TControl& line, int ch);
     bool InHotZone(int ch, int x, int y) const;
     int Position(int ch) const;
     int Max(int ch) const;

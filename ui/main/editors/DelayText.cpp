@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <initializer_list>
 
@@ -32,16 +33,21 @@ std::string CutUnit(std::string text, int unit) {
 
 } // namespace
 
+// Rounded at the third decimal with halves up, as the decimal value reads:
+// 96 samples are 0.3435 m, shown as 0.344 m.
 std::string FormatDelayText(int samples, int unit) {
-    const long double ms = static_cast<long double>(samples) * MsPerSample;
+    long double value = static_cast<long double>(samples) * MsPerSample;
+    const char* name = "ms";
+    if (unit == 1) {
+        value = samples * SpeedOfSound * MsPerSample * 0.001L;
+        name = "m";
+    } else if (unit == 2) {
+        value = samples * SpeedOfSound * MsPerSample * FeetPerMetre * 0.001L;
+        name = "ft";
+    }
+    const long double thousandths = std::floor(value * 1000.0L + 0.5L + 1.0e-9L);
     char text[64];
-    if (unit == 1)
-        std::snprintf(text, sizeof text, "%4.3Lf m", samples * SpeedOfSound * MsPerSample * 0.001L);
-    else if (unit == 2)
-        std::snprintf(text, sizeof text, "%4.3Lf ft",
-                      samples * SpeedOfSound * MsPerSample * FeetPerMetre * 0.001L);
-    else
-        std::snprintf(text, sizeof text, "%4.3Lf ms", ms);
+    std::snprintf(text, sizeof text, "%4.3Lf %s", thousandths / 1000.0L, name);
     return text;
 }
 
