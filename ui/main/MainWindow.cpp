@@ -68,16 +68,18 @@ TfmMain::TfmMain(TComponent* owner, korvan::MainWindowOptions options)
     const korvan::editors::EditorContext context{
         *this, *this, Plots, OverlayChanged, connection_.Updating, SelectedCurveHandle, CurrentPage};
     editors_ = std::make_unique<korvan::editors::CurveEditors>(context, scope);
-    channelEditors_ = std::make_unique<korvan::editors::ChannelEditors>(context);
+    channelEditors_ =
+        std::make_unique<korvan::editors::ChannelEditors>(context, scope, connection_.PendingGeqEdit);
     scope.Finish();
     AttachPageHandlers();
-    channelEditors_->AttachHandlers();
-    editors_->AttachHandlers([](int ch) {
+    const auto openReset = [](int ch) {
         if (fmPeqRst == nullptr)
             return;
         fmPeqRst->SetResetChannel(ch);
         korvan::ShowModalOnce(fmPeqRst);
-    });
+    };
+    channelEditors_->AttachHandlers(openReset);
+    editors_->AttachHandlers(openReset);
 }
 
 TfmMain::~TfmMain() {
