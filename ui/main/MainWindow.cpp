@@ -67,18 +67,21 @@ TfmMain::TfmMain(TComponent* owner, korvan::MainWindowOptions options)
     OnCreate = [this](TObject* s) { FormCreate(s); };
     OnClose = [this](TObject* s, TCloseAction& a) { FormClose(s, a); };
     OnResize = [this](TObject* s) { FormResize(s); };
-    editors_ = std::make_unique<korvan::editors::CurveEditors>(
-        korvan::editors::EditorContext{*this, *this, Plots, OverlayChanged, connection_.Updating,
-                                       SelectedCurveHandle, CurrentPage},
-        scope);
+    const korvan::editors::EditorContext context{
+        *this, *this, Plots, OverlayChanged, connection_.Updating, SelectedCurveHandle, CurrentPage};
+    editors_ = std::make_unique<korvan::editors::CurveEditors>(context, scope);
+    channelEditors_ =
+        std::make_unique<korvan::editors::ChannelEditors>(context, scope, connection_.PendingGeqEdit);
     scope.Finish();
     AttachPageHandlers();
-    editors_->AttachHandlers([](int ch) {
+    const auto openReset = [](int ch) {
         if (fmPeqRst == nullptr)
             return;
         fmPeqRst->SetResetChannel(ch);
         korvan::ShowModalOnce(fmPeqRst);
-    });
+    };
+    channelEditors_->AttachHandlers(openReset);
+    editors_->AttachHandlers(openReset);
 }
 
 TfmMain::~TfmMain() {

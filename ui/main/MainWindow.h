@@ -19,6 +19,7 @@
 #include "ui/host/WindowHost.h"
 #include "ui/main/MainConnection.h"
 #include "ui/main/MainWindowView.h"
+#include "ui/main/editors/ChannelEditors.h"
 #include "ui/main/editors/CurveEditors.h"
 
 #include <array>
@@ -138,6 +139,7 @@ public:
     int GetChannelLink(int channel);
     // The curve and EQ editors.
     korvan::editors::CurveEditors& Editors() { return *editors_; }
+    korvan::editors::ChannelEditors& ChannelEditors() { return *channelEditors_; }
 
     // --- fields ---
     std::uint8_t Initialising = 0;
@@ -224,6 +226,7 @@ private:
     korvan::MainWindowView windowView_;
     TfmMainConnection connection_;
     std::unique_ptr<korvan::editors::CurveEditors> editors_;
+    std::unique_ptr<korvan::editors::ChannelEditors> channelEditors_;
 };
 
 extern TfmMain* fmMain;

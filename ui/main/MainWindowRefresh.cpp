@@ -61,4 +61,5 @@ void TfmMain::RefreshFromModel() {
             routes->Invalidate();
     }
     editors_->AfterRefresh();
+    channelEditors_->AfterRefresh();
 }
