@@ -165,9 +165,11 @@ void ProgramStarts(const std::string& program, int starts) {
     std::printf("the program, %zu of %d starts reported (%s)\n", paint.size(), starts, program.c_str());
     if (paint.empty())
         return;
-    PrintRow("exec to first paint", SpreadOf(paint), "ms", GoalFirstPaintMs);
-    PrintRow("  (from process start)", SpreadOf(spawnPaint), "ms", GoalFirstPaintMs);
-    PrintRow("exec to end of connect read", SpreadOf(read), "ms", 0);
+    // The program's report starts its clock once the windows are made, so
+    // the goal is held against the time from the process's start.
+    PrintRow("process start to first paint", SpreadOf(spawnPaint), "ms", GoalFirstPaintMs);
+    PrintRow("  (windows made to first paint)", SpreadOf(paint), "ms", 0);
+    PrintRow("windows made to connect read end", SpreadOf(read), "ms", 0);
     PrintRow("resident after connect read", SpreadOf(rss), "MB", GoalResidentMb);
 }
 
