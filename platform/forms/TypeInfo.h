@@ -289,6 +289,12 @@ public:
         info_.OwnProps.back().Stored = [stored](void* o) { return (Self(o)->*stored)(); };
         return *this;
     }
+    // A stored test written as a function of the object, for tests that a
+    // base class of T (not T itself) declares.
+    template <class F> ClassBuilder& StoredBy(F stored) {
+        info_.OwnProps.back().Stored = [stored](void* o) { return stored(*Self(o)); };
+        return *this;
+    }
     ClassBuilder& Stored(bool stored) {
         info_.OwnProps.back().Stored = [stored](void*) { return stored; };
         return *this;

@@ -84,7 +84,7 @@ double OPCValueToDouble(const TiOPCValue& value);
 template <class T> void TiChannelOPCBinding::Publish(korvan::forms::ClassBuilder<T>& builder) {
     using B = TiChannelOPCBinding;
     builder.Property("OPCComputerName", &B::OPCComputerName, &B::SetOPCComputerName)
-        .Stored(static_cast<bool (T::*)() const>(&B::OPCComputerNameStored))
+        .StoredBy([](const T& channel) { return static_cast<const B&>(channel).OPCComputerNameStored(); })
         .Property("OPCServerName", &B::OPCServerName, &B::SetOPCServerName)
         .Property("OPCItemName", &B::OPCItemName, &B::SetOPCItemName)
         .Property("OPCItem2Name", &B::OPCItem2Name, &B::SetOPCItem2Name)

@@ -72,9 +72,11 @@ void CurveEditors::AttachPeqFaders(int ch) {
     const std::string suffix = ChannelSuffix(ch);
     const std::pair<const char*, FaderKind> faders[] = {
         {"isEqFreq", FaderKind::Frequency}, {"isEqBw", FaderKind::Q}, {"isEqGain", FaderKind::Gain}};
-    for (const auto& [prefix, kind] : faders)
-        mainform::OnFaderChange(context_.Find<TControl>(prefix + suffix),
+    for (const auto& fader : faders) {
+        const FaderKind kind = fader.second;
+        mainform::OnFaderChange(context_.Find<TControl>(fader.first + suffix),
                                 [this, kind, ch](int position) { peq_.FaderChanged(kind, ch, position); });
+    }
 }
 
 void CurveEditors::AttachBandSelection(int ch) {
