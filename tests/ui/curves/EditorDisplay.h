@@ -8,6 +8,7 @@
 
 #include "platform/gfx/Bitmap.h"
 #include "tests/ui/curves/CascadeBuilder.h"
+#include "ui/curves/EditorScale.h"
 #include "ui/curves/LMyFFTDrawHpLp6dB.h"
 #include "ui/curves/Plot.h"
 
@@ -26,24 +27,8 @@ struct ControlScreen {
 // Sets a display up as the main window sets up a channel's display.
 inline void SetUpAsEditorDisplay(CurveDisplay& display, int width, int height) {
     display.SetAutoRedraw(false);
-    display.SetXAutoScale(false);
-    display.SetYAutoScale(false);
-    display.SetXMin(966);
-    display.SetXMax(3840);
-    display.SetYMin(-18);
-    display.SetYMax(18);
-    TFont font;
-    font.SetName("Tahoma");
-    font.SetHeight(-11);
-    font.SetColor(clLime);
-    display.SetPlotTitleFont(font);
-    display.SetAxisTitleFont(font);
-    display.SetMouseCoordFont(font);
-    font.SetColor(clActiveBorder);
-    display.SetAxisLabelFont(font);
-    display.SetSampleRate(n96000);
     display.SetBounds(display.Left(), display.Top(), width, height);
-    display.SetAutoRedraw(true);
+    SetEditorScale(display);
 }
 
 template <typename Display = LMyFFTDrawHpLp6dB> struct EditorDisplay {

@@ -10,6 +10,7 @@
 #include "platform/forms/ComCtrls.h"
 #include "platform/forms/ExtCtrls.h"
 #include "platform/forms/StdCtrls.h"
+#include "ui/curves/EditorScale.h"
 #include "ui/curves/LMyFFTDrawHpLp6dB.h"
 #include "ui/curves/MyPEQType8.h"
 #include "ui/main/form/Faces.h"
@@ -120,32 +121,6 @@ TControl* Create(forms::LoadScope& scope, Kind kind, const std::string& name) {
 constexpr TColor CellColour = TColor(0x5A3A1E);
 constexpr TColor CellEdge = TColor(0xB08850);
 
-// Every response display: the grid from 966 to 3840 points, -18 to +18 dB
-// in eleven lines, at 96 kHz.
-void SetDisplayScale(korvan::curves::CurveDisplay& display) {
-    display.SetAutoRedraw(false);
-    display.SetXAutoScale(false);
-    display.SetYAutoScale(false);
-    display.SetXMin(966);
-    display.SetXMax(3840);
-    display.SetYMin(-18);
-    display.SetYMax(18);
-    display.SetNumHorzGrid(11);
-    display.SetYLabel("dB");
-    display.SetYLabelScale(1);
-    TFont font;
-    font.SetName("Tahoma");
-    font.SetHeight(-11);
-    font.SetColor(clLime);
-    display.SetPlotTitleFont(font);
-    display.SetAxisTitleFont(font);
-    display.SetMouseCoordFont(font);
-    font.SetColor(clActiveBorder);
-    display.SetAxisLabelFont(font);
-    display.SetSampleRate(n96000);
-    display.SetAutoRedraw(true);
-}
-
 // `base` plus what `from` names of the repetition.
 int NumberOf(TagFrom from, int base, const Instance& at) {
     switch (from) {
@@ -201,7 +176,7 @@ void SetClassValues(TControl& control, const Family& f, const Instance& at) {
         if (f.centred)
             label->SetAlignment(taCenter);
     } else if (auto* display = dynamic_cast<korvan::curves::CurveDisplay*>(&control)) {
-        SetDisplayScale(*display);
+        korvan::curves::SetEditorScale(*display);
     } else if (auto* shape = dynamic_cast<TShape*>(&control)) {
         shape->SetShape(stRoundRect);
         shape->Brush().SetColor(CellColour);
