@@ -1,5 +1,6 @@
 #include "platform/sys/FileIo.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -67,10 +68,15 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path, 
     struct stat info {};
     if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode))
         return std::nullopt;
-    std::vector<std::uint8_t> data(maxBytes);
+    // Sized by the file (one byte more shows a file that grew), not by the
+    // limit, which may be far larger than any file read.
+    const std::size_t size = static_cast<std::size_t>(std::max<off_t>(info.st_size, 0));
+    std::vector<std::uint8_t> data(std::min(maxBytes, size < maxBytes ? size + 1 : maxBytes));
     std::size_t got = 0;
     while (got < maxBytes) {
-        const ssize_t n = ::read(fd.Get(), data.data() + got, maxBytes - got);
+        if (got == data.size())
+            data.resize(std::min(maxBytes, std::max<std::size_t>(data.size() * 2, 4096)));
+        const ssize_t n = ::read(fd.Get(), data.data() + got, data.size() - got);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)

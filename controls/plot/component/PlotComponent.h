@@ -224,6 +224,23 @@ public:
     int LogBufferSize() const { return logBufferSize_; }
     void SetLogBufferSize(int value) { logBufferSize_ = value; }
     bool LoggingActive() const { return loggingActive_; }
+    // Rows added through AddDataArray since the last write to the log.
+    int LogBufferCount() const { return logBufferCount_; }
+
+    // --- data files and the log ---
+    // The points of every channel in DataFileFormat. Failures are raised
+    // again with "Error Saving Data - " / "Error Loading Data - " first; the
+    // file name is remembered and the event fired only on success.
+    void SaveDataToFile(const std::string& fileName);
+    // Appends the file's points to the plot's channels.
+    void LoadDataFromFile(const std::string& fileName);
+    const std::string& LastDataFileName() const { return lastDataFileName_; }
+    TNotifyEvent OnAfterSaveData, OnAfterLoadData;
+    // With append the log file must exist; without, it is created or emptied
+    // and gets the header of DataFileFormat.
+    void LogActivate(bool append);
+    // Stops logging and writes the rows still buffered.
+    void LogDeactivate();
     TFont* AnnotationDefaultFont() const { return annotationDefaultFont_.get(); }
     void SetAnnotationDefaultFont(TFont* value);
     TBrushStyle AnnotationDefaultBrushStlye() const { return annotationDefaultBrushStyle_; }
@@ -422,6 +439,10 @@ private:
     };
     KindEvents EventsOf(TiPlotObject* object);
     TiPlotObjectManagerCustom* RequireKind(std::string_view kind) const;
+    // Counts rows added while logging and writes them once LogBufferSize
+    // are buffered.
+    void LogRowsAdded(int rows);
+    void LogFlush();
     void RemoveAllOfKind(std::string_view kind);
     void DeleteOfKind(std::string_view kind, int index);
     TImageList& ImageListAt(int imageListIndex);
@@ -458,6 +479,8 @@ private:
     std::string logFileName_;
     int logBufferSize_ = 0;
     bool loggingActive_ = false;
+    int logBufferCount_ = 0;
+    std::string lastDataFileName_;
     TBrushStyle annotationDefaultBrushStyle_ = bsSolid;
     TColor annotationDefaultBrushColor_ = clWhite;
     TPenStyle annotationDefaultPenStyle_ = psSolid;

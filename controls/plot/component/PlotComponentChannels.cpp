@@ -130,6 +130,7 @@ void TiPlotComponent::AddDataArray(double xValue, const TiPlotValueArray& data) 
     if (dimensions == 1) {
         for (std::size_t k = 0; k < elements; ++k)
             AddMarkedValue(*channels_->Items(int(k)), xValue, data.Values[k]);
+        LogRowsAdded(1);
         return;
     }
     // Each first index is a channel's own index; its row continues from
@@ -142,6 +143,7 @@ void TiPlotComponent::AddDataArray(double xValue, const TiPlotValueArray& data) 
             const double x = count == 0 ? 0.0 : channel.GetPointX(count - 1) + xValue;
             channel.AddXY(x, data.Values[std::size_t(c) * rows + row]);
         }
+    LogRowsAdded(int(rows));
 }
 
 void TiPlotComponent::TransferChannelData(int sourceChannelIndex, int destinationChannelIndex, int startIndex,

@@ -342,6 +342,9 @@ void TiPlotComponent::EnableAllTracking() {
 }
 
 void TiPlotComponent::ClearAllData() {
+    // The buffered rows are written while their points still exist.
+    if (loggingActive_)
+        LogDeactivate();
     master_->ClearAllData();
 }
 
