@@ -74,6 +74,14 @@ public:
     }
     virtual std::optional<int> PickColor(int initial) = 0;
     virtual std::optional<FontChoice> PickFont(const FontChoice& initial) = 0;
+    // The print dialog: the printer chosen among the installed ones (by
+    // name; empty stands for printing to a file), or nothing when
+    // cancelled. Services without one print on the current printer.
+    virtual std::optional<std::string> ChoosePrinter(const std::vector<std::string>& printers,
+                                                     const std::string& current) {
+        (void)printers;
+        return current;
+    }
 };
 
 DialogService& Dialogs();

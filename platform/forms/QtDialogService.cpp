@@ -6,9 +6,11 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <algorithm>
 #include <vector>
 
 namespace korvan::forms {
@@ -121,6 +123,24 @@ public:
         c.Underline = f.underline();
         c.StrikeOut = f.strikeOut();
         return c;
+    }
+
+    std::optional<std::string> ChoosePrinter(const std::vector<std::string>& printers,
+                                             const std::string& current) override {
+        if (printers.empty())
+            return current;
+        QStringList names;
+        for (const std::string& name : printers)
+            names << QString::fromStdString(name);
+        const int at =
+            std::max<int>(0, int(std::find(printers.begin(), printers.end(), current) - printers.begin()));
+        bool ok = false;
+        const QString chosen = QInputDialog::getItem(QApplication::activeWindow(), QStringLiteral("Print"),
+                                                     QStringLiteral("Printer:"), names,
+                                                     std::min<int>(at, int(names.size()) - 1), false, &ok);
+        if (!ok)
+            return std::nullopt;
+        return chosen.toStdString();
     }
 
 private:

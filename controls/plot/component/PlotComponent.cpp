@@ -8,6 +8,7 @@
 #include "controls/plot/objects/TranslationManager.h"
 #include "platform/forms/Menus.h"
 #include "platform/gfx/ImageList.h"
+#include "platform/gfx/Pictures.h"
 #include "platform/text/Exception.h"
 
 #include <utility>

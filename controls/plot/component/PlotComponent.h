@@ -39,6 +39,8 @@ class TiPlotLabel;
 class TiPlotLayoutObject;
 class TImageList;
 class TPopupMenu;
+class TPicture;
+class TiSaveDialog;
 
 class TiPlotComponent : public TiCustomComponent,
                         public IiPlotObjectHost,
@@ -226,6 +228,27 @@ public:
     bool LoggingActive() const { return loggingActive_; }
     // Rows added through AddDataArray since the last write to the log.
     int LogBufferCount() const { return logBufferCount_; }
+
+    // --- printing and pictures ---
+    // Prints X axis 0's visible range page by page. Failures are raised
+    // again behind "Error Printing : ".
+    void PrintChart();
+    // Height from the width and the paper's shape (the current printer's
+    // paper before the first print).
+    void PrintSizeToFillPage();
+    // X axis 0's span for a printed time scale of so many minutes a
+    // millimetre.
+    void PrintAdjustXSpanToMinutesPerMillimeter(double minutesPerMillimeter);
+    // The picture without toolbars or selections, in CopyToClipBoardFormat.
+    void CopyToClipBoard();
+    // The plot's picture, owned by the plot until the next call.
+    TPicture* GetSnapShotPicture();
+    // Asks for a file and writes the picture by its extension.
+    void Save();
+    TNotifyEvent OnBeforePrint, OnAfterPrint;
+    TiPlotBeforePrintPageEvent OnBeforePrintPage;
+    double PrinterPaperWidthInches() const { return paperWidthInches_; }
+    double PrinterPaperHeightInches() const { return paperHeightInches_; }
 
     // --- data files and the log ---
     // The points of every channel in DataFileFormat. Failures are raised
@@ -443,6 +466,14 @@ private:
     // are buffered.
     void LogRowsAdded(int rows);
     void LogFlush();
+    // Toolbars hidden and selections cleared for a picture; restored on
+    // leaving, also by an exception.
+    class PictureScope;
+    void ShowToolBars(bool show);
+    bool ToolBarShown() const;
+    void ReadPaper(TPrinter& printer);
+    void PrintPages(TPrinter& printer);
+    void SaveImageAs(const std::string& fileName);
     void RemoveAllOfKind(std::string_view kind);
     void DeleteOfKind(std::string_view kind, int index);
     TImageList& ImageListAt(int imageListIndex);
@@ -480,6 +511,12 @@ private:
     int logBufferSize_ = 0;
     bool loggingActive_ = false;
     int logBufferCount_ = 0;
+    double paperWidthInches_ = 0, paperHeightInches_ = 0;
+    double paperWidthCentimeters_ = 0, paperHeightCentimeters_ = 0;
+    int paperWidthPixels_ = 0, paperHeightPixels_ = 0;
+    double printXStart_ = 0, printXStop_ = 0;
+    std::unique_ptr<TPicture> snapShotPicture_;
+    TiSaveDialog* saveDialog_ = nullptr;
     std::string lastDataFileName_;
     TBrushStyle annotationDefaultBrushStyle_ = bsSolid;
     TColor annotationDefaultBrushColor_ = clWhite;

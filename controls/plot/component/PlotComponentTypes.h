@@ -4,6 +4,7 @@
 
 #include "controls/plot/core/PlotTypes.h"
 #include "platform/forms/ControlTypes.h"
+#include "platform/forms/Printer.h"
 #include "platform/gfx/Types.h"
 
 #include <cstdint>
@@ -17,7 +18,6 @@ enum TiPlotDataFileFormat { ipdffText, ipdffCompactInterval };
 enum TiPlotImageFormatStyle { ipifBitmap, ipifEnhancedMetaFile, ipifJPEG, ipifPNG };
 enum TiPlotReferenceType { iprtDataView, iprtChannel, iprtXChannelYDataView, iprtXDataViewYChannel };
 enum TiPlotReferenceIndividual { ipriDataView, ipriChannel, ipriAuto };
-enum TPrinterOrientation { poPortrait, poLandscape };
 
 namespace korvan::plot {
 const std::vector<std::string>& FormStyleNames();
@@ -31,6 +31,9 @@ const std::vector<std::string>& PrinterOrientationNames();
 
 // Events of plot objects: the object's index in its own manager.
 using TiPlotObjectEvent = std::function<void(int index)>;
+// Before each printed page; lastPage when the page reaches the end of the
+// printed range.
+using TiPlotBeforePrintPageEvent = std::function<void(int pageIndex, bool lastPage)>;
 using TiPlotObjectMouseEvent =
     std::function<void(int index, TMouseButton button, TShiftState shift, int x, int y)>;
 using TiPlotObjectMouseMoveEvent = std::function<void(int index, TShiftState shift, int x, int y)>;
