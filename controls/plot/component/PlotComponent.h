@@ -250,6 +250,21 @@ public:
     double PrinterPaperWidthInches() const { return paperWidthInches_; }
     double PrinterPaperHeightInches() const { return paperHeightInches_; }
 
+    // --- configuration and annotation files ---
+    // "Plot Config": the object counts, every object's property lines under
+    // its section ("Channel0", "XAxis0", ...), then the plot's own lines.
+    // Failures are raised again behind "Error Saving Properties - " /
+    // "Error Loading Properties - "; a failed load still switches the
+    // layout manager on again and closes its update block.
+    void SavePropertiesToFile(const std::string& fileName) override;
+    void LoadPropertiesFromFile(const std::string& fileName) override;
+    const std::string& LastPropertiesFileName() const { return lastPropertiesFileName_; }
+    TNotifyEvent OnAfterSaveProperties, OnBeforeLoadProperties, OnAfterLoadProperties;
+    // "AnnotationCount" and each annotation's lines, defaults left out; an
+    // annotation read back over its class's defaults comes back equal.
+    void SaveAnnotationsToFile(const std::string& fileName);
+    void LoadAnnotationsFromFile(const std::string& fileName);
+
     // --- data files and the log ---
     // The points of every channel in DataFileFormat. Failures are raised
     // again with "Error Saving Data - " / "Error Loading Data - " first; the
@@ -475,6 +490,8 @@ private:
     void PrintPages(TPrinter& printer);
     void SaveImageAs(const std::string& fileName);
     void RemoveAllOfKind(std::string_view kind);
+    // A new object of the kind, made as the kind's own Add makes it.
+    int AddOfKind(std::string_view kind);
     void DeleteOfKind(std::string_view kind, int index);
     TImageList& ImageListAt(int imageListIndex);
     void ReadImageList(int index, const std::vector<std::uint8_t>& bytes);
@@ -518,6 +535,7 @@ private:
     std::unique_ptr<TPicture> snapShotPicture_;
     TiSaveDialog* saveDialog_ = nullptr;
     std::string lastDataFileName_;
+    std::string lastPropertiesFileName_;
     TBrushStyle annotationDefaultBrushStyle_ = bsSolid;
     TColor annotationDefaultBrushColor_ = clWhite;
     TPenStyle annotationDefaultPenStyle_ = psSolid;

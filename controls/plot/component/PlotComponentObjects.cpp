@@ -62,6 +62,18 @@ void TiPlotComponent::DeleteOfKind(std::string_view kindName, int index) {
 
 // ---------------------------------------------------------------- adding
 
+int TiPlotComponent::AddOfKind(std::string_view kindName) {
+    if (kindName == kind::XAxis)
+        return AddXAxis();
+    if (kindName == kind::YAxis)
+        return AddYAxis();
+    if (kindName == kind::Label)
+        return AddLabel();
+    if (kindName == kind::Annotation)
+        return AddAnnotation();
+    return master_->AddObject(kindName);
+}
+
 int TiPlotComponent::AddXAxis() {
     return master_->AddXAxis();
 }

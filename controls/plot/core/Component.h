@@ -134,10 +134,10 @@ public:
     void UnlockImage() override { Unlock(); }
     // The picture as a bitmap file.
     void SaveImageToBitmap(const std::string& fileName);
-    void SavePropertiesToFile(const std::string& fileName);
+    virtual void SavePropertiesToFile(const std::string& fileName);
     // Applies the file inside an update block that also ends when reading
     // fails.
-    void LoadPropertiesFromFile(const std::string& fileName);
+    virtual void LoadPropertiesFromFile(const std::string& fileName);
 
     TiPaintEvent OnPaint;
     TChangePropertyEvent OnChangeProtected;

@@ -1,0 +1,113 @@
+// The plot's configuration and annotation files: what the file holds, a
+// round trip of objects and the plot's own properties, toolbars loaded
+// section by section, the file-type check and a failing load's clean-up.
+
+#include "controls/plot/axes/XYAxes.h"
+#include "controls/plot/layout/LayoutManager.h"
+#include "controls/plot/master/MasterManager.h"
+#include "controls/plot/plots/StripChartPlot.h"
+#include "platform/forms/Strings.h"
+#include "tests/controls/plot/component/PlotComponentTestSupport.h"
+#include "tests/support/gui/GuiApplicationEnvironment.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using korvan::testing::RaisedMessage;
+using korvan::testing::ScratchDir;
+
+class PlotConfigFile : public ::testing::Test {
+protected:
+    PlotConfigFile() {
+        plot.OnBeforeLoadProperties = [this](TObject*) { events.push_back("before load"); };
+        plot.OnAfterLoadProperties = [this](TObject*) { events.push_back("after load"); };
+        plot.OnAfterSaveProperties = [this](TObject*) { events.push_back("saved"); };
+    }
+    void Write(const std::string& name, const std::vector<std::string>& text) {
+        TStringList lines;
+        for (const std::string& line : text)
+            lines.Add(line);
+        lines.SaveToFile(dir.Path(name));
+    }
+    TiPlot plot{nullptr};
+    ScratchDir dir;
+    std::vector<std::string> events;
+};
+
+TEST_F(PlotConfigFile, SavesCountsThenSectionsThenThePlotAndLoadsThemBack) {
+    korvan::testing::AdoptKind(*plot.Master(), "Toolbar", TiLayoutRole::Toolbar);
+    plot.AddToolBar();
+    plot.AddToolBar();
+    TiPlotObjectManagerCustom& toolBars = *plot.Master()->KindManager("Toolbar");
+    static_cast<TiPlotLayoutObject*>(toolBars.Items(1))->SetStartPercent(30);
+    plot.AddChannel();
+    plot.Channel(1)->SetTitleText("Second");
+    plot.Channel(1)->SetColor(clBlue);
+    plot.AddXAxis();
+    plot.XAxis(1)->SetMinSpan(5, 50);
+    plot.SetTitleText("Saved");
+    const std::string file = dir.Path("plot.cfg");
+    plot.SavePropertiesToFile(file);
+    EXPECT_EQ(plot.LastPropertiesFileName(), file);
+
+    TStringList lines;
+    lines.LoadFromFile(file);
+    ASSERT_GT(lines.Count(), 13);
+    EXPECT_EQ(lines[0], "File Type = Plot Config");
+    EXPECT_EQ(lines[1], "ChannelCount = 2");
+    EXPECT_EQ(lines[2], "XAxisCount = 2");
+    EXPECT_EQ(lines[4], "ToolBarCount = 2");
+    EXPECT_EQ(lines[7], "LabelCount = 1");
+    EXPECT_EQ(lines[11],
+              "DataViewZHorz = " + std::to_string(plot.Master()->LayoutManager()->DataViewHorz()->ZOrder()));
+    EXPECT_EQ(lines[13].rfind("Channel0.", 0), 0u) << lines[13];
+    EXPECT_EQ(lines.IndexOf("Name = " + plot.Name()), -1);
+
+    // Changed afterwards, then loaded: the saved plot comes back.
+    plot.AddChannel();
+    plot.DeleteXAxis(1);
+    plot.SetTitleText("Changed");
+    static_cast<TiPlotLayoutObject*>(toolBars.Items(1))->SetStartPercent(0);
+    plot.DeleteToolBar(1);
+    plot.LoadPropertiesFromFile(file);
+    EXPECT_EQ(plot.ChannelCount(), 2);
+    EXPECT_EQ(plot.Channel(1)->TitleText(), "Second");
+    EXPECT_EQ(plot.Channel(1)->Color(), clBlue);
+    ASSERT_EQ(plot.XAxisCount(), 2);
+    EXPECT_DOUBLE_EQ(plot.XAxis(1)->Min(), 5);
+    EXPECT_DOUBLE_EQ(plot.XAxis(1)->Span(), 50);
+    EXPECT_EQ(plot.TitleText(), "Saved");
+    // Each toolbar section into its own toolbar, the missing one added.
+    ASSERT_EQ(toolBars.Count(), 2);
+    EXPECT_DOUBLE_EQ(static_cast<TiPlotLayoutObject*>(toolBars.Items(1))->StartPercent(), 30);
+    EXPECT_TRUE(plot.Master()->LayoutManager()->Enabled());
+    EXPECT_FALSE(plot.UpdateActive());
+    EXPECT_EQ(events, (std::vector<std::string>{"saved", "before load", "after load"}));
+}
+
+TEST_F(PlotConfigFile, TheFileTypeIsCheckedWithoutLetterCase) {
+    Write("lower.cfg", {"file type = plot config", "ChannelCount = 1", "TitleText = Lower"});
+    plot.LoadPropertiesFromFile(dir.Path("lower.cfg"));
+    EXPECT_EQ(plot.TitleText(), "Lower");
+    Write("other.cfg", {"File Type = Plot Channel Config", "TitleText = Other"});
+    EXPECT_EQ(RaisedMessage([&] { plot.LoadPropertiesFromFile(dir.Path("other.cfg")); }),
+              "Error Loading Properties - Incompatible Plot Configuration File Type");
+    EXPECT_EQ(plot.TitleText(), "Lower");
+    EXPECT_EQ(plot.LastPropertiesFileName(), dir.Path("lower.cfg"));
+    EXPECT_EQ(events, (std::vector<std::string>{"before load", "after load", "before load"}));
+}
+
+TEST_F(PlotConfigFile, AFailingLoadLeavesTheLayoutOnAndNoUpdateOpen) {
+    Write("bad.cfg", {"File Type = Plot Config", "XAxisCount = 1", "XAxis0.Min = not a number"});
+    EXPECT_EQ(RaisedMessage([&] {
+                  plot.LoadPropertiesFromFile(dir.Path("bad.cfg"));
+              }).rfind("Error Loading Properties - ", 0),
+              0u);
+    EXPECT_TRUE(plot.Master()->LayoutManager()->Enabled());
+    EXPECT_FALSE(plot.UpdateActive());
+    // What was read before the failure stays.
+    EXPECT_EQ(plot.XAxisCount(), 1);
+}
+
+} // namespace
