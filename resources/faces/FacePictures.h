@@ -1,7 +1,8 @@
 #pragma once
 // The main window's own pictures as compiled in from resources/faces: PNG
-// files named "<style>-up", "<style>-down" (bitmap-button faces) and
-// "delay-marker".
+// files named "<style>-up", "<style>-down" (bitmap-button faces),
+// "delay-marker", "thumb-normal", "thumb-hot", "thumb-down" (fader caps) and
+// "base-*" (background strips).
 
 #include <cstdint>
 #include <span>

@@ -10,6 +10,16 @@ bottom. Corners are drawn in the buttons' transparent colour (olive) so the
 panel behind shows through. delay-marker.png is the Delay page's marker icon,
 drawn on olive as well: an image takes its bottom-left pixel as see-through.
 
+thumb-*.png are the faders' caps (normal, under the mouse, pressed), drawn
+across a vertical fader's track: a dark cap with a lit line at its middle
+that marks the value. Their corners are transparent.
+
+base-*.png are the window's background pictures behind the pages. They are
+stretched over their images, which grow with the window, so each is a
+narrow strip whose colour changes only along the direction that keeps its
+size on the form (the left pictures change from top to bottom, the right
+ones from left to right).
+
 Run it from anywhere after changing a style; it rewrites its outputs. It
 needs python3-pil.
 """
@@ -75,11 +85,61 @@ def delay_marker():
     return image
 
 
+def thumb(state):
+    # 22 across the track, 11 along it; the rest see-through (alpha).
+    width, height = 22, 11
+    image = Image.new("RGBA", (width, height), (0, 0, 0, 0))
+    draw = ImageDraw.Draw(image)
+    body = {"normal": ((150, 150, 150), (70, 70, 70)),
+            "hot": ((185, 185, 185), (95, 95, 95)),
+            "down": ((110, 110, 110), (50, 50, 50))}[state]
+    for y in range(1, height - 1):
+        draw.line([(1, y), (width - 2, y)], fill=blend(body[0], body[1], y / (height - 3)) + (255,))
+    edge = (12, 12, 12, 255)
+    draw.line([(1, 0), (width - 2, 0)], fill=edge)
+    draw.line([(1, height - 1), (width - 2, height - 1)], fill=edge)
+    draw.line([(0, 1), (0, height - 2)], fill=edge)
+    draw.line([(width - 1, 1), (width - 1, height - 2)], fill=edge)
+    mark = (255, 200, 40, 255) if state == "down" else (245, 245, 245, 255)
+    draw.line([(3, height // 2), (width - 4, height // 2)], fill=mark)
+    return image
+
+
+def base(width, height, start, end, across):
+    # A plain shade from `start` to `end`: down the strip, or across it.
+    image = Image.new("RGB", (width, height))
+    draw = ImageDraw.Draw(image)
+    steps = width if across else height
+    for i in range(steps):
+        colour = blend(start, end, i / max(1, steps - 1))
+        if across:
+            draw.line([(i, 0), (i, height - 1)], fill=colour)
+        else:
+            draw.line([(0, i), (width - 1, i)], fill=colour)
+    return image
+
+
+# name: (width, height, start colour, end colour, shaded across)
+BASES = {
+    # Behind the curve groups and behind the parameter groups: the page
+    # colour, a little lighter at the top.
+    "base-left-up": (8, 256, (84, 84, 84), (66, 66, 66), False),
+    "base-left-down": (8, 256, (76, 76, 76), (52, 52, 52), False),
+    # The right edge darkens outwards.
+    "base-right-up": (35, 8, (70, 70, 70), (34, 34, 34), True),
+    "base-right-down": (35, 8, (64, 64, 64), (30, 30, 30), True),
+}
+
+
 def main():
     for name, (width, height, lit) in STYLES.items():
         face(width, height, False, lit).save(os.path.join(HERE, f"{name}-up.png"), optimize=True)
         face(width, height, True, lit).save(os.path.join(HERE, f"{name}-down.png"), optimize=True)
     delay_marker().save(os.path.join(HERE, "delay-marker.png"), optimize=True)
+    for state in ("normal", "hot", "down"):
+        thumb(state).save(os.path.join(HERE, f"thumb-{state}.png"), optimize=True)
+    for name, (width, height, start, end, across) in BASES.items():
+        base(width, height, start, end, across).save(os.path.join(HERE, f"{name}.png"), optimize=True)
 
 
 if __name__ == "__main__":

@@ -31,6 +31,7 @@
 #include "ui/main/form/MainForm.h"
 #include "ui/main/form/PageNames.h"
 #include "ui/main/form/ResizeLayout.h"
+#include "ui/main/form/ScrolledLayout.h"
 #include "ui/main/form/TransferPlots.h"
 
 #include <cstdio>
@@ -93,7 +94,14 @@ TfmMain::~TfmMain() {
 }
 
 void TfmMain::BuildControls(korvan::forms::LoadScope& scope) {
-    rzgFunction = scope.Place<TPanel>(this, "rzgFunction", 0, 0, 1115, 44);
+    // Everything of the window lies in one box that scrolls below the
+    // design size.
+    sbMain = scope.Place<TScrollBox>(this, "sbMain", 0, 0, 1108, 668);
+    sbMain->SetAlign(alClient);
+    sbMain->SetAutoScroll(false);
+    sbMain->SetColor(TColor(0x484848));
+
+    rzgFunction = scope.Place<TPanel>(sbMain, "rzgFunction", 0, 0, 1115, 44);
     rzgFunction->SetBevelOuter(bvNone);
     rzgFunction->SetColor(TColor(0x303030));
     rzgFunction->Font().SetColor(clWhite);
@@ -117,7 +125,7 @@ void TfmMain::BuildControls(korvan::forms::LoadScope& scope) {
     rzbMenuLink->Font().SetStyle(TFontStyles{fsBold});
     rzbMenuLink->OnClick = [this](TObject* s) { rzbMenuLinkClick(s); };
 
-    rzgMain = scope.Place<TPanel>(this, "rzgMain", 0, 44, 1112, 629);
+    rzgMain = scope.Place<TPanel>(sbMain, "rzgMain", 0, 44, 1112, 629);
     rzgMain->SetBevelOuter(bvNone);
     rzgMain->SetColor(TColor(0x484848));
     korvan::mainform::BuildFamilies(scope, korvan::mainform::PageFrames());
@@ -132,7 +140,7 @@ void TfmMain::BuildControls(korvan::forms::LoadScope& scope) {
 
     // Low enough to show whole below its top of 626 at the design size,
     // with room left for a menu bar taller than the design's.
-    rzgPreset = scope.Place<TPanel>(this, "rzgPreset", 10, 600, 1090, 32);
+    rzgPreset = scope.Place<TPanel>(sbMain, "rzgPreset", 10, 600, 1090, 32);
     rzgPreset->SetBevelOuter(bvLowered);
     rzgPreset->SetColor(TColor(0x303030));
     rzgPreset->Font().SetColor(clWhite);
@@ -222,7 +230,9 @@ void TfmMain::FormClose(TObject* /*Sender*/, TCloseAction& Action) {
 }
 
 void TfmMain::FormResize(TObject* /*Sender*/) {
-    AutoScroll = korvan::mainform::LayOutMainForm(*this, Width(), Height(), ExtraHeight).autoScroll;
+    AutoScroll = korvan::mainform::LayOutScrolled(*sbMain, [this] {
+        return korvan::mainform::LayOutMainForm(*this, Width(), Height(), ExtraHeight).autoScroll;
+    });
 }
 
 // --- EQ resets: the default preset's bands, each sent ------------------------------

@@ -193,6 +193,8 @@ public:
     TMenuItem* ConnectHelp;
     TMenuItem* About;
 
+    // The window's content, which scrolls below the design size.
+    TScrollBox* sbMain;
     TPanel* rzgFunction;
     TRzBmpButton* rzbMenuLink;
     TLabel* lbShowIdNumber;

@@ -268,7 +268,9 @@ TEST_F(MainFormRefreshTest, TheConnectReadShowsTheUnitsPreset) {
     EXPECT_NEAR(dynamic_cast<TMyPEQType8*>(C("peqPeqOut8"))->GetGainValue(3), 8.0, 1e-6);
 
     for (const char* page : {"Gain", "InB", "Out6", "Comp", "Limit", "Gate", "Matrix"}) {
-        C(std::string("rzbMenu") + page)->Click();
+        // As a user clicks: the page's button goes down with it.
+        input.Click(C(std::string("rzbMenu") + page));
+        EXPECT_TRUE(dynamic_cast<TRzBmpButton*>(C(std::string("rzbMenu") + page))->Down()) << page;
         EXPECT_FALSE(
             korvan::testing::SavePng(korvan::testing::Grab(fmMain), std::string("main-online-") + page)
                 .empty())

@@ -470,6 +470,47 @@ TEST_F(MainFormTest, BelowTheDesignSizeTheLayoutStays) {
     EXPECT_EQ(Bounds(*fmMain), before);
 }
 
+// Below the design size the window scrolls to every part of its content;
+// back at the design size it shows the content whole, without bars, every
+// control at its place.
+TEST_F(MainFormTest, BelowTheDesignSizeTheWindowScrolls) {
+    fmMain->SetBounds(0, 0, 1118, 720);
+    ProcessEvents();
+    auto* box = dynamic_cast<TScrollBox*>(C("sbMain"));
+    ASSERT_NE(box, nullptr);
+    TControlScrollBar& horz = *box->HorzScrollBar();
+    TControlScrollBar& vert = *box->VertScrollBar();
+    EXPECT_FALSE(horz.IsScrollBarVisible());
+    EXPECT_FALSE(vert.IsScrollBarVisible());
+    const auto designed = Bounds(*fmMain);
+
+    fmMain->SetBounds(0, 0, 900, 600);
+    ProcessEvents();
+    ASSERT_TRUE(horz.IsScrollBarVisible());
+    ASSERT_TRUE(vert.IsScrollBarVisible());
+    horz.SetPosition(horz.MaxPosition());
+    vert.SetPosition(vert.MaxPosition());
+    ProcessEvents();
+    // Scrolled to the far corner, the right and bottom edges of the
+    // content lie in view.
+    const TRect client = box->ClientRect();
+    const TRect main = C("rzgMain")->BoundsRect();
+    EXPECT_EQ(main.Bottom, client.Bottom);
+    EXPECT_EQ(std::max(main.Right, C("rzgFunction")->BoundsRect().Right), client.Right);
+    EXPECT_LT(C("rzgPreset")->BoundsRect().Bottom, client.Bottom);
+    EXPECT_FALSE(Shot("main-scrolled-900x600").empty());
+
+    // A resize while scrolled lays out the unscrolled content.
+    fmMain->SetBounds(0, 0, 1000, 900);
+    ProcessEvents();
+    EXPECT_EQ(C("rzgPreset")->Top() + vert.Position(), 180 + 626);
+    fmMain->SetBounds(0, 0, 1118, 720);
+    ProcessEvents();
+    EXPECT_FALSE(horz.IsScrollBarVisible());
+    EXPECT_FALSE(vert.IsScrollBarVisible());
+    EXPECT_EQ(Bounds(*fmMain), designed);
+}
+
 // A step of the resize redraws what the new layout needs: back at its first
 // size the window shows the same picture as before, and the control with
 // the keyboard focus keeps it.
@@ -537,6 +578,24 @@ TEST_F(MainFormTest, ButtonsThatAreDownShowTheirDownFaceAndShareOnePicture) {
         EXPECT_EQ(button->Bitmaps()->Down()->Height(), button->Height()) << name;
     }
     EXPECT_FALSE(dynamic_cast<TImage*>(C("imDelayOut5"))->Picture().Bitmap().Empty());
+    // The background strips fill their images as these grow with the
+    // window; every fader shows our cap as its thumb.
+    for (const char* name : {"imLeftUpBase", "imRightUpBase", "imLeftDownBase", "imRightDownBase"}) {
+        auto* image = dynamic_cast<TImage*>(C(name));
+        ASSERT_NE(image, nullptr) << name;
+        EXPECT_FALSE(image->Picture().Bitmap().Empty()) << name;
+        EXPECT_TRUE(image->Stretch()) << name;
+    }
+    // (Its lit line marks the value: 16 pixels of one light grey.)
+    for (const char* name : {"isEqGainInA", "isLowCutFreqOut2", "isGainOut8", "isGainBackupInC",
+                             "isDelayOut4", "isGeqCh31InD", "isCompAttackOut1", "isGateHoldInB"}) {
+        const QImage fader = korvan::testing::Grab(C(name));
+        int lit = 0;
+        for (int y = 0; y < fader.height(); ++y)
+            for (int x = 0; x < fader.width(); ++x)
+                lit += fader.pixel(x, y) == qRgb(245, 245, 245) ? 1 : 0;
+        EXPECT_EQ(lit, 16) << name;
+    }
 }
 
 TEST_F(MainFormTest, TransferPlotsAreSeededXYPlotsTakingNoInput) {

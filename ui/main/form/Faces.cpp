@@ -3,15 +3,19 @@
 #include "controls/panels/BmpButton.h"
 #include "platform/forms/ExtCtrls.h"
 #include "resources/faces/FacePictures.h"
+#include "ui/main/form/Faders.h"
 
 #include <QImage>
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace korvan::mainform {
 
 namespace {
+
+constexpr std::string_view BackgroundPrefix = "base-";
 
 // Decoded on first use and kept for the program's life: a few kilobytes in
 // all, where a decoded copy per button would cost one per control.
@@ -41,9 +45,17 @@ void ApplyFace(TControl& control, const char* face) {
     } else if (auto* image = dynamic_cast<TImage*>(&control)) {
         TBitmap& bitmap = image->Picture().Bitmap();
         bitmap.Image() = Picture(face);
-        // Its bottom-left colour is see-through, so the panel shows around it.
-        bitmap.SetTransparent(true);
+        if (std::string_view(face).starts_with(BackgroundPrefix)) {
+            // A background strip fills its image, which grows with the window.
+            image->SetStretch(true);
+        } else {
+            // Its bottom-left colour is see-through, so the panel shows
+            // around it.
+            bitmap.SetTransparent(true);
+        }
         image->Invalidate();
+    } else {
+        SetFaderFace(control, face);
     }
 }
 

@@ -1,6 +1,9 @@
 #include "ui/main/form/Faders.h"
 
 #include "controls/gdip/TrackBar.h"
+#include "resources/faces/FacePictures.h"
+
+#include <stdexcept>
 
 namespace korvan::mainform {
 
@@ -33,6 +36,26 @@ bool ReadFaderRange(const TControl* control, FaderRange& range) {
     if (fader == nullptr)
         return false;
     range = {fader->Min(), fader->Max(), fader->PageSize(), fader->Position()};
+    return true;
+}
+
+bool SetFaderFace(TControl& control, const char* face) {
+    auto* fader = dynamic_cast<TCustomTrackBar*>(&control);
+    if (fader == nullptr)
+        return false;
+    const std::string style = face;
+    const auto load = [&style](TGDIPPicture& picture, const char* state) {
+        const auto bytes = faces::FacePicture(style + state);
+        if (bytes.empty())
+            throw std::runtime_error("no picture \"" + style + state + "\" in the resources");
+        picture.LoadFromStream(bytes);
+    };
+    TTrackBarThumb& thumb = *fader->Thumb();
+    load(*thumb.Picture(), "-normal");
+    load(*thumb.PictureHot(), "-hot");
+    load(*thumb.PictureDown(), "-down");
+    // The thumb takes its size from the picture.
+    thumb.PicturesChanged();
     return true;
 }
 

@@ -24,6 +24,10 @@ bool SetFaderRange(TControl& control, const FaderRange& range);
 bool SetFaderPosition(TControl* control, int position);
 // The fader's range, or nothing when `control` is none.
 bool ReadFaderRange(const TControl* control, FaderRange& range);
+// Gives a fader the thumb pictures "<face>-normal", "<face>-hot" and
+// "<face>-down" of the resources; false when `control` is not a fader.
+// Throws for a face the resources do not hold.
+bool SetFaderFace(TControl& control, const char* face);
 // Calls `handler` with the new position at every change of a fader's
 // position; false when `control` is not a fader.
 bool OnFaderChange(TControl* control, std::function<void(int position)> handler);

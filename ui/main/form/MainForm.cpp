@@ -23,26 +23,34 @@ constexpr int GateMarkTops[] = {36, 59, 82, 105, 129, 152, 175, 198, 222};
 
 constexpr Family Frames[] = {
     // Background pictures behind the pages.
-    {.kind = Kind::Image, .name = "imLeftUpBase", .parent = "rzgMain", .width = 1082, .height = 256},
+    {.kind = Kind::Image,
+     .name = "imLeftUpBase",
+     .parent = "rzgMain",
+     .width = 1082,
+     .height = 256,
+     .face = "base-left-up"},
     {.kind = Kind::Image,
      .name = "imRightUpBase",
      .parent = "rzgMain",
      .left = 1077,
      .width = 35,
-     .height = 256},
+     .height = 256,
+     .face = "base-right-up"},
     {.kind = Kind::Image,
      .name = "imLeftDownBase",
      .parent = "rzgMain",
      .top = 256,
      .width = 1082,
-     .height = 373},
+     .height = 373,
+     .face = "base-left-down"},
     {.kind = Kind::Image,
      .name = "imRightDownBase",
      .parent = "rzgMain",
      .left = 1077,
      .top = 256,
      .width = 35,
-     .height = 373},
+     .height = 373,
+     .face = "base-right-down"},
     // Page buttons: one radio group, the Gain page's down.
     {.kind = Kind::BmpButton,
      .name = "rzbMenu<p>",
@@ -240,7 +248,7 @@ constexpr Family Frames[] = {
     {                                                                                                        \
         .kind = Kind::Label, .name = "lbMatrix" NAME, .parent = ROW, .over = OVER, .left = LEFT,             \
         .top = HEIGHT / 2 - 5, .width = WIDTH, .height = 14, .tagFrom = TagFrom::Channel,                    \
-        .caption = CAPTION, .fontColour = clWhite, .autoSize = false                                         \
+        .caption = CAPTION, .fontColour = clWhite, .autoSize = false, .centred = true                        \
     }
 
 constexpr Family Contents[] = {
@@ -545,15 +553,17 @@ constexpr Family Contents[] = {
      .height = 196,
      .dx = 80,
      .tagFrom = TagFrom::Channel,
+     .face = "thumb",
      .max = 65280,
      .pageSize = 6},
     {.kind = Kind::Edit,
      .name = "cvdDelay<c>",
      .parent = "rzgParamDelay",
      .over = Over::Channels,
-     .left = 40,
+     // Wide enough for "326.750 ms", centred under the fader.
+     .left = 36,
      .top = 226,
-     .width = 70,
+     .width = 78,
      .height = 22,
      .dx = 80,
      .tagFrom = TagFrom::Channel,
@@ -683,6 +693,7 @@ constexpr Family Contents[] = {
      .height = 200,
      .dx = 31,
      .tagFrom = TagFrom::Band,
+     .face = "thumb",
      .max = 240,
      .pageSize = 6,
      .position = 120},

@@ -39,8 +39,8 @@ constexpr int StripLefts[] = {316, 376, 436, 496, 572, 632, 692, 752, 812, 872, 
 #define FADER(NAME, PARENT, OVER, LEFT, TOP, WIDTH, HEIGHT, MIN, MAX, PAGE, POSITION)                        \
     {                                                                                                        \
         .kind = Kind::Fader, .name = NAME, .parent = PARENT, .over = OVER, .left = LEFT, .top = TOP,         \
-        .width = WIDTH, .height = HEIGHT, .tagFrom = TagFrom::Channel, .min = MIN, .max = MAX,               \
-        .pageSize = PAGE, .position = POSITION                                                               \
+        .width = WIDTH, .height = HEIGHT, .tagFrom = TagFrom::Channel, .face = "thumb", .min = MIN,          \
+        .max = MAX, .pageSize = PAGE, .position = POSITION                                                   \
     }
 
 // A rounded edit showing a value (read-only) or taking typed entry.
@@ -183,10 +183,12 @@ constexpr Family Parameters[] = {
      .bold = true},
     {.kind = Kind::Label,
      .name = "lbFftParam<c>",
-     .parent = "rzgFft<c>",
+     // Under the band faders that its keys steer: the display's head has
+     // no room left of the overlay buttons.
+     .parent = "rzgParam<c>",
      .over = Over::Channels,
-     .left = 192,
-     .top = 5,
+     .left = 541,
+     .top = 262,
      .tagFrom = TagFrom::Channel,
      .caption = "Frequency  ( \u2190 / \u2192 )      Q(\uff0b/\uff0d)     Gain (  \u2191 / \u2193  )",
      .visible = false,
