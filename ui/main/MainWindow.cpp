@@ -233,6 +233,9 @@ void TfmMain::FormResize(TObject* /*Sender*/) {
     AutoScroll = korvan::mainform::LayOutScrolled(*sbMain, [this] {
         return korvan::mainform::LayOutMainForm(*this, Width(), Height(), ExtraHeight).autoScroll;
     });
+    // The delay rows moved: their time labels and dashes follow the icons.
+    if (channelEditors_)
+        channelEditors_->AfterResize();
 }
 
 // --- EQ resets: the default preset's bands, each sent ------------------------------
@@ -243,11 +246,7 @@ void TfmMain::PushChannelPeq(int ch) {
 }
 
 void TfmMain::PushChannelGeq(int code) {
-    LUnitControl& model = Model();
-    const int input = code - 12;
-    for (int band = 0; band < korvan::layout::kGeqBands; ++band)
-        model.SetGeq(input, band, model.GetDefaultGeqBand(input, band));
-    RefreshFromModel();
+    channelEditors_->Geq().ResetBands(code - 12);
 }
 
 // --- connection ------------------------------------------------------------------

@@ -27,6 +27,8 @@ public:
     }
     // After every refresh from the model: the delay lines cut to their icons.
     void AfterRefresh() { delay_.PlaceAll(); }
+    // After every new layout of the window: the same.
+    void AfterResize() { delay_.PlaceAll(); }
 
     ChannelStrip& Strip() { return strip_; }
     DelayEditor& Delay() { return delay_; }

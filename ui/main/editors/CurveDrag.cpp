@@ -199,16 +199,7 @@ void CurveDrag::DragCorner(int ch, int handle, int freqIndex) {
     mainform::ReadFaderRange(fader, range);
     // The curve is drawn with the type the controls show.
     const int type = bypass->Down() ? 0 : slope->ItemIndex() + 1;
-    passTimer_.SetEnabled(true);
-    passPending_ = {.Kind = highPass ? 1 : 0,
-                    .Channel = ch,
-                    .GainDb = 0.0,
-                    .Q = 0.0f,
-                    .FreqHz = float(hz),
-                    .Bypass = 0,
-                    .TypeIndex = 0,
-                    .Band = 0,
-                    .CrossoverType = type};
+    passCurve_.Queue(highPass, ch, float(hz), type);
     // The model keeps its filter types; only the corner moves.
     LUnitControl& model = context_.Model();
     CrossoverSetting setting = model.GetCrossover(ch);
@@ -253,15 +244,6 @@ void CurveDrag::MouseEqCurveTimer() {
     const BandSetting setting = {band, p.Bypass != 0};
     curves_.SetBandSection(ch, p.Band, setting);
     peq_.ShowBand(ch, p.Band, setting);
-}
-
-void CurveDrag::PassCurveTimer() {
-    passTimer_.SetEnabled(false);
-    const PendingPeqEdit& p = passPending_;
-    if (p.Channel < 0 || p.Channel >= ChannelCount)
-        return;
-    curves_.BuildHpLpCurve(p.Kind == 1, p.CrossoverType, p.FreqHz, PassSection, p.Channel);
-    curves_.RedrawTotal(p.Channel);
 }
 
 } // namespace korvan::editors

@@ -3,9 +3,10 @@
 // or a filter corner, a band dragged to a new frequency and gain on the
 // unit's steps, a high- or low-pass corner dragged to a new frequency. The
 // band or filter is stored and sent on every move; its curve follows on
-// the mouse timer (bands) or the crossover timer (corners).
+// the mouse timer (bands) or the pass-curve queue (corners).
 
 #include "ui/main/editors/ChannelCurves.h"
+#include "ui/main/editors/PassCurveQueue.h"
 #include "ui/main/editors/PendingEdits.h"
 #include "ui/main/editors/PeqBandEditor.h"
 
@@ -23,8 +24,8 @@ inline constexpr int LowPassHandle = 32;
 class CurveDrag {
 public:
     CurveDrag(const EditorContext& context, ChannelCurves& curves, PeqBandEditor& peq, TTimer& mouseTimer,
-              TTimer& passTimer)
-        : context_(context), curves_(curves), peq_(peq), mouseTimer_(mouseTimer), passTimer_(passTimer) {}
+              PassCurveQueue& passCurve)
+        : context_(context), curves_(curves), peq_(peq), mouseTimer_(mouseTimer), passCurve_(passCurve) {}
 
     // The twelve channel displays take the three mouse handlers and stop
     // panning on a drag of their own.
@@ -35,11 +36,8 @@ public:
     void MouseUp(TObject* sender);
     // The dragged band's read-outs, section, marker, caption and total.
     void MouseEqCurveTimer();
-    // The dragged corner's filter curve and the total.
-    void PassCurveTimer();
 
     const PendingPeqEdit& PendingBand() const { return bandPending_; }
-    const PendingPeqEdit& PendingPass() const { return passPending_; }
 
     // The drawn handle under (x, y) of channel ch's display, -1 when none:
     // the corners first, then the bands from the highest down, `firstOnly`
@@ -55,9 +53,8 @@ private:
     ChannelCurves& curves_;
     PeqBandEditor& peq_;
     TTimer& mouseTimer_;
-    TTimer& passTimer_;
+    PassCurveQueue& passCurve_;
     PendingPeqEdit bandPending_;
-    PendingPeqEdit passPending_;
     int lastX_ = 0;
     int lastY_ = 0;
 };

@@ -32,9 +32,10 @@ CurveEditors::CurveEditors(const EditorContext& context, forms::LoadScope& scope
     : context_(context),
       eqTimer_(scope.PlaceTimer("tmEqCurve", CurveTimerMs, [this] { peq_.EqCurveTimer(); })),
       mouseEqTimer_(scope.PlaceTimer("tmMouseEqCurve", CurveTimerMs, [this] { drag_.MouseEqCurveTimer(); })),
-      passTimer_(scope.PlaceTimer("tmHpLpCurve", CurveTimerMs, [this] { drag_.PassCurveTimer(); })),
+      passTimer_(scope.PlaceTimer("tmHpLpCurve", CurveTimerMs, [this] { passCurve_.Fire(); })),
       curves_(context_), overlays_(context_), peq_(context_, curves_, *eqTimer_),
-      drag_(context_, curves_, peq_, *mouseEqTimer_, *passTimer_) {
+      passCurve_(context_, curves_, *passTimer_), drag_(context_, curves_, peq_, *mouseEqTimer_, passCurve_),
+      crossover_(context_, passCurve_) {
     // The Gain page starts showing InA and Out1, as stored with the form.
     for (const char* first : {"vrbShowAGain", "vrbShow1Gain"})
         if (auto* button = context_.Find<TVrPowerButton>(first))
@@ -44,6 +45,7 @@ CurveEditors::CurveEditors(const EditorContext& context, forms::LoadScope& scope
 void CurveEditors::AttachHandlers(std::function<void(int)> openReset) {
     overlays_.AttachHandlers();
     drag_.AttachHandlers();
+    crossover_.AttachHandlers();
     for (int ch = 0; ch < ChannelCount; ++ch) {
         const std::string suffix = ChannelSuffix(ch);
         peq_.AttachGrid(ch);

@@ -1,12 +1,15 @@
 #pragma once
 // The main window's curve editors in one place: the channel curves, the
-// overlays, the PEQ band editor and the drags on the curves, their timers, and the handlers they
-// give the form's controls by name.
+// overlays, the PEQ band editor, the crossover filters and the drags on the
+// curves, their timers, and the handlers they give the form's controls by
+// name.
 
 #include "platform/forms/LoadScope.h"
 #include "ui/main/editors/ChannelCurves.h"
+#include "ui/main/editors/CrossoverEditor.h"
 #include "ui/main/editors/CurveDrag.h"
 #include "ui/main/editors/CurveOverlays.h"
+#include "ui/main/editors/PassCurveQueue.h"
 #include "ui/main/editors/PeqBandEditor.h"
 
 #include <functional>
@@ -35,6 +38,8 @@ public:
     CurveOverlays& Overlays() { return overlays_; }
     PeqBandEditor& Peq() { return peq_; }
     CurveDrag& Drag() { return drag_; }
+    CrossoverEditor& Crossover() { return crossover_; }
+    PassCurveQueue& PassCurve() { return passCurve_; }
 
     // Magnitude or phase view of channel ch, with the selected band's
     // caption and the overlays taken again.
@@ -54,7 +59,9 @@ private:
     ChannelCurves curves_;
     CurveOverlays overlays_;
     PeqBandEditor peq_;
+    PassCurveQueue passCurve_;
     CurveDrag drag_;
+    CrossoverEditor crossover_;
 };
 
 } // namespace korvan::editors

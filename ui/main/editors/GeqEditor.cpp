@@ -6,6 +6,7 @@
 #include "device/protocol/SharedConstants.h"
 #include "device/protocol/ValueScales.h"
 #include "platform/forms/Timer.h"
+#include "platform/sys/FlagScope.h"
 #include "ui/curves/LMyFFTDrawHpLp6dB.h"
 #include "ui/curves/Plot.h"
 #include "ui/curves/PlotSection.h"
@@ -15,6 +16,7 @@
 #include "ui/main/form/Faders.h"
 #include "ui/main/form/PageNames.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 
@@ -26,6 +28,7 @@ using mainform::InputCount;
 namespace {
 
 constexpr int Bands = 31;
+constexpr int MaxLevel = 240;
 constexpr int PeakType = 1;
 constexpr int GeqCaptionKind = 1;
 // The reset dialog's code for the graphic EQ of input 0; 0..11 are the PEQs.
@@ -139,6 +142,32 @@ void GeqEditor::Select(int x) {
     curvePanel->BringToFront();
     if (Plot* shown = context_.PlotAt(pending_.plotIndex))
         shown->ShowSectionParam(GeqCaptionKind, pending_.section, float(pending_.gain), pending_.q, false);
+}
+
+// A moved fader stores, draws and sends its band as a user's move does;
+// every band is then queued behind whatever waits, so the unit gets the
+// whole reset in band order even where a fader was already in place. A
+// fader in place whose input's stored level differs (a link member's
+// faders follow their group only at a refresh) has the level stored
+// without a second send.
+void GeqEditor::ResetBands(int x) {
+    if (x < 0 || x >= InputCount)
+        return;
+    LUnitControl& model = context_.Model();
+    for (int b = 0; b < Bands; ++b) {
+        const auto level = static_cast<std::uint16_t>(std::min<int>(model.GetDefaultGeqBand(x, b), MaxLevel));
+        auto* fader = context_.Find<TControl>("isGeqCh" + BandSuffix(b, x));
+        if (fader == nullptr)
+            return;
+        mainform::SetFaderPosition(fader, level);
+        if (model.GetGeqBand(x, b) != level) {
+            sys::FlagScope quiet(context_.updating);
+            model.SetGeq(x, b, level);
+        }
+        context_.host.SendCmd(CM_MCS_GEQ(context_.host.GetUnitId(), static_cast<std::uint8_t>(x),
+                                         static_cast<std::uint8_t>(b), level),
+                              true);
+    }
 }
 
 } // namespace korvan::editors

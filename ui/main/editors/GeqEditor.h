@@ -32,6 +32,9 @@ public:
     void ToggleBypass(int x);
     // The panels of input x's group head, labelled and drawn for x.
     void Select(int x);
+    // The reset of input x: every band's fader moved to the default
+    // preset's level in turn, each band queued to the unit.
+    void ResetBands(int x);
 
 private:
     EditorContext context_;

@@ -183,6 +183,27 @@ TEST_F(DelayEditorTest, DraggingTheIconRunsTheDelayFromZeroToItsMaximum) {
     EXPECT_FALSE(path.empty());
 }
 
+// A new window size moves the rows' icons; every time label and dashed
+// line follows its icon.
+TEST_F(DelayEditorTest, TheTimeLabelsAndDashesFollowTheIconsWhenTheWindowGrows) {
+    OpenDelayPage();
+    Enter("Out8", "340");
+    for (const auto& size : {std::pair{1300, 900}, std::pair{1118, 720}}) {
+        fmMain->SetBounds(0, 0, size.first, size.second);
+        ProcessEvents();
+        for (const char* x : {"InA", "InD", "Out1", "Out8"}) {
+            auto* icon = Control<TControl>(std::string("imDelay") + x);
+            auto* time = Control<TControl>(std::string("lbFftDelayTime") + x);
+            EXPECT_EQ(time->Top(), icon->Top() + icon->Height() / 4) << x << " " << size.second;
+            EXPECT_EQ(time->Left(), icon->Left() + icon->Width()) << x;
+            EXPECT_EQ(Control<TControl>(std::string("lbDelayLine") + x)->Caption(),
+                      std::string(std::size_t((icon->Left() - 40) / 6), '-'))
+                << x;
+        }
+    }
+    EXPECT_GT(Control<TControl>("imDelayOut8")->Left(), 40);
+}
+
 TEST_F(DelayEditorTest, AGrabOutsideTheIconDragsNothing) {
     OpenDelayPage();
     auto* line = Control<TControl>("lbDelayLineInA");

@@ -4,13 +4,17 @@
 
 #include "device/model/LUnitControl.h"
 #include "device/protocol/CommandCodes.h"
+#include "device/protocol/ValueScales.h"
 #include "platform/sys/FlagScope.h"
 #include "tests/ui/main/editors/EditorsSupport.h"
 #include "ui/dialogs/FPeqRst.h"
+#include "ui/main/RefreshTexts.h"
 #include "ui/main/form/Faders.h"
 #include "ui/main/form/PageNames.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 using namespace korvan;
 using namespace korvan::test;
@@ -43,6 +47,8 @@ protected:
 
 TEST_F(GeqEditorTest, ABandMoveSetsItsSectionStoresSendsAndRedrawsOnTheTimer) {
     GoOnline();
+    input.Click(Control<TControl>("rzbMenuGeq"));
+    ProcessEvents();
     input.Click(Control<TControl>("rzbGeqSelInC"));
     ProcessEvents();
     MoveBand("isGeqCh31InC", 150);
@@ -56,6 +62,9 @@ TEST_F(GeqEditorTest, ABandMoveSetsItsSectionStoresSendsAndRedrawsOnTheTimer) {
     EXPECT_EQ(fmMain->Connection().PendingGeqEdit.section, 30);
     AdvanceTimers(1);
     EXPECT_TRUE(Shows("fftDrawGeqInC", Plot::TotalSection));
+    MoveBand("isGeqCh20InC", 60);
+    AdvanceTimers(1);
+    EXPECT_FALSE(korvan::testing::SavePng(korvan::testing::Grab(fmMain), "editors-geq-bands").empty());
     for (const auto& [v, text] :
          {std::pair{120, "+0.0"}, {121, "+0.1"}, {119, "-0.1"}, {0, "-12.0"}, {240, "+12.0"}}) {
         MoveBand("isGeqCh01InC", v);
@@ -114,8 +123,13 @@ TEST_F(GeqEditorTest, AMembersSelectorShowsItsHeadsPanelsInItsOwnColour) {
     EXPECT_FALSE(path.empty());
 }
 
-TEST_F(GeqEditorTest, ResetThroughTheDialogPutsBackTheDefaultLevels) {
+// The reset moves every band's fader in turn (a moved one stores, draws
+// and sends as a user's move) and queues every band to the unit in order.
+TEST_F(GeqEditorTest, ResetThroughTheDialogMovesTheFadersAndQueuesEveryBand) {
+    GoOnline();
     MoveBand("isGeqCh10InA", 30);
+    ASSERT_TRUE(Delivered(MCS_GEQ, 1));
+    unit.ClearReceived();
     pump.reactions.push_back([] {
         if (fmPeqRst->Visible())
             fmPeqRst->btnOK->Click();
@@ -124,10 +138,41 @@ TEST_F(GeqEditorTest, ResetThroughTheDialogPutsBackTheDefaultLevels) {
     input.Click(Control<TControl>("vrbEqResetGeqInA"));
     pump.reactions.clear();
     ProcessEvents();
-    EXPECT_EQ(Model().GetGeqBand(InA, 9), Model().GetDefaultGeqBand(InA, 9));
+    const std::uint16_t level = Model().GetDefaultGeqBand(InA, 9);
+    EXPECT_EQ(Model().GetGeqBand(InA, 9), level);
     mainform::FaderRange range;
     ASSERT_TRUE(mainform::ReadFaderRange(Control<TControl>("isGeqCh10InA"), range));
-    EXPECT_EQ(range.position, Model().GetDefaultGeqBand(InA, 9));
+    EXPECT_EQ(range.position, level);
+    EXPECT_EQ(Caption("lbGeqGainCh10InA"), GeqText(level));
+    EXPECT_DOUBLE_EQ(Section(GeqInA, 9).Gain, DeviceToGain(level));
+    // Band 10's own move goes out just before its queued record.
+    ASSERT_TRUE(Delivered(MCS_GEQ, 32));
+    std::vector<int> bands;
+    for (const auto& frame : FramesOf(MCS_GEQ)) {
+        ASSERT_EQ(frame.payload.size(), 4u);
+        const int b = frame.payload[1];
+        const std::uint16_t v = Model().GetDefaultGeqBand(InA, b);
+        EXPECT_EQ(frame.payload, (Bytes{InA, std::uint8_t(b), std::uint8_t(v & 0xFF), std::uint8_t(v >> 8)}));
+        bands.push_back(b);
+    }
+    std::vector<int> expected(31);
+    for (int b = 0; b < 31; ++b)
+        expected[std::size_t(b)] = b;
+    expected.insert(expected.begin() + 9, 9);
+    EXPECT_EQ(bands, expected);
+}
+
+// A member's faders show its group's levels only after a refresh; its reset
+// still puts the default levels into the model, not only to the unit.
+TEST_F(GeqEditorTest, AMembersResetStoresWhereItsFaderWasAlreadyInPlace) {
+    Link(InA, 0b0011, InB);
+    MoveBand("isGeqCh05InA", 200);
+    ASSERT_EQ(Model().GetGeqBand(InB, 4), 200);
+    fmMain->PushChannelGeq(12 + InB);
+    EXPECT_EQ(Model().GetGeqBand(InB, 4), Model().GetDefaultGeqBand(InB, 4));
+    EXPECT_EQ(Model().GetGeqBand(InA, 4), Model().GetDefaultGeqBand(InB, 4));
+    EXPECT_FALSE(fmMain->Connection().Updating);
+    fmMain->PushChannelGeq(12 + 4); // no such input: nothing happens
 }
 
 } // namespace
