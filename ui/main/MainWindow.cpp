@@ -72,6 +72,7 @@ TfmMain::TfmMain(TComponent* owner, korvan::MainWindowOptions options)
     editors_ = std::make_unique<korvan::editors::CurveEditors>(context, scope);
     channelEditors_ =
         std::make_unique<korvan::editors::ChannelEditors>(context, scope, connection_.PendingGeqEdit);
+    routing_ = std::make_unique<korvan::editors::RoutingEditor>(context, ExtraHeight);
     scope.Finish();
     AttachPageHandlers();
     const auto openReset = [](int ch) {
@@ -81,6 +82,7 @@ TfmMain::TfmMain(TComponent* owner, korvan::MainWindowOptions options)
         korvan::ShowModalOnce(fmPeqRst);
     };
     channelEditors_->AttachHandlers(openReset);
+    routing_->AttachHandlers();
     editors_->AttachHandlers(openReset);
 }
 
