@@ -73,6 +73,7 @@ TfmMain::TfmMain(TComponent* owner, korvan::MainWindowOptions options)
     editors_ = std::make_unique<korvan::editors::CurveEditors>(context, scope);
     channelEditors_ =
         std::make_unique<korvan::editors::ChannelEditors>(context, scope, connection_.PendingGeqEdit);
+    routing_ = std::make_unique<korvan::editors::RoutingEditor>(context, ExtraHeight);
     scope.Finish();
     AttachPageHandlers();
     const auto openReset = [](int ch) {
@@ -82,6 +83,7 @@ TfmMain::TfmMain(TComponent* owner, korvan::MainWindowOptions options)
         korvan::ShowModalOnce(fmPeqRst);
     };
     channelEditors_->AttachHandlers(openReset);
+    routing_->AttachHandlers();
     editors_->AttachHandlers(openReset);
 }
 
