@@ -2,6 +2,7 @@
 
 #include "platform/forms/LoadScope.h"
 #include "platform/text/AnsiText.h"
+#include "ui/dialogs/ChannelNameText.h"
 #include "ui/dialogs/FRecallPreset.h"
 #include "ui/dialogs/FStorePreset.h"
 #include "ui/dialogs/ModalWindows.h"
@@ -43,8 +44,7 @@ TfmStoreName::TfmStoreName(TComponent* owner, korvan::WindowHost& host) : Hosted
 }
 
 void TfmStoreName::SetNameText(const std::string& name) {
-    const std::size_t end = name.find_last_not_of(" \r");
-    edName->SetText(end == std::string::npos ? std::string() : name.substr(0, end + 1));
+    edName->SetText(korvan::WithoutTrailingBlanks(name));
 }
 
 void TfmStoreName::FormShow(TObject* /*Sender*/) {
