@@ -109,7 +109,9 @@ public:
     void ShowGainPage() override { Record("gain page"); }
     void SelectFirstGeqInput() override { Record("geq A"); }
     void SetChannelName(int ch, const std::string& name) override {
-        model.SetChName(ch, name.c_str());
+        std::string bytes = name;
+        bytes.resize(8, '\0');
+        model.SetChName(ch, bytes.c_str());
         Record("name " + std::to_string(ch) + " [" + name + "]");
     }
 
