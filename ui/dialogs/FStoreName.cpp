@@ -1,6 +1,5 @@
 #include "ui/dialogs/FStoreName.h"
 
-#include "platform/forms/LoadScope.h"
 #include "platform/text/AnsiText.h"
 #include "ui/dialogs/FRecallPreset.h"
 #include "ui/dialogs/FStorePreset.h"
@@ -9,59 +8,32 @@
 TfmStoreName* fmStoreName = nullptr;
 
 namespace {
-constexpr std::uint16_t EnterKey = 13;
+constexpr korvan::NameEntryLayout Layout{.form = "fmStoreName",
+                                         .caption = "Preset Name",
+                                         .title = "lblPresetName",
+                                         .titleText = "Preset Name",
+                                         .lead = "lTitle",
+                                         .leadText = "F00 : ",
+                                         .clientWidth = 270,
+                                         .fieldLeft = 80,
+                                         .fieldWidth = 170,
+                                         .maxLength = korvan::PresetNameLength,
+                                         .fieldText = "Default Preset"};
 } // namespace
 
-TfmStoreName::TfmStoreName(TComponent* owner, korvan::WindowHost& host) : HostedForm(owner, host) {
-    korvan::forms::LoadScope scope(this);
-    SetName("fmStoreName");
-    SetBorderStyle(bsDialog);
-    SetPosition(poScreenCenter);
-    SetClientWidth(270);
-    SetClientHeight(132);
-    SetCaption("Preset Name");
-    lblPresetName = scope.Place<TLabel>(this, "lblPresetName", 20, 16, 230, 20);
-    lblPresetName->SetCaption("Preset Name");
-    lTitle = scope.Place<TLabel>(this, "lTitle", 20, 48, 56, 20);
-    lTitle->SetCaption("F00 : ");
-    edName = scope.Place<TEdit>(this, "edName", 80, 44, 170, 24);
-    edName->SetMaxLength(korvan::PresetNameLength);
-    edName->SetText("Default Preset");
-    edName->OnKeyDown = [this](TObject* s, std::uint16_t& key, TShiftState shift) {
-        edNameKeyDown(s, key, shift);
-    };
-    btnOK = scope.Place<TButton>(this, "btnOK", 40, 88, 90, 30);
-    btnOK->SetCaption("OK");
-    btnOK->OnClick = [this](TObject* s) { btnOKClick(s); };
-    bnCancel = scope.Place<TButton>(this, "bnCancel", 140, 88, 90, 30);
-    bnCancel->SetCaption("Cancel");
-    bnCancel->SetCancel(true);
-    bnCancel->OnClick = [this](TObject* s) { bnCancelClick(s); };
+TfmStoreName::TfmStoreName(TComponent* owner, korvan::WindowHost& host)
+    : NameEntryForm(owner, host, Layout), lblPresetName(titleLabel_), lTitle(leadLabel_) {
     OnShow = [this](TObject* s) { FormShow(s); };
     OnActivate = [this](TObject* s) { FormActivate(s); };
-    scope.Finish();
-}
-
-void TfmStoreName::SetNameText(const std::string& name) {
-    const std::size_t end = name.find_last_not_of(" \r");
-    edName->SetText(end == std::string::npos ? std::string() : name.substr(0, end + 1));
 }
 
 void TfmStoreName::FormShow(TObject* /*Sender*/) {
-    const std::string title = Tr("SID_PST_NAME");
-    SetCaption(title);
-    lblPresetName->SetCaption(title);
-    btnOK->SetCaption(Tr("SID_EXIT_OK"));
-    bnCancel->SetCaption(Tr("SID_EXIT_CANCEL"));
+    ShowTexts("SID_PST_NAME");
 }
 
+// In recall mode the name is only shown.
 void TfmStoreName::FormActivate(TObject* /*Sender*/) {
-    // In recall mode the name is only shown.
-    edName->SetEnabled(StoreMode == 1);
-    if (StoreMode != 1)
-        return;
-    FocusControl(edName);
-    edName->SelectAll();
+    FocusName(StoreMode == 1);
 }
 
 void TfmStoreName::btnOKClick(TObject* /*Sender*/) {
@@ -87,14 +59,4 @@ void TfmStoreName::btnOKClick(TObject* /*Sender*/) {
         fmRecallPreset->SetPresetRow(PresetNumber + 1, shown);
     if (fmStorePreset != nullptr)
         fmStorePreset->SetPresetRow(PresetNumber, shown);
-}
-
-// The list stays open for another choice.
-void TfmStoreName::bnCancelClick(TObject* /*Sender*/) {
-    korvan::CloseWindow(this);
-}
-
-void TfmStoreName::edNameKeyDown(TObject* /*Sender*/, std::uint16_t& Key, TShiftState /*Shift*/) {
-    if (Key == EnterKey)
-        btnOKClick(btnOK);
 }

@@ -89,6 +89,31 @@ public:
     // on the graphic EQ of input code - 12 (code 12..15), band by band.
     virtual void PushChannelPeq(int ch) = 0;
     virtual void PushChannelGeq(int code) = 0;
+
+    // --- channel links, copies and names (channels 0..11) ---
+    // Stores a link mask (bits counted within the channel's kind) and sends
+    // it.
+    virtual void SetChannelLink(int ch, int mask) = 0;
+    // Copies channel `from`'s settings onto `to` (nothing when they are the
+    // same): the unit does it on line, the model off line. `refresh` asks
+    // for the unit's re-read or the model's refresh afterwards.
+    virtual void CopyChannel(int from, int to, bool refresh) = 0;
+    // After the links changed: the unit is read again (on line) or the
+    // controls show the model (off line).
+    virtual void SyncAfterLink() = 0;
+    // Shows or hides every curve-overlay button that would lay ch's curve
+    // over a display (a hidden one also drops its curve).
+    virtual void UpdateShowButtons(int ch, bool shown) = 0;
+    // Channel ch's page button shows its place in head's group ("In<x>" or
+    // "Out<n>" for its own head, else "B=A", "3=1").
+    virtual void UpdateLinkCaptions(int head, int ch) = 0;
+    // The Gain page comes up, where the grouping shows.
+    virtual void ShowGainPage() = 0;
+    // The graphic EQ of input A is the one selected.
+    virtual void SelectFirstGeqInput() = 0;
+    // `name`: 8 bytes, NUL-padded. Shown on the channel's labels, stored and
+    // sent (also when unchanged).
+    virtual void SetChannelName(int ch, const std::string& name) = 0;
 };
 
 } // namespace korvan

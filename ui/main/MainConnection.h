@@ -131,6 +131,15 @@ public:
     void StopLevelPoll(Meters meters);
     bool IsLevelPollRunning() const { return tmInLevelDet.Enabled(); }
 
+    // --- channel copies and links on the unit; on line only ---
+    // Asks the unit to copy channel `from` onto `to`; with `reread` the
+    // editor reads every parameter again once the unit acknowledges.
+    void CopyChannelOnUnit(int from, int to, bool reread);
+    // After the link window changed masks or copied: the level poll stops
+    // (the meters keep their values) and the sync request goes out behind
+    // the copies and masks; its acknowledgement starts the re-read.
+    void SyncAfterLink();
+
     // --- preset jobs the store, recall and factory-reset windows start; on
     // line only ---
     // Slot n + 1 (n 0..19) takes the current settings under `name` (14 bytes

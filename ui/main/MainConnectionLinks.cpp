@@ -335,3 +335,21 @@ void TfmMainConnection::ClientSocketRead() {
 void TfmMainConnection::ClientSocketError(korvan::sys::TcpError /*kind*/, int& errorCode) {
     errorCode = 0;
 }
+
+// --- channel copies and the sync after a link change ---------------------------------
+
+void TfmMainConnection::CopyChannelOnUnit(int from, int to, bool reread) {
+    if (!SessionOpen)
+        return;
+    if (reread)
+        JobState = JobReread;
+    SendCmd(CM_MCS_CMD(GetUnitId(), MCS_COPY_CHANNEL, std::uint8_t(from), std::uint8_t(to)), true);
+}
+
+void TfmMainConnection::SyncAfterLink() {
+    if (!SessionOpen)
+        return;
+    StopLevelPoll(Meters::Keep);
+    JobState = JobReread;
+    SendCode(MCS_ALIVE, true);
+}

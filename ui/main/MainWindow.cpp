@@ -6,10 +6,14 @@
 #include "platform/text/AnsiText.h"
 #include "ui/curves/LMyFFTDrawHpLp6dB.h"
 #include "ui/dialogs/FAbout.h"
+#include "ui/dialogs/FChNameList.h"
+#include "ui/dialogs/FChannelName.h"
+#include "ui/dialogs/FCopy.h"
 #include "ui/dialogs/FExit.h"
 #include "ui/dialogs/FFactory.h"
 #include "ui/dialogs/FHidData.h"
 #include "ui/dialogs/FInformation.h"
+#include "ui/dialogs/FLinkSel.h"
 #include "ui/dialogs/FLockPassWord.h"
 #include "ui/dialogs/FLockSetup.h"
 #include "ui/dialogs/FMemo.h"
@@ -76,6 +80,7 @@ TfmMain::TfmMain(TComponent* owner, korvan::MainWindowOptions options)
     routing_ = std::make_unique<korvan::editors::RoutingEditor>(context, ExtraHeight);
     scope.Finish();
     AttachPageHandlers();
+    AttachLinkHandlers();
     const auto openReset = [](int ch) {
         if (fmPeqRst == nullptr)
             return;
@@ -313,6 +318,10 @@ void CreateEditorWindows(TComponent* owner, const MainWindowOptions& options) {
     fmFactory = new TfmFactory(owner, *main);
     fmPeqRst = new TfmPeqRst(owner, *main);
     fmAbout = new TfmAbout(owner, *main);
+    fmLinkSel = new TfmLinkSel(owner, *main);
+    fmCopy = new TfmCopy(owner, *main);
+    fmChannelName = new TfmChannelName(owner, *main);
+    fmChNameList = new TfmChNameList(owner, *main);
     fmRs232Code = new TfmRs232Code(owner);
     fmRs232CodeEnglish = new TfmRs232CodeEnglish(owner);
 }
@@ -332,6 +341,10 @@ void FreeEditorWindows() {
     FreeWindow(fmTest);
     FreeWindow(fmLockSetup);
     FreeWindow(fmNetworkSetup);
+    FreeWindow(fmChNameList);
+    FreeWindow(fmChannelName);
+    FreeWindow(fmCopy);
+    FreeWindow(fmLinkSel);
     FreeWindow(fmAbout);
     FreeWindow(fmPeqRst);
     FreeWindow(fmFactory);

@@ -112,6 +112,14 @@ public:
     void RequestFactoryReset() override { connection_.RequestFactoryReset(); }
     void PushChannelPeq(int ch) override;
     void PushChannelGeq(int code) override;
+    void SetChannelLink(int ch, int mask) override;
+    void CopyChannel(int from, int to, bool refresh) override;
+    void SyncAfterLink() override;
+    void UpdateShowButtons(int ch, bool shown) override;
+    void UpdateLinkCaptions(int head, int ch) override;
+    void ShowGainPage() override;
+    void SelectFirstGeqInput() override;
+    void SetChannelName(int ch, const std::string& name) override;
 
     // --- handlers ---
     void rzbMenuLinkClick(TObject* Sender);
@@ -218,6 +226,11 @@ private:
     void BuildControls(korvan::forms::LoadScope& scope);
     // Gives the page buttons and the block diagram their handlers.
     void AttachPageHandlers();
+    // The Link, Copy and Channel Name items open their windows.
+    void AttachLinkHandlers();
+    // The link window (when there is one) shows the model's grouping, and
+    // the page and overlay buttons follow it.
+    void ShowLinksInDialog();
     // Clicks the page button of `function` (or of the label's channel when
     // negative) for the block-diagram label `Sender`, and releases the
     // matrix button.

@@ -174,10 +174,6 @@ void TfmMain::OpenPageFromDiagram(TObject* Sender, int function) {
         matrix->SetDown(false);
 }
 
-void TfmMain::lbMatrixChNameInAClick(TObject* /*Sender*/) {
-    // The channel-name dialog opens here once it exists.
-}
-
 void TfmMain::lbMatrixHpLpInAClick(TObject* Sender) {
     OpenPageFromDiagram(Sender, -1);
 }

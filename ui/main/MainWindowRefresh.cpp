@@ -59,6 +59,7 @@ void TfmMain::RefreshFromModel() {
         }
         if (auto* routes = dynamic_cast<TControl*>(FindComponent("pbMatrix")))
             routes->Invalidate();
+        ShowLinksInDialog();
     }
     editors_->AfterRefresh();
     channelEditors_->AfterRefresh();

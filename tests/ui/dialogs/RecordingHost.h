@@ -91,6 +91,29 @@ public:
     void RequestFactoryReset() override { Record("factory reset"); }
     void PushChannelPeq(int ch) override { Record("peq " + std::to_string(ch)); }
     void PushChannelGeq(int code) override { Record("geq " + std::to_string(code)); }
+    void SetChannelLink(int ch, int mask) override {
+        model.SetLinkMask(ch, std::uint16_t(mask));
+        Record("link " + std::to_string(ch) + " " + std::to_string(mask));
+    }
+    void CopyChannel(int from, int to, bool refresh) override {
+        if (from != to)
+            Record("copy " + std::to_string(from) + " " + std::to_string(to) + (refresh ? " refresh" : ""));
+    }
+    void SyncAfterLink() override { Record("sync"); }
+    void UpdateShowButtons(int ch, bool shown) override {
+        Record("show " + std::to_string(ch) + (shown ? " on" : " off"));
+    }
+    void UpdateLinkCaptions(int head, int ch) override {
+        Record("caption " + std::to_string(head) + " " + std::to_string(ch));
+    }
+    void ShowGainPage() override { Record("gain page"); }
+    void SelectFirstGeqInput() override { Record("geq A"); }
+    void SetChannelName(int ch, const std::string& name) override {
+        std::string bytes = name;
+        bytes.resize(8, '\0');
+        model.SetChName(ch, bytes.c_str());
+        Record("name " + std::to_string(ch) + " [" + name + "]");
+    }
 
     // On line with a session open, or neither.
     void SetOnLine(bool on) { online = sessionOpen = on; }
