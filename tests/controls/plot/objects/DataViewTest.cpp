@@ -126,6 +126,17 @@ TEST_F(DataViewTest, GridOfTheNamedAxesAndTheFrame) {
     EXPECT_EQ(canvas.CallsNamed("DrawFocusRect").size(), 1u);
 }
 
+TEST_F(DataViewTest, TheGridAxisFollowsItsRenameAndIsForgottenWhenItGoes) {
+    ASSERT_EQ(view.GetGridXAxis(), plot.XAxis(0));
+    plot.XAxis(0)->SetName("Input");
+    EXPECT_EQ(view.GridXAxisName(), "Input");
+    EXPECT_EQ(view.GetGridXAxis(), plot.XAxis(0));
+    plot.DeleteXAxis(0);
+    EXPECT_EQ(view.GetGridXAxis(), nullptr);
+    // The frame and the Y grid are still drawn.
+    EXPECT_GT(GreenLines(), 4);
+}
+
 TEST_F(DataViewTest, WithoutAxesControlInputLeavesTheAxesAlone) {
     const TPoint c = Centre();
     Press(view, c.X, c.Y);
