@@ -326,6 +326,15 @@ public:
     void NotifySetFocus(TObject* sender) override;
     void DefineProperties(TFiler& filer) override;
 
+    // The data view hands its drags and wheel inside the plot area on to
+    // every axis.
+    void DataViewMouseLeft(TiPlotMouseData& mouseData) { DoMouseLeft(mouseData); }
+    void DataViewMouseMove(TiPlotMouseData& mouseData) { DoMouseMove(mouseData); }
+    void DataViewMouseUp(TiPlotMouseData& mouseData) { DoMouseUp(mouseData); }
+    bool DataViewMouseWheel(int wheelDelta, TShiftState shift, int x, int y) {
+        return DoMouseWheel(wheelDelta, shift, x, y);
+    }
+
 protected:
     ~TiPlotAxis() override;
     IiPlotAxisHost* AxisHost() const;

@@ -4,6 +4,7 @@
 #include "controls/plot/layout/LayoutManager.h"
 #include "controls/plot/master/MasterManager.h"
 #include "controls/plot/master/PlotKinds.h"
+#include "controls/plot/objects/DataViewManager.h"
 #include "controls/plot/objects/LabelManager.h"
 #include "controls/plot/objects/TranslationManager.h"
 #include "platform/forms/Menus.h"
@@ -29,7 +30,10 @@ TiPlotComponent::TiPlotComponent(TComponent* owner)
     master_->OnRemove = [this](TObject* sender) { MasterObjectRemove(sender); };
     master_->OnInsert = [this](TObject* sender) { MasterObjectInsert(sender); };
     master_->OnInvalidateNow = [this](TObject*) { InvalidateNow(); };
+    korvan::plot::AdoptToolBarManager(*master_);
+    korvan::plot::AdoptLegendManager(*master_);
     channels_ = korvan::plot::AdoptChannelManager(*master_);
+    korvan::plot::AdoptDataViewManager(*master_);
 
     popupMenu_ = std::make_unique<TPopupMenu>(nullptr);
     hintsFont_->OnChange = [this] { InvalidateChange(); };

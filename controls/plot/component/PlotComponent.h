@@ -378,6 +378,9 @@ public:
     TiPlotObjectDoubleValueChangeEvent OnLimitLine1PositionChange, OnLimitLine2PositionChange;
     TiPlotObjectEvent OnAnnotationCoordinatesChange, OnAnnotationMoveUser, OnAnnotationResizeUser,
         OnAnnotationCoordinatesChangeFinished;
+    TiPlotBeforeToolBarButtonClickEvent OnBeforeToolBarButtonClick;
+    TiPlotToolBarButtonClickEvent OnToolBarButtonClick;
+    TiPlotBeforeZoomBoxEvent OnBeforeZoomBox;
 
     void DoDataPointMouseDown(TiPlotChannelCustom* channel, int dataIndex, TMouseButton button,
                               TShiftState shift, int x, int y) override;
@@ -396,6 +399,11 @@ public:
     void DoBeforeDataCursorUpdate(TiPlotObject* cursor);
     void DoDataCursorCustomizeHint(TiPlotObject* cursor, std::string& text);
     void DoToolBarCustomizeHint(TiPlotObject* toolBar, std::string& text);
+    void DoBeforeToolBarButtonClick(TiPlotObject* toolBar, TiPlotToolBarButtonType buttonType, bool& cancel);
+    void DoToolBarButtonClick(TiPlotObject* toolBar, TiPlotToolBarButtonType buttonType);
+    void DoBeforeZoomBox(TRect& zoomRect, bool& cancel);
+    // The select mode is toolbar 0's: its select button follows.
+    void SetSelectActive(bool value);
     void DoLimitLine1PositionChange(TiPlotObject* limit, double oldValue, double newValue);
     void DoLimitLine2PositionChange(TiPlotObject* limit, double oldValue, double newValue);
     void DoAnnotationCoordinatesChange(TiPlotObject* annotation);

@@ -9,6 +9,7 @@
 #include "controls/plot/channels/StripChannel.h"
 #include "controls/plot/channels/XYChannel.h"
 #include "controls/plot/master/PlotKinds.h"
+#include "controls/plot/objects/PlotToolBar.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/text/Exception.h"
 #include "platform/text/StrUtils.h"
@@ -63,8 +64,14 @@ void AddMarkedValue(TiPlotChannelCustom& channel, double x, double value) {
 // ------------------------------------------------------------ channel host
 
 bool TiPlotComponent::GetSelectActive() {
-    // Toolbar 0 holds the select mode; its class has not joined the plot.
-    return false;
+    const TiPlotToolBar* toolBar = korvan::plot::ToolBarOf(this, 0);
+    return toolBar && toolBar->SelectActive();
+}
+
+void TiPlotComponent::SetSelectActive(bool value) {
+    TiPlotToolBar* toolBar = korvan::plot::ToolBarOf(this, 0);
+    if (toolBar && toolBar->SelectActive() != value)
+        toolBar->DoButtonClickSelect();
 }
 
 bool TiPlotComponent::DataViewPercentToPixelsX(double percent, int& pixels) {

@@ -11,6 +11,7 @@
 #include "controls/plot/master/MasterManager.h"
 #include "controls/plot/master/PlotKinds.h"
 #include "controls/plot/objects/LabelManager.h"
+#include "controls/plot/objects/PlotDataView.h"
 #include "platform/forms/TypeInfo.h"
 #include "platform/sys/FlagScope.h"
 
@@ -137,6 +138,10 @@ bool TiPlotComponent::PaintObjects(TCanvas& canvas) {
         canvas.SelectClipRegion(std::nullopt);
     }
 
+    auto* view = dynamic_cast<TiPlotDataView*>(dataView);
+    if (view)
+        view->DrawBackground(canvas);
+
     LayerList layers;
     for (int i = 0; i < LimitCount(); ++i)
         layers.Add(KindObject(kind::Limit, i), 'C');
@@ -164,6 +169,8 @@ bool TiPlotComponent::PaintObjects(TCanvas& canvas) {
         }
         canvas.SelectClipRegion(std::nullopt);
     }
+    if (view)
+        view->DrawZoomBox(canvas);
 
     canvas.Brush().SetColor(BackGroundColor());
     canvas.Brush().SetStyle(bsSolid);

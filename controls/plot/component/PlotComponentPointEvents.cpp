@@ -75,6 +75,22 @@ void TiPlotComponent::DoToolBarCustomizeHint(TiPlotObject* toolBar, std::string&
         OnToolBarCustomizeHint(IndexInKind(*master_, toolBar), text);
 }
 
+void TiPlotComponent::DoBeforeToolBarButtonClick(TiPlotObject* toolBar, TiPlotToolBarButtonType buttonType,
+                                                 bool& cancel) {
+    if (!IsLoading() && OnBeforeToolBarButtonClick)
+        OnBeforeToolBarButtonClick(IndexInKind(*master_, toolBar), buttonType, cancel);
+}
+
+void TiPlotComponent::DoToolBarButtonClick(TiPlotObject* toolBar, TiPlotToolBarButtonType buttonType) {
+    if (!IsLoading() && OnToolBarButtonClick)
+        OnToolBarButtonClick(IndexInKind(*master_, toolBar), buttonType);
+}
+
+void TiPlotComponent::DoBeforeZoomBox(TRect& zoomRect, bool& cancel) {
+    if (OnBeforeZoomBox)
+        OnBeforeZoomBox(zoomRect, cancel);
+}
+
 void TiPlotComponent::DoLimitLine1PositionChange(TiPlotObject* limit, double oldValue, double newValue) {
     if (!IsLoading() && OnLimitLine1PositionChange)
         OnLimitLine1PositionChange(IndexInKind(*master_, limit), oldValue, newValue);

@@ -3,6 +3,7 @@
 // annotation reference enumerations its annotation defaults use.
 
 #include "controls/plot/core/PlotTypes.h"
+#include "controls/plot/objects/ToolBarTypes.h"
 #include "platform/forms/ControlTypes.h"
 #include "platform/forms/Printer.h"
 #include "platform/gfx/Types.h"
@@ -55,3 +56,12 @@ using TiPlotDataPointMovedEvent =
     std::function<void(int channelIndex, int dataIndex, double oldX, double oldY, double newX, double newY)>;
 using TiPlotDataPointCustomizeTextEvent =
     std::function<void(int channelIndex, int dataPointIndex, std::string& aText)>;
+
+// Toolbar events: the toolbar's index in the plot's toolbar list and the
+// button; the first may cancel the button's action.
+using TiPlotBeforeToolBarButtonClickEvent =
+    std::function<void(int index, TiPlotToolBarButtonType buttonType, bool& cancel)>;
+using TiPlotToolBarButtonClickEvent = std::function<void(int index, TiPlotToolBarButtonType buttonType)>;
+// Before a zoom box zooms the axes: the handler may change the box or
+// cancel.
+using TiPlotBeforeZoomBoxEvent = std::function<void(TRect& zoomRect, bool& cancel)>;

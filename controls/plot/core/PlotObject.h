@@ -86,6 +86,11 @@ public:
 
     virtual void DoChange();
     virtual void DoLayoutChange();
+    // The plot repaints at once.
+    void DoInvalidateNow() {
+        if (OnInvalidateNow)
+            OnInvalidateNow(this);
+    }
     // The object is complete: it asks to be listed.
     virtual void DoInsert();
     // Another object of the plot is going, was renamed or took the focus.

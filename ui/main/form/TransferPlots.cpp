@@ -1,6 +1,7 @@
 #include "ui/main/form/TransferPlots.h"
 
 #include "controls/plot/axes/XYAxes.h"
+#include "controls/plot/master/PlotKinds.h"
 #include "controls/plot/plots/XYPlot.h"
 
 #include <initializer_list>
@@ -45,6 +46,14 @@ void SetTransferPlot(TiXYPlot& plot) {
     plot.SetUserCanEditObjects(false);
     plot.SetTitleVisible(false);
     plot.SetBorderStyle(ibsNone);
+    // The toolbar and legend are there but hidden: they take no room.
+    plot.KindObject(korvan::plot::kind::ToolBar, 0)->SetVisible(false);
+    TiPlotObject* legend = plot.KindObject(korvan::plot::kind::Legend, 0);
+    legend->SetVisible(false);
+    legend->SetEnabled(false);
+    TiPlotObject* dataView = plot.KindObject(korvan::plot::kind::DataView, 0);
+    dataView->SetPopupEnabled(false);
+    dataView->SetCanFocus(false);
     SetTransferAxis(*plot.XAxis(0), 20);
     SetTransferAxis(*plot.YAxis(0), 10);
     if (plot.ChannelCount() < 2)

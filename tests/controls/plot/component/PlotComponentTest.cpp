@@ -153,17 +153,17 @@ TEST_F(PlotComponentTest, ClickBecomesDoubleClickWhileOnePendsAndNotWhileLoading
 }
 
 TEST_F(PlotComponentTest, AKindThatJoinsLaterIsReachedByItsName) {
-    EXPECT_EQ(plot.LegendCount(), 0);
-    EXPECT_EQ(RaisedMessage([&] { plot.AddLegend(); }), "No Legend objects in this plot");
-    EXPECT_EQ(plot.GetKindIndexByName(kind::Legend, "Legend 1"), -1);
-    AdoptKind(*plot.Master(), std::string(kind::Legend));
-    plot.LegendEvents.OnAdd = [&](int i) { events.push_back("add legend " + std::to_string(i)); };
-    EXPECT_EQ(plot.AddLegend(), 0);
-    EXPECT_EQ(plot.AddLegend(), 1);
-    EXPECT_EQ(plot.GetKindIndexByName(kind::Legend, "legend 2"), 1);
-    plot.DeleteLegend(0);
-    EXPECT_EQ(plot.LegendCount(), 1);
-    EXPECT_EQ(events, (std::vector<std::string>{"add legend 0", "add legend 1"}));
+    EXPECT_EQ(plot.TableCount(), 0);
+    EXPECT_EQ(RaisedMessage([&] { plot.AddTable(); }), "No Table objects in this plot");
+    EXPECT_EQ(plot.GetKindIndexByName(kind::Table, "Table 1"), -1);
+    AdoptKind(*plot.Master(), std::string(kind::Table));
+    plot.TableEvents.OnAdd = [&](int i) { events.push_back("add table " + std::to_string(i)); };
+    EXPECT_EQ(plot.AddTable(), 0);
+    EXPECT_EQ(plot.AddTable(), 1);
+    EXPECT_EQ(plot.GetKindIndexByName(kind::Table, "table 2"), 1);
+    plot.DeleteTable(0);
+    EXPECT_EQ(plot.TableCount(), 1);
+    EXPECT_EQ(events, (std::vector<std::string>{"add table 0", "add table 1"}));
 }
 
 TEST_F(PlotComponentTest, DataPointEventsPassTheChannelIndexAndADoubleClickStaysPending) {

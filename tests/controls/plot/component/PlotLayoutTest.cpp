@@ -6,6 +6,7 @@
 #include "controls/plot/component/PlotLayout.h"
 #include "controls/plot/axes/AxisManagers.h"
 #include "controls/plot/layout/LayoutManager.h"
+#include "controls/plot/master/PlotKinds.h"
 #include "controls/plot/objects/PlotLabel.h"
 #include "platform/gfx/ImageList.h"
 #include "tests/controls/plot/component/PlotComponentTestSupport.h"
@@ -22,6 +23,16 @@ using korvan::testing::PlotPixel;
 
 class PlotLayoutTest : public ::testing::Test {
 protected:
+    // A plot paints only with a toolbar, a legend and a data view; hidden,
+    // the first two take no room.
+    PlotLayoutTest() {
+        plot.AddToolBar();
+        plot.AddLegend();
+        plot.AddDataView();
+        plot.KindObject(korvan::plot::kind::ToolBar, 0)->SetVisible(false);
+        plot.KindObject(korvan::plot::kind::Legend, 0)->SetVisible(false);
+    }
+
     TiPlotComponent plot{nullptr};
     TBitmap scratch{500, 200};
 
@@ -75,7 +86,7 @@ TEST_F(PlotLayoutTest, TwoAxesInOneRowShareItsBandAndStackTheirTouchingEnds) {
 
 TEST_F(PlotLayoutTest, LabelsSpanThePlotWidthAndCartesianChildrenNeedTheirReference) {
     plot.AddLabel();
-    plot.Label(0)->SetZOrder(2);
+    plot.Label(0)->SetZOrder(plot.DataViewZHorz() + 1);
     plot.AddXAxis();
     plot.AddYAxis();
     plot.XAxis(0)->SetCartesianStyle(ipcsChild);
@@ -110,16 +121,15 @@ TEST_F(PlotLayoutTest, ALoneToolBarSitsAboveTheRoomTheVerticalAxesEndsNeed) {
     const int without = plot.DataViewRect().Top;
     const int ends = plot.YAxis(0)->GetRequiredEndsMargin(scratch.Canvas());
     ASSERT_GT(ends, 0);
-    korvan::testing::AdoptKind(*plot.Master(), "Toolbar", TiLayoutRole::Toolbar);
     plot.DisableLayoutManager();
-    plot.AddToolBar();
-    auto* toolBar = static_cast<TiPlotLayoutObject*>(plot.KindObject("Toolbar", 0));
+    auto* toolBar = static_cast<TiPlotLayoutObject*>(plot.KindObject(korvan::plot::kind::ToolBar, 0));
+    toolBar->SetVisible(true);
     toolBar->SetHorizontal(true);
-    toolBar->SetZOrder(3);
+    toolBar->SetZOrder(plot.DataViewZHorz() + 1);
     plot.EnableLayoutManager();
     plot.ReCalcLayout();
     EXPECT_EQ(toolBar->DrawRect().Top, 2);
-    EXPECT_EQ(plot.DataViewRect().Top, without + ends);
+    EXPECT_EQ(plot.DataViewRect().Top, without + toolBar->GetRequiredWidth(scratch.Canvas()));
 }
 
 TEST_F(PlotLayoutTest, LabelMarginsCountInTheSizeOfZero) {
