@@ -5,6 +5,7 @@
 #include "controls/plot/master/MasterManager.h"
 #include "controls/plot/master/PlotKinds.h"
 #include "controls/plot/objects/LabelManager.h"
+#include "controls/plot/objects/OverlayKinds.h"
 #include "controls/plot/objects/TranslationManager.h"
 #include "platform/forms/Menus.h"
 #include "platform/gfx/ImageList.h"
@@ -29,6 +30,7 @@ TiPlotComponent::TiPlotComponent(TComponent* owner)
     master_->OnInsert = [this](TObject* sender) { MasterObjectInsert(sender); };
     master_->OnInvalidateNow = [this](TObject*) { InvalidateNow(); };
     channels_ = korvan::plot::AdoptChannelManager(*master_);
+    korvan::plot::AdoptOverlayKinds(*master_);
 
     popupMenu_ = std::make_unique<TPopupMenu>(nullptr);
     hintsFont_->OnChange = [this] { InvalidateChange(); };
