@@ -6,6 +6,7 @@
 #include "controls/plot/master/PlotKinds.h"
 #include "controls/plot/objects/DataViewManager.h"
 #include "controls/plot/objects/LabelManager.h"
+#include "controls/plot/objects/OverlayKinds.h"
 #include "controls/plot/objects/TranslationManager.h"
 #include "platform/forms/Menus.h"
 #include "platform/gfx/ImageList.h"
@@ -34,6 +35,7 @@ TiPlotComponent::TiPlotComponent(TComponent* owner)
     korvan::plot::AdoptLegendManager(*master_);
     channels_ = korvan::plot::AdoptChannelManager(*master_);
     korvan::plot::AdoptDataViewManager(*master_);
+    korvan::plot::AdoptOverlayKinds(*master_);
 
     popupMenu_ = std::make_unique<TPopupMenu>(nullptr);
     hintsFont_->OnChange = [this] { InvalidateChange(); };

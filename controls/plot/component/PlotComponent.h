@@ -23,6 +23,7 @@
 #include "controls/plot/core/PlotObjectHost.h"
 #include "controls/plot/core/VCLComponent.h"
 #include "controls/plot/objects/ImageListHost.h"
+#include "controls/plot/objects/OverlayHost.h"
 
 #include <array>
 #include <memory>
@@ -46,7 +47,8 @@ class TiPlotComponent : public TiCustomComponent,
                         public IiPlotObjectHost,
                         public IiPlotAxisHost,
                         public IiPlotImageListHost,
-                        public IiPlotChannelHost {
+                        public IiPlotChannelHost,
+                        public IiPlotOverlayHost {
     KORVAN_CLASS(TiPlotComponent)
 public:
     explicit TiPlotComponent(TComponent* owner);
@@ -71,7 +73,7 @@ public:
     int XAxisCount() const;
     int YAxisCount() const;
     int LabelCount() const;
-    int ChannelCount() const;
+    int ChannelCount() const override;
     int DataViewCount() const;
     int DataCursorCount() const;
     int LegendCount() const;
@@ -138,7 +140,7 @@ public:
     void EnableLayoutManager();
     void RefreshLayoutManager();
     // Paints once into a scratch bitmap, which lays every object out.
-    void ReCalcLayout();
+    void ReCalcLayout() override;
     void DisableAllTracking();
     void EnableAllTracking();
     void ClearAllData();
@@ -313,7 +315,7 @@ public:
     void SetAnnotationDefaultReferenceSizeY(TiPlotReferenceIndividual value) {
         annotationDefaultSizeY_ = value;
     }
-    bool ClipAnnotationsToAxes() const { return clipAnnotationsToAxes_; }
+    bool ClipAnnotationsToAxes() const override { return clipAnnotationsToAxes_; }
     void SetClipAnnotationsToAxes(bool value) { SetBooleanValue(value, clipAnnotationsToAxes_, 0); }
     bool BackGroundGradientEnabled() const { return backGroundGradientEnabled_; }
     void SetBackGroundGradientEnabled(bool value) { SetBooleanValue(value, backGroundGradientEnabled_, 0); }
@@ -395,21 +397,25 @@ public:
                           double newY) override;
     void DoDataPointCustomizeHint(TiPlotChannelCustom* channel, int dataIndex, std::string& text) override;
     // Fires while loading too.
-    void DoDataCursorChange(TiPlotObject* cursor);
-    void DoBeforeDataCursorUpdate(TiPlotObject* cursor);
-    void DoDataCursorCustomizeHint(TiPlotObject* cursor, std::string& text);
+    void DoDataCursorChange(TiPlotObject* cursor) override;
+    void DoBeforeDataCursorUpdate(TiPlotObject* cursor) override;
+    void DoDataCursorCustomizeHint(TiPlotObject* cursor, std::string& text) override;
     void DoToolBarCustomizeHint(TiPlotObject* toolBar, std::string& text);
     void DoBeforeToolBarButtonClick(TiPlotObject* toolBar, TiPlotToolBarButtonType buttonType, bool& cancel);
     void DoToolBarButtonClick(TiPlotObject* toolBar, TiPlotToolBarButtonType buttonType);
     void DoBeforeZoomBox(TRect& zoomRect, bool& cancel);
     // The select mode is toolbar 0's: its select button follows.
     void SetSelectActive(bool value);
-    void DoLimitLine1PositionChange(TiPlotObject* limit, double oldValue, double newValue);
-    void DoLimitLine2PositionChange(TiPlotObject* limit, double oldValue, double newValue);
-    void DoAnnotationCoordinatesChange(TiPlotObject* annotation);
-    void DoAnnotationMoveUser(TiPlotObject* annotation);
-    void DoAnnotationResizeUser(TiPlotObject* annotation);
-    void DoAnnotationCoordinatesChangeFinished(TiPlotObject* annotation);
+    void DoLimitLine1PositionChange(TiPlotObject* limit, double oldValue, double newValue) override;
+    void DoLimitLine2PositionChange(TiPlotObject* limit, double oldValue, double newValue) override;
+    void DoAnnotationCoordinatesChange(TiPlotObject* annotation) override;
+    void DoAnnotationMoveUser(TiPlotObject* annotation) override;
+    void DoAnnotationResizeUser(TiPlotObject* annotation) override;
+    void DoAnnotationCoordinatesChangeFinished(TiPlotObject* annotation) override;
+    // What data cursors, limits and annotations ask of the plot.
+    TiPlotChannelCustom* OverlayChannel(int index) const override;
+    TiPlotChannelCustom* OverlayChannelByName(std::string_view name) const override;
+    bool IsXYPlot() const override { return false; }
     // Replaces the label text while OnXAxisCustomizeLabel or
     // OnYAxisCustomizeLabel runs.
     void SetCustomizeLabelText(const std::string& value) { tempCustomLabel_ = value; }

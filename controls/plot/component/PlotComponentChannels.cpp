@@ -95,6 +95,14 @@ bool TiPlotComponent::DataViewDrawRect(TRect& rect) {
     return true;
 }
 
+TiPlotChannelCustom* TiPlotComponent::OverlayChannel(int index) const {
+    return static_cast<TiPlotChannelCustom*>(channels_->Items(index));
+}
+
+TiPlotChannelCustom* TiPlotComponent::OverlayChannelByName(std::string_view name) const {
+    return static_cast<TiPlotChannelCustom*>(channels_->GetObjectByName(name));
+}
+
 TSize TiPlotComponent::HintTextExtent(const std::string& text) {
     TBitmap scratch(1, 1);
     scratch.Canvas().Font().Assign(*HintsFont());

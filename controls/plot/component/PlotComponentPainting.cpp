@@ -11,7 +11,9 @@
 #include "controls/plot/master/MasterManager.h"
 #include "controls/plot/master/PlotKinds.h"
 #include "controls/plot/objects/LabelManager.h"
+#include "controls/plot/objects/PlotDataCursor.h"
 #include "controls/plot/objects/PlotDataView.h"
+#include "controls/plot/objects/PlotLimit.h"
 #include "platform/forms/TypeInfo.h"
 #include "platform/sys/FlagScope.h"
 
@@ -104,6 +106,9 @@ bool TiPlotComponent::PaintObjects(TCanvas& canvas) {
         for (TiPlotAxis* axis : yAxes)
             axis->CalcTickList(canvas);
     };
+    for (int i = 0; i < DataCursorCount(); ++i)
+        if (auto* cursor = dynamic_cast<TiPlotDataCursor*>(KindObject(kind::DataCursor, i)))
+            cursor->Update();
     calcTicks();
     korvan::plot::TiPlotLayoutInput layout;
     layout.manager = master_->LayoutManager();
@@ -143,8 +148,11 @@ bool TiPlotComponent::PaintObjects(TCanvas& canvas) {
         view->DrawBackground(canvas);
 
     LayerList layers;
-    for (int i = 0; i < LimitCount(); ++i)
-        layers.Add(KindObject(kind::Limit, i), 'C');
+    // Filled limits lie under the data view's grid, lines over it.
+    for (int i = 0; i < LimitCount(); ++i) {
+        auto* limit = dynamic_cast<TiPlotLimit*>(KindObject(kind::Limit, i));
+        layers.Add(KindObject(kind::Limit, i), limit && limit->IsAreaLimit() ? 'A' : 'C');
+    }
     if (dataView)
         layers.Add(dataView, 'B');
     for (TiPlotAxis* axis : yAxes)

@@ -3,6 +3,7 @@
 #include "controls/plot/axes/PixelRounding.h"
 #include "controls/plot/core/PackDrawing.h"
 #include "controls/plot/objects/ImageListHost.h"
+#include "controls/plot/objects/OverlaySupport.h"
 #include "platform/forms/GraphicsProperties.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/ImageList.h"
@@ -59,19 +60,12 @@ void TiPlotLabel::SetFont(TFont* value) {
 }
 
 void TiPlotLabel::SetImage(const TBitmap* value) {
-    if (value) {
-        if (!image_)
-            image_ = std::make_unique<TBitmap>();
-        *image_ = *value;
-    } else {
-        image_.reset();
-    }
+    korvan::plot::KeepPicture(image_, value);
     DoChange();
 }
 
 void TiPlotLabel::ImageLoadFromFile(const std::string& fileName) {
-    TBitmap bitmap;
-    bitmap.LoadFromFile(fileName);
+    const TBitmap bitmap = korvan::plot::LoadPicture(fileName);
     SetImage(&bitmap);
 }
 

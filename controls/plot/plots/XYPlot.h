@@ -9,6 +9,7 @@ class TiXYPlot : public TiPlotComponent {
     KORVAN_CLASS(TiXYPlot)
 public:
     explicit TiXYPlot(TComponent* owner);
+    bool IsXYPlot() const override { return true; }
     // Raises the manager's index error outside the list and the invalid
     // type-cast error for a channel of another class.
     TiXYPlotChannel* Channel(int index) const { return GetChannel(index); }

@@ -7,6 +7,7 @@
 #include "controls/plot/channels/XYChannel.h"
 #include "controls/plot/layout/LayoutManager.h"
 #include "controls/plot/master/PlotKinds.h"
+#include "controls/plot/objects/PlotAnnotation.h"
 #include "controls/plot/objects/PlotLabel.h"
 #include "platform/forms/FormText.h"
 #include "platform/forms/GraphicsProperties.h"
@@ -21,48 +22,6 @@ namespace {
 namespace kind = korvan::plot::kind;
 using korvan::testing::AdoptKind;
 using korvan::testing::RaisedMessage;
-
-// An annotation-like kind publishing a few of the settings the plot's
-// annotation defaults go to.
-class TestAnnotation : public TiPlotManagerObject {
-    KORVAN_CLASS(TestAnnotation)
-public:
-    using TiPlotManagerObject::TiPlotManagerObject;
-    TBrushStyle BrushStyle() const { return brushStyle; }
-    void SetBrushStyle(TBrushStyle value) { brushStyle = value; }
-    int PenWidth() const { return penWidth; }
-    void SetPenWidth(int value) { penWidth = value; }
-    TiPlotReferenceIndividual ReferenceSizeY() const { return sizeY; }
-    void SetReferenceSizeY(TiPlotReferenceIndividual value) { sizeY = value; }
-    TFont* Font() const { return font.get(); }
-    void SetFont(TFont* value) { font->Assign(*value); }
-    TBrushStyle brushStyle = bsClear;
-    int penWidth = 0;
-    TiPlotReferenceIndividual sizeY = ipriChannel;
-    std::unique_ptr<TFont> font = std::make_unique<TFont>();
-
-protected:
-    ~TestAnnotation() override = default;
-};
-
-const TClassInfo& TestAnnotation::StaticClassInfo() {
-    using A = TestAnnotation;
-    static const TClassInfo info =
-        korvan::forms::ClassBuilder<A>("TestAnnotation", &TiPlotManagerObject::StaticClassInfo())
-            .Enum("BrushStyle", &A::BrushStyle, &A::SetBrushStyle, {"bsSolid", "bsClear"})
-            .Property("PenWidth", &A::PenWidth, &A::SetPenWidth)
-            .Enum("ReferenceSizeY", &A::ReferenceSizeY, &A::SetReferenceSizeY,
-                  korvan::plot::ReferenceIndividualNames())
-            .Property("Font", &A::Font, &A::SetFont)
-            .Build();
-    return info;
-}
-
-class TestAnnotationManager : public TiPlotKindManager<TestAnnotation> {
-public:
-    using TiPlotKindManager<TestAnnotation>::TiPlotKindManager;
-    std::string GetBaseName() const override { return "Annotation"; }
-};
 
 class PlotComponentTest : public ::testing::Test {
 protected:
@@ -168,7 +127,6 @@ TEST_F(PlotComponentTest, AKindThatJoinsLaterIsReachedByItsName) {
 
 TEST_F(PlotComponentTest, DataPointEventsPassTheChannelIndexAndADoubleClickStaysPending) {
     plot.ChannelManager()->SetChannelClass(korvan::plot::ChannelFactory<TiXYPlotChannel>());
-    AdoptKind(*plot.Master(), std::string(kind::DataCursor));
     plot.AddChannel();
     plot.AddChannel();
     plot.AddDataCursor();
@@ -196,18 +154,16 @@ TEST_F(PlotComponentTest, DataPointEventsPassTheChannelIndexAndADoubleClickStays
 }
 
 TEST_F(PlotComponentTest, NewAnnotationsTakeThePlotsAnnotationDefaults) {
-    TiPlotMasterManager& master = *plot.Master();
-    master.AdoptKindManager(TiPlotObjectManagerCustom::Make<TestAnnotationManager>(
-        &plot, master.ChangeCallback(), master.InsertCallback(), master.RemoveCallback(),
-        master.RenameCallback()));
     plot.SetAnnotationDefaultPenWidth(3);
+    plot.SetAnnotationDefaultReferenceSizeY(ipriChannel);
     plot.AnnotationDefaultFont()->SetSize(20);
-    auto* annotation = static_cast<TestAnnotation*>(plot.KindObject(kind::Annotation, plot.AddAnnotation()));
-    EXPECT_EQ(annotation->brushStyle, bsSolid);
-    EXPECT_EQ(annotation->penWidth, 3);
-    EXPECT_EQ(annotation->sizeY, ipriAuto);
-    EXPECT_EQ(annotation->font->Size(), 20);
-    EXPECT_EQ(annotation->font->Color(), clWhite);
+    auto* annotation =
+        static_cast<TiPlotAnnotation*>(plot.KindObject(kind::Annotation, plot.AddAnnotation()));
+    EXPECT_EQ(annotation->BrushStyle(), bsSolid);
+    EXPECT_EQ(annotation->PenWidth(), 3);
+    EXPECT_EQ(annotation->ReferenceSizeY(), ipriChannel);
+    EXPECT_EQ(annotation->Font()->Size(), 20);
+    EXPECT_EQ(annotation->Font()->Color(), clWhite);
 }
 
 TEST_F(PlotComponentTest, ImageListsTakeSmallerBitmapsCentredAndRefuseMixedSizes) {
