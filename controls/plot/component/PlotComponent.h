@@ -397,6 +397,35 @@ public:
     void MasterUIInputMouseWheel(TiPlotAxis* axis, int wheelDelta, TShiftState shift, int x, int y) override;
     void MasterUIInputKeyDown(TiPlotAxis* axis, std::uint16_t& charCode, TShiftState shift) override;
 
+    // --- mouse, keys and hints ---
+    // The object (or the part of one, such as a button) under the point:
+    // user-selected objects before the others, data views and legends
+    // under everything else; null when nothing enabled and visible is hit.
+    TiPlotObject* FindObjectAt(int x, int y);
+    TiPlotObject* MouseDownObject() const { return mouseDownTarget_.object; }
+    TiPlotObject* LastMouseOverObject() const { return lastMouseOverTarget_.object; }
+    TiPlotObject* LastMouseClickObject() const { return lastClick_.target.object; }
+    TMouseButton LastMouseClickButton() const { return lastClick_.button; }
+    TPoint LastMouseClickPoint() const { return lastClick_.point; }
+    // A Shift or Ctrl selection of an axis is in progress: moves are
+    // ignored until the release.
+    bool SelectingActive() const { return selectingActive_; }
+    // The hint on show (Visible) or the last one an object asked for.
+    const TiHintData& HintData() const { return hintData_; }
+    // The last paint drew the hint box.
+    bool HintShowing() const { return hintShowing_; }
+    // No new hint delay starts while the mouse stays in here.
+    TRect LastHintShowRect() const { return lastHintShowRect_; }
+    TPopupMenu* PopupMenu() const { return popupMenu_.get(); }
+    // The mouse capture went to `capturedBy` (null: to no window). When it
+    // is another window, the hint goes and the object under the mouse is
+    // told the mouse left it.
+    void MouseCaptureChanged(TControl* capturedBy);
+    TControl* CaptureWindow() const { return captureWindow_; }
+    bool JustReleasedCapture() const { return justReleasedCapture_; }
+    // A mouse button is down on the plot.
+    bool PlotMouseDown() const { return mouseDown_; }
+
     // --- master manager callbacks ---
     virtual void MasterObjectInsert(TObject* object);
     virtual void MasterObjectRemove(TObject* object);
@@ -407,8 +436,58 @@ protected:
     // Between a press and its release: the object's click that follows is
     // a double click.
     void iDoubleClick() override { dblClickActive_ = true; }
+    void iMouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void iMouseMove(TShiftState shift, int x, int y) override;
+    void iMouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    // Always handled.
+    bool iMouseWheel(int wheelDelta, TShiftState shift, TPoint mousePos) override;
+    // The arrow keys reach the plot's objects.
+    void DoWantSpecialKey(std::uint16_t& charCode, bool& result) const override;
+    void iKeyDown(std::uint16_t& key, TShiftState shift) override;
 
 private:
+    // An object under the mouse and the listed object it belongs to (the
+    // same object, or the toolbar, legend or table holding a button).
+    struct MouseTarget {
+        TiPlotObject* object = nullptr;
+        TiPlotObject* owner = nullptr;
+        bool Involves(const TObject* other) const;
+    };
+    // What the mouse rules tell apart.
+    enum class InputKind {
+        Other,
+        Axis,
+        Channel,
+        DataView,
+        DataViewPlaceholder,
+        Legend,
+        ToolBar,
+        Table,
+        Annotation,
+        Limit,
+        ToolBarButton,
+        LegendButton,
+        TableButton
+    };
+    InputKind KindOfInput(const MouseTarget& target) const;
+    MouseTarget HitTest(const TiPlotMouseData& data);
+    TiPlotMouseData MouseRecord(int x, int y, TMouseButton button, TShiftState shift) const;
+    void RememberShift(TShiftState shift);
+    // Objects that take presses and drags alone rather than with every
+    // selected object.
+    bool TakesInputAlone(const MouseTarget& target) const;
+    // The hint rules of one move over `target`, whose hint request is
+    // `request`.
+    void UpdateHint(const TiHintData& request, const MouseTarget& target, int x, int y, bool buttonDown);
+    void RestartHintTimer(int delay);
+    void HintTimerTick();
+    void HideHint();
+    void DrawHint(TCanvas& canvas);
+    // Forgets every reference to an object that is going.
+    void ForgetMouseObject(const TObject* object);
+    // Runs `input` on every other axis of the axis' direction, once.
+    template <class F> void RepeatOnOtherAxes(TiPlotAxis* axis, F&& input);
+
     // Everything after the background; false when the plot lacks a kind
     // it needs and draws nothing.
     bool PaintObjects(TCanvas& canvas);
@@ -442,6 +521,26 @@ private:
     std::string tempCustomLabel_;
     bool paintingActive_ = false;
     bool dblClickActive_ = false;
+
+    TShiftState shiftState_ = 0;
+    bool mouseDown_ = false;
+    bool selectingActive_ = false;
+    MouseTarget mouseDownTarget_;
+    MouseTarget lastMouseOverTarget_;
+    struct LastClick {
+        MouseTarget target;
+        TMouseButton button = mbLeft;
+        TShiftState shift = 0;
+        TPoint point{}, screen{};
+    } lastClick_;
+    TiHintData hintData_;
+    int lastHintX_ = 0, lastHintY_ = 0;
+    TRect lastHintShowRect_{};
+    MouseTarget lastHintTarget_;
+    bool hintShowing_ = false;
+    bool masterAxisBlock_ = false;
+    TControl* captureWindow_ = nullptr;
+    bool justReleasedCapture_ = false;
 
     bool userCanAddRemoveChannels_ = false;
     int outerMarginLeft_ = 5, outerMarginTop_ = 5, outerMarginRight_ = 5, outerMarginBottom_ = 5;
