@@ -479,6 +479,9 @@ private:
     // The hint rules of one move over `target`, whose hint request is
     // `request`.
     void UpdateHint(const TiHintData& request, const MouseTarget& target, int x, int y, bool buttonDown);
+    // The delay of a new hint, unless the mouse rests where the last one
+    // showed or the object's hint is already pending or shown.
+    void StartHintDelay(const MouseTarget& target, int x, int y);
     void RestartHintTimer(int delay);
     void HintTimerTick();
     void HideHint();
@@ -535,6 +538,8 @@ private:
     } lastClick_;
     TiHintData hintData_;
     int lastHintX_ = 0, lastHintY_ = 0;
+    TPoint lastMovePoint_{-1, -1};
+    TShiftState lastMoveShift_ = 0;
     TRect lastHintShowRect_{};
     MouseTarget lastHintTarget_;
     bool hintShowing_ = false;

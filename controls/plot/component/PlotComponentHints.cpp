@@ -21,8 +21,10 @@ void TiPlotComponent::UpdateHint(const TiHintData& request, const MouseTarget& t
         lastHintShowRect_ = TRect{};
     } else if (lastHintTarget_.object && lastHintTarget_.object != target.object &&
                hintKind != InputKind::ToolBarButton) {
+        // The mouse went on to another object: its own delay starts now.
         HideHint();
         lastHintTarget_ = {};
+        StartHintDelay(target, x, y);
     } else if (GetTimerActive() && !hintData_.Visible) {
         // The delay starts again on every move.
         RestartHintTimer(hintsPause_);
@@ -33,15 +35,19 @@ void TiPlotComponent::UpdateHint(const TiHintData& request, const MouseTarget& t
     } else if (hintData_.Visible) {
         HideHint();
     } else if (!GetTimerActive()) {
-        if (!lastHintShowRect_.Contains(Point(x, y)) && target.object != lastHintTarget_.object) {
-            lastHintX_ = x;
-            lastHintY_ = y;
-            lastHintTarget_ = target;
-            RestartHintTimer(hintsPause_);
-        }
+        StartHintDelay(target, x, y);
     }
     if (hintData_.Visible)
         RepaintNow();
+}
+
+void TiPlotComponent::StartHintDelay(const MouseTarget& target, int x, int y) {
+    if (lastHintShowRect_.Contains(Point(x, y)) || target.object == lastHintTarget_.object)
+        return;
+    lastHintX_ = x;
+    lastHintY_ = y;
+    lastHintTarget_ = target;
+    RestartHintTimer(hintsPause_);
 }
 
 void TiPlotComponent::RestartHintTimer(int delay) {

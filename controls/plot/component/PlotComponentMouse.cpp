@@ -158,6 +158,11 @@ void TiPlotComponent::iMouseMove(TShiftState shift, int x, int y) {
         if (!ClientRect().Contains(Point(x, y)) && !buttonDown && MouseCapture())
             SetMouseCapture(false);
         RememberShift(shift);
+        // The window system repeats the last move now and then (after a
+        // repaint, on entering); the hint rules run on real moves only.
+        const bool moved = Point(x, y) != lastMovePoint_ || shift != lastMoveShift_;
+        lastMovePoint_ = Point(x, y);
+        lastMoveShift_ = shift;
         const TiPlotMouseData data = MouseRecord(x, y, mbLeft, shift);
         TiPlotObjectManager& objects = *master_->ObjectManager();
         if ((shift & (ssLeft | ssRight)) && mouseDownTarget_.object) {
@@ -188,7 +193,7 @@ void TiPlotComponent::iMouseMove(TShiftState shift, int x, int y) {
         TiHintData request = hintData_;
         request.Text.clear();
         hit.object->iMouseMove(request, shift, x, y, data.ScreenX, data.ScreenY, dblClickActive_);
-        if (hintsShow_)
+        if (hintsShow_ && moved)
             UpdateHint(request, hit, x, y, buttonDown);
         lastMouseOverTarget_ = hit;
     } catch (...) {
