@@ -144,7 +144,10 @@ public:
     // the low bound at XValue (values just above 1e-301 and 1e-302 add null
     // and empty points); two dimensions give row after row to the channel
     // each first index names, at its last X plus XValue (0 when empty).
+    // Every row added counts toward the log buffer.
     void AddDataArray(double xValue, const TiPlotValueArray& data);
+    // Rows added since the log buffer was last written.
+    int LogBufferCount() const { return logBufferCount_; }
     // Copies points StartIndex..StopIndex of one channel onto the end of
     // another, with their null and empty flags.
     void TransferChannelData(int sourceChannelIndex, int destinationChannelIndex, int startIndex,
@@ -561,6 +564,7 @@ private:
     TiPlotExportFormat copyToClipBoardFormat_ = ipefMetaFile;
     std::string logFileName_;
     int logBufferSize_ = 0;
+    int logBufferCount_ = 0;
     bool loggingActive_ = false;
     TBrushStyle annotationDefaultBrushStyle_ = bsSolid;
     TColor annotationDefaultBrushColor_ = clWhite;

@@ -130,18 +130,21 @@ void TiPlotComponent::AddDataArray(double xValue, const TiPlotValueArray& data) 
     if (dimensions == 1) {
         for (std::size_t k = 0; k < elements; ++k)
             AddMarkedValue(*channels_->Items(int(k)), xValue, data.Values[k]);
+        ++logBufferCount_;
         return;
     }
     // Each first index is a channel's own index; its row continues from
     // the channel's last X.
     const std::size_t rows = std::size_t(data.Length(1));
-    for (std::size_t row = 0; row < rows; ++row)
+    for (std::size_t row = 0; row < rows; ++row) {
         for (int c = 0; c < data.Length(0); ++c) {
             TiPlotChannelCustom& channel = *channels_->Items(data.Low[0] + c);
             const std::int32_t count = channel.Count();
             const double x = count == 0 ? 0.0 : channel.GetPointX(count - 1) + xValue;
             channel.AddXY(x, data.Values[std::size_t(c) * rows + row]);
         }
+        ++logBufferCount_;
+    }
 }
 
 void TiPlotComponent::TransferChannelData(int sourceChannelIndex, int destinationChannelIndex, int startIndex,
