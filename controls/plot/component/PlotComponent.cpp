@@ -45,9 +45,13 @@ TiPlotComponent::TiPlotComponent(TComponent* owner)
     }
     annotationDefaultFont_->SetColor(clWhite);
     master_->SetUserCanEditObjects(true);
+    OnInternalTimer = [this](TObject*) { HintTimerTick(); };
 }
 
 TiPlotComponent::~TiPlotComponent() {
+    OnInternalTimer = nullptr;
+    TimerStop();
+    mouseDownTarget_ = {};
     // The objects go with the master; none of their notices may reach this
     // half-destroyed plot.
     master_->OnChange = nullptr;
@@ -187,6 +191,7 @@ void TiPlotComponent::MasterObjectInsert(TObject* object) {
 }
 
 void TiPlotComponent::MasterObjectRemove(TObject* object) {
+    ForgetMouseObject(object);
     if (auto* plotObject = dynamic_cast<TiPlotObject*>(object)) {
         const KindEvents kindEvents = EventsOf(plotObject);
         if (kindEvents.addRemove && kindEvents.events->OnRemove)

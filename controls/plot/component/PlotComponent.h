@@ -148,7 +148,10 @@ public:
     // the low bound at XValue (values just above 1e-301 and 1e-302 add null
     // and empty points); two dimensions give row after row to the channel
     // each first index names, at its last X plus XValue (0 when empty).
+    // Every row added counts toward the log buffer.
     void AddDataArray(double xValue, const TiPlotValueArray& data);
+    // Rows added since the log buffer was last written.
+    int LogBufferCount() const { return logBufferCount_; }
     // Copies points StartIndex..StopIndex of one channel onto the end of
     // another, with their null and empty flags.
     void TransferChannelData(int sourceChannelIndex, int destinationChannelIndex, int startIndex,
@@ -228,8 +231,6 @@ public:
     int LogBufferSize() const { return logBufferSize_; }
     void SetLogBufferSize(int value) { logBufferSize_ = value; }
     bool LoggingActive() const { return loggingActive_; }
-    // Rows added through AddDataArray since the last write to the log.
-    int LogBufferCount() const { return logBufferCount_; }
 
     // --- printing and pictures ---
     // Prints X axis 0's visible range page by page. Failures are raised
@@ -466,6 +467,35 @@ public:
     void MasterUIInputMouseWheel(TiPlotAxis* axis, int wheelDelta, TShiftState shift, int x, int y) override;
     void MasterUIInputKeyDown(TiPlotAxis* axis, std::uint16_t& charCode, TShiftState shift) override;
 
+    // --- mouse, keys and hints ---
+    // The object (or the part of one, such as a button) under the point:
+    // user-selected objects before the others, data views and legends
+    // under everything else; null when nothing enabled and visible is hit.
+    TiPlotObject* FindObjectAt(int x, int y);
+    TiPlotObject* MouseDownObject() const { return mouseDownTarget_.object; }
+    TiPlotObject* LastMouseOverObject() const { return lastMouseOverTarget_.object; }
+    TiPlotObject* LastMouseClickObject() const { return lastClick_.target.object; }
+    TMouseButton LastMouseClickButton() const { return lastClick_.button; }
+    TPoint LastMouseClickPoint() const { return lastClick_.point; }
+    // A Shift or Ctrl selection of an axis is in progress: moves are
+    // ignored until the release.
+    bool SelectingActive() const { return selectingActive_; }
+    // The hint on show (Visible) or the last one an object asked for.
+    const TiHintData& HintData() const { return hintData_; }
+    // The last paint drew the hint box.
+    bool HintShowing() const { return hintShowing_; }
+    // No new hint delay starts while the mouse stays in here.
+    TRect LastHintShowRect() const { return lastHintShowRect_; }
+    TPopupMenu* PopupMenu() const { return popupMenu_.get(); }
+    // The mouse capture went to `capturedBy` (null: to no window). When it
+    // is another window, the hint goes and the object under the mouse is
+    // told the mouse left it.
+    void MouseCaptureChanged(TControl* capturedBy);
+    TControl* CaptureWindow() const { return captureWindow_; }
+    bool JustReleasedCapture() const { return justReleasedCapture_; }
+    // A mouse button is down on the plot.
+    bool PlotMouseDown() const { return mouseDown_; }
+
     // --- master manager callbacks ---
     virtual void MasterObjectInsert(TObject* object);
     virtual void MasterObjectRemove(TObject* object);
@@ -476,8 +506,61 @@ protected:
     // Between a press and its release: the object's click that follows is
     // a double click.
     void iDoubleClick() override { dblClickActive_ = true; }
+    void iMouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void iMouseMove(TShiftState shift, int x, int y) override;
+    void iMouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    // Always handled.
+    bool iMouseWheel(int wheelDelta, TShiftState shift, TPoint mousePos) override;
+    // The arrow keys reach the plot's objects.
+    void DoWantSpecialKey(std::uint16_t& charCode, bool& result) const override;
+    void iKeyDown(std::uint16_t& key, TShiftState shift) override;
 
 private:
+    // An object under the mouse and the listed object it belongs to (the
+    // same object, or the toolbar, legend or table holding a button).
+    struct MouseTarget {
+        TiPlotObject* object = nullptr;
+        TiPlotObject* owner = nullptr;
+        bool Involves(const TObject* other) const;
+    };
+    // What the mouse rules tell apart.
+    enum class InputKind {
+        Other,
+        Axis,
+        Channel,
+        DataView,
+        DataViewPlaceholder,
+        Legend,
+        ToolBar,
+        Table,
+        Annotation,
+        Limit,
+        ToolBarButton,
+        LegendButton,
+        TableButton
+    };
+    InputKind KindOfInput(const MouseTarget& target) const;
+    MouseTarget HitTest(const TiPlotMouseData& data);
+    TiPlotMouseData MouseRecord(int x, int y, TMouseButton button, TShiftState shift) const;
+    void RememberShift(TShiftState shift);
+    // Objects that take presses and drags alone rather than with every
+    // selected object.
+    bool TakesInputAlone(const MouseTarget& target) const;
+    // The hint rules of one move over `target`, whose hint request is
+    // `request`.
+    void UpdateHint(const TiHintData& request, const MouseTarget& target, int x, int y, bool buttonDown);
+    // The delay of a new hint, unless the mouse rests where the last one
+    // showed or the object's hint is already pending or shown.
+    void StartHintDelay(const MouseTarget& target, int x, int y);
+    void RestartHintTimer(int delay);
+    void HintTimerTick();
+    void HideHint();
+    void DrawHint(TCanvas& canvas);
+    // Forgets every reference to an object that is going.
+    void ForgetMouseObject(const TObject* object);
+    // Runs `input` on every other axis of the axis' direction, once.
+    template <class F> void RepeatOnOtherAxes(TiPlotAxis* axis, F&& input);
+
     // Everything after the background; false when the plot lacks a kind
     // it needs and draws nothing.
     bool PaintObjects(TCanvas& canvas);
@@ -526,6 +609,28 @@ private:
     bool paintingActive_ = false;
     bool dblClickActive_ = false;
 
+    TShiftState shiftState_ = 0;
+    bool mouseDown_ = false;
+    bool selectingActive_ = false;
+    MouseTarget mouseDownTarget_;
+    MouseTarget lastMouseOverTarget_;
+    struct LastClick {
+        MouseTarget target;
+        TMouseButton button = mbLeft;
+        TShiftState shift = 0;
+        TPoint point{}, screen{};
+    } lastClick_;
+    TiHintData hintData_;
+    int lastHintX_ = 0, lastHintY_ = 0;
+    TPoint lastMovePoint_{-1, -1};
+    TShiftState lastMoveShift_ = 0;
+    TRect lastHintShowRect_{};
+    MouseTarget lastHintTarget_;
+    bool hintShowing_ = false;
+    bool masterAxisBlock_ = false;
+    TControl* captureWindow_ = nullptr;
+    bool justReleasedCapture_ = false;
+
     bool userCanAddRemoveChannels_ = false;
     int outerMarginLeft_ = 5, outerMarginTop_ = 5, outerMarginRight_ = 5, outerMarginBottom_ = 5;
     TPrinterOrientation printOrientation_ = poLandscape;
@@ -540,8 +645,8 @@ private:
     TiPlotExportFormat copyToClipBoardFormat_ = ipefMetaFile;
     std::string logFileName_;
     int logBufferSize_ = 0;
-    bool loggingActive_ = false;
     int logBufferCount_ = 0;
+    bool loggingActive_ = false;
     double paperWidthInches_ = 0, paperHeightInches_ = 0;
     double paperWidthCentimeters_ = 0, paperHeightCentimeters_ = 0;
     int paperWidthPixels_ = 0, paperHeightPixels_ = 0;

@@ -202,11 +202,3 @@ TSize TiPlotComponent::PlotTextExtent(const std::string& text) {
     scratch.Canvas().Font().Assign(Font());
     return scratch.Canvas().TextExtent(text);
 }
-
-// Repeating an axis' input on the other axes of its direction belongs to
-// the plot's mouse and key handling, which comes with it.
-void TiPlotComponent::MasterUIInputMouseLeft(TiPlotAxis*, const TiPlotMouseData&) {}
-void TiPlotComponent::MasterUIInputMouseMove(TiPlotAxis*, const TiPlotMouseData&) {}
-void TiPlotComponent::MasterUIInputMouseUp(TiPlotAxis*, const TiPlotMouseData&) {}
-void TiPlotComponent::MasterUIInputMouseWheel(TiPlotAxis*, int, TShiftState, int, int) {}
-void TiPlotComponent::MasterUIInputKeyDown(TiPlotAxis*, std::uint16_t&, TShiftState) {}

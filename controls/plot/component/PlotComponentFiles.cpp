@@ -121,10 +121,8 @@ void TiPlotComponent::LogDeactivate() {
 }
 
 void TiPlotComponent::LogRowsAdded(int rows) {
-    if (!loggingActive_)
-        return;
     logBufferCount_ += rows;
-    if (logBufferCount_ >= logBufferSize_)
+    if (loggingActive_ && logBufferCount_ >= logBufferSize_)
         LogFlush();
 }
 

@@ -76,6 +76,7 @@ bool TiPlotComponent::TryAddAxesCollisionRect(const TRect& rect) {
 void TiPlotComponent::iPaintTo(TCanvas& canvas) {
     // Whatever follows, the page starts in the background colour.
     DrawBackGround(canvas, BackGroundColor());
+    hintShowing_ = false;
     bool painted = false;
     {
         korvan::sys::FlagScope painting(paintingActive_);
@@ -199,5 +200,6 @@ bool TiPlotComponent::PaintObjects(TCanvas& canvas) {
         KindObject(kind::Legend, i)->Draw(canvas, BackGroundColor());
     for (int i = 0; i < TableCount(); ++i)
         KindObject(kind::Table, i)->Draw(canvas, BackGroundColor());
+    DrawHint(canvas);
     return true;
 }

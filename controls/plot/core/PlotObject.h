@@ -117,6 +117,13 @@ public:
     virtual TiPlotObject* GetMouseOverObject(int x, int y);
     virtual TCursor GetMouseCursor(TPoint mousePos);
     virtual void DoMouseNotOver();
+    // The object's own press, drag, release and wheel steps. The plot
+    // repeats one axis' input on the others through them, and an object
+    // that drives others (the data view driving the axes) calls them too.
+    virtual void DoMouseLeft(TiPlotMouseData& mouseData);
+    virtual void DoMouseMove(TiPlotMouseData& mouseData);
+    virtual void DoMouseUp(TiPlotMouseData& mouseData);
+    virtual bool DoMouseWheel(int wheelDelta, TShiftState shift, int x, int y);
     // (x, y), exchanged when the plot shows X vertically.
     TPoint GetXYAxisPixels(int x, int y) const;
 
@@ -145,11 +152,7 @@ protected:
 
     virtual bool DoHitTest(const TiPlotMouseData& mouseData);
     virtual void DoMouseHint(TiPlotMouseData& mouseData, TiHintData& hintData);
-    virtual void DoMouseLeft(TiPlotMouseData& mouseData);
     virtual void DoMouseRight(TiPlotMouseData& mouseData);
-    virtual void DoMouseMove(TiPlotMouseData& mouseData);
-    virtual void DoMouseUp(TiPlotMouseData& mouseData);
-    virtual bool DoMouseWheel(int wheelDelta, TShiftState shift, int x, int y);
     virtual void DoGotFocus();
     virtual void DoLostFocus();
     // Where a keyboard popup menu opens, in plot client coordinates; false

@@ -105,6 +105,8 @@ TEST(PlotsTest, DataArraysFillTheChannels) {
     EXPECT_EQ(plot.Channel(0)->GetPointX(2), 7);
     EXPECT_EQ(plot.Channel(0)->GetPointY(2), 2);
     EXPECT_EQ(plot.Channel(1)->GetPointY(2), 4);
+    // One row for the first array, one per row of the second.
+    EXPECT_EQ(plot.LogBufferCount(), 3);
     EXPECT_EQ(RaisedMessage([&] {
                   plot.AddDataArray(0, TiPlotValueArray{{0, 0, 0}, {0, 0, 0}, {1}});
               }),
@@ -113,6 +115,7 @@ TEST(PlotsTest, DataArraysFillTheChannels) {
                   plot.AddDataArray(0, TiPlotValueArray{{0}, {3}, {1}});
               }),
               "Array bounds do not match its values");
+    EXPECT_EQ(plot.LogBufferCount(), 3);
     EXPECT_EQ(RaisedMessage([&] {
                   plot.AddDataArray(0, TiPlotValueArray{{0}, {5}, {1, 2, 3, 4, 5, 6}});
               }),
