@@ -151,7 +151,7 @@ void TiPlotComponent::AddDataArray(double xValue, const TiPlotValueArray& data) 
     // Each first index is a channel's own index; its row continues from
     // the channel's last X.
     const std::size_t rows = std::size_t(data.Length(1));
-    for (std::size_t row = 0; row < rows; ++row) {
+    for (std::size_t row = 0; row < rows; ++row)
         for (int c = 0; c < data.Length(0); ++c) {
             TiPlotChannelCustom& channel = *channels_->Items(data.Low[0] + c);
             const std::int32_t count = channel.Count();

@@ -111,11 +111,9 @@ TEST_F(PlotComponentTest, ClickBecomesDoubleClickWhileOnePendsAndNotWhileLoading
     EXPECT_EQ(events, (std::vector<std::string>{"click 0", "double 0", "click 0"}));
 }
 
-TEST_F(PlotComponentTest, AKindThatJoinsLaterIsReachedByItsName) {
+TEST_F(PlotComponentTest, AKindIsReachedByItsName) {
     EXPECT_EQ(plot.TableCount(), 0);
-    EXPECT_EQ(RaisedMessage([&] { plot.AddTable(); }), "No Table objects in this plot");
     EXPECT_EQ(plot.GetKindIndexByName(kind::Table, "Table 1"), -1);
-    AdoptKind(*plot.Master(), std::string(kind::Table));
     plot.TableEvents.OnAdd = [&](int i) { events.push_back("add table " + std::to_string(i)); };
     EXPECT_EQ(plot.AddTable(), 0);
     EXPECT_EQ(plot.AddTable(), 1);
@@ -123,6 +121,8 @@ TEST_F(PlotComponentTest, AKindThatJoinsLaterIsReachedByItsName) {
     plot.DeleteTable(0);
     EXPECT_EQ(plot.TableCount(), 1);
     EXPECT_EQ(events, (std::vector<std::string>{"add table 0", "add table 1"}));
+    // A kind no manager was adopted for is refused by name.
+    EXPECT_EQ(RaisedMessage([&] { plot.KindObject("Gadget", 0); }), "No Gadget objects in this plot");
 }
 
 TEST_F(PlotComponentTest, DataPointEventsPassTheChannelIndexAndADoubleClickStaysPending) {

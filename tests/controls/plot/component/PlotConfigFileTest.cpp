@@ -36,8 +36,7 @@ protected:
 };
 
 TEST_F(PlotConfigFile, SavesCountsThenSectionsThenThePlotAndLoadsThemBack) {
-    korvan::testing::AdoptKind(*plot.Master(), "Toolbar", TiLayoutRole::Toolbar);
-    plot.AddToolBar();
+    // A plot starts with one toolbar.
     plot.AddToolBar();
     TiPlotObjectManagerCustom& toolBars = *plot.Master()->KindManager("Toolbar");
     static_cast<TiPlotLayoutObject*>(toolBars.Items(1))->SetStartPercent(30);

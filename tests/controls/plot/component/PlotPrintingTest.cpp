@@ -96,7 +96,6 @@ TEST_F(PlotPrinting, SizesFollowThePaperBeforeAnyPrint) {
 }
 
 TEST_F(PlotPrinting, CopiesToTheClipboardWithoutToolbarsInEachFormat) {
-    korvan::testing::AdoptKind(*plot->Master(), "Toolbar", TiLayoutRole::Toolbar);
     plot->AddToolBar();
     TiPlotObject* toolBar = plot->Master()->KindManager("Toolbar")->Items(0);
     std::vector<bool> toolBarShownWhilePainted;
