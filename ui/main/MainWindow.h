@@ -21,6 +21,7 @@
 #include "ui/main/MainWindowView.h"
 #include "ui/main/editors/ChannelEditors.h"
 #include "ui/main/editors/CurveEditors.h"
+#include "ui/main/editors/DynamicsEditor.h"
 
 #include <array>
 #include <cstdint>
@@ -140,6 +141,8 @@ public:
     // The curve and EQ editors.
     korvan::editors::CurveEditors& Editors() { return *editors_; }
     korvan::editors::ChannelEditors& ChannelEditors() { return *channelEditors_; }
+    // The gate, compressor and limiter pages.
+    korvan::editors::DynamicsEditor& Dynamics() { return *dynamics_; }
 
     // --- fields ---
     std::uint8_t Initialising = 0;
@@ -227,6 +230,7 @@ private:
     TfmMainConnection connection_;
     std::unique_ptr<korvan::editors::CurveEditors> editors_;
     std::unique_ptr<korvan::editors::ChannelEditors> channelEditors_;
+    std::unique_ptr<korvan::editors::DynamicsEditor> dynamics_;
 };
 
 extern TfmMain* fmMain;
