@@ -78,6 +78,8 @@ TfmMain::TfmMain(TComponent* owner, korvan::MainWindowOptions options)
     channelEditors_ =
         std::make_unique<korvan::editors::ChannelEditors>(context, scope, connection_.PendingGeqEdit);
     routing_ = std::make_unique<korvan::editors::RoutingEditor>(context, ExtraHeight);
+    dynamics_ = std::make_unique<korvan::editors::DynamicsEditor>(
+        context, scope, korvan::editors::DynamicsPages{GatePageChannel, CompPageChannel, LimitPageChannel});
     scope.Finish();
     AttachPageHandlers();
     AttachLinkHandlers();
@@ -90,6 +92,7 @@ TfmMain::TfmMain(TComponent* owner, korvan::MainWindowOptions options)
     channelEditors_->AttachHandlers(openReset);
     routing_->AttachHandlers();
     editors_->AttachHandlers(openReset);
+    dynamics_->AttachHandlers();
 }
 
 TfmMain::~TfmMain() {
@@ -219,6 +222,9 @@ void TfmMain::FormCreate(TObject* /*Sender*/) {
     for (int i = 0; i < 4; ++i)
         Plots[std::size_t(14 + i)]->DrawSectionCurve(Plot::TotalSection, InputColours[std::size_t(i)]);
     korvan::mainform::SeedTransferPlots(*this);
+    // The first refresh ran before the plots had their points: the curves
+    // are drawn from the model's values now.
+    dynamics_->DrawPageCurves();
 
     lbShowIp->SetCaption("IP : " + connection_.ClientSocket.Address());
 

@@ -21,6 +21,7 @@
 #include "ui/main/MainWindowView.h"
 #include "ui/main/editors/ChannelEditors.h"
 #include "ui/main/editors/CurveEditors.h"
+#include "ui/main/editors/DynamicsEditor.h"
 #include "ui/main/editors/RoutingEditor.h"
 
 #include <array>
@@ -151,6 +152,8 @@ public:
     korvan::editors::ChannelEditors& ChannelEditors() { return *channelEditors_; }
     // The Matrix page: routes and mix gains.
     korvan::editors::RoutingEditor& Routing() { return *routing_; }
+    // The gate, compressor and limiter pages.
+    korvan::editors::DynamicsEditor& Dynamics() { return *dynamics_; }
 
     // --- fields ---
     std::uint8_t Initialising = 0;
@@ -246,6 +249,7 @@ private:
     std::unique_ptr<korvan::editors::CurveEditors> editors_;
     std::unique_ptr<korvan::editors::ChannelEditors> channelEditors_;
     std::unique_ptr<korvan::editors::RoutingEditor> routing_;
+    std::unique_ptr<korvan::editors::DynamicsEditor> dynamics_;
 };
 
 extern TfmMain* fmMain;

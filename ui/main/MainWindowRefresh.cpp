@@ -63,4 +63,6 @@ void TfmMain::RefreshFromModel() {
     }
     editors_->AfterRefresh();
     channelEditors_->AfterRefresh();
+    if (Initialising == 0)
+        dynamics_->DrawPageCurves();
 }

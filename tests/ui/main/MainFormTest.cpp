@@ -604,7 +604,8 @@ TEST_F(MainFormTest, TransferPlotsAreSeededXYPlotsTakingNoInput) {
         int curvePoints;
         double markerX;
     };
-    for (const Case& c : {Case{"ipComp", 4, 19.8}, Case{"ipLimit", 4, 19.8}, Case{"ipGate", 3, -89.8}}) {
+    // Drawn from the model once the window is made: thresholds +20, +20 and -90 dB.
+    for (const Case& c : {Case{"ipComp", 4, 20.2}, Case{"ipLimit", 4, 20.2}, Case{"ipGate", 3, -89.8}}) {
         auto* plot = dynamic_cast<TiXYPlot*>(C(c.name));
         ASSERT_NE(plot, nullptr) << c.name;
         ASSERT_EQ(plot->ChannelCount(), 2) << c.name;
