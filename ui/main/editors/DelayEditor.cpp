@@ -5,6 +5,7 @@
 #include "platform/forms/VirtualKeys.h"
 #include "platform/sys/FlagScope.h"
 #include "ui/main/editors/DelayText.h"
+#include "ui/main/editors/EntryRestore.h"
 #include "ui/main/editors/LinkMembers.h"
 #include "ui/main/form/Faders.h"
 #include "ui/main/form/PageNames.h"
@@ -172,9 +173,10 @@ void DelayEditor::ApplyEntry(int ch) {
     if (samples)
         mainform::SetFaderPosition(fader, *samples);
     const std::string text = FormatDelayText(Position(ch), unit);
-    field->SetText(text);
-    if (!samples)
-        field->Edit()->SetSelStart(int(text.size()));
+    if (samples)
+        field->SetText(text);
+    else
+        RestoreEntryText(*field, text);
 }
 
 bool DelayEditor::InHotZone(int ch, int x, int y) const {

@@ -7,6 +7,7 @@
 #include "platform/forms/ComCtrls.h"
 #include "platform/forms/ExtCtrls.h"
 #include "platform/forms/VirtualKeys.h"
+#include "ui/main/editors/EntryRestore.h"
 #include "ui/main/editors/MixGainEntry.h"
 #include "ui/main/editors/RouteLines.h"
 #include "ui/main/form/PageNames.h"
@@ -103,9 +104,10 @@ void RoutingEditor::ApplyMixGainEntry(int output, TCurvyEdit& edit) {
     if (accepted)
         upDown->SetPosition(*position);
     const std::string text = FormatMixGain(upDown->Position());
-    edit.SetText(text);
-    if (!accepted)
-        edit.Edit()->SetSelStart(int(text.size()));
+    if (accepted)
+        edit.SetText(text);
+    else
+        RestoreEntryText(edit, text);
 }
 
 void RoutingEditor::DrawMatrixRoutes() {
