@@ -1,6 +1,7 @@
 #include "controls/plot/opc/OPCManager.h"
 
 #include "controls/plot/core/PackForms.h"
+#include "controls/plot/opc/OPCExplorerForm.h"
 #include "controls/plot/opc/OPCLibrary.h"
 #include "controls/plot/opc/OPCPictures.h"
 #include "platform/forms/Filer.h"
@@ -101,6 +102,10 @@ TiOPCManager::TiOPCManager(TComponent* owner)
     SetBounds(Left(), Top(), kManagerSize, kManagerSize);
     SetVisible(false);
     imageList_->AddMasked(korvan::plot::opc::OPCManagerPicture(), clWhite);
+}
+
+void TiOPCManager::ExplorerShow() {
+    korvan::plot::opc::ShowSharedOPCExplorer();
 }
 
 void TiOPCManager::SetBounds(int left, int top, int, int) {

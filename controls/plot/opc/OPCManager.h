@@ -91,6 +91,8 @@ public:
     void CloseAllServerConnections();
     // The names of the library's server connections (none without it).
     static std::vector<std::string> ServerConnectionNames();
+    // Shows the explorer window the managers share.
+    void ExplorerShow();
 
     // The stored property "Groups".
     bool DoWriteToStream() const { return !groups_.empty(); }

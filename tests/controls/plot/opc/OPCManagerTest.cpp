@@ -1,4 +1,7 @@
 #include "controls/plot/opc/OPCManager.h"
+#include "controls/plot/opc/OPCExplorerForm.h"
+#include "controls/plot/opc/OPCExplorerTree.h"
+#include "platform/forms/Application.h"
 #include "platform/forms/Filer.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/FormText.h"
@@ -176,6 +179,62 @@ TEST_F(OPCManagerTest, TheGroupStreamGivesBackEveryGroupAndNeedsItsMarker) {
     TReader otherReader(other);
     back.ReadFromStream(otherReader);
     EXPECT_EQ(back.GroupCount(), 0);
+}
+
+} // namespace
+
+namespace {
+
+using korvan::plot::opc::SharedOPCExplorer;
+
+std::vector<std::string> Texts(const std::vector<std::unique_ptr<TiOPCTreeNode>>& nodes) {
+    std::vector<std::string> texts;
+    for (const auto& node : nodes)
+        texts.push_back(node->text + " " + std::to_string(node->imageIndex));
+    return texts;
+}
+
+TEST_F(OPCManagerControlTest, TheExplorerListsTheLibrarysConnectionsInOneSharedWindow) {
+    Use(korvan::testing::kFakeOPCFull);
+    TiOPCManager* first = AddManager("OPCManager1");
+    ASSERT_EQ(SharedOPCExplorer(), nullptr);
+    first->ExplorerShow();
+    TiOPCExplorerForm* explorer = SharedOPCExplorer();
+    ASSERT_NE(explorer, nullptr);
+    EXPECT_EQ(explorer->Owner(), Application);
+    EXPECT_EQ(explorer->Caption(), "Tashel OPC Explorer");
+    EXPECT_EQ(explorer->FormStyle(), fsStayOnTop);
+    EXPECT_EQ(explorer->Position(), poScreenCenter);
+    EXPECT_EQ(explorer->Width(), 256);
+    EXPECT_EQ(explorer->Height(), 319);
+    EXPECT_TRUE(explorer->Visible());
+    explorer->SetBounds(explorer->Left(), explorer->Top(), 100, 100);
+    EXPECT_EQ(explorer->Width(), 250);
+    EXPECT_EQ(explorer->Height(), 300);
+    explorer->SetBounds(explorer->Left(), explorer->Top(), 256, 319);
+
+    // Sorted by text at each level; the groups stay empty.
+    const TiOPCExplorerTree& tree = explorer->TreeView();
+    EXPECT_EQ(Texts(tree.Roots()), (std::vector<std::string>{"Groups 1", "Servers Connections 0"}));
+    EXPECT_EQ(Texts(explorer->ServersTreeNode()->children),
+              (std::vector<std::string>{"Server0 2", "Server1 2"}));
+    EXPECT_TRUE(explorer->GroupsTreeNode()->children.empty());
+    korvan::testing::SavePng(korvan::testing::Grab(explorer), "opc_explorer");
+
+    // Another manager shows the same window, refreshed.
+    AddManager("OPCManager2")->ExplorerShow();
+    EXPECT_EQ(SharedOPCExplorer(), explorer);
+    EXPECT_EQ(explorer->TreeView().Roots().size(), 2u);
+    delete explorer;
+    EXPECT_EQ(SharedOPCExplorer(), nullptr);
+
+    // Without the library the window opens with its two roots alone.
+    auto library = korvan::plot::opc::InstallOPCLibrary(std::make_unique<korvan::plot::opc::OPCLibrary>());
+    first->ExplorerShow();
+    korvan::plot::opc::InstallOPCLibrary(std::move(library));
+    ASSERT_NE(SharedOPCExplorer(), nullptr);
+    EXPECT_TRUE(SharedOPCExplorer()->ServersTreeNode()->children.empty());
+    delete SharedOPCExplorer();
 }
 
 } // namespace
