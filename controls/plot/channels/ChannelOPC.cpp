@@ -17,8 +17,9 @@ korvan::plot::OPCItemListHost ItemHost(const TiChannelOPCBinding::Events& events
 } // namespace
 
 TiChannelOPCBinding::TiChannelOPCBinding(Events events)
-    : events_(std::move(events)), items_(ItemHost(events_)) {
-    manager_.OnAfterGroupUpdate = [this](const std::string&) {
+    : events_(std::move(events)), manager_(std::make_unique<TiOPCManager>(nullptr)),
+      items_(ItemHost(events_)) {
+    manager_->OnAfterGroupUpdate = [this](const std::string&) {
         if (events_.afterGroupUpdate)
             events_.afterGroupUpdate();
     };
@@ -40,9 +41,9 @@ std::string TiChannelOPCBinding::AddOwnGroup() {
     // The address of this channel's manager names a group no other channel
     // has.
     char name[32];
-    std::snprintf(name, sizeof name, "%p", static_cast<const void*>(&manager_));
-    manager_.GroupClear();
-    manager_.GroupAdd(name, Item(0).ComputerName(), Item(0).ServerName(), Item(0).UpdateRate());
+    std::snprintf(name, sizeof name, "%p", static_cast<const void*>(manager_.get()));
+    manager_->GroupClear();
+    manager_->GroupAdd(name, Item(0).ComputerName(), Item(0).ServerName(), Item(0).UpdateRate());
     return name;
 }
 

@@ -9,6 +9,7 @@
 #include "platform/forms/TypeInfo.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 
 class TiChannelOPCBinding {
@@ -25,7 +26,7 @@ public:
     TiChannelOPCBinding& operator=(const TiChannelOPCBinding&) = delete;
 
     TiOPCItemManager& OPCItemManager() { return items_; }
-    TiOPCManager& OPCManager() { return manager_; }
+    TiOPCManager& OPCManager() { return *manager_; }
 
     // --- published: item 0 unless named 2 (item 1); none notifies the plot ---
     std::string OPCGroupName() const { return Item(0).GroupName(); }
@@ -68,7 +69,8 @@ protected:
 
 private:
     Events events_;
-    TiOPCManager manager_;
+    // Made without owner or parent: the channel alone frees it.
+    std::unique_ptr<TiOPCManager> manager_;
     mutable TiOPCItemManager items_;
 };
 

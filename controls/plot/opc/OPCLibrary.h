@@ -151,7 +151,10 @@ inline bool OPCLibraryMissing() {
 // Makes `library` the one in use; returns the one it replaces.
 std::unique_ptr<OPCLibrary> InstallOPCLibrary(std::unique_ptr<OPCLibrary> library);
 // Start-up: loads the library named by the environment (or the default
-// name) and plugs the item lists into the components.
+// name), plugs the item lists into the components and registers the group
+// manager with the form reader.
 void StartOPCBinding();
+// Lets forms hold group managers (once; start-up does it too).
+void RegisterOPCClasses();
 
 } // namespace korvan::plot::opc

@@ -1,9 +1,12 @@
 #include "controls/plot/opc/OPCManager.h"
 
 #include "controls/plot/core/PackForms.h"
+#include "controls/plot/opc/OPCExplorerForm.h"
 #include "controls/plot/opc/OPCLibrary.h"
+#include "controls/plot/opc/OPCPictures.h"
 #include "platform/forms/Filer.h"
 #include "platform/forms/GuiThread.h"
+#include "platform/gfx/ImageList.h"
 #include "platform/text/Exception.h"
 #include "platform/text/StrUtils.h"
 
@@ -12,6 +15,8 @@ using korvan::plot::opc::OPC;
 using korvan::plot::opc::OPCLibraryMissing;
 
 namespace {
+
+constexpr int kManagerSize = 28;
 
 using GroupCallback = korvan::plot::opc::OPCCallbackObject<KorvanOpcGroupCallback>;
 
@@ -73,11 +78,59 @@ const TClassInfo& TiOPCGroupStream::StaticClassInfo() {
 
 // ------------------------------------------------------------------ manager
 
-TiOPCManager::TiOPCManager()
-    : callback_(
+const TClassInfo& TiOPCManager::StaticClassInfo() {
+    using T = TiOPCManager;
+    static const TClassInfo info = ClassBuilder<T>("TiOPCManager", &TCustomControl::StaticClassInfo())
+                                       .Creator()
+                                       .Property("Visible", &T::Visible, &T::SetVisible)
+                                       .Default(false)
+                                       .Property("Width", &T::Width, &T::SetWidth)
+                                       .Default(kManagerSize)
+                                       .Property("Height", &T::Height, &T::SetHeight)
+                                       .Default(kManagerSize)
+                                       .Build();
+    return info;
+}
+
+TiOPCManager::TiOPCManager(TComponent* owner)
+    : TCustomControl(owner), firstInstance_(OPC().ManagerCreated()),
+      imageList_(std::make_unique<TImageList>(24, 24)),
+      callback_(
           new GroupCallback(&kGroupTable, korvan::plot::opc::kGroupCallbackGuid, korvan::forms::Gui(), alive_,
                             [this](int method, std::int32_t handle) { GroupUpdate(method == 1, handle); })) {
-    firstInstance_ = OPC().ManagerCreated();
+    controlStyle_ = csCaptureMouse | csClickEvents | csDoubleClicks | csReplicatable;
+    SetBounds(Left(), Top(), kManagerSize, kManagerSize);
+    SetVisible(false);
+    imageList_->AddMasked(korvan::plot::opc::OPCManagerPicture(), clWhite);
+}
+
+void TiOPCManager::ExplorerShow() {
+    korvan::plot::opc::ShowSharedOPCExplorer();
+}
+
+void TiOPCManager::SetBounds(int left, int top, int, int) {
+    TCustomControl::SetBounds(left, top, kManagerSize, kManagerSize);
+}
+
+void TiOPCManager::Paint() {
+    TCanvas& canvas = Canvas();
+    const int right = Width() - 1;
+    const int bottom = Height() - 1;
+    canvas.Pen().SetColor(clBtnHighlight);
+    canvas.MoveTo(0, bottom);
+    canvas.LineTo(0, 0);
+    canvas.LineTo(right, 0);
+    canvas.Pen().SetColor(clBtnShadow);
+    canvas.LineTo(right, bottom);
+    canvas.LineTo(-1, bottom);
+    imageList_->Draw(canvas, 2, 2, 0, Enabled());
+}
+
+void TiOPCManager::DefineProperties(TFiler& filer) {
+    TCustomControl::DefineProperties(filer);
+    filer.DefineProperty(
+        "Groups", [this](TReader& reader) { ReadFromStream(reader); },
+        [this](TWriter& writer) { WriteToStream(writer); }, DoWriteToStream());
 }
 
 TiOPCManager::~TiOPCManager() {
@@ -128,7 +181,7 @@ void TiOPCManager::CloseAllServerConnections() {
     OPC().CloseAllServerConnections();
 }
 
-std::vector<std::string> TiOPCManager::ServerConnectionNames() const {
+std::vector<std::string> TiOPCManager::ServerConnectionNames() {
     std::vector<std::string> names;
     if (OPCLibraryMissing())
         return names;

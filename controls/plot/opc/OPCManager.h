@@ -4,9 +4,14 @@
 // before- and after-update calls of those groups as events (on the GUI
 // thread). Its groups are streamed as "Groups". Without the library its
 // groups exist only as lists of values.
+//
+// It is a control so that a form can hold one: always 28 x 28, hidden by
+// default, painted as a raised square with its picture when shown at design
+// time. A channel makes one without owner and parent and frees it itself.
 
 #include "controls/plot/opc/OPCCallbacks.h"
 #include "platform/forms/Persistent.h"
+#include "platform/forms/WinControl.h"
 
 #include <cstdint>
 #include <functional>
@@ -14,6 +19,7 @@
 #include <string>
 #include <vector>
 
+class TImageList;
 class TReader;
 class TWriter;
 
@@ -63,12 +69,15 @@ private:
 
 using TGroupUpdateEvent = std::function<void(const std::string& groupName)>;
 
-class TiOPCManager {
+class TiOPCManager : public TCustomControl {
+    KORVAN_CLASS(TiOPCManager)
 public:
-    TiOPCManager();
-    ~TiOPCManager();
-    TiOPCManager(const TiOPCManager&) = delete;
-    TiOPCManager& operator=(const TiOPCManager&) = delete;
+    explicit TiOPCManager(TComponent* owner);
+    ~TiOPCManager() override;
+
+    // The size stays 28 x 28 whatever is asked.
+    void SetBounds(int left, int top, int width, int height) override;
+    const TImageList& Images() const { return *imageList_; }
 
     int GroupAdd(const std::string& name, const std::string& computerName, const std::string& opcServerName,
                  int updateRate);
@@ -80,21 +89,28 @@ public:
     int GroupCount() const { return static_cast<int>(groups_.size()); }
     // Raises when the library is missing: it is a command of its own.
     void CloseAllServerConnections();
-    // The names of the library's server connections.
-    std::vector<std::string> ServerConnectionNames() const;
+    // The names of the library's server connections (none without it).
+    static std::vector<std::string> ServerConnectionNames();
+    // Shows the explorer window the managers share.
+    void ExplorerShow();
 
     // The stored property "Groups".
     bool DoWriteToStream() const { return !groups_.empty(); }
     void WriteToStream(TWriter& writer) const;
     void ReadFromStream(TReader& reader);
+    void DefineProperties(TFiler& filer) override;
 
     TGroupUpdateEvent OnBeforeGroupUpdate;
     TGroupUpdateEvent OnAfterGroupUpdate;
+
+protected:
+    void Paint() override;
 
 private:
     void GroupUpdate(bool after, std::int32_t groupHandle);
 
     bool firstInstance_ = false;
+    std::unique_ptr<TImageList> imageList_;
     std::vector<std::unique_ptr<TiOPCGroupObject>> groups_;
     korvan::plot::opc::OPCAliveToken alive_ = std::make_shared<int>(0);
     korvan::plot::opc::OPCCallbackHandle<KorvanOpcGroupCallback> callback_;
