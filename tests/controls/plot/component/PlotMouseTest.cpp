@@ -8,7 +8,11 @@
 #include "controls/plot/channels/ChannelManager.h"
 #include "controls/plot/channels/XYChannel.h"
 #include "controls/plot/master/PlotKinds.h"
+#include "controls/plot/objects/PlotAnnotation.h"
+#include "controls/plot/objects/PlotDataCursor.h"
 #include "controls/plot/objects/PlotDataView.h"
+#include "controls/plot/objects/PlotLimit.h"
+#include "controls/plot/objects/PlotTable.h"
 #include "controls/plot/objects/PlotToolBar.h"
 #include "controls/plot/plots/XYPlot.h"
 #include "platform/forms/Menus.h"
@@ -19,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -404,6 +409,68 @@ TEST_F(PlotMouse, InTheToolBarsSelectModeARealChannelTakesThePressOnItsPointAndD
     // The axes stayed where they were.
     EXPECT_DOUBLE_EQ(plot->XAxis(0)->Min(), 0);
     EXPECT_DOUBLE_EQ(plot->YAxis(0)->Min(), 0);
+}
+
+// The picture half way through a zoom-box drag and after it, with every
+// kind of object on the plot.
+TEST_F(PlotMouse, APlotCarryingItsObjectsZoomedByABox) {
+    namespace kind = korvan::plot::kind;
+    form->SetBounds(0, 0, 680, 400);
+    plot->SetBounds(0, 0, 640, 360);
+    plot->SetTitleText("Zoomed");
+    probe->SetVisibleInLegend(false);
+    TiXYPlotChannel* wave = plot->Channel(0);
+    wave->SetColor(clAqua);
+    for (int i = 0; i <= 100; ++i)
+        wave->AddXY(i, 50 + 35 * std::sin(i / 9.0));
+    for (TiPlotAxis* axis :
+         {static_cast<TiPlotAxis*>(plot->XAxis(0)), static_cast<TiPlotAxis*>(plot->YAxis(0))}) {
+        axis->SetTrackingEnabled(false);
+        axis->SetMinSpan(0, 100);
+    }
+    auto* band = static_cast<TiPlotLimit*>(plot->KindObject(kind::Limit, plot->AddLimit()));
+    band->SetStyle(iplsBandY);
+    band->SetColor(TColor(0x004000));
+    band->SetLine1Position(20);
+    band->SetLine2Position(35);
+    auto* table = static_cast<TiPlotTable*>(plot->KindObject(kind::Table, plot->AddTable()));
+    table->AddColumn("Band");
+    table->SetCellText(0, table->AddRow(), "20..35");
+    auto* note = static_cast<TiPlotAnnotation*>(plot->KindObject(kind::Annotation, plot->AddAnnotation()));
+    note->SetStyle(ipasTextBox);
+    note->SetReference(iprtChannel);
+    note->SetChannelName(wave->Name());
+    note->SetText("Crest");
+    note->SetBrushColor(clNavy);
+    note->SetX(42);
+    note->SetY(78);
+    auto* cursor = static_cast<TiPlotDataCursor*>(plot->KindObject(kind::DataCursor, plot->AddDataCursor()));
+    cursor->SetPointer1Position(50);
+    ClickToolBar(iptbbtCursor);
+    ASSERT_TRUE(cursor->Visible());
+    Repaint();
+
+    ClickToolBar(iptbbtZoomBox);
+    const TPoint from = Point(plot->XAxis(0)->PositionToPixels(30), plot->YAxis(0)->PositionToPixels(90));
+    const TPoint to = Point(plot->XAxis(0)->PositionToPixels(60), plot->YAxis(0)->PositionToPixels(40));
+    input.MouseDown(plot, from.X, from.Y);
+    input.MouseMove(plot, to.X, to.Y, ssLeft);
+    korvan::testing::SavePng(korvan::testing::PaintPlot(*plot), "plot_zoom_box_dragging");
+    input.MouseUp(plot, to.X, to.Y);
+    Repaint();
+    const QImage page = korvan::testing::PaintPlot(*plot);
+    korvan::testing::SavePng(page, "plot_zoomed_with_objects");
+    EXPECT_NEAR(plot->XAxis(0)->Min(), 30, 1);
+    EXPECT_NEAR(plot->XAxis(0)->Max(), 60, 1);
+    EXPECT_NEAR(plot->YAxis(0)->Min(), 40, 1);
+    EXPECT_NEAR(plot->YAxis(0)->Max(), 90, 1);
+    // The annotation follows its channel's values into the zoomed view.
+    const TRect view = plot->DataViewRect();
+    int navy = 0;
+    for (int y = view.Top; y < view.Bottom; ++y)
+        for (int x = view.Left; x < view.Right; ++x)
+            navy += korvan::testing::PlotPixel(page, x, y) == clNavy;
+    EXPECT_GT(navy, 100);
 }
 
 } // namespace
