@@ -17,6 +17,7 @@
 #include <array>
 
 namespace kind = korvan::plot::kind;
+using korvan::plot::ApplyDeclaredDefaults;
 using korvan::plot::ExtractNamedValue;
 using korvan::plot::ReadPropertyLines;
 using korvan::plot::WritePropertyLines;
@@ -171,10 +172,12 @@ void TiPlotComponent::LoadAnnotationsFromFile(const std::string& fileName) {
             return;
         const int n = StrToInt(count);
         for (int i = 0; i < n; ++i) {
-            // The file leaves out the class's defaults, not the plot's
-            // annotation defaults: read it over the former.
-            const int index = master_->AddObject(kind::Annotation);
-            ReadPropertyLines(KindObject(kind::Annotation, index), "Annotation" + std::to_string(i), lines);
+            // The file leaves out the class's declared defaults, which
+            // neither the plot's annotation defaults nor every value a new
+            // annotation starts with match: read it over the former.
+            TiPlotObject* annotation = KindObject(kind::Annotation, master_->AddObject(kind::Annotation));
+            ApplyDeclaredDefaults(annotation);
+            ReadPropertyLines(annotation, "Annotation" + std::to_string(i), lines);
         }
     } catch (const Exception& e) {
         throw Exception("Error Loading Annotations - " + e.Message());

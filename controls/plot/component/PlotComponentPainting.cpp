@@ -13,6 +13,7 @@
 #include "controls/plot/objects/LabelManager.h"
 #include "controls/plot/objects/PlotDataCursor.h"
 #include "controls/plot/objects/PlotDataView.h"
+#include "controls/plot/objects/PlotLegend.h"
 #include "controls/plot/objects/PlotLimit.h"
 #include "platform/forms/TypeInfo.h"
 #include "platform/sys/FlagScope.h"
@@ -107,9 +108,20 @@ bool TiPlotComponent::PaintObjects(TCanvas& canvas) {
         for (TiPlotAxis* axis : yAxes)
             axis->CalcTickList(canvas);
     };
+    // Legend 0 shows the cursor's values of every channel while a visible
+    // cursor follows all channels and asks for them there.
+    auto* legend = Kind(kind::Legend) && KindCount(kind::Legend) > 0
+                       ? dynamic_cast<TiPlotLegend*>(KindObject(kind::Legend, 0))
+                       : nullptr;
+    if (legend)
+        legend->SetCursorAllChannels(false);
     for (int i = 0; i < DataCursorCount(); ++i)
-        if (auto* cursor = dynamic_cast<TiPlotDataCursor*>(KindObject(kind::DataCursor, i)))
+        if (auto* cursor = dynamic_cast<TiPlotDataCursor*>(KindObject(kind::DataCursor, i))) {
             cursor->Update();
+            if (legend && cursor->Visible() && cursor->ChannelName() == TiPlotDataCursor::AllChannels &&
+                cursor->ChannelShowAllInLegend())
+                legend->SetCursorAllChannels(true);
+        }
     calcTicks();
     korvan::plot::TiPlotLayoutInput layout;
     layout.manager = master_->LayoutManager();

@@ -88,6 +88,22 @@ void WriteLines(const ObjectRef& instance, const std::string& prefix, TStrings& 
     }
 }
 
+void ApplyDefaults(const ObjectRef& instance, int depth) {
+    if (!instance || !instance.Class || depth > kMaxNesting)
+        return;
+    for (const TPropInfo* prop : instance.Class->Properties()) {
+        if (!prop->IsStored(instance.Ptr) || !prop->HasSetter())
+            continue;
+        if (IsLineOrdinal(prop->Kind)) {
+            if (prop->HasDefault && prop->SetOrd)
+                prop->SetOrd(instance.Ptr, prop->Default);
+        } else if (prop->Kind == tkClass) {
+            if (const ObjectRef nested = NestedObject(instance, *prop))
+                ApplyDefaults(nested, depth + 1);
+        }
+    }
+}
+
 // The ordinal range a property's setter can take: enumeration members, set
 // elements, characters, 32-bit integers.
 bool OrdinalFits(const TPropInfo& prop, std::int64_t value) {
@@ -186,6 +202,10 @@ void SetPropertyValueByPath(const ObjectRef& target, const std::string& prefix, 
 void WritePropertyLines(const ObjectRef& instance, const std::string& prefix, TStrings& lines,
                         bool skipDefaults, const TStrings* skipList) {
     WriteLines(instance, prefix, lines, skipDefaults, skipList, 0);
+}
+
+void ApplyDeclaredDefaults(TObject* instance) {
+    ApplyDefaults(ObjectRefOf(instance), 0);
 }
 
 void WritePropertyLines(TObject* instance, const std::string& prefix, TStrings& lines, bool skipDefaults,

@@ -32,6 +32,12 @@ void WritePropertyLines(const ObjectRef& instance, const std::string& prefix, TS
 void WritePropertyLines(TObject* instance, const std::string& prefix, TStrings& lines, bool skipDefaults,
                         const TStrings* skipList);
 
+// Sets every ordinal that WritePropertyLines would leave out as a default
+// to its declared default, nested objects included, so that lines written
+// with skipDefaults read back into the same values whatever the instance
+// started with.
+void ApplyDeclaredDefaults(TObject* instance);
+
 // Applies and removes lines from the top of lines while they belong to
 // section: with an empty section every line is read; otherwise reading
 // stops at the first line whose first path element is not the section name

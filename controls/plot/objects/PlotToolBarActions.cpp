@@ -127,18 +127,27 @@ void TiPlotToolBar::DoButtonClickEdit() {
         iptbbtEdit, [](TiPlotComponent*) {}, false);
 }
 
-// Copy, save, print and preview are announced to the plot, whose handlers
-// do the work.
+// Copy, save and print hand the whole plot to its own output routines.
+// The preview form does not exist yet: its click is only announced.
 void TiPlotToolBar::DoButtonClickCopy() {
-    Run(iptbbtCopy, [](TiPlotComponent*) {});
+    Run(iptbbtCopy, [](TiPlotComponent* plot) {
+        if (plot)
+            plot->CopyToClipBoard();
+    });
 }
 
 void TiPlotToolBar::DoButtonClickSave() {
-    Run(iptbbtSave, [](TiPlotComponent*) {});
+    Run(iptbbtSave, [](TiPlotComponent* plot) {
+        if (plot)
+            plot->Save();
+    });
 }
 
 void TiPlotToolBar::DoButtonClickPrint() {
-    Run(iptbbtPrint, [](TiPlotComponent*) {});
+    Run(iptbbtPrint, [](TiPlotComponent* plot) {
+        if (plot)
+            plot->PrintChart();
+    });
 }
 
 void TiPlotToolBar::DoButtonClickPreview() {

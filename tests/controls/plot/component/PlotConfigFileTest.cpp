@@ -1,10 +1,14 @@
 // The plot's configuration and annotation files: what the file holds, a
 // round trip of objects and the plot's own properties, toolbars loaded
-// section by section, the file-type check and a failing load's clean-up.
+// section by section, the file-type check, a failing load's clean-up, and
+// annotations coming back from their file as they were saved.
 
 #include "controls/plot/axes/XYAxes.h"
+#include "controls/plot/core/PropertyLines.h"
 #include "controls/plot/layout/LayoutManager.h"
 #include "controls/plot/master/MasterManager.h"
+#include "controls/plot/master/PlotKinds.h"
+#include "controls/plot/objects/PlotAnnotation.h"
 #include "controls/plot/plots/StripChartPlot.h"
 #include "platform/forms/Strings.h"
 #include "tests/controls/plot/component/PlotComponentTestSupport.h"
@@ -107,6 +111,63 @@ TEST_F(PlotConfigFile, AFailingLoadLeavesTheLayoutOnAndNoUpdateOpen) {
     EXPECT_FALSE(plot.UpdateActive());
     // What was read before the failure stays.
     EXPECT_EQ(plot.XAxisCount(), 1);
+}
+
+// The file leaves out what equals the annotation class's declared defaults,
+// so a load must not fill the gaps from the plot's annotation defaults (nor
+// from values the class starts with that differ from its declared ones).
+TEST_F(PlotConfigFile, AnnotationsComeBackAsSavedWhateverThePlotsAnnotationDefaults) {
+    namespace kind = korvan::plot::kind;
+    auto note = [this](int i) {
+        return static_cast<TiPlotAnnotation*>(plot.KindObject(kind::Annotation, i));
+    };
+    auto allLines = [&] {
+        TStringList lines;
+        for (int i = 0; i < plot.KindCount(kind::Annotation); ++i)
+            korvan::plot::WritePropertyLines(note(i), "", lines, false, nullptr);
+        return lines.Text();
+    };
+    auto setPlotDefaults = [this](int penWidth, TColor color, TiPlotReferenceType reference, int fontSize) {
+        plot.SetAnnotationDefaultPenWidth(penWidth);
+        plot.SetAnnotationDefaultPenColor(color);
+        plot.SetAnnotationDefaultBrushColor(color);
+        plot.SetAnnotationDefaultBrushStlye(bsClear);
+        plot.SetAnnotationDefaultReference(reference);
+        plot.AnnotationDefaultFont()->SetSize(fontSize);
+        plot.AnnotationDefaultFont()->SetColor(color);
+    };
+    const std::string file = dir.Path("notes.txt");
+    for (bool defaultsChangeBeforeLoading : {false, true}) {
+        SCOPED_TRACE(defaultsChangeBeforeLoading);
+        plot.RemoveAllAnnotations();
+        setPlotDefaults(3, clRed, iprtXChannelYDataView, 17);
+        // One annotation set back to the class's declared values, one with
+        // the plot's defaults and its own text and place.
+        TiPlotAnnotation* plain = note(plot.AddAnnotation());
+        plain->SetPenWidth(1);
+        plain->SetPenColor(clWhite);
+        plain->SetBrushColor(clWhite);
+        plain->SetBrushStyle(bsSolid);
+        plain->SetReference(iprtDataView);
+        TFont classFont;
+        plain->SetFont(&classFont);
+        TiPlotAnnotation* marked = note(plot.AddAnnotation());
+        marked->SetText("Peak\r\nhere");
+        marked->SetX(12.5);
+        marked->SetY(-3);
+        marked->SetStyle(ipasRectangle);
+        const std::string saved = allLines();
+        plot.SaveAnnotationsToFile(file);
+
+        if (defaultsChangeBeforeLoading)
+            setPlotDefaults(5, clLime, iprtChannel, 9);
+        plot.AddAnnotation();
+        plot.LoadAnnotationsFromFile(file);
+        ASSERT_EQ(plot.KindCount(kind::Annotation), 2);
+        EXPECT_EQ(allLines(), saved);
+        EXPECT_EQ(note(0)->PenWidth(), 1);
+        EXPECT_EQ(note(1)->Text(), "Peak\r\nhere");
+    }
 }
 
 } // namespace

@@ -1,12 +1,19 @@
 // The plot's mouse and keys, scripted through the window: selection,
 // presses and drags reaching the pressed or the selected objects, axis
 // scrolling by drag, wheel and arrow keys, an axis' input repeated on the
-// others of its direction, the popup, and the delayed hint on the driven
-// clock.
+// others of its direction, the popup, the delayed hint on the driven clock,
+// the data view's zoom box and a real channel's points in select mode.
 
 #include "controls/plot/axes/XYAxes.h"
 #include "controls/plot/channels/ChannelManager.h"
 #include "controls/plot/channels/XYChannel.h"
+#include "controls/plot/master/PlotKinds.h"
+#include "controls/plot/objects/PlotAnnotation.h"
+#include "controls/plot/objects/PlotDataCursor.h"
+#include "controls/plot/objects/PlotDataView.h"
+#include "controls/plot/objects/PlotLimit.h"
+#include "controls/plot/objects/PlotTable.h"
+#include "controls/plot/objects/PlotToolBar.h"
 #include "controls/plot/plots/XYPlot.h"
 #include "platform/forms/Menus.h"
 #include "platform/forms/VirtualKeys.h"
@@ -16,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -100,6 +108,20 @@ protected:
         input.MouseMove(plot, (from.X + to.X) / 2, (from.Y + to.Y) / 2, ssLeft);
         input.MouseMove(plot, to.X, to.Y, ssLeft);
         input.MouseUp(plot, to.X, to.Y);
+    }
+
+    // A click on a button of toolbar 0, through the window.
+    void ClickToolBar(TiPlotToolBarButtonType type) {
+        auto* toolBar = dynamic_cast<TiPlotToolBar*>(plot->KindObject(korvan::plot::kind::ToolBar, 0));
+        ASSERT_NE(toolBar, nullptr);
+        Click(Middle(toolBar->Button(type)->DrawRect()));
+    }
+    void DragWith(TMouseButton button, TPoint from, TPoint to) {
+        const TShiftState held = button == mbLeft ? ssLeft : ssRight;
+        input.MouseDown(plot, from.X, from.Y, button);
+        input.MouseMove(plot, (from.X + to.X) / 2, (from.Y + to.Y) / 2, held);
+        input.MouseMove(plot, to.X, to.Y, held);
+        input.MouseUp(plot, to.X, to.Y, button);
     }
 
     std::unique_ptr<TForm> form;
@@ -305,6 +327,150 @@ TEST_F(PlotMouse, LosingTheCaptureHidesTheHintAndLeavesTheObject) {
     EXPECT_TRUE(plot->JustReleasedCapture());
     EXPECT_EQ(probe->log, std::vector<std::string>{"left it"});
     EXPECT_EQ(plot->LastMouseOverObject(), nullptr);
+}
+
+// Both ways of drawing a zoom box: a left drag in the toolbar's zoom-box
+// mode, and a right drag of more than 5 pixels in the axes mode.
+TEST_F(PlotMouse, AZoomBoxDrawnThroughTheWindowZoomsBothAxesToIt) {
+    const TRect view = plot->DataViewRect();
+    const TPoint from = Point(view.Left + 100, view.Top + 20), to = Point(view.Left + 200, view.Top + 100);
+    auto* dataView = dynamic_cast<TiPlotDataView*>(plot->KindObject(korvan::plot::kind::DataView, 0));
+    ASSERT_NE(dataView, nullptr);
+    dataView->SetAxesControlEnabled(true);
+    std::vector<TRect> boxes;
+    plot->OnBeforeZoomBox = [&](TRect& r, bool&) { boxes.push_back(r); };
+    for (TMouseButton button : {mbLeft, mbRight}) {
+        SCOPED_TRACE(button);
+        for (TiPlotAxis* axis :
+             {static_cast<TiPlotAxis*>(plot->XAxis(0)), static_cast<TiPlotAxis*>(plot->YAxis(0))})
+            axis->SetMinSpan(0, 100);
+        Repaint();
+        const double xMin = plot->XAxis(0)->PixelsToPosition(from.X),
+                     xMax = plot->XAxis(0)->PixelsToPosition(to.X);
+        const double yMin = plot->YAxis(0)->PixelsToPosition(to.Y),
+                     yMax = plot->YAxis(0)->PixelsToPosition(from.Y);
+        // The zoom-box button toggles: on for the left drag, off again for
+        // the right one.
+        ClickToolBar(iptbbtZoomBox);
+        boxes.clear();
+        DragWith(button, from, to);
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0], (TRect{from.X, from.Y, to.X, to.Y}));
+        EXPECT_DOUBLE_EQ(plot->XAxis(0)->Min(), xMin);
+        EXPECT_DOUBLE_EQ(plot->XAxis(0)->Max(), xMax);
+        EXPECT_DOUBLE_EQ(plot->YAxis(0)->Min(), yMin);
+        EXPECT_DOUBLE_EQ(plot->YAxis(0)->Max(), yMax);
+        EXPECT_FALSE(plot->XAxis(0)->TrackingEnabled());
+    }
+    // A right drag within 5 pixels is no box.
+    boxes.clear();
+    DragWith(mbRight, from, Point(from.X + 5, from.Y + 5));
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(PlotMouse, InTheToolBarsSelectModeARealChannelTakesThePressOnItsPointAndDragsIt) {
+    TiXYPlotChannel* channel = plot->Channel(0);
+    ASSERT_NE(channel, nullptr);
+    for (TiPlotAxis* axis :
+         {static_cast<TiPlotAxis*>(plot->XAxis(0)), static_cast<TiPlotAxis*>(plot->YAxis(0))}) {
+        axis->SetTrackingEnabled(false);
+        axis->SetMinSpan(0, 100);
+    }
+    channel->AddXY(70, 30);
+    channel->SetMarkersVisible(true);
+    channel->SetUserCanMoveDataPoints(true);
+    auto* toolBar = dynamic_cast<TiPlotToolBar*>(plot->KindObject(korvan::plot::kind::ToolBar, 0));
+    ASSERT_NE(toolBar, nullptr);
+    toolBar->SetShowSelectButton(true);
+    Repaint();
+    std::vector<int> pressed;
+    plot->OnMouseDownDataPoint = [&](int channelIndex, int dataIndex, TMouseButton, TShiftState, int, int) {
+        pressed.push_back(channelIndex * 100 + dataIndex);
+    };
+    const TPoint point = Point(plot->XAxis(0)->PositionToPixels(70), plot->YAxis(0)->PositionToPixels(30));
+
+    // Outside select mode the point is the data view's: no press reaches it.
+    Click(point);
+    EXPECT_TRUE(pressed.empty());
+    EXPECT_FALSE(channel->UserSelected());
+
+    ClickToolBar(iptbbtSelect);
+    ASSERT_TRUE(plot->GetSelectActive());
+    const TPoint to = Point(point.X + 20, point.Y - 10);
+    const double x =
+        70 - (plot->XAxis(0)->PixelsToPosition(point.X) - plot->XAxis(0)->PixelsToPosition(to.X));
+    const double y =
+        30 - (plot->YAxis(0)->PixelsToPosition(point.Y) - plot->YAxis(0)->PixelsToPosition(to.Y));
+    Drag(point, to);
+    EXPECT_EQ(pressed, std::vector<int>{0});
+    EXPECT_TRUE(channel->UserSelected());
+    EXPECT_NEAR(channel->GetPointX(0), x, 1e-9);
+    EXPECT_NEAR(channel->GetPointY(0), y, 1e-9);
+    // The axes stayed where they were.
+    EXPECT_DOUBLE_EQ(plot->XAxis(0)->Min(), 0);
+    EXPECT_DOUBLE_EQ(plot->YAxis(0)->Min(), 0);
+}
+
+// The picture half way through a zoom-box drag and after it, with every
+// kind of object on the plot.
+TEST_F(PlotMouse, APlotCarryingItsObjectsZoomedByABox) {
+    namespace kind = korvan::plot::kind;
+    form->SetBounds(0, 0, 680, 400);
+    plot->SetBounds(0, 0, 640, 360);
+    plot->SetTitleText("Zoomed");
+    probe->SetVisibleInLegend(false);
+    TiXYPlotChannel* wave = plot->Channel(0);
+    wave->SetColor(clAqua);
+    for (int i = 0; i <= 100; ++i)
+        wave->AddXY(i, 50 + 35 * std::sin(i / 9.0));
+    for (TiPlotAxis* axis :
+         {static_cast<TiPlotAxis*>(plot->XAxis(0)), static_cast<TiPlotAxis*>(plot->YAxis(0))}) {
+        axis->SetTrackingEnabled(false);
+        axis->SetMinSpan(0, 100);
+    }
+    auto* band = static_cast<TiPlotLimit*>(plot->KindObject(kind::Limit, plot->AddLimit()));
+    band->SetStyle(iplsBandY);
+    band->SetColor(TColor(0x004000));
+    band->SetLine1Position(20);
+    band->SetLine2Position(35);
+    auto* table = static_cast<TiPlotTable*>(plot->KindObject(kind::Table, plot->AddTable()));
+    table->AddColumn("Band");
+    table->SetCellText(0, table->AddRow(), "20..35");
+    auto* note = static_cast<TiPlotAnnotation*>(plot->KindObject(kind::Annotation, plot->AddAnnotation()));
+    note->SetStyle(ipasTextBox);
+    note->SetReference(iprtChannel);
+    note->SetChannelName(wave->Name());
+    note->SetText("Crest");
+    note->SetBrushColor(clNavy);
+    note->SetX(42);
+    note->SetY(78);
+    auto* cursor = static_cast<TiPlotDataCursor*>(plot->KindObject(kind::DataCursor, plot->AddDataCursor()));
+    cursor->SetPointer1Position(50);
+    ClickToolBar(iptbbtCursor);
+    ASSERT_TRUE(cursor->Visible());
+    Repaint();
+
+    ClickToolBar(iptbbtZoomBox);
+    const TPoint from = Point(plot->XAxis(0)->PositionToPixels(30), plot->YAxis(0)->PositionToPixels(90));
+    const TPoint to = Point(plot->XAxis(0)->PositionToPixels(60), plot->YAxis(0)->PositionToPixels(40));
+    input.MouseDown(plot, from.X, from.Y);
+    input.MouseMove(plot, to.X, to.Y, ssLeft);
+    korvan::testing::SavePng(korvan::testing::PaintPlot(*plot), "plot_zoom_box_dragging");
+    input.MouseUp(plot, to.X, to.Y);
+    Repaint();
+    const QImage page = korvan::testing::PaintPlot(*plot);
+    korvan::testing::SavePng(page, "plot_zoomed_with_objects");
+    EXPECT_NEAR(plot->XAxis(0)->Min(), 30, 1);
+    EXPECT_NEAR(plot->XAxis(0)->Max(), 60, 1);
+    EXPECT_NEAR(plot->YAxis(0)->Min(), 40, 1);
+    EXPECT_NEAR(plot->YAxis(0)->Max(), 90, 1);
+    // The annotation follows its channel's values into the zoomed view.
+    const TRect view = plot->DataViewRect();
+    int navy = 0;
+    for (int y = view.Top; y < view.Bottom; ++y)
+        for (int x = view.Left; x < view.Right; ++x)
+            navy += korvan::testing::PlotPixel(page, x, y) == clNavy;
+    EXPECT_GT(navy, 100);
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 // The plot on paper (a PDF standing in for the printer), on the clipboard,
 // as a snapshot and as image files: pages and their range, the plot's state
-// afterwards, toolbars hidden from pictures, and file kinds by extension.
+// afterwards, toolbars hidden from pictures, file kinds by extension, and
+// the toolbar's output buttons reaching all of them.
 
 #include "controls/plot/axes/XYAxes.h"
 #include "controls/plot/core/MetaFile.h"
 #include "controls/plot/master/MasterManager.h"
+#include "controls/plot/master/PlotKinds.h"
+#include "controls/plot/objects/PlotToolBar.h"
 #include "controls/plot/plots/StripChartPlot.h"
 #include "platform/forms/Clipboard.h"
 #include "platform/forms/Printer.h"
@@ -160,6 +163,43 @@ TEST_F(PlotPrinting, SavesTheKindOfTheChosenFilter) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path("")),
                             std::filesystem::directory_iterator()),
               4);
+}
+
+TEST_F(PlotPrinting, TheToolBarsOutputButtonsCopySaveAndPrintThePlot) {
+    auto* toolBar = dynamic_cast<TiPlotToolBar*>(plot->KindObject(korvan::plot::kind::ToolBar, 0));
+    ASSERT_NE(toolBar, nullptr);
+    std::vector<int> clicks;
+    plot->OnBeforeToolBarButtonClick = [&](int, TiPlotToolBarButtonType type, bool&) {
+        clicks.push_back(-type);
+    };
+    plot->OnToolBarButtonClick = [&](int, TiPlotToolBarButtonType type) { clicks.push_back(type); };
+    int printed = 0;
+    plot->OnAfterPrint = [&](TObject*) { ++printed; };
+
+    korvan::forms::ClipboardSetBitmap(TBitmap(1, 1));
+    plot->SetCopyToClipBoardFormat(ipefBitmap);
+    toolBar->DoButtonClickCopy();
+    const std::optional<TBitmap> copied = korvan::forms::ClipboardBitmap();
+    ASSERT_TRUE(copied);
+    EXPECT_EQ(copied->Width(), 300);
+
+    plot->SetDefaultSaveImageFormat(ipifPNG);
+    dialogs->saveAnswers.push_back(dir.Path("saved.png"));
+    toolBar->DoButtonClickSave();
+    const auto png = korvan::sys::ReadFileBytes(dir.Path("saved.png"), 1 << 20);
+    ASSERT_TRUE(png && !png->empty());
+    EXPECT_EQ((*png)[0], 0x89);
+
+    toolBar->DoButtonClickPrint();
+    EXPECT_EQ(printed, 1);
+    EXPECT_EQ(PdfPages(dir.Path("plot.pdf")), 1);
+
+    // The preview only announces itself; nothing is printed for it.
+    toolBar->DoButtonClickPreview();
+    EXPECT_EQ(printed, 1);
+    // Each announced before and after (the before-event negated).
+    EXPECT_EQ(clicks, (std::vector<int>{-iptbbtCopy, iptbbtCopy, -iptbbtSave, iptbbtSave, -iptbbtPrint,
+                                        iptbbtPrint, -iptbbtPreview, iptbbtPreview}));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // the mouse on entries, buttons and the legend itself.
 
 #include "controls/plot/channels/XYChannel.h"
+#include "controls/plot/objects/PlotDataCursor.h"
 #include "controls/plot/objects/PlotLegend.h"
 #include "controls/plot/plots/PlotClasses.h"
 #include "platform/forms/FormText.h"
@@ -157,6 +158,32 @@ TEST_F(LegendTest, CursorModeShowsTheValueColumns) {
     legend.GetRequiredWidth(scratch.Canvas());
     EXPECT_GT(legend.ItemWidth(), plain);
     EXPECT_GT(legend.ColumnWidth(TiPlotLegend::ColXValue), 0);
+}
+
+// Each paint starts legend 0 out of cursor mode and lets the cursors put
+// it back.
+TEST_F(LegendTest, ThePlotsPaintSwitchesCursorModeFromTheDataCursors) {
+    Channels(1);
+    auto* cursor = Object<TiPlotDataCursor>(kind::DataCursor, plot.AddDataCursor());
+    ASSERT_NE(cursor, nullptr);
+    struct Case {
+        bool visible;
+        const char* channel;
+        bool showAllInLegend;
+        bool cursorMode;
+    };
+    const Case cases[] = {
+        {true, "<All>", true, true},   {false, "<All>", true, false}, {true, "<All>", true, true},
+        {true, "<All>", false, false}, {true, "<All>", true, true},   {true, "<all>", true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.visible << c.channel << c.showAllInLegend);
+        cursor->SetVisible(c.visible);
+        cursor->SetChannelName(c.channel);
+        cursor->SetChannelShowAllInLegend(c.showAllInLegend);
+        Paint();
+        EXPECT_EQ(legend.CursorAllChannels(), c.cursorMode);
+    }
 }
 
 TEST_F(LegendTest, LineSampleRowsAndSegments) {
