@@ -26,7 +26,7 @@ constexpr TShiftState kButtons = ssLeft | ssRight | ssMiddle;
 TiPlotComponent::InputKind TiPlotComponent::KindOfInput(const MouseTarget& target) const {
     if (!target.owner)
         return InputKind::Other;
-    std::string_view baseName;
+    std::string baseName;
     if (const TiPlotObjectManagerCustom* manager = master_->KindManagerOf(target.owner))
         baseName = manager->GetBaseName();
     // A button is a part of the toolbar, legend or table that holds it.
