@@ -18,131 +18,130 @@
 
 namespace {
 
-TMenuItem* AddItem(korvan::forms::LoadScope& scope, TMenuItem* parent, const std::string& name,
-                   const std::string& caption, bool visible = true) {
-    auto* item = scope.Create<TMenuItem>(scope.Root(), name);
-    item->SetCaption(caption);
-    item->SetVisible(visible);
-    parent->Add(item);
-    return item;
-}
-
 // Language items carry the language in their tag.
 enum LanguageTag { TagChineseGB = 0, TagChineseBig5 = 1, TagEnglish = 2 };
+
+using Item = TMenuItem* TfmMain::*;
+using Click = void (*)(TfmMain&, TObject*);
+
+// One item of the main menu: where the window keeps it, its parent (none
+// for the menu bar), name, stored caption, language key, visibility, tag
+// and click handler. The rows are in the order the menu shows them.
+struct MenuRow {
+    Item item;
+    Item parent;
+    const char* name;
+    const char* caption;
+    const char* key = nullptr;
+    bool visible = true;
+    int tag = 0;
+    Click click = nullptr;
+};
+
+template <void (TfmMain::*Handler)(TObject*)> void Call(TfmMain& window, TObject* sender) {
+    (window.*Handler)(sender);
+}
+
+template <typename T, T** Window> void ShowModal(TfmMain&, TObject*) {
+    korvan::ShowModalOnce(*Window);
+}
+
+template <typename T, T** Window> void ShowModeless(TfmMain&, TObject*) {
+    if (*Window != nullptr)
+        (*Window)->Show();
+}
+
+void ShowNetworkSetup(TfmMain&, TObject*) {
+    if (fmNetworkSetup != nullptr)
+        fmNetworkSetup->NetworkSetupClick();
+}
+
+// The code table in the language of the window.
+void ShowRs232Code(TfmMain& window, TObject*) {
+    if (window.Connection().Languages.Language == "English")
+        korvan::ShowModalOnce(fmRs232CodeEnglish);
+    else
+        korvan::ShowModalOnce(fmRs232Code);
+}
+
+constexpr bool Hidden = false;
+constexpr Item Bar = nullptr;
+
+// Link, Copy and Channel Name get their handlers with the link windows'.
+constexpr MenuRow MenuRows[] = {
+    {&TfmMain::File, Bar, "File", "File", "SID_FILE"},
+    {&TfmMain::Open, &TfmMain::File, "Open", "Open", "SID_OPEN", true, 0, Call<&TfmMain::OpenClick>},
+    {&TfmMain::Save, &TfmMain::File, "Save", "Save", "SID_SAVE", true, 0, Call<&TfmMain::SaveClick>},
+    {&TfmMain::N1, &TfmMain::File, "N1", "-"},
+    {&TfmMain::Upload, &TfmMain::File, "Upload", "Upload", "SID_UPLOAD", true, 0,
+     Call<&TfmMain::UploadClick>},
+    {&TfmMain::Download, &TfmMain::File, "Download", "Download", "SID_DOWNLOAD", true, 0,
+     Call<&TfmMain::DownloadClick>},
+    {&TfmMain::N2, &TfmMain::File, "N2", "-", nullptr, Hidden},
+    {&TfmMain::FactoryDefault, &TfmMain::File, "FactoryDefault", "Factory Default", "SID_RETRUN_FACTORY",
+     Hidden, 0, Call<&TfmMain::FactoryDefaultClick>},
+    {&TfmMain::N3, &TfmMain::File, "N3", "-"},
+    {&TfmMain::Exit, &TfmMain::File, "Exit", "Exit", "SID_EXIT", true, 0, Call<&TfmMain::ExitClick>},
+
+    {&TfmMain::Link, Bar, "Link", "Link", "SID_LINK"},
+    {&TfmMain::Copy, Bar, "Copy", "Copy", "SID_COPY"},
+    {&TfmMain::Lock, Bar, "Lock", "Lock", "SID_LOCK", true, 0, ShowModal<TfmLockSetup, &fmLockSetup>},
+    {&TfmMain::SettingID, Bar, "SettingID", "Setting ID", "SID_SET_ID", Hidden},
+    {&TfmMain::NetworkSetup, Bar, "NetworkSetup", "Setting ID/IP", "SID_SET_NETWORK", Hidden, 0,
+     ShowNetworkSetup},
+    {&TfmMain::TestTone, Bar, "TestTone", "Test Tone", "SID_TEST_TONE", true, 0, ShowModal<TfmTest, &fmTest>},
+    {&TfmMain::ChNameList, Bar, "ChNameList", "Channel Name", "SID_CH_NAME_LIST"},
+
+    {&TfmMain::LanguageSel, Bar, "LanguageSel", "Language", "SID_LANGUAGE", Hidden},
+    {&TfmMain::ChineseSimplified, &TfmMain::LanguageSel, "ChineseSimplified", "Chinese",
+     "SID_CHINESE_SIMPLIFIED", true, TagChineseGB, Call<&TfmMain::LanguageClick>},
+    {&TfmMain::ChineseTraditional, &TfmMain::LanguageSel, "ChineseTraditional", "Traditional Chinese",
+     "SID_CHINESE_TRODITIONAL", Hidden, TagChineseBig5},
+    {&TfmMain::English, &TfmMain::LanguageSel, "English", "English", "SID_ENGLISH", true, TagEnglish,
+     Call<&TfmMain::LanguageClick>},
+
+    {&TfmMain::Help, Bar, "Help", "Help", "SID_HELP"},
+    {&TfmMain::Rs232Code, &TfmMain::Help, "Rs232Code", "RS232 Code Table", "SID_RS232_CODE", true, 0,
+     ShowRs232Code},
+    {&TfmMain::N4, &TfmMain::Help, "N4", "-", nullptr, Hidden},
+    {&TfmMain::MemoShow, &TfmMain::Help, "MemoShow", "Message List", nullptr, Hidden, 0,
+     ShowModeless<TfmMemo, &fmMemo>},
+    {&TfmMain::HidData, &TfmMain::Help, "HidData", "Frame Monitor", nullptr, Hidden, 0,
+     ShowModeless<TfmHidData, &fmHidData>},
+    {&TfmMain::N6, &TfmMain::Help, "N6", "-", nullptr, Hidden},
+    {&TfmMain::LockSetup, &TfmMain::Help, "LockSetup", "Lock", "SID_LOCK_SETUP", Hidden, 0,
+     ShowModal<TfmLockSetup, &fmLockSetup>},
+
+    {&TfmMain::BlockDiagram, Bar, "BlockDiagram", "Diagram", "SID_BLOCK", Hidden},
+    {&TfmMain::Connect, Bar, "Connect", "Connect", "SID_CONNECT", Hidden},
+    {&TfmMain::Connected, &TfmMain::Connect, "Connected", "Connect", "SID_CONNECT", true, 0,
+     Call<&TfmMain::ConnectedClick>},
+    {&TfmMain::ConnectHelp, &TfmMain::Connect, "ConnectHelp", "Connect Help", "SID_CONNECT_HELP", Hidden},
+    {&TfmMain::About, Bar, "About", "About", "SID_ABOUT", true, 0, Call<&TfmMain::AboutClick>},
+};
 
 } // namespace
 
 void TfmMain::BuildMenu(korvan::forms::LoadScope& scope) {
     MainMenu = scope.Create<TMainMenu>(this, "MainMenu");
-    TMenuItem* root = MainMenu->Items();
-    constexpr bool hidden = false;
-
-    File = AddItem(scope, root, "File", "File");
-    Open = AddItem(scope, File, "Open", "Open");
-    Save = AddItem(scope, File, "Save", "Save");
-    Open->OnClick = [this](TObject* s) { OpenClick(s); };
-    Save->OnClick = [this](TObject* s) { SaveClick(s); };
-    N1 = AddItem(scope, File, "N1", "-");
-    Upload = AddItem(scope, File, "Upload", "Upload");
-    Download = AddItem(scope, File, "Download", "Download");
-    Upload->OnClick = [this](TObject* s) { UploadClick(s); };
-    Download->OnClick = [this](TObject* s) { DownloadClick(s); };
-    N2 = AddItem(scope, File, "N2", "-", hidden);
-    FactoryDefault = AddItem(scope, File, "FactoryDefault", "Factory Default", hidden);
-    FactoryDefault->OnClick = [this](TObject* s) { FactoryDefaultClick(s); };
-    N3 = AddItem(scope, File, "N3", "-");
-    Exit = AddItem(scope, File, "Exit", "Exit");
-    Exit->OnClick = [this](TObject* s) { ExitClick(s); };
-
-    Link = AddItem(scope, root, "Link", "Link");
-    Copy = AddItem(scope, root, "Copy", "Copy");
-    Lock = AddItem(scope, root, "Lock", "Lock");
-    SettingID = AddItem(scope, root, "SettingID", "Setting ID", hidden);
-    NetworkSetup = AddItem(scope, root, "NetworkSetup", "Setting ID/IP", hidden);
-    TestTone = AddItem(scope, root, "TestTone", "Test Tone");
-    ChNameList = AddItem(scope, root, "ChNameList", "Channel Name");
-    NetworkSetup->OnClick = [](TObject*) {
-        if (fmNetworkSetup != nullptr)
-            fmNetworkSetup->NetworkSetupClick();
-    };
-    TestTone->OnClick = [](TObject*) { korvan::ShowModalOnce(fmTest); };
-
-    LanguageSel = AddItem(scope, root, "LanguageSel", "Language", hidden);
-    ChineseSimplified = AddItem(scope, LanguageSel, "ChineseSimplified", "Chinese");
-    ChineseSimplified->SetTag(TagChineseGB);
-    ChineseSimplified->OnClick = [this](TObject* s) { LanguageClick(s); };
-    ChineseTraditional = AddItem(scope, LanguageSel, "ChineseTraditional", "Traditional Chinese", hidden);
-    ChineseTraditional->SetTag(TagChineseBig5);
-    English = AddItem(scope, LanguageSel, "English", "English");
-    English->SetTag(TagEnglish);
-    English->OnClick = [this](TObject* s) { LanguageClick(s); };
-
-    Help = AddItem(scope, root, "Help", "Help");
-    Rs232Code = AddItem(scope, Help, "Rs232Code", "RS232 Code Table");
-    Rs232Code->OnClick = [this](TObject*) {
-        if (connection_.Languages.Language == "English")
-            korvan::ShowModalOnce(fmRs232CodeEnglish);
-        else
-            korvan::ShowModalOnce(fmRs232Code);
-    };
-    N4 = AddItem(scope, Help, "N4", "-", hidden);
-    MemoShow = AddItem(scope, Help, "MemoShow", "Message List", hidden);
-    HidData = AddItem(scope, Help, "HidData", "Frame Monitor", hidden);
-    MemoShow->OnClick = [](TObject*) {
-        if (fmMemo != nullptr)
-            fmMemo->Show();
-    };
-    HidData->OnClick = [](TObject*) {
-        if (fmHidData != nullptr)
-            fmHidData->Show();
-    };
-    N6 = AddItem(scope, Help, "N6", "-", hidden);
-    LockSetup = AddItem(scope, Help, "LockSetup", "Lock", hidden);
-    for (TMenuItem* item : {Lock, LockSetup})
-        item->OnClick = [](TObject*) { korvan::ShowModalOnce(fmLockSetup); };
-
-    BlockDiagram = AddItem(scope, root, "BlockDiagram", "Diagram", hidden);
-    Connect = AddItem(scope, root, "Connect", "Connect", hidden);
-    Connected = AddItem(scope, Connect, "Connected", "Connect");
-    Connected->OnClick = [this](TObject* s) { ConnectedClick(s); };
-    ConnectHelp = AddItem(scope, Connect, "ConnectHelp", "Connect Help", hidden);
-    About = AddItem(scope, root, "About", "About");
-    About->OnClick = [this](TObject* s) { AboutClick(s); };
-
+    for (const MenuRow& row : MenuRows) {
+        TMenuItem* item = scope.Create<TMenuItem>(scope.Root(), row.name);
+        this->*row.item = item;
+        item->SetCaption(row.caption);
+        item->SetVisible(row.visible);
+        item->SetTag(row.tag);
+        if (row.click != nullptr)
+            item->OnClick = [this, click = row.click](TObject* sender) { click(*this, sender); };
+        (row.parent == nullptr ? MainMenu->Items() : this->*row.parent)->Add(item);
+    }
     SetMenu(MainMenu);
 }
 
 void TfmMain::ApplyLanguage() {
-    const std::pair<TMenuItem*, const char*> items[] = {
-        {File, "SID_FILE"},
-        {Open, "SID_OPEN"},
-        {Save, "SID_SAVE"},
-        {Upload, "SID_UPLOAD"},
-        {Download, "SID_DOWNLOAD"},
-        {FactoryDefault, "SID_RETRUN_FACTORY"},
-        {Exit, "SID_EXIT"},
-        {BlockDiagram, "SID_BLOCK"},
-        {Connected, connection_.Online ? "SID_DISCONNECT" : "SID_CONNECT"},
-        {Connect, "SID_CONNECT"},
-        {ConnectHelp, "SID_CONNECT_HELP"},
-        {Lock, "SID_LOCK"},
-        {LockSetup, "SID_LOCK_SETUP"},
-        {SettingID, "SID_SET_ID"},
-        {NetworkSetup, "SID_SET_NETWORK"},
-        {TestTone, "SID_TEST_TONE"},
-        {Link, "SID_LINK"},
-        {Copy, "SID_COPY"},
-        {ChNameList, "SID_CH_NAME_LIST"},
-        {LanguageSel, "SID_LANGUAGE"},
-        {ChineseSimplified, "SID_CHINESE_SIMPLIFIED"},
-        {ChineseTraditional, "SID_CHINESE_TRODITIONAL"},
-        {English, "SID_ENGLISH"},
-        {Help, "SID_HELP"},
-        {Rs232Code, "SID_RS232_CODE"},
-        {About, "SID_ABOUT"},
-    };
-    for (const auto& [item, key] : items)
-        item->SetCaption(Translate(key));
+    for (const MenuRow& row : MenuRows)
+        if (row.key != nullptr)
+            (this->*row.item)->SetCaption(Translate(row.key));
+    Connected->SetCaption(Translate(connection_.Online ? "SID_DISCONNECT" : "SID_CONNECT"));
     rzbMenuLink->SetCaption(Translate(connection_.Online ? "SID_ONLINE" : "SID_OFFLINE"));
     lPreset->SetCaption(Translate("SID_PRESET"));
     korvan::mainform::ApplyFormLanguage(*this, connection_.Languages.CurrentTable(),

@@ -295,7 +295,7 @@ TEST_F(MainFormTest, LanguageReachesTheParameterGroups) {
     EXPECT_EQ(C("lbLowCutFreqOut2")->Caption(), "HighPass");
     EXPECT_EQ(C("lbCompRatioOut8")->Caption(), "Ratio");
     EXPECT_EQ(C("lbGateHoldInC")->Caption(), "Hold");
-    EXPECT_EQ(C("lbGateName")->Caption(), "In 1  Gate");
+    EXPECT_EQ(C("lbGateName")->Caption(), "In A  Gate");
     EXPECT_EQ(C("lbCompName")->Caption(), "Out 1  RMS Compressor");
 }
 

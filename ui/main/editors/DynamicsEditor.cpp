@@ -223,14 +223,13 @@ void DynamicsEditor::Mirror(Dynamics kind, int ch, int k, int v) {
     }
 }
 
-void DynamicsEditor::Retitle(const char* title, const char* head, const std::string& channel,
-                             const char* key) {
+void DynamicsEditor::Retitle(const char* title, const char* head, int ch, const char* key) {
     if (auto* label = context_.Find<TControl>(title))
-        label->SetCaption(channel + "  " + context_.host.Translate(key));
+        label->SetCaption(mainform::DynamicsPageTitle(ch, context_.host.Translate(key)));
     if (head == nullptr)
         return;
     if (auto* label = context_.Find<TControl>(head))
-        label->SetCaption(channel);
+        label->SetCaption(mainform::DynamicsPageHead(ch));
 }
 
 void DynamicsEditor::DrawCompCurve(int ch) {
@@ -244,7 +243,7 @@ void DynamicsEditor::DrawCompCurve(int ch) {
     const int step = ratio->Position() == ratio->Max() ? LimitRatioStep : ratio->Position();
     const int t = FaderPosition(threshold);
     DrawOn(*plot, CompressorCurve(t, knee->Position(), step), ThresholdMarker(t));
-    Retitle("lbCompName", "lbHeadCompOut", "Out " + std::to_string(ch - 3), "SID_COMP");
+    Retitle("lbCompName", "lbHeadCompOut", ch, "SID_COMP");
     pages_.comp = ch;
 }
 
@@ -257,7 +256,7 @@ void DynamicsEditor::DrawLimitCurve(int ch) {
         return;
     const int t = FaderPosition(threshold);
     DrawOn(*plot, LimiterCurve(t, knee->Position()), ThresholdMarker(t));
-    Retitle("lbLimitName", "lbHeadLimitOut", "Out " + std::to_string(ch - 3), "SID_LIMIT");
+    Retitle("lbLimitName", "lbHeadLimitOut", ch, "SID_LIMIT");
     pages_.limit = ch;
 }
 
@@ -268,8 +267,7 @@ bool DynamicsEditor::DrawGate(int ch, bool head) {
         return false;
     const int t = FaderPosition(threshold);
     DrawOn(*plot, GateCurve(t), ThresholdMarker(t));
-    const std::string channel = std::string("In ") + char('A' + ch);
-    Retitle("lbGateName", head ? "lbHeadGateIn" : nullptr, channel, "SID_GATE");
+    Retitle("lbGateName", head ? "lbHeadGateIn" : nullptr, ch, "SID_GATE");
     pages_.gate = ch;
     return true;
 }

@@ -59,7 +59,7 @@ public:
 private:
     // The gate's curve and title; the meter's head label only when `head`.
     bool DrawGate(int ch, bool head);
-    void Retitle(const char* title, const char* head, const std::string& channel, const char* key);
+    void Retitle(const char* title, const char* head, int ch, const char* key);
     int& PageOf(Dynamics kind);
     void BindMouseDowns();
     void BindEntries();

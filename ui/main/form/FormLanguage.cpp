@@ -106,12 +106,11 @@ bool ApplyFormLanguage(TComponent& root, const TStrings& table, DynamicsPageChan
     for (const auto& [name, key] : PageCaptions)
         if (!SetCaption(root, name, TranslateIn(table, key)))
             return false;
-    const auto title = [&](const char* name, const std::string& head, const char* key) {
-        return SetCaption(root, name, head + "  " + TranslateIn(table, key));
+    const auto title = [&](const char* name, int channel, const char* key) {
+        return SetCaption(root, name, DynamicsPageTitle(channel, TranslateIn(table, key)));
     };
-    return title("lbGateName", "In " + std::to_string(pages.gate + 1), "SID_GATE") &&
-           title("lbCompName", "Out " + std::to_string(pages.comp - 3), "SID_COMP") &&
-           title("lbLimitName", "Out " + std::to_string(pages.limit - 3), "SID_LIMIT");
+    return title("lbGateName", pages.gate, "SID_GATE") && title("lbCompName", pages.comp, "SID_COMP") &&
+           title("lbLimitName", pages.limit, "SID_LIMIT");
 }
 
 } // namespace korvan::mainform

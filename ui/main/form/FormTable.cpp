@@ -25,6 +25,8 @@ namespace korvan::mainform {
 
 namespace {
 
+// The size of the rounded ends of the form's edits.
+constexpr int EditRounding = 6;
 constexpr int GeqBands = 31;
 constexpr int InputPeqBands = 8;
 constexpr int OutputPeqBands = 9;
@@ -104,8 +106,14 @@ TControl* Create(forms::LoadScope& scope, Kind kind, const std::string& name) {
         return scope.Create<LMyFFTDrawHpLp6dB>(root, name);
     case Kind::Fader:
         return CreateFader(scope, name);
-    case Kind::Edit:
-        return scope.Create<TCurvyEdit>(root, name);
+    case Kind::Edit: {
+        // Every edit of the form has slimmer rounded ends than the class's
+        // default. They are set before the edit is placed, which places
+        // its inner edit between them.
+        auto* edit = scope.Create<TCurvyEdit>(root, name);
+        edit->SetRounding(EditRounding);
+        return edit;
+    }
     case Kind::PeqGrid:
         return scope.Create<TMyPEQType8>(root, name);
     case Kind::Combo:

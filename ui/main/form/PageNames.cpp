@@ -17,6 +17,14 @@ std::string ChannelShort(int channel) {
     return std::to_string(channel - InputCount + 1);
 }
 
+std::string DynamicsPageHead(int channel) {
+    return (channel < InputCount ? "In " : "Out ") + ChannelShort(channel);
+}
+
+std::string DynamicsPageTitle(int channel, const std::string& processor) {
+    return DynamicsPageHead(channel) + "  " + processor;
+}
+
 std::string ChannelSuffix(int channel) {
     return (channel < InputCount ? "In" : "Out") + ChannelShort(channel);
 }

@@ -19,6 +19,12 @@ enum Page { CompPage = 12, DelayPage, GainPage, MatrixPage, GatePage, LimitPage,
 std::string ChannelSuffix(int channel);
 // "A".."D" for 0..3, "1".."8" for 4..11.
 std::string ChannelShort(int channel);
+// How a dynamics page names its channel: "In A".."In D", "Out 1".."Out 8".
+std::string DynamicsPageHead(int channel);
+// A dynamics page's title: its channel, two blanks and the processor's name
+// ("In B  Gate", "Out 3  RMS Compressor"). The editors and the language
+// switch both write it, so it reads the same whichever wrote it last.
+std::string DynamicsPageTitle(int channel, const std::string& processor);
 // The channel suffix for 0..11, then "Comp", "Delay", "Gain", "Matrix",
 // "Gate", "Limit", "Geq".
 std::string PageSuffix(int page);

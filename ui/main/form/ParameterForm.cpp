@@ -61,11 +61,21 @@ constexpr int StripLefts[] = {316, 376, 436, 496, 572, 632, 692, 752, 812, 872, 
         .fontColour = clWhite                                                                                \
     }
 
+// A dynamics edit of a fader box, wide enough for its longest text
+// ("-90.0dB", "3000ms"). A left box's edit (thresholds, hold) is wider than
+// a right box's (times): a level is the longer text.
+#define DYNAMICS_EDIT(NAME, COLUMN, OVER, BX, TOP, TEXT)                                                     \
+    {                                                                                                        \
+        .kind = Kind::Edit, .name = NAME, .parent = COLUMN, .over = OVER, .left = (BX) < 60 ? 3 : 69,        \
+        .top = TOP, .width = (BX) < 60 ? 65 : 61, .height = 24, .tagFrom = TagFrom::Channel,                 \
+        .caption = TEXT, .fontColour = clBlack, .fontName = "Tahoma", .fontHeight = -11                      \
+    }
+
 // A dynamics box of a fader: its caption, the fader and its edit.
 #define FADER_BOX(NAME, COLUMN, OVER, BX, BY, FADER_HEIGHT, MIN, MAX, POSITION, TEXT, CAPTION_TEXT)          \
     CAPTION("lb" NAME, COLUMN, OVER, BX, BY, 60, CAPTION_TEXT),                                              \
         FADER("is" NAME, COLUMN, OVER, BX + 16, BY + 16, 27, FADER_HEIGHT, MIN, MAX, 10, POSITION),          \
-        EDIT("cvd" NAME, COLUMN, OVER, BX + 2, BY + FADER_HEIGHT + 22, 56, TEXT, false)
+        DYNAMICS_EDIT("cvd" NAME, COLUMN, OVER, BX, BY + FADER_HEIGHT + 22, TEXT)
 
 // A dynamics box of an up-down: its caption, the edit and the up-down.
 #define UPDOWN_BOX(NAME, COLUMN, OVER, BX, BY, MAX, POSITION, TEXT, CAPTION_TEXT, VISIBLE)                   \
@@ -87,9 +97,9 @@ constexpr int StripLefts[] = {316, 376, 436, 496, 572, 632, 692, 752, 812, 872, 
          .name = "cvd" NAME,                                                                                 \
          .parent = COLUMN,                                                                                   \
          .over = OVER,                                                                                       \
-         .left = BX + 2,                                                                                     \
+         .left = BX,                                                                                         \
          .top = BY + 18,                                                                                     \
-         .width = 38,                                                                                        \
+         .width = 46,                                                                                        \
          .height = 24,                                                                                       \
          .tagFrom = TagFrom::Channel,                                                                        \
          .caption = TEXT,                                                                                    \
@@ -98,7 +108,7 @@ constexpr int StripLefts[] = {316, 376, 436, 496, 572, 632, 692, 752, 812, 872, 
          .fontName = "Tahoma",                                                                               \
          .fontHeight = -11},                                                                                 \
     {                                                                                                        \
-        .kind = Kind::UpDown, .name = "ud" NAME, .parent = COLUMN, .over = OVER, .left = BX + 42,            \
+        .kind = Kind::UpDown, .name = "ud" NAME, .parent = COLUMN, .over = OVER, .left = BX + 46,            \
         .top = BY + 18, .width = 16, .height = 24, .tagFrom = TagFrom::Channel, .visible = VISIBLE,          \
         .max = MAX, .position = POSITION                                                                     \
     }
@@ -387,6 +397,7 @@ constexpr Family Parameters[] = {
 #undef FADER
 #undef EDIT
 #undef TOGGLE
+#undef DYNAMICS_EDIT
 #undef FADER_BOX
 #undef UPDOWN_BOX
 #undef COLUMN

@@ -221,6 +221,21 @@ TEST_F(DynamicsEditorTest, TheGateRedrawsAtOnceAndKeepsItsMeterHead) {
     EXPECT_EQ(Points("ipGate", 0)[1], (CurvePoint{-50, -50}));
 }
 
+TEST_F(DynamicsEditorTest, TheLanguageSwitchTitlesThePagesAsTheEditorsDo) {
+    OpenPage("Gate");
+    MoveFader("isGateThresholdInC", -100);
+    MoveFader("isCompThresholdOut5", -60);
+    MoveFader("isLimitThresholdOut8", -60);
+    AdvanceTimers(1);
+    const std::string titles[] = {Caption("lbGateName"), Caption("lbCompName"), Caption("lbLimitName")};
+    EXPECT_EQ(titles[0], "In C  Gate");
+    EXPECT_EQ(titles[2], "Out 8  Peak Limit");
+    fmMain->ApplyLanguage();
+    EXPECT_EQ(Caption("lbGateName"), titles[0]);
+    EXPECT_EQ(Caption("lbCompName"), titles[1]);
+    EXPECT_EQ(Caption("lbLimitName"), titles[2]);
+}
+
 TEST_F(DynamicsEditorTest, PressingAControlOfAnOutputShowsItsCurve) {
     OpenPage("Comp");
     MoveFader("isCompThresholdOut5", -20);
