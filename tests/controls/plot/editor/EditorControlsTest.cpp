@@ -6,6 +6,9 @@
 #include "controls/plot/editor/EditorChoices.h"
 #include "controls/plot/editor/EditorEdit.h"
 #include "controls/plot/editor/EditorForm.h"
+#include "controls/plot/editor/EditorFrames.h"
+#include "controls/plot/editor/EditorListBox.h"
+#include "controls/plot/editor/EditorPickers.h"
 #include "controls/plot/editor/EditorUpDown.h"
 #include "platform/forms/VirtualKeys.h"
 #include "platform/text/Exception.h"
@@ -246,8 +249,144 @@ TEST_F(EditorControls, TabMovesTheFocusForwardAndBack) {
     EXPECT_TRUE(second->Focused());
 }
 
+// Answers the colour and font questions from the test.
+class ScriptedDialogs : public korvan::testing::FakeDialogService {
+public:
+    std::optional<int> color;
+    std::optional<korvan::forms::FontChoice> font;
+    std::optional<int> PickColor(int) override { return color; }
+    std::optional<korvan::forms::FontChoice> PickFont(const korvan::forms::FontChoice&) override {
+        return font;
+    }
+};
+
+class EditorPickers : public EditorControls {
+protected:
+    void SetUp() override {
+        EditorControls::SetUp();
+        auto owned = std::make_unique<ScriptedDialogs>();
+        script = owned.get();
+        scope = std::make_unique<korvan::forms::ScopedDialogService>(std::move(owned));
+    }
+    void TearDown() override {
+        scope.reset();
+        EditorControls::TearDown();
+    }
+    ScriptedDialogs* script = nullptr;
+    std::unique_ptr<korvan::forms::ScopedDialogService> scope;
+};
+
+TEST_F(EditorPickers, ConfirmedChoicesAreStoredAndReportedCancelledOnesNot) {
+    auto* color = Make<TiComponentEditorColorPicker>(10, 10, 60, 21);
+    auto* font = Make<TiComponentEditorFontPicker>(10, 40, 75, 25);
+    color->OnChange = Record("color");
+    font->OnChange = Record("font");
+    ShowForm(form.get());
+    EXPECT_EQ(color->Button()->Left(), 39);
+    color->SetColor(clBlue); // loaded: silent
+    input.Click(color->Button());
+    EXPECT_EQ(color->Color(), clBlue); // cancelled
+    script->color = 0x00FF00;
+    input.Click(color->Button());
+    EXPECT_EQ(color->Color(), TColor(0x00FF00));
+    script->font = korvan::forms::FontChoice{"Courier", 12, true};
+    input.Click(font);
+    EXPECT_EQ(font->PickedFont()->Name(), "Courier");
+    EXPECT_EQ(events, (std::vector<std::string>{"color", "font"}));
+    EXPECT_EQ(form->userChanges, 2);
+}
+
+TEST_F(EditorPickers, FilePickersOfferUntitledInAFolderAndKeepNamesWhenCancelled) {
+    auto* open = Make<TiComponentEditorOpenPicker>(10, 10, 75, 25);
+    auto* save = Make<TiComponentEditorSavePicker>(10, 40, 75, 25);
+    open->SetFileName("/data/");
+    save->SetFileName("/data/");
+    save->SetDefaultDir("/start");
+    save->OnChange = Record("save");
+    ShowForm(form.get());
+    script->openAnswers.push_back(std::nullopt);
+    input.Click(open);
+    EXPECT_EQ(open->FileName(), "/data/");
+    script->saveAnswers.push_back("/data/curve.txt");
+    EXPECT_TRUE(save->Execute());
+    script->saveAnswers.push_back(std::nullopt);
+    EXPECT_FALSE(save->Execute());
+    ASSERT_EQ(script->fileDialogs.size(), 3u);
+    EXPECT_EQ(script->fileDialogs[0].FileName, "/data/Untitled");
+    EXPECT_EQ(script->fileDialogs[1].FileName, "/data/Untitled");
+    EXPECT_EQ(script->fileDialogs[1].InitialDir, "/start");
+    EXPECT_NE(script->fileDialogs[2].InitialDir, "/start");
+    EXPECT_EQ(save->FileName(), "/data/curve.txt");
+    EXPECT_EQ(events, std::vector<std::string>{"save"});
+}
+
+// An object that counts its own destruction.
+struct Tracked : TObject {
+    explicit Tracked(int& freed) : freed_(freed) {}
+    ~Tracked() override { ++freed_; }
+    int& freed_;
+};
+
+TEST_F(EditorControls, ListBoxDeletesByObjectOrSelection) {
+    auto* list = Make<TiComponentEditorListBox>(10, 10, 120, 100);
+    int freed = 0;
+    std::vector<std::unique_ptr<Tracked>> kept;
+    for (const char* name : {"Channel 1", "Channel 2", "Channel 3"})
+        list->Items()->AddObject(name, new Tracked(freed));
+    list->SelectLast();
+    EXPECT_EQ(list->ItemIndex(), 2);
+    list->DeleteSelectedObject();
+    EXPECT_EQ(freed, 1);
+    EXPECT_EQ(list->ItemIndex(), 1);
+    // Removed by other means: the line goes, the object stays.
+    kept.emplace_back(static_cast<Tracked*>(list->Items()->GetObject(0)));
+    list->DeleteObjectIndex(kept[0].get());
+    EXPECT_EQ(freed, 1);
+    EXPECT_EQ(list->Items()->Count(), 1);
+    EXPECT_EQ(list->ItemIndex(), 0);
+    list->DeleteObjectIndex(kept[0].get()); // gone already: nothing
+    list->DeleteSelectedObject();
+    EXPECT_EQ(freed, 2);
+    EXPECT_EQ(list->ItemIndex(), -1);
+    list->DeleteSelectedObject(); // empty: nothing
+    EXPECT_EQ(list->Items()->Count(), 0);
+}
+
+TEST_F(EditorControls, ListBoxMovesADraggedLine) {
+    auto* list = Make<TiComponentEditorListBox>(10, 10, 120, 100);
+    list->SetItemHeight(16);
+    list->Items()->SetText("A\nB\nC");
+    list->OnItemMove = Record("move");
+    list->OnClick = Record("click");
+    ShowForm(form.get());
+    // The last line dragged below the last line stays last.
+    input.MouseDown(list, 20, 40);
+    input.MouseMove(list, 20, 80);
+    input.MouseUp(list, 20, 80);
+    EXPECT_EQ(list->Items()->Text(), "A\r\nB\r\nC\r\n");
+    EXPECT_EQ(events, std::vector<std::string>{"click"});
+    events.clear();
+    input.MouseDown(list, 20, 4);
+    input.MouseMove(list, 20, 20);
+    input.MouseUp(list, 20, 36);
+    EXPECT_EQ(list->Items()->Text(), "B\r\nC\r\nA\r\n");
+    EXPECT_EQ(list->ItemIndex(), 2);
+    EXPECT_EQ(events, (std::vector<std::string>{"click", "move"}));
+}
+
+TEST_F(EditorControls, StoredTabIndexLeavesThePageAlone) {
+    auto* pages = Make<TiComponentEditorPageControl>(10, 10, 200, 150);
+    for (int i = 0; i < 2; ++i) {
+        auto* sheet = new TTabSheet(pages);
+        sheet->SetPageControl(pages);
+    }
+    pages->SetActivePageIndex(1);
+    pages->SetTabIndex(0);
+    EXPECT_EQ(pages->ActivePageIndex(), 1);
+}
+
 TEST_F(EditorControls, FormPicture) {
-    form->SetBounds(0, 0, 300, 200);
+    form->SetBounds(0, 0, 300, 250);
     auto* edit = Make<TiComponentEditorEdit>(10, 10, 60, 21);
     auto* upDown = Make<TiUpDown>(0, 0, 15, 21);
     upDown->SetAssociate(edit);
@@ -266,6 +405,16 @@ TEST_F(EditorControls, FormPicture) {
     radio->SetCaption("Alignment");
     radio->Items()->SetText("Left\nCenter\nRight");
     radio->SetAsInteger(1);
+    Make<TiComponentEditorColorPicker>(150, 110, 60, 21)->SetColor(clTeal);
+    Make<TiComponentEditorFontPicker>(150, 140, 75, 25);
+    Make<TiComponentEditorSavePicker>(10, 130, 75, 25);
+    auto* list = Make<TiComponentEditorListBox>(10, 165, 130, 36);
+    list->Items()->SetText("Channel 1\nChannel 2");
+    list->SetItemIndex(1);
+    list->OnGetData = [](int index, bool& box, TColor& color, std::string&) {
+        box = true;
+        color = index == 0 ? clBlue : clLime;
+    };
     ShowForm(form.get());
     korvan::testing::SavePng(korvan::testing::Grab(form.get()), "plot_editor_controls");
 }
