@@ -10,6 +10,7 @@
 #include "controls/plot/editor/EditorListBox.h"
 #include "controls/plot/editor/EditorPickers.h"
 #include "controls/plot/editor/EditorUpDown.h"
+#include "controls/plot/editor/EditorValues.h"
 #include "platform/forms/VirtualKeys.h"
 #include "platform/text/Exception.h"
 #include "tests/support/gui/GuiHarness.h"
@@ -417,6 +418,63 @@ TEST_F(EditorControls, FormPicture) {
     };
     ShowForm(form.get());
     korvan::testing::SavePng(korvan::testing::Grab(form.get()), "plot_editor_controls");
+}
+
+} // namespace
+
+namespace {
+
+using korvan::plot::BindUserEdit;
+using korvan::plot::EditorValueText;
+using korvan::plot::LoadEditorValue;
+using korvan::plot::SetEditorControlEnabled;
+
+// Every kind of control loads a property text silently, gives it back, and
+// reports the user's edit through the bound handler.
+TEST_F(EditorPickers, EveryControlKindLoadsAndReadsPropertyText) {
+    auto* edit = Make<TiComponentEditorEdit>(10, 10, 60, 21);
+    auto* stepped = Make<TiComponentEditorEdit>(10, 40, 60, 21);
+    auto* upDown = Make<TiUpDown>(0, 0, 15, 21);
+    upDown->SetAssociate(stepped);
+    auto* check = Make<TiComponentEditorCheckBox>(10, 70, 100, 17);
+    auto* radio = Make<TiComponentEditorRadioGroup>(150, 10, 120, 80);
+    radio->Items()->SetText("Left\nCenter\nRight");
+    auto* combo = Make<TiComponentEditorComboBox>(150, 100, 100, 21);
+    combo->Items()->SetText("Solid\nDash \nDot  ");
+    auto* color = Make<TiComponentEditorColorPicker>(150, 130, 60, 21);
+    auto* save = Make<TiComponentEditorSavePicker>(10, 100, 75, 25);
+    const struct {
+        TControl* control;
+        const char* loaded;
+        const char* read;
+    } cases[] = {{edit, "Plot 1", "Plot 1"},
+                 {upDown, "150", "100"},
+                 {check, "true", "True"},
+                 {radio, "2", "2"},
+                 {combo, "1", "1"},
+                 {color, "255", "255"},
+                 {save, "/data/a.txt", "/data/a.txt"}};
+    for (const auto& c : cases) {
+        BindUserEdit(c.control, Record(c.loaded));
+        LoadEditorValue(c.control, c.loaded);
+        EXPECT_EQ(EditorValueText(c.control), c.read) << c.loaded;
+    }
+    EXPECT_TRUE(events.empty());
+    EXPECT_EQ(form->userChanges, 0);
+
+    ShowForm(form.get());
+    input.MouseDown(upDown, 7, 18);
+    input.MouseUp(upDown, 7, 18);
+    input.Click(check, 5, 5);
+    EXPECT_EQ(EditorValueText(upDown), "99");
+    EXPECT_EQ(EditorValueText(check), "False");
+    EXPECT_EQ(events, (std::vector<std::string>{"150", "true"}));
+
+    SetEditorControlEnabled(upDown, false);
+    EXPECT_FALSE(stepped->Enabled());
+    EXPECT_EQ(EditorValueText(upDown), "0");
+    SetEditorControlEnabled(upDown, true);
+    EXPECT_TRUE(stepped->Enabled() && upDown->Enabled());
 }
 
 } // namespace
