@@ -175,13 +175,13 @@ bool TiComponentEditorListBox::DoMouseWheelUp(TShiftState, TPoint) {
 void TiComponentEditorListBox::Paint() {
     TCanvas& canvas = Canvas();
     canvas.Brush().SetColor(clWindow);
-    canvas.FillRect(TRect(0, 0, Width(), Height()));
+    canvas.FillRect(Rect(0, 0, Width(), Height()));
     canvas.Font().Assign(Font());
     for (int index = topIndex_; index < items_->Count(); ++index) {
         const int top = (index - topIndex_) * itemHeight_;
         if (top >= Height())
             break;
-        const TRect rect(0, top, Width(), top + itemHeight_);
+        const TRect rect = Rect(0, top, Width(), top + itemHeight_);
         if (OnDrawItem)
             OnDrawItem(this, canvas, index, rect, index == itemIndex_);
         else

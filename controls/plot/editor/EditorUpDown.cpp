@@ -79,16 +79,16 @@ void TiUpDown::Enable() {
 }
 
 TRect TiUpDown::UpButtonRect() const {
-    return TRect(0, 0, Width(), (Height() - 1) / 2);
+    return Rect(0, 0, Width(), (Height() - 1) / 2);
 }
 
 TRect TiUpDown::DownButtonRect() const {
     const int h = (Height() - 1) / 2;
-    return TRect(0, Height() - h, Width(), Height());
+    return Rect(0, Height() - h, Width(), Height());
 }
 
 void TiUpDown::UpdatePressed() {
-    const TPoint at(mouseDownX_, mouseDownY_);
+    const TPoint at = Point(mouseDownX_, mouseDownY_);
     upPressed_ = mouseDown_ && UpButtonRect().Contains(at);
     downPressed_ = mouseDown_ && DownButtonRect().Contains(at);
 }
@@ -152,9 +152,9 @@ void TiUpDown::Paint() {
     const TColor color = Enabled() ? clBlack : clGray;
     canvas.Pen().SetColor(color);
     canvas.Brush().SetColor(color);
-    const auto centre = [](const TRect& r) { return TPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2); };
+    const auto centre = [](const TRect& r) { return Point((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2); };
     const TPoint cu = centre(up);
     const TPoint cd = centre(down);
-    canvas.Polygon({TPoint(cu.X - 2 * s, cu.Y + s), TPoint(cu.X, cu.Y - s), TPoint(cu.X + 2 * s, cu.Y + s)});
-    canvas.Polygon({TPoint(cd.X - 2 * s, cd.Y - s), TPoint(cd.X + 2 * s, cd.Y - s), TPoint(cd.X, cd.Y + s)});
+    canvas.Polygon({Point(cu.X - 2 * s, cu.Y + s), Point(cu.X, cu.Y - s), Point(cu.X + 2 * s, cu.Y + s)});
+    canvas.Polygon({Point(cd.X - 2 * s, cd.Y - s), Point(cd.X + 2 * s, cd.Y - s), Point(cd.X, cd.Y + s)});
 }

@@ -25,7 +25,7 @@ TBitmap OPCManagerPicture() {
     TBitmap picture(24, 24);
     TCanvas& canvas = picture.Canvas();
     canvas.Brush().SetColor(clWhite);
-    canvas.FillRect(TRect(0, 0, 24, 24));
+    canvas.FillRect(Rect(0, 0, 24, 24));
     DrawServer(canvas, 1, 1, clNavy);
     DrawServer(canvas, 14, 1, clTeal);
     // The link between the two and the signal line below them.
@@ -47,7 +47,7 @@ namespace {
 TBitmap BlankPicture() {
     TBitmap picture(16, 16);
     picture.Canvas().Brush().SetColor(clWhite);
-    picture.Canvas().FillRect(TRect(0, 0, 16, 16));
+    picture.Canvas().FillRect(Rect(0, 0, 16, 16));
     return picture;
 }
 
