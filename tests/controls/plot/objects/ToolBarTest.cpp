@@ -70,6 +70,8 @@ TEST_F(ToolBarTest, DefaultsAndTheirStreamRoundTrip) {
     EXPECT_EQ(toolBar.ZoomInOutFactor(), 1.0);
     toolBar.SetZoomInOutFactor(1.0);
     EXPECT_EQ(changes, 1);
+    // The counter lives only as long as this test body.
+    toolBar.OnChange = forward;
 
     korvan::plot::RegisterPlotClasses();
     plot.SetName("Plot1");
