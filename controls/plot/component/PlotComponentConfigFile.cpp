@@ -5,50 +5,22 @@
 #include "controls/plot/core/ObjectManager.h"
 #include "controls/plot/core/PropertyFiles.h"
 #include "controls/plot/core/PropertyLines.h"
+#include "controls/plot/files/PlotConfigFile.h"
 #include "controls/plot/layout/LayoutManager.h"
 #include "controls/plot/master/MasterManager.h"
 #include "controls/plot/master/PlotKinds.h"
 #include "platform/forms/Strings.h"
 #include "platform/gfx/Color.h"
 #include "platform/text/Exception.h"
-#include "platform/text/IntText.h"
-#include "platform/text/StrUtils.h"
-
-#include <array>
 
 namespace kind = korvan::plot::kind;
 using korvan::plot::ApplyDeclaredDefaults;
-using korvan::plot::ExtractNamedValue;
+using korvan::plot::PlotConfigKind;
+using korvan::plot::PlotConfigKinds;
 using korvan::plot::ReadPropertyLines;
 using korvan::plot::WritePropertyLines;
 
 namespace {
-
-constexpr const char* kPlotConfig = "Plot Config";
-
-// The object kinds of the file, in the order of their counts and sections.
-struct ConfigKind {
-    std::string_view kind;
-    const char* section;
-    const char* count;
-};
-constexpr std::array<ConfigKind, 10> kKinds{{
-    {kind::Channel, "Channel", "ChannelCount"},
-    {kind::XAxis, "XAxis", "XAxisCount"},
-    {kind::YAxis, "YAxis", "YAxisCount"},
-    {kind::ToolBar, "ToolBar", "ToolBarCount"},
-    {kind::Legend, "Legend", "LegendCount"},
-    {kind::Table, "Table", "TableCount"},
-    {kind::Label, "Label", "LabelCount"},
-    {kind::DataView, "DataView", "DataViewCount"},
-    {kind::DataCursor, "DataCursor", "DataCursorCount"},
-    {kind::Limit, "Limit", "LimitCount"},
-}};
-
-int ExtractCount(const char* key, TStringList& lines) {
-    std::string value;
-    return ExtractNamedValue(key, value, lines) ? StrToInt(value) : 0;
-}
 
 // Switches the layout manager off and opens an update block; both are
 // undone on leaving, also by an exception.
@@ -71,13 +43,13 @@ private:
 void TiPlotComponent::SavePropertiesToFile(const std::string& fileName) {
     try {
         TStringList lines;
-        lines.Add(std::string("File Type = ") + kPlotConfig);
-        for (const ConfigKind& k : kKinds)
+        lines.Add(std::string("File Type = ") + korvan::plot::kPlotConfigFileType);
+        for (const PlotConfigKind& k : PlotConfigKinds())
             lines.Add(std::string(k.count) + " = " + std::to_string(KindCount(k.kind)));
         const TiPlotLayoutManager& layout = *master_->LayoutManager();
         lines.Add("DataViewZHorz = " + std::to_string(layout.DataViewHorz()->ZOrder()));
         lines.Add("DataViewZVert = " + std::to_string(layout.DataViewVert()->ZOrder()));
-        for (const ConfigKind& k : kKinds)
+        for (const PlotConfigKind& k : PlotConfigKinds())
             for (int i = 0; i < KindCount(k.kind); ++i)
                 WritePropertyLines(KindObject(k.kind, i), k.section + std::to_string(i), lines,
                                    differentialPropertySave_, nullptr);
@@ -103,19 +75,13 @@ void TiPlotComponent::LoadPropertiesFromFile(const std::string& fileName) {
     try {
         TStringList lines;
         lines.LoadFromFile(fileName);
-        std::string fileType;
-        if (!ExtractNamedValue("File Type", fileType, lines) || !SameText(fileType, kPlotConfig))
-            throw Exception("Incompatible Plot Configuration File Type");
+        const korvan::plot::PlotConfigHeader header = korvan::plot::TakePlotConfigHeader(lines);
         TiPlotLayoutManager& layout = *master_->LayoutManager();
         ConfigLoadScope scope(*this, layout);
-        std::array<int, kKinds.size()> counts{};
-        for (std::size_t k = 0; k < kKinds.size(); ++k)
-            counts[k] = ExtractCount(kKinds[k].count, lines);
-        std::string z;
-        if (ExtractNamedValue("DataViewZHorz", z, lines))
-            layout.DataViewHorz()->SetZOrder(StrToInt(z));
-        if (ExtractNamedValue("DataViewZVert", z, lines))
-            layout.DataViewVert()->SetZOrder(StrToInt(z));
+        if (header.dataViewZHorz)
+            layout.DataViewHorz()->SetZOrder(*header.dataViewZHorz);
+        if (header.dataViewZVert)
+            layout.DataViewVert()->SetZOrder(*header.dataViewZVert);
 
         for (std::string_view k : {kind::Legend, kind::Table, kind::Limit, kind::XAxis, kind::YAxis,
                                    kind::DataView, kind::Channel, kind::Annotation, kind::DataCursor})
@@ -123,9 +89,9 @@ void TiPlotComponent::LoadPropertiesFromFile(const std::string& fileName) {
         for (int i = KindCount(kind::Label) - 1; i >= 1; --i)
             DeleteOfKind(kind::Label, i);
 
-        for (std::size_t k = 0; k < kKinds.size(); ++k) {
-            const ConfigKind& c = kKinds[k];
-            for (int i = 0; i < counts[k]; ++i) {
+        for (std::size_t k = 0; k < PlotConfigKinds().size(); ++k) {
+            const PlotConfigKind& c = PlotConfigKinds()[k];
+            for (int i = 0; i < header.counts[k]; ++i) {
                 // The plot keeps its first label and its toolbars: their
                 // sections are read into them, adding only what is missing.
                 const bool kept = c.kind == kind::ToolBar || c.kind == kind::Label;
@@ -167,10 +133,7 @@ void TiPlotComponent::LoadAnnotationsFromFile(const std::string& fileName) {
         lines.LoadFromFile(fileName);
         korvan::plot::UpdateBlockScope update(*this);
         RemoveAllOfKind(kind::Annotation);
-        std::string count;
-        if (!ExtractNamedValue("AnnotationCount", count, lines))
-            return;
-        const int n = StrToInt(count);
+        const int n = korvan::plot::TakeAnnotationCount(lines).value_or(0);
         for (int i = 0; i < n; ++i) {
             // The file leaves out the class's declared defaults, which
             // neither the plot's annotation defaults nor every value a new

@@ -111,6 +111,11 @@ TEST_F(PlotConfigFile, AFailingLoadLeavesTheLayoutOnAndNoUpdateOpen) {
     EXPECT_FALSE(plot.UpdateActive());
     // What was read before the failure stays.
     EXPECT_EQ(plot.XAxisCount(), 1);
+    // A count no file of these lines can hold is refused before any object is made.
+    Write("huge.cfg", {"File Type = Plot Config", "ChannelCount = 2000000000", "Channel0.TitleText = a"});
+    EXPECT_EQ(RaisedMessage([&] { plot.LoadPropertiesFromFile(dir.Path("huge.cfg")); }),
+              "Error Loading Properties - Invalid object count");
+    EXPECT_TRUE(plot.Master()->LayoutManager()->Enabled());
 }
 
 // The file leaves out what equals the annotation class's declared defaults,
