@@ -1,6 +1,7 @@
 // The classes the form reader creates by name.
 
 #include "platform/forms/ComCtrls.h"
+#include "platform/forms/DateTimePicker.h"
 #include "platform/forms/ExtCtrls.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/GraphicsProperties.h"
@@ -13,15 +14,19 @@ namespace korvan::forms {
 void RegisterStandardClasses() {
     static const bool done = [] {
         RegisterColorIdents();
-        for (const TClassInfo* info :
-             {&TForm::StaticClassInfo(),        &TLabel::StaticClassInfo(),     &TEdit::StaticClassInfo(),
-              &TMemo::StaticClassInfo(),        &TButton::StaticClassInfo(),    &TCheckBox::StaticClassInfo(),
-              &TRadioButton::StaticClassInfo(), &TListBox::StaticClassInfo(),   &TComboBox::StaticClassInfo(),
-              &TGroupBox::StaticClassInfo(),    &TPanel::StaticClassInfo(),     &TPaintBox::StaticClassInfo(),
-              &TImage::StaticClassInfo(),       &TShape::StaticClassInfo(),     &TBevel::StaticClassInfo(),
-              &TRadioGroup::StaticClassInfo(),  &TScrollBox::StaticClassInfo(), &TUpDown::StaticClassInfo(),
-              &TPageControl::StaticClassInfo(), &TTabSheet::StaticClassInfo(),  &TMainMenu::StaticClassInfo(),
-              &TPopupMenu::StaticClassInfo(),   &TMenuItem::StaticClassInfo(),  &TTimer::StaticClassInfo()})
+        for (const TClassInfo* info : {&TForm::StaticClassInfo(),          &TLabel::StaticClassInfo(),
+                                       &TEdit::StaticClassInfo(),          &TMemo::StaticClassInfo(),
+                                       &TButton::StaticClassInfo(),        &TCheckBox::StaticClassInfo(),
+                                       &TRadioButton::StaticClassInfo(),   &TListBox::StaticClassInfo(),
+                                       &TComboBox::StaticClassInfo(),      &TGroupBox::StaticClassInfo(),
+                                       &TPanel::StaticClassInfo(),         &TPaintBox::StaticClassInfo(),
+                                       &TImage::StaticClassInfo(),         &TShape::StaticClassInfo(),
+                                       &TBevel::StaticClassInfo(),         &TRadioGroup::StaticClassInfo(),
+                                       &TScrollBox::StaticClassInfo(),     &TUpDown::StaticClassInfo(),
+                                       &TPageControl::StaticClassInfo(),   &TTabSheet::StaticClassInfo(),
+                                       &TMainMenu::StaticClassInfo(),      &TPopupMenu::StaticClassInfo(),
+                                       &TMenuItem::StaticClassInfo(),      &TTimer::StaticClassInfo(),
+                                       &TDateTimePicker::StaticClassInfo()})
             RegisterClass(*info);
         return true;
     }();
