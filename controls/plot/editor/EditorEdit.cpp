@@ -153,3 +153,18 @@ void TiComponentEditorEdit::DoExit() {
     CommitText();
     TEdit::DoExit();
 }
+
+namespace korvan::plot {
+
+void AttachToField(TControl* control, TiComponentEditorEdit*& associate, TiComponentEditorEdit* value) {
+    if (associate)
+        associate->RemoveFreeNotification(control);
+    associate = value;
+    if (!associate)
+        return;
+    associate->FreeNotification(control);
+    control->SetBounds(associate->Left() + associate->Width(), associate->Top(), control->Width(),
+                       associate->Height());
+}
+
+} // namespace korvan::plot

@@ -51,3 +51,12 @@ private:
     bool blockingEvents_ = false;
     std::string originalText_;
 };
+
+namespace korvan::plot {
+
+// Makes `value` the field that `control` works beside: the old field no
+// longer reports its destruction to `control`, the new one does, and
+// `control` moves right of the new field with its top and height.
+void AttachToField(TControl* control, TiComponentEditorEdit*& associate, TiComponentEditorEdit* value);
+
+} // namespace korvan::plot

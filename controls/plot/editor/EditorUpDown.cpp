@@ -49,13 +49,7 @@ void TiUpDown::SetAsInteger(int value) {
 }
 
 void TiUpDown::SetAssociate(TiComponentEditorEdit* value) {
-    if (associate_)
-        associate_->RemoveFreeNotification(this);
-    associate_ = value;
-    if (!associate_)
-        return;
-    associate_->FreeNotification(this);
-    SetBounds(associate_->Left() + associate_->Width(), associate_->Top(), Width(), associate_->Height());
+    korvan::plot::AttachToField(this, associate_, value);
 }
 
 void TiUpDown::Notification(TComponent* component, TOperation operation) {

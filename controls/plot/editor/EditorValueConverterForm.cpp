@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 namespace {
@@ -159,6 +160,16 @@ TiValueConverterEditForm::TiValueConverterEditForm(TComponent* owner) : TiCustom
     iComponentEditorButton1 = button(IntervalTabSheet, "iComponentEditorButton1", "Set All To 0",
                                      Rect(8, 12 + 4 * kRow, 108, 37 + 4 * kRow));
     iComponentEditorButton1->OnClick = [this](TObject* sender) { iComponentEditorButton1Click(sender); };
+
+    // Tab walks each page top to bottom, the left column first.
+    int order = 0;
+    for (TWinControl* c :
+         std::initializer_list<TWinControl*>{DaysEdit, WeeksEdit, HoursEdit, MinutesEdit, SecondsEdit,
+                                             MilliSecondsEdit, iComponentEditorButton1})
+        c->SetTabOrder(order++);
+    order = 0;
+    for (TWinControl* c : {PriceIntegerEdit, Price32ndsEdit, Price256thsEdit})
+        c->SetTabOrder(order++);
 
     PageControl->SetActivePage(DateTimeTabSheet);
     FormCreate(this);

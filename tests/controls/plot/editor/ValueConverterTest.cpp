@@ -9,7 +9,9 @@
 #include "controls/plot/editor/EditorValueConverterPicker.h"
 #include "platform/forms/ComCtrls.h"
 #include "platform/forms/DateTimePicker.h"
+#include "platform/forms/FormText.h"
 #include "platform/forms/GuiThread.h"
+#include "platform/forms/VirtualKeys.h"
 #include "platform/text/Exception.h"
 #include "tests/support/gui/GuiHarness.h"
 
@@ -135,6 +137,12 @@ TEST_F(ValueConverter, PicturesOfTheThreePages) {
         ProcessEvents();
         korvan::testing::SavePng(korvan::testing::Grab(form.get()), "value_converter_" + name);
     }
+    // Tab goes down the left column of the interval page, then the right.
+    form->ShowPage(ivcptInterval);
+    form->WeeksEdit->SetFocus();
+    input.Key(form->WeeksEdit, VK_TAB, 0, "\t");
+    EXPECT_EQ(form->ActiveControl(), form->HoursEdit)
+        << (form->ActiveControl() ? form->ActiveControl()->Name() : "none");
 }
 
 // The picker beside a field on an editor page, as the editor's pages place it.
@@ -225,6 +233,24 @@ TEST_F(ValueConverterPicker, WithoutItsFieldThePickerConvertsItsOwnValue) {
     });
     EXPECT_EQ(picker->DateTime(), 7.25);
     EXPECT_EQ(events, (std::vector<std::string>{"translate", "change"}));
+}
+
+} // namespace
+
+namespace {
+
+TEST(ValueConverterPickerStream, StoredSettingsReadBack) {
+    TiComponentEditorValueConverterPicker stored(nullptr);
+    stored.SetName("Picker");
+    stored.SetDefaultPage(ivcptPrice32nd);
+    stored.SetDateTime(2.5);
+    const std::string text = korvan::forms::WriteComponentText(&stored);
+    EXPECT_NE(text.find("DefaultPage = ivcptPrice32nd"), std::string::npos) << text;
+    TiComponentEditorValueConverterPicker read(nullptr);
+    korvan::forms::ReadComponentText(text, &read);
+    EXPECT_EQ(read.DefaultPage(), ivcptPrice32nd);
+    EXPECT_EQ(read.DateTime(), 2.5);
+    EXPECT_EQ(read.Caption(), "...");
 }
 
 } // namespace
