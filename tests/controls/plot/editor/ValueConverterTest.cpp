@@ -51,6 +51,9 @@ TEST_F(ValueConverter, LoadingAValueFillsEveryPage) {
         {17.75, "17", "2", "18", "0", "17", "24", "0", 17, 0.75},
         // Beyond 1e14 days only the fraction is an interval or a date.
         {3e14 + 0.25, "0", "0", "6", "0", "300000000000000", "8", "0", 0, 0.25},
+        {-3e14 - 0.25, "0", "0", "6", "0", "-300000000000000", "-8", "0", 0, -0.25},
+        // Counts beyond the integer range are shown whole.
+        {1e13 + 0.5, "10000000000000", "1428571428571", "12", "0", "10000000000000", "16", "0", 1e13, 0.5},
     };
     for (const Case& c : cases) {
         form->SetValue(c.value);
