@@ -187,7 +187,7 @@ protected:
             ASSERT_NE(form, nullptr);
             script(*form);
         });
-        picker->Click();
+        input.Click(picker);
     }
     std::unique_ptr<TiCustomEditorForm> owner;
     TiComponentEditorEdit* edit = nullptr;
