@@ -128,6 +128,9 @@ BASES = {
     # The right edge darkens outwards.
     "base-right-up": (35, 8, (70, 70, 70), (34, 34, 34), True),
     "base-right-down": (35, 8, (64, 64, 64), (30, 30, 30), True),
+    # Behind each output column of the routing page: lighter under its
+    # title, darkening down its four input rows.
+    "base-matrix-column": (8, 269, (66, 66, 66), (38, 38, 38), False),
 }
 
 

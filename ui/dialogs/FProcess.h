@@ -2,15 +2,16 @@
 // The progress window of transfers: a bar and a status line. The main
 // window writes the status, the bar's maximum and position, and shows it.
 
+#include "controls/gdip/AdvProgressBar.h"
 #include "platform/forms/ExtCtrls.h"
 #include "ui/dialogs/HostedForm.h"
-#include "ui/dialogs/StandInControls.h"
 
 class TfmProcess : public korvan::HostedForm {
 public:
     TfmProcess(TComponent* owner, korvan::WindowHost& host);
 
-    korvan::ProgressBarStandIn* ProgressBar;
+    // Green up to 70 %, yellow to 90 %, then orange, each a gradient.
+    TAdvProgressBar* ProgressBar;
     // The status bar with its one simple panel: the text is its caption.
     TPanel* StatusBar;
 

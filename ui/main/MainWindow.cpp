@@ -34,6 +34,7 @@
 #include "ui/main/form/Faces.h"
 #include "ui/main/form/MainForm.h"
 #include "ui/main/form/PageNames.h"
+#include "ui/main/form/PresetStrip.h"
 #include "ui/main/form/ResizeLayout.h"
 #include "ui/main/form/ScrolledLayout.h"
 #include "ui/main/form/TransferPlots.h"
@@ -83,6 +84,7 @@ TfmMain::TfmMain(TComponent* owner, korvan::MainWindowOptions options)
     scope.Finish();
     AttachPageHandlers();
     AttachLinkHandlers();
+    AttachPresetHandlers();
     const auto openReset = [](int ch) {
         if (fmPeqRst == nullptr)
             return;
@@ -154,15 +156,13 @@ void TfmMain::BuildControls(korvan::forms::LoadScope& scope) {
     rzgPreset->SetBevelOuter(bvLowered);
     rzgPreset->SetColor(TColor(0x303030));
     rzgPreset->Font().SetColor(clWhite);
-    lPreset = scope.Place<TLabel>(rzgPreset, "lPreset", 12, 8, 60, 16);
-    lbPstNum = scope.Place<TLabel>(rzgPreset, "lbPstNum", 80, 8, 40, 16);
-    lbPstName = scope.Place<TLabel>(rzgPreset, "lbPstName", 130, 8, 200, 16);
-    for (TLabel* label : {lPreset, lbPstNum, lbPstName}) {
-        label->SetAutoSize(false);
-        label->SetTransparent(true);
-    }
-    lbPstNum->Font().SetColor(clLime);
-    lbPstName->Font().SetColor(clLime);
+    korvan::mainform::BuildFamilies(scope, korvan::mainform::PresetStrip());
+    lPreset = dynamic_cast<TLabel*>(FindComponent("lPreset"));
+    lbPstNum = dynamic_cast<TLabel*>(FindComponent("lbPstNum"));
+    lbPstName = dynamic_cast<TLabel*>(FindComponent("lbPstName"));
+    lAddress = dynamic_cast<TLabel*>(FindComponent("lAddress"));
+    bStore = dynamic_cast<TRzBmpButton*>(FindComponent("bStore"));
+    bRecall = dynamic_cast<TRzBmpButton*>(FindComponent("bRecall"));
 
     tmStartConnect = scope.PlaceTimer("tmStartConnect", StartConnectMs, [this] { tmStartConnectTimer(); });
 }

@@ -133,6 +133,8 @@ public:
     void AboutClick(TObject* Sender);
     void ConnectedClick(TObject* Sender);
     void LanguageClick(TObject* Sender);
+    void bStoreClick(TObject* Sender);
+    void bRecallClick(TObject* Sender);
     void tmStartConnectTimer();
     // The page buttons' click: shows the page of the button's Tag.
     void rzbMenuInAClick(TObject* Sender);
@@ -222,6 +224,9 @@ public:
     TLabel* lPreset;
     TLabel* lbPstNum;
     TLabel* lbPstName;
+    TLabel* lAddress;
+    TRzBmpButton* bStore;
+    TRzBmpButton* bRecall;
     TTimer* tmStartConnect;
 
 private:
@@ -231,6 +236,8 @@ private:
     void AttachPageHandlers();
     // The Link, Copy and Channel Name items open their windows.
     void AttachLinkHandlers();
+    // The preset strip's buttons open the store and recall lists.
+    void AttachPresetHandlers();
     // The link window (when there is one) shows the model's grouping, and
     // the page and overlay buttons follow it.
     void ShowLinksInDialog();

@@ -144,6 +144,9 @@ void TfmMain::ApplyLanguage() {
     Connected->SetCaption(Translate(connection_.Online ? "SID_DISCONNECT" : "SID_CONNECT"));
     rzbMenuLink->SetCaption(Translate(connection_.Online ? "SID_ONLINE" : "SID_OFFLINE"));
     lPreset->SetCaption(Translate("SID_PRESET"));
+    lAddress->SetCaption(Translate("SID_ADDRESS"));
+    bStore->SetCaption(Translate("SID_BT_STORE"));
+    bRecall->SetCaption(Translate("SID_BT_RECALL"));
     korvan::mainform::ApplyFormLanguage(*this, connection_.Languages.CurrentTable(),
                                         {GatePageChannel, CompPageChannel, LimitPageChannel});
 }

@@ -10,6 +10,10 @@
 #include "ui/dialogs/FPeqRst.h"
 #include "ui/dialogs/FProcess.h"
 
+#include <QColor>
+#include <QImage>
+
+#include <cstdlib>
 #include <functional>
 
 using namespace korvan;
@@ -142,6 +146,32 @@ TEST_F(MessageWindowsTest, ProgressWindowMidTransfer) {
     EXPECT_EQ(process.Caption(), "Process");
     EXPECT_EQ(process.StatusBar->Caption(), "Upload preset now , please wait...");
     SavePng(Grab(&process), "message_progress_mid_transfer");
+}
+
+// The bar's colour follows the share done: green to 70 %, yellow to 90 %,
+// orange above.
+TEST_F(MessageWindowsTest, ProgressBarColourFollowsTheLevels) {
+    TfmProcess process(nullptr, host);
+    EXPECT_EQ(process.ProgressBar->Position(), 0);
+    process.ProgressBar->SetMax(29);
+    ShowForm(&process);
+    struct Case {
+        int position;
+        const char* level;
+    } cases[] = {{12, "green"}, {22, "yellow"}, {28, "orange"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.level);
+        process.ProgressBar->SetPosition(c.position);
+        const QImage bar = Grab(process.ProgressBar);
+        SavePng(bar, std::string("message_progress_") + c.level);
+        // The first block, half way down the bar.
+        const QColor p = bar.pixelColor(6, bar.height() / 2);
+        const std::string seen = p.green() > p.red() + 20                               ? "green"
+                                 : std::abs(p.red() - p.green()) < 20 && p.blue() < 180 ? "yellow"
+                                 : p.red() > p.green() + 30 && p.green() > p.blue()     ? "orange"
+                                                                                        : "other";
+        EXPECT_EQ(seen, c.level) << p.red() << "," << p.green() << "," << p.blue();
+    }
 }
 
 TEST_F(MessageWindowsTest, PicturesOfTheConfirmations) {

@@ -1,6 +1,7 @@
-// The store, recall and factory-reset jobs run from their windows against
-// the simulated unit over TCP: the requests in order, the progress window,
-// and the model, lists and captions afterwards.
+// The store, recall and factory-reset jobs run from the preset strip's
+// buttons and the menu against the simulated unit over TCP: the requests in
+// order, the progress window, and the model, lists and captions afterwards;
+// a cancelled choice and the off-line window send nothing.
 
 #include "tests/ui/main/MainWindowFixture.h"
 #include "ui/dialogs/FFactory.h"
@@ -15,11 +16,16 @@ namespace {
 
 class PresetJobsTest : public MainWindowTest {
 protected:
-    // Shows `list` modally and, from inside its loop, picks data row `row`
-    // (1-based), types `name` when given and confirms. Notes the progress
-    // window's status and maximum while it is up.
-    void RunList(PresetListForm* list, int row, const std::string& name = {}) {
+    static PresetListForm* ListOf(const TRzBmpButton* button) {
+        return button == fmMain->bStore ? static_cast<PresetListForm*>(fmStorePreset)
+                                        : static_cast<PresetListForm*>(fmRecallPreset);
+    }
+    // Clicks the strip's `button` and, from inside the list's modal loop,
+    // picks data row `row` (1-based), types `name` when given and confirms.
+    // Notes the progress window's status and maximum while it is up.
+    void RunList(TRzBmpButton* button, int row, const std::string& name = {}) {
         bool picked = false;
+        PresetListForm* list = ListOf(button);
         pump.reactions.push_back([&, list, row] {
             if (!picked && list->Visible() && list->Modal()) {
                 picked = true;
@@ -34,7 +40,7 @@ protected:
             }
         });
         pump.Start();
-        ShowModalOnce(list);
+        button->Click();
         EXPECT_TRUE(picked);
         pump.reactions.pop_back();
     }
@@ -52,7 +58,7 @@ TEST_F(PresetJobsTest, StoreToU05SendsTheNameThenTheStoreThenAlive) {
     pump.Stop();
     unit.ClearReceived();
 
-    RunList(fmStorePreset, 5, "Live Stage");
+    RunList(fmMain->bStore, 5, "Live Stage");
     ASSERT_TRUE(pump.RunUntil([&] { return JobEnded(); }));
 
     const auto requests = JobRequests();
@@ -91,7 +97,7 @@ TEST_F(PresetJobsTest, RecallReadsTheStatePagesOfThePickedPreset) {
         SCOPED_TRACE(c.number);
         unit.ClearReceived();
         progressStatus.clear();
-        RunList(fmRecallPreset, c.row);
+        RunList(fmMain->bRecall, c.row);
         ASSERT_TRUE(pump.RunUntil([&] { return JobEnded(); }));
         const auto requests = JobRequests();
         ASSERT_GE(requests.size(), 30u);
@@ -107,6 +113,75 @@ TEST_F(PresetJobsTest, RecallReadsTheStatePagesOfThePickedPreset) {
         EXPECT_EQ(fmMain->lbPstNum->Caption(), c.number);
         EXPECT_EQ(fmMain->lbPstName->Caption(), c.name);
     }
+}
+
+TEST_F(PresetJobsTest, CancelledChoicesSendNothing) {
+    ASSERT_TRUE(ConnectToUnit());
+    pump.Stop();
+    // Cancel the list at once, or pick a row, cancel the name window (the
+    // list stays up for another choice) and then cancel the list.
+    struct Case {
+        TRzBmpButton* button;
+        bool pickFirst;
+    } cases[] = {
+        {fmMain->bStore, false}, {fmMain->bStore, true}, {fmMain->bRecall, false}, {fmMain->bRecall, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.button->Name() + (c.pickFirst ? " picked" : ""));
+        unit.ClearReceived();
+        PresetListForm* list = ListOf(c.button);
+        bool picked = false, listUpAfterNameCancel = false, done = false;
+        pump.reactions.push_back([&] {
+            if (done || !list->Visible() || !list->Modal())
+                return;
+            if (c.pickFirst && !picked) {
+                picked = true;
+                list->vledPresetNameSelectCell(1, 3);
+                fmStoreName->edName->SetText("Never Stored");
+                fmStoreName->bnCancel->Click();
+                listUpAfterNameCancel = list->Visible() && !fmStoreName->Visible();
+                return;
+            }
+            done = true;
+            list->bnCancel->Click();
+        });
+        pump.Start();
+        c.button->Click();
+        pump.reactions.pop_back();
+        EXPECT_TRUE(done);
+        EXPECT_EQ(listUpAfterNameCancel, c.pickFirst);
+        EXPECT_FALSE(list->Visible());
+        // Two more level polls: nothing else went out meanwhile.
+        const std::size_t polls = CountOf(MCS_LEVELS);
+        ASSERT_TRUE(pump.RunUntil([&] { return LinkIdle() && CountOf(MCS_LEVELS) >= polls + 2; }));
+        pump.Stop();
+        EXPECT_TRUE(JobRequests().empty());
+        EXPECT_EQ(fmMain->Connection().JobState, JobIdle);
+        EXPECT_EQ(fmStorePreset->RowName(2), "Default Preset");
+        EXPECT_EQ(fmMain->lbPstNum->Caption(), "F00");
+    }
+}
+
+TEST_F(PresetJobsTest, OffLineTheListsOpenButOnlyTheStoreListTakesTheName) {
+    CreateWindows();
+    fmMain->tmStartConnect->SetEnabled(false);
+    const PresetImage before = fmMain->Model().GetImage();
+
+    RunList(fmMain->bStore, 3, "Bench");
+    EXPECT_FALSE(fmStorePreset->Visible());
+    EXPECT_EQ(fmStorePreset->RowName(2), "Bench         ");
+    EXPECT_EQ(fmRecallPreset->RowName(3), "Bench         ");
+
+    RunList(fmMain->bRecall, 4);
+    EXPECT_FALSE(fmRecallPreset->Visible());
+
+    // Neither job ran: no progress, no link, the window and model as they were.
+    EXPECT_TRUE(progressStatus.empty());
+    EXPECT_FALSE(fmMain->Connection().IsLinkOpen());
+    EXPECT_EQ(fmMain->Connection().JobState, JobIdle);
+    EXPECT_EQ(fmMain->Connection().CurrentPreset, 0);
+    EXPECT_EQ(fmMain->lbPstNum->Caption(), "F00");
+    EXPECT_FALSE(fmMain->Model().IsPresetUsed(2));
+    EXPECT_TRUE(fmMain->Model().GetImage() == before);
 }
 
 TEST_F(PresetJobsTest, FactoryResetAsksThenRereadsTheUnit) {
@@ -151,7 +226,7 @@ TEST_F(PresetJobsTest, UnitDroppingDuringARecallEndsItOffLineWithTheModelAsBefor
     const PresetImage before = fmMain->Model().GetImage();
     DropLinkAfter(MCS_READ_STATE_PAGE, 5);
     unit.ClearReceived();
-    RunList(fmRecallPreset, 4);
+    RunList(fmMain->bRecall, 4);
     ExpectEndedOffLine();
     EXPECT_TRUE(fmMain->Model().GetImage() == before);
 }

@@ -113,25 +113,22 @@ constexpr int StripLefts[] = {316, 376, 436, 496, 572, 632, 692, 752, 812, 872, 
         .max = MAX, .position = POSITION                                                                     \
     }
 
-// A dynamics column: its group and its centred title.
-#define COLUMN(PREFIX, PARENT, OVER, LEFTS, WIDTH)                                                           \
-    {.kind = Kind::GroupBox,                                                                                 \
-     .name = "rzg" PREFIX "<c>",                                                                             \
-     .parent = PARENT,                                                                                       \
-     .over = OVER,                                                                                           \
-     .top = 4,                                                                                               \
-     .width = WIDTH,                                                                                         \
-     .height = 273,                                                                                          \
-     .lefts = LEFTS,                                                                                         \
-     .tagFrom = TagFrom::Channel,                                                                            \
-     .colour = BarColour,                                                                                    \
-     .fontColour = clWhite},                                                                                 \
+// A dynamics or routing column: its group and its centred title.
+#define COLUMN_GROUP(PREFIX, PARENT, OVER, LEFTS, WIDTH)                                                     \
+    {                                                                                                        \
+        .kind = Kind::GroupBox, .name = "rzg" PREFIX "<c>", .parent = PARENT, .over = OVER, .top = 4,        \
+        .width = WIDTH, .height = 273, .lefts = LEFTS, .tagFrom = TagFrom::Channel, .colour = BarColour,     \
+        .fontColour = clWhite                                                                                \
+    }
+#define COLUMN_TITLE(PREFIX, OVER, WIDTH)                                                                    \
     {                                                                                                        \
         .kind = Kind::Label, .name = "lb" PREFIX "<c>", .parent = "rzg" PREFIX "<c>", .over = OVER,          \
         .top = 4, .width = WIDTH, .height = 18, .tagFrom = TagFrom::Channel, .caption = "<c>",               \
         .fontColour = clWhite, .fontName = "Times New Roman", .fontHeight = -16, .autoSize = false,          \
         .centred = true                                                                                      \
     }
+#define COLUMN(PREFIX, PARENT, OVER, LEFTS, WIDTH)                                                           \
+    COLUMN_GROUP(PREFIX, PARENT, OVER, LEFTS, WIDTH), COLUMN_TITLE(PREFIX, OVER, WIDTH)
 
 // One filter of a channel page: caption, fader, read-out, slope list and
 // bypass.
@@ -349,7 +346,18 @@ constexpr Family Parameters[] = {
     FADER_BOX("GateRelease<c>", "rzgGate<c>", Over::Inputs, 68, 148, 64, 9, 2999, 99, "100ms", "Release"),
 
     // --- routing page: one column per output, one row per input --------------------------------------------
-    COLUMN("Matrix", "rzgParamMatrix", Over::Outputs, MatrixColumns, 132),
+    // Its background picture lies under the title and the rows.
+    COLUMN_GROUP("Matrix", "rzgParamMatrix", Over::Outputs, MatrixColumns, 132),
+    {.kind = Kind::Image,
+     .name = "rzsMatrix<c>",
+     .parent = "rzgMatrix<c>",
+     .over = Over::Outputs,
+     .left = 2,
+     .top = 2,
+     .width = 128,
+     .height = 269,
+     .face = "base-matrix-column"},
+    COLUMN_TITLE("Matrix", Over::Outputs, 132),
     {.kind = Kind::BmpButton,
      .name = "rzb<s>Matrix<c>",
      .parent = "rzgMatrix<c>",
@@ -401,6 +409,8 @@ constexpr Family Parameters[] = {
 #undef FADER_BOX
 #undef UPDOWN_BOX
 #undef COLUMN
+#undef COLUMN_GROUP
+#undef COLUMN_TITLE
 #undef CUT_FILTER
 #undef BOX
 
