@@ -10,6 +10,7 @@
 #include "ui/curves/MyPEQType8.h"
 #include "ui/main/RefreshTexts.h"
 #include "ui/main/form/Faders.h"
+#include "ui/main/form/PageNames.h"
 
 #include <gtest/gtest.h>
 
@@ -267,13 +268,12 @@ TEST_F(MainFormRefreshTest, TheConnectReadShowsTheUnitsPreset) {
     EXPECT_EQ(C("cvdCMatrixOut1")->Text(), "-4.0dB");
     EXPECT_NEAR(dynamic_cast<TMyPEQType8*>(C("peqPeqOut8"))->GetGainValue(3), 8.0, 1e-6);
 
-    for (const char* page : {"Gain", "InB", "Out6", "Comp", "Limit", "Gate", "Matrix"}) {
+    for (int p = 0; p < mainform::PageCount; ++p) {
         // As a user clicks: the page's button goes down with it.
-        input.Click(C(std::string("rzbMenu") + page));
-        EXPECT_TRUE(dynamic_cast<TRzBmpButton*>(C(std::string("rzbMenu") + page))->Down()) << page;
-        EXPECT_FALSE(
-            korvan::testing::SavePng(korvan::testing::Grab(fmMain), std::string("main-online-") + page)
-                .empty())
+        const std::string page = mainform::PageSuffix(p);
+        input.Click(C("rzbMenu" + page));
+        EXPECT_TRUE(dynamic_cast<TRzBmpButton*>(C("rzbMenu" + page))->Down()) << page;
+        EXPECT_FALSE(korvan::testing::SavePng(korvan::testing::Grab(fmMain), "main-online-" + page).empty())
             << page;
     }
 }
