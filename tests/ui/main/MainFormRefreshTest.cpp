@@ -239,7 +239,13 @@ TEST_F(MainFormRefreshTest, TheConnectReadShowsTheUnitsPreset) {
                           {.lpFreq = std::uint16_t(280 - step), .lpType = std::uint8_t(ch % 3 == 0 ? 0 : 8)});
         preset.SetPolarity(ch, std::uint8_t(ch % 2));
         preset.SetMute(ch, ch % 5 == 0);
+        preset.SetDelay(ch, std::uint16_t(ch * 5000));
     }
+    preset.SetDelayUnit(1);
+    preset.SetChName(2, "Sub Left");
+    for (int in = 0; in < 4; ++in)
+        for (int band = 0; band < 31; ++band)
+            preset.SetGeq(in, band, std::uint16_t(60 + (band + 8 * in) % 31 * 4));
     for (int out = 4; out < 12; ++out) {
         preset.SetComp(
             out, {.ratio = std::uint16_t(out), .attack = 99, .release = 999, .knee = 3, .threshold = 150});

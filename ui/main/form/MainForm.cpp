@@ -14,6 +14,11 @@ constexpr TColor BarColour = TColor(0x303030);
 constexpr TColor ButtonColour = TColor(0x404040);
 constexpr const char* Dashes =
     "------------------------------------------------------------------------------";
+// A delay line's dashes are 6 pixels apart, as the editor counts them, so
+// that the line ends at its icon. The line's text is centred top to bottom
+// on the icon's middle.
+constexpr const char* DashFont = "Tahoma";
+constexpr int DashHeight = -14;
 
 // Scale-mark tops on the dynamics pages' meter panels: the page meter's,
 // each channel's, the gate's.
@@ -485,12 +490,15 @@ constexpr Family Contents[] = {
      .left = 40,
      .top = 7,
      .width = 475,
-     .height = 16,
+     .height = 52,
      .dy = 56,
      .tagFrom = TagFrom::Channel,
      .caption = Dashes,
      .fontColour = clSilver,
-     .autoSize = false},
+     .fontName = DashFont,
+     .fontHeight = DashHeight,
+     .autoSize = false,
+     .middle = true},
     {.kind = Kind::Image,
      .name = "imDelay<c>",
      .parent = "plFftDelayIn",
@@ -529,12 +537,15 @@ constexpr Family Contents[] = {
      .left = 45,
      .top = 2,
      .width = 475,
-     .height = 16,
+     .height = 28,
      .dy = 28,
      .tagFrom = TagFrom::Channel,
      .caption = Dashes,
      .fontColour = clSilver,
-     .autoSize = false},
+     .fontName = DashFont,
+     .fontHeight = DashHeight,
+     .autoSize = false,
+     .middle = true},
     {.kind = Kind::Image,
      .name = "imDelay<c>",
      .parent = "plFftDelayOut",
@@ -581,6 +592,21 @@ constexpr Family Contents[] = {
      .tagFrom = TagFrom::Channel,
      .caption = "0.00ms",
      .fontColour = clBlack},
+    // Each fader's channel, under its edit.
+    {.kind = Kind::Label,
+     .name = "lbDelayName<c>",
+     .parent = "rzgParamDelay",
+     .over = Over::Channels,
+     .left = 36,
+     .top = 252,
+     .width = 78,
+     .height = 14,
+     .dx = 80,
+     .tagFrom = TagFrom::Channel,
+     .caption = "<c>",
+     .fontColour = clWhite,
+     .autoSize = false,
+     .centred = true},
     // Titles over the input and output faders and over the unit buttons.
     PageTitle("lbDelayInput", "rzgParamDelay", 30, 6, 310, "Input"),
     PageTitle("lbDelayOutput", "rzgParamDelay", 350, 6, 630, "Output"),
