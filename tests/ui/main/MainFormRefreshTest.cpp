@@ -10,6 +10,7 @@
 #include "ui/curves/MyPEQType8.h"
 #include "ui/main/RefreshTexts.h"
 #include "ui/main/form/Faders.h"
+#include "ui/main/form/PageNames.h"
 
 #include <gtest/gtest.h>
 
@@ -238,7 +239,13 @@ TEST_F(MainFormRefreshTest, TheConnectReadShowsTheUnitsPreset) {
                           {.lpFreq = std::uint16_t(280 - step), .lpType = std::uint8_t(ch % 3 == 0 ? 0 : 8)});
         preset.SetPolarity(ch, std::uint8_t(ch % 2));
         preset.SetMute(ch, ch % 5 == 0);
+        preset.SetDelay(ch, std::uint16_t(ch * 5000));
     }
+    preset.SetDelayUnit(1);
+    preset.SetChName(2, "Sub Left");
+    for (int in = 0; in < 4; ++in)
+        for (int band = 0; band < 31; ++band)
+            preset.SetGeq(in, band, std::uint16_t(60 + (band + 8 * in) % 31 * 4));
     for (int out = 4; out < 12; ++out) {
         preset.SetComp(
             out, {.ratio = std::uint16_t(out), .attack = 99, .release = 999, .knee = 3, .threshold = 150});
@@ -267,13 +274,12 @@ TEST_F(MainFormRefreshTest, TheConnectReadShowsTheUnitsPreset) {
     EXPECT_EQ(C("cvdCMatrixOut1")->Text(), "-4.0dB");
     EXPECT_NEAR(dynamic_cast<TMyPEQType8*>(C("peqPeqOut8"))->GetGainValue(3), 8.0, 1e-6);
 
-    for (const char* page : {"Gain", "InB", "Out6", "Comp", "Limit", "Gate", "Matrix"}) {
+    for (int p = 0; p < mainform::PageCount; ++p) {
         // As a user clicks: the page's button goes down with it.
-        input.Click(C(std::string("rzbMenu") + page));
-        EXPECT_TRUE(dynamic_cast<TRzBmpButton*>(C(std::string("rzbMenu") + page))->Down()) << page;
-        EXPECT_FALSE(
-            korvan::testing::SavePng(korvan::testing::Grab(fmMain), std::string("main-online-") + page)
-                .empty())
+        const std::string page = mainform::PageSuffix(p);
+        input.Click(C("rzbMenu" + page));
+        EXPECT_TRUE(dynamic_cast<TRzBmpButton*>(C("rzbMenu" + page))->Down()) << page;
+        EXPECT_FALSE(korvan::testing::SavePng(korvan::testing::Grab(fmMain), "main-online-" + page).empty())
             << page;
     }
 }

@@ -67,12 +67,13 @@ TEST_F(MainFormTest, EveryNameIsOnTheFormOnce) {
           "vrbShowDInC", "vrbShow8Out7", "vrbShow1Out8", "vrbShowBGain", "vrbShow8Gain", "isDelayOut8",
           "cvdDelayInA", "imDelayOut8", "lbDelayLineInD", "lbDelayShowOut8", "lbFftDelayTimeOut1", "rzbUnit2",
           "plFftDelayOut", "isGeqCh31InD", "lbGeqGainCh01InA", "rzgGeqInC", "rzbGeqSelInD", "lbFftChGeqInB",
-          "lbGeqinA", "ipComp", "ipLimit", "ipGate", "lbGateName", "plLevelGateInD", "pbLevelGateInD",
-          "lbN20GateInD", "lbN20GateIn", "lbClipCompOut", "lbN60LimitOut8", "pbLimitLimitOut8",
-          "lbLimitCompOut3", "plLevelLimitOut", "pbMatrix", "plMatrixInD", "plMatrixOut8",
-          "lbMatrixChNameInA", "lbMatrixNameOut8", "spMatrixNameOut8", "lbMatrixHpLpInD", "spMatrixDelayInA",
-          "lbMatrixXoverOut1", "lbMatrixPhaseOut8", "spMatrixMuteOut5", "lbMatrixGateInB", "lbMatrixGeqInD",
-          "imLeftUpBase", "imRightDownBase", "rzgPreset", "rzbMenuLink", "rzgFunction",
+          "lbGeqinA", "ipComp", "ipLimit", "ipGate", "lbGateName", "lbHeadCompOut", "lbHeadLimitOut",
+          "lbHeadGateIn", "plLevelGateInD", "pbLevelGateInD", "lbN20GateInD", "lbN20GateIn", "lbClipCompOut",
+          "lbN60LimitOut8", "pbLimitLimitOut8", "lbLimitCompOut3", "plLevelLimitOut", "pbMatrix",
+          "plMatrixInD", "plMatrixOut8", "lbMatrixChNameInA", "lbMatrixNameOut8", "spMatrixNameOut8",
+          "lbMatrixHpLpInD", "spMatrixDelayInA", "lbMatrixXoverOut1", "lbMatrixPhaseOut8", "spMatrixMuteOut5",
+          "lbMatrixGateInB", "lbMatrixGeqInD", "imLeftUpBase", "imRightDownBase", "rzgPreset", "rzbMenuLink",
+          "rzgFunction",
           // The parameter groups' families.
           "peqPeqInA", "peqPeqOut8", "rzpPeqOut8", "rzbEq1InA", "rzbEq8InD", "rzbEq9Out8", "isEqFreqInA",
           "isEqBwOut8", "isEqGainInC", "cvdEqFreqInA", "cvdEqBwOut1", "cvdEqGainOut8", "lbFftParamInA",
@@ -455,10 +456,47 @@ TEST_F(MainFormTest, LayoutSharesWidthAndNinths) {
     EXPECT_EQ(C("pbMatrix")->Left(), 565);
     EXPECT_EQ(C("lbMatrixGeqInA")->Left(), 100 * 4 / 8 + 191);
     EXPECT_EQ(C("lbMatrixGeqInA")->Width(), 300 / 21 + 50);
+    EXPECT_EQ(C("spMatrixNameInB")->Left(), 300 / 24);
+    EXPECT_EQ(C("lbMatrixChNameInB")->Left(), 300 / 24 + 3);
     EXPECT_EQ(C("lbMatrixCompOut2")->Left(), 100 * 3 / 9 + 180);
     EXPECT_EQ(C("lbMatrixCompOut2")->Width(), 100 / 8 + 50);
     EXPECT_EQ(C("plLevelLimitOut8")->Left(), 53 * 8 + 300 + 606);
+    EXPECT_EQ(C("plLevelLimitOut")->Left(), 300 + 606);
+    EXPECT_EQ(C("plLevelGateIn")->Left(), 300 + 822);
     EXPECT_EQ(C("imRightUpBase")->Left(), 1377);
+}
+
+// Every control of every page lies inside its parent, and no two windows of
+// one parent overlap: at the design size and with room added.
+TEST_F(MainFormTest, EveryPageFitsItsControlsWithoutOverlap) {
+    std::vector<std::string> faults;
+    const std::function<void(const TWinControl&)> walk = [&](const TWinControl& parent) {
+        for (int i = 0; i < parent.ControlCount(); ++i) {
+            TControl* child = parent.Controls(i);
+            // A PEQ grid lays itself out around its box's edges.
+            if (!child->Visible() || dynamic_cast<TMyPEQType8*>(child))
+                continue;
+            const TRect r = child->BoundsRect();
+            if (r.Left < 0 || r.Top < 0 || r.Right > parent.Width() || r.Bottom > parent.Height())
+                faults.push_back(child->Name() + " sticks out of " + parent.Name());
+            auto* window = dynamic_cast<TWinControl*>(child);
+            if (window == nullptr)
+                continue;
+            for (int j = 0; j < i; ++j) {
+                auto* other = dynamic_cast<TWinControl*>(parent.Controls(j));
+                if (other && other->Visible() && !IntersectRect(r, other->BoundsRect()).IsEmpty())
+                    faults.push_back(child->Name() + " overlaps " + other->Name());
+            }
+            walk(*window);
+        }
+    };
+    for (auto [width, height] : {std::pair{1118, 720}, {1500, 950}}) {
+        Layout(width, height);
+        for (int page = 0; page < mainform::PageCount; ++page)
+            for (const char* group : {"rzgFft", "rzgParam"})
+                walk(dynamic_cast<TWinControl&>(*C(group + mainform::PageSuffix(page))));
+    }
+    EXPECT_EQ(faults, std::vector<std::string>{});
 }
 
 TEST_F(MainFormTest, BelowTheDesignSizeTheLayoutStays) {
@@ -636,12 +674,12 @@ TEST_F(MainFormTest, TransferPlotsAreSeededXYPlotsTakingNoInput) {
 }
 
 TEST_F(MainFormTest, PagesLookRight) {
-    for (const char* page : {"Gain", "Out3", "InA", "Delay", "Comp", "Limit", "Gate", "Matrix", "Geq"}) {
+    for (int p = 0; p < mainform::PageCount; ++p) {
         // As a user clicks: the page's button goes down.
-        input.Click(C(std::string("rzbMenu") + page));
-        EXPECT_TRUE(Button(std::string("rzbMenu") + page)->Down()) << page;
-        const std::string path = Shot(std::string("main-page-") + page);
-        EXPECT_FALSE(path.empty()) << page;
+        const std::string page = mainform::PageSuffix(p);
+        input.Click(C("rzbMenu" + page));
+        EXPECT_TRUE(Button("rzbMenu" + page)->Down()) << page;
+        EXPECT_FALSE(Shot("main-page-" + page).empty()) << page;
     }
 }
 

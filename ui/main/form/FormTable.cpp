@@ -183,6 +183,8 @@ void SetClassValues(TControl& control, const Family& f, const Instance& at) {
         label->SetTransparent(true);
         if (f.centred)
             label->SetAlignment(taCenter);
+        if (f.middle)
+            label->SetLayout(tlCenter);
     } else if (auto* display = dynamic_cast<korvan::curves::CurveDisplay*>(&control)) {
         korvan::curves::SetEditorScale(*display);
     } else if (auto* shape = dynamic_cast<TShape*>(&control)) {

@@ -115,6 +115,8 @@ struct Family {
     bool bold = false;
     bool autoSize = true;
     bool centred = false;
+    // Labels whose text is centred top to bottom.
+    bool middle = false;
     // Edits that only show a value.
     bool readOnly = false;
     // Radio buttons that start checked.

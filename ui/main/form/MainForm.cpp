@@ -14,6 +14,11 @@ constexpr TColor BarColour = TColor(0x303030);
 constexpr TColor ButtonColour = TColor(0x404040);
 constexpr const char* Dashes =
     "------------------------------------------------------------------------------";
+// A delay line's dashes are 6 pixels apart, as the editor counts them, so
+// that the line ends at its icon. The line's text is centred top to bottom
+// on the icon's middle.
+constexpr const char* DashFont = "Tahoma";
+constexpr int DashHeight = -14;
 
 // Scale-mark tops on the dynamics pages' meter panels: the page meter's,
 // each channel's, the gate's.
@@ -80,6 +85,9 @@ constexpr Family Frames[] = {
      .chosen = GainPage,
      .colour = FrameColour,
      .fontColour = clWhite},
+    // The parameter groups have no caption: a function page's columns would
+    // cover it, and a channel's group also shows a linked channel's page.
+    // The page's button and labels name what it shows.
     {.kind = Kind::GroupBox,
      .name = "rzgParam<p>",
      .parent = "rzgMain",
@@ -88,7 +96,6 @@ constexpr Family Frames[] = {
      .top = 292,
      .width = 1072,
      .height = 280,
-     .caption = "<P>",
      .visible = false,
      .chosen = GainPage,
      .colour = PageColour,
@@ -118,8 +125,9 @@ constexpr Family Frames[] = {
     }
 
 // A dynamics page's meter panels: the page's own and one per channel.
+// The page's own panel is headed by the channel that the page shows.
 #define METER_PANELS(PAGE, PAGE_SUFFIX, CHANNELS, CHANNEL_MARKS, PAGE_LEFT, CHANNEL_LEFT, PAGE_MARKS,        \
-                     PAGE_TOPS, CHANNEL_TOPS, METER_TOP, METER_HEIGHT, CH_METER_TOP)                         \
+                     PAGE_TOPS, CHANNEL_TOPS, METER_TOP, METER_HEIGHT, CH_METER_TOP, HEAD_TOP, HEAD)         \
     {.kind = Kind::Panel,                                                                                    \
      .name = "plLevel" PAGE_SUFFIX,                                                                          \
      .parent = PAGE,                                                                                         \
@@ -128,6 +136,15 @@ constexpr Family Frames[] = {
      .width = 50,                                                                                            \
      .height = 247,                                                                                          \
      .colour = BarColour},                                                                                   \
+        {.kind = Kind::Label,                                                                                \
+         .name = "lbHead" PAGE_SUFFIX,                                                                       \
+         .parent = "plLevel" PAGE_SUFFIX,                                                                    \
+         .left = 4,                                                                                          \
+         .top = HEAD_TOP,                                                                                    \
+         .width = 42,                                                                                        \
+         .height = 14,                                                                                       \
+         .caption = HEAD,                                                                                    \
+         .fontColour = clWhite},                                                                             \
         {.kind = Kind::Existing,                                                                             \
          .name = "pbLevel" PAGE_SUFFIX,                                                                      \
          .parent = "plLevel" PAGE_SUFFIX,                                                                    \
@@ -232,7 +249,7 @@ constexpr Family Frames[] = {
          .width = 587,                                                                                       \
          .height = 230},                                                                                     \
         METER_PANELS(PAGE, SUFFIX, Over::Outputs, Over::OutputMarks, 606, 659, Over::Marks, PageMarkTops,    \
-                     ChannelMarkTops, 43, 185, 55),                                                          \
+                     ChannelMarkTops, 43, 185, 55, 3, "Out1"),                                               \
         LIMIT_LIGHTS(SUFFIX)
 
 // The cells of a routing row: a rounded shape with its label on it.
@@ -473,12 +490,15 @@ constexpr Family Contents[] = {
      .left = 40,
      .top = 7,
      .width = 475,
-     .height = 16,
+     .height = 52,
      .dy = 56,
      .tagFrom = TagFrom::Channel,
      .caption = Dashes,
      .fontColour = clSilver,
-     .autoSize = false},
+     .fontName = DashFont,
+     .fontHeight = DashHeight,
+     .autoSize = false,
+     .middle = true},
     {.kind = Kind::Image,
      .name = "imDelay<c>",
      .parent = "plFftDelayIn",
@@ -517,12 +537,15 @@ constexpr Family Contents[] = {
      .left = 45,
      .top = 2,
      .width = 475,
-     .height = 16,
+     .height = 28,
      .dy = 28,
      .tagFrom = TagFrom::Channel,
      .caption = Dashes,
      .fontColour = clSilver,
-     .autoSize = false},
+     .fontName = DashFont,
+     .fontHeight = DashHeight,
+     .autoSize = false,
+     .middle = true},
     {.kind = Kind::Image,
      .name = "imDelay<c>",
      .parent = "plFftDelayOut",
@@ -569,6 +592,21 @@ constexpr Family Contents[] = {
      .tagFrom = TagFrom::Channel,
      .caption = "0.00ms",
      .fontColour = clBlack},
+    // Each fader's channel, under its edit.
+    {.kind = Kind::Label,
+     .name = "lbDelayName<c>",
+     .parent = "rzgParamDelay",
+     .over = Over::Channels,
+     .left = 36,
+     .top = 252,
+     .width = 78,
+     .height = 14,
+     .dx = 80,
+     .tagFrom = TagFrom::Channel,
+     .caption = "<c>",
+     .fontColour = clWhite,
+     .autoSize = false,
+     .centred = true},
     // Titles over the input and output faders and over the unit buttons.
     PageTitle("lbDelayInput", "rzgParamDelay", 30, 6, 310, "Input"),
     PageTitle("lbDelayOutput", "rzgParamDelay", 350, 6, 630, "Output"),
@@ -679,8 +717,8 @@ constexpr Family Contents[] = {
      .name = "lbGeqin<x>",
      .parent = "rzgGeqIn<x>",
      .over = Over::Inputs,
-     .left = 4,
-     .top = 2,
+     .left = 6,
+     .top = 5,
      .caption = "<c>",
      .fontColour = clWhite},
     {.kind = Kind::Fader,
@@ -731,7 +769,7 @@ constexpr Family Contents[] = {
      .width = 810,
      .height = 230},
     METER_PANELS("rzgFftGate", "GateIn", Over::Inputs, Over::InputGateMarks, 822, 873, Over::GateMarks,
-                 GateMarkTops, GateMarkTops, 32, 208, 32),
+                 GateMarkTops, GateMarkTops, 32, 208, 32, 4, "InA"),
 
     // --- Matrix page: the block diagram and the routing drawing --------------------------------------------
     {.kind = Kind::PaintBox,
@@ -772,6 +810,7 @@ constexpr Family Contents[] = {
      .name = "lbMatrixName<c>",
      .parent = "plMatrix<c>",
      .over = Over::Inputs,
+     .left = 3,
      .top = 3,
      .width = 70,
      .height = 14,
@@ -783,6 +822,7 @@ constexpr Family Contents[] = {
      .name = "lbMatrixChName<c>",
      .parent = "plMatrix<c>",
      .over = Over::Inputs,
+     .left = 3,
      .top = 18,
      .width = 70,
      .height = 14,

@@ -322,7 +322,9 @@ constexpr Family Parameters[] = {
     TOGGLE("rzbMuteBackup<c>", "rzpGainBackup<c>", Over::Channels, 1, 210, 56, "Mute", 2),
 
     // --- compressor page: one column per output ------------------------------------------------------------
-    COLUMN("Comp", "rzgParamComp", Over::Outputs, OutputColumns, 140),
+    // As narrow as the limiter's: the columns are about 133 apart, and a
+    // wider column would overlap its neighbour and run past the group.
+    COLUMN("Comp", "rzgParamComp", Over::Outputs, OutputColumns, 132),
     FADER_BOX("CompThreshold<c>", "rzgComp<c>", Over::Outputs, 6, 27, 64, -180, 40, 40, "+20.0dB",
               "Threshold"),
     FADER_BOX("CompAttack<c>", "rzgComp<c>", Over::Outputs, 68, 27, 64, 0, 998, 49, "50ms", "Attack"),

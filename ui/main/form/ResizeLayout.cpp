@@ -169,6 +169,10 @@ constexpr Rule WidthRules[] = {
     {"lbCompName", Over::Once, Prop::Width, 538},
     {"lbLimitName", Over::Once, Prop::Width, 538},
     {"lbGateName", Over::Once, Prop::Width, 759},
+    // The page's own meter panel keeps beside its growing plot.
+    {"plLevelCompOut", Over::Once, Prop::Left, 606},
+    {"plLevelLimitOut", Over::Once, Prop::Left, 606},
+    {"plLevelGateIn", Over::Once, Prop::Left, 822},
     {"plLevelGateIn<x>", Over::Inputs, Prop::Left, 873, 1, 1, 1, 53},
     {"plLevelCompOut<x>", Over::Outputs, Prop::Left, 659, 1, 1, 1, 53},
     {"plLevelLimitOut<x>", Over::Outputs, Prop::Left, 659, 1, 1, 1, 53},
@@ -178,9 +182,11 @@ constexpr Rule WidthRules[] = {
     {"plMatrix<c>", Over::Outputs, Prop::Left, 561, 1, 2, 3},
     {"plMatrix<c>", Over::Outputs, Prop::Width, 510, 3},
     {"lbMatrixName<c>", Over::Inputs, Prop::Width, 70, 1, 1, 21},
-    {"lbMatrixName<c>", Over::Inputs, Prop::Left, 0, 1, 1, 24},
+    // An input's name texts start a little inside their cell, as an
+    // output's do, not on its edge.
+    {"lbMatrixName<c>", Over::Inputs, Prop::Left, 3, 1, 1, 24},
     {"lbMatrixChName<c>", Over::Inputs, Prop::Width, 70, 1, 1, 21},
-    {"lbMatrixChName<c>", Over::Inputs, Prop::Left, 0, 1, 1, 24},
+    {"lbMatrixChName<c>", Over::Inputs, Prop::Left, 3, 1, 1, 24},
     {"spMatrixName<c>", Over::Inputs, Prop::Width, 58, 1, 1, 21},
     {"spMatrixName<c>", Over::Inputs, Prop::Left, 0, 1, 1, 24},
     COLUMN("Gain<c>", Over::Inputs, 2, 8, 77, 1, 21),

@@ -5,7 +5,9 @@
 #include "controls/gdip/CurvyControls.h"
 #include "device/model/LUnitControl.h"
 #include "device/protocol/CommandCodes.h"
+#include "platform/forms/StdCtrls.h"
 #include "platform/forms/VirtualKeys.h"
+#include "platform/gfx/Bitmap.h"
 #include "platform/sys/FlagScope.h"
 #include "tests/ui/main/editors/EditorsSupport.h"
 #include "ui/main/editors/DelayText.h"
@@ -196,9 +198,14 @@ TEST_F(DelayEditorTest, TheTimeLabelsAndDashesFollowTheIconsWhenTheWindowGrows) 
             auto* time = Control<TControl>(std::string("lbFftDelayTime") + x);
             EXPECT_EQ(time->Top(), icon->Top() + icon->Height() / 4) << x << " " << size.second;
             EXPECT_EQ(time->Left(), icon->Left() + icon->Width()) << x;
-            EXPECT_EQ(Control<TControl>(std::string("lbDelayLine") + x)->Caption(),
-                      std::string(std::size_t((icon->Left() - 40) / 6), '-'))
-                << x;
+            auto* line = Control<TControl>(std::string("lbDelayLine") + x);
+            EXPECT_EQ(line->Caption(), std::string(std::size_t((icon->Left() - 40) / 6), '-')) << x;
+            // The dashes reach the icon and run through its middle.
+            TBitmap probe(1, 1);
+            probe.Canvas().Font().Assign(line->Font());
+            EXPECT_NEAR(line->Left() + probe.Canvas().TextWidth(line->Caption()), icon->Left(), 6) << x;
+            EXPECT_NEAR(line->Top() + line->Height() / 2, icon->Top() + icon->Height() / 2, 2) << x;
+            EXPECT_EQ(dynamic_cast<TLabel&>(*line).Layout(), tlCenter) << x;
         }
     }
     EXPECT_GT(Control<TControl>("imDelayOut8")->Left(), 40);

@@ -109,6 +109,7 @@ TEST_F(DynamicsEditorTest, ACompressorThresholdOfALinkedOutputSendsOnceMirrorsAn
     AdvanceTimers(1);
     ExpectCurve("ipComp", CompressorCurve(-40, comp.knee, comp.ratio), {-19.8, -20.4});
     EXPECT_EQ(Caption("lbCompName"), "Out 3  RMS Compressor");
+    EXPECT_EQ(Caption("lbHeadCompOut"), "Out 3");
     ASSERT_EQ(Sent(MCS_COMP), 1u);
     EXPECT_EQ(FramesOf(MCS_COMP)[0].payload,
               (Bytes{Out3, std::uint8_t(comp.ratio), 0, std::uint8_t(comp.attack),
@@ -195,6 +196,7 @@ TEST_F(DynamicsEditorTest, KneeUpDownsWriteTheirTextAndTheLimiterCurveFollows) {
     AdvanceTimers(1);
     ExpectCurve("ipLimit", LimiterCurve(-13, UpDownAt("udLimitKneeOut5")), ThresholdMarker(-13));
     EXPECT_EQ(Caption("lbLimitName"), "Out 5  Peak Limit");
+    EXPECT_EQ(Caption("lbHeadLimitOut"), "Out 5");
     EXPECT_EQ(fmMain->LimitPageChannel, Out5);
 }
 
@@ -212,12 +214,16 @@ TEST_F(DynamicsEditorTest, TheGateRedrawsAtOnceAndKeepsItsMeterHead) {
     MoveFader("isGateThresholdInC", -100);
     ExpectCurve("ipGate", GateCurve(-100), {-49.8, -50.4});
     EXPECT_EQ(Caption("lbGateName"), "In C  Gate");
+    EXPECT_EQ(Caption("lbHeadGateIn"), "In A");
     EXPECT_EQ(fmMain->GatePageChannel, InC);
-    // Pressing InA's label shows InA; InC's hold fader shows InC again.
-    input.Click(Control<TControl>("lbGateInA"));
-    EXPECT_EQ(Caption("lbGateName"), "In A  Gate");
+    // Pressing a label shows its input, head and all; InC's hold fader
+    // shows InC again under the pressed input's head.
+    input.Click(Control<TControl>("lbGateInD"));
+    EXPECT_EQ(Caption("lbGateName"), "In D  Gate");
+    EXPECT_EQ(Caption("lbHeadGateIn"), "In D");
     MoveFader("isGateHoldInC", 500);
     EXPECT_EQ(Caption("lbGateName"), "In C  Gate");
+    EXPECT_EQ(Caption("lbHeadGateIn"), "In D");
     EXPECT_EQ(Points("ipGate", 0)[1], (CurvePoint{-50, -50}));
 }
 
@@ -284,6 +290,9 @@ TEST_F(DynamicsEditorTest, TheCurvesShowTheModelFromStartUp) {
                 ThresholdMarker(limit.threshold - 180));
     ExpectCurve("ipGate", GateCurve(gate.threshold - 180), ThresholdMarker(gate.threshold - 180));
     EXPECT_EQ(Caption("lbCompName"), "Out 1  RMS Compressor");
+    EXPECT_EQ(Caption("lbHeadCompOut"), "Out 1");
+    EXPECT_EQ(Caption("lbHeadLimitOut"), "Out 1");
+    EXPECT_EQ(Caption("lbHeadGateIn"), "In A");
 }
 
 // Typed entries move the control; its handler stores, sends and mirrors.
