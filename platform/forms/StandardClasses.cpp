@@ -1,5 +1,6 @@
 // The classes the form reader creates by name.
 
+#include "platform/forms/Buttons.h"
 #include "platform/forms/ComCtrls.h"
 #include "platform/forms/ExtCtrls.h"
 #include "platform/forms/Form.h"
@@ -21,7 +22,8 @@ void RegisterStandardClasses() {
               &TImage::StaticClassInfo(),       &TShape::StaticClassInfo(),     &TBevel::StaticClassInfo(),
               &TRadioGroup::StaticClassInfo(),  &TScrollBox::StaticClassInfo(), &TUpDown::StaticClassInfo(),
               &TPageControl::StaticClassInfo(), &TTabSheet::StaticClassInfo(),  &TMainMenu::StaticClassInfo(),
-              &TPopupMenu::StaticClassInfo(),   &TMenuItem::StaticClassInfo(),  &TTimer::StaticClassInfo()})
+              &TPopupMenu::StaticClassInfo(),   &TMenuItem::StaticClassInfo(),  &TTimer::StaticClassInfo(),
+              &TSpeedButton::StaticClassInfo()})
             RegisterClass(*info);
         return true;
     }();

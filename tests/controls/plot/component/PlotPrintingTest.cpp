@@ -13,29 +13,18 @@
 #include "platform/forms/Printer.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Pictures.h"
-#include "platform/sys/FileIo.h"
 #include "tests/controls/plot/component/PlotComponentTestSupport.h"
 #include "tests/support/gui/GuiHarness.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <regex>
 
 namespace {
 
+using korvan::testing::PdfPages;
 using korvan::testing::RaisedMessage;
 using korvan::testing::ScratchDir;
-
-// Pages of a PDF file: its page objects.
-int PdfPages(const std::string& path) {
-    const auto bytes = korvan::sys::ReadFileBytes(path, 64u << 20);
-    if (!bytes)
-        return -1;
-    const std::string text(bytes->begin(), bytes->end());
-    const std::regex page(R"(/Type\s*/Page[^s])");
-    return int(std::distance(std::sregex_iterator(text.begin(), text.end(), page), std::sregex_iterator()));
-}
 
 class PlotPrinting : public korvan::testing::GuiTest {
 protected:
