@@ -41,6 +41,8 @@ TEST_F(SpeedButton, PressShowsDownAndOnlyAReleaseOnItClicks) {
     input.MouseUp(button, 100, 5);
     EXPECT_EQ(clicks, 0);
 
+    // Past the double-click time: a fresh press.
+    input.Wait(1000);
     input.MouseDown(button, 5, 5);
     input.MouseUp(button, 6, 6);
     EXPECT_FALSE(button->Pressed());

@@ -19,6 +19,7 @@
 #include "platform/forms/Printer.h"
 #include "platform/forms/StdCtrls.h"
 #include "tests/controls/plot/PlotTestSupport.h"
+#include "tests/controls/plot/component/PrintingPlotFixture.h"
 #include "tests/controls/plot/editor/ModalFormSupport.h"
 #include "tests/support/gui/GuiHarness.h"
 
@@ -88,17 +89,10 @@ TEST(PreviewPage, PrintableAreaInsideTheMarginsAndThePictureFitted) {
         EXPECT_EQ(FitPicture(f.aw, f.ah, f.sw, f.sh), f.fitted) << f.aw << "x" << f.ah;
 }
 
-class PlotPreview : public korvan::testing::GuiTest {
+class PlotPreview : public korvan::testing::PrintingPlotTest {
 protected:
     void SetUp() override {
-        GuiTest::SetUp();
-        plot = std::make_unique<TiPlot>(nullptr);
-        plot->SetBounds(0, 0, 300, 200);
-        plot->SetPrintShowDialog(false);
-        plot->XAxis(0)->SetMinSpan(0, 100);
-        for (int x = 0; x <= 100; x += 10)
-            plot->Channel(0)->AddXY(x, x % 30);
-        Printer().PrintToFile(dir.Path("plot.pdf"));
+        PrintingPlotTest::SetUp();
         plot->OnBeforePrint = [this](TObject* sender) {
             events.push_back(std::string("before") + (sender == form.get() ? " by the form" : "") +
                              (ToolBar()->Visible() ? " toolbar shown" : ""));
@@ -108,10 +102,8 @@ protected:
         };
     }
     void TearDown() override {
-        Printer().PrintToFile({});
         form.reset();
-        plot.reset();
-        GuiTest::TearDown();
+        PrintingPlotTest::TearDown();
     }
     TiPlotObject* ToolBar() const { return plot->KindObject(kind::ToolBar, 0); }
     // A preview filled as the plot's preview operation fills it, its paint
@@ -139,9 +131,7 @@ protected:
                " " + std::to_string(int(plot->PrintOrientation())) + " " + plot->PrintDocumentName();
     }
 
-    std::unique_ptr<TiPlot> plot;
     std::unique_ptr<TiPlotPreviewForm> form;
-    korvan::testing::ScratchDir dir;
     std::vector<std::string> events;
 };
 
