@@ -1,5 +1,6 @@
 // The classes the form reader creates by name.
 
+#include "platform/forms/Buttons.h"
 #include "platform/forms/ComCtrls.h"
 #include "platform/forms/DateTimePicker.h"
 #include "platform/forms/ExtCtrls.h"
@@ -14,19 +15,19 @@ namespace korvan::forms {
 void RegisterStandardClasses() {
     static const bool done = [] {
         RegisterColorIdents();
-        for (const TClassInfo* info : {&TForm::StaticClassInfo(),          &TLabel::StaticClassInfo(),
-                                       &TEdit::StaticClassInfo(),          &TMemo::StaticClassInfo(),
-                                       &TButton::StaticClassInfo(),        &TCheckBox::StaticClassInfo(),
-                                       &TRadioButton::StaticClassInfo(),   &TListBox::StaticClassInfo(),
-                                       &TComboBox::StaticClassInfo(),      &TGroupBox::StaticClassInfo(),
-                                       &TPanel::StaticClassInfo(),         &TPaintBox::StaticClassInfo(),
-                                       &TImage::StaticClassInfo(),         &TShape::StaticClassInfo(),
-                                       &TBevel::StaticClassInfo(),         &TRadioGroup::StaticClassInfo(),
-                                       &TScrollBox::StaticClassInfo(),     &TUpDown::StaticClassInfo(),
-                                       &TPageControl::StaticClassInfo(),   &TTabSheet::StaticClassInfo(),
-                                       &TMainMenu::StaticClassInfo(),      &TPopupMenu::StaticClassInfo(),
-                                       &TMenuItem::StaticClassInfo(),      &TTimer::StaticClassInfo(),
-                                       &TDateTimePicker::StaticClassInfo()})
+        for (const TClassInfo* info : {&TForm::StaticClassInfo(),           &TLabel::StaticClassInfo(),
+                                       &TEdit::StaticClassInfo(),           &TMemo::StaticClassInfo(),
+                                       &TButton::StaticClassInfo(),         &TCheckBox::StaticClassInfo(),
+                                       &TRadioButton::StaticClassInfo(),    &TListBox::StaticClassInfo(),
+                                       &TComboBox::StaticClassInfo(),       &TGroupBox::StaticClassInfo(),
+                                       &TPanel::StaticClassInfo(),          &TPaintBox::StaticClassInfo(),
+                                       &TImage::StaticClassInfo(),          &TShape::StaticClassInfo(),
+                                       &TBevel::StaticClassInfo(),          &TRadioGroup::StaticClassInfo(),
+                                       &TScrollBox::StaticClassInfo(),      &TUpDown::StaticClassInfo(),
+                                       &TPageControl::StaticClassInfo(),    &TTabSheet::StaticClassInfo(),
+                                       &TMainMenu::StaticClassInfo(),       &TPopupMenu::StaticClassInfo(),
+                                       &TMenuItem::StaticClassInfo(),       &TTimer::StaticClassInfo(),
+                                       &TDateTimePicker::StaticClassInfo(), &TSpeedButton::StaticClassInfo()})
             RegisterClass(*info);
         return true;
     }();

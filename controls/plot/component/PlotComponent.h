@@ -236,6 +236,9 @@ public:
     // Prints X axis 0's visible range page by page. Failures are raised
     // again behind "Error Printing : ".
     void PrintChart();
+    // Shows the print preview of the plot modally, captioned with the
+    // document name followed by " (Preview)".
+    void PreviewChart();
     // Height from the width and the paper's shape (the current printer's
     // paper before the first print).
     void PrintSizeToFillPage();

@@ -8,8 +8,10 @@
 #include "controls/plot/core/ObjectManager.h"
 #include "controls/plot/core/PropertyFiles.h"
 #include "controls/plot/dialogs/PackDialogs.h"
+#include "controls/plot/editor/PlotPreviewForm.h"
 #include "controls/plot/master/MasterManager.h"
 #include "controls/plot/master/PlotKinds.h"
+#include "platform/forms/Application.h"
 #include "platform/forms/Clipboard.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/Printer.h"
@@ -221,6 +223,20 @@ void TiPlotComponent::PrintPages(TPrinter& printer) {
     }
     if (OnAfterPrint)
         OnAfterPrint(this);
+}
+
+void TiPlotComponent::PreviewChart() {
+    const auto preview = std::make_unique<TiPlotPreviewForm>(Application);
+    preview->iComponent = this;
+    preview->PrintMarginLeft = printMarginLeft_;
+    preview->PrintMarginTop = printMarginTop_;
+    preview->PrintMarginRight = printMarginRight_;
+    preview->PrintMarginBottom = printMarginBottom_;
+    preview->PrintOrientation = printOrientation_;
+    preview->PrintDocumentName = printDocumentName_;
+    preview->SetCaption(printDocumentName_ + " (Preview)");
+    preview->DoTranslation();
+    preview->ShowModal();
 }
 
 void TiPlotComponent::PrintSizeToFillPage() {

@@ -127,8 +127,8 @@ void TiPlotToolBar::DoButtonClickEdit() {
         iptbbtEdit, [](TiPlotComponent*) {}, false);
 }
 
-// Copy, save and print hand the whole plot to its own output routines.
-// The preview form does not exist yet: its click is only announced.
+// Copy, save, print and preview hand the whole plot to its own output
+// routines.
 void TiPlotToolBar::DoButtonClickCopy() {
     Run(iptbbtCopy, [](TiPlotComponent* plot) {
         if (plot)
@@ -151,7 +151,10 @@ void TiPlotToolBar::DoButtonClickPrint() {
 }
 
 void TiPlotToolBar::DoButtonClickPreview() {
-    Run(iptbbtPreview, [](TiPlotComponent*) {});
+    Run(iptbbtPreview, [](TiPlotComponent* plot) {
+        if (plot)
+            plot->PreviewChart();
+    });
 }
 
 void TiPlotToolBar::CursorDownChanged() {

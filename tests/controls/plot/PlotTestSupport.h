@@ -7,6 +7,7 @@
 #include "controls/plot/core/ObjectManager.h"
 #include "controls/plot/core/PlotLayoutObject.h"
 #include "platform/gfx/Color.h"
+#include "platform/sys/FileIo.h"
 #include "platform/text/Exception.h"
 
 #include <QImage>
@@ -15,6 +16,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -39,6 +41,16 @@ public:
 private:
     std::filesystem::path dir_;
 };
+
+// Pages of a PDF file: its page objects; -1 when it cannot be read.
+inline int PdfPages(const std::string& path) {
+    const auto bytes = korvan::sys::ReadFileBytes(path, 64u << 20);
+    if (!bytes)
+        return -1;
+    const std::string text(bytes->begin(), bytes->end());
+    const std::regex page(R"(/Type\s*/Page[^s])");
+    return int(std::distance(std::sregex_iterator(text.begin(), text.end(), page), std::sregex_iterator()));
+}
 
 // The message of the Exception f raises, or "no error".
 template <class F> std::string RaisedMessage(F f) {

@@ -5,6 +5,7 @@
 
 #include "controls/plot/axes/XYAxes.h"
 #include "controls/plot/core/MetaFile.h"
+#include "controls/plot/editor/PlotPreviewForm.h"
 #include "controls/plot/master/MasterManager.h"
 #include "controls/plot/master/PlotKinds.h"
 #include "controls/plot/objects/PlotToolBar.h"
@@ -13,49 +14,23 @@
 #include "platform/forms/Printer.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Pictures.h"
-#include "platform/sys/FileIo.h"
 #include "tests/controls/plot/component/PlotComponentTestSupport.h"
+#include "tests/controls/plot/component/PrintingPlotFixture.h"
+#include "tests/controls/plot/editor/ModalFormSupport.h"
 #include "tests/support/gui/GuiHarness.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <regex>
 
 namespace {
 
+using korvan::testing::PdfPages;
 using korvan::testing::RaisedMessage;
 using korvan::testing::ScratchDir;
 
-// Pages of a PDF file: its page objects.
-int PdfPages(const std::string& path) {
-    const auto bytes = korvan::sys::ReadFileBytes(path, 64u << 20);
-    if (!bytes)
-        return -1;
-    const std::string text(bytes->begin(), bytes->end());
-    const std::regex page(R"(/Type\s*/Page[^s])");
-    return int(std::distance(std::sregex_iterator(text.begin(), text.end(), page), std::sregex_iterator()));
-}
-
-class PlotPrinting : public korvan::testing::GuiTest {
+class PlotPrinting : public korvan::testing::PrintingPlotTest {
 protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        plot = std::make_unique<TiPlot>(nullptr);
-        plot->SetBounds(0, 0, 300, 200);
-        plot->SetPrintShowDialog(false);
-        plot->XAxis(0)->SetMinSpan(0, 100);
-        for (int x = 0; x <= 100; x += 10)
-            plot->Channel(0)->AddXY(x, x % 30);
-        Printer().PrintToFile(dir.Path("plot.pdf"));
-    }
-    void TearDown() override {
-        Printer().PrintToFile({});
-        plot.reset();
-        GuiTest::TearDown();
-    }
-    std::unique_ptr<TiPlot> plot;
-    ScratchDir dir;
     std::vector<std::string> pages;
 };
 
@@ -194,9 +169,10 @@ TEST_F(PlotPrinting, TheToolBarsOutputButtonsCopySaveAndPrintThePlot) {
     EXPECT_EQ(printed, 1);
     EXPECT_EQ(PdfPages(dir.Path("plot.pdf")), 1);
 
-    // The preview only announces itself; nothing is printed for it.
+    // The preview shows until it is closed.
+    korvan::testing::WhenShownModal<TiPlotPreviewForm>(
+        [](TiPlotPreviewForm& preview) { preview.CloseButtonClick(nullptr); });
     toolBar->DoButtonClickPreview();
-    EXPECT_EQ(printed, 1);
     // Each announced before and after (the before-event negated).
     EXPECT_EQ(clicks, (std::vector<int>{-iptbbtCopy, iptbbtCopy, -iptbbtSave, iptbbtSave, -iptbbtPrint,
                                         iptbbtPrint, -iptbbtPreview, iptbbtPreview}));

@@ -163,12 +163,15 @@ TEST_F(ToolBarTest, ResumeAndPauseFollowTrackingAndZoomPausesFirst) {
     EXPECT_DOUBLE_EQ(plot.XAxis(0)->Span(), 100);
 }
 
-// Copy, save and print are followed to their output in the printing tests.
+// Copy, save and print are followed to their output in the printing
+// tests, the preview in the preview's tests; a cancelled preview shows no
+// form.
 TEST_F(ToolBarTest, PreviewAndEditAreAnnouncedToThePlot) {
     toolBar.SetShowPreviewButton(true);
     Paint();
+    cancelled = iptbbtPreview;
     ClickButton(iptbbtPreview);
-    EXPECT_EQ(events, (std::vector<std::string>{Before(iptbbtPreview), After(iptbbtPreview)}));
+    EXPECT_EQ(events, (std::vector<std::string>{Before(iptbbtPreview)}));
     // The editor fires no click event after it.
     events.clear();
     ClickButton(iptbbtEdit);
