@@ -9,6 +9,7 @@
 #include "controls/plot/editor/EditorObjectValues.h"
 #include "controls/plot/editor/EditorPageLayout.h"
 #include "controls/plot/editor/EditorPickers.h"
+#include "controls/plot/editor/EditorRowControls.h"
 #include "controls/plot/editor/EditorUpDown.h"
 #include "controls/plot/editor/EditorValues.h"
 #include "controls/plot/master/MasterManager.h"
@@ -27,18 +28,6 @@ namespace {
 
 bool IsNameCombo(const PageRow& row) {
     return row.kind == RowKind::NameComboBox;
-}
-
-// Combos whose text, not their item index, is the value.
-bool WritesText(const PageRow& row) {
-    return row.kind == RowKind::NameComboBox || row.kind == RowKind::DateTimeFormatCombo;
-}
-
-void FillItems(TStrings& strings, const ItemList* items) {
-    strings.Clear();
-    if (items)
-        for (std::string_view item : *items)
-            strings.Add(std::string(item));
 }
 
 template <class C> C* Named(TCustomForm& form, std::string_view name) {
@@ -126,106 +115,9 @@ void EditorPage::BuildList() {
 }
 
 TControl* EditorPage::BuildRow(const PageRow& row) {
-    TControl* control = nullptr;
-    TControl* partner = nullptr;
-    std::string_view caption = row.caption;
-    switch (row.kind) {
-    case RowKind::Edit:
-    case RowKind::ConverterEdit: {
-        auto* edit = Named<TiComponentEditorEdit>(form_, row.name);
-        edit->SetBounds(0, 0, row.kind == RowKind::Edit ? 72 : 96, 21);
-        control = edit;
-        // The value-converter picker joins converter edits here (partner).
-        break;
-    }
-    case RowKind::UpDownEdit: {
-        auto* edit = Named<TiComponentEditorEdit>(form_, row.name);
-        edit->SetBounds(0, 0, 52, 21);
-        auto* upDown = new TiUpDown(&form_);
-        upDown->SetName(std::string(row.name) + "UpDown");
-        upDown->SetBounds(0, 0, 16, 21);
-        upDown->SetMin(row.min);
-        upDown->SetMax(row.max);
-        upDown->SetAssociate(edit);
-        control = edit;
-        partner = upDown;
-        break;
-    }
-    case RowKind::CheckBox: {
-        auto* check = Named<TiComponentEditorCheckBox>(form_, row.name);
-        check->SetCaption(std::string(row.caption));
-        check->SetBounds(0, 0, TextWidthOf(*check, row.caption) + 24, 17);
-        control = check;
-        caption = {};
-        break;
-    }
-    case RowKind::RadioGroup: {
-        auto* radio = Named<TiComponentEditorRadioGroup>(form_, row.name);
-        radio->SetCaption(std::string(row.caption));
-        FillItems(*radio->Items(), row.items);
-        int width = TextWidthOf(*radio, row.caption);
-        for (int i = 0; i < radio->Items()->Count(); ++i)
-            width = std::max(width, TextWidthOf(*radio, radio->Items()->Get(i)));
-        radio->SetBounds(0, 0, width + 40, 22 + 18 * radio->Items()->Count());
-        control = radio;
-        caption = {};
-        break;
-    }
-    case RowKind::ComboBox:
-    case RowKind::NameComboBox:
-    case RowKind::DateTimeFormatCombo: {
-        auto* combo = Named<TiComponentEditorComboBox>(form_, row.name);
-        combo->SetStyle(row.kind == RowKind::DateTimeFormatCombo ? csDropDown : csDropDownList);
-        FillItems(*combo->Items(), row.items);
-        int width = 96;
-        for (int i = 0; i < combo->Items()->Count(); ++i)
-            width = std::max(width, TextWidthOf(*combo, combo->Items()->Get(i)) + 32);
-        combo->SetBounds(0, 0, width, 21);
-        if (IsNameCombo(row))
-            combo->OnDropDown = [this, row, combo](TObject*) { FillNameCombo(row, *combo); };
-        control = combo;
-        break;
-    }
-    case RowKind::ColorPicker: {
-        auto* picker = Named<TiComponentEditorColorPicker>(form_, row.name);
-        picker->SetBounds(0, 0, 64, 21);
-        control = picker;
-        break;
-    }
-    case RowKind::FontPicker:
-    case RowKind::Button:
-    case RowKind::OpenPicker:
-    case RowKind::SavePicker: {
-        TiComponentEditorButton* button = nullptr;
-        if (row.kind == RowKind::FontPicker)
-            button = Named<TiComponentEditorFontPicker>(form_, row.name);
-        else if (row.kind == RowKind::Button)
-            button = Named<TiComponentEditorButton>(form_, row.name);
-        else {
-            TiComponentEditorFilePicker* file = nullptr;
-            if (row.kind == RowKind::OpenPicker)
-                file = Named<TiComponentEditorOpenPicker>(form_, row.name);
-            else
-                file = Named<TiComponentEditorSavePicker>(form_, row.name);
-            file->SetFilter(std::string(row.filter));
-            file->SetDefaultExt(std::string(row.defaultExt));
-            button = file;
-        }
-        button->SetText(std::string(row.caption));
-        button->SetBounds(0, 0, std::max(75, TextWidthOf(*button, row.caption) + 16), 25);
-        control = button;
-        caption = {};
-        break;
-    }
-    case RowKind::Display: {
-        auto* value = Named<TLabel>(form_, row.name);
-        value->SetAutoSize(false);
-        value->SetBounds(0, 0, 100, 17);
-        control = value;
-        break;
-    }
-    }
-    layout_->Add(row.place, control, caption, partner);
+    TControl* control = MakeRowControl(form_, *layout_, row);
+    if (auto* combo = dynamic_cast<TiComponentEditorComboBox*>(control); combo && IsNameCombo(row))
+        combo->OnDropDown = [this, row, combo](TObject*) { FillNameCombo(row, *combo); };
     controls_[std::string(row.name)] = control;
     return control;
 }
@@ -242,7 +134,7 @@ TControl* EditorPage::RowControl(std::string_view name) const {
 }
 
 TComponent* EditorPage::FindNamed(std::string_view name) {
-    return form_.FindComponent(name);
+    return name.empty() ? nullptr : form_.FindComponent(name);
 }
 
 TWinControl* EditorPage::Place(std::string_view path) {
@@ -282,19 +174,7 @@ void EditorPage::Load() {
 }
 
 void EditorPage::LoadRow(const PageRow& row, TControl* control, TiPlotObject* object) {
-    if (row.kind == RowKind::FontPicker) {
-        if (auto* picker = dynamic_cast<TiComponentEditorFontPicker*>(control))
-            picker->SetPickedFont(FontByPath(object, row.property));
-        return;
-    }
-    const std::string text = PropertyTextByPath(object, row.property);
-    auto* combo = dynamic_cast<TiComponentEditorComboBox*>(control);
-    if (combo && IsNameCombo(row))
-        combo->SetAsInteger(combo->Items()->IndexOf(text));
-    else if (combo && WritesText(row))
-        combo->SetAsString(text);
-    else
-        LoadEditorValue(control, text);
+    LoadRowValue(row, control, object);
 }
 
 void EditorPage::WritePage() {
@@ -312,19 +192,11 @@ void EditorPage::WritePage() {
 void EditorPage::WriteRow(const PageRow& row, TControl* control, TiPlotObject* object) {
     if (page_.hooks.writeRow && page_.hooks.writeRow(*this, object, row, control))
         return;
-    if (row.kind == RowKind::FontPicker) {
-        auto* picker = dynamic_cast<TiComponentEditorFontPicker*>(control);
-        if (TFont* font = FontByPath(object, row.property); font && picker)
-            font->Assign(*picker->PickedFont());
-        return;
-    }
-    auto* combo = dynamic_cast<TiComponentEditorComboBox*>(control);
-    const std::string text = combo && WritesText(row) ? combo->AsString() : EditorValueText(control);
-    WritePropertyTextByPath(object, row.property, text);
+    WriteRowValue(row, control, object);
 }
 
 void EditorPage::Change() {
-    if (!Selected())
+    if (!host_.PageEditsAllowed() || !Selected())
         return;
     WritePage();
     switch (page_.refresh) {
@@ -337,6 +209,7 @@ void EditorPage::Change() {
     case PageRefresh::None:
         break;
     }
+    host_.PageChanged(*this);
 }
 
 void EditorPage::Select(const TiPlotObject* object) {

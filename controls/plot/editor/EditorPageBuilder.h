@@ -26,6 +26,10 @@ public:
     virtual TiPlotMasterManager* PageMaster() = 0;
     // Loads every object page.
     virtual void LoadAllPages() = 0;
+    // False once the form is being taken down: changes are ignored.
+    virtual bool PageEditsAllowed() const { return true; }
+    // After a user's change was written and refreshed.
+    virtual void PageChanged(class EditorPage& page) { (void)page; }
 
 protected:
     ~IiEditorPageHost() = default;

@@ -7,6 +7,7 @@
 #include "platform/gfx/Bitmap.h"
 
 #include <algorithm>
+#include <array>
 
 namespace korvan::plot::editor {
 
@@ -18,16 +19,6 @@ constexpr int kMargin = 6;     // inside a page
 constexpr int kGroupTop = 18;  // a group box's caption band
 constexpr int kListWidth = 112;
 constexpr int kButtonHeight = 25;
-
-std::string_view Parent(std::string_view path) {
-    const size_t slash = path.rfind('/');
-    return slash == std::string_view::npos ? std::string_view{} : path.substr(0, slash);
-}
-
-std::string_view Leaf(std::string_view path) {
-    const size_t slash = path.rfind('/');
-    return slash == std::string_view::npos ? path : path.substr(slash + 1);
-}
 
 } // namespace
 
@@ -48,6 +39,9 @@ struct EditorPageLayout::Node {
         TLabel* caption = nullptr;
         TControl* partner = nullptr;
         Node* group = nullptr;
+        // A cross of four arms: left, top, right, bottom.
+        std::array<CrossArm, 4> cross{};
+        bool IsCross() const { return cross[0].control != nullptr; }
     };
     std::vector<Item> items;
     TSize size{}; // of a group, after Measure
@@ -69,11 +63,36 @@ const PlaceSpec* EditorPageLayout::Declared(std::string_view path) const {
     return nullptr;
 }
 
+std::string_view EditorPageLayout::ParentOf(std::string_view path) const {
+    // The longest declared or made place the path lies in; a declared
+    // place lies in none unless one holds it, so captions may hold "/".
+    std::string_view best;
+    bool found = false;
+    const auto consider = [&](std::string_view candidate) {
+        if (candidate.size() < path.size() && path.substr(0, candidate.size()) == candidate &&
+            path[candidate.size()] == '/' && (!found || candidate.size() > best.size())) {
+            best = candidate;
+            found = true;
+        }
+    };
+    for (const PlaceSpec& place : page_.places)
+        consider(place.path);
+    for (const auto& node : nodes_)
+        if (!node->path.empty())
+            consider(node->path);
+    if (found || Declared(path))
+        return best;
+    const size_t slash = path.rfind('/');
+    return slash == std::string_view::npos ? std::string_view{} : path.substr(0, slash);
+}
+
 EditorPageLayout::Node& EditorPageLayout::NodeOf(std::string_view path) {
     for (const auto& node : nodes_)
         if (node->path == path)
             return *node;
-    Node& parent = NodeOf(Parent(path));
+    const std::string parentPath(ParentOf(path));
+    const std::string_view leaf = parentPath.empty() ? path : path.substr(parentPath.size() + 1);
+    Node& parent = NodeOf(parentPath);
     const PlaceSpec* spec = Declared(path);
     auto node = std::make_unique<Node>();
     node->path = std::string(path);
@@ -91,13 +110,13 @@ EditorPageLayout::Node& EditorPageLayout::NodeOf(std::string_view path) {
         }
         auto* sheet = new TTabSheet(&form_);
         sheet->SetPageControl(parent.pages);
-        sheet->SetText(std::string(Leaf(path)));
+        sheet->SetText(std::string(leaf));
         sheet->SetTabVisible(!spec->hidden);
         node->container = sheet;
     } else {
         auto* group = new TiComponentEditorGroupBox(&form_);
         group->SetParent(parent.container);
-        group->SetText(std::string(Leaf(path)));
+        group->SetText(std::string(leaf));
         group->SetVisible(!(spec && spec->hidden));
         node->isGroup = true;
         node->container = group;
@@ -130,6 +149,19 @@ void EditorPageLayout::Add(std::string_view path, TControl* control, std::string
     node.items.push_back(item);
 }
 
+void EditorPageLayout::AddCross(std::string_view path, CrossArm left, CrossArm top, CrossArm right,
+                                CrossArm bottom) {
+    Node& node = NodeOf(path);
+    Node::Item item;
+    item.cross = {left, top, right, bottom};
+    for (const CrossArm& arm : item.cross)
+        for (TControl* c : {arm.control, arm.partner})
+            if (c)
+                c->SetParent(node.container);
+    item.control = left.control;
+    node.items.push_back(item);
+}
+
 void EditorPageLayout::SetListArea(TControl* list, TControl* addButton, TControl* removeButton) {
     list_ = list;
     add_ = addButton;
@@ -146,6 +178,16 @@ struct Cell {
     int width = 0;        // control and partner
     int height = 0;
 };
+
+int ArmWidth(const EditorPageLayout::CrossArm& arm) {
+    return arm.control->Width() + (arm.partner ? arm.partner->Width() : 0);
+}
+
+void PlaceArm(const EditorPageLayout::CrossArm& arm, int x, int y) {
+    arm.control->SetBounds(x, y, arm.control->Width(), arm.control->Height());
+    if (arm.partner)
+        arm.partner->SetBounds(x + arm.control->Width(), y, arm.partner->Width(), arm.control->Height());
+}
 
 Cell CellOf(const TControl& control, const TLabel* caption, const TControl* partner) {
     Cell cell;
@@ -194,7 +236,7 @@ void EditorPageLayout::Arrange() {
         for (auto& column : columns) {
             int captionWidth = 0;
             for (Node::Item* item : column)
-                if (item->caption)
+                if (item->caption && !item->IsCross())
                     captionWidth =
                         std::max(captionWidth, TextWidthOf(*item->caption, item->caption->Caption()));
             int width = 0;
@@ -206,10 +248,22 @@ void EditorPageLayout::Arrange() {
                     y += item->group->size.cy + kGap;
                     continue;
                 }
+                if (item->IsCross()) {
+                    const auto& [l, t, r, b] = item->cross;
+                    const int w = std::max({ArmWidth(l), ArmWidth(t), ArmWidth(r), ArmWidth(b)});
+                    const int h = l.control->Height() + kGap;
+                    PlaceArm(t, x + w + kGap, y);
+                    PlaceArm(l, x, y + h);
+                    PlaceArm(r, x + 2 * (w + kGap), y + h);
+                    PlaceArm(b, x + w + kGap, y + 2 * h);
+                    width = std::max(width, 3 * w + 2 * kGap);
+                    y += 3 * h;
+                    continue;
+                }
                 const Cell cell = CellOf(*item->control, item->caption, item->partner);
                 int cx = x;
                 if (item->caption) {
-                    cx = x + captionWidth + kGap;
+                    cx = x + captionWidth + 2 * kGap;
                     item->caption->SetBounds(x, y + (cell.height - item->caption->Height()) / 2,
                                              item->caption->Width(), item->caption->Height());
                 }
@@ -247,8 +301,14 @@ void EditorPageLayout::Arrange() {
         arrange(node, area);
     };
 
-    const int width = sheet_.ClientWidth();
-    const int height = sheet_.ClientHeight();
+    // A hidden sheet is not aligned yet: its page control tells its size.
+    int width = sheet_.ClientWidth();
+    int height = sheet_.ClientHeight();
+    if (TPageControl* pages = sheet_.PageControl()) {
+        const TRect inner = pages->AdjustClientRect(Rect(0, 0, pages->Width(), pages->Height()));
+        width = inner.Right - inner.Left;
+        height = inner.Bottom - inner.Top;
+    }
     int left = 0;
     if (list_) {
         const int listBottom = add_ || remove_ ? height - kMargin - kButtonHeight - kGap : height - kMargin;

@@ -34,6 +34,14 @@ public:
     // (an up-down, a picker).
     void Add(std::string_view path, TControl* control, std::string_view caption = {},
              TControl* partner = nullptr);
+    // Four controls (each with an optional partner) as a cross: top in the
+    // middle of the first line, left and right on the second, bottom on
+    // the third.
+    struct CrossArm {
+        TControl* control = nullptr;
+        TControl* partner = nullptr;
+    };
+    void AddCross(std::string_view path, CrossArm left, CrossArm top, CrossArm right, CrossArm bottom);
     // The list with its Add and Remove buttons, at the sheet's left.
     void SetListArea(TControl* list, TControl* addButton, TControl* removeButton);
     void Arrange();
@@ -42,6 +50,7 @@ private:
     struct Node;
     Node& NodeOf(std::string_view path);
     const PlaceSpec* Declared(std::string_view path) const;
+    std::string_view ParentOf(std::string_view path) const;
 
     TCustomForm& form_;
     TTabSheet& sheet_;

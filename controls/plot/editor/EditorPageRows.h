@@ -15,9 +15,10 @@
 //    "Grid Lines", "Grid Lines/X-Majors"), in tab order; name the page
 //    controls the form remembers the active page of (KindPage::pageControl,
 //    PlaceSpec::pageControl). Any other place named by a row is
-//    a group box with the last path element as its caption, inside the
-//    nearest declared page ("General/Margin": group "Margin" on sub-page
-//    "General"). The empty place is the tab sheet itself.
+//    a group box inside the longest declared place its path starts with
+//    ("General/Margin": group "Margin" on sub-page "General"); a declared
+//    place may hold "/" in its caption ("High/Low", "File I/O"). The
+//    empty place is the tab sheet itself.
 //  - List the rows in the order the page writes them into the object (the
 //    name edit first), made with the row functions below, e.g.
 //        Check("ToolBarVisibleCheckBox", "Visible", "Visible")

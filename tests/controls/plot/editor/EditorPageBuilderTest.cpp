@@ -3,6 +3,7 @@
 // prefixed controls disabled while nothing is selected, and the picture.
 
 #include "controls/plot/editor/EditorPageBuilder.h"
+#include "controls/plot/axes/XYAxes.h"
 #include "controls/plot/editor/EditorChoices.h"
 #include "controls/plot/editor/EditorEdit.h"
 #include "controls/plot/editor/EditorForm.h"
@@ -12,6 +13,7 @@
 #include "controls/plot/master/MasterManager.h"
 #include "controls/plot/plots/StripChartPlot.h"
 #include "platform/forms/ComCtrls.h"
+#include "platform/forms/VirtualKeys.h"
 #include "tests/support/gui/GuiHarness.h"
 
 #include <gtest/gtest.h>
@@ -109,6 +111,48 @@ TEST_F(EditorPageBuilder, NothingSelectedDisablesThePrefixedControlsOfTheForm) {
     page->List()->SetItemIndex(0);
     page->Load();
     EXPECT_TRUE(Find<TiComponentEditorCheckBox>("ToolBarVisibleCheckBox")->Enabled());
+}
+
+// A limit page with two X-axis name drop-downs, the second one not bound
+// to a property.
+KindPage AxisNamesPage() {
+    KindPage page;
+    page.kind = korvan::plot::kind::Limit;
+    page.listBox = "LimitListBox";
+    page.prefix = "Limit";
+    page.refresh = PageRefresh::OwnPage;
+    page.rows = {
+        NameCombo("LimitXAxisNameComboBox", "X-Axis", "XAxisName", "", korvan::plot::kind::XAxis),
+        NameCombo("LimitSpareComboBox", "Other", "", "", korvan::plot::kind::XAxis, "<All>", "<None>"),
+    };
+    return page;
+}
+
+TEST_F(EditorPageBuilder, NameDropDownsListTheKindAndWriteTheirText) {
+    plot->AddLimit();
+    plot->AddXAxis();
+    plot->AddTranslation("<None>", "(none)");
+    Build(AxisNamesPage());
+    TiPlotObject* limit = plot->KindObject(korvan::plot::kind::Limit, 0);
+    auto* axisName = Find<TiComponentEditorComboBox>("LimitXAxisNameComboBox");
+    auto* spare = Find<TiComponentEditorComboBox>("LimitSpareComboBox");
+    EXPECT_EQ(axisName->Items()->Text(), "(none)\r\nX-Axis 1\r\nX-Axis 2\r\n");
+    EXPECT_EQ(spare->Items()->Text(), "<All>\r\nX-Axis 1\r\nX-Axis 2\r\n(none)\r\n");
+    EXPECT_EQ(axisName->AsString(), "X-Axis 1");
+    ShowForm(form.get());
+    axisName->SetFocus();
+    input.Key(axisName, VK_UP);
+    EXPECT_EQ(korvan::plot::PropertyTextByPath(limit, "XAxisName"), "(none)");
+
+    // A renamed axis: only the drop-downs that showed its old name follow.
+    axisName->SetAsString("X-Axis 1");
+    spare->SetAsString("X-Axis 2");
+    plot->XAxis(0)->SetName("Time");
+    page->RenameInCombos(korvan::plot::kind::XAxis, "X-Axis 1", "Time");
+    EXPECT_EQ(axisName->AsString(), "Time");
+    EXPECT_EQ(axisName->Items()->IndexOf("X-Axis 1"), -1);
+    EXPECT_EQ(spare->AsString(), "X-Axis 2");
+    EXPECT_EQ(spare->Items()->IndexOf("Time"), -1);
 }
 
 TEST_F(EditorPageBuilder, ToolBarPagePicture) {
