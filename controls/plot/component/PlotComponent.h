@@ -252,6 +252,9 @@ public:
     // Asks for a file and writes the picture by its extension.
     void Save();
     TNotifyEvent OnBeforePrint, OnAfterPrint;
+    // The run-time editor opened (sender: the master) or went (sender: the
+    // editor form).
+    TNotifyEvent OnAfterOpenEditor, OnAfterCloseEditor;
     TiPlotBeforePrintPageEvent OnBeforePrintPage;
     double PrinterPaperWidthInches() const { return paperWidthInches_; }
     double PrinterPaperHeightInches() const { return paperHeightInches_; }

@@ -25,6 +25,8 @@ TiPlotMasterManager::TiPlotMasterManager(TComponent* owner) : owner_(owner) {
 }
 
 TiPlotMasterManager::~TiPlotMasterManager() {
+    // The plot is going: the form goes without telling it.
+    FreeEditorForm(false);
     // Each manager frees its objects; every removal comes back through
     // DoObjectRemove while the other managers still exist.
     while (!adoptedOwned_.empty()) {
@@ -232,9 +234,4 @@ void TiPlotMasterManager::DoObjectSetFocus(TObject* sender) {
         manager->NotificationSetFocus(sender);
     if (layoutManager_)
         layoutManager_->NotificationSetFocus(sender);
-}
-
-void TiPlotMasterManager::DoObjectEdit(TObject* sender) {
-    if (auto* object = dynamic_cast<TiPlotObject*>(sender); object && editorForm_)
-        editorForm_->EditObject(object);
 }

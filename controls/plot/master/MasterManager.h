@@ -18,8 +18,10 @@
 
 #include "controls/plot/axes/AxisManagers.h"
 #include "controls/plot/core/ObjectManager.h"
+#include "platform/forms/Form.h"
 #include "platform/forms/Object.h"
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string_view>
@@ -125,6 +127,25 @@ public:
     IiPlotEditorForm* EditorForm() const { return editorForm_; }
     void SetEditorForm(IiPlotEditorForm* form) { editorForm_ = form; }
 
+    // --- the run-time editor (MasterEditor.cpp) ---
+    // Makes the editor form of a plot, fills its lists, restores its pages
+    // and translates it.
+    void CreateEditorForm();
+    // Makes the form when there is none, fills it and shows it: modally
+    // (freed again when it closes, also after a failure) or, with the
+    // plot's stay-on-top style, without waiting.
+    void EditProperties();
+    // The form's close handler: a stay-on-top form goes.
+    void EditorFormClose(TObject* sender, TCloseAction& action);
+    // The editor's general page into the plot.
+    void BasicPropertyChanged();
+    // The form's texts through the plot's translations.
+    void TranslateForm(TCustomForm* form);
+    // The active pages of the editor's page controls when it was last
+    // closed, by page control name.
+    static const std::array<std::string_view, 14>& RememberedPageControls();
+    int RememberedPageIndex(int index) const { return pageIndexes_.at(size_t(index)); }
+
     void DoObjectChange(TObject* sender);
     void DoObjectInsert(TObject* sender);
     void DoObjectRemove(TObject* sender);
@@ -138,11 +159,15 @@ private:
     std::vector<TiPlotObjectManagerCustom*> KindManagers() const;
     void ForEachObject(const std::function<void(TiPlotObject*)>& action) const;
     bool EditorTakesUpkeep() const { return editorForm_ && !editorForm_->IsClosing(); }
+    void FreeEditorForm(bool announce = true);
+    void RememberPageIndexes();
+    void RestorePageIndexes();
 
     TComponent* owner_;
     bool userCanEditObjects_ = true;
     bool xyAxesReverse_ = false;
     IiPlotEditorForm* editorForm_ = nullptr;
+    std::array<int, 14> pageIndexes_{};
     // Fields set when a manager announces itself, cleared when it goes.
     TiPlotObjectManager* objectManager_ = nullptr;
     TiPlotXAxisManager* xAxisManager_ = nullptr;

@@ -120,11 +120,15 @@ void TiPlotToolBar::DoButtonClickCursor() {
     Run(iptbbtCursor, [this](TiPlotComponent*) { cursor_->SetDown(!cursor_->Down()); });
 }
 
-// The property editor is not part of this plot yet: the click is only
-// announced.
+// The plot's run-time property editor.
 void TiPlotToolBar::DoButtonClickEdit() {
     Run(
-        iptbbtEdit, [](TiPlotComponent*) {}, false);
+        iptbbtEdit,
+        [](TiPlotComponent* plot) {
+            if (plot)
+                plot->Master()->EditProperties();
+        },
+        false);
 }
 
 // Copy, save, print and preview hand the whole plot to its own output

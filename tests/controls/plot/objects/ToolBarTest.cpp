@@ -2,6 +2,7 @@
 // mouse (groups, tracking, zoom, output buttons), the plot's two events and
 // the cancel path, and how it draws its row of buttons.
 
+#include "controls/plot/master/MasterManager.h"
 #include "controls/plot/objects/PlotToolBar.h"
 #include "controls/plot/plots/PlotClasses.h"
 #include "platform/forms/FormText.h"
@@ -174,8 +175,14 @@ TEST_F(ToolBarTest, PreviewAndEditAreAnnouncedToThePlot) {
     EXPECT_EQ(events, (std::vector<std::string>{Before(iptbbtPreview)}));
     // The editor fires no click event after it.
     events.clear();
+    plot.SetEditorFormStyle(ipfsStayOnTop);
+    int opened = 0;
+    plot.OnAfterOpenEditor = [&](TObject*) { ++opened; };
     ClickButton(iptbbtEdit);
     EXPECT_EQ(events, (std::vector<std::string>{Before(iptbbtEdit)}));
+    EXPECT_EQ(opened, 1);
+    EXPECT_NE(plot.Master()->EditorForm(), nullptr);
+    plot.OnAfterOpenEditor = nullptr;
 }
 
 TEST_F(ToolBarTest, HintBelowTheButton) {
