@@ -12,7 +12,6 @@
 #include "controls/plot/editor/EditorPages.h"
 #include "controls/plot/editor/EditorPickers.h"
 #include "controls/plot/editor/EditorUpDown.h"
-#include "controls/plot/editor/EditorValues.h"
 #include "controls/plot/master/MasterManager.h"
 #include "controls/plot/objects/PlotDataView.h"
 #include "controls/plot/plots/StripChartPlot.h"
@@ -25,6 +24,7 @@
 
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <vector>
 
 namespace {
