@@ -11,6 +11,8 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace korvan::plot::editor {
 
@@ -81,12 +83,33 @@ constexpr std::string_view Scroll = "Scroll";
 constexpr std::string_view Scale = "Scale";
 constexpr std::string_view Cartesian = "Cartesian";
 
+// How the axis formats its values for the cursor or the legend
+// (`section`), each with a button that copies the default label format.
+std::vector<PageRow> TextFormatRows(std::string_view prefix, std::string_view section, std::string_view place,
+                                    int precisionMax) {
+    const auto n = [&](std::string_view suffix) {
+        return Named(prefix, std::string(section) + std::string(suffix));
+    };
+    const auto p = [&](std::string_view suffix) { return Named(section, suffix); };
+    return {
+        Combo(n("FormatStyleComboBox"), "Format Style", p("FormatStyle"), place, LabelFormatItems),
+        DateTimeFormatCombo(n("DateTimeFormatComboBox"), "Date Time Format", p("DateTimeFormat"), place),
+        Combo(n("PrecisionStyleComboBox"), "Precision Style", p("PrecisionStyle"), place,
+              PrecisionStyleItems),
+        UpDown(n("PrecisionEdit"), "Precision", p("Precision"), place, 0, precisionMax),
+        Edit(n("MinLengthEdit"), "Min Length", p("MinLength"), place),
+        Check(n("MinLengthAutoAdjustCheckBox"), "Min Length Auto Adjust", p("MinLengthAutoAdjust"), place),
+        Check(n("UseDefaultFormatCheckBox"), "Use Default Format", p("UseDefaultFormat"), place),
+        Button(n("CopyDefaultButton"), "Copy Default", place),
+    };
+}
+
 // The rows in the order the page writes them, the name first. The edits
 // with a value converter open it on the interval page, except Min, which
 // opens it on the date-time page.
 std::vector<PageRow> AxisRows(const AxisSide& side) {
     const auto n = [&side](std::string_view suffix) { return Named(side.prefix, suffix); };
-    return {
+    std::vector<PageRow> rows{
         Edit(n("NameEdit"), "Name", "Name", General),
         ConverterEdit(n("SpanEdit"), "Span", "Span", General),
         ConverterEdit(n("MinEdit"), "Min", "Min", General), // date-time page
@@ -124,73 +147,56 @@ std::vector<PageRow> AxisRows(const AxisSide& side) {
         Check(n("LabelVisibleCheckBox"), "Visible", "LabelsVisible", DefaultLabels),
         FontPick(n("LabelFontPicker"), "LabelsFont", DefaultLabels),
 
-        Combo(n("CursorFormatStyleComboBox"), "Format Style", "CursorFormatStyle", CursorLabels,
-              LabelFormatItems),
-        DateTimeFormatCombo(n("CursorDateTimeFormatComboBox"), "Date Time Format", "CursorDateTimeFormat",
-                            CursorLabels),
-        Combo(n("CursorPrecisionStyleComboBox"), "Precision Style", "CursorPrecisionStyle", CursorLabels,
-              PrecisionStyleItems),
-        UpDown(n("CursorPrecisionEdit"), "Precision", "CursorPrecision", CursorLabels, 0, CursorPrecisionMax),
-        Edit(n("CursorMinLengthEdit"), "Min Length", "CursorMinLength", CursorLabels),
-        Check(n("CursorMinLengthAutoAdjustCheckBox"), "Min Length Auto Adjust", "CursorMinLengthAutoAdjust",
-              CursorLabels),
-        Check(n("CursorUseDefaultFormatCheckBox"), "Use Default Format", "CursorUseDefaultFormat",
-              CursorLabels),
-        Button(n("CursorCopyDefaultButton"), "Copy Default", CursorLabels),
-
-        Combo(n("LegendFormatStyleComboBox"), "Format Style", "LegendFormatStyle", LegendLabels,
-              LabelFormatItems),
-        DateTimeFormatCombo(n("LegendDateTimeFormatComboBox"), "Date Time Format", "LegendDateTimeFormat",
-                            LegendLabels),
-        Combo(n("LegendPrecisionStyleComboBox"), "Precision Style", "LegendPrecisionStyle", LegendLabels,
-              PrecisionStyleItems),
-        UpDown(n("LegendPrecisionEdit"), "Precision", "LegendPrecision", LegendLabels, 0,
-               side.legendPrecisionMax),
-        Edit(n("LegendMinLengthEdit"), "Min Length", "LegendMinLength", LegendLabels),
-        Check(n("LegendMinLengthAutoAdjustCheckBox"), "Min Length Auto Adjust", "LegendMinLengthAutoAdjust",
-              LegendLabels),
-        Check(n("LegendUseDefaultFormatCheckBox"), "Use Default Format", "LegendUseDefaultFormat",
-              LegendLabels),
-        Button(n("LegendCopyDefaultButton"), "Copy Default", LegendLabels),
-
-        Check(n("TrackingEnabledCheckBox"), "Enabled", "TrackingEnabled", Tracking),
-        Combo(n("TrackingStyleComboBox"), "Style", "TrackingStyle", Tracking, TrackingStyleItems),
-        Combo(n("TrackingAlignFirstStyleComboBox"), "Align First Style", "TrackingAlignFirstStyle", Tracking,
-              AlignFirstStyleItems),
-        Combo(n("TrackingIncrementStyleComboBox"), "Increment Style", "TrackingIncrementStyle", Tracking,
-              IncrementStyleItems),
-        Edit(n("TrackingScrollCompressMaxEdit"), "Scroll Compress Max", "TrackingScrollCompressMax",
-             Tracking),
-        Edit(n("TrackingSpanMinimumEdit"), "Span Minimum", "TrackingSpanMinimum", Tracking),
-        Edit(n("TrackingMinMarginEdit"), "Min Margin", "TrackingMinMargin", Tracking),
-        Edit(n("TrackingMaxMarginEdit"), "Max Margin", "TrackingMaxMargin", Tracking),
-
-        Edit(n("CursorScalerEdit"), "Scaler", "CursorScaler", Cursor),
-
-        Check(n("ScrollMinMaxEnabledCheckBox"), "Min/Max Enabled", "ScrollMinMaxEnabled", Scroll),
-        Edit(n("ScrollMinEdit"), "Min", "ScrollMin", Scroll),
-        Edit(n("ScrollMaxEdit"), "Max", "ScrollMax", Scroll),
-
-        UpDown(n("MajorLengthEdit"), "Major Length", "MajorLength", Scale, 0, 1000),
-        UpDown(n("MinorLengthEdit"), "Minor Length", "MinorLength", Scale, 0, 1000),
-        UpDown(n("MinorCountEdit"), "Minor Count", "MinorCount", Scale, 0, 100),
-        UpDown(n("InnerMarginEdit"), "Inner Margin", "InnerMargin", Scale, -1000, 1000),
-        UpDown(n("OuterMarginEdit"), "Outer Margin", "OuterMargin", Scale, -1000, 1000),
-        Edit(n("StartPercentEdit"), "Start Percent", "StartPercent", Scale),
-        Edit(n("StopPercentEdit"), "Stop Percent", "StopPercent", Scale),
-        Edit(n("StackingEndsMarginEdit"), "Stacking Ends Margin", "StackingEndsMargin", Scale),
-        NameCombo(n("AlignRefAxisNameComboBox"), "Align Ref Axis Name", "AlignRefAxisName", Scale, side.kind),
-        ColorPick(n("ScaleLinesColorPicker"), "Lines Color", "ScaleLinesColor", Scale),
-        Check(n("ScaleLinesShowCheckBox"), "Lines Show", "ScaleLinesShow", Scale),
-        Check(n("ForceStackingCheckBox"), "Force Stacking", "ForceStacking", Scale),
-
-        Combo(n("CartesianStyleComboBox"), "Style", "CartesianStyle", Cartesian, CartesianStyleItems),
-        NameCombo(n("CartesianChildRefAxisNameComboBox"), "Child Ref Axis Name", "CartesianChildRefAxisName",
-                  Cartesian, side.otherKind),
-        ConverterEdit(n("CartesianChildRefValueEdit"), "Child Ref Value", "CartesianChildRefValue",
-                      Cartesian),
-        UpDown(n("LayerEdit"), "Layer", "Layer", Cartesian, 0, 0),
     };
+    for (const auto& [section, place, precisionMax] :
+         {std::tuple{"Cursor", CursorLabels, CursorPrecisionMax},
+          std::tuple{"Legend", LegendLabels, side.legendPrecisionMax}}) {
+        std::vector<PageRow> format = TextFormatRows(side.prefix, section, place, precisionMax);
+        rows.insert(rows.end(), format.begin(), format.end());
+    }
+    rows.insert(
+        rows.end(),
+        {
+            Check(n("TrackingEnabledCheckBox"), "Enabled", "TrackingEnabled", Tracking),
+            Combo(n("TrackingStyleComboBox"), "Style", "TrackingStyle", Tracking, TrackingStyleItems),
+            Combo(n("TrackingAlignFirstStyleComboBox"), "Align First Style", "TrackingAlignFirstStyle",
+                  Tracking, AlignFirstStyleItems),
+            Combo(n("TrackingIncrementStyleComboBox"), "Increment Style", "TrackingIncrementStyle", Tracking,
+                  IncrementStyleItems),
+            Edit(n("TrackingScrollCompressMaxEdit"), "Scroll Compress Max", "TrackingScrollCompressMax",
+                 Tracking),
+            Edit(n("TrackingSpanMinimumEdit"), "Span Minimum", "TrackingSpanMinimum", Tracking),
+            Edit(n("TrackingMinMarginEdit"), "Min Margin", "TrackingMinMargin", Tracking),
+            Edit(n("TrackingMaxMarginEdit"), "Max Margin", "TrackingMaxMargin", Tracking),
+
+            Edit(n("CursorScalerEdit"), "Scaler", "CursorScaler", Cursor),
+
+            Check(n("ScrollMinMaxEnabledCheckBox"), "Min/Max Enabled", "ScrollMinMaxEnabled", Scroll),
+            Edit(n("ScrollMinEdit"), "Min", "ScrollMin", Scroll),
+            Edit(n("ScrollMaxEdit"), "Max", "ScrollMax", Scroll),
+
+            UpDown(n("MajorLengthEdit"), "Major Length", "MajorLength", Scale, 0, 1000),
+            UpDown(n("MinorLengthEdit"), "Minor Length", "MinorLength", Scale, 0, 1000),
+            UpDown(n("MinorCountEdit"), "Minor Count", "MinorCount", Scale, 0, 100),
+            UpDown(n("InnerMarginEdit"), "Inner Margin", "InnerMargin", Scale, -1000, 1000),
+            UpDown(n("OuterMarginEdit"), "Outer Margin", "OuterMargin", Scale, -1000, 1000),
+            Edit(n("StartPercentEdit"), "Start Percent", "StartPercent", Scale),
+            Edit(n("StopPercentEdit"), "Stop Percent", "StopPercent", Scale),
+            Edit(n("StackingEndsMarginEdit"), "Stacking Ends Margin", "StackingEndsMargin", Scale),
+            NameCombo(n("AlignRefAxisNameComboBox"), "Align Ref Axis Name", "AlignRefAxisName", Scale,
+                      side.kind),
+            ColorPick(n("ScaleLinesColorPicker"), "Lines Color", "ScaleLinesColor", Scale),
+            Check(n("ScaleLinesShowCheckBox"), "Lines Show", "ScaleLinesShow", Scale),
+            Check(n("ForceStackingCheckBox"), "Force Stacking", "ForceStacking", Scale),
+
+            Combo(n("CartesianStyleComboBox"), "Style", "CartesianStyle", Cartesian, CartesianStyleItems),
+            NameCombo(n("CartesianChildRefAxisNameComboBox"), "Child Ref Axis Name",
+                      "CartesianChildRefAxisName", Cartesian, side.otherKind),
+            ConverterEdit(n("CartesianChildRefValueEdit"), "Child Ref Value", "CartesianChildRefValue",
+                          Cartesian),
+            UpDown(n("LayerEdit"), "Layer", "Layer", Cartesian, 0, 0),
+        });
+    return rows;
 }
 
 // A "(Default)" label control and its twin on the cursor and legend
