@@ -956,9 +956,14 @@ void TComboBox::ItemsChanged() {
 
 void TComboBox::ShowChoice(const std::string& text) {
     SyncScope sync(syncing_);
-    Native(this)->setCurrentIndex(itemIndex_);
-    if (Native(this)->lineEdit())
-        Native(this)->lineEdit()->setText(QString::fromStdString(text));
+    // What is shown already stays untouched (the native box puts an
+    // item's text into the edit field even when the index stays), so that
+    // a reload while the user types keeps the caret and the selection.
+    if (Native(this)->currentIndex() != itemIndex_)
+        Native(this)->setCurrentIndex(itemIndex_);
+    const QString shown = QString::fromStdString(text);
+    if (QLineEdit* edit = Native(this)->lineEdit(); edit && edit->text() != shown)
+        edit->setText(shown);
 }
 
 void TComboBox::SetItems(TStrings* items) {
