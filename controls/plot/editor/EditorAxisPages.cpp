@@ -112,7 +112,7 @@ std::vector<PageRow> AxisRows(const AxisSide& side) {
     std::vector<PageRow> rows{
         Edit(n("NameEdit"), "Name", "Name", General),
         ConverterEdit(n("SpanEdit"), "Span", "Span", General),
-        ConverterEdit(n("MinEdit"), "Min", "Min", General), // date-time page
+        ConverterEdit(n("MinEdit"), "Min", "Min", General, ConverterPage::DateTime),
         ConverterEdit(n("DesiredStartEdit"), "Desired Start", "DesiredStart", General),
         ConverterEdit(n("DesiredIncrementEdit"), "Desired Increment", "DesiredIncrement", General),
         Radio(n("ScaleTypeRadioGroup"), "Scale Type", "ScaleType", General, ScaleTypeItems),

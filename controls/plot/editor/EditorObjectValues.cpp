@@ -2,6 +2,7 @@
 
 #include "controls/plot/core/PropertyLines.h"
 #include "platform/forms/GraphicsProperties.h"
+#include "platform/text/Exception.h"
 #include "platform/text/FloatText.h"
 #include "platform/text/IntText.h"
 
@@ -46,8 +47,15 @@ std::string PropertyTextByPath(TObject* object, std::string_view path) {
 }
 
 void WritePropertyTextByPath(TObject* object, std::string_view path, const std::string& text) {
-    if (object)
+    if (!object)
+        return;
+    try {
         SetPropertyValueByPath(ObjectRefOf(object), "", text, path);
+    } catch (const EConvertError&) {
+        // An editor field's text that is not a number reads as 0, as the
+        // fields themselves read it.
+        SetPropertyValueByPath(ObjectRefOf(object), "", "0", path);
+    }
 }
 
 TFont* FontByPath(TObject* object, std::string_view path) {

@@ -142,8 +142,10 @@ PageRow FontPick(std::string_view name, std::string_view property, std::string_v
 }
 
 PageRow ConverterEdit(std::string_view name, std::string_view caption, std::string_view property,
-                      std::string_view place) {
-    return Row(RowKind::ConverterEdit, name, caption, property, place);
+                      std::string_view place, ConverterPage page) {
+    PageRow row = Row(RowKind::ConverterEdit, name, caption, property, place);
+    row.converterPage = page;
+    return row;
 }
 
 PageRow OpenFile(std::string_view name, std::string_view caption, std::string_view place,

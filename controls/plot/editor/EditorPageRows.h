@@ -104,6 +104,9 @@ enum class RowKind {
     Display, // a caption and a value label, set by the page
 };
 
+// The page a value-converter edit's picker opens the converter on.
+enum class ConverterPage { Interval, DateTime };
+
 struct PageRow {
     RowKind kind = RowKind::Edit;
     std::string_view name;     // the control's name on the form
@@ -119,6 +122,8 @@ struct PageRow {
     // File pickers.
     std::string_view filter;
     std::string_view defaultExt;
+    // Converter edits: the value converter's page it opens on.
+    ConverterPage converterPage = ConverterPage::Interval;
 };
 
 PageRow Edit(std::string_view name, std::string_view caption, std::string_view property,
@@ -143,7 +148,7 @@ PageRow ColorPick(std::string_view name, std::string_view caption, std::string_v
 PageRow FontPick(std::string_view name, std::string_view property, std::string_view place = {},
                  std::string_view caption = "Font");
 PageRow ConverterEdit(std::string_view name, std::string_view caption, std::string_view property,
-                      std::string_view place = {});
+                      std::string_view place = {}, ConverterPage page = ConverterPage::Interval);
 PageRow OpenFile(std::string_view name, std::string_view caption, std::string_view place,
                  std::string_view filter, std::string_view defaultExt);
 PageRow SaveFile(std::string_view name, std::string_view caption, std::string_view place,

@@ -7,7 +7,9 @@
 #include "controls/plot/editor/EditorPageLayout.h"
 #include "controls/plot/editor/EditorPickers.h"
 #include "controls/plot/editor/EditorUpDown.h"
+#include "controls/plot/editor/EditorValueConverterPicker.h"
 #include "controls/plot/editor/EditorValues.h"
+#include "controls/plot/editor/PlotEditorForm.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/StdCtrls.h"
 
@@ -42,12 +44,18 @@ template <class C> C* Named(TCustomForm& form, std::string_view name) {
 } // namespace
 
 TControl* MakeConverterPicker(TCustomForm& form, const PageRow& row, TControl* edit) {
-    // The value-converter picker is added here once it exists; converter
-    // edits are plain edits until then.
-    (void)form;
-    (void)row;
-    (void)edit;
-    return nullptr;
+    auto* picker = Named<TiComponentEditorValueConverterPicker>(form, std::string(row.name) + "Picker");
+    picker->SetDefaultPage(row.converterPage == ConverterPage::DateTime ? ivcptDateTime : ivcptInterval);
+    picker->SetAssociate(dynamic_cast<TiComponentEditorEdit*>(edit));
+    // The converter speaks the editor form's language.
+    if (auto* editor = dynamic_cast<TiPlotEditorForm*>(&form)) {
+        TiPlotEditorForm* owner = editor;
+        picker->TranslationMethod = [owner](TCustomForm* converter) {
+            if (owner->FormTranslationMethod())
+                owner->FormTranslationMethod()(converter);
+        };
+    }
+    return picker;
 }
 
 RowControl MakeRowControl(TCustomForm& form_, const PageRow& row) {

@@ -1,6 +1,5 @@
 #include "controls/plot/editor/PlotEditorFileCommands.h"
 
-#include "controls/plot/channels/PlotChannelCustom.h"
 #include "controls/plot/component/PlotComponent.h"
 #include "controls/plot/editor/EditorEdit.h"
 #include "controls/plot/editor/EditorPickers.h"
@@ -84,38 +83,6 @@ void BindPlotFileCommands(TiPlotEditorForm& form) {
         if (P* p = plot())
             p->LogDeactivate();
         basicChanged();
-    });
-}
-
-void BindChannelFileCommands(PageContext& page) {
-    PageContext* context = &page;
-    const std::function<TiPlotChannelCustom*()> channel = [context] {
-        return dynamic_cast<TiPlotChannelCustom*>(context->Selected());
-    };
-    using C = TiPlotChannelCustom;
-    BindPicker<C>(page.Find("ChannelPropertiesSavePicker"), channel,
-                  [](C& c, const std::string& name) { c.SavePropertiesToFile(name); });
-    BindPicker<C>(
-        page.Find("ChannelPropertiesOpenPicker"), channel,
-        [](C& c, const std::string& name) { c.LoadPropertiesFromFile(name); },
-        [context] { context->LoadPage(); });
-    BindPicker<C>(page.Find("ChannelDataSavePicker"), channel,
-                  [](C& c, const std::string& name) { c.SaveDataToFile(name); });
-    BindPicker<C>(page.Find("ChannelDataOpenPicker"), channel,
-                  [](C& c, const std::string& name) { c.LoadDataFromFile(name, true); });
-    BindNamePicker(page.Find("ChannelLogFileNamePicker"), page.Find("ChannelLogFileNameEdit"), [context] {
-        context->WritePage();
-        context->LoadAllPages();
-    });
-    BindClick(page.Find("ChannelLogActivateButton"), [channel, context] {
-        if (C* c = channel())
-            c->LogActivate(false);
-        context->LoadPage();
-    });
-    BindClick(page.Find("ChannelLogDeactivateButton"), [channel, context] {
-        if (C* c = channel())
-            c->LogDeactivate();
-        context->LoadPage();
     });
 }
 
