@@ -11,6 +11,7 @@
 #include "controls/plot/editor/EditorFrames.h"
 #include "controls/plot/editor/EditorListBox.h"
 #include "controls/plot/editor/EditorObjectValues.h"
+#include "controls/plot/editor/EditorValueConverterPicker.h"
 #include "controls/plot/editor/EditorValues.h"
 #include "controls/plot/editor/LayoutViewer.h"
 #include "controls/plot/editor/PlotEditorGeneralPage.h"
@@ -327,6 +328,31 @@ TEST_F(PlotEditorFormTest, Pictures) {
         ProcessEvents();
         korvan::testing::SavePng(korvan::testing::Grab(&form), "plot_editor_control_" + std::to_string(sub));
     }
+}
+
+} // namespace
+
+namespace {
+
+// A number field given text that is no number writes 0, as the fields read
+// such text; each value-converter field has its picker, opening on the
+// date-time page only for an axis minimum.
+TEST_F(PlotEditorFormTest, NumberFieldsAndTheirConverters) {
+    Open();
+    plot->XAxis(0)->SetMin(5);
+    Form()->UpdateAll();
+    auto* min = Find<TiComponentEditorEdit>("XAxisMinEdit");
+    ASSERT_NE(min, nullptr);
+    EXPECT_NO_THROW(min->SetStringWithEvent("abc"));
+    EXPECT_EQ(plot->XAxis(0)->Min(), 0.0);
+    auto* minPicker = Find<TiComponentEditorValueConverterPicker>("XAxisMinEditPicker");
+    auto* spanPicker = Find<TiComponentEditorValueConverterPicker>("XAxisSpanEditPicker");
+    ASSERT_NE(minPicker, nullptr);
+    ASSERT_NE(spanPicker, nullptr);
+    EXPECT_EQ(minPicker->DefaultPage(), ivcptDateTime);
+    EXPECT_EQ(spanPicker->DefaultPage(), ivcptInterval);
+    EXPECT_EQ(minPicker->Associate(), Find<TiComponentEditorEdit>("XAxisMinEdit"));
+    EXPECT_NE(Find<TiComponentEditorValueConverterPicker>("ChannelBarWidthEditPicker"), nullptr);
 }
 
 } // namespace
