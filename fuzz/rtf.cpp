@@ -1,8 +1,11 @@
-// Any bytes as a rich-text label's document: parsed and drawn into a small
-// bitmap. What it reads must stay within what the bytes can hold.
+// Any bytes as a rich-text document: parsed, drawn into a small bitmap,
+// written back as RTF and read again. What it reads must stay within what
+// the bytes can hold, and a written document must read back unchanged.
 
-#include "controls/gdip/RtfLabel.h"
 #include "fuzz/FuzzTarget.h"
+#include "platform/forms/RtfDocument.h"
+#include "platform/forms/RtfRender.h"
+#include "platform/forms/RtfWriter.h"
 #include "platform/gfx/Bitmap.h"
 
 #include <QGuiApplication>
@@ -17,12 +20,13 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace korvan::forms;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const korvan::gdip::RtfDocument doc = korvan::gdip::ParseRtf(bytes);
+    const RtfDocument doc = ParseRtf(bytes);
     std::size_t runs = 0;
-    for (const korvan::gdip::RtfParagraph& p : doc.Paragraphs) {
+    for (const RtfParagraph& p : doc.Paragraphs) {
         runs += p.Runs.size();
-        for (const korvan::gdip::RtfRun& r : p.Runs) {
+        for (const RtfRun& r : p.Runs) {
             FuzzCheck(r.HalfPoints >= 2 && r.HalfPoints <= 400);
             FuzzCheck(r.Colour >= 0);
         }
@@ -31,6 +35,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzCheck(doc.Paragraphs.size() <= size + 1);
     FuzzCheck(doc.Colours.size() <= size);
     TBitmap bitmap(160, 80);
-    korvan::gdip::RenderRtf(bitmap.Canvas(), doc, Rect(1, 1, 159, 79), size % 2 == 0);
+    RenderRtf(bitmap.Canvas(), doc, Rect(1, 1, 159, 79), size % 2 == 0);
+    const std::string written = WriteRtf(doc);
+    for (const char c : written)
+        FuzzCheck(static_cast<unsigned char>(c) < 0x80);
+    FuzzCheck(ParseRtf(written) == doc);
     return 0;
 }

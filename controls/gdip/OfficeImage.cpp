@@ -2,6 +2,8 @@
 
 #include "controls/gdip/OfficeImage.h"
 
+#include "controls/gdip/ControlVersion.h"
+
 using korvan::forms::ClassBuilder;
 
 // ---------------------------------------------------------------- hint info
@@ -98,13 +100,28 @@ void TAdvOfficeImage::SetStretch(bool value) {
     Invalidate();
 }
 
+std::uint32_t TAdvOfficeImage::GetVersionNr() const {
+    return korvan::gdip::PackVersion(1, 1, 0, 0);
+}
+
+std::string TAdvOfficeImage::Version() const {
+    return korvan::gdip::VersionText(GetVersionNr());
+}
+
 void TAdvOfficeImage::Paint() {
     PaintImage(Canvas());
 }
 
 void TAdvOfficeImage::PaintImage(TCanvas& canvas) {
-    if (picture_->Empty())
+    if (picture_->Empty()) {
+        if (HasState(csDesigning)) {
+            canvas.Pen().SetStyle(psDot);
+            canvas.Pen().SetColor(clBlue);
+            canvas.Brush().SetStyle(bsClear);
+            canvas.Rectangle(ClientRect());
+        }
         return;
+    }
     picture_->GetImageSizes();
     if (stretch_) {
         picture_->Draw(canvas, ClientRect());

@@ -8,6 +8,7 @@
 #include "platform/forms/Persistent.h"
 #include "platform/forms/Strings.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -57,11 +58,14 @@ public:
     TAdvHintInfo* OfficeHint() const { return officeHint_.get(); }
     void SetOfficeHint(TAdvHintInfo* value) { officeHint_->Assign(value); }
     // "1.1.0.0"; writing it is ignored.
-    std::string Version() const { return "1.1.0.0"; }
+    std::string Version() const;
     void SetVersion(const std::string&) {}
 
-    // Draws the picture on a canvas of the control's size.
+    // Draws the picture on a canvas of the control's size; with no picture
+    // only a design-time outline.
     virtual void PaintImage(TCanvas& canvas);
+    // Major, minor, release and build, one byte each from the high byte.
+    virtual std::uint32_t GetVersionNr() const;
 
 protected:
     void Paint() override;

@@ -1,127 +1,31 @@
-// The rich-text label and the layout that draws a parsed document.
+// The rich-text label: its hidden rich edit, the capture of a rich edit's
+// document, rendering and printing.
 
 #include "controls/gdip/RtfLabel.h"
 
-#include <algorithm>
+#include "controls/gdip/ControlVersion.h"
+#include "platform/text/Rounding.h"
+
+#include <utility>
 
 using korvan::forms::ClassBuilder;
 
-namespace korvan::gdip {
-
 namespace {
 
-constexpr int kTwipsPerPixel = 15; // 1440 twips an inch at 96 pixels an inch
+// Gives the rich edit the label's parent and takes it away again on every
+// way out.
+class Attached {
+public:
+    Attached(TRichEdit& richEdit, TWinControl* parent) : richEdit_(richEdit) { richEdit_.SetParent(parent); }
+    ~Attached() { richEdit_.SetParent(nullptr); }
+    Attached(const Attached&) = delete;
+    Attached& operator=(const Attached&) = delete;
 
-struct Piece {
-    std::string Text;
-    const RtfRun* Run;
-    int Width = 0, Height = 0;
-    bool Break = false; // a line break after this piece
+private:
+    TRichEdit& richEdit_;
 };
 
-// The text of a run cut where a line may break: after spaces, around each
-// CJK character, and at line breaks.
-void Cut(const RtfRun& run, std::vector<Piece>& out) {
-    std::string piece;
-    const auto flush = [&](bool lineBreak) {
-        if (!piece.empty() || lineBreak)
-            out.push_back({piece, &run, 0, 0, lineBreak});
-        piece.clear();
-    };
-    for (std::size_t i = 0; i < run.Text.size();) {
-        const unsigned char c = static_cast<unsigned char>(run.Text[i]);
-        const std::size_t len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-        const std::string ch = run.Text.substr(i, len);
-        i += len;
-        if (ch == "\n") {
-            flush(true);
-        } else if (len >= 3) { // wide characters break on both sides
-            flush(false);
-            piece = ch;
-            flush(false);
-        } else {
-            piece += ch;
-            if (ch == " ")
-                flush(false);
-        }
-    }
-    flush(false);
-}
-
-void SetFont(TCanvas& canvas, const RtfDocument& doc, const RtfRun& run) {
-    TFont& f = canvas.Font();
-    const auto font = doc.Fonts.find(run.Font);
-    f.SetName(font != doc.Fonts.end() && !font->second.Name.empty() ? font->second.Name : "Arial");
-    f.SetHeight(-(run.HalfPoints * 96 + 72) / 144);
-    f.SetStyle((run.Bold ? fsBold : 0u) | (run.Italic ? fsItalic : 0u) | (run.Underline ? fsUnderline : 0u));
-    const bool known =
-        run.Colour > 0 && run.Colour < int(doc.Colours.size()) && doc.Colours[run.Colour] != clNone;
-    f.SetColor(known ? doc.Colours[run.Colour] : clBlack);
-}
-
 } // namespace
-
-int RenderRtf(TCanvas& canvas, const RtfDocument& doc, const TRect& r, bool wordWrap) {
-    canvas.SetBkMode(TRANSPARENT);
-    int y = r.Top;
-    for (const RtfParagraph& para : doc.Paragraphs) {
-        y += para.SpaceBefore / kTwipsPerPixel;
-        std::vector<Piece> pieces;
-        for (const RtfRun& run : para.Runs)
-            Cut(run, pieces);
-        for (Piece& p : pieces) {
-            SetFont(canvas, doc, *p.Run);
-            const TSize size = canvas.TextExtent(p.Text.empty() ? " " : p.Text);
-            p.Width = p.Text.empty() ? 0 : size.cx;
-            p.Height = size.cy;
-        }
-        const int left = r.Left + para.LeftIndent / kTwipsPerPixel;
-        std::size_t at = 0;
-        bool firstLine = true;
-        if (pieces.empty()) {
-            RtfRun plain;
-            SetFont(canvas, doc, plain);
-            y += canvas.TextHeight("Ag");
-        }
-        while (at < pieces.size()) {
-            const int start = left + (firstLine ? para.FirstIndent / kTwipsPerPixel : 0);
-            const int room = r.Right - start;
-            std::size_t end = at;
-            int width = 0, height = 0;
-            // Every line takes at least one piece.
-            while (end < pieces.size()) {
-                const Piece& p = pieces[end];
-                if (wordWrap && end > at && width + p.Width > room && p.Text != " ")
-                    break;
-                width += p.Width;
-                height = std::max(height, p.Height);
-                ++end;
-                if (p.Break)
-                    break;
-            }
-            int x = start;
-            if (para.Align == RtfAlign::Right)
-                x = std::max(start, r.Right - width);
-            else if (para.Align == RtfAlign::Center)
-                x = std::max(start, start + (room - width) / 2);
-            for (std::size_t i = at; i < end; ++i) {
-                const Piece& p = pieces[i];
-                SetFont(canvas, doc, *p.Run);
-                canvas.TextOut(x, y + height - p.Height, p.Text);
-                x += p.Width;
-            }
-            y += height;
-            at = end;
-            firstLine = false;
-            if (y > r.Bottom)
-                return y - r.Top;
-        }
-        y += para.SpaceAfter / kTwipsPerPixel;
-    }
-    return y - r.Top;
-}
-
-} // namespace korvan::gdip
 
 const TClassInfo& TRTFLabel::StaticClassInfo() {
     using T = TRTFLabel;
@@ -136,9 +40,31 @@ const TClassInfo& TRTFLabel::StaticClassInfo() {
     return info;
 }
 
-TRTFLabel::TRTFLabel(TComponent* owner) : TLabel(owner) {
+TRTFLabel::TRTFLabel(TComponent* owner) : TLabel(owner), richEdit_(new TRichEdit(this)) {
+    richEdit_->OnResizeRequest = [](TObject*, TRect) {};
+    // Hidden from the start, so that a label made in code (never Loaded)
+    // shows no rich edit on its parent while one is being filled.
+    richEdit_->SetVisible(false);
     SetAutoSize(false);
     SetCaption("");
+}
+
+TRTFLabel::~TRTFLabel() {
+    delete std::exchange(richEdit_, nullptr);
+}
+
+void TRTFLabel::Notification(TComponent* component, TOperation operation) {
+    TLabel::Notification(component, operation);
+    if (operation == opRemove && component == richEdit_)
+        richEdit_ = nullptr;
+}
+
+std::uint32_t TRTFLabel::GetVersionNr() const {
+    return korvan::gdip::PackVersion(1, 3, 1, 0);
+}
+
+std::string TRTFLabel::Version() const {
+    return korvan::gdip::VersionText(GetVersionNr());
 }
 
 void TRTFLabel::SetRichText(const std::string& value) {
@@ -148,36 +74,115 @@ void TRTFLabel::SetRichText(const std::string& value) {
 
 void TRTFLabel::SetRtfWordWrap(bool value) {
     wordWrap_ = value;
-    Invalidate();
+    if (Parent() && richEdit_ && !HasState(csLoading))
+        richEdit_->SetWordWrap(value);
 }
 
 void TRTFLabel::Loaded() {
     TLabel::Loaded();
+    if (richEdit_) {
+        richEdit_->SetVisible(false);
+        richEdit_->SetBounds(0, 0, 10, 10);
+        richEdit_->SetWordWrap(false);
+        richEdit_->SetBorderStyle(bsNone);
+    }
     SetCaption("");
+}
+
+bool TRTFLabel::ParentHasWindow() const {
+    return Parent() && Parent()->HandleAllocated();
 }
 
 void TRTFLabel::EndUpdate() {
     if (updateCount_ == 0)
         return;
     if (--updateCount_ == 0)
-        Repaint();
+        ShowRTF();
+}
+
+TRichEdit* TRTFLabel::GetRichEdit() {
+    if (!Parent() || !richEdit_)
+        return nullptr;
+    richEdit_->SetParent(Parent());
+    if (ParentHasWindow()) {
+        richEdit_->Clear();
+        richEdit_->SelAttributes()->Assign(richEdit_->DefAttributes());
+    }
+    return richEdit_;
+}
+
+void TRTFLabel::ShowRTF() {
+    if (!richEdit_ || !ParentHasWindow())
+        return;
+    Attached attached(*richEdit_, Parent());
+    CopyFromRichEdit(richEdit_);
+}
+
+void TRTFLabel::CopyFromRichEdit(TRichEdit* richEdit) {
+    if (!richEdit)
+        return;
+    // One character per byte of the stream.
+    SetRichText(richEdit->SaveToStream());
+    Repaint();
+}
+
+void TRTFLabel::CopyToRichEdit(TRichEdit* richEdit) {
+    if (!richEdit)
+        return;
+    richEdit->SetPlainText(false);
+    // Each character's byte back into the stream.
+    richEdit->LoadFromStream(richText_);
+}
+
+void TRTFLabel::Print(const std::string& caption) {
+    if (!Parent() || !richEdit_)
+        return;
+    Attached attached(*richEdit_, Parent());
+    if (!ParentHasWindow())
+        return;
+    CopyToRichEdit(richEdit_);
+    richEdit_->Print(caption);
+}
+
+void TRTFLabel::Render(TCanvas& canvas, const TRect& r) {
+    CopyToRichEdit(richEdit_);
+    const TPoint dpi = korvan::forms::CanvasResolution(canvas);
+    const int dpiX = dpi.X > 0 ? dpi.X : 96, dpiY = dpi.Y > 0 ? dpi.Y : 96;
+    richEdit_->SetColor(ColorToRGB(Transparent() && Parent() ? Parent()->Color() : Color()));
+    richEdit_->FormatRange(canvas, PageInTwips(r, dpiX, dpiY), dpiX, dpiY);
+}
+
+TRect TRTFLabel::PageInTwips(const TRect& r, int dpiX, int dpiY) {
+    const auto twips = [](int pixels, int dpi) { return int(Round(double(pixels) / dpi * 1440)); };
+    TRect page;
+    page.Left = twips(r.Left + 1, dpiX);
+    page.Top = twips(r.Top + 1, dpiY);
+    page.Right = page.Left + twips(r.Right - r.Left - 1, dpiX);
+    page.Bottom = page.Top + twips(r.Bottom - r.Top - 1, dpiY);
+    return page;
 }
 
 void TRTFLabel::PaintTo(TCanvas& canvas) {
-    const korvan::gdip::RtfDocument doc = korvan::gdip::ParseRtf(richText_);
-    korvan::gdip::RenderRtf(canvas, doc, Rect(1, 1, Width() - 1, Height() - 1), wordWrap_);
+    if (richEdit_)
+        Render(canvas, ClientRect());
 }
 
 void TRTFLabel::Paint() {
+    if (!Caption().empty())
+        SetCaption("");
     TLabel::Paint();
-    if (updateCount_ > 0 || painting_)
+    if (updateCount_ > 0 || !richEdit_ || painting_)
         return;
     painting_ = true;
-    try {
-        PaintTo(Canvas());
-    } catch (...) {
-        painting_ = false;
-        throw;
-    }
-    painting_ = false;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{painting_};
+    if (!ParentHasWindow())
+        return;
+    richEdit_->SetTransparent(true);
+    richEdit_->SetHeight(0);
+    TCanvas& canvas = Canvas();
+    canvas.SetBkMode(TRANSPARENT);
+    Render(canvas, Rect(0, 0, Width(), Height()));
 }

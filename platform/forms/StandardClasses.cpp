@@ -7,6 +7,7 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/GraphicsProperties.h"
 #include "platform/forms/Menus.h"
+#include "platform/forms/RichEdit.h"
 #include "platform/forms/StdCtrls.h"
 #include "platform/forms/Timer.h"
 
@@ -27,7 +28,8 @@ void RegisterStandardClasses() {
                                        &TPageControl::StaticClassInfo(),    &TTabSheet::StaticClassInfo(),
                                        &TMainMenu::StaticClassInfo(),       &TPopupMenu::StaticClassInfo(),
                                        &TMenuItem::StaticClassInfo(),       &TTimer::StaticClassInfo(),
-                                       &TDateTimePicker::StaticClassInfo(), &TSpeedButton::StaticClassInfo()})
+                                       &TDateTimePicker::StaticClassInfo(), &TSpeedButton::StaticClassInfo(),
+                                       &TRichEdit::StaticClassInfo()})
             RegisterClass(*info);
         return true;
     }();

@@ -1,5 +1,6 @@
 #include "controls/gdip/OfficeImage.h"
 #include "PictureTestSupport.h"
+#include "controls/gdip/ControlVersion.h"
 #include "controls/gdip/GDIPFill.h"
 #include "platform/gfx/Bitmap.h"
 #include "tests/support/gui/GuiHarness.h"
@@ -61,6 +62,15 @@ TEST_F(OfficeImageTest, EmptyPictureDrawsNothing) {
     target.Canvas().FillRect(Rect(0, 0, 128, 128));
     image.PaintImage(target.Canvas());
     EXPECT_EQ(target.Image().pixel(64, 64), 0xFFFFFFFFu);
+}
+
+TEST_F(OfficeImageTest, VersionComesFromTheVersionNumber) {
+    TAdvOfficeImage image(nullptr);
+    EXPECT_EQ(image.GetVersionNr(), 0x01010000u);
+    EXPECT_EQ(image.Version(), "1.1.0.0");
+    image.SetVersion("2.0.0.0");
+    EXPECT_EQ(image.Version(), "1.1.0.0");
+    EXPECT_EQ(korvan::gdip::VersionText(korvan::gdip::PackVersion(255, 0, 7, 12)), "255.0.7.12");
 }
 
 TEST_F(OfficeImageTest, HintInfoEmptinessAndAssign) {

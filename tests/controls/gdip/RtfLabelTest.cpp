@@ -1,156 +1,254 @@
+// The rich-text label: its hidden rich edit and update bracket, the capture
+// of a rich edit's document and its way back, the page it renders into,
+// its background, printing, and the picture it paints.
+
 #include "controls/gdip/RtfLabel.h"
+#include "platform/forms/ExtCtrls.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/LoadScope.h"
+#include "platform/forms/Printer.h"
 #include "platform/gfx/Bitmap.h"
 #include "tests/support/gui/GuiHarness.h"
 
 #include <gtest/gtest.h>
 
-using namespace korvan::gdip;
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+using korvan::forms::RtfDocument;
 
 namespace {
 
-// Every construct of the subset the label reads.
-const char* const kFixture =
-    "{\\rtf1\\ansi\\ansicpg936\\deff0"
-    "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1\\fnil\\fcharset134 SimSun;}}"
-    "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0\\blue128;}"
-    "{\\*\\generator Some Writer;}{\\stylesheet{\\s0 Normal;}}{\\info{\\title T}}"
-    "\\pard\\qc\\sb120\\sa60\\f0\\fs32\\b Title\\b0\\par"
-    "\\pard\\li720\\fi-360\\fs20 plain \\b bold\\b0  \\i italic\\i0  \\ul under\\ulnone  \\cf1 red\\cf0  "
-    "\\cf2 navy\\cf0\\line next\\tab tab \\{braces\\} back\\\\slash\\par"
-    "\\pard\\qr\\f1 \\'c4\\'e3\\'ba\\'c3 \\uc1\\u19990?\\u30028? \\unknownword42 end\\par"
-    "{\\pard\\qj\\plain\\fs24 group\\par}"
-    "after group\\par}";
+const char* const kSample =
+    "{\\rtf1\\ansi\\ansicpg936\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\fcharset134 WenQuanYi Micro "
+    "Hei;}}"
+    "{\\colortbl ;\\red192\\green0\\blue0;\\red0\\green0\\blue128;}"
+    "\\pard\\qc\\sa120\\fs28\\b Serial protocol help\\b0\\par"
+    "\\pard\\fs18 Frames start with \\b 0x10 0x02\\b0 , carry the \\i device ID\\i0  and a "
+    "\\cf1 check byte\\cf0 ; \\ul every\\ulnone  request waits for its reply before the next is "
+    "sent.\\par"
+    "\\pard\\li360\\cf2 Indented note in navy.\\cf0\\par"
+    "\\pard\\sb120\\f1\\fs20 \\'b4\\'ae\\'bf\\'da\\'d0\\'ad\\'d2\\'e9\\'b0\\'ef\\'d6\\'fa\\'a3\\'ba"
+    "\\uc1\\u24103?\\u22836?\\u20197?\\u32? 0x10 0x02 \\u24320?\\u22987?\\u12290?\\par"
+    "\\pard\\qr\\f0\\fs16 right aligned\\par}";
 
-TEST(RtfDocumentTest, ReadsEveryConstructOfTheSubset) {
-    const RtfDocument doc = ParseRtf(kFixture);
-    ASSERT_EQ(doc.Fonts.size(), 2u);
-    EXPECT_EQ(doc.Fonts.at(0).Name, "Arial");
-    EXPECT_EQ(doc.Fonts.at(1).Name, "SimSun");
-    EXPECT_EQ(doc.Fonts.at(1).Charset, 134);
-    ASSERT_EQ(doc.Colours.size(), 3u);
-    EXPECT_EQ(doc.Colours[0], clNone);
-    EXPECT_EQ(doc.Colours[1], clRed);
-    EXPECT_EQ(doc.Colours[2], clNavy);
-    EXPECT_EQ(doc.CodePage, 936);
-    ASSERT_EQ(doc.Paragraphs.size(), 5u);
+int Ink(const QImage& image, const TRect& r) {
+    int n = 0;
+    for (int y = std::max(r.Top, 0); y < std::min(r.Bottom, image.height()); ++y)
+        for (int x = std::max(r.Left, 0); x < std::min(r.Right, image.width()); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                ++n;
+    return n;
+}
 
-    const RtfParagraph& title = doc.Paragraphs[0];
-    EXPECT_EQ(title.Align, RtfAlign::Center);
-    EXPECT_EQ(title.SpaceBefore, 120);
-    EXPECT_EQ(title.SpaceAfter, 60);
-    ASSERT_EQ(title.Runs.size(), 1u);
-    EXPECT_TRUE(title.Runs[0].Bold);
-    EXPECT_EQ(title.Runs[0].HalfPoints, 32);
-
-    const RtfParagraph& body = doc.Paragraphs[1];
-    EXPECT_EQ(body.LeftIndent, 720);
-    EXPECT_EQ(body.FirstIndent, -360);
-    std::string bold, italic, under, red, navy;
-    for (const RtfRun& run : body.Runs) {
-        if (run.Bold)
-            bold += run.Text;
-        if (run.Italic)
-            italic += run.Text;
-        if (run.Underline)
-            under += run.Text;
-        if (run.Colour == 1)
-            red += run.Text;
-        if (run.Colour == 2)
-            navy += run.Text;
+class RtfLabelTest : public korvan::testing::GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        form = std::make_unique<TForm>(nullptr);
+        form->SetBounds(0, 0, 500, 400);
+        form->SetColor(clWhite);
+        korvan::forms::LoadScope scope(form.get());
+        label = scope.Place<TRTFLabel>(form.get(), "RTFLabel", 10, 10, 420, 230);
+        label->SetRtfWordWrap(true); // while loading: the rich edit keeps it off
+        scope.Finish();
     }
-    EXPECT_EQ(bold, "bold");
-    EXPECT_EQ(italic, "italic");
-    EXPECT_EQ(under, "under");
-    EXPECT_EQ(red, "red");
-    EXPECT_EQ(navy, "navy");
-
-    EXPECT_EQ(doc.PlainText(), "Title\n"
-                               "plain bold italic under red navy\nnext    tab {braces} back\\slash\n"
-                               "\xE4\xBD\xA0\xE5\xA5\xBD \xE4\xB8\x96\xE7\x95\x8C end\n"
-                               "group\n"
-                               "after group");
-    EXPECT_EQ(doc.Paragraphs[2].Align, RtfAlign::Right);
-    EXPECT_EQ(doc.Paragraphs[3].Align, RtfAlign::Justify);
-    // The group's \pard and \plain end with the group.
-    EXPECT_EQ(doc.Paragraphs[4].Align, RtfAlign::Right);
-    EXPECT_EQ(doc.Paragraphs[4].Runs[0].HalfPoints, 20);
-}
-
-TEST(RtfDocumentTest, SurvivesHostileInput) {
-    struct Case {
-        std::string text;
-        const char* plain;
-    };
-    const Case cases[] = {
-        {std::string(5000, '{') + "deep" + std::string(5000, '}') + "x", ""},
-        {"{\\rtf1 a}}}}}b\\par}", "ab"},
-        {"{\\rtf1\\fs99999999999999999 big\\cf-5 c\\u-4000000 d}",
-         "bigc\xEF\xBF\xBD"}, // a control word eats its space; \u eats one fallback
-        {"{\\rtf1\\'", ""},
-        {"{\\rtf1\\'g1 \\'4", "g1 \x04"},
-        {"{\\rtf1 " + std::string(100, 'w') + std::string("\\") + std::string(100, 'z') + " tail}", ""},
-        {"\\", ""},
-    };
-    for (const Case& c : cases) {
-        const RtfDocument doc = ParseRtf(c.text);
-        if (std::string(c.plain).size() > 0) {
-            EXPECT_EQ(doc.PlainText(), c.plain) << c.text.substr(0, 40);
-        }
-        for (const RtfParagraph& p : doc.Paragraphs)
-            for (const RtfRun& r : p.Runs) {
-                EXPECT_GE(r.HalfPoints, 2);
-                EXPECT_LE(r.HalfPoints, 400);
-                EXPECT_GE(r.Colour, 0);
-            }
+    void TearDown() override {
+        form.reset();
+        GuiTest::TearDown();
     }
+    // Fills the label's rich edit inside an update bracket.
+    void Fill(const std::string& text) {
+        label->BeginUpdate();
+        TRichEdit* edit = label->GetRichEdit();
+        ASSERT_NE(edit, nullptr);
+        edit->AppendText(text);
+        label->EndUpdate();
+    }
+    std::unique_ptr<TForm> form;
+    TRTFLabel* label = nullptr;
+};
+
+TEST_F(RtfLabelTest, VersionAndLoading) {
+    EXPECT_EQ(label->GetVersionNr(), 0x01030100u);
+    EXPECT_EQ(label->Version(), "1.3.1.0");
+    label->SetVersion("9.9.9.9");
+    EXPECT_EQ(label->Version(), "1.3.1.0");
+    EXPECT_EQ(label->Caption(), "");
+    EXPECT_FALSE(label->AutoSize());
+    EXPECT_EQ(label->UpdateCount(), 0);
+
+    // WordWrap set while loading stays in the label; the rich edit's is off
+    // until it is set again.
+    EXPECT_TRUE(label->RtfWordWrap());
+    TRichEdit* edit = label->GetRichEdit();
+    ASSERT_NE(edit, nullptr);
+    EXPECT_FALSE(edit->WordWrap());
+    EXPECT_FALSE(edit->Visible());
+    EXPECT_EQ(edit->BorderStyle(), bsNone);
+    EXPECT_EQ(edit->Width(), 10);
+    EXPECT_EQ(edit->Owner(), label);
+    label->SetRtfWordWrap(true);
+    EXPECT_TRUE(edit->WordWrap());
 }
 
-class RtfLabelTest : public korvan::testing::GuiTest {};
+// The outer EndUpdate captures what was filled in; an unmatched one does
+// nothing.
+TEST_F(RtfLabelTest, UpdateBracketsNestAndCaptureAtTheOuterEnd) {
+    ShowForm(form.get());
+    label->SetRichText("{\\rtf1 old\\par}");
+    label->EndUpdate(); // unmatched
+    EXPECT_EQ(label->UpdateCount(), 0);
+    EXPECT_EQ(label->RichText(), "{\\rtf1 old\\par}");
 
-TEST_F(RtfLabelTest, WordWrapSurvivesLoadingAndUpdatesNest) {
-    TRTFLabel label(nullptr);
-    label.SetRtfWordWrap(true);
-    label.Loaded();
-    EXPECT_TRUE(label.RtfWordWrap());
-    EXPECT_EQ(label.Caption(), "");
-    label.EndUpdate(); // unmatched: nothing
-    label.BeginUpdate();
-    label.BeginUpdate();
-    label.EndUpdate();
-    label.EndUpdate();
-    SUCCEED();
+    label->BeginUpdate();
+    label->BeginUpdate();
+    TRichEdit* edit = label->GetRichEdit();
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->Parent(), form.get());
+    EXPECT_EQ(edit->Text(), ""); // emptied for the caller
+    edit->AppendText("new text");
+    label->EndUpdate();
+    EXPECT_EQ(label->RichText(), "{\\rtf1 old\\par}");
+    EXPECT_EQ(edit->Parent(), form.get());
+    label->EndUpdate();
+    EXPECT_EQ(label->UpdateCount(), 0);
+    EXPECT_EQ(korvan::forms::ParseRtf(label->RichText()).PlainText(), "new text");
+    EXPECT_EQ(edit->Parent(), nullptr); // detached after the capture
 }
 
-TEST_F(RtfLabelTest, WrapsLinesToTheLabel) {
-    const RtfDocument doc = ParseRtf("{\\rtf1 one two three four five six seven eight nine ten\\par}");
-    TBitmap b(120, 200);
-    const int wrapped = RenderRtf(b.Canvas(), doc, Rect(1, 1, 119, 199), true);
-    const int single = RenderRtf(b.Canvas(), doc, Rect(1, 1, 119, 199), false);
-    EXPECT_GT(wrapped, 2 * single);
+// Without a parent there is no rich edit to fill and nothing to capture or
+// print; before the parent has a window nothing is captured either.
+TEST_F(RtfLabelTest, NoParentOrNoWindowDoesNothing) {
+    TRTFLabel orphan(nullptr);
+    EXPECT_EQ(orphan.GetRichEdit(), nullptr);
+    orphan.SetRichText("{\\rtf1 kept}");
+    orphan.ShowRTF();
+    orphan.Print("nothing");
+    EXPECT_EQ(orphan.RichText(), "{\\rtf1 kept}");
+
+    // A panel that no window holds has no window of its own yet.
+    TPanel bare(nullptr);
+    TRTFLabel onBare(nullptr);
+    onBare.SetParent(&bare);
+    ASSERT_FALSE(bare.HandleAllocated());
+    onBare.SetRichText("{\\rtf1 kept}");
+    TRichEdit* edit = onBare.GetRichEdit();
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->Parent(), &bare);
+    edit->AppendText("not captured");
+    onBare.ShowRTF();
+    EXPECT_EQ(onBare.RichText(), "{\\rtf1 kept}");
+    onBare.CopyFromRichEdit(nullptr);
+    onBare.CopyToRichEdit(nullptr);
+    EXPECT_EQ(onBare.RichText(), "{\\rtf1 kept}");
+    std::string pattern = (std::filesystem::temp_directory_path() / "korvan-rtflabel-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const std::filesystem::path dir = pattern;
+    Printer().PrintToFile((dir / "none.pdf").string());
+    onBare.Print("No window");
+    EXPECT_FALSE(std::filesystem::exists(dir / "none.pdf"));
+    Printer().PrintToFile({});
+    std::error_code ignored;
+    std::filesystem::remove_all(dir, ignored);
+    onBare.SetParent(nullptr);
 }
 
-TEST_F(RtfLabelTest, SamplePicture) {
-    TRTFLabel label(nullptr);
-    label.SetBounds(0, 0, 420, 230);
-    label.SetRtfWordWrap(true);
-    label.SetRichText(
-        "{\\rtf1\\ansi\\ansicpg936\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\fcharset134 WenQuanYi Micro "
-        "Hei;}}"
-        "{\\colortbl ;\\red192\\green0\\blue0;\\red0\\green0\\blue128;}"
-        "\\pard\\qc\\sa120\\fs28\\b Serial protocol help\\b0\\par"
-        "\\pard\\fs18 Frames start with \\b 0x10 0x02\\b0 , carry the \\i device ID\\i0  and a "
-        "\\cf1 check byte\\cf0 ; \\ul every\\ulnone  request waits for its reply before the next is "
-        "sent.\\par"
-        "\\pard\\li360\\cf2 Indented note in navy.\\cf0\\par"
-        "\\pard\\sb120\\f1\\fs20 \\'b4\\'ae\\'bf\\'da\\'d0\\'ad\\'d2\\'e9\\'b0\\'ef\\'d6\\'fa\\'a3\\'ba"
-        "\\uc1\\u24103?\\u22836?\\u20197?\\u32? 0x10 0x02 \\u24320?\\u22987?\\u12290?\\par"
-        "\\pard\\qr\\f0\\fs16 right aligned\\par}");
+// One character per byte of the stream; the stream is ASCII, so CJK text
+// and characters beyond the basic plane come back whole.
+TEST_F(RtfLabelTest, CopiesFromAndToRichEditsWithoutLosingCharacters) {
+    TRichEdit source(nullptr), target(nullptr);
+    source.AppendText(
+        "Chinese \xE9\x80\x9A\xE8\xAE\xAF\xE5\x8F\x82\xE6\x95\xB0, caf\xC3\xA9 \xF0\x9F\x98\x80\n");
+    source.SelAttributes()->SetStyle(fsBold);
+    source.AppendText("bold {line}");
+    const std::string stream = source.SaveToStream();
+    label->CopyFromRichEdit(&source);
+    EXPECT_EQ(label->RichText().size(), stream.size());
+    EXPECT_EQ(label->RichText(), stream);
+    for (const char c : label->RichText())
+        EXPECT_LT(static_cast<unsigned char>(c), 0x80u);
+
+    target.SetPlainText(true);
+    label->CopyToRichEdit(&target);
+    EXPECT_FALSE(target.PlainText());
+    EXPECT_EQ(target.Document(), source.Document());
+    EXPECT_EQ(target.Text(), source.Text());
+
+    // A stored document with raw 8-bit bytes reads them in its code page.
+    label->SetRichText("{\\rtf1\\ansi\\ansicpg936 \xC4\xE3\xBA\xC3\\par}");
+    label->CopyToRichEdit(&target);
+    EXPECT_EQ(target.Text(), "\xE4\xBD\xA0\xE5\xA5\xBD");
+}
+
+TEST_F(RtfLabelTest, RendersIntoTheTwipPageOfItsClientRectangle) {
+    EXPECT_EQ(TRTFLabel::PageInTwips(Rect(0, 0, 630, 1400), 96, 96), Rect(15, 15, 9450, 21000));
+    EXPECT_EQ(TRTFLabel::PageInTwips(Rect(0, 0, 630, 1400), 150, 150), Rect(10, 10, 6048, 13440));
+    // 1.5 twips round to the even 2, 4.5 to 4.
+    EXPECT_EQ(TRTFLabel::PageInTwips(Rect(0, 0, 4, 4), 960, 320), Rect(2, 4, 6, 18));
+}
+
+TEST_F(RtfLabelTest, BackgroundIsTheColourOrTheParentsWhenTransparent) {
+    ShowForm(form.get());
     TBitmap b(420, 230);
-    b.Canvas().Brush().SetColor(clWhite);
-    b.Canvas().FillRect(Rect(0, 0, 420, 230));
-    label.PaintTo(b.Canvas());
-    korvan::testing::SavePng(b.Image(), "rtf_label_sample");
-    SUCCEED();
+    form->SetColor(clYellow);
+    label->SetTransparent(false);
+    label->SetColor(clWhite);
+    label->PaintTo(b.Canvas());
+    EXPECT_EQ(label->GetRichEdit()->Color(), clWhite);
+    label->SetTransparent(true);
+    label->PaintTo(b.Canvas());
+    EXPECT_EQ(label->GetRichEdit()->Color(), clYellow);
+    form->SetColor(clBtnFace);
+    label->PaintTo(b.Canvas());
+    EXPECT_EQ(label->GetRichEdit()->Color(), ColorToRGB(clBtnFace));
+}
+
+TEST_F(RtfLabelTest, PrintsItsDocument) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "korvan-rtflabel-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const std::filesystem::path dir = pattern;
+    label->SetRichText(kSample);
+    ShowForm(form.get());
+    Printer().PrintToFile((dir / "help.pdf").string());
+    label->Print("Protocol help");
+    EXPECT_TRUE(std::filesystem::exists(dir / "help.pdf"));
+    EXPECT_EQ(Printer().Title(), "Protocol help");
+    EXPECT_EQ(Printer().PageNumber(), 1);
+    EXPECT_EQ(label->GetRichEdit()->Parent(), form.get()); // GetRichEdit parents it
+    Printer().PrintToFile({});
+    std::error_code ignored;
+    std::filesystem::remove_all(dir, ignored);
+}
+
+// Painted on its form: the document shows, the rich edit stays detached,
+// and an open update paints the label's own part only.
+TEST_F(RtfLabelTest, PaintsTheDocumentOnItsForm) {
+    label->SetRichText(kSample);
+    label->SetTransparent(true);
+    ShowForm(form.get());
+    QImage shown = korvan::testing::Grab(form.get());
+    korvan::testing::SavePng(shown.copy(10, 10, 420, 230), "rtf_label_sample");
+    EXPECT_GT(Ink(shown, Rect(10, 10, 430, 240)), 500);
+    EXPECT_EQ(Ink(shown, Rect(10, 10, 11, 240)), 0); // the one-pixel inset
+    EXPECT_EQ(form->ControlCount(), 1);
+
+    label->BeginUpdate();
+    label->Invalidate();
+    ProcessEvents();
+    shown = korvan::testing::Grab(form.get());
+    EXPECT_EQ(Ink(shown, Rect(10, 10, 430, 240)), 0);
+    // The rich edit still holds the document it last rendered, and the
+    // outer EndUpdate captures that.
+    label->EndUpdate();
+    EXPECT_EQ(korvan::forms::ParseRtf(label->RichText()), korvan::forms::ParseRtf(kSample));
+    ProcessEvents();
+    EXPECT_GT(Ink(korvan::testing::Grab(form.get()), Rect(10, 10, 430, 240)), 500);
+
+    label->SetRichText({}); // an empty document renders nothing
+    ProcessEvents();
+    EXPECT_EQ(Ink(korvan::testing::Grab(form.get()), Rect(10, 10, 430, 240)), 0);
 }
 
 } // namespace

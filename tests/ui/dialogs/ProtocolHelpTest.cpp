@@ -6,6 +6,7 @@
 #include "ui/dialogs/FRs232Code.h"
 #include "ui/dialogs/FRs232CodeEnglish.h"
 
+#include "platform/forms/RtfRender.h"
 #include "platform/forms/VirtualKeys.h"
 #include "platform/gfx/Bitmap.h"
 #include "resources/help/HelpDocuments.h"
@@ -39,19 +40,19 @@ TEST_F(ProtocolHelpTest, TheTextStaysBetweenThePictures) {
     for (Rs232HelpForm* form :
          {static_cast<Rs232HelpForm*>(english.get()), static_cast<Rs232HelpForm*>(chinese.get())}) {
         SCOPED_TRACE(form->Name());
-        const gdip::RtfDocument document = gdip::ParseRtf(form->RTFLabel->RichText());
+        const forms::RtfDocument document = forms::ParseRtf(form->RTFLabel->RichText());
         ASSERT_GE(document.Paragraphs.size(), 20u);
         TBitmap scratch;
         scratch.SetSize(700, 1500);
         const TRect area{0, 0, 700, 100000};
         auto heightOf = [&](std::size_t paragraphs) {
-            gdip::RtfDocument part = document;
+            forms::RtfDocument part = document;
             part.Paragraphs.resize(paragraphs);
-            return gdip::RenderRtf(scratch.Canvas(), part, area, false);
+            return forms::RenderRtf(scratch.Canvas(), part, area, false);
         };
         const int origin = form->RTFLabel->Top() + 1;
         for (std::size_t p = 0; p < document.Paragraphs.size(); ++p) {
-            const gdip::RtfParagraph& paragraph = document.Paragraphs[p];
+            const forms::RtfParagraph& paragraph = document.Paragraphs[p];
             const int top = origin + heightOf(p) + paragraph.SpaceBefore / 15;
             const int bottom = origin + heightOf(p + 1) - paragraph.SpaceAfter / 15;
             for (const TAdvOfficeImage* image : form->AdvOfficeImage)
@@ -69,7 +70,7 @@ TEST_F(ProtocolHelpTest, TheTextStaysBetweenThePictures) {
     }
     EXPECT_EQ(english->AdvOfficeImage[0]->Top(), 72);
     EXPECT_EQ(english->AdvOfficeImage[9]->Top(), 1427);
-    EXPECT_NE(gdip::ParseRtf(chinese->RTFLabel->RichText()).PlainText().find("\u901a\u8baf\u53c2\u6570"),
+    EXPECT_NE(forms::ParseRtf(chinese->RTFLabel->RichText()).PlainText().find("\u901a\u8baf\u53c2\u6570"),
               std::string::npos);
 }
 

@@ -1,7 +1,7 @@
 // The rich-text reader: a tokenizer over the bytes and a stack of group
 // states (character and paragraph formatting, destination, fallback count).
 
-#include "controls/gdip/RtfDocument.h"
+#include "platform/forms/RtfDocument.h"
 
 #include "platform/text/AnsiText.h"
 
@@ -10,7 +10,7 @@
 #include <cctype>
 #include <optional>
 
-namespace korvan::gdip {
+namespace korvan::forms {
 
 namespace {
 
@@ -71,6 +71,9 @@ private:
     void FlushBytes();
     void EndParagraph();
     void CloseGroup();
+    // A high surrogate not followed by its low half stands for U+FFFD.
+    void DropHighSurrogate();
+    void Unicode(int code);
     korvan::text::AnsiCodePage PageOfFont() const;
 
     std::string_view in_;
@@ -80,10 +83,12 @@ private:
     RtfDocument doc_;
     RtfParagraph paragraph_;
     std::string pendingBytes_;
-    int skipFallback_ = 0;  // characters still to skip after \u
-    bool newGroup_ = false; // the last token opened a group (for \*)
+    int skipFallback_ = 0;            // characters still to skip after \u
+    std::uint32_t highSurrogate_ = 0; // waiting for the low half of a pair
+    bool newGroup_ = false;           // the last token opened a group (for \*)
     int fontEntry_ = 0;
     std::string fontName_;
+    bool fontNameTaking_ = false; // the last byte offered joined the name
     std::array<int, 3> colour_{0, 0, 0};
     bool colourSet_ = false;
 };
@@ -105,9 +110,41 @@ void Reader::FlushBytes() {
     Text(korvan::text::FromAnsi(bytes, PageOfFont()));
 }
 
+void Reader::DropHighSurrogate() {
+    if (highSurrogate_ == 0)
+        return;
+    highSurrogate_ = 0;
+    Text("\xEF\xBF\xBD");
+}
+
+void Reader::Unicode(int n) {
+    const int code = n < 0 ? n + 65536 : n;
+    if (code < 0 || code > 0xFFFF) {
+        DropHighSurrogate();
+        Text("\xEF\xBF\xBD");
+        return;
+    }
+    const auto unit = std::uint32_t(code);
+    if (unit >= 0xD800 && unit <= 0xDBFF) {
+        DropHighSurrogate();
+        highSurrogate_ = unit;
+        return;
+    }
+    std::uint32_t cp = unit;
+    if (unit >= 0xDC00 && unit <= 0xDFFF && highSurrogate_ != 0) {
+        cp = 0x10000 + ((highSurrogate_ - 0xD800) << 10) + (unit - 0xDC00);
+        highSurrogate_ = 0;
+    }
+    DropHighSurrogate();
+    std::string utf8;
+    AppendUtf8(utf8, cp);
+    Text(utf8);
+}
+
 void Reader::Text(std::string_view utf8) {
     if (excessDepth_ > 0)
         return;
+    DropHighSurrogate();
     GroupState& s = State();
     switch (s.Dest) {
     case Destination::Skip:
@@ -117,8 +154,13 @@ void Reader::Text(std::string_view utf8) {
             if (ch == ';') {
                 doc_.Fonts[fontEntry_].Name = fontName_;
                 fontName_.clear();
-            } else if (fontName_.size() < 64) {
+            } else if (fontName_.size() < 64 ||
+                       (fontNameTaking_ && (static_cast<unsigned char>(ch) & 0xC0) == 0x80)) {
+                // Names end at 64 bytes, never inside a character.
                 fontName_ += ch;
+                fontNameTaking_ = true;
+            } else {
+                fontNameTaking_ = false;
             }
         }
         return;
@@ -157,6 +199,7 @@ void Reader::Byte(char byte) {
 
 void Reader::EndParagraph() {
     FlushBytes();
+    DropHighSurrogate();
     GroupState& s = State();
     if (excessDepth_ > 0 || s.Dest != Destination::Text)
         return;
@@ -171,6 +214,7 @@ void Reader::EndParagraph() {
 
 void Reader::CloseGroup() {
     FlushBytes();
+    DropHighSurrogate();
     if (excessDepth_ > 0) {
         --excessDepth_;
         return;
@@ -259,10 +303,7 @@ void Reader::Word(const std::string& word, std::optional<int> arg) {
         s.FallbackCount = std::clamp(n, 0, 10);
     } else if (word == "u") {
         FlushBytes();
-        const int code = n < 0 ? n + 65536 : n;
-        std::string utf8;
-        AppendUtf8(utf8, code >= 0 && code <= 0xFFFF ? std::uint32_t(code) : 0xFFFDu);
-        Text(utf8);
+        Unicode(n);
         skipFallback_ = s.FallbackCount;
     } else if (word == "emdash" || word == "endash") {
         Text(word == "emdash" ? "\xE2\x80\x94" : "\xE2\x80\x93");
@@ -395,6 +436,7 @@ RtfDocument Reader::Read() {
         }
     }
     FlushBytes();
+    DropHighSurrogate();
     if (!paragraph_.Runs.empty())
         EndParagraph();
     return std::move(doc_);
@@ -417,4 +459,4 @@ RtfDocument ParseRtf(std::string_view bytes) {
     return Reader(bytes).Read();
 }
 
-} // namespace korvan::gdip
+} // namespace korvan::forms
