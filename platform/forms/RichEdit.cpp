@@ -82,7 +82,8 @@ TRichEdit::~TRichEdit() = default;
 
 void TRichEdit::Changed() {
     Invalidate();
-    if (!OnResizeRequest)
+    // A hidden rich edit (one that only renders elsewhere) is not measured.
+    if (!OnResizeRequest || !Visible())
         return;
     TBitmap scratch(1, 1);
     korvan::forms::RtfRenderOptions options;

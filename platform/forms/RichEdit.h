@@ -43,7 +43,8 @@ private:
     int charset_ = 0;
 };
 
-// The rectangle the document would need at the control's width.
+// The rectangle the document would need at the control's width, raised
+// after each change of the document while the control is visible.
 using TRichEditResizeEvent = std::function<void(TObject* sender, TRect rect)>;
 
 class TRichEdit : public TCustomControl {

@@ -3,8 +3,11 @@
 // its background, printing, and the picture it paints.
 
 #include "controls/gdip/RtfLabel.h"
+#include "controls/gdip/GdipClasses.h"
+#include "controls/gdip/OfficeImage.h"
 #include "platform/forms/ExtCtrls.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/FormText.h"
 #include "platform/forms/LoadScope.h"
 #include "platform/forms/Printer.h"
 #include "platform/gfx/Bitmap.h"
@@ -249,6 +252,41 @@ TEST_F(RtfLabelTest, PaintsTheDocumentOnItsForm) {
     label->SetRichText({}); // an empty document renders nothing
     ProcessEvents();
     EXPECT_EQ(Ink(korvan::testing::Grab(form.get()), Rect(10, 10, 430, 240)), 0);
+}
+
+} // namespace
+
+namespace {
+
+// The document, its word wrap and the office images' hint info live in the
+// form text; Version and the hidden rich edit do not.
+TEST_F(RtfLabelTest, StreamsWithItsForm) {
+    korvan::gdip::RegisterGdipClasses();
+    form->SetName("HelpForm");
+    const std::string document = std::string("{\\rtf1 caf\xE9 \x01\x7F line\\par}\r\n");
+    label->SetRichText(document);
+    auto* image = new TAdvOfficeImage(form.get());
+    image->SetName("AdvOfficeImage1");
+    image->SetParent(form.get());
+    image->OfficeHint()->SetTitle("Packet table");
+    ShowForm(form.get());
+    ASSERT_NE(label->GetRichEdit(), nullptr); // parented while the form is written
+
+    const std::string text = korvan::forms::WriteComponentText(form.get());
+    EXPECT_EQ(text.find("Version"), std::string::npos) << text;
+    EXPECT_EQ(text.find("TRichEdit"), std::string::npos) << text;
+    EXPECT_NE(text.find("WordWrap = True"), std::string::npos) << text;
+    EXPECT_NE(text.find("OfficeHint.Title = 'Packet table'"), std::string::npos) << text;
+
+    TForm target(nullptr);
+    korvan::forms::ReadComponentText(text, &target);
+    auto* read = dynamic_cast<TRTFLabel*>(target.FindComponent("RTFLabel"));
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->RichText(), document);
+    EXPECT_TRUE(read->RtfWordWrap());
+    auto* readImage = dynamic_cast<TAdvOfficeImage*>(target.FindComponent("AdvOfficeImage1"));
+    ASSERT_NE(readImage, nullptr);
+    EXPECT_EQ(readImage->OfficeHint()->Title(), "Packet table");
 }
 
 } // namespace

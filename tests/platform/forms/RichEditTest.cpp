@@ -145,6 +145,9 @@ TEST_F(RichEditTest, RequestsTheSizeOfItsContent) {
     EXPECT_EQ(requests[0].Width(), 200);
     EXPECT_GT(requests[0].Height(), 5);
     EXPECT_NEAR(requests[1].Height(), 3 * requests[0].Height(), 3);
+    edit.SetVisible(false);
+    edit.AppendText(" more");
+    EXPECT_EQ(requests.size(), 2u);
 }
 
 TEST_F(RichEditTest, ShowsItsDocumentInItsWindow) {
