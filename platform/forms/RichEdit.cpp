@@ -12,7 +12,6 @@
 
 using korvan::forms::ClassBuilder;
 using korvan::forms::RtfDocument;
-using korvan::forms::RtfParagraph;
 using korvan::forms::RtfRun;
 
 namespace korvan::forms {
