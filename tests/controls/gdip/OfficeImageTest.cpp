@@ -55,6 +55,28 @@ TEST_F(OfficeImageTest, PlacesThePicture) {
     korvan::testing::SavePng(Painted(600, 80, true, false), "office_image_centred");
 }
 
+// A picture wider than the box is cut evenly on both sides: its middle shows.
+TEST_F(OfficeImageTest, AWiderPictureShowsItsMiddle) {
+    constexpr QRgb kEdge = 0xFFC02020u;
+    for (const int width : {700, 701}) {
+        // 35 edge columns on each side (36 on the right of the odd one).
+        QImage wide(width, 80, QImage::Format_ARGB32);
+        wide.fill(kPicture);
+        for (int y = 0; y < 80; ++y)
+            for (int x = 0; x < width; ++x)
+                if (x < 35 || x >= 665)
+                    wide.setPixel(x, y, kEdge);
+        TAdvOfficeImage image(nullptr);
+        image.SetBounds(0, 0, 630, 99);
+        image.Picture()->LoadFromStream(PngFile(wide));
+        TBitmap target(630, 99);
+        image.PaintImage(target.Canvas());
+        // x = (630 - width) div 2: -35 for both, toward zero.
+        EXPECT_EQ(target.Image().pixel(0, 40), kPicture) << width;
+        EXPECT_EQ(target.Image().pixel(629, 40), kPicture) << width;
+    }
+}
+
 TEST_F(OfficeImageTest, EmptyPictureDrawsNothing) {
     TAdvOfficeImage image(nullptr);
     TBitmap target(128, 128);
