@@ -219,7 +219,9 @@ void TRichEdit::Print(const std::string& caption) {
     printer.BeginDoc();
     try {
         korvan::forms::RtfRenderOptions options;
-        options.WordWrap = wordWrap_;
+        // Paper does not scroll: lines wrap at its width whatever WordWrap
+        // says, or their ends would be lost.
+        options.WordWrap = true;
         options.DpiX = printer.DpiX();
         options.DpiY = printer.DpiY();
         options.WholeLines = true;

@@ -90,7 +90,7 @@ public:
     // device pixels.
     int FormatRange(TCanvas& canvas, const TRect& twips, int dpiX, int dpiY);
     // Prints the document on the program's printer under that title, page
-    // after page at the printer's width.
+    // after page, its lines wrapped at the paper's width.
     void Print(const std::string& caption);
 
     TRichEditResizeEvent OnResizeRequest;

@@ -192,6 +192,16 @@ TEST_F(RichEditTest, PrintsPageAfterPage) {
     edit.LoadFromStream("{\\rtf1 one line\\par}");
     edit.Print("Short");
     EXPECT_EQ(Printer().PageNumber(), 1);
+
+    // One long paragraph without word wrap still wraps on paper: no text
+    // runs off the page's edge.
+    std::string words = "{\\rtf1\\fs24 ";
+    for (int i = 0; i < 6000; ++i)
+        words += "word ";
+    edit.SetWordWrap(false);
+    edit.LoadFromStream(words + "\\par}");
+    edit.Print("Long paragraph");
+    EXPECT_GE(Printer().PageNumber(), 2);
     Printer().PrintToFile({});
     std::error_code ignored;
     std::filesystem::remove_all(dir, ignored);
