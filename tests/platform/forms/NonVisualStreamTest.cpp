@@ -133,4 +133,32 @@ TEST_F(NonVisualStream, ComponentsABuilderMadeAreReusedNotDoubled) {
     EXPECT_EQ(timers, 1);
 }
 
+TEST_F(NonVisualStream, ComponentsInOddPlacesReadWithoutHarm) {
+    // A timer inside a panel and a menu item outside any menu: the timer
+    // ends up owned by the form and is written at the form's level again;
+    // the stray item holds nothing and is not written.
+    const char* text = "object fmOdd: TForm\n"
+                       "  object pnl: TPanel\n"
+                       "    object tmInside: TTimer\n"
+                       "      Interval = 50\n"
+                       "    end\n"
+                       "    object miStray: TMenuItem\n"
+                       "      Caption = 'x'\n"
+                       "    end\n"
+                       "  end\n"
+                       "end\n";
+    TForm form(nullptr);
+    korvan::forms::ReadComponentText(text, &form);
+    auto* timer = Find<TTimer>(&form, "tmInside");
+    ASSERT_NE(timer, nullptr);
+    EXPECT_EQ(timer->Interval(), 50u);
+    auto* stray = Find<TMenuItem>(&form, "miStray");
+    ASSERT_NE(stray, nullptr);
+    EXPECT_EQ(stray->Parent(), nullptr);
+    const std::string again = korvan::forms::WriteComponentText(&form);
+    // One level in: a child of the form, no longer of the panel.
+    EXPECT_NE(again.find("\n  object tmInside: TTimer"), std::string::npos) << again;
+    EXPECT_EQ(again.find("miStray"), std::string::npos) << again;
+}
+
 } // namespace
