@@ -45,6 +45,8 @@ const TClassInfo& TRzShapeButton::StaticClassInfo() {
             .Default(0)
             .Property("CaptionY", &S::CaptionY, &S::SetCaptionY)
             .Default(0)
+            // The caption is stored with the button.
+            .Property("Caption", &S::Text, &S::SetText)
             .Build();
     return info;
 }

@@ -245,6 +245,7 @@ TEST_F(ShapeButton, TheFormKeepsTheStateImages) {
     EXPECT_EQ(read->BitmapDown()->Image().convertToFormat(QImage::Format_RGB32),
               s->BitmapDown()->Image().convertToFormat(QImage::Format_RGB32));
     EXPECT_EQ(read->CaptionPosition(), cpXY);
+    EXPECT_EQ(read->Caption(), "Preset");
     EXPECT_EQ(read->Width(), 34);
     // The mask after loading: opaque in the source or in the up image.
     EXPECT_TRUE(read->PtInMask(7, 10));
