@@ -10,6 +10,8 @@
 #include "platform/forms/Screen.h"
 #include "platform/forms/WinControl.h"
 
+#include <algorithm>
+
 using korvan::forms::ClassBuilder;
 
 const TClassInfo& TRzShapeButton::StaticClassInfo() {
@@ -43,6 +45,8 @@ const TClassInfo& TRzShapeButton::StaticClassInfo() {
             .Default(0)
             .Property("CaptionY", &S::CaptionY, &S::SetCaptionY)
             .Default(0)
+            // The caption is stored with the button.
+            .Property("Caption", &S::Text, &S::SetText)
             .Build();
     return info;
 }
@@ -172,10 +176,12 @@ void TRzShapeButton::Loaded() {
     const TColor key = bitmap_.TransparentColor();
     TBitmap mask = korvan::panels::CreateMask(bitmap_, key);
     const TBitmap up = korvan::panels::CreateMask(bitmapUp_, key);
+    // Where the stored image does not reach, the source alone decides.
     QImage& m = mask.Image();
-    for (int y = 0; y < m.height(); ++y)
-        for (int x = 0; x < m.width(); ++x)
-            if (x >= up.Width() || y >= up.Height() || (up.Image().pixel(x, y) & 0xFFFFFFu) == 0)
+    const int w = std::min(m.width(), up.Width()), h = std::min(m.height(), up.Height());
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if ((up.Image().pixel(x, y) & 0xFFFFFFu) == 0)
                 m.setPixel(x, y, 0xFF000000u);
     hitTestMask_ = std::make_unique<TBitmap>(std::move(mask));
 }
@@ -278,16 +284,18 @@ void TRzShapeButton::MouseDown(TMouseButton button, TShiftState shift, int x, in
 void TRzShapeButton::MouseMove(TShiftState shift, int x, int y) {
     TGraphicControl::MouseMove(shift, x, y);
     const bool over = PtInMask(x, y);
-    if (!over) {
-        // Off the shape: no hint, and the plain cursor.
-        if (preciseShowHint_ && !prevShowHintSaved_) {
+    if (preciseShowHint_ && !over) {
+        // Off the shape: no hint.
+        if (!prevShowHintSaved_) {
             prevShowHintSaved_ = true;
             prevShowHint_ = ShowHint();
             prevParentShowHint_ = ParentShowHint();
             SetParentShowHint(false);
             SetShowHint(false);
         }
-        if (preciseClick_ && !prevCursorSaved_) {
+    } else if (preciseClick_ && !over) {
+        // Off the shape: the plain cursor.
+        if (!prevCursorSaved_) {
             prevCursorSaved_ = true;
             prevCursor_ = Cursor();
             SetCursor(crDefault);

@@ -54,6 +54,8 @@ public:
     bool PtInMask(int x, int y) const;
     const TBitmap* HitTestMask() const { return hitTestMask_.get(); }
 
+    // The source bitmap's palette.
+    HPALETTE GetPalette() const override { return bitmap_.Palette(); }
     bool HitTest(int x, int y) const override;
     void SetBounds(int left, int top, int width, int height) override;
     void Loaded() override;

@@ -13,9 +13,28 @@ bool Is(const QImage& image, int x, int y, QRgb rgb) {
 }
 } // namespace
 
+HPALETTE CopyPalette(HPALETTE palette) {
+    if (!palette)
+        return {};
+    korvan::gfx::PaletteStore& store = korvan::gfx::Palettes();
+    const int count = store.EntryCount(palette);
+    if (count <= 0)
+        throw Exception("Invalid palette in CopyPalette");
+    TLogPalette copy;
+    copy.palVersion = 0x300;
+    copy.palPalEntry.resize(std::size_t(count));
+    if (store.GetEntries(palette, 0, copy.palPalEntry) != count)
+        throw Exception("Cannot get palette entries in CopyPalette");
+    const HPALETTE made = store.CreatePalette(copy);
+    if (!made)
+        throw EOutOfResources("Cannot create palette in CopyPalette");
+    return made;
+}
+
 TBitmap CreateMask(const TBitmap& bitmap, TColor color) {
     const int w = bitmap.Width(), h = bitmap.Height();
     TBitmap mask(w, h);
+    mask.SetMonochrome(true);
     const QRgb key = Rgb(color);
     const QImage& in = bitmap.Image();
     QImage& out = mask.Image();
@@ -67,6 +86,7 @@ std::vector<TPoint> RingOffsets(int i, int side) {
 
 TBitmap BuildStateImage(const TBitmap& source, TButtonState state, const ShapeRings& rings) {
     TBitmap dest(source);
+    dest.SetPalette(CopyPalette(source.Palette()));
     const TColor transparent = source.TransparentColor();
     const bool down = state == bsDown;
     const int count = std::min(rings.BevelWidth, 2) + (rings.Border ? 1 : 0);

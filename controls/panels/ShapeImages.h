@@ -2,7 +2,8 @@
 // The pictures of a shaped button, made from one source bitmap whose
 // transparent colour marks what lies outside the shape: masks, the
 // offsets of each bevel ring, and the up and down images with their bevel
-// and border rings grown around the shape.
+// and border rings grown around the shape; and the copy of a picture's
+// palette that each image made from it takes along.
 
 #include "controls/panels/BmpButton.h"
 #include "platform/gfx/Bitmap.h"
@@ -11,7 +12,16 @@
 
 namespace korvan::panels {
 
-// White where `bitmap` has `color`, black elsewhere; the same size.
+// A new palette with the entries of `palette` (version 0x300); none for
+// none. The caller owns the copy. Raises Exception "Invalid palette in
+// CopyPalette" when the entry count cannot be read, "Cannot get palette
+// entries in CopyPalette" when fewer entries come back, and
+// EOutOfResources "Cannot create palette in CopyPalette" when no copy can
+// be made.
+HPALETTE CopyPalette(HPALETTE palette);
+
+// A monochrome bitmap of the same size: white where `bitmap` has `color`,
+// black elsewhere.
 TBitmap CreateMask(const TBitmap& bitmap, TColor color);
 // Black exactly at the pixels that are `transparent` in `current` and have
 // a pixel of `source` that is not transparent at one of `offsets` back.
@@ -30,7 +40,8 @@ struct ShapeRings {
 };
 
 // `source` with its rings: light top-left and dark bottom-right when up;
-// exchanged, and without the outermost bottom-right part, when down.
+// exchanged, and without the outermost bottom-right part, when down. The
+// image has a palette of its own, a copy of the source's.
 TBitmap BuildStateImage(const TBitmap& source, TButtonState state, const ShapeRings& rings);
 
 } // namespace korvan::panels

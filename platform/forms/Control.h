@@ -18,6 +18,7 @@
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/Color.h"
 #include "platform/gfx/GraphicsObjects.h"
+#include "platform/gfx/Palette.h"
 
 #include <cstdint>
 #include <memory>
@@ -148,6 +149,10 @@ public:
     // Runs one paint into the surface: the parent's image first when the
     // control is not opaque, then Paint.
     void PaintSurface();
+    // The palette a palette-based display would realise for the control;
+    // none unless the control shows a picture that has one. Our surfaces
+    // are true colour and realise nothing.
+    virtual HPALETTE GetPalette() const { return {}; }
 
     // --- mouse capture ---
     bool MouseCapture() const;

@@ -272,6 +272,13 @@ void TCustomForm::Loaded() {
         OnCreate(this);
 }
 
+void TCustomForm::GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) {
+    TWinControl::GetChildren(proc, root);
+    // The component rule: when this form is the root, what it owns without
+    // a parent to hold it.
+    TComponent::GetChildren(proc, root);
+}
+
 void TCustomForm::Show() {
     SetVisible(true);
     BringToFront();

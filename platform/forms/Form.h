@@ -111,6 +111,10 @@ public:
     TCloseQueryEvent OnCloseQuery;
 
     void Loaded() override;
+    // Streaming: the controls the form holds, then, as the root of the
+    // stream, the components it owns that are no controls (timers, menus,
+    // dialogs) in creation order.
+    void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) override;
 
 protected:
     QWidget* CreateWidget() override;

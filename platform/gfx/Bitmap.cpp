@@ -31,7 +31,15 @@ void TBitmap::CopyPixelsFrom(const TBitmap& other) {
     transparentMode_ = other.transparentMode_;
     transparentColor_ = other.transparentColor_;
     transparent_ = other.transparent_;
+    palette_ = other.palette_;
     Attach();
+}
+
+void TBitmap::SetPalette(HPALETTE palette) {
+    if (palette == Palette())
+        return;
+    palette_ = palette ? std::make_shared<korvan::gfx::OwnedPalette>(palette) : nullptr;
+    Changed();
 }
 
 void TBitmap::Attach() {
@@ -107,6 +115,7 @@ void TBitmap::LoadFromBytes(std::span<const std::uint8_t> bytes) {
                    : bits == 8  ? pf8bit
                    : bits == 32 ? pf32bit
                                 : pf24bit;
+    palette_.reset(); // a new picture comes without the old one's palette
     Attach();
     Changed();
 }
@@ -134,6 +143,7 @@ void TBitmap::AssignImage(const QImage& img) {
         image_ = std::move(flat);
     }
     pixelFormat_ = pfDevice;
+    palette_.reset();
     Attach();
     Changed();
 }

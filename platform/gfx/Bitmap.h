@@ -3,6 +3,9 @@
 
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/Graphic.h"
+#include "platform/gfx/Palette.h"
+
+#include <memory>
 
 enum TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit, pfCustom };
 enum TTransparentMode { tmAuto, tmFixed };
@@ -50,6 +53,12 @@ public:
         transparentMode_ = tmFixed;
     }
 
+    // The bitmap's logical palette (none for none). Copies of a bitmap
+    // share it; setting one hands the handle to the bitmap, which deletes
+    // the palette it had unless it is the same.
+    HPALETTE Palette() const { return palette_ ? palette_->Get() : HPALETTE{}; }
+    void SetPalette(HPALETTE palette);
+
 private:
     void Attach();
     // The image and its format and transparency, a copy of the other's.
@@ -59,4 +68,5 @@ private:
     TPixelFormat pixelFormat_ = pfDevice;
     TTransparentMode transparentMode_ = tmAuto;
     TColor transparentColor_ = clDefault;
+    std::shared_ptr<korvan::gfx::OwnedPalette> palette_;
 };

@@ -4,7 +4,9 @@
 
 #include "controls/panels/FrameController.h"
 #include "controls/panels/Panel.h"
+#include "controls/panels/PanelClasses.h"
 #include "controls/panels/RegIniFile.h"
+#include "platform/forms/FormText.h"
 #include "platform/forms/StdCtrls.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/gui/GuiHarness.h"
@@ -115,6 +117,36 @@ TEST_F(FrameController, APanelTakesTheFrameWhenTheControllerShowsIt) {
     EXPECT_EQ(p->Color(), clWhite);
     delete fc;
     EXPECT_EQ(p->FrameController(), nullptr);
+}
+
+TEST_F(FrameController, AStoredFormKeepsItsControllerAndThePanelsLink) {
+    korvan::panels::RegisterPanelClasses();
+    TForm form(nullptr);
+    form.SetName("fmFramed");
+    auto* p = new TRzPanel(&form);
+    p->SetName("pnlFramed");
+    p->SetParent(&form);
+    auto* fc = new TRzFrameController(&form);
+    fc->SetName("fcMain");
+    p->SetFrameController(fc);
+    fc->BeginUpdate();
+    fc->SetFrameVisible(true);
+    fc->SetFrameStyle(fsFlatBold);
+    fc->SetFrameColor(clNavy);
+    fc->EndUpdate();
+    const std::string text = korvan::forms::WriteComponentText(&form);
+    EXPECT_NE(text.find("object fcMain: TRzFrameController"), std::string::npos) << text;
+
+    TForm copy(nullptr);
+    korvan::forms::ReadComponentText(text, &copy);
+    auto* fc2 = korvan::testing::Find<TRzFrameController>(&copy, "fcMain");
+    auto* p2 = korvan::testing::Find<TRzPanel>(&copy, "pnlFramed");
+    ASSERT_TRUE(fc2 && p2);
+    EXPECT_NE(fc2, fc);
+    EXPECT_EQ(p2->FrameController(), fc2);
+    EXPECT_TRUE(fc2->FrameVisible());
+    EXPECT_EQ(p2->BorderOuter(), fsFlatBold);
+    EXPECT_EQ(p2->FlatColor(), clNavy);
 }
 
 TEST_F(FrameController, LoadAndSaveNeedAStorageComponent) {

@@ -7,6 +7,7 @@
 #include "controls/panels/PanelClasses.h"
 #include "platform/forms/ExtCtrls.h"
 #include "platform/forms/FormText.h"
+#include "platform/gfx/Palette.h"
 #include "tests/controls/panels/PanelTestSupport.h"
 #include "tests/support/gui/GuiHarness.h"
 
@@ -244,10 +245,82 @@ TEST_F(ShapeButton, TheFormKeepsTheStateImages) {
     EXPECT_EQ(read->BitmapDown()->Image().convertToFormat(QImage::Format_RGB32),
               s->BitmapDown()->Image().convertToFormat(QImage::Format_RGB32));
     EXPECT_EQ(read->CaptionPosition(), cpXY);
+    EXPECT_EQ(read->Caption(), "Preset");
     EXPECT_EQ(read->Width(), 34);
     // The mask after loading: opaque in the source or in the up image.
     EXPECT_TRUE(read->PtInMask(7, 10));
     EXPECT_FALSE(read->PtInMask(2, 2));
+}
+
+TEST_F(ShapeButton, OffTheShapeTheHintGoesFirstAndTheCursorOnlyWithoutIt) {
+    struct Case {
+        bool preciseShowHint, preciseClick;
+        bool hintAside, cursorAside;
+    };
+    const Case cases[] = {
+        {true, true, true, false},
+        {true, false, true, false},
+        {false, true, false, true},
+        {false, false, false, false},
+    };
+    TRzShapeButton* s = Add();
+    ShowForm(form.get());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.preciseShowHint << c.preciseClick);
+        s->SetPreciseShowHint(c.preciseShowHint);
+        s->SetPreciseClick(c.preciseClick);
+        s->SetShowHint(true);
+        s->SetCursor(crHandPoint);
+        const bool parentShowHint = s->ParentShowHint();
+        // Held down on the shape, the moves off it still come here.
+        input.MouseDown(s, 10, 10);
+        input.MouseMove(s, 2, 2);
+        EXPECT_EQ(s->ShowHint(), !c.hintAside);
+        EXPECT_EQ(s->ParentShowHint(), c.hintAside ? false : parentShowHint);
+        EXPECT_EQ(s->Cursor(), c.cursorAside ? crDefault : crHandPoint);
+        input.MouseMove(s, 10, 10); // back on the shape: all as it was
+        EXPECT_TRUE(s->ShowHint());
+        EXPECT_EQ(s->ParentShowHint(), parentShowHint);
+        EXPECT_EQ(s->Cursor(), crHandPoint);
+        input.MouseUp(s, 10, 10);
+    }
+}
+
+TEST_F(ShapeButton, ThePaletteIsTheSourceBitmaps) {
+    TRzShapeButton* s = Add();
+    EXPECT_FALSE(s->GetPalette());
+    TBitmap shape = Shape();
+    TLogPalette log;
+    log.palPalEntry = {{255, 0, 255, 0}, {0, 0, 128, 0}};
+    shape.SetPalette(korvan::gfx::Palettes().CreatePalette(log));
+    s->SetBitmap(&shape);
+    EXPECT_EQ(s->GetPalette(), shape.Palette());
+    // The state images have copies of their own.
+    ASSERT_TRUE(s->BitmapUp()->Palette());
+    EXPECT_NE(s->BitmapUp()->Palette(), shape.Palette());
+    EXPECT_NE(s->BitmapDown()->Palette(), s->BitmapUp()->Palette());
+    TControl* control = s;
+    EXPECT_EQ(control->GetPalette(), shape.Palette());
+}
+
+TEST_F(ShapeButton, AStoredUpImageSmallerThanTheSourceLeavesTheRestToTheSource) {
+    korvan::panels::RegisterPanelClasses();
+    form->SetName("Form");
+    TRzShapeButton* s = Add();
+    s->SetName("rzsPlate");
+    // An up image of 10 x 10, all opaque: its area is inside, the rest of
+    // the mask is the source's own.
+    TBitmap up = SolidFace(10, 10, clGreen);
+    s->SetBitmapUp(&up);
+    const std::string text = korvan::forms::WriteComponentText(form.get());
+    TForm back(nullptr);
+    korvan::forms::ReadComponentText(text, &back);
+    auto* read = korvan::testing::Find<TRzShapeButton>(&back, "rzsPlate");
+    ASSERT_NE(read, nullptr);
+    EXPECT_TRUE(read->PtInMask(2, 2));   // in the up image's area
+    EXPECT_FALSE(read->PtInMask(2, 15)); // transparent in the source, beyond the up image
+    EXPECT_FALSE(read->PtInMask(25, 2));
+    EXPECT_TRUE(read->PtInMask(15, 10)); // the source's shape
 }
 
 } // namespace
