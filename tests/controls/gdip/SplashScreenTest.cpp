@@ -251,6 +251,44 @@ TEST_F(SplashScreenTest, ShowsTheLoadedTextsWhenItShowsAfterLoading) {
     s->Hide();
 }
 
+TEST_F(SplashScreenTest, ShowAndHideHappenOnceAndRaiseTheirEvents) {
+    TDovOveruvAvovozIrurid* s = EditorSplash(main.get());
+    std::vector<std::string> events;
+    s->OnBeforeShow = [&](TObject* sender) {
+        EXPECT_EQ(sender, s);
+        EXPECT_FALSE(s->Showing());
+        events.push_back("before show");
+    };
+    s->OnClose = [&](TObject*) { events.push_back("close"); };
+    s->Hide(); // hidden: nothing
+    s->Show(100, 200);
+    TSplashScreenWindow* first = s->SplashWindow();
+    s->Show(); // showing: nothing
+    EXPECT_EQ(s->SplashWindow(), first);
+    EXPECT_EQ(s->MainForm(), main.get());
+    s->Hide();
+    s->Hide();
+    s->Show(); // a new window each time
+    EXPECT_NE(s->SplashWindow(), nullptr);
+    s->Hide();
+    EXPECT_EQ(events, (std::vector<std::string>{"before show", "close", "before show", "close"}));
+}
+
+TEST_F(SplashScreenTest, WithoutCloseOnMainFormShowTheMainWindowKeepsItsHandler) {
+    int ownShows = 0;
+    main->OnShow = [&](TObject*) { ++ownShows; };
+    TDovOveruvAvovozIrurid* s = EditorSplash(main.get());
+    s->SetCloseOnMainFormShow(false);
+    s->Show();
+    main->Show();
+    EXPECT_TRUE(s->Showing()) << "the main window's show does not close it";
+    EXPECT_EQ(ownShows, 1);
+    s->Hide();
+    main->Hide();
+    main->Show();
+    EXPECT_EQ(ownShows, 2);
+}
+
 TEST_F(SplashScreenTest, DestroyingTheComponentHidesItsWindowFirst) {
     auto* s = EditorSplash(main.get());
     s->Show();
