@@ -37,6 +37,13 @@ Gdiplus::Font HeadingFont(const TFont& font) {
     return korvan::gdip::MakeFont(outline);
 }
 
+// Each drawing step starts as a new graphics object would: no smoothing,
+// and the component's text rendering.
+void Begin(Gdiplus::Graphics& g, TDovOveruvAvovozIruridTextRenderingHint hint) {
+    g.SetSmoothingMode(Gdiplus::SmoothingModeDefault);
+    g.SetTextRenderingHint(HintOf(hint));
+}
+
 struct HeadingStyle {
     const TFont* Font;
     TAdvGradientType Type;
@@ -120,7 +127,7 @@ TSize DrawHeadingText(Gdiplus::Graphics& g, const std::string& text, int x, int 
 } // namespace
 
 void TSplashScreenWindow::DrawHeadings(Gdiplus::Graphics& g) {
-    g.SetTextRenderingHint(HintOf(splash_->TextRendering()));
+    Begin(g, splash_->TextRendering());
     const TBasicProgramInfo& info = *splash_->BasicProgramInfo();
     const TSplashHeadingText& name = *info.ProgramName();
     const TSplashHeadingText& version = *info.ProgramVersion();
@@ -281,7 +288,7 @@ TSize TSplashScreenWindow::MeasureListItem(Gdiplus::Graphics& g, const std::stri
 }
 
 void TSplashScreenWindow::DrawListItems(Gdiplus::Graphics& g) {
-    g.SetTextRenderingHint(HintOf(splash_->TextRendering()));
+    Begin(g, splash_->TextRendering());
     TSplashListItems& items = *splash_->ListItems();
     const TSplashListItemsSettings& s = *splash_->ListItemsSettings();
     const TRect r = s.Rect()->GetRect();
@@ -330,13 +337,13 @@ void TSplashScreenWindow::DrawListItems(Gdiplus::Graphics& g) {
 }
 
 void TSplashScreenWindow::DrawTopLayerItems(Gdiplus::Graphics& g) {
-    g.SetTextRenderingHint(HintOf(splash_->TextRendering()));
+    Begin(g, splash_->TextRendering());
     DrawSplashTopLayerItems(g, *splash_->TopLayerItems(), InnerRect(), splash_->PictureContainer(),
                             splash_->Images());
 }
 
 void TSplashScreenWindow::DrawItems(Gdiplus::Graphics& g, TCanvas* canvas) {
-    g.SetTextRenderingHint(HintOf(splash_->TextRendering()));
+    Begin(g, splash_->TextRendering());
     const TSplashItems& items = *splash_->Items();
     TImageList* images = splash_->Images();
     for (int i = 0; i < items.Count(); ++i) {
