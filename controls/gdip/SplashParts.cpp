@@ -146,6 +146,21 @@ const TClassInfo& TSplashListItem::StaticClassInfo() {
 
 TSplashListItem::TSplashListItem(TCollection* collection) : TCollectionItem(collection) {}
 
+TSplashListItem::~TSplashListItem() {
+    if (auto* list = dynamic_cast<TSplashListItems*>(Collection()); list && list->OnDeleteItem)
+        list->OnDeleteItem(list, Index());
+}
+
+void TSplashListItem::EndUpdate() {
+    if (updateCount_ > 0 && --updateCount_ == 0)
+        Refresh();
+}
+
+void TSplashListItem::Refresh() {
+    if (auto* list = dynamic_cast<TSplashListItems*>(Collection()); list && list->OnChange)
+        list->OnChange(list);
+}
+
 void TSplashListItem::Assign(TPersistent* source) {
     auto* o = dynamic_cast<TSplashListItem*>(source);
     if (!o)
@@ -163,6 +178,15 @@ const TClassInfo& TSplashListItems::StaticClassInfo() {
 
 TSplashListItems::TSplashListItems(TPersistent* owner)
     : TOwnedCollection(owner, ItemClass<TSplashListItem>()) {}
+
+TSplashListItems::~TSplashListItems() {
+    // The items go while this collection is whole, reporting to nobody.
+    OnChange = nullptr;
+    OnDeleteItem = nullptr;
+    BeginUpdate();
+    while (Count() > 0)
+        delete Items(Count() - 1);
+}
 
 void TSplashListItems::Update(TCollectionItem* item) {
     // Only a whole-collection change that leaves it empty (Clear) refreshes.
@@ -195,7 +219,20 @@ TSplashItem::TSplashItem(TCollection* collection)
     SetCollection(collection);
 }
 
-TSplashItem::~TSplashItem() = default;
+TSplashItem::~TSplashItem() {
+    if (auto* items = dynamic_cast<TSplashItems*>(Collection()); items && items->OnDeleteItem)
+        items->OnDeleteItem(items, Index());
+}
+
+void TSplashItem::EndUpdate() {
+    if (updateCount_ > 0 && --updateCount_ == 0)
+        Refresh();
+}
+
+void TSplashItem::Refresh() {
+    if (auto* items = dynamic_cast<TSplashItems*>(Collection()); items && items->OnItemRefresh)
+        items->OnItemRefresh(items);
+}
 
 void TSplashItem::Assign(TPersistent* source) {
     auto* o = dynamic_cast<TSplashItem*>(source);
@@ -216,6 +253,15 @@ const TClassInfo& TSplashItems::StaticClassInfo() {
 }
 
 TSplashItems::TSplashItems(TPersistent* owner) : TOwnedCollection(owner, ItemClass<TSplashItem>()) {}
+
+TSplashItems::~TSplashItems() {
+    OnChange = nullptr;
+    OnItemRefresh = nullptr;
+    OnDeleteItem = nullptr;
+    BeginUpdate();
+    while (Count() > 0)
+        delete Items(Count() - 1);
+}
 
 void TSplashItems::Update(TCollectionItem* item) {
     if (!item && Count() == 0 && OnChange)

@@ -9,6 +9,7 @@
 #include "platform/forms/Persistent.h"
 #include "platform/gfx/Gdiplus.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -114,11 +115,19 @@ private:
     int copyRightPosX_ = 10, copyRightPosY_ = 130;
 };
 
+// Raised by an item as it goes, with its index.
+using TSplashItemDeleteEvent = std::function<void(TObject* sender, int index)>;
+
 class TSplashListItem : public TCollectionItem {
     KORVAN_CLASS(TSplashListItem)
 public:
     explicit TSplashListItem(TCollection* collection);
+    ~TSplashListItem() override;
     void Assign(TPersistent* source) override;
+    // The last EndUpdate refreshes (the collection's OnChange).
+    void BeginUpdate() { ++updateCount_; }
+    void EndUpdate();
+    void Refresh();
     const std::string& HTMLText() const { return htmlText_; }
     void SetHTMLText(const std::string& v) { htmlText_ = v; }
     int Tag() const { return tag_; }
@@ -130,6 +139,7 @@ private:
     std::string htmlText_;
     int tag_ = 0;
     int imageIndex_ = -1;
+    int updateCount_ = 0;
 };
 
 // The list's collection: clearing it refreshes a showing splash screen.
@@ -137,10 +147,12 @@ class TSplashListItems : public TOwnedCollection {
     KORVAN_CLASS(TSplashListItems)
 public:
     explicit TSplashListItems(TPersistent* owner);
+    ~TSplashListItems() override;
     TSplashListItem* Add() { return static_cast<TSplashListItem*>(TCollection::Add()); }
     TSplashListItem* Items(int i) const { return static_cast<TSplashListItem*>(TCollection::Items(i)); }
     void Update(TCollectionItem* item) override;
     TNotifyEvent OnChange;
+    TSplashItemDeleteEvent OnDeleteItem;
 };
 
 class TSplashItem : public TCollectionItem {
@@ -166,10 +178,19 @@ public:
         if (v)
             font_->Assign(*v);
     }
+    // Drawn only while set; not stored.
+    bool Visible() const { return visible_; }
+    void SetVisible(bool v) { visible_ = v; }
+    // The last EndUpdate refreshes (the collection's OnItemRefresh).
+    void BeginUpdate() { ++updateCount_; }
+    void EndUpdate();
+    void Refresh();
 
 private:
     std::string text_;
     int imageIndex_ = -1, tag_ = 0, posX_ = 80, posY_ = 130;
+    bool visible_ = true;
+    int updateCount_ = 0;
     std::unique_ptr<TAdvGDIPPicture> picture_;
     std::unique_ptr<TFont> font_;
 };
@@ -178,10 +199,14 @@ class TSplashItems : public TOwnedCollection {
     KORVAN_CLASS(TSplashItems)
 public:
     explicit TSplashItems(TPersistent* owner);
+    ~TSplashItems() override;
     TSplashItem* Add() { return static_cast<TSplashItem*>(TCollection::Add()); }
     TSplashItem* Items(int i) const { return static_cast<TSplashItem*>(TCollection::Items(i)); }
     void Update(TCollectionItem* item) override;
     TNotifyEvent OnChange;
+    // An item's Refresh.
+    TNotifyEvent OnItemRefresh;
+    TSplashItemDeleteEvent OnDeleteItem;
 };
 
 class TListItemsRect : public TPersistent {

@@ -5,6 +5,9 @@
 
 #include "platform/forms/Application.h"
 #include "platform/forms/GraphicsProperties.h"
+#include "platform/sys/ProgramVersion.h"
+
+#include <optional>
 
 using korvan::forms::ClassBuilder;
 
@@ -70,21 +73,14 @@ TDovOveruvAvovozIrurid::TDovOveruvAvovozIrurid(TComponent* owner)
       listSettings_(std::make_unique<TSplashListItemsSettings>()),
       closeTimer_(std::make_unique<TTimer>(nullptr)), focusTimer_(std::make_unique<TTimer>(nullptr)) {
     programInfo_->OnChange = [this](TObject*) {
-        if (!(ComponentState() & csLoading))
+        if (!(ComponentState() & (csLoading | csDesigning)))
             Refresh();
     };
     items_->OnChange = [this](TObject*) { Refresh(); };
+    items_->OnItemRefresh = [this](TObject*) { Invalidate(); };
     listItems_->OnChange = [this](TObject*) { Refresh(); };
-    topLayerItems_->OnChange = [this](TObject*) {
-        if (showing_)
-            Invalidate();
-    };
-    progressBar_->OnChange = [this](TObject*) {
-        if (window_ && window_->ProgressBar()) {
-            window_->ProgressBar()->SetAppearance(progressBar_.get());
-            Refresh();
-        }
-    };
+    topLayerItems_->OnChange = [this](TObject*) { Invalidate(); };
+    progressBar_->OnChange = [this](TObject*) { ProgressBarChanged(); };
     closeTimer_->SetEnabled(false);
     closeTimer_->SetInterval(unsigned(timeOut_));
     closeTimer_->SetOnTimer([this](TObject*) {
@@ -95,10 +91,7 @@ TDovOveruvAvovozIrurid::TDovOveruvAvovozIrurid(TComponent* owner)
     });
     focusTimer_->SetEnabled(false);
     focusTimer_->SetInterval(20);
-    focusTimer_->SetOnTimer([this](TObject*) {
-        focusTimer_->SetEnabled(false);
-        FocusMainForm();
-    });
+    focusTimer_->SetOnTimer([this](TObject*) { FocusTimerTick(*focusTimer_, mainForm_); });
 }
 
 TDovOveruvAvovozIrurid::~TDovOveruvAvovozIrurid() {
@@ -113,8 +106,10 @@ TDovOveruvAvovozIrurid::~TDovOveruvAvovozIrurid() {
     Unhook();
     closeTimer_.reset();
     focusTimer_.reset();
+    focusFormTimer_.reset();
     programInfo_->OnChange = nullptr;
     items_->OnChange = nullptr;
+    items_->OnItemRefresh = nullptr;
     listItems_->OnChange = nullptr;
     topLayerItems_->OnChange = nullptr;
     progressBar_->OnChange = nullptr;
@@ -122,9 +117,21 @@ TDovOveruvAvovozIrurid::~TDovOveruvAvovozIrurid() {
 
 void TDovOveruvAvovozIrurid::Loaded() {
     TComponent::Loaded();
-    // This program carries no version resource: the texts stay as stored.
-    if (autoShow_ && !(ComponentState() & csDesigning))
+    const bool designing = ComponentState() & csDesigning;
+    if (programInfo_->AutoLoad() && !designing)
+        LoadProgramInfo();
+    if (autoShow_ && !designing)
         Show();
+}
+
+void TDovOveruvAvovozIrurid::LoadProgramInfo() {
+    const std::optional<korvan::sys::ProgramVersion> version = korvan::sys::RunningProgramVersion();
+    if (!version)
+        return; // no version data: every text stays as it is
+    // A value the program does not give empties its text.
+    programInfo_->SetCopyRight(version->LegalCopyright);
+    programInfo_->ProgramName()->SetText(version->ProductName);
+    programInfo_->ProgramVersion()->SetText(version->FileVersion);
 }
 
 void TDovOveruvAvovozIrurid::SetPictureContainer(TGDIPPictureContainer* v) {
@@ -135,12 +142,24 @@ void TDovOveruvAvovozIrurid::SetPictureContainer(TGDIPPictureContainer* v) {
 
 void TDovOveruvAvovozIrurid::Notification(TComponent* component, TOperation operation) {
     TComponent::Notification(component, operation);
-    if (operation == opRemove && component == pictureContainer_ && !(ComponentState() & csDestroying))
+    if (operation != opRemove)
+        return;
+    if (component == pictureContainer_ && !(ComponentState() & csDestroying))
         pictureContainer_ = nullptr;
-    if (operation == opRemove && component == mainForm_) {
+    // A form that goes is neither hooked, nor shown, nor focused any more.
+    if (component == hooked_) {
         hooked_ = nullptr;
-        mainForm_ = nullptr;
+        oldMainFormShow_ = nullptr;
     }
+    if (component == mainForm_)
+        mainForm_ = nullptr;
+    if (component == newFocusForm_)
+        newFocusForm_ = nullptr;
+}
+
+void TDovOveruvAvovozIrurid::Release(TCustomForm* form) {
+    if (form && form != mainForm_ && form != hooked_ && form != newFocusForm_)
+        form->RemoveFreeNotification(this);
 }
 
 void TDovOveruvAvovozIrurid::SetStayOnTop(bool v) {
@@ -158,13 +177,13 @@ void TDovOveruvAvovozIrurid::SetTextRendering(TDovOveruvAvovozIruridTextRenderin
 }
 
 void TDovOveruvAvovozIrurid::Invalidate() {
-    if (window_)
+    if (showing_ && window_)
         window_->Invalidate();
 }
 
 void TDovOveruvAvovozIrurid::Refresh() {
     if (showing_ && window_)
-        window_->Repaint();
+        window_->Refresh();
 }
 
 void TDovOveruvAvovozIrurid::EndUpdate() {
@@ -172,23 +191,33 @@ void TDovOveruvAvovozIrurid::EndUpdate() {
         Refresh();
 }
 
+void TDovOveruvAvovozIrurid::ProgressBarChanged() {
+    if ((ComponentState() & csDesigning) || !showing_ || !window_ || !window_->ProgressBar())
+        return;
+    window_->ProgressBarChanged();
+}
+
 void TDovOveruvAvovozIrurid::Unhook() {
     if (hooked_) {
-        hooked_->OnShow = std::move(oldMainFormShow_);
+        TCustomForm* form = hooked_;
+        form->OnShow = std::move(oldMainFormShow_);
         oldMainFormShow_ = nullptr;
-        hooked_->RemoveFreeNotification(this);
         hooked_ = nullptr;
+        Release(form);
     }
 }
 
 void TDovOveruvAvovozIrurid::SetMainForm(TCustomForm* form) {
     if (closeOnMainFormShow_)
         Unhook();
+    TCustomForm* old = mainForm_;
     mainForm_ = form;
+    Release(old);
+    if (form)
+        form->FreeNotification(this);
     if (closeOnMainFormShow_ && form) {
         oldMainFormShow_ = form->OnShow;
         form->OnShow = [this](TObject* sender) { MainFormShow(sender); };
-        form->FreeNotification(this);
         hooked_ = form;
     }
 }
@@ -202,13 +231,30 @@ void TDovOveruvAvovozIrurid::MainFormShow(TObject* sender) {
         focusTimer_->SetEnabled(true);
 }
 
-void TDovOveruvAvovozIrurid::FocusMainForm() {
-    // Activated and focused: nothing is clicked on the user's behalf.
-    if (!mainForm_)
+void TDovOveruvAvovozIrurid::SetFocusToForm(TCustomForm* form) {
+    if (!focusFormTimer_) {
+        focusFormTimer_ = std::make_unique<TTimer>(nullptr);
+        focusFormTimer_->SetEnabled(false);
+        focusFormTimer_->SetInterval(20);
+        focusFormTimer_->SetOnTimer([this](TObject*) { FocusTimerTick(*focusFormTimer_, newFocusForm_); });
+    }
+    TCustomForm* old = newFocusForm_;
+    newFocusForm_ = form;
+    Release(old);
+    if (form)
+        form->FreeNotification(this);
+    focusFormTimer_->SetEnabled(true);
+}
+
+void TDovOveruvAvovozIrurid::FocusTimerTick(TTimer& timer, TCustomForm* form) {
+    timer.SetEnabled(false);
+    if (!form)
         return;
-    mainForm_->BringToFront();
-    if (mainForm_->CanFocus())
-        mainForm_->SetFocus();
+    // Where a click at the form's client origin would have activated it,
+    // the form is activated and focused directly; the mouse stays put.
+    form->BringToFront();
+    if (form->CanFocus())
+        form->SetFocus();
 }
 
 void TDovOveruvAvovozIrurid::Show() {
@@ -223,7 +269,10 @@ void TDovOveruvAvovozIrurid::Show() {
         if (closeOnMainFormShow_) {
             SetMainForm(main);
         } else {
+            TCustomForm* old = mainForm_;
             mainForm_ = main;
+            Release(old);
+            main->FreeNotification(this);
         }
     }
     CreateSplashWindow();
@@ -238,7 +287,7 @@ void TDovOveruvAvovozIrurid::Hide() {
     if (displayStyle_ == dsFadeInOut && window_ && window_->Visible()) {
         // Fades down to 10 on the timer, then the window goes.
         fadingWindow_ = std::move(window_);
-        fadingWindow_->Fade(-20, 5, 10, [this] {
+        fadingWindow_->FadeOutWindow(20, 5, 10, [this] {
             if (fadingWindow_)
                 fadingWindow_->Hide();
         });
@@ -249,13 +298,17 @@ void TDovOveruvAvovozIrurid::Hide() {
 }
 
 void TDovOveruvAvovozIrurid::FadeIn(int step, unsigned wait, std::uint8_t max) {
-    if (window_ && window_->Visible())
-        window_->Fade(step, 3 * wait, max);
+    if (!window_ || !window_->Visible())
+        return;
+    if (window_->Layered())
+        window_->FadeInLayered(step, 3 * wait, max);
+    else
+        window_->FadeInAlphaBlend(step, 3 * wait, max);
 }
 
 void TDovOveruvAvovozIrurid::FadeOut(int step, unsigned wait, std::uint8_t min) {
     if (window_ && window_->Visible())
-        window_->Fade(-step, wait, min);
+        window_->FadeOutWindow(step, wait, min);
 }
 
 void TDovOveruvAvovozIrurid::CreateSplashWindow() {
@@ -264,7 +317,6 @@ void TDovOveruvAvovozIrurid::CreateSplashWindow() {
     window_ = std::make_unique<TSplashScreenWindow>(this);
     TSplashScreenWindow& w = *window_;
     w.PrepareWindow(stayOnTop_);
-    w.SetColor(clWhite);
     int width = width_, height = height_;
     if (autoAdaptPictureSize_ && !fill_->Picture()->Empty()) {
         const int bw = fill_->BorderWidth();
@@ -286,13 +338,33 @@ void TDovOveruvAvovozIrurid::CreateSplashWindow() {
         if (OnProgressPositionChanged)
             OnProgressPositionChanged(this, value);
     };
-    // The alpha is in place before the window first shows.
     const bool fade = displayStyle_ == dsFadeInOut;
-    w.SetOpacity(fade ? 5 : (translucent ? 255 : maxOpacity_));
+    if (fade && translucent) {
+        w.SetOpacity(5);
+    } else if (fade) {
+        w.SetAlphaBlendValue(5);
+        w.SetAlphaBlend(true);
+    } else {
+        w.SetOpacity(255);
+    }
+    // A layered window is layered before it first shows, so it never
+    // shows as a plain white window.
+    if (translucent)
+        w.SetLayered();
     w.ShowWindow();
     showing_ = true;
-    if (fade)
-        w.Fade(translucent ? 20 : 5, 5, translucent ? 255 : maxOpacity_);
+    w.SetRegion();
+    if (translucent) {
+        w.Refresh();
+        if (fade)
+            w.FadeInLayered(20, 5, 255);
+    } else {
+        w.Repaint();
+        if (fade)
+            w.FadeInAlphaBlend(5, 5, maxOpacity_, [this, &w] { w.SetAlphaBlendValue(maxOpacity_); });
+        else
+            w.SetAlphaBlendValue(maxOpacity_);
+    }
     closeTimer_->SetInterval(unsigned(std::max(timeOut_, 0)));
     closeTimer_->SetEnabled(closeOnTimeout_);
 }

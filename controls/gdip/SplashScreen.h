@@ -7,11 +7,12 @@
 // been loaded and closes when the main window shows, when its close timer
 // expires, or on Hide.
 //
-// Fades run on a 5 ms timer of the GUI thread (never by sleeping); the
-// window's opacity is set before it first shows, so it never flashes
-// opaque. Destroying the component while its window shows hides the
-// window first. With FocusParentForm the main window is activated and
-// given the focus once the splash screen has closed.
+// Fades step on a timer of the GUI thread (never by sleeping); a layered
+// window is made layered before it first shows, so it never flashes
+// white. Destroying the component while its window shows hides the window
+// first. The focus "click" on a form (FocusParentForm after closing, and
+// SetFocusToForm) activates that form of ours and gives it the focus: no
+// mouse input is synthesised.
 
 #include "controls/gdip/ComponentStyle.h"
 #include "controls/gdip/GDIPFill.h"
@@ -19,8 +20,10 @@
 #include "controls/gdip/SplashParts.h"
 #include "controls/gdip/SplashProgress.h"
 #include "controls/gdip/SplashTopLayer.h"
+#include "controls/gdip/SplashWindow.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Timer.h"
+#include "platform/gfx/ImageList.h"
 
 #include <functional>
 #include <memory>
@@ -28,53 +31,6 @@
 enum TDisplayStyle { dsNormal, dsFadeInOut };
 enum TDisplayLocation { dlFixedPos, dlCenter };
 enum TDovOveruvAvovozIruridTextRenderingHint { tAntiAlias, tAntiAliasGridFit, tClearType };
-
-class TDovOveruvAvovozIrurid;
-
-// The window a splash screen opens on Show and frees on Hide.
-class TSplashScreenWindow : public TForm {
-    KORVAN_CLASS(TSplashScreenWindow)
-public:
-    explicit TSplashScreenWindow(TDovOveruvAvovozIrurid* splash);
-    ~TSplashScreenWindow() override;
-
-    // Draws everything the component holds.
-    void Render(Gdiplus::Graphics& g);
-    // Constant alpha of the whole window.
-    std::uint8_t Opacity() const { return opacity_; }
-    void SetOpacity(std::uint8_t value);
-    // Moves the opacity toward `target` by `step` every `wait` ms on the
-    // timer, then runs `done` (if any).
-    void Fade(int step, unsigned wait, std::uint8_t target, std::function<void()> done = nullptr);
-    bool Fading() const { return fadeTimer_->Enabled(); }
-    TAdvSplashProgressBar* ProgressBar() const { return progressBar_; }
-    // The rectangles inside the fill's border, and of the headings.
-    TRect InnerRect() const;
-    TRect HeadingRect() const;
-    void Click() override;
-    // Frameless, top-most when asked, never activated.
-    void PrepareWindow(bool stayOnTop);
-    // Shows the window without activating it.
-    void ShowWindow();
-
-protected:
-    void Paint() override;
-
-private:
-    void FadeTick();
-    void DrawHeadings(Gdiplus::Graphics& g);
-    void DrawListItems(Gdiplus::Graphics& g);
-    void DrawTopLayerItems(Gdiplus::Graphics& g);
-    void DrawItems(Gdiplus::Graphics& g);
-
-    TDovOveruvAvovozIrurid* splash_;
-    TAdvSplashProgressBar* progressBar_; // a child, owned by the window
-    std::uint8_t opacity_ = 255;
-    std::unique_ptr<TTimer> fadeTimer_;
-    int fadeStep_ = 0;
-    std::uint8_t fadeTarget_ = 255;
-    std::function<void()> fadeDone_;
-};
 
 class TDovOveruvAvovozIrurid : public TComponent, public ITMSStyle {
     KORVAN_CLASS(TDovOveruvAvovozIrurid)
@@ -92,6 +48,15 @@ public:
     void FadeIn(int step, unsigned wait, std::uint8_t max);
     void FadeOut(int step, unsigned wait, std::uint8_t min);
     void SetComponentStyle(TTMSStyle style) override;
+    // The pack's theme interface: the splash screen keeps no theme.
+    std::string GetThemeID() const { return "TDovOveruvAvovozIrurid"; }
+    void LoadFromTheme(const std::string& fileName) { (void)fileName; }
+    void SaveToTheme(const std::string& fileName) { (void)fileName; }
+    // Activates `form` and gives it the focus 20 ms from now.
+    void SetFocusToForm(TCustomForm* form);
+    // Program name, version and copyright from the running program's
+    // version data; nothing changes when it carries none.
+    void LoadProgramInfo();
 
     bool Showing() const { return showing_; }
     TSplashScreenWindow* SplashWindow() const { return window_.get(); }
@@ -147,6 +112,9 @@ public:
     void SetHeight(int v) { height_ = v; }
     std::uint8_t MaxOpacity() const { return maxOpacity_; }
     void SetMaxOpacity(std::uint8_t v) { maxOpacity_ = v; }
+    // Images of Items (ImageIndex) and of the HTML texts; not owned.
+    TImageList* Images() const { return images_; }
+    void SetImages(TImageList* v) { images_ = v; }
     TDovOveruvAvovozIruridTextRenderingHint TextRendering() const { return textRendering_; }
     void SetTextRendering(TDovOveruvAvovozIruridTextRenderingHint v);
 
@@ -163,8 +131,12 @@ private:
     void CreateSplashWindow();
     void MainFormShow(TObject* sender);
     void Unhook();
-    void FocusMainForm();
+    // The focus "click" of `timer` on `form`.
+    void FocusTimerTick(TTimer& timer, TCustomForm* form);
+    // Stops watching `form` for its end unless it is still referred to.
+    void Release(TCustomForm* form);
     void Invalidate();
+    void ProgressBarChanged();
 
     bool stayOnTop_ = true, autoShow_ = true, autoAdaptPictureSize_ = true;
     std::unique_ptr<TBasicProgramInfo> programInfo_;
@@ -178,6 +150,7 @@ private:
     std::unique_ptr<TSplashListItems> listItems_;
     std::unique_ptr<TSplashListItemsSettings> listSettings_;
     TGDIPPictureContainer* pictureContainer_ = nullptr;
+    TImageList* images_ = nullptr;
     TDisplayStyle displayStyle_ = dsFadeInOut;
     TDisplayLocation displayLocation_ = dlCenter;
     int displayPosX_ = 0, displayPosY_ = 0;
@@ -194,4 +167,6 @@ private:
     std::unique_ptr<TSplashScreenWindow> window_;
     std::unique_ptr<TSplashScreenWindow> fadingWindow_; // fading out after Hide
     std::unique_ptr<TTimer> closeTimer_, focusTimer_;
+    std::unique_ptr<TTimer> focusFormTimer_; // made by the first SetFocusToForm
+    TCustomForm* newFocusForm_ = nullptr;
 };

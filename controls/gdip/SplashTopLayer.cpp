@@ -175,9 +175,10 @@ int Offset(int which, int box, int text) {
 }
 
 void DrawBoxText(Gdiplus::Graphics& g, const TAdvSplashHTMLText& t, const TGPRectF& box,
-                 TGDIPPictureContainer* pictures) {
+                 TGDIPPictureContainer* pictures, TImageList* images) {
     korvan::gdip::MiniHtmlOptions o;
     o.Pictures = pictures;
+    o.Images = images;
     o.ShadowColor = t.ShadowColor();
     o.ShadowOffset = t.ShadowOffset();
     o.URLColor = t.URLColor();
@@ -200,7 +201,7 @@ void DrawBoxText(Gdiplus::Graphics& g, const TAdvSplashHTMLText& t, const TGPRec
 } // namespace
 
 void DrawSplashTopLayerItems(Gdiplus::Graphics& g, const TAdvSplashTopLayerItems& items, const TRect& inner,
-                             TGDIPPictureContainer* pictures) {
+                             TGDIPPictureContainer* pictures, TImageList* images) {
     for (int i = 0; i < items.Count(); ++i) {
         const TAdvSplashTopLayerItem& item = *items.Items(i);
         if (!item.Visible())
@@ -210,6 +211,6 @@ void DrawSplashTopLayerItems(Gdiplus::Graphics& g, const TAdvSplashTopLayerItems
         const TGPRectF box = item.BoxIn(inner);
         item.Fill()->Fill(&g, box);
         if (!item.HTMLText()->Text().empty())
-            DrawBoxText(g, *item.HTMLText(), box, pictures);
+            DrawBoxText(g, *item.HTMLText(), box, pictures, images);
     }
 }

@@ -13,6 +13,7 @@
 #include <string>
 
 class TGDIPPictureContainer;
+class TImageList;
 
 enum TDovOveruvAvovozIruridLocation {
     cpTopLeft,
@@ -137,4 +138,4 @@ public:
 
 // Draws the visible boxes in order over the inner rectangle.
 void DrawSplashTopLayerItems(Gdiplus::Graphics& g, const TAdvSplashTopLayerItems& items, const TRect& inner,
-                             TGDIPPictureContainer* pictures);
+                             TGDIPPictureContainer* pictures, TImageList* images = nullptr);
