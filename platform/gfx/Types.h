@@ -17,18 +17,32 @@ struct TSize {
     friend bool operator==(const TSize&, const TSize&) = default;
 };
 
+// Coordinates wrap on overflow as the drawing code's integers always have; the
+// helpers below do their sums in unsigned arithmetic so that a rectangle read
+// from a damaged form with extreme edges stays defined instead of overflowing.
+inline int WrapAdd(int a, int b) {
+    return static_cast<int>(static_cast<unsigned>(a) + static_cast<unsigned>(b));
+}
+inline int WrapSub(int a, int b) {
+    return static_cast<int>(static_cast<unsigned>(a) - static_cast<unsigned>(b));
+}
+
 struct TRect {
     int Left = 0;
     int Top = 0;
     int Right = 0;
     int Bottom = 0;
 
-    int Width() const { return Right - Left; }
-    int Height() const { return Bottom - Top; }
+    int Width() const { return WrapSub(Right, Left); }
+    int Height() const { return WrapSub(Bottom, Top); }
     bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
     bool Contains(TPoint p) const { return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom; }
-    TRect Offset(int dx, int dy) const { return {Left + dx, Top + dy, Right + dx, Bottom + dy}; }
-    TRect Inflate(int dx, int dy) const { return {Left - dx, Top - dy, Right + dx, Bottom + dy}; }
+    TRect Offset(int dx, int dy) const {
+        return {WrapAdd(Left, dx), WrapAdd(Top, dy), WrapAdd(Right, dx), WrapAdd(Bottom, dy)};
+    }
+    TRect Inflate(int dx, int dy) const {
+        return {WrapSub(Left, dx), WrapSub(Top, dy), WrapAdd(Right, dx), WrapAdd(Bottom, dy)};
+    }
     TRect Normalized() const {
         return {std::min(Left, Right), std::min(Top, Bottom), std::max(Left, Right), std::max(Top, Bottom)};
     }
