@@ -7,6 +7,7 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/GraphicsProperties.h"
 #include "platform/forms/Menus.h"
+#include "platform/forms/ProgressBar.h"
 #include "platform/forms/StdCtrls.h"
 #include "platform/forms/Timer.h"
 
@@ -29,6 +30,7 @@ void RegisterStandardClasses() {
                                        &TMenuItem::StaticClassInfo(),       &TTimer::StaticClassInfo(),
                                        &TDateTimePicker::StaticClassInfo(), &TSpeedButton::StaticClassInfo()})
             RegisterClass(*info);
+        RegisterClass(TProgressBar::StaticClassInfo());
         return true;
     }();
     (void)done;
