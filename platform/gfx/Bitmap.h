@@ -3,6 +3,7 @@
 
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/Graphic.h"
+#include "platform/gfx/Resources.h"
 
 enum TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit, pfCustom };
 enum TTransparentMode { tmAuto, tmFixed };
@@ -24,6 +25,11 @@ public:
     void SetSize(int w, int h);
     void LoadFromBytes(std::span<const std::uint8_t> bytes) override;
     TBytes SaveToBytes() const override;
+    // The module's bitmap resource of that name or number. A missing one
+    // raises EResourceNotFound and one that is no bitmap EInvalidGraphic;
+    // either way the picture stays as it was.
+    void LoadFromResourceName(HINST instance, const std::string& name);
+    void LoadFromResourceID(HINST instance, int id);
     std::unique_ptr<TGraphic> Clone() const override { return std::make_unique<TBitmap>(*this); }
     QImage ToImage() const override;
     std::string DefaultExtension() const override { return "bmp"; }

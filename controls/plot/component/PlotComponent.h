@@ -24,6 +24,7 @@
 #include "controls/plot/core/VCLComponent.h"
 #include "controls/plot/objects/ImageListHost.h"
 #include "controls/plot/objects/OverlayHost.h"
+#include "platform/gfx/Resources.h"
 
 #include <array>
 #include <memory>
@@ -166,6 +167,11 @@ public:
     // A smaller bitmap is centred on one of the list's size; the caller's
     // bitmap becomes that padded copy.
     void ImageListAdd(int imageListIndex, TBitmap& bitmap);
+    // ImageListAdd of the module's bitmap resource of that number or name.
+    // A missing resource raises EResourceNotFound and leaves the list as
+    // it was.
+    void ImageListLoadFromResourceID(int imageListIndex, HINST instance, int resId);
+    void ImageListLoadFromResourceName(int imageListIndex, HINST instance, const std::string& resName);
     const TImageList* PlotImageList(int index) const override;
 
     // --- title: label 0 ---
