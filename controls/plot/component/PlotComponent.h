@@ -499,10 +499,11 @@ public:
     // No new hint delay starts while the mouse stays in here.
     TRect LastHintShowRect() const { return lastHintShowRect_; }
     TPopupMenu* PopupMenu() const { return popupMenu_.get(); }
-    // The mouse capture went to `capturedBy` (null: to no window). When it
-    // is another window, the hint goes and the object under the mouse is
-    // told the mouse left it.
-    void MouseCaptureChanged(TControl* capturedBy);
+    // The mouse capture went to `capturedBy` (null: to no window; the
+    // layer calls this whenever the plot loses the capture). When it is
+    // another window, the hint goes and the object under the mouse is told
+    // the mouse left it.
+    void MouseCaptureChanged(TControl* capturedBy) override;
     TControl* CaptureWindow() const { return captureWindow_; }
     bool JustReleasedCapture() const { return justReleasedCapture_; }
     // A mouse button is down on the plot.
