@@ -474,12 +474,13 @@ bool TControl::MouseCapture() const {
 }
 
 void TControl::SetMouseCapture(bool capture) {
-    auto& m = korvan::forms::Mouse();
     if (capture)
-        m.capture = this;
-    else if (m.capture == this)
-        m.capture = nullptr;
+        korvan::forms::SetCaptureControl(this);
+    else if (MouseCapture())
+        korvan::forms::SetCaptureControl(nullptr);
 }
+
+void TControl::MouseCaptureChanged(TControl* /*capturedBy*/) {}
 
 std::intptr_t TControl::Perform(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
     TMessage m;

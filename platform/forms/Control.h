@@ -157,6 +157,12 @@ public:
     // --- mouse capture ---
     bool MouseCapture() const;
     void SetMouseCapture(bool capture);
+    // The control held the mouse capture and has lost it: to `capturedBy`
+    // when another control took it, else to no control (the control let it
+    // go, or the layer ended it because the window deactivated or a popup
+    // window took the mouse during a press). Exceptions raised here go to
+    // the application's exception box.
+    virtual void MouseCaptureChanged(TControl* capturedBy);
 
     // --- messages ---
     std::intptr_t Perform(unsigned msg, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);

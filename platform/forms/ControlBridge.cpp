@@ -64,11 +64,71 @@ TControl* MouseTarget(TWinControl* control, QPoint windowPos) {
     return target;
 }
 
+// The top-level window of the control's window (or of its windowed
+// parent's); null while it has none.
+QWidget* TopWindowOf(TControl* control) {
+    TControl* c = control;
+    while (c && !c->IsWindowed())
+        c = c->Parent();
+    auto* windowed = static_cast<TWinControl*>(c);
+    return windowed && windowed->HandleAllocated() ? windowed->Widget()->window() : nullptr;
+}
+
+// Watches the application while a control holds the capture. Qt keeps no
+// capture of ours: what ends one on the desktop (the window losing the
+// activation, a menu or a list dropping down over it) has to end it here.
+class CaptureWatch : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::WindowDeactivate && type != QEvent::Show)
+            return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        TControl* holder = Mouse().capture;
+        if (!widget || !holder || !widget->isWindow())
+            return false;
+        const bool popup = type == QEvent::Show && widget->windowType() == Qt::Popup;
+        const bool deactivated = type == QEvent::WindowDeactivate && widget == TopWindowOf(holder);
+        if (popup || deactivated)
+            EndMouseCapture();
+        return false;
+    }
+};
+
+// The watch runs only while there is a capture to end.
+void WatchCapture(bool watch) {
+    static QPointer<CaptureWatch> watcher;
+    if (!qApp)
+        return;
+    if (!watcher)
+        watcher = new CaptureWatch(qApp); // the application owns it
+    if (watch)
+        qApp->installEventFilter(watcher);
+    else
+        qApp->removeEventFilter(watcher);
+}
+
 } // namespace
 
 MouseState& Mouse() {
     static MouseState state;
     return state;
+}
+
+void SetCaptureControl(TControl* control) {
+    MouseState& m = Mouse();
+    TControl* lost = m.capture;
+    if (lost == control)
+        return;
+    m.capture = control;
+    WatchCapture(control != nullptr);
+    if (lost)
+        Guarded([lost, control] { lost->MouseCaptureChanged(control); });
+}
+
+void EndMouseCapture() {
+    SetCaptureControl(nullptr);
 }
 
 void SetControlUnderMouse(TControl* now) {
@@ -92,8 +152,10 @@ void SetControlUnderMouse(TControl* now) {
 
 void ForgetControl(TControl* control) {
     MouseState& m = Mouse();
-    if (m.capture == control)
+    if (m.capture == control) {
         m.capture = nullptr;
+        WatchCapture(false);
+    }
     if (m.underMouse == control)
         m.underMouse = nullptr;
     if (m.lastPress == control)

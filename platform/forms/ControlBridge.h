@@ -105,6 +105,12 @@ struct MouseState {
     bool swallowQtDoubleClick = false;
 };
 MouseState& Mouse();
+// Gives the capture to `control` (null: to no control); the control that
+// held it hears MouseCaptureChanged. While a control holds the capture,
+// its window deactivating or a popup window showing ends the capture.
+void SetCaptureControl(TControl* control);
+// Ends any capture, as a modal window or a popup does when it opens.
+void EndMouseCapture();
 // Sends leave to the previous control and enter to `now` when they differ.
 void SetControlUnderMouse(TControl* now);
 // A control going away drops out of the shared state.

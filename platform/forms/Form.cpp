@@ -415,6 +415,8 @@ int TCustomForm::ShowModal() {
     if (Visible() || modalLoop_)
         throw EInvalidOperation("Cannot make a visible window modal");
     modalResult_ = mrNone;
+    // A press held in another window ends here: its release will not come.
+    korvan::forms::EndMouseCapture();
     Window()->setWindowModality(Qt::ApplicationModal);
     QEventLoop loop;
     modalLoop_ = &loop;

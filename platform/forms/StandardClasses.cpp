@@ -7,6 +7,7 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/GraphicsProperties.h"
 #include "platform/forms/Menus.h"
+#include "platform/forms/ProgressBar.h"
 #include "platform/forms/RichEdit.h"
 #include "platform/forms/StdCtrls.h"
 #include "platform/forms/Timer.h"
@@ -31,6 +32,7 @@ void RegisterStandardClasses() {
                                        &TDateTimePicker::StaticClassInfo(), &TSpeedButton::StaticClassInfo(),
                                        &TRichEdit::StaticClassInfo()})
             RegisterClass(*info);
+        RegisterClass(TProgressBar::StaticClassInfo());
         return true;
     }();
     (void)done;

@@ -120,6 +120,20 @@ void TBitmap::LoadFromBytes(std::span<const std::uint8_t> bytes) {
     Changed();
 }
 
+void TBitmap::LoadFromResourceName(HINST instance, const std::string& name) {
+    const auto bytes = korvan::gfx::FindResource(instance, korvan::gfx::ResourceKind::Bitmap, name);
+    if (!bytes)
+        throw EResourceNotFound("Resource " + name + " not found");
+    LoadFromBytes(*bytes);
+}
+
+void TBitmap::LoadFromResourceID(HINST instance, int id) {
+    const auto bytes = korvan::gfx::FindResource(instance, korvan::gfx::ResourceKind::Bitmap, id);
+    if (!bytes)
+        throw EResourceNotFound("Resource " + std::to_string(id) + " not found");
+    LoadFromBytes(*bytes);
+}
+
 TBytes TBitmap::SaveToBytes() const {
     if (Empty())
         return {};

@@ -4,6 +4,7 @@
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/Graphic.h"
 #include "platform/gfx/Palette.h"
+#include "platform/gfx/Resources.h"
 
 #include <memory>
 
@@ -27,6 +28,11 @@ public:
     void SetSize(int w, int h);
     void LoadFromBytes(std::span<const std::uint8_t> bytes) override;
     TBytes SaveToBytes() const override;
+    // The module's bitmap resource of that name or number. A missing one
+    // raises EResourceNotFound and one that is no bitmap EInvalidGraphic;
+    // either way the picture stays as it was.
+    void LoadFromResourceName(HINST instance, const std::string& name);
+    void LoadFromResourceID(HINST instance, int id);
     std::unique_ptr<TGraphic> Clone() const override { return std::make_unique<TBitmap>(*this); }
     QImage ToImage() const override;
     std::string DefaultExtension() const override { return "bmp"; }

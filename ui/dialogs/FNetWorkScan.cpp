@@ -25,8 +25,9 @@ TfmNetwork::TfmNetwork(TComponent* owner, korvan::WindowHost& host) : HostedForm
     SetCaption("Connect");
     cbCOM = scope.Place<TComboBox>(this, "cbCOM", 0, 0, 80, 22);
     cbCOM->SetVisible(false);
-    pbScan = scope.Place<korvan::ProgressBarStandIn>(this, "pbScan", 16, 48, 327, 18);
+    pbScan = scope.Place<TProgressBar>(this, "pbScan", 16, 48, 327, 18);
     pbScan->SetMax(31);
+    pbScan->SetSmooth(true);
     lblScan = scope.Place<TLabel>(this, "lblScan", 16, 18, 250, 20);
     lblScan->SetAutoSize(false);
     lblDeviceID = scope.Place<TLabel>(this, "lblDeviceID", 270, 18, 73, 20);

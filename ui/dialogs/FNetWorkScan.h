@@ -5,10 +5,10 @@
 // one-shot timer, so the main window's link events and the scan's steps
 // never run inside each other.
 
+#include "platform/forms/ProgressBar.h"
 #include "platform/forms/StdCtrls.h"
 #include "platform/forms/Timer.h"
 #include "ui/dialogs/HostedForm.h"
-#include "ui/dialogs/StandInControls.h"
 
 #include <cstdint>
 
@@ -18,7 +18,7 @@ public:
 
     // Never visible: its items are this scan's serial port names.
     TComboBox* cbCOM;
-    korvan::ProgressBarStandIn* pbScan;
+    TProgressBar* pbScan;
     TLabel* lblScan;
     TLabel* lblDeviceID;
     TButton* btnOK;

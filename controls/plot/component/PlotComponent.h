@@ -24,6 +24,7 @@
 #include "controls/plot/core/VCLComponent.h"
 #include "controls/plot/objects/ImageListHost.h"
 #include "controls/plot/objects/OverlayHost.h"
+#include "platform/gfx/Resources.h"
 
 #include <array>
 #include <memory>
@@ -166,6 +167,11 @@ public:
     // A smaller bitmap is centred on one of the list's size; the caller's
     // bitmap becomes that padded copy.
     void ImageListAdd(int imageListIndex, TBitmap& bitmap);
+    // ImageListAdd of the module's bitmap resource of that number or name.
+    // A missing resource raises EResourceNotFound and leaves the list as
+    // it was.
+    void ImageListLoadFromResourceID(int imageListIndex, HINST instance, int resId);
+    void ImageListLoadFromResourceName(int imageListIndex, HINST instance, const std::string& resName);
     const TImageList* PlotImageList(int index) const override;
 
     // --- title: label 0 ---
@@ -493,10 +499,11 @@ public:
     // No new hint delay starts while the mouse stays in here.
     TRect LastHintShowRect() const { return lastHintShowRect_; }
     TPopupMenu* PopupMenu() const { return popupMenu_.get(); }
-    // The mouse capture went to `capturedBy` (null: to no window). When it
-    // is another window, the hint goes and the object under the mouse is
-    // told the mouse left it.
-    void MouseCaptureChanged(TControl* capturedBy);
+    // The mouse capture went to `capturedBy` (null: to no window; the
+    // layer calls this whenever the plot loses the capture). When it is
+    // another window, the hint goes and the object under the mouse is told
+    // the mouse left it.
+    void MouseCaptureChanged(TControl* capturedBy) override;
     TControl* CaptureWindow() const { return captureWindow_; }
     bool JustReleasedCapture() const { return justReleasedCapture_; }
     // A mouse button is down on the plot.

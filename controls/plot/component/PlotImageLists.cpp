@@ -48,6 +48,22 @@ void TiPlotComponent::ImageListAdd(int imageListIndex, TBitmap& bitmap) {
     InvalidateChange();
 }
 
+void TiPlotComponent::ImageListLoadFromResourceID(int imageListIndex, HINST instance, int resId) {
+    // A bad index is the caller's first fault, whatever the resource.
+    ImageListAt(imageListIndex);
+    TBitmap bitmap;
+    bitmap.LoadFromResourceID(instance, resId);
+    ImageListAdd(imageListIndex, bitmap);
+}
+
+void TiPlotComponent::ImageListLoadFromResourceName(int imageListIndex, HINST instance,
+                                                    const std::string& resName) {
+    ImageListAt(imageListIndex);
+    TBitmap bitmap;
+    bitmap.LoadFromResourceName(instance, resName);
+    ImageListAdd(imageListIndex, bitmap);
+}
+
 void TiPlotComponent::ReadImageList(int index, const std::vector<std::uint8_t>& bytes) {
     TImageList& list = *imageLists_[std::size_t(index)];
     list.Clear();

@@ -8,6 +8,8 @@
 #include "ui/dialogs/FNetWorkScan.h"
 #include "ui/dialogs/ScanPortOrder.h"
 
+#include <QImage>
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -306,6 +308,14 @@ TEST_F(DeviceScanTest, Pictures) {
     AdvanceTimers(NetWatchDogMs + StepMs + SerialWatchDogMs + StepMs);
     ASSERT_EQ(Now(), (Shown{"3/4", "ScaningCOM4 ......", 3, 4}));
     korvan::testing::SavePng(korvan::testing::Grab(dialog.get()), "device-scan-mid-scan");
+    // A smooth bar: one run over three quarters of its well, from its left.
+    const QImage bar = korvan::testing::Grab(dialog->pbScan);
+    std::string row;
+    for (int x = 2; x < bar.width() - 2; ++x) {
+        const QRgb p = bar.pixel(x, bar.height() / 2);
+        row += TColor(qRed(p) | qGreen(p) << 8 | qBlue(p) << 16) == ColorToRGB(clHighlight) ? 'B' : '.';
+    }
+    EXPECT_EQ(row, std::string(242, 'B') + std::string(81, '.'));
     AdvanceTimers(2 * SerialWatchDogMs + 2 * StepMs);
     ASSERT_EQ(dialog->lblScan->Caption(), "No Device found.");
     korvan::testing::SavePng(korvan::testing::Grab(dialog.get()), "device-scan-no-device");

@@ -17,6 +17,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 namespace {
 
 namespace kind = korvan::plot::kind;
@@ -189,6 +192,40 @@ TEST_F(PlotComponentTest, ImageListsTakeSmallerBitmapsCentredAndRefuseMixedSizes
     EXPECT_EQ(RaisedMessage([&] { plot.ImageListAdd(0, mixed); }),
               "Image Width and Height must be the same as other images, or both smaller, or both larger");
     EXPECT_EQ(plot.PlotImageList(0)->Count(), 3);
+}
+
+// The loaders take the program's own bitmaps (tests/support/pictures) as
+// ImageListAdd takes a bitmap: a 16 x 16 one is centred among 24 x 24 ones.
+TEST_F(PlotComponentTest, ImageListsLoadTheProgramsBitmapsByNumberAndByName) {
+    plot.ImageListLoadFromResourceID(1, HInstance, 101);
+    plot.ImageListLoadFromResourceName(1, HInstance, "PlotSquare");
+    const TImageList& list = *plot.PlotImageList(1);
+    ASSERT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.Width(), 24);
+    const QImage square = list.Image(1);
+    EXPECT_EQ(qAlpha(square.pixel(0, 0)), 0);
+    EXPECT_EQ(korvan::gfx::FromQRgb(square.pixel(8, 8)), clRed);
+    EXPECT_EQ(korvan::gfx::FromQRgb(square.pixel(15, 15)), clRed);
+    EXPECT_EQ(qAlpha(square.pixel(16, 16)), 0);
+
+    // A bad index wins over a missing resource; nothing that fails adds.
+    const std::pair<const char*, std::function<void()>> failures[] = {
+        {"ImageList Index must be 0-2", [&] { plot.ImageListLoadFromResourceID(3, HInstance, 4711); }},
+        {"ImageList Index must be 0-2",
+         [&] { plot.ImageListLoadFromResourceName(-1, HInstance, "PLOTSQUARE"); }},
+        {"Resource 4711 not found", [&] { plot.ImageListLoadFromResourceID(1, HInstance, 4711); }},
+        {"Resource NOSUCHPICTURE not found",
+         [&] { plot.ImageListLoadFromResourceName(1, HInstance, "NOSUCHPICTURE"); }},
+        {"Resource PLOTSQUARE not found",
+         [&] { plot.ImageListLoadFromResourceName(1, HInstance + 1, "PLOTSQUARE"); }},
+        {"Bitmap image is not valid", [&] { plot.ImageListLoadFromResourceName(1, HInstance, "BROKEN"); }},
+    };
+    for (const auto& [message, load] : failures)
+        EXPECT_EQ(RaisedMessage(load), message);
+    EXPECT_EQ(list.Count(), 2);
+    // An empty list takes the size of the first picture it loads.
+    plot.ImageListLoadFromResourceName(0, HInstance, "#101");
+    EXPECT_EQ(plot.PlotImageList(0)->Width(), 24);
 }
 
 TEST_F(PlotComponentTest, FormRoundTripOfAxesLabelsTranslationsAndPictures) {

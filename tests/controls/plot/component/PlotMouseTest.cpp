@@ -21,6 +21,8 @@
 #include "tests/support/gui/GuiApplicationEnvironment.h"
 #include "tests/support/gui/GuiHarness.h"
 
+#include <QMenu>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -327,6 +329,47 @@ TEST_F(PlotMouse, LosingTheCaptureHidesTheHintAndLeavesTheObject) {
     EXPECT_TRUE(plot->JustReleasedCapture());
     EXPECT_EQ(probe->log, std::vector<std::string>{"left it"});
     EXPECT_EQ(plot->LastMouseOverObject(), nullptr);
+}
+
+// The plot holds the capture while its hint shows and while the right
+// button is down; when the desktop takes the mouse away (another window
+// becomes active, a popup menu drops down) the plot hears it through the
+// window and drops the hint and the object under the mouse.
+TEST_F(PlotMouse, TheDesktopTakingTheMouseHidesTheHintAndLeavesTheObject) {
+    TForm other(nullptr);
+    other.SetBounds(600, 0, 120, 80);
+    const TPoint p = ProbePoint();
+    input.MouseMove(plot, p.X, p.Y);
+    Wait(plot->HintsPause());
+    ASSERT_TRUE(plot->HintShowing());
+    ASSERT_TRUE(plot->MouseCapture());
+    probe->log.clear();
+    ShowForm(&other);
+    EXPECT_FALSE(plot->MouseCapture());
+    EXPECT_FALSE(plot->HintData().Visible);
+    EXPECT_FALSE(plot->HintShowing());
+    EXPECT_FALSE(plot->GetTimerActive());
+    EXPECT_TRUE(plot->JustReleasedCapture());
+    EXPECT_EQ(plot->CaptureWindow(), nullptr);
+    EXPECT_EQ(probe->log, std::vector<std::string>{"left it"});
+    EXPECT_EQ(plot->LastMouseOverObject(), nullptr);
+
+    other.Hide();
+    ShowForm(form.get());
+    auto* menu = new TPopupMenu(form.get());
+    auto* item = new TMenuItem(form.get());
+    item->SetCaption("Copy");
+    menu->Items()->Add(item);
+    input.MouseMove(plot, p.X + 1, p.Y);
+    input.MouseDown(plot, p.X + 1, p.Y, mbRight);
+    ASSERT_TRUE(plot->MouseCapture());
+    probe->log.clear();
+    menu->Popup(10, 10);
+    ProcessEvents();
+    EXPECT_FALSE(plot->MouseCapture());
+    EXPECT_EQ(probe->log, std::vector<std::string>{"left it"});
+    EXPECT_EQ(plot->LastMouseOverObject(), nullptr);
+    menu->ShownMenu()->close();
 }
 
 // Both ways of drawing a zoom box: a left drag in the toolbar's zoom-box
