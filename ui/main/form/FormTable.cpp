@@ -155,17 +155,22 @@ bool IsChosen(const Family& f, const Instance& at) {
     return at.index == f.chosen;
 }
 
+// The family's font values reach the control in one change: each change
+// re-lays the control and its children and restyles their widgets.
 void SetFont(TFont& font, const Family& f, bool chosen) {
+    TFont next;
+    next.Assign(font);
     if (chosen && f.chosenFontColour != NoColour)
-        font.SetColor(f.chosenFontColour);
+        next.SetColor(f.chosenFontColour);
     else if (f.fontColour != NoColour)
-        font.SetColor(f.fontColour);
+        next.SetColor(f.fontColour);
     if (f.fontName)
-        font.SetName(f.fontName);
+        next.SetName(f.fontName);
     if (f.fontHeight != 0)
-        font.SetHeight(f.fontHeight);
+        next.SetHeight(f.fontHeight);
     if (f.bold)
-        font.SetStyle(fsBold);
+        next.SetStyle(fsBold);
+    font.Assign(next);
 }
 
 // A flat text button draws its caption in the fonts of its two hover states.
