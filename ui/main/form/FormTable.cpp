@@ -207,8 +207,11 @@ void SetClassValues(TControl& control, const Family& f, const Instance& at) {
         grid->SetBypassBackColor(clSilver);
     } else if (auto* combo = dynamic_cast<TRzComboBox*>(&control)) {
         combo->SetStyle(csDropDownList);
+        // The list reaches the widget once, not once per item.
+        combo->Items()->BeginUpdate();
         for (const char* item : f.items)
             combo->Add(item);
+        combo->Items()->EndUpdate();
         combo->SetItemIndex(f.itemIndex);
     } else if (auto* upDown = dynamic_cast<TUpDown*>(&control)) {
         upDown->SetMin(f.min);
@@ -351,6 +354,8 @@ void BuildFamilies(forms::LoadScope& scope, std::span<const Family> families) {
             control->SetBounds(left, top, f.width, f.height);
             if (f.kind != Kind::Existing)
                 SetStored(*control, f, at);
+            else if (f.caption)
+                control->SetCaption(Expand(f.caption, at));
         }
     }
 }
