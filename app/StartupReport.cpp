@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <iomanip>
 #include <sstream>
 #include <string>
 
@@ -26,6 +27,11 @@ double MsSince(Steady::time_point start) {
     return std::chrono::duration<double, std::milli>(Steady::now() - start).count();
 }
 
+// A moment on the steady clock, as another process reads it.
+double ClockMs(Steady::time_point at) {
+    return std::chrono::duration<double, std::milli>(at.time_since_epoch()).count();
+}
+
 } // namespace
 
 // Watches for the first paint inside the main window and polls for the end
@@ -33,7 +39,12 @@ double MsSince(Steady::time_point start) {
 // windows may cover the whole form, so that the form's own widget is never
 // painted: any paint of a widget of the main window counts.
 struct StartupReport::Probe : QObject {
-    explicit Probe(std::string path) : path_(std::move(path)) {
+    Probe(std::string path, Steady::time_point mainStarted) : path_(std::move(path)) {
+        // Clock readings run to millions of ms: six digits would round
+        // them to tens of ms.
+        report_ << std::fixed << std::setprecision(3);
+        report_ << "main_clock_ms " << ClockMs(mainStarted) << "\n";
+        report_ << "windows_clock_ms " << ClockMs(start_) << "\n";
         if (QWidget* form = fmMain->Widget())
             window_ = form->window();
         if (window_)
@@ -82,10 +93,10 @@ struct StartupReport::Probe : QObject {
     bool connecting_ = false;
 };
 
-StartupReport::StartupReport() {
+StartupReport::StartupReport(Steady::time_point mainStarted) {
     const char* path = std::getenv("KORVAN_STARTUP_REPORT");
     if (path && *path && fmMain)
-        probe_ = std::make_unique<Probe>(path);
+        probe_ = std::make_unique<Probe>(path, mainStarted);
 }
 
 StartupReport::~StartupReport() = default;

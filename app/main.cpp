@@ -10,7 +10,10 @@
 
 #include <QApplication>
 
+#include <chrono>
+
 int main(int argc, char* argv[]) {
+    const auto started = std::chrono::steady_clock::now();
     QApplication qt(argc, argv);
     try {
         // The optional OPC client library; its absence is the normal case.
@@ -18,7 +21,7 @@ int main(int argc, char* argv[]) {
         Application->SetMainFormOnTaskBar(true);
         Application->SetTitle(std::string(AppTitle) + " " + AppVersion);
         korvan::CreateEditorWindows(Application);
-        const korvan::StartupReport startupReport; // inert unless asked for
+        const korvan::StartupReport startupReport(started); // inert unless asked for
         Application->Run();
         // The links' and the HID controller's threads end with the windows.
         korvan::FreeEditorWindows();

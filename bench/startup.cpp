@@ -1,13 +1,16 @@
 // Start-up of the real program: build/app/korvan-editor started as a child
 // (offscreen) against the simulated unit over TCP on 127.0.0.1, several
 // times. The program's start-up report (KORVAN_STARTUP_REPORT) gives the
-// time from the start of its message loop to the end of the main window's
-// first paint, and its resident memory once the connect read has ended.
+// moments main began and the windows were made, the time from the start of
+// its message loop to the end of the main window's first paint, and its
+// resident memory once the connect read has ended. The time from the
+// process's start to the first paint is shown split at those moments.
 // Then, in this process, a form of 1,800 plain controls (panels, labels and
 // a few hundred shapes and bevels) built through LoadScope and painted:
 // what the full main window's controls will cost.
 //
-// Goals: first paint <= 300 ms, resident memory <= 80 MB after a connect read.
+// Goals: first paint <= 400 ms from the process's start, resident memory
+// <= 80 MB after a connect read.
 //
 // `bench_startup [starts] [program]` (7 starts; the program next to this
 // bench's folder by default).
@@ -49,7 +52,7 @@ namespace {
 namespace fs = std::filesystem;
 using Steady = std::chrono::steady_clock;
 
-constexpr double GoalFirstPaintMs = 300.0;
+constexpr double GoalFirstPaintMs = 400.0;
 constexpr double GoalResidentMb = 80.0;
 constexpr auto StartBound = std::chrono::seconds(30);
 
@@ -137,10 +140,13 @@ std::map<std::string, double> StartOnce(const std::string& program) {
     double value = 0;
     while (in >> name >> value)
         figures[name] = value;
+    const double spawnedMs = std::chrono::duration<double, std::milli>(spawned.time_since_epoch()).count();
     if (figures.count("first_paint_clock_ms"))
-        figures["spawn_to_paint_ms"] =
-            figures["first_paint_clock_ms"] -
-            std::chrono::duration<double, std::milli>(spawned.time_since_epoch()).count();
+        figures["spawn_to_paint_ms"] = figures["first_paint_clock_ms"] - spawnedMs;
+    if (figures.count("main_clock_ms") && figures.count("windows_clock_ms")) {
+        figures["spawn_to_main_ms"] = figures["main_clock_ms"] - spawnedMs;
+        figures["main_to_windows_ms"] = figures["windows_clock_ms"] - figures["main_clock_ms"];
+    }
     return figures;
 }
 
@@ -152,13 +158,17 @@ void PrintRow(const char* what, const Spread& s, const char* unit, double goal) 
 }
 
 void ProgramStarts(const std::string& program, int starts) {
-    std::vector<double> paint, spawnPaint, read, rss;
+    std::vector<double> paint, spawnPaint, spawnMain, mainWindows, read, rss;
     for (int i = 0; i < starts; ++i) {
         auto f = StartOnce(program);
         if (!f.count("first_paint_ms") || !f.count("rss_kb"))
             continue;
         paint.push_back(f["first_paint_ms"]);
         spawnPaint.push_back(f["spawn_to_paint_ms"]);
+        if (f.count("spawn_to_main_ms")) {
+            spawnMain.push_back(f["spawn_to_main_ms"]);
+            mainWindows.push_back(f["main_to_windows_ms"]);
+        }
         read.push_back(f["connect_read_ms"]);
         rss.push_back(KibToMb(f["rss_kb"]));
     }
@@ -168,6 +178,10 @@ void ProgramStarts(const std::string& program, int starts) {
     // The program's report starts its clock once the windows are made, so
     // the goal is held against the time from the process's start.
     PrintRow("process start to first paint", SpreadOf(spawnPaint), "ms", GoalFirstPaintMs);
+    if (!spawnMain.empty()) {
+        PrintRow("  (process start to main)", SpreadOf(spawnMain), "ms", 0);
+        PrintRow("  (main to windows made)", SpreadOf(mainWindows), "ms", 0);
+    }
     PrintRow("  (windows made to first paint)", SpreadOf(paint), "ms", 0);
     PrintRow("windows made to connect read end", SpreadOf(read), "ms", 0);
     PrintRow("resident after connect read", SpreadOf(rss), "MB", GoalResidentMb);

@@ -5,6 +5,8 @@
 #include "platform/text/StrUtils.h"
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_map>
 
 const TClassInfo& TComponent::StaticClassInfo() {
     static const TClassInfo info =
@@ -27,6 +29,29 @@ bool IsValidIdent(std::string_view name) {
     return std::all_of(name.begin() + 1, name.end(),
                        [&](char c) { return alpha(c) || (c >= '0' && c <= '9'); });
 }
+
+// The first owned component of each name, the letter case ignored. While
+// the names differ (the rename rule keeps them so) it answers FindComponent
+// alone; once two share a name, which only a subclass's own rename rule can
+// allow, FindComponent walks the list again, which finds the first of them.
+struct TComponent::NameIndex {
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const {
+            std::size_t h = 14695981039346656037ull;
+            for (char c : name)
+                h = (h ^ static_cast<unsigned char>((c >= 'a' && c <= 'z') ? c - 'a' + 'A' : c)) *
+                    1099511628211ull;
+            return h;
+        }
+    };
+    struct Same {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const { return SameText(a, b); }
+    };
+    std::unordered_map<std::string, TComponent*, Hash, Same> byName;
+    bool exact = true;
+};
 
 TComponent::TComponent(TComponent* owner) {
     if (owner)
@@ -84,6 +109,10 @@ int TComponent::ComponentIndex() const {
 TComponent* TComponent::FindComponent(std::string_view name) const {
     if (name.empty())
         return nullptr;
+    if (names_ && names_->exact) {
+        const auto it = names_->byName.find(name);
+        return it == names_->byName.end() ? nullptr : it->second;
+    }
     for (TComponent* c : components_)
         if (SameText(c->name_, name))
             return c;
@@ -99,7 +128,11 @@ void TComponent::SetName(const std::string& name) {
         owner_->ValidateRename(this, name_, name);
     else
         ValidateRename(nullptr, name_, name);
+    if (owner_)
+        owner_->UnindexName(this, name_);
     name_ = name;
+    if (owner_)
+        owner_->IndexName(this);
     namedWhileLoading_ = HasState(csLoading);
 }
 
@@ -133,17 +166,42 @@ void TComponent::RemoveComponent(TComponent* component) {
 void TComponent::Insert(TComponent* component) {
     components_.push_back(component);
     component->owner_ = this;
+    IndexName(component);
 }
 
 void TComponent::Remove(TComponent* component) {
     components_.erase(std::remove(components_.begin(), components_.end(), component), components_.end());
     component->owner_ = nullptr;
+    UnindexName(component, component->name_);
+}
+
+void TComponent::IndexName(TComponent* component) {
+    if (!names_)
+        names_ = std::make_unique<NameIndex>();
+    if (component->name_.empty() || !names_->exact)
+        return;
+    const auto [it, entered] = names_->byName.try_emplace(component->name_, component);
+    if (!entered && it->second != component) {
+        names_->exact = false;
+        names_->byName.clear();
+    }
+}
+
+void TComponent::UnindexName(TComponent* component, const std::string& name) {
+    if (!names_ || !names_->exact || name.empty())
+        return;
+    if (const auto it = names_->byName.find(std::string_view(name));
+        it != names_->byName.end() && it->second == component)
+        names_->byName.erase(it);
 }
 
 void TComponent::Notification(TComponent* component, TOperation operation) {
     if (operation == opRemove && component)
         RemoveFreeNotification(component);
-    NotifyAll(component, operation);
+    // Every component of a form hears of every new one: most own nothing,
+    // and skipping the call for those keeps a large form's build quick.
+    if (!components_.empty())
+        NotifyAll(component, operation);
 }
 
 void TComponent::NotifyAll(TComponent* component, TOperation operation) {

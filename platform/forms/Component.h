@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -99,12 +100,20 @@ private:
     void Insert(TComponent* component);
     void Remove(TComponent* component);
     void NotifyAll(TComponent* component, TOperation operation);
+    // The name index of the owned components: entered, left, renamed.
+    void IndexName(TComponent* component);
+    void UnindexName(TComponent* component, const std::string& name);
 
     std::string name_;
     int tag_ = 0;
     TComponent* owner_ = nullptr;
     std::vector<TComponent*> components_;
     std::vector<TComponent*> freeNotifies_;
+    // The owned components by name, so that a form of thousands of
+    // controls finds one, and checks a new name, without a walk through
+    // all of them. Made with the first owned component.
+    struct NameIndex;
+    std::unique_ptr<NameIndex> names_;
     TComponentState state_ = 0;
     int loadedCount_ = 0;
     bool namedWhileLoading_ = false;

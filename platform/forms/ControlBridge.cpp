@@ -209,8 +209,36 @@ InputBridge::InputBridge(TWinControl* control, QWidget* widget)
         child->installEventFilter(this);
 }
 
+namespace {
+// The events the bridge turns into the control's input.
+bool IsBridged(QEvent::Type type) {
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Enter:
+    case QEvent::Leave:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::FocusIn:
+    case QEvent::ContextMenu:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
 bool InputBridge::eventFilter(QObject* watched, QEvent* event) {
     if (!control_ || control_->HasState(csDestroying) || resending_)
+        return false;
+    // Every other event passes at once: font, palette and layout changes
+    // reach a form's thousands of widgets while it is built, and finding
+    // a child window's control walks its parents.
+    if (!IsBridged(event->type()))
         return false;
     // Events of a child window of another control pass through.
     if (watched != widget_) {

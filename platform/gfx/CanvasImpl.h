@@ -94,4 +94,9 @@ struct TCanvas::Impl {
                           int sh, std::uint8_t code);
     static bool BltRows(TCanvas& c, int x, int y, int w, int h, TCanvas* src, int sx, int sy, int sw, int sh,
                         std::uint8_t code);
+    // A scaled or mirrored plain copy (SRCCOPY between colour images, a
+    // rectangular clip) with the general path's pixel choice; false where
+    // it cannot.
+    static bool StretchCopy(TCanvas& c, int x, int y, int w, int h, TCanvas* src, int sx, int sy, int sw,
+                            int sh, std::uint8_t code);
 };

@@ -34,11 +34,19 @@ DecimalDigits FloatToDecimal(double value, int precision, int decimals) {
         std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, kMaxDigits - 1);
     const std::string_view text(buf, size_t(res.ptr - buf));
     const size_t e = text.find('e');
-    std::string digits;
+    // Gathered in place: labels of a display format thousands of numbers.
+    char mantissa[sizeof buf];
+    size_t count = 0;
     for (size_t i = 0; i < e; ++i)
         if (text[i] >= '0' && text[i] <= '9')
-            digits += text[i];
-    int exponent = std::atoi(std::string(text.substr(e + 1)).c_str()) + 1;
+            mantissa[count++] = text[i];
+    std::string digits(mantissa, count);
+    std::string_view power = text.substr(e + 1);
+    if (!power.empty() && power.front() == '+')
+        power.remove_prefix(1);
+    int exponent = 0;
+    std::from_chars(power.data(), power.data() + power.size(), exponent);
+    ++exponent;
 
     precision = std::clamp(precision, 1, kMaxDigits);
     int keep = precision;

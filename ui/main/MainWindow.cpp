@@ -58,6 +58,8 @@ constexpr TColor Out1Colour = clRed;
 
 TfmMain::TfmMain(TComponent* owner, korvan::MainWindowOptions options)
     : TForm(owner), options_(std::move(options)), connection_(windowView_, options_.services) {
+    // Made beside the controls, placed after them.
+    korvan::SplashPicture splashPicture = korvan::StartSplashPicture();
     fmMain = this;
     windowView_.Attach(this);
     korvan::forms::LoadScope scope(this);
@@ -69,7 +71,7 @@ TfmMain::TfmMain(TComponent* owner, korvan::MainWindowOptions options)
     SetPosition(poScreenCenter);
     BuildMenu(scope);
     BuildControls(scope);
-    korvan::PlaceStartupSplash(scope, this);
+    korvan::PlaceStartupSplash(scope, this, std::move(splashPicture));
     OnCreate = [this](TObject* s) { FormCreate(s); };
     OnClose = [this](TObject* s, TCloseAction& a) { FormClose(s, a); };
     OnResize = [this](TObject* s) { FormResize(s); };

@@ -12,12 +12,14 @@ namespace {
 // Our own background: 620 x 350, plain blue, darker towards the edges.
 std::vector<std::uint8_t> SplashBackground() {
     QImage img(620, 350, QImage::Format_ARGB32);
-    for (int y = 0; y < img.height(); ++y)
+    for (int y = 0; y < img.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < img.width(); ++x) {
             const double dx = (x - 310) / 310.0, dy = (y - 175) / 175.0;
             const double light = std::max(0.0, 1 - 0.6 * (dx * dx + dy * dy));
-            img.setPixel(x, y, qRgb(20, 40 + int(light * 66), 80 + int(light * 150)));
+            line[x] = qRgb(20, 40 + int(light * 66), 80 + int(light * 150));
         }
+    }
     return gfx::EncodePng(img);
 }
 
@@ -36,7 +38,11 @@ void Heading(TSplashHeadingText* h, const char* text, int height, bool bold, int
 
 } // namespace
 
-TDovOveruvAvovozIrurid* PlaceStartupSplash(forms::LoadScope& scope, TForm* main) {
+SplashPicture StartSplashPicture() {
+    return std::async(std::launch::async, SplashBackground);
+}
+
+TDovOveruvAvovozIrurid* PlaceStartupSplash(forms::LoadScope& scope, TForm* main, SplashPicture picture) {
     auto* s = scope.Create<TDovOveruvAvovozIrurid>(main, "asScreen");
     s->SetDisplayStyle(dsNormal);
     s->SetTimeOut(100);
@@ -48,7 +54,7 @@ TDovOveruvAvovozIrurid* PlaceStartupSplash(forms::LoadScope& scope, TForm* main)
     f->SetBorderColor(clNone);
     f->SetOpacity(249);
     f->SetPicturePosition(ppBottomCenter);
-    f->Picture()->LoadFromStream(SplashBackground());
+    f->Picture()->LoadFromStream(picture.get());
     Heading(s->BasicProgramInfo()->ProgramName(), "KORVAN DSP Processor Editor", -29, true, 60, 130);
     Heading(s->BasicProgramInfo()->ProgramVersion(), "V1.0", -19, false, 515, 140);
     TFont* copyright = s->BasicProgramInfo()->CopyRightFont();

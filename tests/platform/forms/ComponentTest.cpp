@@ -41,6 +41,40 @@ TEST(Component, OwnerFindsByNameIgnoringCaseAndFreesItsComponents) {
     owner.reset(); // frees b; a leak checker would see it otherwise
 }
 
+TEST(Component, FindingFollowsRenamesMovesAndTheFirstOfASharedName) {
+    // An owner whose own rename rule lets two components share a name.
+    class TLenient : public TComponent {
+    public:
+        using TComponent::TComponent;
+
+    protected:
+        void ValidateRename(TComponent*, const std::string&, const std::string&) override {}
+    };
+    TComponent owner(nullptr), other(nullptr);
+    auto* a = new TComponent(&owner);
+    a->SetName("lbGainInA");
+    a->SetName("lbGainInB"); // renamed: the old name finds nothing
+    EXPECT_EQ(owner.FindComponent("lbGainInA"), nullptr);
+    EXPECT_EQ(owner.FindComponent("LBGAININB"), a);
+    other.InsertComponent(a); // moved to another owner
+    EXPECT_EQ(owner.FindComponent("lbGainInB"), nullptr);
+    EXPECT_EQ(other.FindComponent("lbGainInB"), a);
+    a->SetName(""); // unnamed: found by no name
+    EXPECT_EQ(other.FindComponent("lbGainInB"), nullptr);
+
+    TLenient lenient(nullptr);
+    auto* first = new TComponent(&lenient);
+    auto* second = new TComponent(&lenient);
+    second->SetName("Twin");
+    first->SetName("TWIN");
+    EXPECT_EQ(lenient.FindComponent("twin"), first); // the first in creation order
+    delete first;
+    EXPECT_EQ(lenient.FindComponent("twin"), second);
+    second->SetName("Single");
+    EXPECT_EQ(lenient.FindComponent("twin"), nullptr);
+    EXPECT_EQ(lenient.FindComponent("single"), second);
+}
+
 TEST(Component, FreeNotificationTellsOfTheOthersEnd) {
     TComponent formA(nullptr), formB(nullptr);
     auto* watcher = new TWatcher(&formA);

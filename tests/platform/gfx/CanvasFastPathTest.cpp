@@ -122,6 +122,66 @@ TEST(CanvasFastPaths, RowBlitsLeaveTheOtherCasesToThePixelPath) {
     EXPECT_FALSE(Impl::BltRows(dst, 0, 0, 4, 4, &src, 0, 0, 4, 4, copy)) << "monochrome destination";
 }
 
+TEST(CanvasFastPaths, ScaledCopiesMatchThePixelPath) {
+    struct Scale {
+        const char* name;
+        int w, h, sw, sh;
+    };
+    const Scale scales[] = {
+        {"stretched", 13, 9, 3, 2}, {"shrunk", 4, 3, 11, 7},           {"one column wide", 12, 8, 1, 7},
+        {"mirrored", -9, 6, 5, 4},  {"source mirrored", 8, -5, -6, 3}, {"both mirrored", -7, -6, -4, -5},
+        {"unscaled", 6, 4, 6, 4},   {"far stretched", 40, 30, 2, 2},
+    };
+    std::mt19937 rng(19);
+    for (const BlitCase& k : kBlits) {
+        for (const Scale& scale : scales) {
+            for (bool opaqueSource : {true, false}) {
+                QImage srcImage = RandomImage(11, 7, rng, opaqueSource);
+                const QImage start = RandomImage(13, 9, rng);
+                QImage fast = start, pixels = start;
+                TCanvas src(&srcImage), byFast(&fast), byPixels(&pixels);
+                src.SetViewportOrg(k.srcOrg.X, k.srcOrg.Y);
+                Prepare(byFast, k);
+                Prepare(byPixels, k);
+                const std::uint8_t copy = SRCCOPY >> 16;
+                ASSERT_TRUE(Impl::StretchCopy(byFast, k.x, k.y, scale.w, scale.h, &src, k.sx, k.sy, scale.sw,
+                                              scale.sh, copy))
+                    << k.name << ", " << scale.name;
+                Impl::BltPixels(byPixels, k.x, k.y, scale.w, scale.h, &src, k.sx, k.sy, scale.sw, scale.sh,
+                                copy);
+                EXPECT_EQ(fast, pixels)
+                    << k.name << ", " << scale.name << ", first difference " << FirstDifference(fast, pixels);
+            }
+        }
+    }
+    // Within one image: what was there before is copied.
+    const QImage start = RandomImage(12, 10, rng);
+    QImage fast = start, pixels = start;
+    TCanvas byFast(&fast), byPixels(&pixels);
+    ASSERT_TRUE(Impl::StretchCopy(byFast, 1, 1, 10, 8, &byFast, 2, 3, 5, 4, SRCCOPY >> 16));
+    Impl::BltPixels(byPixels, 1, 1, 10, 8, &byPixels, 2, 3, 5, 4, SRCCOPY >> 16);
+    EXPECT_EQ(fast, pixels) << "first difference " << FirstDifference(fast, pixels);
+}
+
+TEST(CanvasFastPaths, ScaledCopiesLeaveTheOtherCasesToThePixelPath) {
+    std::mt19937 rng(5);
+    QImage srcImage = RandomImage(6, 6, rng), dstImage = RandomImage(6, 6, rng);
+    TCanvas src(&srcImage), dst(&dstImage);
+    const std::uint8_t copy = SRCCOPY >> 16;
+    EXPECT_FALSE(Impl::StretchCopy(dst, 0, 0, 4, 4, &src, 0, 0, 2, 2, SRCINVERT >> 16))
+        << "another operation";
+    dst.ExcludeClipRect(TRect{1, 1, 2, 2});
+    EXPECT_FALSE(Impl::StretchCopy(dst, 0, 0, 4, 4, &src, 0, 0, 2, 2, copy)) << "clip with a hole";
+    dst.SelectClipRegion(std::nullopt);
+    src.SetMonochrome(true);
+    EXPECT_FALSE(Impl::StretchCopy(dst, 0, 0, 4, 4, &src, 0, 0, 2, 2, copy)) << "monochrome source";
+    src.SetMonochrome(false);
+    dst.SetMonochrome(true);
+    EXPECT_FALSE(Impl::StretchCopy(dst, 0, 0, 4, 4, &src, 0, 0, 2, 2, copy)) << "monochrome destination";
+    dst.SetMonochrome(false);
+    EXPECT_TRUE(Impl::StretchCopy(dst, 0, 0, 4, 4, &src, 0, 0, 2, 2, copy)) << "colour to colour";
+}
+
 namespace {
 
 std::vector<QPoint> RandomPolyline(std::mt19937& rng, int count, QRect area) {

@@ -1,7 +1,9 @@
 // The routing page's output columns: each shows its background picture
-// under its title and its route buttons.
+// under its title and its route buttons, all below the page's caption.
 
+#include "controls/panels/GroupBox.h"
 #include "platform/forms/ExtCtrls.h"
+#include "platform/gfx/Bitmap.h"
 #include "tests/ui/main/MainWindowFixture.h"
 
 #include <gtest/gtest.h>
@@ -35,6 +37,26 @@ TEST_F(MainWindowTest, RoutingColumnsLayTheirPictureUnderTitleAndButtons) {
         for (const std::string& above : {"lbMatrix" + out, "rzbAMatrix" + out, "rzbDMatrix" + out})
             EXPECT_LT(at, IndexIn(*column, dynamic_cast<TControl*>(fmMain->FindComponent(above)))) << above;
     }
+}
+
+TEST_F(MainWindowTest, RoutingCaptionShowsWholeAboveTheColumns) {
+    CreateWindows();
+    fmMain->tmStartConnect->SetEnabled(false);
+    auto* group = dynamic_cast<TRzCustomGroupBox*>(fmMain->FindComponent("rzgParamMatrix"));
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->Caption(), "Matrix");
+    TBitmap probe(1, 1);
+    probe.Canvas().Font().Assign(group->CaptionFont());
+    const int captionBottom = probe.Canvas().TextHeight("Matrix");
+    for (int n = 1; n <= 8; ++n) {
+        auto* column = dynamic_cast<TControl*>(fmMain->FindComponent("rzgMatrixOut" + std::to_string(n)));
+        ASSERT_NE(column, nullptr);
+        EXPECT_EQ(column->Parent(), group);
+        EXPECT_GE(column->Top(), captionBottom) << n;
+        EXPECT_LT(column->Top() + column->Height(), group->Height()) << n;
+    }
+    // The taller group still ends above the preset strip.
+    EXPECT_LE(fmMain->rzgMain->Top() + group->Top() + group->Height(), fmMain->rzgPreset->Top());
 }
 
 } // namespace

@@ -155,17 +155,22 @@ bool IsChosen(const Family& f, const Instance& at) {
     return at.index == f.chosen;
 }
 
+// The family's font values reach the control in one change: each change
+// re-lays the control and its children and restyles their widgets.
 void SetFont(TFont& font, const Family& f, bool chosen) {
+    TFont next;
+    next.Assign(font);
     if (chosen && f.chosenFontColour != NoColour)
-        font.SetColor(f.chosenFontColour);
+        next.SetColor(f.chosenFontColour);
     else if (f.fontColour != NoColour)
-        font.SetColor(f.fontColour);
+        next.SetColor(f.fontColour);
     if (f.fontName)
-        font.SetName(f.fontName);
+        next.SetName(f.fontName);
     if (f.fontHeight != 0)
-        font.SetHeight(f.fontHeight);
+        next.SetHeight(f.fontHeight);
     if (f.bold)
-        font.SetStyle(fsBold);
+        next.SetStyle(fsBold);
+    font.Assign(next);
 }
 
 // A flat text button draws its caption in the fonts of its two hover states.
@@ -202,8 +207,11 @@ void SetClassValues(TControl& control, const Family& f, const Instance& at) {
         grid->SetBypassBackColor(clSilver);
     } else if (auto* combo = dynamic_cast<TRzComboBox*>(&control)) {
         combo->SetStyle(csDropDownList);
+        // The list reaches the widget once, not once per item.
+        combo->Items()->BeginUpdate();
         for (const char* item : f.items)
             combo->Add(item);
+        combo->Items()->EndUpdate();
         combo->SetItemIndex(f.itemIndex);
     } else if (auto* upDown = dynamic_cast<TUpDown*>(&control)) {
         upDown->SetMin(f.min);
@@ -346,6 +354,8 @@ void BuildFamilies(forms::LoadScope& scope, std::span<const Family> families) {
             control->SetBounds(left, top, f.width, f.height);
             if (f.kind != Kind::Existing)
                 SetStored(*control, f, at);
+            else if (f.caption)
+                control->SetCaption(Expand(f.caption, at));
         }
     }
 }

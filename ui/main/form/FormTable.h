@@ -25,7 +25,7 @@
 namespace korvan::mainform {
 
 enum class Kind {
-    Existing, // built elsewhere: only seated (parent and bounds)
+    Existing, // built elsewhere: only seated (parent and bounds), and captioned if given
     GroupBox, // page and panel groups
     Panel,    // plain panels (meter and routing rows)
     Label,

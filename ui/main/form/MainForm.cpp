@@ -87,7 +87,8 @@ constexpr Family Frames[] = {
      .fontColour = clWhite},
     // The parameter groups have no caption: a function page's columns would
     // cover it, and a channel's group also shows a linked channel's page.
-    // The page's button and labels name what it shows.
+    // The page's button and labels name what it shows; the routing page's
+    // group alone is named, above its lowered columns.
     {.kind = Kind::GroupBox,
      .name = "rzgParam<p>",
      .parent = "rzgMain",

@@ -24,6 +24,10 @@ constexpr int OutputColumns[] = {2, 136, 268, 402, 535, 669, 802, 936};
 constexpr int GateColumns[] = {90, 336, 583, 830};
 constexpr int MatrixColumns[] = {3, 136, 269, 402, 536, 669, 802, 938};
 constexpr int MatrixRows[] = {54, 107, 160, 214};
+// The routing columns start below their group's caption, which is 13
+// pixels high; the group reaches down to the preset strip (582).
+constexpr int MatrixColumnTop = 15;
+constexpr int MatrixGroupHeight = 290;
 // The Gain page's strips: the inputs', a gap, the outputs'.
 constexpr int StripLefts[] = {316, 376, 436, 496, 572, 632, 692, 752, 812, 872, 932, 992};
 
@@ -114,9 +118,9 @@ constexpr int StripLefts[] = {316, 376, 436, 496, 572, 632, 692, 752, 812, 872, 
     }
 
 // A dynamics or routing column: its group and its centred title.
-#define COLUMN_GROUP(PREFIX, PARENT, OVER, LEFTS, WIDTH)                                                     \
+#define COLUMN_GROUP(PREFIX, PARENT, OVER, LEFTS, WIDTH, TOP)                                                \
     {                                                                                                        \
-        .kind = Kind::GroupBox, .name = "rzg" PREFIX "<c>", .parent = PARENT, .over = OVER, .top = 4,        \
+        .kind = Kind::GroupBox, .name = "rzg" PREFIX "<c>", .parent = PARENT, .over = OVER, .top = TOP,      \
         .width = WIDTH, .height = 273, .lefts = LEFTS, .tagFrom = TagFrom::Channel, .colour = BarColour,     \
         .fontColour = clWhite                                                                                \
     }
@@ -128,7 +132,7 @@ constexpr int StripLefts[] = {316, 376, 436, 496, 572, 632, 692, 752, 812, 872, 
         .centred = true                                                                                      \
     }
 #define COLUMN(PREFIX, PARENT, OVER, LEFTS, WIDTH)                                                           \
-    COLUMN_GROUP(PREFIX, PARENT, OVER, LEFTS, WIDTH), COLUMN_TITLE(PREFIX, OVER, WIDTH)
+    COLUMN_GROUP(PREFIX, PARENT, OVER, LEFTS, WIDTH, 4), COLUMN_TITLE(PREFIX, OVER, WIDTH)
 
 // One filter of a channel page: caption, fader, read-out, slope list and
 // bypass.
@@ -348,8 +352,19 @@ constexpr Family Parameters[] = {
     FADER_BOX("GateRelease<c>", "rzgGate<c>", Over::Inputs, 68, 148, 64, 9, 2999, 99, "100ms", "Release"),
 
     // --- routing page: one column per output, one row per input --------------------------------------------
-    // Its background picture lies under the title and the rows.
-    COLUMN_GROUP("Matrix", "rzgParamMatrix", Over::Outputs, MatrixColumns, 132),
+    // The page's group is named "Matrix" above its columns: taller than the
+    // other pages' groups (up to the preset strip), its columns below the
+    // caption.
+    {.kind = Kind::Existing,
+     .name = "rzgParamMatrix",
+     .parent = "rzgMain",
+     .left = 20,
+     .top = 292,
+     .width = 1072,
+     .height = MatrixGroupHeight,
+     .caption = "Matrix"},
+    // Each column's background picture lies under the title and the rows.
+    COLUMN_GROUP("Matrix", "rzgParamMatrix", Over::Outputs, MatrixColumns, 132, MatrixColumnTop),
     {.kind = Kind::Image,
      .name = "rzsMatrix<c>",
      .parent = "rzgMatrix<c>",
