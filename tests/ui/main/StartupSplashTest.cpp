@@ -21,7 +21,7 @@ TEST_F(StartupSplashTest, ShowsWhileTheWindowLoadsAndClosesOnItsFirstShow) {
     TDovOveruvAvovozIrurid* splash = nullptr;
     {
         korvan::forms::LoadScope scope(main.get());
-        splash = korvan::PlaceStartupSplash(scope, main.get());
+        splash = korvan::PlaceStartupSplash(scope, main.get(), korvan::StartSplashPicture());
         EXPECT_FALSE(splash->Showing()) << "not before loading is complete";
         scope.Finish();
     }
