@@ -265,6 +265,11 @@ void TCustomForm::TextChanged() {
     TWinControl::TextChanged();
 }
 
+void TCustomForm::GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) {
+    TComponent::GetChildren(proc, root);
+    TWinControl::GetChildren(proc, root);
+}
+
 void TCustomForm::Loaded() {
     TWinControl::Loaded();
     UpdateWindowBounds();

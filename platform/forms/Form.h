@@ -47,6 +47,9 @@ public:
     TRect ClientRect() const override;
     bool Showing() const override { return Visible(); }
     bool IsPainted() const override { return true; }
+    // Streaming: the form's components without a parent (menus, timers,
+    // image lists) come first, then its controls.
+    void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) override;
 
     // --- showing ---
     void Show();

@@ -6,6 +6,7 @@
 #include "platform/forms/ExtCtrls.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/GraphicsProperties.h"
+#include "platform/forms/ImageListComponent.h"
 #include "platform/forms/Menus.h"
 #include "platform/forms/StdCtrls.h"
 #include "platform/forms/Timer.h"
@@ -15,19 +16,33 @@ namespace korvan::forms {
 void RegisterStandardClasses() {
     static const bool done = [] {
         RegisterColorIdents();
-        for (const TClassInfo* info : {&TForm::StaticClassInfo(),           &TLabel::StaticClassInfo(),
-                                       &TEdit::StaticClassInfo(),           &TMemo::StaticClassInfo(),
-                                       &TButton::StaticClassInfo(),         &TCheckBox::StaticClassInfo(),
-                                       &TRadioButton::StaticClassInfo(),    &TListBox::StaticClassInfo(),
-                                       &TComboBox::StaticClassInfo(),       &TGroupBox::StaticClassInfo(),
-                                       &TPanel::StaticClassInfo(),          &TPaintBox::StaticClassInfo(),
-                                       &TImage::StaticClassInfo(),          &TShape::StaticClassInfo(),
-                                       &TBevel::StaticClassInfo(),          &TRadioGroup::StaticClassInfo(),
-                                       &TScrollBox::StaticClassInfo(),      &TUpDown::StaticClassInfo(),
-                                       &TPageControl::StaticClassInfo(),    &TTabSheet::StaticClassInfo(),
-                                       &TMainMenu::StaticClassInfo(),       &TPopupMenu::StaticClassInfo(),
-                                       &TMenuItem::StaticClassInfo(),       &TTimer::StaticClassInfo(),
-                                       &TDateTimePicker::StaticClassInfo(), &TSpeedButton::StaticClassInfo()})
+        for (const TClassInfo* info : {&TForm::StaticClassInfo(),
+                                       &TLabel::StaticClassInfo(),
+                                       &TEdit::StaticClassInfo(),
+                                       &TMemo::StaticClassInfo(),
+                                       &TButton::StaticClassInfo(),
+                                       &TCheckBox::StaticClassInfo(),
+                                       &TRadioButton::StaticClassInfo(),
+                                       &TListBox::StaticClassInfo(),
+                                       &TComboBox::StaticClassInfo(),
+                                       &TGroupBox::StaticClassInfo(),
+                                       &TPanel::StaticClassInfo(),
+                                       &TPaintBox::StaticClassInfo(),
+                                       &TImage::StaticClassInfo(),
+                                       &TShape::StaticClassInfo(),
+                                       &TBevel::StaticClassInfo(),
+                                       &TRadioGroup::StaticClassInfo(),
+                                       &TScrollBox::StaticClassInfo(),
+                                       &TUpDown::StaticClassInfo(),
+                                       &TPageControl::StaticClassInfo(),
+                                       &TTabSheet::StaticClassInfo(),
+                                       &TMainMenu::StaticClassInfo(),
+                                       &TPopupMenu::StaticClassInfo(),
+                                       &TMenuItem::StaticClassInfo(),
+                                       &TTimer::StaticClassInfo(),
+                                       &TDateTimePicker::StaticClassInfo(),
+                                       &TSpeedButton::StaticClassInfo(),
+                                       &TImageListComponent::StaticClassInfo()})
             RegisterClass(*info);
         return true;
     }();
