@@ -13,6 +13,8 @@
 #include "platform/forms/Menus.h"
 #include "tests/support/gui/GuiHarness.h"
 
+#include <QLineEdit>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -143,6 +145,27 @@ TEST_F(CurvyEditPassThrough, CharCaseNumbersOnlyAndPasswordActOnTheInnerEdit) {
     e->SetText("");
     input.Type(e->Edit(), "1x2-3");
     EXPECT_EQ(e->Text(), "123");
+}
+
+// The grey text of an empty edit: EmptyText, else TextHint; it is gone as
+// soon as a character is typed.
+TEST_F(CurvyEditPassThrough, EmptyTextShowsGreyWhileEmpty) {
+    TForm form(nullptr);
+    TCurvyEdit* e = NewEdit(form, "cvdName");
+    auto& line = *qobject_cast<QLineEdit*>(e->Edit()->Widget());
+    e->SetTextHint("8");
+    EXPECT_EQ(line.placeholderText(), "8");
+    e->SetEmptyText("name");
+    EXPECT_EQ(line.placeholderText(), "name") << "EmptyText comes first";
+    EXPECT_EQ(line.palette().color(QPalette::PlaceholderText), QColor(0x80, 0x80, 0x80));
+    e->SetEmptyText("");
+    EXPECT_EQ(line.placeholderText(), "8");
+    ShowForm(&form);
+    e->SetFocus();
+    ProcessEvents();
+    input.Type(e->Edit(), "a");
+    EXPECT_EQ(e->Text(), "a");
+    EXPECT_FALSE(line.displayText().isEmpty()) << "the text shows, not the hint";
 }
 
 // A removed image list leaves the panel without one (and its image size);
