@@ -4,9 +4,12 @@
 
 #include "controls/gdip/GDIPColors.h"
 #include "controls/gdip/GDIPFill.h"
+#include "platform/forms/HintWindow.h"
 #include "platform/forms/Menus.h"
+#include "platform/forms/Messages.h"
 
 #include <QLineEdit>
+#include <QPalette>
 #include <algorithm>
 
 using korvan::forms::ClassBuilder;
@@ -31,6 +34,8 @@ const TClassInfo& TCurvyPanel::StaticClassInfo() {
 }
 
 TCurvyPanel::TCurvyPanel(TComponent* owner) : TCustomControl(owner) {
+    // Not opaque: the parent shows around the rounded corners.
+    controlStyle_ |= csAcceptsControls;
     SetBounds(0, 0, 200, 100);
     SetColor(clWindow);
 }
@@ -101,6 +106,7 @@ const TClassInfo& TCurvyControl::StaticClassInfo() {
             .Property("Hint", &T::Hint, &T::SetHint)
             .Property("DropDown", &T::DropDown, &T::SetDropDown)
             .Default(false)
+            .Property("PopupMenu", &T::PopupMenu, &T::SetPopupMenu)
             .Enum("Position", &T::Position, &T::SetPosition,
                   {"cpLeftInControl", "cpRightInControl", "cpLeft", "cpRight"}, "TControlPosition")
             .Default(cpRightInControl)
@@ -151,6 +157,14 @@ void TCurvyControl::SetDropDown(bool value) {
     Notify();
 }
 
+void TCurvyControl::SetPopupMenu(TPopupMenu* value) {
+    popupMenu_ = value;
+    // The panel hears of the menu's end and makes the item forget it.
+    if (value)
+        if (auto* panel = dynamic_cast<TComponent*>(Collection() ? Collection()->GetOwner() : nullptr))
+            value->FreeNotification(panel);
+}
+
 void TCurvyControl::SetPosition(TControlPosition value) {
     position_ = value;
     Notify();
@@ -177,6 +191,7 @@ const TClassInfo& TCurvyControlPanel::StaticClassInfo() {
     static const TClassInfo info = ClassBuilder<T>("TCurvyControlPanel", &TCurvyPanel::StaticClassInfo())
                                        .Creator()
                                        .Property("Controls", &T::Controls, &T::SetControls)
+                                       .Property("Images", &T::Images, &T::SetImages)
                                        .Property("Version", &T::Version, &T::SetVersion)
                                        .Stored(false)
                                        .Build();
@@ -192,8 +207,12 @@ TCurvyControlPanel::~TCurvyControlPanel() {
     controls_->OnChange = nullptr;
 }
 
-void TCurvyControlPanel::SetImages(TImageList* value) {
+void TCurvyControlPanel::SetImages(TCustomImageList* value) {
+    if (images_ && images_ != value)
+        images_->RemoveFreeNotification(this);
     images_ = value;
+    if (value)
+        value->FreeNotification(this);
     controls_->ImageListImageWidth = value ? value->Width() : 0;
     controls_->ImageListImageHeight = value ? value->Height() : 0;
     Relayout();
@@ -312,6 +331,28 @@ void TCurvyControlPanel::Paint() {
         DrawItem(g, *controls_->Items(i), ItemRect(i));
 }
 
+void TCurvyControlPanel::Notification(TComponent* component, TOperation operation) {
+    TCurvyPanel::Notification(component, operation);
+    if (operation != opRemove || !component)
+        return;
+    if (component == images_)
+        SetImages(nullptr);
+    if (!HasState(csDestroying))
+        for (int i = 0; i < controls_->Count(); ++i)
+            if (controls_->Items(i)->PopupMenu() == component)
+                controls_->Items(i)->SetPopupMenu(nullptr);
+}
+
+void TCurvyControlPanel::WndProc(TMessage& message) {
+    TCurvyPanel::WndProc(message);
+    if (message.Msg != CM_HINTSHOW || !message.LParam)
+        return;
+    auto& info = *reinterpret_cast<THintInfo*>(message.LParam);
+    const int hit = ItemAt(info.CursorPos.X);
+    if (hit >= 0 && !controls_->Items(hit)->Hint().empty())
+        info.HintStr = controls_->Items(hit)->Hint();
+}
+
 void TCurvyControlPanel::DoControlClick(int index) {
     if (OnControlClick)
         OnControlClick(this, index);
@@ -325,9 +366,9 @@ void TCurvyControlPanel::MouseDown(TMouseButton button, TShiftState shift, int x
     TCurvyControl& item = *controls_->Items(hit);
     item.SetState(csDown);
     Invalidate();
-    if (item.DropDown() && PopupMenu()) {
+    if (item.DropDown() && item.PopupMenu()) {
         const TPoint at = ClientToScreen(Point(ItemRect(hit).Left, Height() - 3));
-        PopupMenu()->Popup(at.X, at.Y);
+        item.PopupMenu()->Popup(at.X, at.Y);
     }
 }
 
@@ -380,23 +421,22 @@ void TCurvyControlPanel::MouseLeave() {
 // ---------------------------------------------------------------- rounded edit
 
 TEmptyEdit::TEmptyEdit(TComponent* owner) : TEdit(owner) {
-    if (auto* edit = qobject_cast<QLineEdit*>(Widget()))
+    if (auto* edit = qobject_cast<QLineEdit*>(Widget())) {
         edit->setFrame(false);
+        // The text shown while empty is grey.
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::PlaceholderText, QColor(0x80, 0x80, 0x80));
+        edit->setPalette(palette);
+    }
 }
 
 void TEmptyEdit::SetEmptyText(const std::string& value) {
     emptyText_ = value;
-    ShowHint();
+    ShowTextHint(TextHint());
 }
 
-void TEmptyEdit::SetTextHint(const std::string& value) {
-    textHint_ = value;
-    ShowHint();
-}
-
-void TEmptyEdit::ShowHint() {
-    if (auto* edit = qobject_cast<QLineEdit*>(Widget()))
-        edit->setPlaceholderText(QString::fromStdString(emptyText_.empty() ? textHint_ : emptyText_));
+void TEmptyEdit::ShowTextHint(const std::string& text) {
+    TEdit::ShowTextHint(emptyText_.empty() ? text : emptyText_);
 }
 
 const TClassInfo& TEmptyEdit::StaticClassInfo() {
@@ -414,17 +454,44 @@ const TClassInfo& TCurvyEdit::StaticClassInfo() {
             .Default(taLeftJustify)
             .Property("AutoSelect", &T::AutoSelect, &T::SetAutoSelect)
             .Default(true)
+            .Enum("BiDiMode", &T::BiDiMode, &T::SetBiDiMode, korvan::forms::kBiDiModeNames, "TBiDiMode")
+            .StoredBy([](const T& e) { return !e.ParentBiDiMode(); })
+            .Enum("CharCase", &T::CharCase, &T::SetCharCase, {"ecNormal", "ecUpperCase", "ecLowerCase"},
+                  "TEditCharCase")
+            .Default(ecNormal)
+            .Property("DragCursor", &T::EditDragCursor, &T::SetEditDragCursor)
+            .TypeName("TCursor")
+            .Default(crDrag)
+            .Enum("DragKind", &T::EditDragKind, &T::SetEditDragKind, korvan::forms::kDragKindNames,
+                  "TDragKind")
+            .Default(dkDrag)
+            .Enum("DragMode", &T::EditDragMode, &T::SetEditDragMode, korvan::forms::kDragModeNames,
+                  "TDragMode")
+            .Default(dmManual)
             .Property("EmptyText", &T::EmptyText, &T::SetEmptyText)
             .Property("Enabled", &T::EditEnabled, &T::SetEditEnabled)
             .Default(true)
             .Property("HideSelection", &T::HideSelection, &T::SetHideSelection)
             .Default(true)
+            .Enum("ImeMode", &T::ImeMode, &T::SetImeMode, korvan::forms::kImeModeNames, "TImeMode")
+            .Default(imDontCare)
+            .Property("ImeName", &T::ImeName, &T::SetImeName)
             .Property("MaxLength", &T::MaxLength, &T::SetMaxLength)
             .Default(0)
+            .Property("NumbersOnly", &T::NumbersOnly, &T::SetNumbersOnly)
+            .Default(false)
+            .Property("OEMConvert", &T::OEMConvert, &T::SetOEMConvert)
+            .Default(false)
+            .Property("ParentBiDiMode", &T::ParentBiDiMode, &T::SetParentBiDiMode)
+            .Default(true)
+            .Property("PasswordChar", &T::PasswordChar, &T::SetPasswordChar)
+            .Default(0)
+            .Property("PopupMenu", &T::EditPopupMenu, &T::SetEditPopupMenu)
             .Property("ReadOnly", &T::ReadOnly, &T::SetReadOnly)
             .Default(false)
+            .Property("TabOrder", &T::EditTabOrder, &T::SetEditTabOrder)
             .Property("TabStop", &T::EditTabStop, &T::SetEditTabStop)
-            .Default(true)
+            .Default(false)
             .Property("TextHint", &T::TextHint, &T::SetTextHint)
             .Build();
     return info;
@@ -502,6 +569,12 @@ void TCurvyEdit::FontChanged() {
     TCurvyControlPanel::FontChanged();
     if (edit_)
         edit_->Font().Assign(Font());
+}
+
+void TCurvyEdit::BiDiModeChanged() {
+    TCurvyControlPanel::BiDiModeChanged();
+    if (edit_)
+        edit_->SetBiDiMode(BiDiMode());
 }
 
 void TCurvyEdit::Resize() {

@@ -9,13 +9,15 @@
 
 #include "controls/gdip/AdvGDIP.h"
 #include "platform/forms/Collection.h"
+#include "platform/forms/ImageListComponent.h"
 #include "platform/forms/StdCtrls.h"
 #include "platform/forms/WinControl.h"
-#include "platform/gfx/ImageList.h"
 
 #include <functional>
 #include <memory>
 #include <string>
+
+class TPopupMenu;
 
 class TCurvyPanel : public TCustomControl {
     KORVAN_CLASS(TCurvyPanel)
@@ -75,6 +77,9 @@ public:
     void SetHint(const std::string& value) { hint_ = value; }
     bool DropDown() const { return dropDown_; }
     void SetDropDown(bool value);
+    // The menu a drop-down item opens (not owned; forgotten when it goes).
+    TPopupMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TPopupMenu* value);
     TControlPosition Position() const { return position_; }
     void SetPosition(TControlPosition value);
     TCurvyControlState State() const { return state_; }
@@ -87,6 +92,7 @@ private:
     std::unique_ptr<TAdvGDIPPicture> picture_, pictureHover_, pictureDown_;
     std::string hint_;
     bool dropDown_ = false;
+    TPopupMenu* popupMenu_ = nullptr;
     TControlPosition position_ = cpRightInControl;
     TCurvyControlState state_ = csNormal;
 };
@@ -115,11 +121,17 @@ public:
 
     TCurvyControls* Controls() const { return controls_.get(); }
     void SetControls(TCurvyControls* value) { controls_->Assign(value); }
-    TImageList* Images() const { return images_; }
-    void SetImages(TImageList* value);
+    // The image list the items draw from (not owned; forgotten when it
+    // goes). Its image size is taken when it is set.
+    TCustomImageList* Images() const { return images_; }
+    void SetImages(TCustomImageList* value);
     // "1.0.3.1"; writing it is ignored.
     std::string Version() const { return "1.0.3.1"; }
     void SetVersion(const std::string&) {}
+
+    // The hint of the item under the pointer, when it has one, replaces
+    // the panel's (CM_HINTSHOW).
+    void WndProc(TMessage& message) override;
 
     // The item at a client point (the last of several; -1 for none).
     int ItemAt(int x) const;
@@ -131,6 +143,9 @@ public:
 protected:
     virtual void DoControlClick(int index);
     virtual void LayoutInnerControl() {}
+    // A removed image list is cleared; unless the panel is going, items
+    // forget a removed popup menu.
+    void Notification(TComponent* component, TOperation operation) override;
     void Relayout();
     void Paint() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -143,24 +158,23 @@ private:
     void DrawItem(Gdiplus::Graphics& g, const TCurvyControl& item, const TRect& r);
 
     std::unique_ptr<TCurvyControls> controls_;
-    TImageList* images_ = nullptr;
+    TCustomImageList* images_ = nullptr;
 };
 
 // The inner edit of TCurvyEdit: a frameless edit with a grey text while
-// empty (EmptyText, or the framework edit's TextHint when no EmptyText is
-// set). The layer's edit offers neither, so both go to its Qt widget.
+// empty (EmptyText; the framework edit's TextHint when no EmptyText is set).
 class TEmptyEdit : public TEdit {
     KORVAN_CLASS(TEmptyEdit)
 public:
     explicit TEmptyEdit(TComponent* owner);
     const std::string& EmptyText() const { return emptyText_; }
     void SetEmptyText(const std::string& value);
-    const std::string& TextHint() const { return textHint_; }
-    void SetTextHint(const std::string& value);
+
+protected:
+    void ShowTextHint(const std::string& text) override;
 
 private:
-    void ShowHint();
-    std::string emptyText_, textHint_;
+    std::string emptyText_;
 };
 
 class TCurvyEdit : public TCurvyControlPanel {
@@ -174,24 +188,48 @@ public:
     void SetBounds(int left, int top, int width, int height) override;
     void SetFocus() override;
 
+    // What lives in the inner edit.
     std::string Text() const override { return edit_->Text(); }
     void SetText(const std::string& text) override { edit_->SetText(text); }
     TAlignment Alignment() const { return edit_->Alignment(); }
     void SetAlignment(TAlignment value) { edit_->SetAlignment(value); }
-    bool AutoSelect() const { return autoSelect_; }
-    void SetAutoSelect(bool value) { autoSelect_ = value; }
+    bool AutoSelect() const { return edit_->AutoSelect(); }
+    void SetAutoSelect(bool value) { edit_->SetAutoSelect(value); }
+    TEditCharCase CharCase() const { return edit_->CharCase(); }
+    void SetCharCase(TEditCharCase value) { edit_->SetCharCase(value); }
+    TCursor EditDragCursor() const { return edit_->DragCursor(); }
+    void SetEditDragCursor(TCursor value) { edit_->SetDragCursor(value); }
+    TDragKind EditDragKind() const { return edit_->DragKind(); }
+    void SetEditDragKind(TDragKind value) { edit_->SetDragKind(value); }
+    TDragMode EditDragMode() const { return edit_->DragMode(); }
+    void SetEditDragMode(TDragMode value) { edit_->SetDragMode(value); }
     const std::string& EmptyText() const { return edit_->EmptyText(); }
     void SetEmptyText(const std::string& value) { edit_->SetEmptyText(value); }
-    const std::string& TextHint() const { return edit_->TextHint(); }
-    void SetTextHint(const std::string& value) { edit_->SetTextHint(value); }
+    // Enabled of the inner edit only: the rounded body stays enabled.
     bool EditEnabled() const { return edit_->Enabled(); }
     void SetEditEnabled(bool value) { edit_->SetEnabled(value); }
-    bool HideSelection() const { return hideSelection_; }
-    void SetHideSelection(bool value) { hideSelection_ = value; }
+    bool HideSelection() const { return edit_->HideSelection(); }
+    void SetHideSelection(bool value) { edit_->SetHideSelection(value); }
     int MaxLength() const { return edit_->MaxLength(); }
     void SetMaxLength(int value) { edit_->SetMaxLength(value); }
+    bool NumbersOnly() const { return edit_->NumbersOnly(); }
+    void SetNumbersOnly(bool value) { edit_->SetNumbersOnly(value); }
+    bool OEMConvert() const { return edit_->OEMConvert(); }
+    void SetOEMConvert(bool value) { edit_->SetOEMConvert(value); }
+    char PasswordChar() const { return edit_->PasswordChar(); }
+    void SetPasswordChar(char value) { edit_->SetPasswordChar(value); }
     bool ReadOnly() const { return edit_->ReadOnly(); }
     void SetReadOnly(bool value) { edit_->SetReadOnly(value); }
+    const std::string& TextHint() const { return edit_->TextHint(); }
+    void SetTextHint(const std::string& value) { edit_->SetTextHint(value); }
+    TImeMode ImeMode() const { return edit_->ImeMode(); }
+    void SetImeMode(TImeMode value) { edit_->SetImeMode(value); }
+    const std::string& ImeName() const { return edit_->ImeName(); }
+    void SetImeName(const std::string& value) { edit_->SetImeName(value); }
+    TPopupMenu* EditPopupMenu() const { return edit_->PopupMenu(); }
+    void SetEditPopupMenu(TPopupMenu* value) { edit_->SetPopupMenu(value); }
+    int EditTabOrder() const { return edit_->TabOrder(); }
+    void SetEditTabOrder(int value) { edit_->SetTabOrder(value); }
     bool EditTabStop() const { return edit_->TabStop(); }
     void SetEditTabStop(bool value) { edit_->SetTabStop(value); }
 
@@ -205,12 +243,13 @@ public:
 
 protected:
     void ColorChanged() override;
+    // Font and reading order (own or from the parent) are copied to the
+    // inner edit.
     void FontChanged() override;
+    void BiDiModeChanged() override;
     void Resize() override;
     void LayoutInnerControl() override;
 
 private:
     TEmptyEdit* edit_; // owned as a component
-    bool autoSelect_ = true;
-    bool hideSelection_ = true;
 };

@@ -52,6 +52,16 @@ void GDIPPictureBase::SaveToStream(TBytes& out) const {
     out.insert(out.end(), bytes.begin(), bytes.end());
 }
 
+void GDIPPictureBase::SaveToClipboardFormat(std::string& format, TBytes& data) const {
+    (void)format;
+    (void)data;
+}
+
+void GDIPPictureBase::LoadFromClipboardFormat(const std::string& format, std::span<const std::uint8_t> data) {
+    (void)format;
+    (void)data;
+}
+
 void GDIPPictureBase::DefineProperties(TFiler& filer) {
     filer.DefineBinaryProperty(
         "Data", [this](const std::vector<std::uint8_t>& bytes) { ReadData(bytes); },

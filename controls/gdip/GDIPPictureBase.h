@@ -45,6 +45,10 @@ public:
     QImage ToImage() const override;
     // The extension of the held file's kind ("bmp", "png", ...; "" when unknown).
     std::string DefaultExtension() const override;
+    // A picture neither goes on the clipboard nor takes anything from it:
+    // both hooks leave everything as it is.
+    void SaveToClipboardFormat(std::string& format, TBytes& data) const override;
+    void LoadFromClipboardFormat(const std::string& format, std::span<const std::uint8_t> data) override;
 
     // ---- loading and saving
     // The whole file, then OnClear, the size (MeasureFile) and OnChange; any

@@ -9,6 +9,7 @@
 #include "controls/gdip/AdvGDIP.h"
 #include "controls/gdip/GDIPColors.h"
 #include "controls/gdip/GDIPPictureContainer.h"
+#include "platform/forms/SystemIcons.h"
 #include "platform/gfx/ImageList.h"
 
 #include <algorithm>
@@ -695,9 +696,26 @@ void Renderer::Image(const std::string& tag, const std::string& upper, Pass pass
             }
         }
     }
-    // System icons do not exist here: such a name gives an empty image.
-    if (upperName.find("SSYS:") != std::string::npos || upperName.find("LSYS:") != std::string::npos)
+    // The desktop's file and folder icons (see SystemIcons.h); what follows
+    // the prefix is a path or an index into the list.
+    const bool small = upperName.find("SSYS:") != std::string::npos;
+    if (small || upperName.find("LSYS:") != std::string::npos) {
         name = name.substr(std::min<std::size_t>(5, name.size()));
+        const bool large = !small;
+        iw = ih = korvan::forms::SystemIconSize(large);
+        if (draw) {
+            const Gdiplus::Image image = korvan::forms::SystemIcon(name, large);
+            if (image.IsValid()) {
+                const float x = static_cast<float>(pen_.Left), y = static_cast<float>(pen_.Top);
+                if (o_.Printing) {
+                    const float side = static_cast<float>(iw * std::clamp(o_.ImageScale, 0.0, 64.0));
+                    g_.DrawImage(image, Gdiplus::RectF{x, y, side, side});
+                } else {
+                    g_.DrawImage(image, x, y);
+                }
+            }
+        }
+    }
     if (name.find(':') == std::string::npos && o_.Pictures) {
         if (TAdvGDIPPicture* picture = o_.Pictures->FindPicture(name); picture && !picture->Empty()) {
             picture->GetImageSizes();

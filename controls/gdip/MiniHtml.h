@@ -5,7 +5,7 @@
 // (shadow), E (wavy error line), Z (hidden), BLINK, HI (highlight), FONT
 // (FACE, SIZE, COLOR, BGCOLOR), BODY BGCOLOR, P (ALIGN, INDENT), BR, HR,
 // UL/LI (bullets, squares, circles, pictures), IND and OF (indents), IMG
-// (picture container, image list) and A HREF (anchors with hover and hit
+// (picture container, image list, the desktop's file icons) and A HREF (anchors with hover and hit
 // testing); entities &amp; &quot; &lt; &gt; &nbsp; and a few symbols.
 //
 // Any bytes are safe: every line consumes at least one run or tag, a tag
@@ -33,7 +33,8 @@ struct MiniHtmlOptions {
     int ShadowOffset = 5;
     bool HitTestOnly = false; // the second pass measures instead of drawing
     bool MeasureOnly = false; // only measure; nothing is drawn
-    bool Printing = false;    // image-list images are not drawn
+    bool Printing = false;    // image-list images are not drawn; system icons are scaled
+    double ImageScale = 1.0;  // the scale of system icons when printing
     bool KeepColours = false; // tags change no text or background colours
     bool BlinkOn = false;     // BLINK text shows white while false
     bool AnchorHover = false; // only the hover anchor is underlined and takes the hover colours

@@ -1,6 +1,7 @@
 #include "platform/forms/Clipboard.h"
 
 #include "platform/gfx/Bitmap.h"
+#include "platform/gfx/Graphic.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -48,6 +49,27 @@ std::vector<std::uint8_t> ClipboardData(const std::string& format) {
         return {};
     const QByteArray bytes = data->data(QString::fromStdString(format));
     return {bytes.begin(), bytes.end()};
+}
+
+bool ClipboardSetGraphic(const TGraphic& graphic) {
+    std::string format;
+    TBytes bytes;
+    graphic.SaveToClipboardFormat(format, bytes);
+    if (format.empty())
+        return false;
+    auto data = std::make_unique<QMimeData>();
+    data->setData(QString::fromStdString(format), Bytes(bytes));
+    QGuiApplication::clipboard()->setMimeData(data.release());
+    return true;
+}
+
+bool ClipboardGetGraphic(TGraphic& graphic, const std::string& format) {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (format.empty() || !data || !data->hasFormat(QString::fromStdString(format)))
+        return false;
+    const std::vector<std::uint8_t> bytes = ClipboardData(format);
+    graphic.LoadFromClipboardFormat(format, bytes);
+    return true;
 }
 
 } // namespace korvan::forms

@@ -9,6 +9,7 @@
 #include <vector>
 
 class TBitmap;
+class TGraphic;
 
 namespace korvan::forms {
 
@@ -20,6 +21,13 @@ std::optional<TBitmap> ClipboardBitmap();
 // The bytes stored under a format ("image/jpeg", "image/x-emf"); empty
 // when there are none.
 std::vector<std::uint8_t> ClipboardData(const std::string& format);
+
+// A graphic through its clipboard hooks: put on the clipboard under the
+// format it names (false, and the clipboard untouched, when it names none),
+// and loaded from the clipboard's data of a format (false when there is
+// none).
+bool ClipboardSetGraphic(const TGraphic& graphic);
+bool ClipboardGetGraphic(TGraphic& graphic, const std::string& format);
 
 inline constexpr const char* kClipboardJpeg = "image/jpeg";
 inline constexpr const char* kClipboardMetaFile = "image/x-emf";

@@ -134,6 +134,35 @@ void TControl::FontChanged() {
     Invalidate();
 }
 
+void TControl::SetBiDiMode(TBiDiMode mode) {
+    parentBiDiMode_ = false;
+    if (mode == biDiMode_)
+        return;
+    biDiMode_ = mode;
+    BiDiModeChanged();
+}
+
+void TControl::SetParentBiDiMode(bool v) {
+    if (v == parentBiDiMode_)
+        return;
+    parentBiDiMode_ = v;
+    if (v && parent_)
+        Perform(CM_PARENTBIDIMODECHANGED);
+}
+
+void TControl::BiDiModeChanged() {
+    Perform(CM_BIDIMODECHANGED);
+    if (auto* w = dynamic_cast<TWinControl*>(this))
+        w->NotifyControls(CM_PARENTBIDIMODECHANGED);
+    Invalidate();
+}
+
+void TControl::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && component && component == popupMenu_)
+        popupMenu_ = nullptr;
+}
+
 TCanvas& TControl::Canvas() {
     QImage& image = Surface();
     // Drawing outside a paint shows at the next turn of the event loop.
@@ -513,6 +542,12 @@ void TControl::WndProc(TMessage& message) {
         if (parentColor_ && parent_) {
             color_ = parent_->Color();
             ColorChanged();
+        }
+        break;
+    case CM_PARENTBIDIMODECHANGED:
+        if (parentBiDiMode_ && parent_ && biDiMode_ != parent_->BiDiMode()) {
+            biDiMode_ = parent_->BiDiMode();
+            BiDiModeChanged();
         }
         break;
     case CM_PARENTFONTCHANGED:

@@ -120,6 +120,24 @@ public:
     }
     bool ParentFont() const { return parentFont_; }
     void SetParentFont(bool v);
+
+    // --- reading order ---
+    // A control follows its parent's mode while ParentBiDiMode is set;
+    // setting BiDiMode clears that.
+    TBiDiMode BiDiMode() const { return biDiMode_; }
+    void SetBiDiMode(TBiDiMode mode);
+    bool ParentBiDiMode() const { return parentBiDiMode_; }
+    void SetParentBiDiMode(bool v);
+
+    // --- dragging ---
+    // The layer has no drag and drop of controls: these are the values a
+    // stored form gives, kept and published as the framework keeps them.
+    TCursor DragCursor() const { return dragCursor_; }
+    void SetDragCursor(TCursor cursor) { dragCursor_ = cursor; }
+    TDragKind DragKind() const { return dragKind_; }
+    void SetDragKind(TDragKind kind) { dragKind_ = kind; }
+    TDragMode DragMode() const { return dragMode_; }
+    virtual void SetDragMode(TDragMode mode) { dragMode_ = mode; }
     // The canvas of a painted control: draws into Surface.
     TCanvas& Canvas();
 
@@ -218,6 +236,11 @@ protected:
     virtual void BoundsChanged() {}
     virtual void ColorChanged();
     virtual void FontChanged();
+    // The reading order changed (own or parent's): tells the control and
+    // its children (CM_BIDIMODECHANGED, CM_PARENTBIDIMODECHANGED).
+    virtual void BiDiModeChanged();
+    // A popup menu that goes away is forgotten.
+    void Notification(TComponent* component, TOperation operation) override;
     // Called when the bounds the control holds change; windowed controls
     // move their window.
     virtual void UpdateWindowBounds() {}
@@ -262,6 +285,11 @@ private:
     TFont font_;
     bool parentFont_ = true;
     bool fontFromParent_ = false;
+    TBiDiMode biDiMode_ = bdLeftToRight;
+    bool parentBiDiMode_ = true;
+    TCursor dragCursor_ = crDrag;
+    TDragKind dragKind_ = dkDrag;
+    TDragMode dragMode_ = dmManual;
 
 public:
     bool ColorStored() const { return !parentColor_; }

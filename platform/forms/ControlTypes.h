@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 class TControl;
 class TWinControl;
@@ -115,6 +116,16 @@ enum TTextLayout { tlTop, tlCenter, tlBottom };
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 using TBorderStyle = TFormBorderStyle; // controls use bsNone and bsSingle
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+enum TDragMode { dmManual, dmAutomatic };
+enum TDragKind { dkDrag, dkDock };
+namespace korvan::forms {
+// The value names of the three, as stored forms write them.
+inline const std::vector<std::string> kBiDiModeNames{"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign",
+                                                     "bdRightToLeftReadingOnly"};
+inline const std::vector<std::string> kDragModeNames{"dmManual", "dmAutomatic"};
+inline const std::vector<std::string> kDragKindNames{"dkDrag", "dkDock"};
+} // namespace korvan::forms
 
 // Control notifications. The numbers are the framework's; a control
 // handles them in WndProc (or through the virtual operation named beside).
@@ -144,6 +155,9 @@ constexpr unsigned CM_DESIGNHITTEST = CM_BASE + 28;
 constexpr unsigned CM_SYSCOLORCHANGE = CM_BASE + 29;
 constexpr unsigned CM_WANTSPECIALKEY = CM_BASE + 30; // WParam key; Result 1 when the control wants it
 constexpr unsigned CM_PARENTSHOWHINTCHANGED = CM_BASE + 31;
+constexpr unsigned CM_HINTSHOW = CM_BASE + 48; // LParam the THintInfo of the hint about to show
+constexpr unsigned CM_BIDIMODECHANGED = CM_BASE + 60;
+constexpr unsigned CM_PARENTBIDIMODECHANGED = CM_BASE + 61;
 constexpr unsigned CM_MOUSEWHEEL = CM_BASE + 67;
 
 // What a control asks for in the dialog-code query.

@@ -3,6 +3,7 @@
 #include "platform/forms/Application.h"
 #include "platform/forms/Control.h"
 #include "platform/forms/ExceptionGuard.h"
+#include "platform/forms/Screen.h"
 #include "platform/forms/Timer.h"
 #include "platform/forms/WinControl.h"
 #include "platform/gfx/Color.h"
@@ -71,7 +72,9 @@ void HintController::ControlUnderMouse(TControl* control) {
         return;
     Hide();
     control_ = nullptr;
-    if (!hintControl || !Application->ShowHint() || HintTextOf(hintControl).empty())
+    // A control without a hint text may still give one for the place the
+    // pointer rests on (CM_HINTSHOW), so the pause runs for it too.
+    if (!hintControl || !Application->ShowHint())
         return;
     control_ = hintControl;
     timer_->SetInterval(unsigned(std::max(Application->HintPause(), 1)));
@@ -115,7 +118,12 @@ void HintController::Tick() {
 void HintController::Show() {
     if (!control_ || !Application->ShowHint() || !QCoreApplication::instance())
         return;
-    const std::string text = GetShortHint(HintTextOf(control_));
+    THintInfo info;
+    info.HintControl = control_;
+    info.CursorPos = control_->ScreenToClient(CursorPos());
+    info.HintStr = GetShortHint(HintTextOf(control_));
+    control_->Perform(CM_HINTSHOW, 0, reinterpret_cast<std::intptr_t>(&info));
+    const std::string text = info.HintStr;
     if (text.empty())
         return;
     if (!parts_->window) {

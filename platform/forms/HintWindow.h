@@ -9,12 +9,22 @@
 // The pauses run on the framework's timer, so tests drive them with the
 // timer clock.
 
+#include "platform/gfx/Types.h"
+
 #include <memory>
 #include <string>
 
 class QLabel;
 class TControl;
 class TTimer;
+
+// What a control is asked with CM_HINTSHOW just before its hint shows: it
+// may change the text (an empty text shows no hint).
+struct THintInfo {
+    TControl* HintControl = nullptr;
+    TPoint CursorPos;    // in the hint control's client coordinates
+    std::string HintStr; // the short hint
+};
 
 namespace korvan::forms {
 

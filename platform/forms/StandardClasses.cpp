@@ -6,6 +6,7 @@
 #include "platform/forms/ExtCtrls.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/GraphicsProperties.h"
+#include "platform/forms/ImageListComponent.h"
 #include "platform/forms/Menus.h"
 #include "platform/forms/ProgressBar.h"
 #include "platform/forms/RichEdit.h"
@@ -33,6 +34,7 @@ void RegisterStandardClasses() {
                                        &TRichEdit::StaticClassInfo()})
             RegisterClass(*info);
         RegisterClass(TProgressBar::StaticClassInfo());
+        RegisterClass(TImageListComponent::StaticClassInfo());
         return true;
     }();
     (void)done;

@@ -2,6 +2,7 @@
 
 #include "platform/forms/ExceptionGuard.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/LineEditWidget.h"
 #include "platform/forms/Messages.h"
 #include "platform/forms/VirtualKeys.h"
 #include "platform/gfx/Fonts.h"
@@ -117,36 +118,9 @@ using korvan::forms::SyncScope;
 using korvan::forms::TButtonControl;
 using korvan::forms::TFieldControl;
 
-// A line edit whose length limit holds for what the user types or pastes
-// only: a longer text the program sets is shown whole (a plain line edit
-// would cut it), and then takes no more typed characters.
-class TypedLengthEdit : public QLineEdit {
-public:
-    // 0: no limit.
-    int typedLimit = 0;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override {
-        if (typedLimit > 0 && !isReadOnly()) {
-            const bool paste = event->matches(QKeySequence::Paste);
-            const QString typed = paste ? QGuiApplication::clipboard()->text() : event->text();
-            if (!typed.isEmpty() && (paste || typed.front().isPrint())) {
-                const qsizetype room = typedLimit - (text().size() - selectedText().size());
-                if (typed.size() > room) {
-                    if (room > 0)
-                        insert(typed.left(room));
-                    event->accept();
-                    return;
-                }
-            }
-        }
-        QLineEdit::keyPressEvent(event);
-    }
-};
-
 // The widget of each standard control.
 template <class C> struct WidgetOf;
-template <> struct WidgetOf<TEdit> { using Type = TypedLengthEdit; };
+template <> struct WidgetOf<TEdit> { using Type = korvan::forms::LineEditWidget; };
 template <> struct WidgetOf<TMemo> { using Type = QPlainTextEdit; };
 template <> struct WidgetOf<TButton> { using Type = QPushButton; };
 template <> struct WidgetOf<TCheckBox> { using Type = QCheckBox; };
@@ -359,6 +333,35 @@ const TClassInfo& TEdit::StaticClassInfo() {
             .Default(0)
             .Enum("Alignment", &TEdit::Alignment, &TEdit::SetAlignment, kAlignmentNames, "TAlignment")
             .Default(taLeftJustify)
+            .Property("AutoSelect", &TEdit::AutoSelect, &TEdit::SetAutoSelect)
+            .Default(true)
+            .Enum("BiDiMode", &TEdit::BiDiMode, &TEdit::SetBiDiMode, korvan::forms::kBiDiModeNames,
+                  "TBiDiMode")
+            .StoredBy([](const TEdit& e) { return !e.ParentBiDiMode(); })
+            .Enum("CharCase", &TEdit::CharCase, &TEdit::SetCharCase,
+                  {"ecNormal", "ecUpperCase", "ecLowerCase"}, "TEditCharCase")
+            .Default(ecNormal)
+            .Property("DragCursor", &TEdit::DragCursor, &TEdit::SetDragCursor)
+            .TypeName("TCursor")
+            .Default(crDrag)
+            .Enum("DragKind", &TEdit::DragKind, &TEdit::SetDragKind, korvan::forms::kDragKindNames,
+                  "TDragKind")
+            .Default(dkDrag)
+            .Enum("DragMode", &TEdit::DragMode, &TEdit::SetDragMode, korvan::forms::kDragModeNames,
+                  "TDragMode")
+            .Default(dmManual)
+            .Property("HideSelection", &TEdit::HideSelection, &TEdit::SetHideSelection)
+            .Default(true)
+            .Enum("ImeMode", &TEdit::ImeMode, &TEdit::SetImeMode, korvan::forms::kImeModeNames, "TImeMode")
+            .Default(imDontCare)
+            .Property("ImeName", &TEdit::ImeName, &TEdit::SetImeName)
+            .Property("NumbersOnly", &TEdit::NumbersOnly, &TEdit::SetNumbersOnly)
+            .Default(false)
+            .Property("OEMConvert", &TEdit::OEMConvert, &TEdit::SetOEMConvert)
+            .Default(false)
+            .Property("ParentBiDiMode", &TEdit::ParentBiDiMode, &TEdit::SetParentBiDiMode)
+            .Default(true)
+            .Property("TextHint", &TEdit::TextHint, &TEdit::SetTextHint)
             .Build();
     return info;
 }
@@ -368,7 +371,7 @@ TEdit::TEdit(TComponent* owner) : TFieldControl(owner) {
 }
 
 QWidget* TEdit::CreateWidget() {
-    auto* edit = new TypedLengthEdit();
+    auto* edit = new korvan::forms::LineEditWidget();
     edit->setFrame(true);
     QObject::connect(edit, &QLineEdit::textChanged, [this](const QString&) {
         if (!settingText_)
@@ -384,9 +387,11 @@ std::string TEdit::Text() const {
 }
 
 void TEdit::SetText(const std::string& text) {
-    if (Native(this)->text().toStdString() == text)
+    const QString converted =
+        korvan::forms::InCase(QString::fromStdString(text), Native(this)->GetLetterCase());
+    if (Native(this)->text() == converted)
         return;
-    Native(this)->setText(QString::fromStdString(text));
+    Native(this)->setText(converted);
     Invalidate();
 }
 
@@ -398,11 +403,16 @@ void TEdit::SetMaxLength(int v) {
 void TEdit::SetReadOnly(bool v) {
     readOnly_ = v;
     Native(this)->setReadOnly(v);
+    ApplyImeMode();
 }
 
 void TEdit::SetPasswordChar(char c) {
+    if (c == passwordChar_)
+        return;
     passwordChar_ = c;
-    Native(this)->setEchoMode(c ? QLineEdit::Password : QLineEdit::Normal);
+    Native(this)->SetPasswordCharacter(c);
+    ApplyImeMode();
+    Invalidate();
 }
 
 void TEdit::SetAlignment(TAlignment a) {

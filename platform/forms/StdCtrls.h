@@ -94,37 +94,100 @@ private:
     TWinControl* focusControl_ = nullptr;
 };
 
+enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+// Input method modes; the layer has input methods on or off only:
+// imDisable turns them off, every other mode leaves them on.
+enum TImeMode {
+    imDisable,
+    imClose,
+    imOpen,
+    imDontCare,
+    imSAlpha,
+    imAlpha,
+    imHira,
+    imSKata,
+    imKata,
+    imChinese,
+    imSHanguel,
+    imHanguel
+};
+namespace korvan::forms {
+inline const std::vector<std::string> kImeModeNames{"imDisable", "imClose",   "imOpen",     "imDontCare",
+                                                    "imSAlpha",  "imAlpha",   "imHira",     "imSKata",
+                                                    "imKata",    "imChinese", "imSHanguel", "imHanguel"};
+} // namespace korvan::forms
+
 class TEdit : public korvan::forms::TFieldControl {
     KORVAN_CLASS(TEdit)
 public:
     explicit TEdit(TComponent* owner);
     std::string Text() const override;
+    // In the edit's character case.
     void SetText(const std::string& text) override;
     int MaxLength() const { return maxLength_; }
     void SetMaxLength(int v);
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool v);
+    // Every character shows as this one (0: the text shows).
     char PasswordChar() const { return passwordChar_; }
     void SetPasswordChar(char c);
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment a);
+    // Upper or lower case converts the text now and every text that goes
+    // in later, typed, pasted or set.
+    TEditCharCase CharCase() const { return charCase_; }
+    void SetCharCase(TEditCharCase value);
+    // Typed characters that are no digits are refused.
+    bool NumbersOnly() const { return numbersOnly_; }
+    void SetNumbersOnly(bool value);
+    // The focus gained other than by a click selects the whole text.
+    bool AutoSelect() const { return autoSelect_; }
+    void SetAutoSelect(bool value);
+    // Off: the selection stays visible while the edit has no focus.
+    bool HideSelection() const { return hideSelection_; }
+    void SetHideSelection(bool value);
+    // A grey text shown while the edit is empty.
+    const std::string& TextHint() const { return textHint_; }
+    void SetTextHint(const std::string& value);
+    // Conversion to the OEM character set and back: texts are Unicode
+    // here, so it changes nothing; kept for the forms that set it.
+    bool OEMConvert() const { return oemConvert_; }
+    void SetOEMConvert(bool value) { oemConvert_ = value; }
+    TImeMode ImeMode() const { return imeMode_; }
+    void SetImeMode(TImeMode value);
+    // The input method to use; the layer uses the desktop's own.
+    const std::string& ImeName() const { return imeName_; }
+    void SetImeName(const std::string& value) { imeName_ = value; }
     void SelectAll();
     // The caret's position (characters before it); setting it clears the
     // selection.
     int SelStart() const;
     void SetSelStart(int position);
+    int SelLength() const;
     TNotifyEvent OnChange;
     unsigned GetDlgCode() const override { return DLGC_WANTARROWS | DLGC_WANTCHARS; }
 
 protected:
     QWidget* CreateWidget() override;
     virtual void Change();
+    // The grey text while empty changed; the edit shows TextHint.
+    virtual void ShowTextHint(const std::string& text);
+    void BiDiModeChanged() override;
 
 private:
+    void ApplyImeMode();
     int maxLength_ = 0;
     bool readOnly_ = false;
     char passwordChar_ = 0;
     TAlignment alignment_ = taLeftJustify;
+    TEditCharCase charCase_ = ecNormal;
+    bool numbersOnly_ = false;
+    bool autoSelect_ = true;
+    bool hideSelection_ = true;
+    bool oemConvert_ = false;
+    TImeMode imeMode_ = imDontCare;
+    std::string textHint_;
+    std::string imeName_;
     bool settingText_ = false;
 };
 

@@ -169,6 +169,7 @@ void TWinControl::InsertControl(TControl* control) {
     control->UpdateAnchorRules();
     control->Perform(CM_PARENTCOLORCHANGED);
     control->Perform(CM_PARENTFONTCHANGED);
+    control->Perform(CM_PARENTBIDIMODECHANGED);
     Invalidate();
     Realign();
 }

@@ -43,6 +43,19 @@ public:
     void LoadFromFile(const std::string& path);
     void SaveToFile(const std::string& path) const;
 
+    // The clipboard hooks: a kind that goes on the clipboard names the
+    // format and gives the data to put there; a kind that takes a format
+    // loads from its data. The base does neither (format and data stay as
+    // they are, the graphic is unchanged).
+    virtual void SaveToClipboardFormat(std::string& format, TBytes& data) const {
+        (void)format;
+        (void)data;
+    }
+    virtual void LoadFromClipboardFormat(const std::string& format, std::span<const std::uint8_t> data) {
+        (void)format;
+        (void)data;
+    }
+
     bool Transparent() const { return transparent_; }
     virtual void SetTransparent(bool t) {
         if (t != transparent_) {

@@ -52,6 +52,7 @@ inline constexpr std::string_view kCheckedFolders[] = {"app",      "ui",        
 inline constexpr std::string_view kFormsHeadersWithQt[] = {
     "platform/forms/ControlBridge.h",
     "platform/forms/QtGeometry.h",
+    "platform/forms/LineEditWidget.h",
 };
 
 } // namespace korvan::architecture

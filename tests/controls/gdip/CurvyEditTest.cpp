@@ -24,6 +24,8 @@ protected:
         e->Font().SetHeight(-11);
         e->Font().SetColor(clBlack);
         e->SetReadOnly(readOnly);
+        e->SetAutoSelect(false);
+        e->SetHideSelection(false);
         return e;
     }
     std::unique_ptr<TForm> form = std::make_unique<TForm>(nullptr);

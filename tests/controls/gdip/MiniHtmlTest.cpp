@@ -284,4 +284,79 @@ TEST_F(MiniHtmlTest, Sampler) {
     EXPECT_GT(r.Height, 100);
 }
 
+// System icons: a path, a file type or an index of the desktop's file
+// icons, 16 pixels small and 32 large; the size counts in the layout
+// whether or not there is an icon to draw.
+TEST_F(MiniHtmlTest, SystemIconsTakeTheListSizeAndDraw) {
+    const int gh = TextHeight("gh");
+    struct Case {
+        const char* src;
+        int side;
+        bool drawn;
+    };
+    const std::string folder = ::testing::TempDir();
+    const Case cases[] = {
+        {"SSYS:0", 16, true},                // our own list: a file
+        {"LSYS:1", 32, true},                // a folder
+        {"ssys:99", 16, false},              // no such index: sized, nothing drawn
+        {"LSYS:no-such-file.txt", 32, true}, // the icon of the name's type
+        {nullptr, 16, true},                 // an existing folder (below)
+    };
+    for (const Case& c : cases) {
+        const std::string src = c.src ? c.src : "SSYS:" + folder;
+        const std::string text = "<IMG SRC=\"" + src + "\">";
+        const MiniHtmlResult m = Measure(text);
+        EXPECT_EQ(m.Width, c.side + 2) << src;
+        EXPECT_EQ(m.Height, std::max(gh, c.side) + 2) << src;
+
+        bitmap.Pixels().fill(0xFFFFFFFFu);
+        MiniHtmlResult r;
+        DrawMiniHtml(graphics, font, text, Rect(0, 0, 200, 100), {}, r);
+        int painted = 0;
+        for (int y = 0; y < c.side + 8; ++y)
+            for (int x = 0; x < c.side + 8; ++x)
+                painted += bitmap.Pixels().pixel(x, y) != 0xFFFFFFFFu;
+        EXPECT_EQ(painted > 0, c.drawn) << src;
+        int outside = 0;
+        for (int y = 0; y < 100; ++y)
+            for (int x = c.side + 2; x < 200; ++x)
+                outside += bitmap.Pixels().pixel(x, y) != 0xFFFFFFFFu;
+        EXPECT_EQ(outside, 0) << src << ": drawn at the pen in the list's size";
+    }
+}
+
+TEST_F(MiniHtmlTest, SystemIconsPicture) {
+    Gdiplus::Bitmap page(260, 50);
+    page.Pixels().fill(0xFFFFFFFFu);
+    Gdiplus::Graphics g(page);
+    MiniHtmlResult r;
+    DrawMiniHtml(g, font,
+                 "<IMG SRC=\"LSYS:1\"> folder <IMG SRC=\"SSYS:0\"> file <IMG SRC=\"LSYS:notes.txt\"> text "
+                 "<IMG SRC=\"SSYS:" +
+                     ::testing::TempDir() + "\">",
+                 Rect(4, 4, 256, 46), {}, r);
+    korvan::testing::SavePng(page.Pixels(), "mini_html_system_icons");
+    EXPECT_EQ(r.Height, 32 + 2);
+}
+
+// When printing, the icon is stretched by the image scale; its place in the
+// layout keeps the list's size.
+TEST_F(MiniHtmlTest, PrintedSystemIconsAreScaled) {
+    bitmap.Pixels().fill(0xFFFFFFFFu);
+    MiniHtmlOptions o;
+    o.Printing = true;
+    o.ImageScale = 3.0;
+    MiniHtmlResult r;
+    DrawMiniHtml(graphics, font, "<IMG SRC=\"SSYS:1\">", Rect(0, 0, 200, 100), o, r);
+    int right = -1, bottom = -1;
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 200; ++x)
+            if (bitmap.Pixels().pixel(x, y) != 0xFFFFFFFFu)
+                right = std::max(right, x), bottom = std::max(bottom, y);
+    EXPECT_GT(right, 20) << "beyond the 16 pixels of the small list";
+    EXPECT_LT(right, 1 + 48 + 1);
+    EXPECT_GT(bottom, 20);
+    EXPECT_EQ(r.Width, 16 + 2);
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 #include "PictureTestSupport.h"
 #include "controls/gdip/AdvGDIP.h"
 #include "controls/gdip/GDIPicture.h"
+#include "platform/forms/Clipboard.h"
 #include "platform/forms/Filer.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Canvas.h"
@@ -366,4 +367,36 @@ TEST(GDIPPictures, EveryFileKindLoadsMeasuresAndDraws) {
         EXPECT_NE(middle, 0xFFF0F0F0u) << kinds[i].name << " drew nothing";
     }
     korvan::testing::SavePng(sheet.Pixels(), "gdip_picture_kinds");
+}
+
+// The clipboard hooks of both kinds do nothing: a picture puts nothing on
+// the clipboard (what was there stays) and takes nothing from it.
+TEST(GDIPPictures, ClipboardHooksLeaveClipboardAndPictureAlone) {
+    korvan::testing::EnsureGuiApplication();
+    const auto png = PngFile(Swatch(5, 3, kGreen, kGreen));
+    const auto other = PngFile(Swatch(9, 9, kBlue, kBlue));
+    TGDIPPicture plain;
+    TAdvGDIPPicture adv;
+    for (korvan::gdip::GDIPPictureBase* p : {static_cast<korvan::gdip::GDIPPictureBase*>(&plain),
+                                             static_cast<korvan::gdip::GDIPPictureBase*>(&adv)}) {
+        p->LoadFromStream(png);
+        EventLog log;
+        log.Watch(*p);
+        std::string format = "kept";
+        TBytes data{1, 2, 3};
+        p->SaveToClipboardFormat(format, data);
+        EXPECT_EQ(format, "kept");
+        EXPECT_EQ(data, (TBytes{1, 2, 3}));
+        p->LoadFromClipboardFormat("image/png", other);
+        EXPECT_EQ(p->Bytes(), png);
+        EXPECT_EQ(p->Width(), 5);
+        EXPECT_EQ(log.text, "");
+
+        korvan::forms::ClipboardSetJpeg({0xFF, 0xD8, 0x01});
+        EXPECT_FALSE(korvan::forms::ClipboardSetGraphic(*p));
+        EXPECT_EQ(korvan::forms::ClipboardData(korvan::forms::kClipboardJpeg), (TBytes{0xFF, 0xD8, 0x01}));
+        EXPECT_TRUE(korvan::forms::ClipboardGetGraphic(*p, korvan::forms::kClipboardJpeg));
+        EXPECT_EQ(p->Bytes(), png);
+        EXPECT_FALSE(korvan::forms::ClipboardGetGraphic(*p, "image/x-none"));
+    }
 }

@@ -199,6 +199,11 @@ void SetClassValues(TControl& control, const Family& f, const Instance& at) {
     } else if (auto* edit = dynamic_cast<TCurvyEdit*>(&control)) {
         edit->SetAlignment(taCenter);
         edit->SetReadOnly(f.readOnly);
+        // Entered without selecting the text, the selection kept in view
+        // when the focus leaves, and reached with Tab.
+        edit->SetAutoSelect(false);
+        edit->SetHideSelection(false);
+        edit->SetEditTabStop(true);
     } else if (auto* grid = dynamic_cast<TMyPEQType8*>(&control)) {
         grid->SetChannelNumber(at.channel < InputCount ? InputPeqBands : OutputPeqBands);
         grid->SetUpdownVisable(false);
