@@ -336,10 +336,18 @@ private:
         Emit(FormToken::Kind::Value, vaExtended).number = v;
     }
 
-    std::string QuotedString() {
+    // Parts of one string: quoted runs and #nnn codes, side by side or
+    // joined by '+'. In a list, blanks between parts end the string, since
+    // the next part is the list's next string; elsewhere they are skipped.
+    std::string QuotedString(bool inList) {
         std::string out;
+        bool joined = true; // the first part, or a part after '+'
         for (;;) {
+            const size_t before = p_;
             Skip();
+            if (inList && !joined && p_ != before && p_ < s_.size() && (s_[p_] == '\'' || s_[p_] == '#'))
+                return out;
+            joined = false;
             if (p_ < s_.size() && s_[p_] == '\'') {
                 ++p_;
                 for (;;) {
@@ -371,9 +379,10 @@ private:
                 size_t q = p_ + 1;
                 while (q < s_.size() && static_cast<unsigned char>(s_[q]) <= ' ')
                     ++q;
-                if (q < s_.size() && (s_[q] == '\'' || s_[q] == '#'))
+                if (q < s_.size() && (s_[q] == '\'' || s_[q] == '#')) {
                     ++p_;
-                else
+                    joined = true;
+                } else
                     return out;
             } else {
                 return out;
@@ -381,14 +390,14 @@ private:
         }
     }
 
-    void Value(int depth) {
+    void Value(int depth, bool inList = false) {
         Depth(depth);
         Skip();
         if (p_ >= s_.size())
             Fail("value expected");
         const char c = s_[p_];
         if (c == '\'' || c == '#') {
-            Emit(FormToken::Kind::Value, vaString).text = QuotedString();
+            Emit(FormToken::Kind::Value, vaString).text = QuotedString(inList);
         } else if (std::isdigit(static_cast<unsigned char>(c)) || c == '$' ||
                    ((c == '-' || c == '+') && p_ + 1 < s_.size() &&
                     (std::isdigit(static_cast<unsigned char>(s_[p_ + 1])) || s_[p_ + 1] == '.'))) {
@@ -422,7 +431,7 @@ private:
             ++p_;
             Emit(FormToken::Kind::Value, vaList);
             while (!Is(')'))
-                Value(depth + 1);
+                Value(depth + 1, true);
             ++p_;
             Emit(FormToken::Kind::Value, vaNull);
         } else if (c == '<') {

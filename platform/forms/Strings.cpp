@@ -1,5 +1,6 @@
 #include "platform/forms/Strings.h"
 
+#include "platform/forms/Filer.h"
 #include "platform/text/Exception.h"
 #include "platform/text/Format.h"
 #include "platform/text/StrUtils.h"
@@ -257,6 +258,37 @@ void TStrings::Assign(TPersistent* source) {
     nameValueSeparator_ = other->nameValueSeparator_;
     AddStrings(*other);
     EndUpdate();
+}
+
+void TStrings::DefineProperties(TFiler& filer) {
+    filer.DefineProperty(
+        "Strings",
+        [this](TReader& reader) {
+            // The whole list is read before the strings change, so a bad
+            // stream leaves them as they were.
+            std::vector<std::string> strings;
+            reader.ReadListBegin();
+            while (!reader.EndOfList())
+                strings.push_back(reader.ReadString());
+            reader.ReadListEnd();
+            BeginUpdate();
+            try {
+                Clear();
+                for (const std::string& s : strings)
+                    Add(s);
+            } catch (...) {
+                EndUpdate();
+                throw;
+            }
+            EndUpdate();
+        },
+        [this](TWriter& writer) {
+            writer.WriteListBegin();
+            for (int i = 0; i < Count(); ++i)
+                writer.WriteString(Get(i));
+            writer.WriteListEnd();
+        },
+        Count() > 0);
 }
 
 std::vector<std::string> TStrings::ToVector() const {

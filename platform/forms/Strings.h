@@ -62,6 +62,9 @@ public:
     void EndUpdate();
     int UpdateCount() const { return updateCount_; }
     void Assign(TPersistent* source) override;
+    // A list is stored as "Strings": a list of its strings (objects are not
+    // stored); an empty list stores nothing.
+    void DefineProperties(TFiler& filer) override;
     std::vector<std::string> ToVector() const;
 
 protected:

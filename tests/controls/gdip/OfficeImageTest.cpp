@@ -2,6 +2,7 @@
 #include "PictureTestSupport.h"
 #include "controls/gdip/ControlVersion.h"
 #include "controls/gdip/GDIPFill.h"
+#include "platform/forms/FormText.h"
 #include "platform/gfx/Bitmap.h"
 #include "tests/support/gui/GuiHarness.h"
 
@@ -114,6 +115,26 @@ TEST_F(OfficeImageTest, HintInfoEmptinessAndAssign) {
     TGDIPFill other;
     copy.Assign(&other); // another class: unchanged, no error
     EXPECT_EQ(copy.Title(), "Title");
+}
+
+TEST_F(OfficeImageTest, HintNotesAreStoredAsAStringList) {
+    TAdvOfficeImage image(nullptr);
+    image.SetName("Image1");
+    image.OfficeHint()->SetTitle("Title");
+    image.OfficeHint()->Notes()->Add("first note");
+    image.OfficeHint()->Notes()->Add("it's the second");
+    const std::string text = korvan::forms::WriteComponentText(&image);
+    EXPECT_NE(text.find("  OfficeHint.Notes.Strings = (\r\n"
+                        "    'first note'\r\n"
+                        "    'it''s the second')\r\n"),
+              std::string::npos)
+        << text;
+
+    TAdvOfficeImage back(nullptr);
+    korvan::forms::ReadComponentText(text, &back);
+    EXPECT_EQ(back.OfficeHint()->Notes()->Text(), image.OfficeHint()->Notes()->Text());
+    EXPECT_EQ(back.OfficeHint()->Title(), "Title");
+    EXPECT_EQ(korvan::forms::WriteComponentText(&back), text);
 }
 
 } // namespace
