@@ -1,9 +1,7 @@
 #include "controls/gdip/GDIPPictureBase.h"
 
-#include <QFile>
 #include <algorithm>
 #include <cctype>
-#include <optional>
 
 namespace korvan::gdip {
 
@@ -68,33 +66,16 @@ void GDIPPictureBase::DefineProperties(TFiler& filer) {
         [this] { return WriteData(); }, !Empty());
 }
 
-namespace {
-
-// The bytes of the program's raw-data resource of that name; none when
-// there is no such resource.
-std::optional<QByteArray> ResourceBytes(const std::string& name) {
-    QFile file(QString::fromStdString(":/rcdata/" + name));
-    if (name.empty() || !file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
-}
-
-std::span<const std::uint8_t> ByteSpan(const QByteArray& bytes) {
-    return {reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())};
-}
-
-} // namespace
-
 void GDIPPictureBase::LoadFromResourceName(const std::string& resName) {
-    if (const auto bytes = ResourceBytes(resName))
-        LoadFromStream(ByteSpan(*bytes));
+    if (const auto bytes = korvan::gfx::FindResource(HInstance, korvan::gfx::ResourceKind::RcData, resName))
+        LoadFromStream(*bytes);
 }
 
 void GDIPPictureBase::LoadFromResourceID(int resId) {
-    const auto bytes = ResourceBytes(std::to_string(resId));
+    const auto bytes = korvan::gfx::FindResource(HInstance, korvan::gfx::ResourceKind::RcData, resId);
     if (!bytes)
-        throw EResNotFound("Resource " + std::to_string(resId) + " not found");
-    LoadFromStream(ByteSpan(*bytes));
+        throw EResourceNotFound("Resource " + std::to_string(resId) + " not found");
+    LoadFromStream(*bytes);
 }
 
 void GDIPPictureBase::LoadFromURL(const std::string& url) {

@@ -13,14 +13,12 @@
 #include "controls/gdip/PictureData.h"
 #include "platform/forms/Persistent.h"
 #include "platform/gfx/Graphic.h"
+#include "platform/gfx/Resources.h"
 #include "platform/text/Exception.h"
 
 #include <cstdint>
 #include <span>
 #include <string>
-
-// A raw-data resource the program does not hold.
-KORVAN_EXCEPTION_CLASS(EResNotFound, Exception)
 
 namespace korvan::gdip {
 
@@ -63,11 +61,12 @@ public:
     virtual void ReadData(const std::vector<std::uint8_t>& bytes) = 0;
     std::vector<std::uint8_t> WriteData() const { return data_.Bytes(); }
     void DefineProperties(TFiler& filer) override;
-    // The program's raw-data resource of that name (the Qt resource
-    // ":/rcdata/<name>"); nothing when there is none.
+    // The program's raw-data resource of that name (looked up as every
+    // resource is: any letter case, "#<number>" for a number); nothing when
+    // there is none.
     void LoadFromResourceName(const std::string& resName);
-    // The raw-data resource of that number (":/rcdata/<id>"); raises
-    // EResNotFound when there is none.
+    // The raw-data resource of that number; raises EResourceNotFound
+    // ("Resource <id> not found") when there is none.
     void LoadFromResourceID(int resId);
     // "res://NAME" loads a resource, "file://PATH" a file (prefixes in any
     // case); anything else does nothing.

@@ -71,6 +71,8 @@ const TClassInfo& TRzBmpButton::StaticClassInfo() {
             .Property("ModalResult", &TRzBmpButton::ModalResult, &TRzBmpButton::SetModalResult)
             .Default(0)
             .Property("Bitmaps", &TRzBmpButton::Bitmaps, &TRzBmpButton::SetBitmaps)
+            // The caption is stored with the button.
+            .Property("Caption", &TRzBmpButton::Text, &TRzBmpButton::SetText)
             .Build();
     return info;
 }

@@ -40,6 +40,8 @@ const TClassInfo& TRzButton::StaticClassInfo() {
             .Default(true)
             .Property("ShowFocusRect", &B::ShowFocusRect, &B::SetShowFocusRect)
             .Default(true)
+            // The caption is stored with the button.
+            .Property("Caption", &B::Text, &B::SetText)
             .Build();
     return info;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Makes the strip chart and the XY plot known to the form reader by their
-// class names.
+// Makes the strip chart, the XY plot and the pack's dialog components known
+// to the form reader by their class names.
 
 namespace korvan::plot {
 void RegisterPlotClasses();

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -326,10 +327,45 @@ TEST(GDIPPictures, UrlsLoadFilesAndIgnoreOtherSchemes) {
     EXPECT_TRUE(adv.Empty());
     adv.LoadFromResourceName("NO_SUCH_RESOURCE");
     EXPECT_TRUE(adv.Empty());
-    EXPECT_THROW(adv.LoadFromResourceID(4711), EResNotFound);
+    EXPECT_THROW(adv.LoadFromResourceID(4711), EResourceNotFound);
     adv.LoadFromURL("FiLe://" + path);
     EXPECT_EQ(adv.Width(), 7);
     EXPECT_EQ(adv.Bytes(), png);
+}
+
+// Raw-data resources come through the program's one resource lookup: by
+// name in any letter case and without its extension, "#<number>", or a
+// number; a missing number raises the resource error.
+TEST(GDIPPictures, ResourcesLoadByNameOrNumber) {
+    struct Case {
+        const char* name;
+        std::function<void(korvan::gdip::GDIPPictureBase&)> load;
+        int width;
+    };
+    const Case cases[] = {
+        {"name", [](auto& p) { p.LoadFromResourceName("SWATCH.BMP"); }, 16},
+        {"name without extension", [](auto& p) { p.LoadFromResourceName("swatch"); }, 16},
+        {"url", [](auto& p) { p.LoadFromURL("res://Swatch"); }, 16},
+        {"#number", [](auto& p) { p.LoadFromResourceName("#102"); }, 24},
+        {"number", [](auto& p) { p.LoadFromResourceID(102); }, 24},
+    };
+    for (const Case& c : cases) {
+        TAdvGDIPPicture adv;
+        c.load(adv);
+        EXPECT_FALSE(adv.Empty()) << c.name;
+        EXPECT_EQ(adv.Width(), c.width) << c.name;
+    }
+
+    TAdvGDIPPicture adv;
+    for (int id : {4711, -1, 70000}) {
+        try {
+            adv.LoadFromResourceID(id);
+            ADD_FAILURE() << id << " loaded";
+        } catch (const EResourceNotFound& e) {
+            EXPECT_EQ(e.Message(), "Resource " + std::to_string(id) + " not found");
+        }
+    }
+    EXPECT_TRUE(adv.Empty());
 }
 
 // Every file kind the pack holds: measured from its header on loading,

@@ -4,7 +4,9 @@
 
 #include "controls/panels/BmpButton.h"
 #include "controls/panels/Panel.h"
+#include "controls/panels/PanelClasses.h"
 #include "platform/forms/ExtCtrls.h"
+#include "platform/forms/FormText.h"
 #include "platform/forms/LoadScope.h"
 #include "platform/forms/VirtualKeys.h"
 #include "tests/controls/panels/PanelTestSupport.h"
@@ -486,6 +488,30 @@ TEST_F(BmpButton, KeyedFacesLetTheParentPictureShowThrough) {
     input.MouseUp(channels[2], 40, 18);
     EXPECT_TRUE(channels[2]->Down());
     EXPECT_FALSE(channels[1]->Down());
+}
+
+// ---------------------------------------------------------------- stored form
+
+TEST_F(BmpButton, AStoredFormKeepsTheCaption) {
+    korvan::panels::RegisterPanelClasses();
+    form->SetName("Form");
+    // Plain, with an accelerator and quotes, non-ASCII, and none at all.
+    const std::vector<std::string> captions = {"Mute", "&Link 'A'", "Gain \u00b1 dB", ""};
+    for (size_t i = 0; i < captions.size(); ++i) {
+        TRzBmpButton* b = Add(form.get(), 10, 10 + int(i) * 30);
+        b->SetName("rzbChannel" + std::to_string(i));
+        b->SetCaption(captions[i]);
+    }
+    const std::string text = korvan::forms::WriteComponentText(form.get());
+    EXPECT_NE(text.find("Caption = 'Mute'"), std::string::npos) << text;
+
+    TForm back(nullptr);
+    korvan::forms::ReadComponentText(text, &back);
+    for (size_t i = 0; i < captions.size(); ++i) {
+        auto* read = korvan::testing::Find<TRzBmpButton>(&back, "rzbChannel" + std::to_string(i));
+        ASSERT_NE(read, nullptr);
+        EXPECT_EQ(read->Caption(), captions[i]);
+    }
 }
 
 } // namespace

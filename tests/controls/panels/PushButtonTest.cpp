@@ -344,4 +344,23 @@ TEST_F(PushButton, ReadFromAFormWithItsOlderFlatFrame) {
     EXPECT_EQ(b->Height(), 25);
 }
 
+TEST_F(PushButton, AStoredFormKeepsTheCaption) {
+    korvan::panels::RegisterPanelClasses();
+    form->SetName("Form");
+    // Plain, with an accelerator and quotes, non-ASCII, and none at all.
+    const std::vector<std::string> captions = {"BYPASS", "&Link 'A'", "Gain \u00b1 dB", ""};
+    for (size_t i = 0; i < captions.size(); ++i)
+        Add(captions[i], 10, 10 + int(i) * 30)->SetName("rzbBypass" + std::to_string(i));
+    const std::string text = korvan::forms::WriteComponentText(form.get());
+    EXPECT_NE(text.find("Caption = 'BYPASS'"), std::string::npos) << text;
+
+    TForm back(nullptr);
+    korvan::forms::ReadComponentText(text, &back);
+    for (size_t i = 0; i < captions.size(); ++i) {
+        auto* read = korvan::testing::Find<TRzButton>(&back, "rzbBypass" + std::to_string(i));
+        ASSERT_NE(read, nullptr);
+        EXPECT_EQ(read->Caption(), captions[i]);
+    }
+}
+
 } // namespace

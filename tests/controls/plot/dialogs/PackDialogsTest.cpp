@@ -3,8 +3,10 @@
 // dialogs, and owners that cannot show a dialog.
 
 #include "controls/plot/dialogs/PackDialogs.h"
+#include "controls/plot/plots/PlotClasses.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/FormText.h"
 #include "platform/text/Exception.h"
 #include "tests/support/gui/GuiHarness.h"
 
@@ -141,6 +143,49 @@ TEST_F(PackDialogs, ColourAndFontTakeConfirmedChoicesOnly) {
     TComponent plain(nullptr);
     TiColorDialog unowned(&plain);
     EXPECT_THROW(unowned.Execute(), Exception);
+}
+
+TEST_F(PackDialogs, AStoredFormReadsBackTheDialogsItOwns) {
+    korvan::plot::RegisterPlotClasses();
+    form.SetName("Form");
+    auto* color = new TiColorDialog(&form);
+    color->SetName("iColorDialog");
+    color->SetColor(clTeal);
+    auto* font = new TiFontDialog(&form);
+    font->SetName("iFontDialog");
+    font->Font()->SetName("Courier New");
+    font->Font()->SetSize(14);
+    font->Font()->SetStyle(TFontStyles(fsBold));
+    auto* open = new TiOpenDialog(&form);
+    open->SetName("iOpenDialog");
+    open->SetFilter("Presets|*.prs|All files|*.*");
+    open->SetDefaultDir("/tmp/presets");
+    open->SetFileMustExist(true);
+    auto* save = new TiSaveDialog(&form);
+    save->SetName("iSaveDialog");
+    save->SetFileName("curve");
+    save->SetDefaultExt("csv");
+    save->SetFilterIndex(2);
+    const std::string text = korvan::forms::WriteComponentText(&form);
+
+    TForm back(nullptr);
+    ASSERT_NO_THROW(korvan::forms::ReadComponentText(text, &back)) << text;
+    auto* readColor = korvan::testing::Find<TiColorDialog>(&back, "iColorDialog");
+    auto* readFont = korvan::testing::Find<TiFontDialog>(&back, "iFontDialog");
+    auto* readOpen = korvan::testing::Find<TiOpenDialog>(&back, "iOpenDialog");
+    auto* readSave = korvan::testing::Find<TiSaveDialog>(&back, "iSaveDialog");
+    ASSERT_TRUE(readColor && readFont && readOpen && readSave) << text;
+    EXPECT_EQ(readColor->Color(), clTeal);
+    EXPECT_EQ(readFont->Font()->Name(), "Courier New");
+    EXPECT_EQ(readFont->Font()->Size(), 14);
+    EXPECT_EQ(readFont->Font()->Style(), TFontStyles(fsBold));
+    EXPECT_EQ(readOpen->Filter(), "Presets|*.prs|All files|*.*");
+    EXPECT_EQ(readOpen->DefaultDir(), "/tmp/presets");
+    EXPECT_TRUE(readOpen->FileMustExist());
+    EXPECT_EQ(readSave->FileName(), "curve");
+    EXPECT_EQ(readSave->DefaultExt(), "csv");
+    EXPECT_EQ(readSave->FilterIndex(), 2);
+    EXPECT_EQ(korvan::forms::WriteComponentText(&back), text);
 }
 
 } // namespace
