@@ -269,7 +269,12 @@ int TCanvas::DrawText(const std::string& utf8, TRect& r, unsigned flags) {
     const int tabChars = (flags & DT_TABSTOP) ? ((flags >> 8) & 0xFF) : 8;
     Layout lay{*this, flags, tabChars * std::max(1, tm.AveCharWidth)};
     const int lineHeight = tm.Height() + ((flags & DT_EXTERNALLEADING) ? tm.ExternalLeading : 0);
-    const int maxWidth = r.Width();
+    // No surface reaches past these coordinates; holding a damaged rectangle
+    // inside them keeps every position sum below defined.
+    static constexpr int reach = 1 << 26;
+    const auto held = [](int v) { return std::clamp(v, -reach, reach); };
+    const TRect box{held(r.Left), held(r.Top), held(r.Right), held(r.Bottom)};
+    const int maxWidth = box.Width();
 
     QString text = Q(utf8);
     std::vector<QString> paragraphs;
@@ -307,28 +312,28 @@ int TCanvas::DrawText(const std::string& utf8, TRect& r, unsigned flags) {
     const int total = lineHeight * static_cast<int>(lines.size());
 
     if (flags & DT_CALCRECT) {
-        r.Right = r.Left + widest;
-        r.Bottom = r.Top + total;
+        r.Right = WrapAdd(r.Left, widest);
+        r.Bottom = WrapAdd(r.Top, total);
         return total;
     }
 
-    int y = r.Top;
+    int y = box.Top;
     const bool single = flags & DT_SINGLELINE;
     if (single && (flags & DT_VCENTER))
-        y = r.Top + (r.Height() - lineHeight) / 2;
+        y = box.Top + (box.Height() - lineHeight) / 2;
     else if (single && (flags & DT_BOTTOM))
-        y = r.Bottom - lineHeight;
+        y = box.Bottom - lineHeight;
 
-    const QPoint tl = Impl::Dev(*this, r.Left, r.Top);
-    const QRect clipBox(tl, QSize(std::max(0, r.Width()), std::max(0, r.Height())));
+    const QPoint tl = Impl::Dev(*this, box.Left, box.Top);
+    const QRect clipBox(tl, QSize(std::max(0, box.Width()), std::max(0, box.Height())));
     const QRect* clip = (flags & DT_NOCLIP) ? nullptr : &clipBox;
     for (const Line& l : lines) {
         const int w = lay.Width(l.text);
-        int x = r.Left;
+        int x = box.Left;
         if (flags & DT_CENTER)
-            x = r.Left + (maxWidth - w) / 2;
+            x = box.Left + (maxWidth - w) / 2;
         else if (flags & DT_RIGHT)
-            x = r.Right - w;
+            x = box.Right - w;
         if (!(flags & DT_EXPANDTABS) || !l.text.contains(u'\t')) {
             Impl::DrawTextRun(*this, l.text, Impl::Dev(*this, x, y), clip, l.underline);
         } else {
@@ -344,7 +349,7 @@ int TCanvas::DrawText(const std::string& utf8, TRect& r, unsigned flags) {
         y += lineHeight;
     }
     if (single && (flags & (DT_VCENTER | DT_BOTTOM)))
-        return y - r.Top;
+        return y - box.Top;
     return total;
 }
 
