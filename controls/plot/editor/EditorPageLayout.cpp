@@ -93,10 +93,10 @@ EditorPageLayout::Node& EditorPageLayout::NodeOf(std::string_view path) {
     const std::string parentPath(ParentOf(path));
     const std::string_view leaf = parentPath.empty() ? path : path.substr(parentPath.size() + 1);
     Node& parent = NodeOf(parentPath);
-    const PlaceSpec* spec = Declared(path);
+    const PlaceSpec* declared = Declared(path);
     auto node = std::make_unique<Node>();
     node->path = std::string(path);
-    if (spec && spec->kind == PlaceSpec::SubPage) {
+    if (declared && declared->kind == PlaceSpec::SubPage) {
         if (!parent.pages) {
             auto* pages = new TiComponentEditorPageControl(&form_);
             const PlaceSpec* parentSpec = Declared(parent.path);
@@ -111,13 +111,13 @@ EditorPageLayout::Node& EditorPageLayout::NodeOf(std::string_view path) {
         auto* sheet = new TTabSheet(&form_);
         sheet->SetPageControl(parent.pages);
         sheet->SetText(std::string(leaf));
-        sheet->SetTabVisible(!spec->hidden);
+        sheet->SetTabVisible(!declared->hidden);
         node->container = sheet;
     } else {
         auto* group = new TiComponentEditorGroupBox(&form_);
         group->SetParent(parent.container);
         group->SetText(std::string(leaf));
-        group->SetVisible(!(spec && spec->hidden));
+        group->SetVisible(!(declared && declared->hidden));
         node->isGroup = true;
         node->container = group;
         Node::Item item;
