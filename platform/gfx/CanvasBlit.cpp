@@ -5,7 +5,9 @@
 
 #include "platform/gfx/Graphic.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <vector>
 
@@ -138,20 +140,17 @@ bool Impl::StretchCopy(TCanvas& c, int x, int y, int w, int h, TCanvas* src, int
     StepsWithin(top, Sign(h), c.clipBox_.top(), c.clipBox_.bottom(), ah, j0, j1);
     if (i0 > i1)
         return true;
-    for (std::int64_t j = j0; j <= j1; ++j) {
-        const int dy = static_cast<int>(top + j * Sign(h));
-        const int ry = Saturated(sy + j * ash / ah * Sign(sh)) + reader.org.y();
-        if (ry < 0 || ry >= from.height())
-            continue;
-        const auto* source = reinterpret_cast<const std::uint32_t*>(from.constScanLine(ry));
-        auto* line = reinterpret_cast<std::uint32_t*>(c.image_->scanLine(dy));
-        // i * asw / aw, stepped: whole part and remainder.
+    // The source column of each destination column, found once (stepped
+    // i * asw / aw: whole part and remainder); -1 where it lies outside.
+    std::vector<int> columns(static_cast<std::size_t>(i1 - i0 + 1));
+    bool allColumns = true;
+    {
         std::int64_t whole = i0 * asw / aw, rest = i0 * asw % aw;
         const std::int64_t stepWhole = asw / aw, stepRest = asw % aw;
-        for (std::int64_t i = i0; i <= i1; ++i) {
+        for (int& column : columns) {
             const int rx = Saturated(sx + whole * Sign(sw)) + reader.org.x();
-            if (rx >= 0 && rx < from.width())
-                line[left + i * Sign(w)] = 0xFF000000u | (source[rx] & 0xFFFFFF);
+            column = rx >= 0 && rx < from.width() ? rx : -1;
+            allColumns = allColumns && column >= 0;
             whole += stepWhole;
             rest += stepRest;
             if (rest >= aw) {
@@ -159,6 +158,35 @@ bool Impl::StretchCopy(TCanvas& c, int x, int y, int w, int h, TCanvas* src, int
                 ++whole;
             }
         }
+    }
+    const std::int64_t first = left + i0 * Sign(w), last = left + i1 * Sign(w);
+    const std::int64_t spanLeft = std::min(first, last), spanCount = std::abs(last - first) + 1;
+    int previousRy = -1;
+    const std::uint32_t* previousLine = nullptr;
+    for (std::int64_t j = j0; j <= j1; ++j) {
+        const int dy = static_cast<int>(top + j * Sign(h));
+        const int ry = Saturated(sy + j * ash / ah * Sign(sh)) + reader.org.y();
+        if (ry < 0 || ry >= from.height())
+            continue;
+        auto* line = reinterpret_cast<std::uint32_t*>(c.image_->scanLine(dy));
+        // An enlarged picture repeats its rows: a row from the same source
+        // row is the one before it again, when every column was written.
+        if (allColumns && ry == previousRy && previousLine) {
+            std::memcpy(line + spanLeft, previousLine + spanLeft,
+                        std::size_t(spanCount) * sizeof(std::uint32_t));
+            previousLine = line;
+            continue;
+        }
+        const auto* source = reinterpret_cast<const std::uint32_t*>(from.constScanLine(ry));
+        std::uint32_t* out = line + first;
+        const std::ptrdiff_t step = Sign(w);
+        for (const int rx : columns) {
+            if (rx >= 0)
+                *out = 0xFF000000u | (source[rx] & 0xFFFFFF);
+            out += step;
+        }
+        previousRy = ry;
+        previousLine = line;
     }
     return true;
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 using korvan::test::Ascii;
 using korvan::test::WhiteImage;
 
@@ -231,6 +233,57 @@ TEST(CanvasBlits, StretchMirrorsWithNegativeSizesAndScalesByNearestPixel) {
     const TColor expected[] = {clRed, clRed, clLime, clLime, clBlue, clBlue};
     for (int x = 0; x < 6; ++x)
         EXPECT_EQ(dst.Canvas().Pixel(x, 1), expected[x]) << x;
+}
+
+// Every copy lands each destination pixel on the source pixel the
+// nearest-pixel rule picks, whether rows repeat (enlarged), columns mirror,
+// part of the source lies outside the picture or the destination outside
+// the canvas.
+TEST(CanvasBlits, StretchedCopyPicksTheNearestSourcePixelEverywhere) {
+    struct Case {
+        int x, y, w, h, sx, sy, sw, sh;
+    };
+    const Case cases[] = {
+        {
+            0,
+            0,
+            12,
+            12,
+            0,
+            0,
+            5,
+            4,
+        },                              // enlarged: rows repeat
+        {11, 11, -12, -12, 0, 0, 5, 4}, // mirrored both ways
+        {1, 2, 9, 7, 4, 3, -5, -4},     // source runs backwards
+        {-3, -2, 14, 15, -2, -1, 9, 7}, // source and destination partly outside
+        {2, 1, 5, 10, 1, 0, 3, 3},
+        {0, 0, 4, 3, 0, 0, 5, 4}, // reduced
+    };
+    TBitmap src(5, 4);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 5; ++x)
+            src.Canvas().SetPixel(x, y, RGB(x * 50, y * 60, 7));
+    for (const Case& k : cases) {
+        TBitmap dst(12, 12);
+        dst.Canvas().Brush().SetColor(clFuchsia);
+        dst.Canvas().FillRect(Rect(0, 0, 12, 12));
+        dst.Canvas().StretchBlt(k.x, k.y, k.w, k.h, &src.Canvas(), k.sx, k.sy, k.sw, k.sh, SRCCOPY);
+        const auto sign = [](int v) { return v < 0 ? -1 : 1; };
+        for (int dy = 0; dy < 12; ++dy)
+            for (int dx = 0; dx < 12; ++dx) {
+                TColor expected = clFuchsia;
+                const int i = (dx - k.x) * sign(k.w), j = (dy - k.y) * sign(k.h);
+                if (i >= 0 && i < std::abs(k.w) && j >= 0 && j < std::abs(k.h)) {
+                    const int rx = k.sx + i * std::abs(k.sw) / std::abs(k.w) * sign(k.sw);
+                    const int ry = k.sy + j * std::abs(k.sh) / std::abs(k.h) * sign(k.sh);
+                    if (rx >= 0 && rx < 5 && ry >= 0 && ry < 4)
+                        expected = src.Canvas().Pixel(rx, ry);
+                }
+                ASSERT_EQ(dst.Canvas().Pixel(dx, dy), expected)
+                    << "case " << (&k - cases) << " at " << dx << "," << dy;
+            }
+    }
 }
 
 TEST(CanvasBlits, ColourKeyedCopyLeavesKeyPixelsIncludingBlack) {

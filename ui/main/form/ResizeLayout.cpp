@@ -1,14 +1,12 @@
 #include "ui/main/form/ResizeLayout.h"
 
 #include "platform/forms/Control.h"
-#include "platform/text/StrUtils.h"
 #include "ui/main/form/Faders.h"
 #include "ui/main/form/FormTable.h"
 #include "ui/main/form/PageNames.h"
 
 #include <array>
 #include <span>
-#include <unordered_map>
 
 namespace korvan::mainform {
 
@@ -221,23 +219,17 @@ constexpr Rule WidthRules[] = {
 #undef OUTPUT_METERS
 #undef COLUMN
 
-// The form's controls by name, read once per layout: the tables name
-// several hundred controls among more than a thousand components, too many
-// for a search of the whole list each.
+// The form's controls by name, through the form's own name index: a
+// layout step touches several hundred of its thousands of components.
 class ControlIndex {
 public:
-    explicit ControlIndex(const TComponent& form) {
-        for (int i = 0; i < form.ComponentCount(); ++i)
-            if (auto* c = dynamic_cast<TControl*>(form.Components(i)); c && !c->Name().empty())
-                byName_.emplace(LowerCase(c->Name()), c);
-    }
+    explicit ControlIndex(const TComponent& form) : form_(form) {}
     TControl* Find(const std::string& name) const {
-        const auto it = byName_.find(LowerCase(name));
-        return it == byName_.end() ? nullptr : it->second;
+        return dynamic_cast<TControl*>(form_.FindComponent(name));
     }
 
 private:
-    std::unordered_map<std::string, TControl*> byName_;
+    const TComponent& form_;
 };
 
 void Set(TControl& c, Prop prop, int value) {
