@@ -485,6 +485,12 @@ void TControl::Present() {
 
 void TControl::PaintSurface() {
     QImage& image = Surface();
+    // A picture too large to allocate cannot show anything: its paint
+    // would still walk every ring and line of its size.
+    if (image.isNull()) {
+        needsPaint_ = false;
+        return;
+    }
     if (IsTransparent())
         korvan::forms::DrawParentImage(this, image);
     needsPaint_ = false;

@@ -127,6 +127,25 @@ TEST_F(Painting, DrawingOnAPaintBoxOutsideAPaintShows) {
     EXPECT_EQ(paints, before + 1);
 }
 
+// A damaged form can size a control past any picture that fits in memory:
+// its paint is left out (not walked line by line) and a neighbour that
+// shows the parent image under it still paints.
+TEST_F(Painting, AControlTooLargeToPictureIsNotPainted) {
+    auto* huge = new TPaintBox(form.get());
+    huge->SetBounds(0, 0, 2147483647, 2147483647);
+    huge->SetParent(form.get());
+    int paints = 0;
+    huge->OnPaint = [&](TObject*) { ++paints; };
+    auto* clear = new TClearControl(form.get());
+    clear->SetBounds(10, 10, 40, 40);
+    clear->SetParent(form.get());
+    clear->PaintSurface();
+    huge->PaintSurface();
+    EXPECT_EQ(paints, 0);
+    EXPECT_FALSE(huge->NeedsPaint());
+    EXPECT_FALSE(clear->Surface().isNull());
+}
+
 // A control takes its off-screen surface at its first paint, at the size
 // it paints then: creating, placing, captioning or resizing it makes none.
 TEST_F(Painting, ASurfaceIsMadeAtTheFirstPaintAtTheSizeThen) {
