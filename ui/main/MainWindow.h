@@ -15,7 +15,6 @@
 #include "platform/forms/StdCtrls.h"
 #include "platform/forms/Timer.h"
 #include "ui/curves/Plot.h"
-#include "ui/dialogs/StandInControls.h"
 #include "ui/host/WindowHost.h"
 #include "ui/main/MainConnection.h"
 #include "ui/main/MainWindowView.h"
