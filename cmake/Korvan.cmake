@@ -66,6 +66,20 @@ function(korvan_test target)
     endif()
     add_executable(${target} ${sources})
     target_link_libraries(${target} PRIVATE ${ARG_DEPS} GTest::gmock GTest::gtest_main)
+    if(KORVAN_TEST_PCH)
+        # The test framework, the standard library and (for the programs
+        # that paint) Qt's headers take about a third of a test source's
+        # compile time when each source reads them again; read them once
+        # per program. Only headers that are not ours: a change of ours
+        # rebuilds no more than before.
+        set(pch <gtest/gtest.h> <algorithm> <cmath> <filesystem> <functional> <map> <memory> <optional>
+            <string> <vector>)
+        if(korvan_guitestsupport IN_LIST ARG_DEPS)
+            list(APPEND pch <QApplication> <QFont> <QImage> <QLineEdit> <QPainter> <QPainterPath> <QPointer>
+                 <QRegion> <QWidget>)
+        endif()
+        target_precompile_headers(${target} PRIVATE ${pch})
+    endif()
     target_compile_definitions(${target} PRIVATE
         KORVAN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
         KORVAN_TEST_OUTPUT_DIR="${PROJECT_BINARY_DIR}/test-output")
