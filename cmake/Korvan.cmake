@@ -66,6 +66,9 @@ function(korvan_test target)
     endif()
     add_executable(${target} ${sources})
     target_link_libraries(${target} PRIVATE ${ARG_DEPS} GTest::gmock GTest::gtest_main)
+    # A test source is glue around the libraries it tests, which keep their
+    # full optimisation: optimising it less saves a fifth of its compile.
+    target_compile_options(${target} PRIVATE $<$<CONFIG:RelWithDebInfo,Release>:-O1>)
     if(KORVAN_TEST_PCH)
         # The test framework, the standard library and (for the programs
         # that paint) Qt's headers take about a third of a test source's
@@ -79,6 +82,13 @@ function(korvan_test target)
                  <QRegion> <QWidget>)
         endif()
         target_precompile_headers(${target} PRIVATE ${pch})
+        # Read from a precompiled header, the standard library's inlined
+        # string copies lose their standing as system code, and this
+        # compiler's bounds checks misfire on them (a known false alarm on
+        # `std::string(...) + "..."`). The editor's own code keeps them.
+        if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+            target_compile_options(${target} PRIVATE -Wno-array-bounds -Wno-stringop-overflow)
+        endif()
     endif()
     target_compile_definitions(${target} PRIVATE
         KORVAN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
