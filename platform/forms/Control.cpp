@@ -453,8 +453,12 @@ void TControl::Update() {
 QImage& TControl::Surface() {
     const QSize size(std::max(width_, 1), std::max(height_, 1));
     if (surface_->size() != size) {
-        *surface_ = QImage(size, QImage::Format_RGB32);
-        surface_->fill(Qt::white);
+        if (korvan::forms::PictureSizeAllowed(size.width(), size.height())) {
+            *surface_ = QImage(size, QImage::Format_RGB32);
+            surface_->fill(Qt::white);
+        } else {
+            *surface_ = QImage();
+        }
         needsPaint_ = true;
         if (canvas_)
             canvas_->SetImage(surface_.get());
@@ -688,8 +692,14 @@ void DrawParentImage(TControl* control, QImage& dest) {
                 QRect(QPoint(origin.X + control->Left(), origin.Y + control->Top()), dest.size()));
 }
 
+bool PictureSizeAllowed(int width, int height) {
+    constexpr int MaxSide = 32767;
+    constexpr std::int64_t MaxPixels = std::int64_t(1) << 26;
+    return width <= MaxSide && height <= MaxSide && std::int64_t(width) * height <= MaxPixels;
+}
+
 void DrawParentImage(TControl* control, TCanvas& canvas, TPoint at) {
-    if (!canvas.HasImage())
+    if (!canvas.HasImage() || !PictureSizeAllowed(control->Width(), control->Height()))
         return;
     QImage under(std::max(control->Width(), 1), std::max(control->Height(), 1), QImage::Format_RGB32);
     DrawParentImage(control, under);

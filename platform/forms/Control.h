@@ -313,4 +313,11 @@ namespace korvan::forms {
 // picture with its top left corner at `at` (canvas clip and mapping do not
 // apply).
 void DrawParentImage(TControl* control, TCanvas& canvas, TPoint at);
+
+// Whether a control's picture of this size is made at all: Qt's raster
+// engine draws no further than 32767 pixels on a side, and 2^26 pixels
+// (256 MB) is several times the largest screen. A damaged form can size a
+// control far beyond both; such a control has no picture (and is not
+// painted) rather than taking the machine's memory.
+bool PictureSizeAllowed(int width, int height);
 } // namespace korvan::forms

@@ -568,6 +568,11 @@ void TReader::ReadPropValue(const ObjectRef& object, const TPropInfo& prop) {
             v = static_cast<unsigned char>(s[0]);
         } else {
             v = ReadInteger();
+            // A number given for an enumeration names one of its values or
+            // none: a value past them is no value of the type at all.
+            if (prop.Kind == tkEnumeration && !prop.Names.empty() &&
+                (v < 0 || v >= std::int64_t(prop.Names.size())))
+                Invalid();
         }
         SetOrdProp(object, prop, v);
     } else if (prop.Kind == tkFloat) {

@@ -131,19 +131,29 @@ TEST_F(Painting, DrawingOnAPaintBoxOutsideAPaintShows) {
 // its paint is left out (not walked line by line) and a neighbour that
 // shows the parent image under it still paints.
 TEST_F(Painting, AControlTooLargeToPictureIsNotPainted) {
-    auto* huge = new TPaintBox(form.get());
-    huge->SetBounds(0, 0, 2147483647, 2147483647);
-    huge->SetParent(form.get());
-    int paints = 0;
-    huge->OnPaint = [&](TObject*) { ++paints; };
     auto* clear = new TClearControl(form.get());
     clear->SetBounds(10, 10, 40, 40);
     clear->SetParent(form.get());
-    clear->PaintSurface();
-    huge->PaintSurface();
-    EXPECT_EQ(paints, 0);
-    EXPECT_FALSE(huge->NeedsPaint());
-    EXPECT_FALSE(clear->Surface().isNull());
+    // Past what fits in memory; taller than a picture may be; a few
+    // gigabytes that would fit, but not on any screen.
+    const TSize sizes[] = {{2147483647, 2147483647}, {118, 163741823}, {40000, 10}, {20000, 20000}};
+    for (const TSize& size : sizes) {
+        auto* huge = new TPaintBox(form.get());
+        huge->SetBounds(0, 0, size.cx, size.cy);
+        huge->SetParent(form.get());
+        int paints = 0;
+        huge->OnPaint = [&](TObject*) { ++paints; };
+        clear->PaintSurface();
+        huge->PaintSurface();
+        EXPECT_EQ(paints, 0) << size.cx << "x" << size.cy;
+        EXPECT_FALSE(huge->NeedsPaint());
+        EXPECT_FALSE(huge->HasSurface());
+        EXPECT_FALSE(clear->Surface().isNull());
+        delete huge;
+    }
+    // The largest allowed picture is still made.
+    EXPECT_TRUE(korvan::forms::PictureSizeAllowed(8192, 8192));
+    EXPECT_FALSE(korvan::forms::PictureSizeAllowed(8193, 8192));
 }
 
 // A control takes its off-screen surface at its first paint, at the size

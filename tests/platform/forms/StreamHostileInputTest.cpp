@@ -68,3 +68,25 @@ TEST(StreamHostileInput, SiblingsMayStillReuseANameAsBefore) {
 }
 
 } // namespace
+
+namespace {
+
+// An enumeration given as a number past its values is refused (it would be
+// no value of the type); one of its values given as a number still reads.
+TEST(StreamHostileInput, EnumerationNumberPastItsValuesIsRefused) {
+    korvan::forms::RegisterStandardClasses();
+    for (const char* value : {"2147483647", "-1", "7"}) {
+        auto form = std::make_unique<TForm>(nullptr);
+        const std::string text =
+            std::string("object Form1: TForm\n object P: TPanel\n  Align = ") + value + "\n end\nend";
+        EXPECT_THROW(korvan::forms::ReadComponentText(text, form.get()), EReadError) << value;
+    }
+    auto form = std::make_unique<TForm>(nullptr);
+    korvan::forms::ReadComponentText("object Form1: TForm\n object P: TPanel\n  Align = 2\n end\nend",
+                                     form.get());
+    auto* panel = dynamic_cast<TPanel*>(form->FindComponent("P"));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->Align(), alBottom);
+}
+
+} // namespace
