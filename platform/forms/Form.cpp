@@ -169,10 +169,12 @@ void TCustomForm::UpdateWindowBounds() {
     const TRect client = ClientRect();
     // The frame's border and caption belong to the window manager; the
     // window holds the menu bar and the client area.
-    frame_->window->setGeometry(Left() + border.cx / 2, Top() + border.cy - border.cx / 2, client.Width(),
-                                client.Height() + menuHeight);
+    const QRect geometry = korvan::forms::WidgetGeometry(
+        std::int64_t(Left()) + border.cx / 2, std::int64_t(Top()) + border.cy - border.cx / 2, client.Width(),
+        std::int64_t(client.Height()) + menuHeight);
+    frame_->window->setGeometry(geometry);
     if (borderStyle_ != bsSizeable && borderStyle_ != bsSizeToolWin)
-        frame_->window->setFixedSize(client.Width(), client.Height() + menuHeight);
+        frame_->window->setFixedSize(geometry.size());
     else
         frame_->window->setMinimumSize(0, 0),
             frame_->window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);

@@ -1,5 +1,7 @@
 #include "platform/forms/WinControl.h"
 
+#include "platform/forms/QtGeometry.h"
+
 #include "platform/forms/ControlBridge.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Messages.h"
@@ -72,7 +74,7 @@ QWidget* TWinControl::Widget() {
         parts_->widget = w;
         auto* bridge = new korvan::forms::InputBridge(this, w);
         parts_->bridge = bridge;
-        w->setGeometry(Left(), Top(), Width(), Height());
+        w->setGeometry(korvan::forms::WidgetGeometry(Left(), Top(), Width(), Height()));
         w->setMouseTracking(true);
         // A painted control's window shows its whole picture, which its
         // parent's image is already part of: Qt need not paint the parent
@@ -113,7 +115,7 @@ void TWinControl::AttachWidget() {
     TWinControl* p = Parent();
     if (p) {
         parts_->widget->setParent(p->ChildParentWidget());
-        parts_->widget->setGeometry(Left(), Top(), Width(), Height());
+        parts_->widget->setGeometry(korvan::forms::WidgetGeometry(Left(), Top(), Width(), Height()));
         parts_->widget->setVisible(Visible());
     }
 }
@@ -355,7 +357,7 @@ void TWinControl::AlignControls(TControl* /*control*/, TRect& rect) {
 
 void TWinControl::UpdateWindowBounds() {
     if (parts_->widget && Parent())
-        parts_->widget->setGeometry(Left(), Top(), Width(), Height());
+        parts_->widget->setGeometry(korvan::forms::WidgetGeometry(Left(), Top(), Width(), Height()));
 }
 
 void TWinControl::Resize() {

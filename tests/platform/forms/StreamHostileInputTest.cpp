@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QWidget>
+
 #include <memory>
 #include <string>
 
@@ -87,6 +89,28 @@ TEST(StreamHostileInput, EnumerationNumberPastItsValuesIsRefused) {
     auto* panel = dynamic_cast<TPanel*>(form->FindComponent("P"));
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->Align(), alBottom);
+}
+
+} // namespace
+
+namespace {
+
+// A window placed at the end of the int range (or sized past what Qt holds)
+// gets a window place Qt can add its size to; the control keeps its own.
+TEST(StreamHostileInput, WindowAtTheEndOfTheIntRangeKeepsQtsSumsInRange) {
+    korvan::forms::RegisterStandardClasses();
+    auto form = std::make_unique<TForm>(nullptr);
+    korvan::forms::ReadComponentText("object Form1: TForm\n object P: TPanel\n  Left = -2147483648\n"
+                                     "  Top = 2147483646\n  Width = 2147483647\n  Height = 16\n end\nend",
+                                     form.get());
+    auto* panel = dynamic_cast<TPanel*>(form->FindComponent("P"));
+    ASSERT_NE(panel, nullptr);
+    const QRect geometry = panel->Widget()->geometry();
+    EXPECT_EQ(panel->Top(), 2147483646);
+    EXPECT_EQ(geometry.y(), 1 << 30);
+    EXPECT_EQ(geometry.x(), -(1 << 30));
+    EXPECT_EQ(geometry.width(), QWIDGETSIZE_MAX);
+    EXPECT_EQ(geometry.height(), 16);
 }
 
 } // namespace
