@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
 
     Print("RefreshFromModel", TimeMillis(50, [&](int) { window->RefreshFromModel(); }), 5);
     Print("resize step (layout, paint)",
-          TimeMillis(20,
+          TimeMillis(60,
                      [&](int r) {
                          if (r % 2)
                              window->SetBounds(0, 0, 1118, 720);
