@@ -132,12 +132,7 @@ bool Impl::StretchCopy(TCanvas& c, int x, int y, int w, int h, TCanvas* src, int
         reader.image = &reader.snapshot;
     const QImage& from = *reader.image;
     // The same steps and source pixels as the general path.
-    const std::int64_t aw = std::abs(std::int64_t(w)), ah = std::abs(std::int64_t(h));
-    const std::int64_t asw = std::abs(std::int64_t(sw)), ash = std::abs(std::int64_t(sh));
-    const std::int64_t left = std::int64_t(x) + c.org_.X, top = std::int64_t(y) + c.org_.Y;
-    std::int64_t i0, i1, j0, j1;
-    StepsWithin(left, Sign(w), c.clipBox_.left(), c.clipBox_.right(), aw, i0, i1);
-    StepsWithin(top, Sign(h), c.clipBox_.top(), c.clipBox_.bottom(), ah, j0, j1);
+    const auto [aw, ah, asw, ash, left, top, i0, i1, j0, j1] = ClippedTransferSteps(c, x, y, w, h, sw, sh);
     if (i0 > i1)
         return true;
     // The source column of each destination column, found once (stepped
@@ -205,14 +200,8 @@ void Impl::BltPixels(TCanvas& c, int x, int y, int w, int h, TCanvas* src, int s
         if (!reader.snapshot.isNull())
             reader.image = &reader.snapshot;
     }
-    // In 64 bits, and only the rows and columns that land in the clip box:
-    // a transfer may be given sizes and places across the whole int range.
-    const std::int64_t aw = std::abs(std::int64_t(w)), ah = std::abs(std::int64_t(h));
-    const std::int64_t asw = std::abs(std::int64_t(sw)), ash = std::abs(std::int64_t(sh));
-    const std::int64_t left = std::int64_t(x) + c.org_.X, top = std::int64_t(y) + c.org_.Y;
-    std::int64_t i0, i1, j0, j1;
-    StepsWithin(left, Sign(w), c.clipBox_.left(), c.clipBox_.right(), aw, i0, i1);
-    StepsWithin(top, Sign(h), c.clipBox_.top(), c.clipBox_.bottom(), ah, j0, j1);
+    // Only the rows and columns that land in the clip box.
+    const auto [aw, ah, asw, ash, left, top, i0, i1, j0, j1] = ClippedTransferSteps(c, x, y, w, h, sw, sh);
     for (std::int64_t j = j0; j <= j1; ++j) {
         const int dy = static_cast<int>(top + j * Sign(h));
         const int syi = needSrc ? Saturated(sy + j * ash / ah * Sign(sh)) : 0;

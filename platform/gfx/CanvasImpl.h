@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
 #include <limits>
 #include <utility>
@@ -62,6 +63,25 @@ struct TCanvas::Impl {
                             std::int64_t& first, std::int64_t& last) {
         first = std::max<std::int64_t>(sign > 0 ? lo - start : start - hi, 0);
         last = std::min<std::int64_t>(sign > 0 ? hi - start : start - lo, count - 1);
+    }
+    // A w x h transfer from sw x sh at logical (x, y), in 64 bits (it may be
+    // given sizes and places across the whole int range): the sizes' steps,
+    // its device corner, and the steps i in [i0, i1] and j in [j0, j1] that
+    // land in the clip box.
+    struct TransferSteps {
+        std::int64_t aw, ah, asw, ash, left, top, i0, i1, j0, j1;
+    };
+    static TransferSteps ClippedTransferSteps(const TCanvas& c, int x, int y, int w, int h, int sw, int sh) {
+        TransferSteps s{};
+        s.aw = std::abs(std::int64_t(w));
+        s.ah = std::abs(std::int64_t(h));
+        s.asw = std::abs(std::int64_t(sw));
+        s.ash = std::abs(std::int64_t(sh));
+        s.left = std::int64_t(x) + c.org_.X;
+        s.top = std::int64_t(y) + c.org_.Y;
+        StepsWithin(s.left, w < 0 ? -1 : 1, c.clipBox_.left(), c.clipBox_.right(), s.aw, s.i0, s.i1);
+        StepsWithin(s.top, h < 0 ? -1 : 1, c.clipBox_.top(), c.clipBox_.bottom(), s.ah, s.j0, s.j1);
+        return s;
     }
     // Calls f(i, j, device x, device y) for the pixels (i, j) of a w x h
     // destination at logical (x, y) that land in the clip box, rows first.

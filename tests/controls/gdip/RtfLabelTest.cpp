@@ -23,6 +23,8 @@ using korvan::forms::RtfDocument;
 
 namespace {
 
+using korvan::testing::Ink;
+
 const char* const kSample =
     "{\\rtf1\\ansi\\ansicpg936\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\fcharset134 WenQuanYi Micro "
     "Hei;}}"
@@ -35,15 +37,6 @@ const char* const kSample =
     "\\pard\\sb120\\f1\\fs20 \\'b4\\'ae\\'bf\\'da\\'d0\\'ad\\'d2\\'e9\\'b0\\'ef\\'d6\\'fa\\'a3\\'ba"
     "\\uc1\\u24103?\\u22836?\\u20197?\\u32? 0x10 0x02 \\u24320?\\u22987?\\u12290?\\par"
     "\\pard\\qr\\f0\\fs16 right aligned\\par}";
-
-int Ink(const QImage& image, const TRect& r) {
-    int n = 0;
-    for (int y = std::max(r.Top, 0); y < std::min(r.Bottom, image.height()); ++y)
-        for (int x = std::max(r.Left, 0); x < std::min(r.Right, image.width()); ++x)
-            if (qGray(image.pixel(x, y)) < 128)
-                ++n;
-    return n;
-}
 
 class RtfLabelTest : public korvan::testing::GuiTest {
 protected:

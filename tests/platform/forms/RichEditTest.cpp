@@ -21,17 +21,9 @@ using namespace korvan::forms;
 
 namespace {
 
-class RichEditTest : public korvan::testing::GuiTest {};
+using korvan::testing::Ink;
 
-// Counts the dark pixels of a picture inside a rectangle.
-int Ink(const QImage& image, const TRect& r) {
-    int n = 0;
-    for (int y = std::max(r.Top, 0); y < std::min(r.Bottom, image.height()); ++y)
-        for (int x = std::max(r.Left, 0); x < std::min(r.Right, image.width()); ++x)
-            if (qGray(image.pixel(x, y)) < 128)
-                ++n;
-    return n;
-}
+class RichEditTest : public korvan::testing::GuiTest {};
 
 TEST_F(RichEditTest, AppendsTextInTheSelectionAttributes) {
     TRichEdit edit(nullptr);

@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QWheelEvent>
 
+#include <algorithm>
+
 #include <cstdlib>
 #include <filesystem>
 
@@ -278,6 +280,15 @@ int RunModal(TCustomForm* form, std::function<void()> script) {
         script();
     });
     return form->ShowModal();
+}
+
+int Ink(const QImage& image, const TRect& r) {
+    int n = 0;
+    for (int y = std::max(r.Top, 0); y < std::min(r.Bottom, image.height()); ++y)
+        for (int x = std::max(r.Left, 0); x < std::min(r.Right, image.width()); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                ++n;
+    return n;
 }
 
 QImage Grab(TControl* control) {

@@ -123,6 +123,9 @@ int RunModal(TCustomForm* form, std::function<void()> script);
 
 // What the control shows on screen (windowed children included).
 QImage Grab(TControl* control);
+// The dark pixels (grey below half) of a picture inside a rectangle: how
+// much was drawn there.
+int Ink(const QImage& image, const TRect& r);
 // Writes a picture into `folder` (created when missing); returns the path.
 std::string SavePngIn(const std::string& folder, const QImage& image, const std::string& name);
 #ifdef KORVAN_TEST_OUTPUT_DIR

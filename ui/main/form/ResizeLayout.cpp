@@ -219,18 +219,11 @@ constexpr Rule WidthRules[] = {
 #undef OUTPUT_METERS
 #undef COLUMN
 
-// The form's controls by name, through the form's own name index: a
-// layout step touches several hundred of its thousands of components.
-class ControlIndex {
-public:
-    explicit ControlIndex(const TComponent& form) : form_(form) {}
-    TControl* Find(const std::string& name) const {
-        return dynamic_cast<TControl*>(form_.FindComponent(name));
-    }
-
-private:
-    const TComponent& form_;
-};
+// A control of the form by name, through the form's own name index: a
+// layout step looks up several hundred of its thousands of components.
+TControl* Find(const TComponent& form, const std::string& name) {
+    return dynamic_cast<TControl*>(form.FindComponent(name));
+}
 
 void Set(TControl& c, Prop prop, int value) {
     switch (prop) {
@@ -250,11 +243,11 @@ void Set(TControl& c, Prop prop, int value) {
 }
 
 // Applies the rules for extra size e; false at the first missing control.
-bool Apply(const ControlIndex& form, std::span<const Rule> rules, int e) {
+bool Apply(const TComponent& form, std::span<const Rule> rules, int e) {
     for (const Rule& r : rules) {
         const Family f{.kind = Kind::Existing, .name = r.name, .parent = "", .over = r.over};
         for (const Instance& at : Instances(f)) {
-            TControl* c = form.Find(Expand(r.name, at));
+            TControl* c = Find(form, Expand(r.name, at));
             if (c == nullptr)
                 return false;
             Set(*c, r.prop, Value(r, e, at.index));
@@ -264,14 +257,14 @@ bool Apply(const ControlIndex& form, std::span<const Rule> rules, int e) {
 }
 
 // Each delay marker at its fader's share of its line, its time beside it.
-bool PlaceDelayMarkers(const ControlIndex& form) {
+bool PlaceDelayMarkers(const TComponent& form) {
     for (int ch = 0; ch < ChannelCount; ++ch) {
         const std::string suffix = ChannelSuffix(ch);
-        TControl* image = form.Find("imDelay" + suffix);
-        TControl* line = form.Find("lbDelayLine" + suffix);
-        TControl* time = form.Find("lbFftDelayTime" + suffix);
+        TControl* image = Find(form, "imDelay" + suffix);
+        TControl* line = Find(form, "lbDelayLine" + suffix);
+        TControl* time = Find(form, "lbFftDelayTime" + suffix);
         FaderRange fader;
-        if (!image || !line || !time || !ReadFaderRange(form.Find("isDelay" + suffix), fader))
+        if (!image || !line || !time || !ReadFaderRange(Find(form, "isDelay" + suffix), fader))
             return false;
         const int max = fader.max > 0 ? fader.max : 1;
         image->SetLeft(int(std::int64_t(fader.position) * (line->Width() - 90) / max) + 40);
@@ -285,23 +278,22 @@ bool PlaceDelayMarkers(const ControlIndex& form) {
 
 LayoutResult LayOutMainForm(TComponent& form, int width, int height, int& extraHeight,
                             const std::function<void(int)>& placeDelayLine) {
-    const ControlIndex controls(form);
     LayoutResult result;
     result.autoScroll = width < DesignWidth || height < DesignHeight;
     if (height >= DesignHeight) {
         const int h = height - DesignHeight;
         extraHeight = h;
-        if (!Apply(controls, HeightRules, h))
+        if (!Apply(form, HeightRules, h))
             return {result.autoScroll, false};
     }
-    if (width >= DesignWidth && !Apply(controls, WidthRules, width - DesignWidth))
+    if (width >= DesignWidth && !Apply(form, WidthRules, width - DesignWidth))
         return {result.autoScroll, false};
-    if (!PlaceDelayMarkers(controls))
+    if (!PlaceDelayMarkers(form))
         return {result.autoScroll, false};
     // The main group redraws with its new layout. Invalidated, not hidden
     // and shown: that would make every window under it show again (and
     // take the keyboard focus from the control that has it) at each step.
-    if (TControl* main = controls.Find("rzgMain"))
+    if (TControl* main = Find(form, "rzgMain"))
         main->Invalidate();
     if (placeDelayLine)
         for (int ch = 0; ch < ChannelCount; ++ch)
